@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds everything and runs the whole test suite: formatting and source
+# rules, a short fuzzing run of every parser and decoder, the tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then the tests of the optimised build, including those that run
+# the real game in an X server (Xvfb).
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+scripts/setup.sh
+
+echo "== Formatting"
+files=$(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'tools/*.cpp' 'bench/*.cpp')
+clang-format --dry-run --Werror $files
+scripts/check_sdl_includes.sh "$root"
+
+echo "== Fuzzing (smoke run)"
+CC=clang CXX=clang++ scripts/build.sh build/fuzz -DORV_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+scripts/fuzz.sh build/fuzz "${FUZZ_SECONDS:-8}"
+
+echo "== Tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+scripts/build.sh build/asan -DORV_SANITIZE=ON -DORV_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build/asan --output-on-failure -j 2 \
+  -E '^EndToEnd\.'
+unset ASAN_OPTIONS UBSAN_OPTIONS
+
+echo "== Tests of the optimised build"
+scripts/build.sh build/release -DCMAKE_BUILD_TYPE=Release
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build/release --output-on-failure -j 2

@@ -1,0 +1,2 @@
+// Media core placeholder until the services land.
+namespace orv::media {}

@@ -1,0 +1,95 @@
+// The few things the game needs from the machine underneath: a window that shows the back
+// buffer, a clock, key and joypad states, an audio output, message boxes and the local time.
+// Two implementations exist: SDL2 for the real game and a headless twin for tests and tools.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "media/keys.h"
+#include "media/types.h"
+
+namespace orv::media {
+
+struct DesktopInfo {
+  int width = 0;
+  int height = 0;
+  int depth = 24;
+  int frequency = 60;
+};
+
+// Key states indexed by the game's key numbers (see keys.h).
+using KeyStates = std::array<bool, key::kCount>;
+
+struct JoystickState {
+  int axis_x = 0;                  // -1000 .. 1000
+  int axis_y = 0;                  // -1000 .. 1000
+  std::array<bool, 32> buttons{};  // buttons[0] is button 1
+};
+
+// Local calendar time.
+struct LocalTime {
+  int year = 1970, month = 1, day = 1, hour = 0, minute = 0, second = 0;
+};
+
+// Called from the audio thread to fill interleaved stereo 16-bit samples at 44100 Hz.
+using AudioCallback = std::function<void(std::int16_t* samples, int frames)>;
+
+constexpr int kAudioRate = 44100;
+constexpr int kAudioChannels = 2;
+
+// Answers of a message box.
+enum class BoxAnswer { kOk, kYes, kNo };
+enum class BoxButtons { kOk, kYesNo };
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Display. The window is borderless and centred on the desktop; the back buffer is
+  // presented scaled to the window's client area.
+  virtual DesktopInfo desktop() = 0;
+  virtual bool open_window(int width, int height, const std::string& title) = 0;
+  virtual bool open_screen(int width, int height) = 0;
+  virtual void present(const Pixel* pixels, int width, int height) = 0;
+
+  // Window events. pump handles everything pending; wait_event waits at most timeout_ms
+  // (-1 = forever, 0 = not at all) for one event and returns a non-zero number when it got one.
+  virtual void pump_events() = 0;
+  virtual int wait_event(int timeout_ms) = 0;
+  // True once the desktop asked the game to close (window close, Alt+F4, SIGTERM).
+  virtual bool close_requested() = 0;
+
+  // Mouse: hide and confine the pointer; move it.
+  virtual void capture_mouse() = 0;
+  virtual void move_mouse(int x, int y) = 0;
+
+  // Input snapshots.
+  virtual bool open_keyboard() = 0;
+  virtual void read_keys(KeyStates& keys) = 0;
+  virtual bool open_joystick() = 0;
+  virtual void read_joystick(JoystickState& state) = 0;
+
+  // Audio: the callback runs on the platform's audio thread until the platform is destroyed.
+  // Returns false when no device could be opened; the game then runs silently.
+  virtual bool open_audio(AudioCallback callback) = 0;
+  // Notification of every sound start, for tools and tests that want to see them.
+  virtual void sound_started(Handle /*sound*/, bool /*loop*/) {}
+
+  // Modal message box. When none can be shown the safe default is returned.
+  virtual BoxAnswer message_box(const std::string& title, const std::string& text,
+                                BoxButtons buttons) = 0;
+
+  // Clock: a monotonic time in nanoseconds, and sleeping.
+  virtual std::int64_t now_ns() = 0;
+  virtual void sleep_ns(std::int64_t ns) = 0;
+  virtual LocalTime local_time() = 0;
+};
+
+// Factories. The SDL platform is only linked into the real game.
+std::unique_ptr<Platform> make_sdl_platform();
+
+}  // namespace orv::media

@@ -1,0 +1,2 @@
+// Filled in by the headless platform.
+namespace orv::media {}

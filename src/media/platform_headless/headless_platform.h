@@ -1,0 +1,98 @@
+// A platform without window, audio device or real time, for tests and tools. Key and joypad
+// states are scripted per frame (a frame ends at each present()), the clock is virtual and only
+// moves when the game sleeps or waits, message box answers are scripted, and every presented
+// frame and every sound start can be inspected.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <vector>
+
+#include "media/platform.h"
+
+namespace orv::media {
+
+class HeadlessPlatform : public Platform {
+ public:
+  struct SoundStart {
+    Handle sound;
+    bool loop;
+    std::int64_t frame;
+  };
+
+  HeadlessPlatform();
+
+  // --- scripting ---
+  void set_desktop(DesktopInfo info) { desktop_ = info; }
+  // Keys held from the given frame on (frames are counted by present()).
+  void hold_key(int key, std::int64_t from_frame = -1);
+  void release_key(int key, std::int64_t from_frame = -1);
+  // Shortcut: the key is down during frames [from, from + frames).
+  void tap_key(int key, std::int64_t from_frame, int frames = 1);
+  void set_joystick(bool present) { joystick_present_ = present; }
+  void set_joystick_state(const JoystickState& s, std::int64_t from_frame = -1);
+  void queue_box_answer(BoxAnswer answer) { answers_.push_back(answer); }
+  void request_close() { close_ = true; }
+  void set_local_time(const LocalTime& t) { time_ = t; }
+  void set_audio_available(bool available) { audio_available_ = available; }
+
+  // --- inspection ---
+  std::int64_t frame() const { return frame_; }
+  const Image& last_presented() const { return presented_; }
+  const std::vector<SoundStart>& sound_starts() const { return sound_starts_; }
+  struct Box {
+    std::string title, text;
+    BoxButtons buttons;
+  };
+  const std::vector<Box>& boxes() const { return boxes_; }
+  bool window_open() const { return window_open_; }
+  int window_width() const { return window_w_; }
+  int window_height() const { return window_h_; }
+  const std::string& window_title() const { return title_; }
+  // Renders audio as the device would (only when open_audio succeeded).
+  void render_audio(std::int16_t* samples, int frames);
+
+  // --- Platform ---
+  DesktopInfo desktop() override { return desktop_; }
+  bool open_window(int width, int height, const std::string& title) override;
+  bool open_screen(int width, int height) override;
+  void present(const Pixel* pixels, int width, int height) override;
+  void pump_events() override {}
+  int wait_event(int timeout_ms) override;
+  bool close_requested() override { return close_; }
+  void capture_mouse() override {}
+  void move_mouse(int, int) override {}
+  bool open_keyboard() override { return true; }
+  void read_keys(KeyStates& keys) override;
+  bool open_joystick() override { return joystick_present_; }
+  void read_joystick(JoystickState& state) override;
+  bool open_audio(AudioCallback callback) override;
+  void sound_started(Handle sound, bool loop) override;
+  BoxAnswer message_box(const std::string& title, const std::string& text,
+                        BoxButtons buttons) override;
+  std::int64_t now_ns() override { return clock_ns_; }
+  void sleep_ns(std::int64_t ns) override;
+  LocalTime local_time() override { return time_; }
+
+ private:
+  DesktopInfo desktop_{1024, 768, 24, 60};
+  std::int64_t frame_ = 0;
+  std::int64_t clock_ns_ = 0;
+  // key -> list of (from_frame, down) changes in order
+  std::map<int, std::vector<std::pair<std::int64_t, bool>>> key_script_;
+  std::vector<std::pair<std::int64_t, JoystickState>> pad_script_;
+  bool joystick_present_ = false;
+  std::deque<BoxAnswer> answers_;
+  std::vector<Box> boxes_;
+  bool close_ = false;
+  LocalTime time_{2026, 12, 5, 14, 3, 9};
+  bool audio_available_ = true;
+  AudioCallback audio_;
+  Image presented_;
+  std::vector<SoundStart> sound_starts_;
+  bool window_open_ = false;
+  int window_w_ = 0, window_h_ = 0;
+  std::string title_;
+};
+
+}  // namespace orv::media

@@ -1,0 +1,50 @@
+// The software renderer: textured quads with Direct3D 7 style blending, boxes, copies of
+// rectangles and BMP encoding. All drawing goes into an Image used as the back buffer.
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "media/types.h"
+
+namespace orv::media {
+
+struct Point {
+  float x = 0;
+  float y = 0;
+};
+
+// Corners in drawing order: top-left, top-right, bottom-right, bottom-left (of the texture).
+using Quad = std::array<Point, 4>;
+
+// Blend factor codes as Direct3D 7 numbers them: 1 zero, 2 one, 3 source colour, 4 one minus
+// source colour, 5 source alpha, 6 one minus source alpha, 7 destination alpha, 8 one minus
+// destination alpha, 9 destination colour, 10 one minus destination colour, 11 source alpha
+// saturated, 12 both source alpha, 13 both inverse source alpha.
+struct Blend {
+  int source = 5;
+  int destination = 6;
+};
+
+bool is_valid_blend_factor(int code);
+
+// Builds the texture of a sprite: texels of exactly the key colour (when given) become fully
+// transparent (alpha 0, colour black); other texels keep their alpha.
+Image make_texture(const Image& picture, std::optional<Colour> key);
+
+// Draws a texture onto the target as the given quad. alpha (0..255) multiplies the texture's
+// alpha. Texels whose resulting alpha is 0 are not drawn. bilinear selects filtering for scaled
+// or rotated quads.
+void draw_quad(Image& target, const Image& texture, const Quad& quad, int alpha, Blend blend,
+               bool bilinear);
+
+// Fills a rectangle, clipped to the target.
+void fill_rect(Image& target, int x, int y, int width, int height, Pixel colour);
+
+// Copies a rectangle of the source; parts outside the source are black. Alpha becomes 255.
+Image copy_rect(const Image& source, int x, int y, int width, int height);
+
+// An uncompressed 24-bit BMP: bottom-up rows, each padded to a multiple of 4 bytes.
+Bytes encode_bmp24(const Image& image);
+
+}  // namespace orv::media

@@ -1,0 +1,40 @@
+// Sound effects and music: loading, playing once or looped, stopping and freeing.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "media/handle_table.h"
+#include "media/platform.h"
+#include "media/sound/sound_data.h"
+
+namespace orv::media {
+
+class Files;
+
+class Sound {
+ public:
+  Sound(Platform& platform, Files& files);
+  ~Sound();
+  Sound(const Sound&) = delete;
+  Sound& operator=(const Sound&) = delete;
+
+  // Opens the audio output; false when there is none (the game then runs silently).
+  bool init_sound();
+  Handle load_sound(const std::string& file);
+  void play_sound(Handle sound, bool loop);
+  void stop_sound(Handle sound);
+  void free_sound(Handle sound);
+  bool is_sound(Handle sound) const;
+
+  // The mixer, for tests and tools that render the output themselves.
+  Mixer& mixer() { return *mixer_; }
+
+ private:
+  Platform& platform_;
+  Files& files_;
+  std::shared_ptr<Mixer> mixer_;
+  HandleTable<std::shared_ptr<const SoundData>> sounds_;
+};
+
+}  // namespace orv::media
