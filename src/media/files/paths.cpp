@@ -1,0 +1,85 @@
+// Path handling: "\" separators and case-insensitive matching of data made on Windows.
+#include <strings.h>
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "media/files.h"
+
+namespace orv::media {
+namespace {
+
+bool exists(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+// Finds an entry of folder whose name equals name without regard to ASCII case.
+std::string match_component(const std::string& folder, const std::string& name) {
+  std::error_code ec;
+  std::filesystem::directory_iterator it(folder.empty() ? "." : folder, ec);
+  if (ec) return {};
+  for (const auto& entry : it) {
+    std::string candidate = entry.path().filename().string();
+    if (::strcasecmp(candidate.c_str(), name.c_str()) == 0) return candidate;
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string resolve_path(const std::string& path) {
+  std::string unix_path = path;
+  for (char& c : unix_path)
+    if (c == '\\') c = '/';
+  if (unix_path.empty() || exists(unix_path)) return unix_path;
+
+  // Rebuild the path component by component, taking a case-insensitive match for each
+  // component that does not exist as written.
+  std::string built = unix_path[0] == '/' ? "/" : "";
+  std::size_t pos = built.size();
+  while (pos <= unix_path.size()) {
+    std::size_t end = unix_path.find('/', pos);
+    if (end == std::string::npos) end = unix_path.size();
+    std::string part = unix_path.substr(pos, end - pos);
+    if (!part.empty()) {
+      std::string next = built + part;
+      if (!exists(next) && part != "." && part != "..") {
+        std::string match = match_component(built, part);
+        if (match.empty()) return unix_path;  // nothing better: keep it as written
+        next = built + match;
+      }
+      built = next;
+      if (end < unix_path.size()) built += '/';
+    }
+    pos = end + 1;
+  }
+  return built;
+}
+
+std::optional<Bytes> read_whole_file(const std::string& path, std::size_t max_bytes) {
+  std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(resolve_path(path).c_str(), "rb"),
+                                          &std::fclose);
+  if (!f) return std::nullopt;
+  struct stat st;
+  if (::fstat(fileno(f.get()), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  if (std::uint64_t(st.st_size) > max_bytes) return std::nullopt;
+  Bytes data(std::size_t(st.st_size));
+  std::size_t got = data.empty() ? 0 : std::fread(data.data(), 1, data.size(), f.get());
+  data.resize(got);
+  return data;
+}
+
+std::string get_file_part(const std::string& path) {
+  std::size_t cut = path.find_last_of("\\/");
+  std::string part = cut == std::string::npos ? path : path.substr(cut + 1);
+  if (part.size() >= 2 && part.front() == '"' && part.back() == '"')
+    part = part.substr(1, part.size() - 2);
+  else if (!part.empty() && part.back() == '"')
+    part.pop_back();
+  return part;
+}
+
+}  // namespace orv::media

@@ -1,2 +1,0 @@
-// Media core placeholder until the services land.
-namespace orv::media {}
