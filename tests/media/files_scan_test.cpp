@@ -1,4 +1,4 @@
-// Folder scans, path resolution and the special folders.
+// Folder scans, path resolution, and the home and current folders.
 #include <gtest/gtest.h>
 
 #include <algorithm>
