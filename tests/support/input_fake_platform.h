@@ -1,9 +1,8 @@
-// A bare platform for the input, dialog and clock tests: key and joypad states are set
-// directly, message box answers are queued, and sleeps are only recorded.
+// A bare platform for the input and system tests: key and joypad states are set directly,
+// message box answers are queued, boxes and sleeps are recorded.
 #pragma once
 
 #include <deque>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -13,28 +12,14 @@ namespace orv::media::testing {
 
 class InputFakePlatform : public Platform {
  public:
-  struct Box {
-    std::string title, text;
-    BoxButtons buttons;
-  };
-
-  // --- scripting ---
-  void set_keys_down(std::initializer_list<int> down) {
-    keys.fill(false);
-    for (int k : down) keys[k] = true;
-  }
   KeyStates keys{};
   bool keyboard_present = true;
   bool joystick_present = false;
   JoystickState pad{};
   std::deque<BoxAnswer> answers;
-  LocalTime time{};
-
-  // --- what the code under test did ---
-  std::vector<Box> boxes;
+  std::vector<BoxButtons> boxes;
   std::vector<std::int64_t> sleeps;
 
-  // --- Platform ---
   DesktopInfo desktop() override { return {}; }
   bool open_window(int, int, const std::string&) override { return true; }
   bool open_screen(int, int) override { return true; }
@@ -49,16 +34,15 @@ class InputFakePlatform : public Platform {
   bool open_joystick() override { return joystick_present; }
   void read_joystick(JoystickState& out) override { out = pad; }
   bool open_audio(AudioCallback) override { return false; }
-  BoxAnswer message_box(const std::string& title, const std::string& text,
-                        BoxButtons buttons) override {
-    boxes.push_back({title, text, buttons});
+  BoxAnswer message_box(const std::string&, const std::string&, BoxButtons buttons) override {
+    boxes.push_back(buttons);
     BoxAnswer answer = answers.empty() ? BoxAnswer::kOk : answers.front();
     if (!answers.empty()) answers.pop_front();
     return answer;
   }
   std::int64_t now_ns() override { return 0; }
   void sleep_ns(std::int64_t ns) override { sleeps.push_back(ns); }
-  LocalTime local_time() override { return time; }
+  LocalTime local_time() override { return {}; }
 };
 
 }  // namespace orv::media::testing
