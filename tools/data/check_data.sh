@@ -183,8 +183,8 @@ CONFIG_KEYS = {
 SOUND_KEYS = ["TIMERSOUND", "ENDTIMERSOUND", "DEFTILESOUND", "FIXEDTILESOUND",
               "PINKTILEFIXEDSOUND", "BOMBPICKUPSOUND", "EXPLOSIONSOUND", "QUENDRAL1",
               "QUENDRAL", "REMOVETILE"]
-FOLDER_KEYS = ["SOUNDFXPATH", "INGAMEMUSIC", "EGFXPATH", "TOPOGFX", "WORLDGFX", "LOGPATH",
-               "SCREGFXPATH", "SCRSAVE", "RGBCODEPATH", "APPENTRY", "GFXPATH", "TOPO",
+FOLDER_KEYS = ["SOUNDFXPATH", "INGAMEMUSIC", "EGFXPATH", "FONTPATH", "TOPOGFX", "WORLDGFX",
+               "LOGPATH", "SCREGFXPATH", "SCRSAVE", "RGBCODEPATH", "APPENTRY", "GFXPATH", "TOPO",
                "BASICGFX", "SYSTEMCORE", "SAVEGFX"]
 REQUIRED = ["APPNAME", "RESBASEW", "RESBASEH", "RESOLUTION", "USESPRITE3D", "GFXCODEC",
             "MULTICORE", "MULTITASK", "WORLDREFRESH", "CURSORSPEED", "MAXFOE",
@@ -221,9 +221,6 @@ for key in FOLDER_KEYS:
     if key in ini:
         check(ini[key].endswith("\\"), "ini.txt: folder %s does not end with \\" % key)
         check(os.path.isdir(local(ini[key])), "ini.txt: folder %s = %s does not exist" % (key, ini[key]))
-check(not ini["FONTPATH"].endswith("\\"),
-      "ini.txt: FONTPATH gets a \\ before every glyph name; it must not end with one")
-check(os.path.isdir(local(ini["FONTPATH"])), "ini.txt: FONTPATH folder does not exist")
 for key in ("CURSOR", "LOADINTROSCREEN", "SELFCREATEBASE", "FONTSYSTEM"):
     check(os.path.isfile(local(ini[key])), "ini.txt: %s = %s does not exist" % (key, ini[key]))
 for key in ("SCREGFXMAX", "EGFXMAX"):
