@@ -199,8 +199,8 @@ def sfx_step(rng):
     tick = mul(lowpass(noise(n, rng), r, 2500.0), env_exp(n, r, 0.004))
     out = zeros(n)
     mix_into(out, body, gain=0.8)
-    mix_into(out, tick, gain=0.35)
-    return fade_edges(out, r), 0.20
+    mix_into(out, tick, gain=0.15)
+    return fade_edges(out, r), 0.18
 
 
 def bell(freq, n, rate, decay):
