@@ -3,7 +3,8 @@
 
 Usage: synth.py OUTDIR
 
-Writes OUTDIR/sfx/<name>.wav (mono, 22050 Hz) and OUTDIR/music/<name>.wav (stereo, 32000 Hz).
+Writes OUTDIR/sfx/<name>.wav and OUTDIR/music/<name>.wav, all stereo at 44100 Hz, so that every
+file of the data set has the same format (sound effects carry the same signal on both channels).
 Only the Python standard library is used and every random draw is seeded, so the output is the
 same on every run. Music loops are rendered circularly: notes, echoes and tails that run past
 the end of a loop are folded back to its start, so each track repeats without a seam.
@@ -17,8 +18,8 @@ import struct
 import sys
 import wave
 
-SFX_RATE = 22050
-MUSIC_RATE = 32000
+SFX_RATE = 44100
+MUSIC_RATE = 44100
 TAU = 2.0 * math.pi
 
 
@@ -592,7 +593,7 @@ def main():
     for k, (name, fn) in enumerate(sorted(SFX.items())):
         sig, peak = fn(random.Random(1000 + k))
         (sig,) = normalise([sig], peak)
-        write_wav(os.path.join(out, "sfx", name + ".wav"), [sig], SFX_RATE)
+        write_wav(os.path.join(out, "sfx", name + ".wav"), [sig, sig], SFX_RATE)
     for name, fn in sorted(MUSIC.items()):
         loop = fn()
         loop.remove_dc()
