@@ -16,6 +16,7 @@ class Files;
 
 class Graphics {
  public:
+  // Sprites are read with the free functions of files.h; the Files object is not needed.
   Graphics(Platform& platform, Files& files);
 
   // Desktop and window.
@@ -65,39 +66,64 @@ class Graphics {
   void stop_drawing() {}
 
   // For tests and tools.
-  const Image& back_buffer() const { return back_; }
-  Image& back_buffer() { return back_; }
+  const Image& back_buffer() const {
+    settle_clear();
+    return back_;
+  }
+  Image& back_buffer() {
+    settle_clear();
+    return back_;
+  }
   std::int64_t frames_shown() const { return frames_shown_; }
 
   static constexpr int kFramesPerSecond = 60;
 
  private:
+  // A sprite's pixels and key. 3D sprites share it, so a freed sprite never leaves them
+  // dangling and a key change reaches them too.
   struct Sprite {
-    std::shared_ptr<Image> picture;
-    std::optional<Colour> key;
-    mutable std::shared_ptr<const Image> texture;  // built on first use, dropped on key change
+    Image picture;
+    Colour key = 0;
+    // Built on first draw, dropped on key change; the picture itself when nothing is keyed.
+    std::optional<Image> keyed;
+    bool texture_ready = false;
+    bool opaque = false;  // known to have no texel with alpha below 255
   };
   struct Sprite3D {
-    std::shared_ptr<const Image> texture;
-    float width, height;
-    float angle;   // accumulated rotation in degrees
-    Quad corners;  // relative to the top-left drawing position
+    std::shared_ptr<Sprite> sprite;
+    float width = 0, height = 0;
+    float angle = 0;  // accumulated rotation in degrees
+    Quad corners{};   // relative to the top-left drawing position
   };
-  std::shared_ptr<const Image> texture_of(const Sprite& s) const;
-  void set_corners(Sprite3D& s3, float angle) const;
+  const Image& texture_of(Sprite& s);
+  static void set_corners(Sprite3D& s3, float angle);
+  Handle add_sprite_data(Image picture, bool known_unkeyed = false, bool opaque = false);
+  std::vector<Pixel> take_spare(std::size_t pixels);
+  void keep_spare(std::vector<Pixel>&& pixels);
+  void pace_frame();
 
   Platform& platform_;
-  Files& files_;
   DesktopInfo desktop_{};
-  Image back_;
+  // clear_screen only notes the colour; the fill happens before the next use of the back
+  // buffer, and not at all when an opaque draw covers the whole screen first (the game clears
+  // right before drawing its full-screen capture).
+  mutable Image back_;
+  mutable std::optional<Pixel> pending_clear_;
+  void settle_clear() const;
+  bool covers_screen_opaquely(const Sprite3D& s3, float x, float y, int alpha) const;
   bool window_open_ = false;
   bool screen_open_ = false;
   bool in_3d_ = false;
   bool bilinear_ = false;
   Blend blend_{};
   Colour default_key_ = rgb(0, 0, 0);
-  HandleTable<Sprite> sprites_;
+  HandleTable<std::shared_ptr<Sprite>> sprites_;
   HandleTable<Sprite3D> sprites3d_;
+  // Memory of freed sprites, reused by the next grabs and textures (the game grabs and frees
+  // a screen-sized sprite every frame).
+  std::vector<std::vector<Pixel>> spare_pixels_;
+  bool mouse_captured_ = false;
+  bool pacing_started_ = false;
   std::int64_t next_frame_ns_ = 0;
   std::int64_t frames_shown_ = 0;
 };
