@@ -162,6 +162,54 @@ TEST_F(GraphicsSprites, GrabbedSpriteSavesAsBottomUpBmp) {
   EXPECT_EQ(top, (Bytes{0, 0, 0, 3, 2, 1, 50, 50, 50, 0, 0, 0}));
 }
 
+TEST_F(GraphicsSprites, ScreenCaptureStretchShowsTheFrameAndKeyedHoles) {
+  constexpr int kW = 32, kH = 24;
+  for (int frame = 0; frame < 3; ++frame) {  // later frames reuse the capture's memory
+    gfx.clear_screen(rgb(50, 50, 50));
+    gfx.box(5, 5, 1, 1, rgb(200, frame, 0));
+    gfx.box(10, 10, 1, 1, rgb(255, 0, 255));
+    gfx.transparent_sprite_colour(-1, rgb(255, 0, 255));
+    Handle grab = gfx.grab_sprite(1, 1, kW - 1, kH - 1);
+    Handle capture = gfx.create_sprite3d(grab);
+    gfx.zoom_sprite3d(capture, kW, kH);
+    gfx.clear_screen(rgb(0, 0, 0));
+    gfx.start_3d();
+    gfx.display_sprite3d(capture, 0, 0);
+    gfx.stop_3d();
+    gfx.free_sprite3d(capture);
+    gfx.free_sprite(grab);
+    // Texel (4, 4) of the 31x23 capture covers pixel (4, 4) of the 32x24 screen.
+    EXPECT_EQ(at(4, 4), argb(255, 200, frame, 0));
+    EXPECT_EQ(at(9, 9), argb(255, 0, 0, 0));  // the keyed texel shows the clear colour
+    EXPECT_EQ(at(20, 15), kGrey);
+  }
+}
+
+TEST_F(GraphicsSprites, ClearTakesEffectBeforeAnyLaterUse) {
+  gfx.clear_screen(rgb(9, 9, 9));
+  Handle grey9 = gfx.grab_sprite(0, 0, 2, 2);
+  gfx.clear_screen(rgb(1, 1, 1));
+  gfx.box(0, 0, 1, 1, rgb(7, 7, 7));
+  show(grey9, 4, 4);
+  EXPECT_EQ(at(0, 0), argb(255, 7, 7, 7));
+  EXPECT_EQ(at(1, 1), argb(255, 1, 1, 1));
+  EXPECT_EQ(at(4, 4), argb(255, 9, 9, 9));
+}
+
+TEST_F(GraphicsSprites, FreedGrabStillDrawnBy3DSpriteIsNotReused) {
+  gfx.box(0, 0, 4, 4, rgb(90, 0, 0));
+  Handle grab = gfx.grab_sprite(0, 0, 4, 4);
+  Handle s3 = gfx.create_sprite3d(grab);
+  gfx.free_sprite(grab);
+  gfx.box(0, 0, 4, 4, rgb(0, 90, 0));
+  Handle second = gfx.grab_sprite(0, 0, 4, 4);
+  ASSERT_NE(second, 0);
+  gfx.start_3d();
+  gfx.display_sprite3d(s3, 10, 10);
+  gfx.stop_3d();
+  EXPECT_EQ(at(11, 11), argb(255, 90, 0, 0));
+}
+
 // A 4x2 sprite with distinct texels, for following where each texel lands.
 Image numbered() {
   Image pic(4, 2);
