@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "media/back_buffer.h"
 #include "media/handle_table.h"
 #include "media/platform.h"
 #include "media/render/render.h"
@@ -66,25 +67,21 @@ class Graphics {
   void stop_drawing() {}
 
   // For tests and tools.
-  const Image& back_buffer() const {
-    settle_clear();
-    return back_;
-  }
-  Image& back_buffer() {
-    settle_clear();
-    return back_;
-  }
+  const Image& back_buffer() const { return back_.read(); }
+  Image& back_buffer() { return back_.write(); }
   std::int64_t frames_shown() const { return frames_shown_; }
 
   static constexpr int kFramesPerSecond = 60;
 
  private:
   // A sprite's pixels and key. 3D sprites share it, so a freed sprite never leaves them
-  // dangling and a key change reaches them too.
+  // dangling and a key change reaches them too. The pixels are the window (x, y, width,
+  // height) of store: a whole picture of its own, or a back buffer the sprite was grabbed from.
   struct Sprite {
-    Image picture;
+    std::shared_ptr<Image> store;
+    int x = 0, y = 0, width = 0, height = 0;
     Colour key = 0;
-    // Built on first draw, dropped on key change; the picture itself when nothing is keyed.
+    // Built on first draw, dropped on key change; not needed when nothing is keyed.
     std::optional<Image> keyed;
     bool texture_ready = false;
     bool opaque = false;  // known to have no texel with alpha below 255
@@ -95,22 +92,20 @@ class Graphics {
     float angle = 0;  // accumulated rotation in degrees
     Quad corners{};   // relative to the top-left drawing position
   };
-  const Image& texture_of(Sprite& s);
+  static TextureView picture_of(const Sprite& s);
+  static Image copy_of(const Sprite& s);
+  TextureView texture_of(Sprite& s);
   static void set_corners(Sprite3D& s3, float angle);
-  Handle add_sprite_data(Image picture, bool known_unkeyed = false, bool opaque = false);
-  std::vector<Pixel> take_spare(std::size_t pixels);
-  void keep_spare(std::vector<Pixel>&& pixels);
+  Handle add_sprite_data(Sprite sprite);
+  Handle add_picture(Image picture);
+  bool covers_screen_opaquely(const Sprite3D& s3, float x, float y, int alpha) const;
   void pace_frame();
 
   Platform& platform_;
   DesktopInfo desktop_{};
-  // clear_screen only notes the colour; the fill happens before the next use of the back
-  // buffer, and not at all when an opaque draw covers the whole screen first (the game clears
-  // right before drawing its full-screen capture).
-  mutable Image back_;
-  mutable std::optional<Pixel> pending_clear_;
-  void settle_clear() const;
-  bool covers_screen_opaquely(const Sprite3D& s3, float x, float y, int alpha) const;
+  // Lazily cleared and shared with grabbed sprites; neither is visible from outside, so even
+  // the const accessor may settle it.
+  mutable BackBuffer back_;
   bool window_open_ = false;
   bool screen_open_ = false;
   bool in_3d_ = false;
@@ -119,9 +114,6 @@ class Graphics {
   Colour default_key_ = rgb(0, 0, 0);
   HandleTable<std::shared_ptr<Sprite>> sprites_;
   HandleTable<Sprite3D> sprites3d_;
-  // Memory of freed sprites, reused by the next grabs and textures (the game grabs and frees
-  // a screen-sized sprite every frame).
-  std::vector<std::vector<Pixel>> spare_pixels_;
   bool mouse_captured_ = false;
   bool pacing_started_ = false;
   std::int64_t next_frame_ns_ = 0;

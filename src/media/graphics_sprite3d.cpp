@@ -49,8 +49,8 @@ Handle Graphics::create_sprite3d(Handle sprite) {
   if (s == nullptr) return 0;
   Sprite3D s3;
   s3.sprite = *s;
-  s3.width = float((*s)->picture.width);
-  s3.height = float((*s)->picture.height);
+  s3.width = float((*s)->width);
+  s3.height = float((*s)->height);
   set_corners(s3, 0);
   return sprites3d_.add(std::move(s3));
 }
@@ -96,19 +96,21 @@ bool Graphics::covers_screen_opaquely(const Sprite3D& s3, float x, float y, int 
     return false;
   }
   if (q[0].y != q[1].y || q[2].y != q[3].y || q[0].x != q[3].x || q[1].x != q[2].x) return false;
-  return q[0].x + x <= 0.5f && q[0].y + y <= 0.5f && q[1].x + x > back_.width - 0.5f &&
-         q[3].y + y > back_.height - 0.5f;
+  return q[0].x + x <= 0.5f && q[0].y + y <= 0.5f && q[1].x + x > back_.width() - 0.5f &&
+         q[3].y + y > back_.height() - 0.5f;
 }
 
 void Graphics::display_sprite3d(Handle s3, float x, float y, int alpha) {
   if (!in_3d_ || !std::isfinite(x) || !std::isfinite(y)) return;
   Sprite3D* s = sprites3d_.get(s3);
   if (s == nullptr) return;
-  if (pending_clear_ && covers_screen_opaquely(*s, x, y, alpha)) pending_clear_.reset();
-  settle_clear();
   Quad quad = s->corners;
   for (Point& p : quad) p = {p.x + x, p.y + y};
-  draw_quad(back_, texture_of(*s->sprite), quad, alpha, blend_, bilinear_);
+  const TextureView texture = texture_of(*s->sprite);
+  Image& target = back_.clear_pending() && covers_screen_opaquely(*s, x, y, alpha)
+                      ? back_.write_over()
+                      : back_.write();
+  draw_quad(target, texture, quad, alpha, blend_, bilinear_);
 }
 
 }  // namespace orv::media

@@ -28,20 +28,22 @@ bool write_file(const std::string& path, const Bytes& bytes) {
 
 }  // namespace
 
-// known_unkeyed: no texel has the key colour, so the picture is its own texture; opaque: no
-// texel has alpha below 255 either.
-Handle Graphics::add_sprite_data(Image picture, bool known_unkeyed, bool opaque) {
+Handle Graphics::add_sprite_data(Sprite sprite) {
+  sprite.key = default_key_;
+  return sprites_.add(std::make_shared<Sprite>(std::move(sprite)));
+}
+
+Handle Graphics::add_picture(Image picture) {
   if (!well_formed(picture)) return 0;
-  auto sprite = std::make_shared<Sprite>();
-  sprite->picture = std::move(picture);
-  sprite->key = default_key_;
-  sprite->texture_ready = known_unkeyed;
-  sprite->opaque = opaque;
-  return sprites_.add(std::move(sprite));
+  Sprite sprite;
+  sprite.width = picture.width;
+  sprite.height = picture.height;
+  sprite.store = std::make_shared<Image>(std::move(picture));
+  return add_sprite_data(std::move(sprite));
 }
 
 Handle Graphics::add_sprite(Image picture) {
-  return add_sprite_data(std::move(picture));
+  return add_picture(std::move(picture));
 }
 
 Handle Graphics::load_sprite(const std::string& file, int /*mode*/) {
@@ -49,50 +51,43 @@ Handle Graphics::load_sprite(const std::string& file, int /*mode*/) {
   if (!bytes) return 0;
   std::optional<Image> picture = decode_picture(*bytes);
   if (!picture) return 0;
-  return add_sprite_data(std::move(*picture));
+  return add_picture(std::move(*picture));
 }
 
+// A grab inside the screen keeps the back buffer's own pixels (the back buffer moves to
+// fresh memory before it next changes); one reaching outside, or holding the key colour, is
+// copied. Grabbed pixels are opaque, so only the key can make some of them transparent.
 Handle Graphics::grab_sprite(int x, int y, int width, int height) {
   if (width <= 0 || height <= 0 || width > kMaxPictureSide || height > kMaxPictureSide ||
       std::int64_t(width) * height > kMaxPicturePixels) {
     return 0;
   }
-  settle_clear();
-  Image picture;
-  picture.width = width;
-  picture.height = height;
-  picture.pixels = take_spare(std::size_t(width) * height);
-  picture.pixels.resize(std::size_t(width) * height);
-  // Grabbed pixels are opaque; only the key can make some of them transparent.
-  const bool keyed = copy_rect_into(back_, x, y, picture, default_key_);
-  return add_sprite_data(std::move(picture), !keyed, !keyed);
-}
-
-std::vector<Pixel> Graphics::take_spare(std::size_t pixels) {
-  for (auto& spare : spare_pixels_) {
-    if (spare.capacity() < pixels) continue;
-    std::vector<Pixel> out = std::move(spare);
-    std::swap(spare, spare_pixels_.back());
-    spare_pixels_.pop_back();
-    return out;
-  }
-  return {};
-}
-
-// Keeps at most two buffers, none larger than the screen.
-void Graphics::keep_spare(std::vector<Pixel>&& pixels) {
-  constexpr std::size_t kMaxSpares = 2;
-  if (pixels.capacity() == 0 || pixels.capacity() > back_.pixels.size()) return;
-  if (spare_pixels_.size() < kMaxSpares) {
-    spare_pixels_.push_back(std::move(pixels));
-    return;
-  }
-  for (auto& spare : spare_pixels_) {
-    if (spare.capacity() < pixels.capacity()) {
-      spare = std::move(pixels);
-      return;
+  Sprite sprite;
+  sprite.store = back_.share();
+  sprite.x = x;
+  sprite.y = y;
+  sprite.width = width;
+  sprite.height = height;
+  const TextureView window = view_of(*sprite.store, x, y, width, height);
+  const bool keyed = window.pixels == nullptr || has_key_texels(window, default_key_);
+  if (keyed) {
+    auto copy = std::make_shared<Image>();
+    copy->width = width;
+    copy->height = height;
+    copy->pixels = back_.take_spare(std::size_t(width) * height);
+    copy->pixels.resize(std::size_t(width) * height);
+    sprite.opaque = !copy_rect_into(*sprite.store, x, y, *copy, default_key_);
+    sprite.store = std::move(copy);
+    sprite.x = sprite.y = 0;
+    if (!sprite.opaque) {
+      sprite.keyed =
+          make_texture(*sprite.store, default_key_, back_.take_spare(sprite.store->pixels.size()));
     }
+  } else {
+    sprite.opaque = true;
   }
+  sprite.texture_ready = true;
+  return add_sprite_data(std::move(sprite));
 }
 
 void Graphics::transparent_sprite_colour(Handle sprite, Colour colour) {
@@ -110,12 +105,12 @@ void Graphics::transparent_sprite_colour(Handle sprite, Colour colour) {
 
 int Graphics::sprite_width(Handle sprite) const {
   const std::shared_ptr<Sprite>* s = sprites_.get(sprite);
-  return s == nullptr ? 0 : (*s)->picture.width;
+  return s == nullptr ? 0 : (*s)->width;
 }
 
 int Graphics::sprite_height(Handle sprite) const {
   const std::shared_ptr<Sprite>* s = sprites_.get(sprite);
-  return s == nullptr ? 0 : (*s)->picture.height;
+  return s == nullptr ? 0 : (*s)->height;
 }
 
 bool Graphics::is_sprite(Handle sprite) const {
@@ -125,10 +120,10 @@ bool Graphics::is_sprite(Handle sprite) const {
 void Graphics::free_sprite(Handle sprite) {
   std::shared_ptr<Sprite>* s = sprites_.get(sprite);
   if (s == nullptr) return;
-  // Keep the memory for the next grab unless a 3D sprite still draws the sprite.
+  // The memory goes back to the pool unless a 3D sprite still draws the sprite.
   if (s->use_count() == 1) {
-    keep_spare(std::move((*s)->picture.pixels));
-    if ((*s)->keyed) keep_spare(std::move((*s)->keyed->pixels));
+    if ((*s)->keyed) back_.keep_spare(std::move((*s)->keyed->pixels));
+    back_.recycle(std::move((*s)->store));
   }
   sprites_.remove(sprite);
 }
@@ -136,17 +131,29 @@ void Graphics::free_sprite(Handle sprite) {
 bool Graphics::save_sprite(Handle sprite, const std::string& file) {
   const std::shared_ptr<Sprite>* s = sprites_.get(sprite);
   if (s == nullptr || file.empty()) return false;
-  return write_file(resolve_path(file), encode_bmp24((*s)->picture));
+  return write_file(resolve_path(file), encode_bmp24(copy_of(**s)));
 }
 
-const Image& Graphics::texture_of(Sprite& s) {
+TextureView Graphics::picture_of(const Sprite& s) {
+  return view_of(*s.store, s.x, s.y, s.width, s.height);
+}
+
+Image Graphics::copy_of(const Sprite& s) {
+  return copy_rect(*s.store, s.x, s.y, s.width, s.height);
+}
+
+TextureView Graphics::texture_of(Sprite& s) {
   if (!s.texture_ready) {
-    if (has_key_texels(s.picture, s.key)) {
-      s.keyed = make_texture(s.picture, s.key, take_spare(s.picture.pixels.size()));
+    if (has_key_texels(picture_of(s), s.key)) {
+      std::vector<Pixel> memory = back_.take_spare(std::size_t(s.width) * s.height);
+      const bool whole =
+          s.x == 0 && s.y == 0 && s.width == s.store->width && s.height == s.store->height;
+      s.keyed = whole ? make_texture(*s.store, s.key, std::move(memory))
+                      : make_texture(copy_of(s), s.key, std::move(memory));
     }
     s.texture_ready = true;
   }
-  return s.keyed ? *s.keyed : s.picture;
+  return s.keyed ? view_of(*s.keyed) : picture_of(s);
 }
 
 }  // namespace orv::media

@@ -37,8 +37,7 @@ Handle Graphics::open_windowed_screen(Handle window, int /*x*/, int /*y*/, int w
                                       bool /*stretch*/) {
   if (!window_open_ || window != kWindowHandle || !sane_size(width, height)) return 0;
   if (!platform_.open_screen(width, height)) return 0;
-  back_ = Image(width, height, colour_to_pixel(rgb(0, 0, 0)));
-  pending_clear_.reset();
+  back_.reset(width, height);
   screen_open_ = true;
   // The first frame's slot counts from now.
   pacing_started_ = true;
@@ -46,24 +45,22 @@ Handle Graphics::open_windowed_screen(Handle window, int /*x*/, int /*y*/, int w
   return kScreenHandle;
 }
 
+// Only noted here: the fill happens before the back buffer's next use, and not at all when
+// an opaque draw covers the whole screen first (the game clears right before drawing its
+// full-screen capture).
 void Graphics::clear_screen(Colour colour) {
-  pending_clear_ = colour_to_pixel(colour);
-}
-
-void Graphics::settle_clear() const {
-  if (!pending_clear_) return;
-  fill_rect(back_, 0, 0, back_.width, back_.height, *pending_clear_);
-  pending_clear_.reset();
+  back_.clear(colour_to_pixel(colour));
 }
 
 void Graphics::box(int x, int y, int width, int height, Colour colour) {
-  settle_clear();
-  fill_rect(back_, x, y, width, height, colour_to_pixel(colour));
+  fill_rect(back_.write(), x, y, width, height, colour_to_pixel(colour));
 }
 
 void Graphics::flip_buffers() {
-  settle_clear();
-  if (screen_open_) platform_.present(back_.pixels.data(), back_.width, back_.height);
+  if (screen_open_) {
+    const Image& shown = back_.read();
+    platform_.present(shown.pixels.data(), shown.width, shown.height);
+  }
   ++frames_shown_;
   pace_frame();
 }

@@ -196,18 +196,28 @@ TEST_F(GraphicsSprites, ClearTakesEffectBeforeAnyLaterUse) {
   EXPECT_EQ(at(4, 4), argb(255, 9, 9, 9));
 }
 
-TEST_F(GraphicsSprites, FreedGrabStillDrawnBy3DSpriteIsNotReused) {
+TEST_F(GraphicsSprites, GrabKeepsItsPixelsWhateverTheScreenDoesNext) {
   gfx.box(0, 0, 4, 4, rgb(90, 0, 0));
   Handle grab = gfx.grab_sprite(0, 0, 4, 4);
   Handle s3 = gfx.create_sprite3d(grab);
-  gfx.free_sprite(grab);
-  gfx.box(0, 0, 4, 4, rgb(0, 90, 0));
+  gfx.box(0, 0, 4, 4, rgb(0, 90, 0));  // drawing over the grabbed area
+  const std::string file = ::testing::TempDir() + "/grab_keeps.bmp";
+  ASSERT_TRUE(gfx.save_sprite(grab, file));
+  std::ifstream in(file, std::ios::binary);
+  const Bytes bmp((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ASSERT_EQ(bmp.size(), 54u + 4 * 12);
+  EXPECT_EQ(bmp[54 + 2], 90);  // red of the bottom-left pixel
+  gfx.free_sprite(grab);       // the 3D sprite keeps drawing it
   Handle second = gfx.grab_sprite(0, 0, 4, 4);
   ASSERT_NE(second, 0);
+  gfx.clear_screen(rgb(1, 1, 1));
   gfx.start_3d();
   gfx.display_sprite3d(s3, 10, 10);
+  gfx.display_sprite3d(gfx.create_sprite3d(second), 20, 10);
   gfx.stop_3d();
   EXPECT_EQ(at(11, 11), argb(255, 90, 0, 0));
+  EXPECT_EQ(at(21, 11), argb(255, 0, 90, 0));
+  EXPECT_EQ(at(0, 0), argb(255, 1, 1, 1));
 }
 
 // A 4x2 sprite with distinct texels, for following where each texel lands.

@@ -40,22 +40,6 @@ ORV_AVX2_INLINE void store8(Pixel* p, __m256i v) {
   _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), v);
 }
 
-template <bool kFull>
-ORV_AVX2_INLINE void alphas(__m256i s, __m256i opacity, __m256i& lo, __m256i& hi) {
-  lo = alpha_lo(s);
-  hi = alpha_hi(s);
-  if (!kFull) {
-    lo = div255(_mm256_mullo_epi16(lo, opacity));
-    hi = div255(_mm256_mullo_epi16(hi, opacity));
-  }
-}
-
-// src * a + dst * (255 - a), per 16-bit lane.
-ORV_AVX2_INLINE __m256i mix(__m256i s, __m256i d, __m256i a) {
-  const __m256i inv = _mm256_xor_si256(a, _mm256_set1_epi16(255));
-  return div255(_mm256_add_epi16(_mm256_mullo_epi16(s, a), _mm256_mullo_epi16(d, inv)));
-}
-
 ORV_AVX2_INLINE __m256i alpha_bytes() {
   return _mm256_set1_epi32(int(px::kOpaque));
 }
@@ -67,6 +51,38 @@ ORV_AVX2_INLINE bool all_clear(__m256i s) {
 // Eight texels all of alpha 255.
 ORV_AVX2_INLINE bool all_opaque(__m256i s) {
   return _mm256_testc_si256(s, alpha_bytes()) != 0;
+}
+
+// The 16-bit value in the low half of each pixel's 32-bit lane, spread like alpha_lo/hi.
+ORV_AVX2_INLINE void spread_low_halves(__m256i v, __m256i& lo, __m256i& hi) {
+  const __m256i pick_lo = _mm256_setr_epi8(0, 1, 0, 1, 0, 1, 0, 1, 4, 5, 4, 5, 4, 5, 4, 5, 0, 1, 0,
+                                           1, 0, 1, 0, 1, 4, 5, 4, 5, 4, 5, 4, 5);
+  const __m256i pick_hi = _mm256_setr_epi8(8, 9, 8, 9, 8, 9, 8, 9, 12, 13, 12, 13, 12, 13, 12, 13,
+                                           8, 9, 8, 9, 8, 9, 8, 9, 12, 13, 12, 13, 12, 13, 12, 13);
+  lo = _mm256_shuffle_epi8(v, pick_lo);
+  hi = _mm256_shuffle_epi8(v, pick_hi);
+}
+
+// Texel alpha times opacity for each channel lane. Opaque texels (the common case) simply
+// take the opacity; otherwise the product is worked out once per pixel, then spread.
+template <bool kFull>
+ORV_AVX2_INLINE void alphas(__m256i s, __m256i opacity, __m256i& lo, __m256i& hi) {
+  if (kFull) {
+    lo = alpha_lo(s);
+    hi = alpha_hi(s);
+    return;
+  }
+  if (all_opaque(s)) {
+    lo = hi = opacity;
+    return;
+  }
+  spread_low_halves(div255(_mm256_mullo_epi16(_mm256_srli_epi32(s, 24), opacity)), lo, hi);
+}
+
+// src * a + dst * (255 - a), per 16-bit lane.
+ORV_AVX2_INLINE __m256i mix(__m256i s, __m256i d, __m256i a) {
+  const __m256i inv = _mm256_xor_si256(a, _mm256_set1_epi16(255));
+  return div255(_mm256_add_epi16(_mm256_mullo_epi16(s, a), _mm256_mullo_epi16(d, inv)));
 }
 
 // (5, 6): src * a + dst * (255 - a); alpha 0 gives back the destination colour by itself.

@@ -17,7 +17,7 @@ void blend_alpha(const BlendBlock& block, int opacity);
 void blend_add_scaled(const BlendBlock& block, int opacity);
 
 // See sample.h: nearest texels along a walk (max_u, max_v: the last column and row).
-void sample_nearest(Pixel* out, const Pixel* tex, int width, float max_u, float max_v, float u,
+void sample_nearest(Pixel* out, const Pixel* tex, int stride, float max_u, float max_v, float u,
                     float v, float du, float dv, int count);
 // See sample.h; weights are 0..255 here. mix_columns reads up to 9 texels past left[i].
 void mix_rows(Pixel* out, const Pixel* row0, const Pixel* row1, int w, int count);

@@ -70,12 +70,12 @@ ORV_INLINE std::uint32_t lerp_scalar(std::uint32_t p, std::uint32_t q, int w) {
 
 }  // namespace
 
-ORV_AVX2 void sample_nearest(Pixel* out, const Pixel* tex, int width, float max_u, float max_v,
+ORV_AVX2 void sample_nearest(Pixel* out, const Pixel* tex, int stride, float max_u, float max_v,
                              float u, float v, float du, float dv, int count) {
   const __m256 steps = _mm256_setr_ps(0, 1, 2, 3, 4, 5, 6, 7);
   const __m256 zero = _mm256_setzero_ps();
   const __m256 hi_u = _mm256_set1_ps(max_u), hi_v = _mm256_set1_ps(max_v);
-  const __m256i w = _mm256_set1_epi32(width);
+  const __m256i w = _mm256_set1_epi32(stride);
   const int* base = reinterpret_cast<const int*>(tex);
   for (int i = 0; i < count; i += 8) {
     const __m256 fi = _mm256_add_ps(_mm256_set1_ps(float(i)), steps);

@@ -24,9 +24,12 @@ bool sane(const Quad& quad) {
 
 }  // namespace
 
-void draw_quad(Image& target, const Image& texture, const Quad& quad, int alpha, Blend blend,
+void draw_quad(Image& target, const TextureView& texture, const Quad& quad, int alpha, Blend blend,
                bool bilinear) {
-  if (!usable(target) || !usable(texture) || !sane(quad)) return;
+  if (!usable(target) || texture.pixels == nullptr || texture.width <= 0 || texture.height <= 0 ||
+      !sane(quad)) {
+    return;
+  }
   detail::SpanBlender blender(blend, alpha);
   if (blender.draws_nothing()) return;
   detail::QuadDraw d{target, texture, quad, blender, bilinear};

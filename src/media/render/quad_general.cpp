@@ -26,7 +26,7 @@ bool finite_walk(const TexelWalk& w) {
 void fill_polygon(const QuadDraw& d, const Point* corners, int count, const Affine& map) {
   ConvexSpans spans;
   if (!spans.setup(corners, count)) return;
-  const TexelGrid grid{d.texture.pixels.data(), d.texture.width, d.texture.height};
+  const TexelGrid grid{d.texture.pixels, d.texture.width, d.texture.height, d.texture.stride};
   Pixel* samples = sized(Scratch::get().samples, d.target.width);
   const int end = spans.end_row(d.target.height);
   for (int y = spans.first_row(d.target.height); y < end; ++y) {

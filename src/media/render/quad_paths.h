@@ -9,7 +9,7 @@ namespace orv::media::detail {
 
 struct QuadDraw {
   Image& target;
-  const Image& texture;
+  const TextureView& texture;
   const Quad& quad;
   const SpanBlender& blend;
   bool bilinear;

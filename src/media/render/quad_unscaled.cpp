@@ -27,8 +27,8 @@ bool draw_unscaled(const QuadDraw& d) {
   const std::int64_t y1 = std::min<std::int64_t>(top + h, d.target.height);
   if (x0 >= x1 || y0 >= y1) return true;
   Pixel* dst = &d.target.pixels[std::size_t(y0) * d.target.width + std::size_t(x0)];
-  const Pixel* src = &d.texture.pixels[std::size_t(y0 - top) * w + std::size_t(x0 - left)];
-  d.blend({dst, d.target.width, src, w, int(x1 - x0), int(y1 - y0)});
+  const Pixel* src = d.texture.pixels + (y0 - top) * d.texture.stride + (x0 - left);
+  d.blend({dst, d.target.width, src, d.texture.stride, int(x1 - x0), int(y1 - y0)});
   return true;
 }
 

@@ -49,7 +49,7 @@ void draw_nearest(const QuadDraw& d, const Axis& ax, const Axis& ay) {
   for (int i = 0; i < count; ++i) index[i] = ax.nearest(ax.first + i);
   Pixel* samples = sized(s.samples, count);
   for (int y = ay.first; y < ay.end; ++y) {
-    const Pixel* row = &d.texture.pixels[std::size_t(ay.nearest(y)) * d.texture.width];
+    const Pixel* row = d.texture.pixels + ay.nearest(y) * d.texture.stride;
     gather_texels(samples, row, index, count);
     d.blend(&d.target.pixels[std::size_t(y) * d.target.width + ax.first], samples, count);
   }
@@ -69,13 +69,12 @@ void draw_bilinear(const QuadDraw& d, const Axis& ax, const Axis& ay) {
   const int span = last_col - first_col + 1;
   Pixel* mixed = sized(s.mixed, std::size_t(span) + kMixPadding);
   Pixel* samples = sized(s.samples, count);
-  const int w = d.texture.width;
   for (int y = ay.first; y < ay.end; ++y) {
     int wv = 0;
     const int v0 = ay.lower(y, wv);
     const int v1 = std::min(v0 + 1, d.texture.height - 1);
-    const Pixel* row0 = &d.texture.pixels[std::size_t(v0) * w + first_col];
-    const Pixel* row1 = &d.texture.pixels[std::size_t(v1) * w + first_col];
+    const Pixel* row0 = d.texture.pixels + v0 * d.texture.stride + first_col;
+    const Pixel* row1 = d.texture.pixels + v1 * d.texture.stride + first_col;
     mix_rows(mixed, row0, row1, wv, span);
     std::fill(mixed + span, mixed + span + kMixPadding, mixed[span - 1]);
     mix_columns(samples, mixed, left, weight, count);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 
 #include "media/types.h"
@@ -28,6 +29,20 @@ struct Blend {
 
 bool is_valid_blend_factor(int code);
 
+// Texels seen where they lie: rows `stride` pixels apart. A sprite grabbed from the back
+// buffer can be such a window into the buffer it came from.
+struct TextureView {
+  const Pixel* pixels = nullptr;
+  int width = 0;
+  int height = 0;
+  std::ptrdiff_t stride = 0;
+};
+
+// The whole image, or the window of it at (x, y); an empty view (no pixels) when the image is
+// malformed or the window does not lie wholly inside it.
+TextureView view_of(const Image& image);
+TextureView view_of(const Image& image, int x, int y, int width, int height);
+
 // Builds the texture of a sprite: texels of exactly the key colour (when given) become fully
 // transparent (alpha 0, colour black); other texels keep their alpha.
 // storage is memory to reuse for the texture; its contents do not matter.
@@ -35,13 +50,17 @@ Image make_texture(const Image& picture, std::optional<Colour> key,
                    std::vector<Pixel> storage = {});
 // True when some texel has exactly the key colour, that is when make_texture would change
 // the picture.
-bool has_key_texels(const Image& picture, Colour key);
+bool has_key_texels(const TextureView& picture, Colour key);
 
 // Draws a texture onto the target as the given quad. alpha (0..255) multiplies the texture's
 // alpha. Texels whose resulting alpha is 0 are not drawn. bilinear selects filtering for scaled
 // or rotated quads.
-void draw_quad(Image& target, const Image& texture, const Quad& quad, int alpha, Blend blend,
+void draw_quad(Image& target, const TextureView& texture, const Quad& quad, int alpha, Blend blend,
                bool bilinear);
+inline void draw_quad(Image& target, const Image& texture, const Quad& quad, int alpha, Blend blend,
+                      bool bilinear) {
+  draw_quad(target, view_of(texture), quad, alpha, blend, bilinear);
+}
 
 // Fills a rectangle, clipped to the target.
 void fill_rect(Image& target, int x, int y, int width, int height, Pixel colour);

@@ -13,18 +13,18 @@ ORV_INLINE float clamp_coord(float c, float max) {
   return c > max ? max : c;
 }
 
-ORV_PIXEL_LOOP void nearest_loop(Pixel* __restrict out, const Pixel* __restrict tex, int width,
+ORV_PIXEL_LOOP void nearest_loop(Pixel* __restrict out, const Pixel* __restrict tex, int stride,
                                  float max_u, float max_v, TexelWalk w, int count) {
   for (int i = 0; i < count; ++i) {
     float fi = float(i);
     int iu = int(clamp_coord(w.u + fi * w.du, max_u));
     int iv = int(clamp_coord(w.v + fi * w.dv, max_v));
-    out[i] = tex[iv * width + iu];
+    out[i] = tex[iv * stride + iu];
   }
 }
 
 // Texel centres sit at +0.5, so the four texels around (u, v) start at (u - 0.5, v - 0.5).
-ORV_PIXEL_LOOP void bilinear_loop(Pixel* __restrict out, const Pixel* __restrict tex, int width,
+ORV_PIXEL_LOOP void bilinear_loop(Pixel* __restrict out, const Pixel* __restrict tex, int stride,
                                   float max_u, float max_v, TexelWalk w, int count) {
   int last_u = int(max_u);
   int last_v = int(max_v);
@@ -37,8 +37,8 @@ ORV_PIXEL_LOOP void bilinear_loop(Pixel* __restrict out, const Pixel* __restrict
     std::uint32_t wu = std::uint32_t((fu - float(u0)) * 256.0f + 0.5f);
     std::uint32_t wv = std::uint32_t((fv - float(v0)) * 256.0f + 0.5f);
     int u1 = u0 < last_u ? u0 + 1 : u0;
-    int row0 = v0 * width;
-    int row1 = (v0 < last_v ? v0 + 1 : v0) * width;
+    int row0 = v0 * stride;
+    int row1 = (v0 < last_v ? v0 + 1 : v0) * stride;
     std::uint32_t top = px::lerp_pixel(tex[row0 + u0], tex[row0 + u1], wu);
     std::uint32_t bottom = px::lerp_pixel(tex[row1 + u0], tex[row1 + u1], wu);
     out[i] = px::lerp_pixel(top, bottom, wv);
@@ -69,16 +69,16 @@ ORV_PIXEL_LOOP void mix_columns_loop(Pixel* __restrict out, const Pixel* __restr
 void sample_nearest(Pixel* out, const TexelGrid& tex, const TexelWalk& walk, int count) {
 #if ORV_HAVE_AVX2_LOOPS
   if (use_avx2()) {
-    return avx2::sample_nearest(out, tex.pixels, tex.width, float(tex.width - 1),
+    return avx2::sample_nearest(out, tex.pixels, int(tex.stride), float(tex.width - 1),
                                 float(tex.height - 1), walk.u, walk.v, walk.du, walk.dv, count);
   }
 #endif
-  nearest_loop(out, tex.pixels, tex.width, float(tex.width - 1), float(tex.height - 1), walk,
+  nearest_loop(out, tex.pixels, int(tex.stride), float(tex.width - 1), float(tex.height - 1), walk,
                count);
 }
 
 void sample_bilinear(Pixel* out, const TexelGrid& tex, const TexelWalk& walk, int count) {
-  bilinear_loop(out, tex.pixels, tex.width, float(tex.width - 1), float(tex.height - 1), walk,
+  bilinear_loop(out, tex.pixels, int(tex.stride), float(tex.width - 1), float(tex.height - 1), walk,
                 count);
 }
 

@@ -1,17 +1,19 @@
 // Texel sampling into spans: the loops behind scaled and rotated quads.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "media/types.h"
 
 namespace orv::media::detail {
 
-// A texture as the samplers see it; pixels holds width * height texels.
+// A texture as the samplers see it: height rows of width texels, stride apart.
 struct TexelGrid {
   const Pixel* pixels;
   int width;
   int height;
+  std::ptrdiff_t stride;
 };
 
 // A walk through the texture along one row of the screen: texel coordinates of the first

@@ -29,8 +29,29 @@ bool any_key(const Pixel* in, std::size_t n, Pixel key) {
 
 }  // namespace
 
-bool has_key_texels(const Image& picture, Colour key) {
-  return any_key(picture.pixels.data(), picture.pixels.size(), colour_to_pixel(key) & px::kRgbMask);
+bool has_key_texels(const TextureView& picture, Colour key) {
+  const Pixel wanted = colour_to_pixel(key) & px::kRgbMask;
+  for (int y = 0; y < picture.height; ++y) {
+    if (any_key(picture.pixels + y * picture.stride, std::size_t(picture.width), wanted)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+TextureView view_of(const Image& image) {
+  return view_of(image, 0, 0, image.width, image.height);
+}
+
+TextureView view_of(const Image& image, int x, int y, int width, int height) {
+  const bool well_formed =
+      image.width > 0 && image.height > 0 &&
+      image.pixels.size() == std::size_t(image.width) * std::size_t(image.height);
+  if (!well_formed || width <= 0 || height <= 0 || x < 0 || y < 0 || x > image.width - width ||
+      y > image.height - height) {
+    return {};
+  }
+  return {&image.pixels[std::size_t(y) * image.width + x], width, height, image.width};
 }
 
 Image make_texture(const Image& picture, std::optional<Colour> key, std::vector<Pixel> storage) {
