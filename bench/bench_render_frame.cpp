@@ -41,15 +41,25 @@ class NullPlatform : public Platform {
   LocalTime local_time() override { return {}; }
 };
 
-// A picture with a pattern, a magenta (keyed) border and, when soft, an alpha gradient.
-Image pattern(int w, int h, int seed, bool soft) {
+// Test pictures, all with a keyed (magenta) border. Tiles and objects are opaque inside with a
+// keyed notch in one corner; soft sprites fade out with alpha; glyphs are keyed every few
+// pixels like the gaps of a letter.
+enum class Look { kSolid, kSoft, kGlyph };
+
+bool keyed(int x, int y, int w, int h, int seed, Look look) {
+  if (x == 0 || y == 0 || x == w - 1 || y == h - 1) return true;
+  if (look == Look::kGlyph) return (x + y + seed) % 7 == 0;
+  return look == Look::kSolid && x < 6 && y < 6;
+}
+
+Image pattern(int w, int h, int seed, Look look) {
   Image img(w, h);
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
-      const bool border = x == 0 || y == 0 || x == w - 1 || y == h - 1 || (x + y + seed) % 7 == 0;
-      const int a = soft ? 255 - 200 * (x + y) / (w + h) : 255;
-      img.at(x, y) = border ? argb(255, 255, 0, 255)
-                            : argb(a, (x * 8 + seed * 40) & 255, (y * 8) & 255, (seed * 90) & 255);
+      const int a = look == Look::kSoft ? 255 - 200 * (x + y) / (w + h) : 255;
+      img.at(x, y) = keyed(x, y, w, h, seed, look)
+                         ? argb(255, 255, 0, 255)
+                         : argb(a, (x * 8 + seed * 40) & 255, (y * 8) & 255, (seed * 90) & 255);
     }
   }
   return img;
@@ -69,7 +79,7 @@ class Frame {
     make_tiles();
     make_drifters();
     make_spinners();
-    Handle glyph_sprite = gfx_.add_sprite(pattern(16, 20, 5, false));
+    Handle glyph_sprite = gfx_.add_sprite(pattern(16, 20, 5, Look::kGlyph));
     for (int i = 0; i < 60; ++i) glyphs_.push_back(gfx_.create_sprite3d(glyph_sprite));
   }
 
@@ -116,19 +126,19 @@ class Frame {
  private:
   void make_tiles() {
     Handle kinds[4];
-    for (int k = 0; k < 4; ++k) kinds[k] = gfx_.add_sprite(pattern(32, 32, k, false));
+    for (int k = 0; k < 4; ++k) kinds[k] = gfx_.add_sprite(pattern(32, 32, k, Look::kSolid));
     for (int i = 0; i < 32 * 24; ++i) tiles_.push_back(gfx_.create_sprite3d(kinds[i % 4]));
   }
   void make_drifters() {
     Handle kinds[3];
-    for (int k = 0; k < 3; ++k) kinds[k] = gfx_.add_sprite(pattern(64, 64, k, true));
+    for (int k = 0; k < 3; ++k) kinds[k] = gfx_.add_sprite(pattern(64, 64, k, Look::kSoft));
     for (int i = 0; i < 300; ++i) {
       drifters_.push_back({gfx_.create_sprite3d(kinds[i % 3]), float((i * 97) % kWidth),
                            float((i * 61) % kHeight), float(i % 7 - 3), float(i % 5 - 2)});
     }
   }
   void make_spinners() {
-    Handle kind = gfx_.add_sprite(pattern(48, 48, 3, false));
+    Handle kind = gfx_.add_sprite(pattern(48, 48, 3, Look::kSolid));
     for (int i = 0; i < 50; ++i) {
       spinners_.push_back(gfx_.create_sprite3d(kind));
       gfx_.rotate_sprite3d(spinners_.back(), float(i * 7), 0);
