@@ -66,7 +66,8 @@ class Graphics {
   void box(int x, int y, int width, int height, Colour colour);
   void stop_drawing() {}
 
-  // For tests and tools.
+  // For tests and tools. The reference holds until the next call of Graphics; pixels written
+  // through it must keep alpha 255 like every other pixel of the back buffer.
   const Image& back_buffer() const { return back_.read(); }
   Image& back_buffer() { return back_.write(); }
   std::int64_t frames_shown() const { return frames_shown_; }

@@ -78,17 +78,12 @@ TEST(RenderBmp, WritesHeaderPaddedRowsBottomUp) {
   const Bytes bmp = encode_bmp24(img);
   const std::size_t row = 12;  // 9 bytes of pixels padded to 12
   ASSERT_EQ(bmp.size(), 54 + 2 * row);
-  EXPECT_EQ(bmp[0], 'B');
-  EXPECT_EQ(bmp[1], 'M');
-  EXPECT_EQ(u32_at(bmp, 2), bmp.size());
-  EXPECT_EQ(u32_at(bmp, 10), 54u);  // pixel data offset
-  EXPECT_EQ(u32_at(bmp, 14), 40u);  // BITMAPINFOHEADER
-  EXPECT_EQ(u32_at(bmp, 18), 3u);
-  EXPECT_EQ(u32_at(bmp, 22), 2u);        // positive height: bottom-up
-  EXPECT_EQ(bmp[26] | bmp[27] << 8, 1);  // planes
-  EXPECT_EQ(bmp[28] | bmp[29] << 8, 24);
-  EXPECT_EQ(u32_at(bmp, 30), 0u);  // uncompressed
-  EXPECT_EQ(u32_at(bmp, 34), 2 * row);
+  EXPECT_EQ(bmp[0] | bmp[1] << 8, 'B' | 'M' << 8);
+  // File size, pixel offset, header size, width, height (positive: bottom-up), planes and
+  // bits per pixel, no compression, image size.
+  const std::pair<std::size_t, std::uint32_t> fields[] = {
+      {2, 78}, {10, 54}, {14, 40}, {18, 3}, {22, 2}, {26, 1 | 24 << 16}, {30, 0}, {34, 24}};
+  for (auto [offset, value] : fields) EXPECT_EQ(u32_at(bmp, offset), value) << offset;
   // First stored row is the bottom one, blue first; then three zero bytes of padding.
   const Bytes first(bmp.begin() + 54, bmp.begin() + 54 + row);
   EXPECT_EQ(first, (Bytes{60, 50, 40, 61, 51, 41, 62, 52, 42, 0, 0, 0}));

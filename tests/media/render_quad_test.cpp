@@ -94,18 +94,6 @@ TEST(RenderQuad, BilinearUpscaleBlendsNeighboursWhereNearestDoesNot) {
   }
 }
 
-TEST(RenderQuad, BilinearStretchOfAGrabbedScreenStaysInsideItsColours) {
-  // The full-screen stretch: 63x47 drawn at 64x48, smooth, keeps edges and stays in range.
-  Image tex(63, 47, argb(255, 100, 100, 100));
-  for (int y = 0; y < 47; ++y) tex.at(62, y) = argb(255, 200, 200, 200);
-  Image target(64, 48, kBlack);
-  draw_quad(target, tex, rect_quad(0, 0, 64, 48), 255, kAlpha, true);
-  EXPECT_EQ(count_drawn(target, kBlack), 64 * 48);
-  EXPECT_EQ(red(target.at(0, 0)), 100);
-  EXPECT_EQ(red(target.at(63, 47)), 200);
-  for (Pixel p : target.pixels) ASSERT_TRUE(red(p) >= 100 && red(p) <= 200);
-}
-
 TEST(RenderQuad, MirroredQuadFlipsTheTexture) {
   const Image tex = numbered(2, 1);
   Image target(2, 1, kBlack);
@@ -159,25 +147,20 @@ TEST(RenderQuad, FarOffScreenHugeAndBrokenQuadsAreHarmless) {
       EXPECT_EQ(count_drawn(target, kBlack), 0);
     }
   }
-  // A huge but finite zoom covering the whole target draws it all with the texels under it.
-  Image target(16, 16, kBlack);
-  draw_quad(target, tex, rect_quad(-2e7f, -2e7f, 4e7f, 4e7f), 255, kAlpha, false);
-  EXPECT_EQ(count_drawn(target, kBlack), 256);
-  EXPECT_EQ(target.at(0, 0), tex.at(2, 2));
-}
-
-TEST(RenderQuad, MalformedImagesDrawNothing) {
-  Image tex = numbered(4, 4);
+  // Malformed images draw nothing either.
   Image target(8, 8, kBlack);
-  Image broken_tex = tex;
-  broken_tex.pixels.resize(3);
-  draw_quad(target, broken_tex, rect_quad(0, 0, 4, 4), 255, kAlpha, false);
-  draw_quad(target, Image(), rect_quad(0, 0, 4, 4), 255, kAlpha, false);
-  EXPECT_EQ(count_drawn(target, kBlack), 0);
+  Image broken = tex;
+  broken.pixels.resize(3);
+  draw_quad(target, broken, rect_quad(0, 0, 4, 4), 255, kAlpha, false);
   Image broken_target(8, 8, kBlack);
   broken_target.height = 100;
   draw_quad(broken_target, tex, rect_quad(0, 0, 4, 4), 255, kAlpha, false);
-  EXPECT_EQ(count_drawn(broken_target, kBlack), 0);
+  EXPECT_EQ(count_drawn(target, kBlack) + count_drawn(broken_target, kBlack), 0);
+  // A huge but finite zoom covering the whole target draws it all with the texels under it.
+  Image huge(16, 16, kBlack);
+  draw_quad(huge, tex, rect_quad(-2e7f, -2e7f, 4e7f, 4e7f), 255, kAlpha, false);
+  EXPECT_EQ(count_drawn(huge, kBlack), 256);
+  EXPECT_EQ(huge.at(0, 0), tex.at(2, 2));
 }
 
 }  // namespace
