@@ -4,23 +4,13 @@
 
 #if ORV_HAVE_AVX2_LOOPS
 
-#include <immintrin.h>
-
-#include "media/render/pixel_ops.h"
-
-#define ORV_AVX2 __attribute__((target("avx2")))
-#define ORV_AVX2_INLINE inline __attribute__((always_inline, target("avx2")))
+#include "media/render/avx2_ops.h"
 
 namespace orv::media::detail::avx2 {
 namespace {
 
-// v / 255 rounded, per 16-bit lane, for v <= 65025: ((v + 128) * 257) >> 16.
-ORV_AVX2_INLINE __m256i div255(__m256i v) {
-  return _mm256_mulhi_epu16(_mm256_add_epi16(v, _mm256_set1_epi16(128)), _mm256_set1_epi16(257));
-}
-
-// Each pixel's alpha in the four 16-bit lanes of that pixel; lo takes pixels 0, 1, 4, 5 and
-// hi pixels 2, 3, 6, 7, the order of _mm256_unpacklo/hi_epi8.
+// Each pixel's alpha in the four 16-bit lanes of that pixel, in the lo and hi halves of
+// avx2_ops.h.
 ORV_AVX2_INLINE __m256i alpha_lo(__m256i s) {
   const __m256i pick = _mm256_setr_epi8(3, -1, 3, -1, 3, -1, 3, -1, 7, -1, 7, -1, 7, -1, 7, -1, 3,
                                         -1, 3, -1, 3, -1, 3, -1, 7, -1, 7, -1, 7, -1, 7, -1);
@@ -31,13 +21,6 @@ ORV_AVX2_INLINE __m256i alpha_hi(__m256i s) {
       _mm256_setr_epi8(11, -1, 11, -1, 11, -1, 11, -1, 15, -1, 15, -1, 15, -1, 15, -1, 11, -1, 11,
                        -1, 11, -1, 11, -1, 15, -1, 15, -1, 15, -1, 15, -1);
   return _mm256_shuffle_epi8(s, pick);
-}
-
-ORV_AVX2_INLINE __m256i load8(const Pixel* p) {
-  return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
-}
-ORV_AVX2_INLINE void store8(Pixel* p, __m256i v) {
-  _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), v);
 }
 
 ORV_AVX2_INLINE __m256i alpha_bytes() {
@@ -51,16 +34,6 @@ ORV_AVX2_INLINE bool all_clear(__m256i s) {
 // Eight texels all of alpha 255.
 ORV_AVX2_INLINE bool all_opaque(__m256i s) {
   return _mm256_testc_si256(s, alpha_bytes()) != 0;
-}
-
-// The 16-bit value in the low half of each pixel's 32-bit lane, spread like alpha_lo/hi.
-ORV_AVX2_INLINE void spread_low_halves(__m256i v, __m256i& lo, __m256i& hi) {
-  const __m256i pick_lo = _mm256_setr_epi8(0, 1, 0, 1, 0, 1, 0, 1, 4, 5, 4, 5, 4, 5, 4, 5, 0, 1, 0,
-                                           1, 0, 1, 0, 1, 4, 5, 4, 5, 4, 5, 4, 5);
-  const __m256i pick_hi = _mm256_setr_epi8(8, 9, 8, 9, 8, 9, 8, 9, 12, 13, 12, 13, 12, 13, 12, 13,
-                                           8, 9, 8, 9, 8, 9, 8, 9, 12, 13, 12, 13, 12, 13, 12, 13);
-  lo = _mm256_shuffle_epi8(v, pick_lo);
-  hi = _mm256_shuffle_epi8(v, pick_hi);
 }
 
 // Texel alpha times opacity for each channel lane. Opaque texels (the common case) simply
@@ -116,11 +89,6 @@ struct AddScaledOp {
     return _mm256_blendv_epi8(out, d, skip);
   }
 };
-
-// Lanes [0, n) of eight set.
-ORV_AVX2_INLINE __m256i first_lanes(int n) {
-  return _mm256_cmpgt_epi32(_mm256_set1_epi32(n), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
-}
 
 // Eight pixels per step; the last few through masked loads and stores, so that short rows
 // cost no scalar work.

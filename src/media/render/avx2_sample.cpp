@@ -4,19 +4,10 @@
 
 #if ORV_HAVE_AVX2_LOOPS
 
-#include <immintrin.h>
-
-#include "media/render/pixel_ops.h"
-
-#define ORV_AVX2 __attribute__((target("avx2")))
-#define ORV_AVX2_INLINE inline __attribute__((always_inline, target("avx2")))
+#include "media/render/avx2_ops.h"
 
 namespace orv::media::detail::avx2 {
 namespace {
-
-ORV_AVX2_INLINE __m256i load8(const void* p) {
-  return _mm256_loadu_si256(static_cast<const __m256i*>(p));
-}
 
 // w128 holds w * 128 (w in 0..255) in the lanes matching a and b.
 ORV_AVX2_INLINE __m256i lerp16(__m256i a, __m256i b, __m256i w128) {
@@ -29,16 +20,6 @@ ORV_AVX2_INLINE __m256i lerp8(__m256i p, __m256i q, __m256i w_lo, __m256i w_hi) 
   const __m256i lo = lerp16(_mm256_unpacklo_epi8(p, zero), _mm256_unpacklo_epi8(q, zero), w_lo);
   const __m256i hi = lerp16(_mm256_unpackhi_epi8(p, zero), _mm256_unpackhi_epi8(q, zero), w_hi);
   return _mm256_packus_epi16(lo, hi);
-}
-
-// Eight 32-bit weights (w * 128 in the low half) spread to the lanes of their pixels.
-ORV_AVX2_INLINE void spread(__m256i w, __m256i& lo, __m256i& hi) {
-  const __m256i pick_lo = _mm256_setr_epi8(0, 1, 0, 1, 0, 1, 0, 1, 4, 5, 4, 5, 4, 5, 4, 5, 0, 1, 0,
-                                           1, 0, 1, 0, 1, 4, 5, 4, 5, 4, 5, 4, 5);
-  const __m256i pick_hi = _mm256_setr_epi8(8, 9, 8, 9, 8, 9, 8, 9, 12, 13, 12, 13, 12, 13, 12, 13,
-                                           8, 9, 8, 9, 8, 9, 8, 9, 12, 13, 12, 13, 12, 13, 12, 13);
-  lo = _mm256_shuffle_epi8(w, pick_lo);
-  hi = _mm256_shuffle_epi8(w, pick_hi);
 }
 
 // The eight texels at row[left[i]] and their right neighbours. When the eight lie within
@@ -57,11 +38,6 @@ ORV_AVX2_INLINE void fetch_pairs(const Pixel* row, const std::int32_t* left, __m
   const int* base = reinterpret_cast<const int*>(row);
   p = _mm256_i32gather_epi32(base, idx, 4);
   q = _mm256_i32gather_epi32(base + 1, idx, 4);
-}
-
-// Lanes [0, n) of eight set (all of them for n >= 8).
-ORV_AVX2_INLINE __m256i first_lanes(int n) {
-  return _mm256_cmpgt_epi32(_mm256_set1_epi32(n), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
 }
 
 ORV_INLINE std::uint32_t lerp_scalar(std::uint32_t p, std::uint32_t q, int w) {
@@ -97,7 +73,7 @@ ORV_AVX2 void mix_rows(Pixel* out, const Pixel* row0, const Pixel* row1, int w, 
   int i = 0;
   for (; i + 8 <= count; i += 8) {
     const __m256i mixed = lerp8(load8(row0 + i), load8(row1 + i), w128, w128);
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), mixed);
+    store8(out + i, mixed);
   }
   for (; i < count; ++i) out[i] = lerp_scalar(row0[i], row1[i], w);
 }
@@ -108,8 +84,8 @@ ORV_AVX2 void mix_columns(Pixel* out, const Pixel* row, const std::int32_t* left
   for (; i + 8 <= count; i += 8) {
     __m256i p, q, w_lo, w_hi;
     fetch_pairs(row, left + i, p, q);
-    spread(_mm256_slli_epi32(load8(weight + i), 7), w_lo, w_hi);
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), lerp8(p, q, w_lo, w_hi));
+    spread_low_halves(_mm256_slli_epi32(load8(weight + i), 7), w_lo, w_hi);
+    store8(out + i, lerp8(p, q, w_lo, w_hi));
   }
   for (; i < count; ++i) out[i] = lerp_scalar(row[left[i]], row[left[i] + 1], weight[i]);
 }

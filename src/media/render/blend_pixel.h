@@ -36,8 +36,4 @@ ORV_INLINE std::uint32_t blend_pixel(const BlendTerms& t, std::uint32_t s, std::
   return a != 0 ? px::pack(255, r, g, b) : d;
 }
 
-ORV_INLINE void blend_one(Pixel& dst, Pixel src, int opacity, const BlendTerms& t) {
-  dst = blend_pixel(t, src, dst, texel_alpha(src, opacity));
-}
-
 }  // namespace orv::media::detail
