@@ -8,6 +8,7 @@
 #include "input/input_state.h"
 #include "levels/levels_state.h"
 #include "media/media.h"
+#include "screens/assets_state.h"
 #include "screens/screens_state.h"
 #include "text/text_state.h"
 #include "world/world_state.h"
@@ -27,6 +28,7 @@ struct Game {
   CatalogueState catalogue;
   LevelsState levels;
   TextState text;
+  AssetsState assets;
   ScreensState screens;
 };
 

@@ -1,4 +1,4 @@
-// Asset lists (tile graphics, sounds, music, decorative sprites) and the screens around play.
+// State of the screens around play: the title menu, the highscore screen and the intro.
 #pragma once
 
 namespace orv {
