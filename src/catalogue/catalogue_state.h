@@ -1,0 +1,8 @@
+// Object kinds and tile definitions.
+#pragma once
+
+namespace orv {
+
+struct CatalogueState {};
+
+}  // namespace orv

@@ -1,0 +1,31 @@
+// The end of every frame.
+#include "frame/errors.h"
+#include "frame/game.h"
+#include "frame/start_up.h"
+#include "world/game_over.h"
+#include "world/world_frame.h"
+
+namespace orv {
+
+void poll_window_events(Game& g) {
+  g.media.gfx.window_event(g.config.multitask);
+  if (g.media.platform.close_requested()) end_program(g);
+}
+
+void frame_end(Game& g) {
+  media::Graphics& gfx = g.media.gfx;
+  ORV_FAULT_SITE(g, "ddd");
+  gfx.start_3d();
+  world_frame(g);
+  gfx.stop_3d();
+  ORV_FAULT_SITE(g, "engine_internals");
+  level_timer_tick(g);
+  ORV_FAULT_SITE(g, "ddd");
+  gfx.flip_buffers();
+  if (g.media.platform.close_requested()) end_program(g);
+  if (g.config.multicore == 0) poll_window_events(g);
+  if (g.config.multitask > 0) g.media.sys.delay(g.config.multitask);
+  if (g.frame.game_state == kGameEnding) game_over(g, g.config.smooth);
+}
+
+}  // namespace orv

@@ -1,0 +1,56 @@
+// Messages of expected failures and the program end.
+#include "frame/errors.h"
+
+#include <string>
+
+#include "frame/game.h"
+
+namespace orv {
+namespace {
+
+constexpr int kButtonsOk = 0;
+constexpr int kButtonsYesNo = 4;
+
+struct Message {
+  std::string text;
+  int buttons = kButtonsOk;
+  bool ends_program = true;
+};
+
+Message message_for(const Game& g, int code) {
+  switch (code) {
+    case kErrorConfiguration:
+      return {" Could not open " + g.frame.configuration_path};
+    case kErrorThread:
+      return {"Could not create multithreading", kButtonsOk, false};
+    case kErrorScreen:
+      return {" Could not open screen"};
+    case kErrorWindow:
+      return {" Could not open window"};
+    case kErrorDivision:
+      return {" division by zero. please read logfile:" + g.config.log_path + g.config.log_file +
+                  "\n for more information\n continue engine?",
+              kButtonsYesNo, true};
+    case kErrorLevelFile:
+      return {" Could not open topographic data"};
+    case kErrorBaseFile:
+      return {" Could not open:" + g.config.self_create_base};
+    default:
+      return {" Unknown error " + std::to_string(code), kButtonsOk, false};
+  }
+}
+
+}  // namespace
+
+void report_error(Game& g, int code) {
+  Message m = message_for(g, code);
+  int answer = g.media.sys.message_requester("ERROR ", m.text, m.buttons);
+  if (m.buttons == kButtonsYesNo && answer == 1) return;  // Yes: go on
+  if (m.ends_program) end_program(g);
+}
+
+void end_program(Game&) {
+  throw ProgramEnd{0};
+}
+
+}  // namespace orv

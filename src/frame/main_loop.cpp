@@ -1,0 +1,59 @@
+// Start-up and the main loop.
+#include "frame/errors.h"
+#include "frame/game.h"
+#include "frame/start_up.h"
+#include "input/eventhandler.h"
+
+namespace orv {
+namespace {
+
+void handle_fault(Game& g, media::FaultKind kind) {
+  ++g.frame.consecutive_faults;
+  log_fault(g, kind);
+  // A fault that comes back on every frame would only fill the log: give up.
+  if (g.frame.consecutive_faults >= kMaxFaultsInARow) end_program(g);
+}
+
+void start_up_steps(Game& g) {
+  read_configuration(g);
+  open_game_screen(g);
+  // SDL wants window events handled on the thread that made the window, so no event thread is
+  // started: with MULTICORE 1 the media layer handles them at every flip instead.
+  read_player_name(g);
+}
+
+}  // namespace
+
+void start_up(Game& g) {
+  g.frame.start_directory = g.media.files.current_directory();
+  g.frame.configuration_path = g.frame.start_directory + "DATA\\ini.txt";
+  media::FaultTrap::install();
+  // A fault during start-up leaves the game half made: log it and end.
+  if (auto fault = media::FaultTrap::run([&g] { start_up_steps(g); })) {
+    log_fault(g, *fault);
+    end_program(g);
+  }
+}
+
+void main_loop_turn(Game& g) {
+  ORV_FAULT_SITE(g, "Main Module");
+  g.media.gfx.examine_mouse();
+  ORV_FAULT_SITE(g, "eventhandler");
+  read_input(g);
+  frame_end(g);
+}
+
+void main_loop(Game& g) {
+  run_frames(g, main_loop_turn);
+}
+
+void run_frames(Game& g, const std::function<void(Game&)>& turn) {
+  for (;;) {
+    if (auto fault = media::FaultTrap::run([&g, &turn] { turn(g); }))
+      handle_fault(g, *fault);
+    else
+      g.frame.consecutive_faults = 0;
+  }
+}
+
+}  // namespace orv
