@@ -32,6 +32,7 @@ class Mixer {
   // already playing under the same owner restarts.
   void play(Handle owner, std::shared_ptr<const SoundData> sound, bool loop);
   void stop(Handle owner);
+  void stop_all();
   bool playing(Handle owner) const;
   std::size_t voice_count() const;
   // Adds all voices into out (interleaved stereo, frames frames), saturating; voices that end
