@@ -21,7 +21,7 @@ struct SoundData {
 
 // Decodes an OGG Vorbis file held in memory; nullopt when it is not a readable one.
 // Sounds longer than kMaxSoundSeconds are refused.
-constexpr int kMaxSoundSeconds = 60 * 30;
+constexpr int kMaxSoundSeconds = 60 * 10;
 std::optional<SoundData> decode_ogg(std::span<const std::uint8_t> data);
 
 // Mixes playing voices. Thread-safe: the game thread starts and stops voices while the audio
