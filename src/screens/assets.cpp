@@ -28,13 +28,13 @@ void free_sounds(Game& g, std::vector<SoundEntry>& list) {
   list.clear();
 }
 
-void free_drift_sprites(Game& g, std::vector<DriftSprite>& list) {
+void free_drift_sprites(Game& g, DriftSpriteList& list) {
   for (const DriftSprite& d : list)
     if (d.sprite3d != 0) g.media.gfx.free_sprite3d(d.sprite3d);
   list.clear();
 }
 
-void scan_drift_sprites(Game& g, std::vector<DriftSprite>& list, const std::string& folder,
+void scan_drift_sprites(Game& g, DriftSpriteList& list, const std::string& folder,
                         std::int32_t count, float spread) {
   free_drift_sprites(g, list);
   std::vector<std::string> names;
@@ -113,6 +113,10 @@ void scan_screen_sprites(Game& g) {
   ORV_FAULT_SITE(g, "io_control");
   scan_drift_sprites(g, g.assets.screen_sprites, g.config.scre_gfx_path, g.config.scre_gfx_max,
                      0.8f);
+}
+
+DriftSpriteList* screen_sprite_list(Game& g) {
+  return g.assets.screen_sprites.empty() ? nullptr : &g.assets.screen_sprites;
 }
 
 void clear_catalogues(Game& g) {

@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "world/drift_sprites.h"
 #include "world/names.h"
 
 namespace orv {
@@ -30,21 +31,14 @@ struct SoundEntry {
   std::uint8_t loaded = 0;   // 1 when the sound loaded
 };
 
-// A decorative sprite that drifts over the screen.
-struct DriftSprite {
-  float x = 0, y = 0;  // screen pixels
-  std::int32_t sprite3d = 0;
-  float velocity_x = 0, velocity_y = 0;  // pixels per frame
-};
-
 struct AssetsState {
   std::vector<TileGraphic> tile_graphics;
   // The first tile graphic of each name, by the name's id in the world's name table.
   std::unordered_map<NameId, std::size_t> tile_graphic_index;
   std::vector<SoundEntry> sounds;
   std::vector<SoundEntry> music;
-  std::vector<DriftSprite> effect_sprites;  // EGFXPATH, shown during play
-  std::vector<DriftSprite> screen_sprites;  // SCREGFXPATH, shown by the title and highscore
+  DriftSpriteList effect_sprites;  // EGFXPATH, shown during play
+  DriftSpriteList screen_sprites;  // SCREGFXPATH, shown by the title and highscore screens
 };
 
 }  // namespace orv
