@@ -87,6 +87,9 @@ struct StringHash {
 struct TileDefinitionCache {
   bool active = false;
   std::unordered_map<std::string, TileDefinition, StringHash, std::equal_to<>> files;
+  // The file used last: runs of cells of one tile skip the hashing.
+  std::string last_file;
+  const TileDefinition* last = nullptr;
 };
 
 struct CatalogueState {

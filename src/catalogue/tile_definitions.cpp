@@ -118,23 +118,37 @@ void load_tile_definition(Game& g, int x, int y, const std::string& file) {
     apply_tile_definition(read_tile_definition(g, file), *cell);
     return;
   }
-  auto it = cache.files.find(std::string_view(file));
-  if (it == cache.files.end()) it = cache.files.emplace(file, read_tile_definition(g, file)).first;
-  apply_tile_definition(it->second, *cell);
+  if (cache.last == nullptr || cache.last_file != file) {
+    auto it = cache.files.find(std::string_view(file));
+    if (it == cache.files.end())
+      it = cache.files.emplace(file, read_tile_definition(g, file)).first;
+    cache.last_file = file;
+    cache.last = &it->second;
+  }
+  apply_tile_definition(*cache.last, *cell);
 }
 
 std::string tile_definition_path(const Game& g, const std::string& tile_name) {
   return g.config.rgb_code_path + g.config.app_start + "\\" + tile_name;
 }
 
+namespace {
+
+void empty_cache(TileDefinitionCache& cache, bool active) {
+  cache.files.clear();
+  cache.last_file.clear();
+  cache.last = nullptr;
+  cache.active = active;
+}
+
+}  // namespace
+
 TileDefinitionCacheScope::TileDefinitionCacheScope(Game& g) : g_(g) {
-  g_.catalogue.tile_cache.files.clear();
-  g_.catalogue.tile_cache.active = true;
+  empty_cache(g_.catalogue.tile_cache, true);
 }
 
 TileDefinitionCacheScope::~TileDefinitionCacheScope() {
-  g_.catalogue.tile_cache.files.clear();
-  g_.catalogue.tile_cache.active = false;
+  empty_cache(g_.catalogue.tile_cache, false);
 }
 
 }  // namespace orv

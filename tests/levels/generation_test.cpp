@@ -54,9 +54,9 @@ TEST_P(GenerationSize, SizeIsBaseHalfPlusRandomPlusLevelWithinMapSize) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, GenerationSize,
-                         ::testing::Values(SizeCase{1, 1, 64, 1, 1, 1},      // random(0) + 0 + 1
-                                           SizeCase{1, 1, 64, 0, 64, 64},    // 0 is below 1
-                                           SizeCase{100, 3, 10, 1, 10, 10},  // cut to MAPSIZE
+                         ::testing::Values(SizeCase{1, 1, 64, 1, 1, 1},        // random(0) + 0 + 1
+                                           SizeCase{1, 1, 64, 0, 64, 64},      // 0 is below 1
+                                           SizeCase{100, 100, 10, 1, 10, 10},  // cut to MAPSIZE
                                            SizeCase{-9, -9, 7, 2, 7, 7},
                                            SizeCase{0, 0, 0, 5, 0, 0}));
 
