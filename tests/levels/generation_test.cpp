@@ -183,6 +183,17 @@ TEST_F(Generation, TheProgressBarIsShownEveryTwoColumnsAndNeverDividesByZero) {
   EXPECT_TRUE(std::isfinite(g.levels.bar_length));
 }
 
+TEST_F(Generation, WithoutAnEventThreadABuildPollsTheWindowBetweenItsSteps) {
+  t.platform.request_close();
+  g.config.multicore = 1;  // the window is left alone: the build runs to its end
+  build(2);
+  EXPECT_EQ(g.frame.built_level, 2);
+  g.config.multicore = 0;
+  EXPECT_THROW(build(3), ProgramEnd);
+  EXPECT_EQ(g.frame.built_level, 2);
+  EXPECT_FALSE(g.catalogue.tile_cache.active);
+}
+
 TEST_F(Generation, AMissingBaseFileEndsTheProgramWithItsMessage) {
   g.config.self_create_base = t.dir.path() + "DATA\\none.txt";
   EXPECT_THROW(build_level_from_base(g, g.config.self_create_base), ProgramEnd);

@@ -155,8 +155,10 @@ TEST_F(Assets, DriftSpritesAreCountPlusOneCopiesInsideTheScreen) {
   g.config.egfx_max = 2;
   g.config.scre_gfx_max = 0;
   t.dir.write("DATA/EFFECTS/second.png", t.dir.read("DATA/EFFECTS/spark.png"));
+  EXPECT_EQ(screen_sprite_list(g), nullptr);
   scan_effect_sprites(g);
   scan_screen_sprites(g);
+  EXPECT_EQ(screen_sprite_list(g), &g.assets.screen_sprites);
   ASSERT_EQ(g.assets.effect_sprites.size(), 6u);
   ASSERT_EQ(g.assets.screen_sprites.size(), 1u);
   std::vector<media::Handle> handles;
