@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "catalogue/enemies.h"
 #include "frame/game.h"
 #include "support/data_set.h"
@@ -69,27 +72,15 @@ TEST_F(Enemies, AnEnemyCopiesItsKindAndStartsWithoutDirection) {
   spawn_enemies(g, 5, 5, EnemyGroup::kA);
   ASSERT_EQ(g.world.enemies_a.size(), 1u);
   const Enemy& e = g.world.enemies_a[0];
-  EXPECT_EQ(e.x, 98);  // 97.5 rounds to even
-  EXPECT_EQ(e.y, 64);
-  EXPECT_EQ(e.width, 20.0f);  // never fitted to the tile
-  EXPECT_EQ(e.hotspot_x, 10.0f);
-  EXPECT_EQ(e.hotspot_y, 5.0f);
   EXPECT_NE(e.sprite, 0);
-  EXPECT_EQ(e.direction, 0);
-  EXPECT_EQ(e.blend_source, 2);
-  EXPECT_EQ(e.blend_destination, 5);
-  EXPECT_EQ(e.shown, 1);
-  EXPECT_EQ(e.alpha, 99);
-  EXPECT_EQ(e.collision, 1);
-  EXPECT_EQ(e.step_chance, 3);
-  EXPECT_EQ(e.move_x, 4);
-  EXPECT_EQ(e.move_y, 5);
-  EXPECT_EQ(e.steps_per_tile_x, 6);
-  EXPECT_EQ(e.steps_per_tile_y, 7);
-  EXPECT_EQ(e.behaviour, 2);
-  EXPECT_EQ(e.activity_chance, 8);
-  EXPECT_EQ(e.turn_chance, 9);
-  EXPECT_EQ(e.rotation_step, 10);
+  // 97.5 rounds to even; never fitted to the tile.
+  EXPECT_EQ(std::tuple(e.x, e.y, e.width, e.hotspot_x, e.hotspot_y),
+            std::tuple(98, 64, 20.0f, 10.0f, 5.0f));
+  EXPECT_EQ(std::vector<int>({e.direction, e.blend_source, e.blend_destination, e.shown, e.alpha,
+                              e.collision, e.step_chance, e.move_x, e.move_y, e.steps_per_tile_x,
+                              e.steps_per_tile_y, e.behaviour, e.activity_chance, e.turn_chance,
+                              e.rotation_step}),
+            std::vector<int>({0, 2, 5, 1, 99, 1, 3, 4, 5, 6, 7, 2, 8, 9, 10}));
 }
 
 TEST_F(Enemies, AnEnemyWithoutPictureHasOnlyTheHalfTileOffset) {

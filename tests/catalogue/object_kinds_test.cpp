@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "catalogue/object_kinds.h"
 #include "frame/game.h"
 #include "support/data_set.h"
@@ -18,46 +21,46 @@ ObjectKind kind_from(std::initializer_list<std::string> pairs) {
 }
 
 TEST(ObjectKeys, EveryKeySetsItsField) {
-  ObjectKind k = kind_from({
-      "DGFXNAME",         "COIN", "DGFXTRANSPARENCY", "200",      "DDENSITY",       "3",
-      "DFITTOMATRIX",     "1",    "DCOLLISION",       "1",        "DHOTSPOT",       "CENTER",
-      "DXMODE1",          "2",    "DXMODE2",          "5",        "DGFXSHOW",       "1",
-      "DCENTERFIELD",     "1",    "DKILLONCOLLISION", "1",        "DSCORE",         "-40",
-      "DCOUNTTOSCORE",    "1",    "DCOUNTSOUND",      "coin.ogg", "DUSECOUNTSOUND", "1",
-      "DISPLAYER",        "1",    "DISENEMY",         "2",        "DRANDOMMOVE",    "11",
-      "DMOVEX",           "12",   "DMOVEY",           "13",       "DVELOX",         "14",
-      "DVELOY",           "15",   "DAILEVEL",         "3",        "DDMOVE",         "16",
-      "DCHANGEDIRECTION", "17",   "DISGOODY",         "1",        "DEXTRATIME",     "18",
-      "DROTATE",          "-19",  "DLIFETIME",        "99",       "DPOWERUP",       "99",
-  });
-  EXPECT_EQ(k.gfx_name, "COIN");
-  EXPECT_EQ(k.gfx_transparency, 200);
-  EXPECT_EQ(k.density, 3);
-  EXPECT_EQ(k.fit_to_matrix, 1);
-  EXPECT_EQ(k.collision, 1);
-  EXPECT_EQ(k.hotspot, "CENTER");
-  EXPECT_EQ(k.xmode1, 2);
-  EXPECT_EQ(k.xmode2, 5);
-  EXPECT_EQ(k.gfx_show, 1);
-  EXPECT_EQ(k.center_field, 1);
-  EXPECT_EQ(k.kill_on_collision, 1);
-  EXPECT_EQ(k.score, -40);
-  EXPECT_EQ(k.count_to_score, 1);
-  EXPECT_EQ(k.count_sound, "coin.ogg");
-  EXPECT_EQ(k.use_count_sound, 1);
-  EXPECT_EQ(k.is_player, 1);
-  EXPECT_EQ(k.is_enemy, 2);
-  EXPECT_EQ(k.random_move, 11);
-  EXPECT_EQ(k.move_x, 12);
-  EXPECT_EQ(k.move_y, 13);
-  EXPECT_EQ(k.velo_x, 14);
-  EXPECT_EQ(k.velo_y, 15);
-  EXPECT_EQ(k.ai_level, 3);
-  EXPECT_EQ(k.d_move, 16);
-  EXPECT_EQ(k.change_direction, 17);
-  EXPECT_EQ(k.is_goody, 1);
-  EXPECT_EQ(k.extra_time, 18);
-  EXPECT_EQ(k.rotate, -19);
+  ObjectKind k = kind_from(
+      {"DGFXNAME",         "COIN", "DGFXTRANSPARENCY", "200",      "DDENSITY",       "3",
+       "DFITTOMATRIX",     "4",    "DCOLLISION",       "5",        "DHOTSPOT",       "CENTER",
+       "DXMODE1",          "6",    "DXMODE2",          "7",        "DGFXSHOW",       "8",
+       "DCENTERFIELD",     "9",    "DKILLONCOLLISION", "10",       "DSCORE",         "-40",
+       "DCOUNTTOSCORE",    "11",   "DCOUNTSOUND",      "coin.ogg", "DUSECOUNTSOUND", "12",
+       "DISPLAYER",        "13",   "DISENEMY",         "14",       "DRANDOMMOVE",    "15",
+       "DMOVEX",           "16",   "DMOVEY",           "17",       "DVELOX",         "18",
+       "DVELOY",           "19",   "DAILEVEL",         "20",       "DDMOVE",         "21",
+       "DCHANGEDIRECTION", "22",   "DISGOODY",         "23",       "DEXTRATIME",     "24",
+       "DROTATE",          "-25",  "DLIFETIME",        "99",       "DPOWERUP",       "99"});
+  EXPECT_EQ(std::tuple(k.gfx_name, k.hotspot, k.count_sound),
+            std::tuple("COIN", "CENTER", "coin.ogg"));
+  EXPECT_EQ(std::vector<int>({k.gfx_transparency,
+                              k.density,
+                              k.fit_to_matrix,
+                              k.collision,
+                              k.xmode1,
+                              k.xmode2,
+                              k.gfx_show,
+                              k.center_field,
+                              k.kill_on_collision,
+                              k.score,
+                              k.count_to_score,
+                              k.use_count_sound,
+                              k.is_player,
+                              k.is_enemy,
+                              k.random_move,
+                              k.move_x,
+                              k.move_y,
+                              k.velo_x,
+                              k.velo_y,
+                              k.ai_level,
+                              k.d_move,
+                              k.change_direction,
+                              k.is_goody,
+                              k.extra_time,
+                              k.rotate}),
+            std::vector<int>({200, 3,  4,  5,  6,  7,  8,  9,  10, -40, 11, 12, 13,
+                              14,  15, 16, 17, 18, 19, 20, 21, 22, 23,  24, -25}));
 }
 
 TEST(ObjectKeys, ByteFieldsKeepTheLowEightBits) {

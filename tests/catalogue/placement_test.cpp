@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "catalogue/placement.h"
 #include "frame/game.h"
 #include "support/world_test.h"
@@ -17,36 +20,24 @@ class Placement : public test::WorldTest {
 
 TEST_F(Placement, AKindOnItsSlotIsCopiedIntoAPlacedObject) {
   ObjectKind& k = add_kind("GEM", 0, 6, 4);
-  k.gfx_show = 1, k.gfx_transparency = 200, k.collision = 1, k.xmode1 = 2, k.xmode2 = 5;
-  k.kill_on_collision = 1, k.score = 30, k.count_to_score = 1, k.use_count_sound = 1;
-  k.count_sound = "gem.ogg", k.count_sound_name = g.world.names.intern("gem.ogg");
-  k.is_player = 1, k.is_goody = 0, k.extra_time = 4, k.rotate = 9;
+  k.gfx_show = 1, k.gfx_transparency = 200, k.collision = 2, k.xmode1 = 3, k.xmode2 = 4;
+  k.kill_on_collision = 5, k.score = 30, k.count_to_score = 6, k.use_count_sound = 7;
+  k.count_sound_name = g.world.names.intern("gem.ogg");
+  k.is_player = 8, k.is_goody = 9, k.extra_time = 10, k.rotate = 11;
   retile(3, 4, "GEMS");
   const Cell& c = cell(3, 4);
-  EXPECT_EQ(c.last_named_slot, 2);
-  EXPECT_EQ(c.last_placed_slot, 0);
-  EXPECT_EQ(c.child_objects[0], 0);
-  EXPECT_EQ(c.child_objects[2], -1);
-  EXPECT_EQ(c.contact, 0);
+  EXPECT_EQ(std::vector<int>({c.last_named_slot, c.last_placed_slot, c.child_objects[0],
+                              c.child_objects[2], c.contact}),
+            std::vector<int>({2, 0, 0, -1, 0}));
   ASSERT_EQ(g.world.objects.size(), 1u);
   const PlacedObject& o = g.world.objects[0];
   EXPECT_NE(o.sprite, 0);
-  EXPECT_EQ(o.width, 6.0f);
-  EXPECT_EQ(o.height, 4.0f);
-  EXPECT_EQ(o.shown, 1);
-  EXPECT_EQ(o.alpha, 200);
-  EXPECT_EQ(o.contact, 1);
-  EXPECT_EQ(o.blend_source, 2);
-  EXPECT_EQ(o.blend_destination, 5);
-  EXPECT_EQ(o.consumed_on_contact, 1);
-  EXPECT_EQ(o.points, 30);
-  EXPECT_EQ(o.count_up, 1);
-  EXPECT_EQ(name_of(o.touch_sound), "gem.ogg");
-  EXPECT_EQ(o.play_touch_sound, 1);
-  EXPECT_EQ(o.player_marker, 1);
-  EXPECT_EQ(o.extra_time, 4);
-  EXPECT_EQ(o.rotation_step, 9);
-  EXPECT_EQ(o.hotspot_x, 0.0f);
+  EXPECT_EQ(std::tuple(o.width, o.height, o.hotspot_x, name_of(o.touch_sound)),
+            std::tuple(6.0f, 4.0f, 0.0f, "gem.ogg"));
+  EXPECT_EQ(std::vector<int>({o.shown, o.alpha, o.contact, o.blend_source, o.blend_destination,
+                              o.consumed_on_contact, o.points, o.count_up, o.play_touch_sound,
+                              o.player_marker, o.goody, o.extra_time, o.rotation_step}),
+            std::vector<int>({1, 200, 2, 3, 4, 5, 30, 6, 7, 8, 9, 10, 11}));
 }
 
 TEST_F(Placement, DensityDecidesAndIsRolledOnlyForMatchingKinds) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "catalogue/placement.h"
 #include "catalogue/tile_definitions.h"
 #include "frame/game.h"
@@ -17,21 +20,12 @@ TEST_F(TileDefinitions, EveryKeySetsItsField) {
                      "USEDIRECTION", "LEFT",     "INTERNALNAME", "rock", "CHILD2",       "GEM"});
   retile(4, 5, "ROCK");
   const Cell& c = cell(4, 5);
-  EXPECT_EQ(name_of(c.tile_name), "ROCK");
-  EXPECT_EQ(name_of(c.graphic_name), "rock.png");
-  EXPECT_EQ(c.value, 7);
-  EXPECT_EQ(c.random_seed, -3);
-  EXPECT_EQ(c.rotation_step, 12);
-  EXPECT_EQ(c.collision, 2);
-  EXPECT_EQ(c.transparency, 55);
-  EXPECT_EQ(c.alpha, 200);
-  EXPECT_EQ(c.enemy_spawn, 1);
-  EXPECT_EQ(c.blend_source, 2);
-  EXPECT_EQ(c.blend_destination, 5);
-  EXPECT_EQ(c.direction, 17);
-  EXPECT_EQ(name_of(c.child_names[1]), "GEM");
-  EXPECT_EQ(c.last_named_slot, 1);
-  EXPECT_EQ(c.live, 0);  // retiling never sets the live flag
+  EXPECT_EQ(std::tuple(name_of(c.tile_name), name_of(c.graphic_name), name_of(c.child_names[1])),
+            std::tuple("ROCK", "rock.png", "GEM"));
+  EXPECT_EQ(std::vector<int>({c.value, c.random_seed, c.rotation_step, c.collision, c.transparency,
+                              c.alpha, c.enemy_spawn, c.blend_source, c.blend_destination,
+                              c.direction, c.last_named_slot, c.live}),
+            std::vector<int>({7, -3, 12, 2, 55, 200, 1, 2, 5, 17, 1, 0}));
 }
 
 TEST_F(TileDefinitions, MissingKeysKeepThePreviousTilesValues) {
