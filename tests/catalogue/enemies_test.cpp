@@ -104,15 +104,6 @@ TEST_F(Enemies, ClearingFreesTheSprites) {
   EXPECT_FALSE(g.media.gfx.is_sprite3d(s));
 }
 
-TEST_F(Enemies, ThePlayerIsPutOnItsCellAndStopped) {
-  g.world.player.direction = kDirectionLeft;
-  stop_player(g);
-  place_player(g, 3, 7);
-  EXPECT_EQ(g.world.player.direction, kDirectionStill);
-  EXPECT_EQ(g.world.player.x, 96.0f);
-  EXPECT_EQ(g.world.player.y, 224.0f);
-}
-
 TEST_F(Enemies, ThePlayerSpriteIsLoadedOnceItExists) {
   test::use_data_set(t);
   Player& p = g.world.player;

@@ -91,13 +91,5 @@ TEST_F(Coordinates, ThePlayerCountsWholeTilesFromTheViewOrigin) {
   EXPECT_EQ(cell_under_player(t.game).x, 9);
 }
 
-TEST_F(Coordinates, TheViewCoversTheScreenRoundedUp) {
-  t.game.frame.screen_width = 650;
-  t.game.frame.screen_height = 480;
-  set_view_size(t.game);
-  EXPECT_EQ(t.game.world.view_columns, 21);
-  EXPECT_EQ(t.game.world.view_rows, 15);
-}
-
 }  // namespace
 }  // namespace orv
