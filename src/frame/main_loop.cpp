@@ -1,8 +1,12 @@
 // Start-up and the main loop.
+#include "catalogue/object_kinds.h"
 #include "frame/errors.h"
 #include "frame/game.h"
 #include "frame/start_up.h"
 #include "input/eventhandler.h"
+#include "levels/generation.h"
+#include "screens/assets.h"
+#include "world/life.h"
 
 namespace orv {
 namespace {
@@ -20,6 +24,24 @@ void start_up_steps(Game& g) {
   // SDL wants window events handled on the thread that made the window, so no event thread is
   // started: with MULTICORE 1 the media layer handles them at every flip instead.
   read_player_name(g);
+  create_world_collections(g);
+  scan_tile_graphics(g);
+  clear_catalogues(g);
+  load_object_kinds(g);
+  scan_sounds(g);
+  scan_music(g);
+  scan_effect_sprites(g);
+  scan_screen_sprites(g);
+  // The font, the intro and the title menu come here, before the first level.
+  build_first_level(g);
+}
+
+// A new level number means a new labyrinth, when levels are generated.
+void build_level_when_changed(Game& g) {
+  if (g.config.use_self_create_base != 1 || g.frame.built_level == g.world.level) return;
+  build_generated_level(g);
+  g.world.level_transition_pending = 1;
+  g.frame.built_level = g.world.level;
 }
 
 }  // namespace
@@ -36,6 +58,8 @@ void start_up(Game& g) {
 }
 
 void main_loop_turn(Game& g) {
+  ORV_FAULT_SITE(g, "Main Module");
+  build_level_when_changed(g);
   ORV_FAULT_SITE(g, "Main Module");
   g.media.gfx.examine_mouse();
   ORV_FAULT_SITE(g, "eventhandler");

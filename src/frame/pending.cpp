@@ -5,7 +5,6 @@
 #include "input/eventhandler.h"
 #include "screens/highscore.h"
 #include "world/game_over.h"
-#include "world/sounds.h"
 #include "world/world_frame.h"
 
 namespace orv {
@@ -18,7 +17,6 @@ void return_to_title(Game& g) {
   if (g.frame.quit_requested != 0) end_program(g);
   g.frame.game_state = kGameRunning;
 }
-void play_named_sound(Game&, const std::string&, bool) {}
 void show_highscore(Game&) {}
 void read_input(Game&) {}
 

@@ -3,6 +3,11 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "world/grid.h"
+#include "world/names.h"
+#include "world/records.h"
 
 namespace orv {
 
@@ -16,6 +21,20 @@ struct WorldState {
   std::string bomb_stock = "&";        // one "&" per bomb carried, at most 3
   std::string player_name;
   std::uint8_t level_transition_pending = 0;
+
+  NameTable names;  // the texts of every NameId in the grid and the placed objects
+  WorldGrid grid;   // empty until start-up creates it (create_world_grid)
+  std::vector<PlacedObject> objects;  // the world object list; cells hold positions in it
+  std::vector<Enemy> enemies_a;       // enemy group A: paints floor pink
+  std::vector<Enemy> enemies_b;       // enemy group B: wipes painted floor
+  Player player;
+
+  // The view: the cell in the top-left corner of the screen and the view's size in cells.
+  float view_origin_x = 0, view_origin_y = 0;
+  float view_columns = 0, view_rows = 0;
+  // The level extent: last column and last row of the built level.
+  std::int32_t last_column = 0;
+  std::int32_t last_row = 0;
 };
 
 }  // namespace orv

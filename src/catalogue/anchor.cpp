@@ -1,0 +1,24 @@
+#include "catalogue/anchor.h"
+
+#include "frame/game.h"
+
+namespace orv {
+
+void anchor_offset(const Game& g, const ObjectKind& k, float w, float h, float& offset_x,
+                   float& offset_y) {
+  if (k.hotspot == "CENTER") {
+    offset_x = w / 2, offset_y = h / 2;
+  } else if (k.hotspot == "RIGHT") {
+    offset_x = w, offset_y = 0;
+  } else if (k.hotspot == "BOTTOMLEFT") {
+    offset_x = 0, offset_y = h;
+  } else if (k.hotspot == "BOTTOMRIGHT") {
+    offset_x = w, offset_y = h;
+  }
+  if (k.center_field == 1) {
+    offset_x += g.config.tile_width / 2;
+    offset_y += g.config.tile_height / 2;
+  }
+}
+
+}  // namespace orv

@@ -1,0 +1,118 @@
+#include "catalogue/object_kinds.h"
+
+#include <algorithm>
+#include <variant>
+
+#include "catalogue/definition_file.h"
+#include "frame/game.h"
+#include "media/numbers.h"
+#include "screens/assets_folder.h"
+
+namespace orv {
+namespace {
+
+struct ByteField {
+  std::int8_t ObjectKind::*field;
+};
+using Field =
+    std::variant<std::int32_t ObjectKind::*, ByteField, std::string ObjectKind::*, std::monostate>;
+
+struct KeyDef {
+  const char* key;
+  Field field;
+};
+
+const KeyDef kKeys[] = {
+    {"DGFXNAME", &ObjectKind::gfx_name},
+    {"DGFXTRANSPARENCY", &ObjectKind::gfx_transparency},
+    {"DDENSITY", &ObjectKind::density},
+    {"DFITTOMATRIX", ByteField{&ObjectKind::fit_to_matrix}},
+    {"DCOLLISION", ByteField{&ObjectKind::collision}},
+    {"DHOTSPOT", &ObjectKind::hotspot},
+    {"DXMODE1", &ObjectKind::xmode1},
+    {"DXMODE2", &ObjectKind::xmode2},
+    {"DGFXSHOW", ByteField{&ObjectKind::gfx_show}},
+    {"DCENTERFIELD", ByteField{&ObjectKind::center_field}},
+    {"DKILLONCOLLISION", ByteField{&ObjectKind::kill_on_collision}},
+    {"DSCORE", &ObjectKind::score},
+    {"DCOUNTTOSCORE", ByteField{&ObjectKind::count_to_score}},
+    {"DCOUNTSOUND", &ObjectKind::count_sound},
+    {"DUSECOUNTSOUND", ByteField{&ObjectKind::use_count_sound}},
+    {"DISPLAYER", ByteField{&ObjectKind::is_player}},
+    {"DISENEMY", ByteField{&ObjectKind::is_enemy}},
+    {"DRANDOMMOVE", &ObjectKind::random_move},
+    {"DMOVEX", &ObjectKind::move_x},
+    {"DMOVEY", &ObjectKind::move_y},
+    {"DVELOX", &ObjectKind::velo_x},
+    {"DVELOY", &ObjectKind::velo_y},
+    {"DAILEVEL", ByteField{&ObjectKind::ai_level}},
+    {"DDMOVE", &ObjectKind::d_move},
+    {"DCHANGEDIRECTION", &ObjectKind::change_direction},
+    {"DISGOODY", ByteField{&ObjectKind::is_goody}},
+    {"DEXTRATIME", &ObjectKind::extra_time},
+    {"DROTATE", &ObjectKind::rotate},
+    {"DLIFETIME", std::monostate{}},
+    {"DPOWERUP", std::monostate{}},
+};
+
+struct Apply {
+  ObjectKind& kind;
+  const std::string& value;
+  void operator()(std::int32_t ObjectKind::*f) const { kind.*f = media::val(value); }
+  void operator()(ByteField f) const { kind.*(f.field) = low_byte(media::val(value)); }
+  void operator()(std::string ObjectKind::*f) const { kind.*f = value; }
+  void operator()(std::monostate) const {}
+};
+
+void load_kind(Game& g, const std::string& graphic_path) {
+  ObjectKind& kind = g.catalogue.kinds.emplace_back();
+  kind.sprite = g.media.gfx.load_sprite(graphic_path, 4);
+  media::Files& files = g.media.files;
+  const media::Handle file = files.read_file(definition_file_of(graphic_path, g.config.gfx_codec));
+  if (file != 0) {
+    read_line_pairs(g, file, [&kind](const std::string& key, const std::string& value) {
+      apply_object_key(kind, key, value);
+    });
+    files.close_file(file);
+  }
+  kind.placement_name = g.world.names.intern(kind.gfx_name);
+  kind.count_sound_name = g.world.names.intern(kind.count_sound);
+}
+
+}  // namespace
+
+void apply_object_key(ObjectKind& kind, const std::string& key, const std::string& value) {
+  for (const KeyDef& k : kKeys) {
+    if (key != k.key) continue;
+    std::visit(Apply{kind, value}, k.field);
+    // A kind named "#" or nothing is never placed through a tile's child slots.
+    if (key == "DGFXNAME" && (value.empty() || value == "#")) kind.gfx_name = "NOPE";
+    return;
+  }
+}
+
+std::string definition_file_of(const std::string& graphic_path, const std::string& codec) {
+  std::size_t cut = codec.empty() ? std::string::npos : graphic_path.find(codec);
+  // The folder scan matches the extension without regard to case, so "A.PNG" is listed for
+  // ".png" though the text does not occur: cut where the matched extension begins.
+  if (cut == std::string::npos && graphic_path.size() >= codec.size())
+    cut = graphic_path.size() - codec.size();
+  return graphic_path.substr(0, cut) + ".dll";
+}
+
+void clear_object_kinds(Game& g) {
+  for (const ObjectKind& kind : g.catalogue.kinds)
+    if (g.media.gfx.is_sprite(kind.sprite)) g.media.gfx.free_sprite(kind.sprite);
+  g.catalogue.kinds.clear();
+}
+
+void load_object_kinds(Game& g) {
+  ORV_FAULT_SITE(g, "io_control");
+  clear_object_kinds(g);
+  g.media.gfx.transparent_sprite_colour(-1, media::rgb(255, 255, 255));
+  const std::string& folder = g.config.world_gfx;
+  for_each_file(g, folder, "*" + g.config.gfx_codec,
+                [&g, &folder](const std::string& name) { load_kind(g, folder + name); });
+}
+
+}  // namespace orv

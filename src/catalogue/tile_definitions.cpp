@@ -1,0 +1,154 @@
+#include "catalogue/tile_definitions.h"
+
+#include "catalogue/definition_file.h"
+#include "frame/game.h"
+#include "media/numbers.h"
+
+namespace orv {
+namespace {
+
+using media::val;
+
+constexpr const char* kChildKeys[kChildSlots] = {"CHILD1", "CHILD2", "CHILD3", "CHILD4",
+                                                 "CHILD5", "CHILD6", "CHILD7", "CHILD8"};
+
+struct DirectionWord {
+  const char* word;
+  std::int8_t code;
+};
+constexpr DirectionWord kDirections[] = {
+    {"DEFAULT", kDirectionDefault}, {"DOWN", kDirectionDown}, {"LEFT", kDirectionLeft},
+    {"RIGHT", kDirectionRight},     {"UP", kDirectionUp},
+};
+
+bool apply_child_key(Game& g, TileDefinition& d, const std::string& key, const std::string& v) {
+  for (int n = 0; n < kChildSlots; ++n) {
+    if (key != kChildKeys[n]) continue;
+    d.children |= std::uint8_t(1u << n);
+    d.child_names[n] = g.world.names.intern(v);
+    if (v != "#") d.last_named_slot = std::int8_t(n);
+    return true;
+  }
+  return false;
+}
+
+void apply_number_key(TileDefinition& d, const std::string& key, const std::string& v) {
+  using F = TileDefinition;
+  if (key == "VALUE1") {
+    d.value = val(v), d.fields |= F::kValue;
+  } else if (key == "RANDOMSEED") {
+    d.random_seed = val(v), d.fields |= F::kRandomSeed;
+  } else if (key == "ROTATE") {
+    d.rotation_step = val(v), d.fields |= F::kRotate;
+  } else if (key == "USECOLLISION") {
+    d.collision = low_byte(val(v)), d.fields |= F::kCollision;
+  } else if (key == "TRANSPARENCY") {
+    d.transparency = val(v), d.fields |= F::kTransparency;
+  } else if (key == "USEENEMY") {
+    d.enemy_spawn = low_byte(val(v)), d.fields |= F::kEnemySpawn;
+  } else if (key == "DX1") {
+    d.blend_source = val(v), d.fields |= F::kBlendSource;
+  } else if (key == "DX2") {
+    d.blend_destination = val(v), d.fields |= F::kBlendDestination;
+  } else if (key == "USEDIRECTION") {
+    for (const DirectionWord& w : kDirections)
+      if (v == w.word) d.direction = w.code, d.fields |= F::kDirection;
+  }
+}
+
+void apply_tile_key(Game& g, TileDefinition& d, const std::string& key, const std::string& v) {
+  if (key == "GFXNAME") {
+    d.graphic_name = v.empty() ? name::kDummy : g.world.names.intern(v);
+    d.fields |= TileDefinition::kGraphic;
+  } else if (!apply_child_key(g, d, key, v)) {
+    apply_number_key(d, key, v);  // INTERNALNAME and unknown keys fall through here unused
+  }
+}
+
+// 255 - transparency with the 32-bit wrap-around of the game's integers.
+std::int32_t alpha_of_transparency(std::int32_t transparency) {
+  return std::int32_t(std::uint32_t(255) - std::uint32_t(transparency));
+}
+
+}  // namespace
+
+TileDefinition read_tile_definition(Game& g, const std::string& file) {
+  TileDefinition d;
+  media::Files& files = g.media.files;
+  const media::Handle f = files.read_file(file);
+  if (f == 0) return d;
+  d.found = true;
+  read_line_pairs(g, f, [&g, &d](const std::string& key, const std::string& value) {
+    apply_tile_key(g, d, key, value);
+  });
+  files.close_file(f);
+  return d;
+}
+
+void apply_tile_definition(const TileDefinition& d, Cell& c) {
+  if (!d.found) return;
+  using F = TileDefinition;
+  c.last_named_slot = d.last_named_slot;
+  for (int n = 0; n < kChildSlots; ++n) {
+    if ((d.children & (1u << n)) == 0) continue;
+    c.child_names[n] = d.child_names[n];
+    c.child_objects[n] = -1;
+  }
+  if (d.fields & F::kGraphic) c.graphic_name = d.graphic_name;
+  if (d.fields & F::kValue) c.value = d.value;
+  if (d.fields & F::kRandomSeed) c.random_seed = d.random_seed;
+  if (d.fields & F::kRotate) c.rotation_step = d.rotation_step;
+  if (d.fields & F::kCollision) c.collision = d.collision;
+  if (d.fields & F::kTransparency) {
+    c.transparency = d.transparency;
+    c.alpha = alpha_of_transparency(d.transparency);
+  }
+  if (d.fields & F::kEnemySpawn) c.enemy_spawn = d.enemy_spawn;
+  if (d.fields & F::kBlendSource) c.blend_source = d.blend_source;
+  if (d.fields & F::kBlendDestination) c.blend_destination = d.blend_destination;
+  if (d.fields & F::kDirection) c.direction = d.direction;
+  if (c.graphic_name == name::kEmpty) c.graphic_name = name::kDummy;
+}
+
+void load_tile_definition(Game& g, int x, int y, const std::string& file) {
+  Cell* cell = g.world.grid.find(x, y);
+  if (cell == nullptr) return;
+  TileDefinitionCache& cache = g.catalogue.tile_cache;
+  if (!cache.active) {
+    apply_tile_definition(read_tile_definition(g, file), *cell);
+    return;
+  }
+  if (cache.last == nullptr || cache.last_file != file) {
+    auto it = cache.files.find(std::string_view(file));
+    if (it == cache.files.end())
+      it = cache.files.emplace(file, read_tile_definition(g, file)).first;
+    cache.last_file = file;
+    cache.last = &it->second;
+  }
+  apply_tile_definition(*cache.last, *cell);
+}
+
+std::string tile_definition_path(const Game& g, const std::string& tile_name) {
+  return g.config.rgb_code_path + g.config.app_start + "\\" + tile_name;
+}
+
+namespace {
+
+void empty_cache(TileDefinitionCache& cache, bool active) {
+  cache.files.clear();
+  cache.last_file.clear();
+  cache.last = nullptr;
+  cache.active = active;
+}
+
+}  // namespace
+
+TileDefinitionCacheScope::TileDefinitionCacheScope(Game& g) : g_(g) {
+  empty_cache(g_.catalogue.tile_cache, true);
+}
+
+TileDefinitionCacheScope::~TileDefinitionCacheScope() {
+  empty_cache(g_.catalogue.tile_cache, false);
+}
+
+}  // namespace orv

@@ -1,0 +1,37 @@
+// Tile definition files: what a tile looks like, whether it blocks, whether enemies may appear
+// on it, and which object kinds may stand on it. One file per tile name in the tile folder
+// RGBCODEPATH + APPSTART + "\".
+#pragma once
+
+#include <string>
+
+namespace orv {
+
+struct Game;
+struct Cell;
+struct TileDefinition;
+
+// Reads a tile definition file; a file that does not open gives a definition that is not found.
+TileDefinition read_tile_definition(Game& g, const std::string& file);
+// Writes what the definition sets into the cell. A definition that was not found changes
+// nothing; keys it does not give keep the cell's values.
+void apply_tile_definition(const TileDefinition& definition, Cell& cell);
+// Reads the file into cell (x, y), from the cache while a level is being built.
+void load_tile_definition(Game& g, int x, int y, const std::string& file);
+// The tile definition file of a tile name.
+std::string tile_definition_path(const Game& g, const std::string& tile_name);
+
+// Keeps every tile definition file read while it lives; level builders hold one, so that a
+// build reads each file once. The files must not change while a build runs.
+class TileDefinitionCacheScope {
+ public:
+  explicit TileDefinitionCacheScope(Game& g);
+  ~TileDefinitionCacheScope();
+  TileDefinitionCacheScope(const TileDefinitionCacheScope&) = delete;
+  TileDefinitionCacheScope& operator=(const TileDefinitionCacheScope&) = delete;
+
+ private:
+  Game& g_;
+};
+
+}  // namespace orv

@@ -1,0 +1,107 @@
+#include "levels/level_file.h"
+
+#include <algorithm>
+
+#include "catalogue/placement.h"
+#include "catalogue/tile_definitions.h"
+#include "frame/errors.h"
+#include "frame/game.h"
+#include "levels/generation.h"
+#include "levels/progress.h"
+#include "media/numbers.h"
+#include "world/coordinates.h"
+
+namespace orv {
+namespace {
+
+constexpr int kHeaderLines = 5;
+
+// Cells come column by column: rows 0..max_y of column 0, then of column 1, and so on.
+struct CellCursor {
+  std::int64_t x = 0;
+  std::int64_t y = 0;
+  void advance(std::int32_t max_y) {
+    if (++y > max_y) ++x, y = 0;
+  }
+};
+
+Cell* grid_cell(Game& g, const CellCursor& at) {
+  if (at.x > kLargestGridSize || at.y > kLargestGridSize) return nullptr;
+  return g.world.grid.find(int(at.x), int(at.y));
+}
+
+int fitting_size(std::int32_t last_index) {
+  return int(std::clamp<std::int64_t>(std::int64_t(last_index) + 1, 0, kLargestGridSize));
+}
+
+// An alpha file that does not open reads as endless empty lines: every cell of the level gets
+// alpha 0. Only the cells inside the grid can be changed, so only those are visited.
+void clear_alphas(Game& g, std::int32_t max_x, std::int32_t max_y) {
+  WorldGrid& grid = g.world.grid;
+  const int columns = std::min(fitting_size(std::max(max_x, 0)), grid.columns());
+  const int rows = std::min(fitting_size(std::max(max_y, 0)), grid.rows());
+  for (int x = 0; x < columns; ++x)
+    for (int y = 0; y < rows; ++y) grid.at(x, y).alpha = 0;
+}
+
+}  // namespace
+
+void load_level_file(Game& g, const std::string& file) {
+  ORV_FAULT_SITE(g, "io_control");
+  TileDefinitionCacheScope cache(g);
+  media::Files& files = g.media.files;
+  const media::Handle f = files.read_file(file);
+  if (f == 0) report_error(g, kErrorLevelFile);
+  std::int32_t max_x = 0, max_y = 0;
+  for (int line = 1; line <= kHeaderLines; ++line) {
+    const std::string text = files.read_string(f);
+    if (line == 2) max_x = media::val(text);
+    if (line == 3) max_y = media::val(text);
+  }
+  WorldGrid& grid = g.world.grid;
+  grid.grow(fitting_size(max_x), fitting_size(max_y));
+  g.world.last_column = std::min(max_x, grid.columns() - 1);
+  g.world.last_row = std::min(max_y, grid.rows() - 1);
+  read_level_cells(g, f, max_x, max_y);
+  files.close_file(f);
+  const media::Handle alpha = files.read_file(g.config.app_entry + g.config.app_start + ".red");
+  read_alpha_cells(g, alpha, max_x, max_y);
+  if (alpha != 0) files.close_file(alpha);
+}
+
+void read_level_cells(Game& g, media::Handle f, std::int32_t max_x, std::int32_t max_y) {
+  media::Files& files = g.media.files;
+  CellCursor at;
+  do {
+    std::string tile = files.read_string(f);
+    tile += files.read_string(f);
+    tile += files.read_string(f);
+    if (Cell* c = grid_cell(g, at)) {
+      c->tile_name = g.world.names.intern(tile);
+      c->live = 1;
+      if (g.config.world_drawing == 1) retile_cell(g, int(at.x), int(at.y));
+    }
+    at.advance(max_y);
+    show_file_progress(g, max_x, max_y);
+  } while (!files.eof(f) && at.x <= max_x);
+  set_view_size(g);
+  draw_progress_bar(g);
+}
+
+void read_alpha_cells(Game& g, media::Handle f, std::int32_t max_x, std::int32_t max_y) {
+  if (f == 0) {
+    clear_alphas(g, max_x, max_y);
+  } else {
+    media::Files& files = g.media.files;
+    for (int line = 1; line <= kHeaderLines; ++line) files.read_string(f);
+    CellCursor at;
+    do {
+      const std::int32_t alpha = media::val(files.read_string(f));
+      if (Cell* c = grid_cell(g, at)) c->alpha = alpha;
+      at.advance(max_y);
+    } while (!files.eof(f) && at.x <= max_x);
+  }
+  set_view_size(g);
+}
+
+}  // namespace orv

@@ -1,0 +1,22 @@
+// Fixed levels: a level file (".ai42") naming the tile of every cell by three lines, and an
+// alpha file (".red") giving every cell's opacity, both column by column.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "media/types.h"
+
+namespace orv {
+
+struct Game;
+
+// Loads the level file (error 6 when it cannot be opened) and the alpha file APPENTRY +
+// APPSTART + ".red" into the world grid, growing the grid when the level needs it.
+void load_level_file(Game& g, const std::string& file);
+// The cells of an open level file after its header.
+void read_level_cells(Game& g, media::Handle file, std::int32_t max_x, std::int32_t max_y);
+// The alphas of an open alpha file (0 = the file did not open: every cell gets alpha 0).
+void read_alpha_cells(Game& g, media::Handle file, std::int32_t max_x, std::int32_t max_y);
+
+}  // namespace orv

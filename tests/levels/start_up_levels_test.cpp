@@ -1,0 +1,74 @@
+// Start-up and the main loop build levels from the test data set, as the real game does.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "frame/game.h"
+#include "frame/start_up.h"
+#include "support/data_set.h"
+#include "support/world_test.h"
+
+namespace orv {
+namespace {
+
+class StartUpLevels : public ::testing::Test {
+ protected:
+  StartUpLevels() {
+    std::filesystem::copy(std::filesystem::path(ORV_FIXTURES) / "data" / "DATA",
+                          t.dir.path() + "DATA", std::filesystem::copy_options::recursive);
+  }
+  void set_self_create_base(const char* value) {
+    std::string ini = t.dir.read("DATA/ini.txt");
+    ini += "USESELFCREATEBASE\n" + std::string(value) + "\n";
+    t.dir.write("DATA/ini.txt", ini);
+  }
+  test::TestGame t;
+  Game& g = t.game;
+};
+
+TEST_F(StartUpLevels, StartUpLoadsTheCataloguesAndBuildsFromTheBaseFile) {
+  test::CurrentDirectory here(t.dir.path());
+  start_up(g);
+  EXPECT_EQ(g.assets.tile_graphics.size(), 9u);
+  EXPECT_EQ(g.catalogue.kinds.size(), 5u);
+  EXPECT_EQ(g.assets.sounds.size(), 3u);
+  EXPECT_EQ(g.assets.music.size(), 3u);
+  EXPECT_EQ(g.assets.effect_sprites.size(), 3u);  // EGFXMAX 2
+  EXPECT_EQ(g.assets.screen_sprites.size(), 2u);  // SCREGFXMAX 1
+  EXPECT_EQ(g.levels.base_w, 24);
+  EXPECT_EQ(g.frame.built_level, 1);
+  EXPECT_EQ(g.world.grid.columns(), kLevelGridSize);
+  EXPECT_EQ(g.world.names.text(g.world.grid.at(0, 0).tile_name), "LAB_WALL");
+  EXPECT_NE(g.world.player.sprite3d, 0);
+  EXPECT_GT(g.world.remaining, 0);
+  EXPECT_EQ(t.platform.sound_starts().size(), 1u);  // the level's music
+
+  // The same level number builds nothing; a new one builds its labyrinth once.
+  main_loop_turn(g);
+  EXPECT_EQ(g.world.level_transition_pending, 0);
+  g.world.level = 2;
+  main_loop_turn(g);
+  EXPECT_EQ(g.world.level_transition_pending, 1);
+  EXPECT_EQ(g.frame.built_level, 2);
+  EXPECT_EQ(t.platform.sound_starts().size(), 2u);
+  g.frame.built_level = -1;  // the pause dialog's restart
+  main_loop_turn(g);
+  EXPECT_EQ(g.frame.built_level, 2);
+  EXPECT_EQ(t.platform.sound_starts().size(), 3u);
+}
+
+TEST_F(StartUpLevels, WithoutGeneratedLevelsTheLevelFileIsLoadedOnce) {
+  set_self_create_base("0");
+  test::CurrentDirectory here(t.dir.path());
+  start_up(g);
+  EXPECT_EQ(g.world.grid.columns(), kStartGridSize);
+  EXPECT_EQ(g.world.names.text(g.world.grid.at(2, 2).tile_name), "00255");
+  EXPECT_EQ(g.world.grid.at(2, 2).alpha, 128);
+  g.world.level = 5;
+  main_loop_turn(g);
+  EXPECT_EQ(g.world.level_transition_pending, 0);
+  EXPECT_EQ(g.world.names.text(g.world.grid.at(2, 2).tile_name), "00255");
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,92 @@
+#include "support/level_dump.h"
+
+#include <sstream>
+
+#include "frame/game.h"
+
+namespace orv::test {
+namespace {
+
+char tile_char(NameId n) {
+  switch (n) {
+    case name::kLabWall:
+      return 'W';
+    case name::kLabFloor:
+      return '.';
+    case name::kLabGreen:
+      return 'g';
+    case name::kLabWater:
+      return '~';
+    default:
+      return '?';
+  }
+}
+
+// Slots of the cell that hold an object: "-" none, otherwise the number of such slots.
+char object_char(const Cell& c) {
+  int n = 0;
+  for (int k = 0; k <= c.last_placed_slot && k < kChildSlots; ++k) n += c.child_objects[k] >= 0;
+  return n == 0 ? '-' : char('0' + n);
+}
+
+template <class CharOf>
+void picture(std::ostringstream& out, const Game& g, CharOf char_of) {
+  const WorldState& w = g.world;
+  for (int y = 0; y <= w.last_row; ++y) {
+    for (int x = 0; x <= w.last_column; ++x) out << char_of(w.grid.at(x, y));
+    out << '\n';
+  }
+}
+
+void enemies(std::ostringstream& out, const char* group, const std::vector<Enemy>& list) {
+  out << "enemies " << group << ":";
+  for (const Enemy& e : list) out << " (" << e.x << "," << e.y << ")";
+  out << '\n';
+}
+
+}  // namespace
+
+std::string dump_level(const Game& g) {
+  const WorldState& w = g.world;
+  std::ostringstream out;
+  out << "level " << w.level << " extent " << w.last_column << " x " << w.last_row << '\n';
+  out << "remaining " << w.remaining << " time " << w.time << " player " << w.player.x << ","
+      << w.player.y << '\n';
+  out << "tiles:\n";
+  picture(out, g, [](const Cell& c) { return tile_char(c.tile_name); });
+  out << "objects (" << w.objects.size() << " placed):\n";
+  picture(out, g, object_char);
+  enemies(out, "A", w.enemies_a);
+  enemies(out, "B", w.enemies_b);
+  return out.str();
+}
+
+std::string dump_world(const Game& g) {
+  const WorldState& w = g.world;
+  std::ostringstream out;
+  out << dump_level(g);
+  for (int x = 0; x <= w.last_column; ++x) {
+    for (int y = 0; y <= w.last_row; ++y) {
+      const Cell& c = w.grid.at(x, y);
+      out << x << "," << y << " " << w.names.text(c.tile_name) << " "
+          << w.names.text(c.graphic_name) << " " << (c.sprite != 0) << " " << c.alpha << " "
+          << c.random_seed << " " << c.transparency << " " << c.value << " " << c.blend_source
+          << " " << c.blend_destination << " " << c.rotation_step << " " << int(c.last_placed_slot)
+          << " " << int(c.last_named_slot) << " " << int(c.collision) << " " << int(c.contact)
+          << " " << int(c.live) << " " << int(c.direction) << " " << int(c.enemy_spawn) << " |";
+      for (int k = 0; k < kChildSlots; ++k)
+        out << " " << w.names.text(c.child_names[k]) << "=" << c.child_objects[k];
+      out << '\n';
+    }
+  }
+  for (const PlacedObject& o : w.objects)
+    out << "object " << (o.sprite != 0) << " " << o.width << "x" << o.height << " " << o.hotspot_x
+        << "," << o.hotspot_y << " " << o.points << " " << int(o.goody) << '\n';
+  for (const Enemy& e : w.enemies_a)
+    out << "A " << e.x << "," << e.y << " " << e.hotspot_x << "," << e.hotspot_y << '\n';
+  for (const Enemy& e : w.enemies_b)
+    out << "B " << e.x << "," << e.y << " " << e.hotspot_x << "," << e.hotspot_y << '\n';
+  return out.str();
+}
+
+}  // namespace orv::test
