@@ -7,10 +7,7 @@
 
 namespace orv {
 
-void poll_window_events(Game& g) {
-  g.media.gfx.window_event(g.config.multitask);
-  if (g.media.platform.close_requested()) end_program(g);
-}
+void poll_window_events(Game& g) { g.media.gfx.window_event(g.config.multitask); }
 
 void frame_end(Game& g) {
   media::Graphics& gfx = g.media.gfx;
@@ -22,7 +19,6 @@ void frame_end(Game& g) {
   level_timer_tick(g);
   ORV_FAULT_SITE(g, "ddd");
   gfx.flip_buffers();
-  if (g.media.platform.close_requested()) end_program(g);
   if (g.config.multicore == 0) poll_window_events(g);
   if (g.config.multitask > 0) g.media.sys.delay(g.config.multitask);
   if (g.frame.game_state == kGameEnding) game_over(g, g.config.smooth);

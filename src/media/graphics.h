@@ -1,6 +1,7 @@
 // Window, back buffer, frame pacing, sprites and 3D sprites.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -33,6 +34,9 @@ class Graphics {
   // Shows the back buffer and paces the game to kFramesPerSecond.
   void flip_buffers();
   int window_event(int timeout_ms);
+  // Called by flip_buffers and window_event once the desktop asked the game to close (window
+  // closed, Alt+F4, SIGTERM), so every loop of the game, menus included, can end cleanly.
+  void on_close_request(std::function<void()> handler) { close_handler_ = std::move(handler); }
   void examine_mouse();
   void mouse_locate(int x, int y);
 
@@ -115,10 +119,11 @@ class Graphics {
   Colour default_key_ = rgb(0, 0, 0);
   HandleTable<std::shared_ptr<Sprite>> sprites_;
   HandleTable<Sprite3D> sprites3d_;
-  bool mouse_captured_ = false;
   bool pacing_started_ = false;
   std::int64_t next_frame_ns_ = 0;
   std::int64_t frames_shown_ = 0;
+  std::function<void()> close_handler_;
+  void check_close_request();
 };
 
 }  // namespace orv::media

@@ -63,6 +63,11 @@ void Graphics::flip_buffers() {
   }
   ++frames_shown_;
   pace_frame();
+  check_close_request();
+}
+
+void Graphics::check_close_request() {
+  if (close_handler_ && platform_.close_requested()) close_handler_();
 }
 
 // Frames follow a fixed schedule, one every kFrameNs; a frame that finishes early sleeps until
@@ -83,12 +88,14 @@ void Graphics::pace_frame() {
 }
 
 int Graphics::window_event(int timeout_ms) {
-  return platform_.wait_event(timeout_ms);
+  int event = platform_.wait_event(timeout_ms);
+  check_close_request();
+  return event;
 }
 
 void Graphics::examine_mouse() {
-  if (mouse_captured_) return;
-  mouse_captured_ = true;
+  // The platform takes the pointer once the window has the focus; until then it is asked again
+  // every frame.
   platform_.capture_mouse();
 }
 

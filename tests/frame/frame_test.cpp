@@ -176,3 +176,4 @@ TEST_F(FaultLog, AFaultOnEveryFrameEndsTheProgramAfterTheBound) {
 
 }  // namespace
 }  // namespace orv
+

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "frame/errors.h"
 #include "frame/game.h"
 #include "frame/start_up.h"
 #include "support/data_set.h"
@@ -55,6 +56,15 @@ TEST_F(StartUpLevels, StartUpLoadsTheCataloguesAndBuildsFromTheBaseFile) {
   main_loop_turn(g);
   EXPECT_EQ(g.frame.built_level, 2);
   EXPECT_EQ(t.platform.sound_starts().size(), 3u);
+}
+
+TEST_F(StartUpLevels, ACloseRequestFromTheDesktopEndsTheProgramAtTheNextFlip) {
+  test::CurrentDirectory here(t.dir.path());
+  start_up(g);
+  main_loop_turn(g);
+  t.platform.request_close();
+  EXPECT_THROW(main_loop_turn(g), ProgramEnd);
+  EXPECT_THROW(t.media.gfx.window_event(0), ProgramEnd);
 }
 
 TEST_F(StartUpLevels, WithoutGeneratedLevelsTheLevelFileIsLoadedOnce) {
