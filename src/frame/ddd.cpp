@@ -7,7 +7,9 @@
 
 namespace orv {
 
-void poll_window_events(Game& g) { g.media.gfx.window_event(g.config.multitask); }
+void poll_window_events(Game& g) {
+  g.media.gfx.window_event(g.config.multitask);
+}
 
 void frame_end(Game& g) {
   media::Graphics& gfx = g.media.gfx;

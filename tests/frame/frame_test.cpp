@@ -176,4 +176,3 @@ TEST_F(FaultLog, AFaultOnEveryFrameEndsTheProgramAfterTheBound) {
 
 }  // namespace
 }  // namespace orv
-
