@@ -3,6 +3,9 @@
 #include "frame/game.h"
 #include "frame/start_up.h"
 #include "input/eventhandler.h"
+#include "screens/intro.h"
+#include "screens/title_menu.h"
+#include "text/font_engine.h"
 
 namespace orv {
 namespace {
@@ -20,6 +23,9 @@ void start_up_steps(Game& g) {
   // SDL wants window events handled on the thread that made the window, so no event thread is
   // started: with MULTICORE 1 the media layer handles them at every flip instead.
   read_player_name(g);
+  load_font(g);
+  show_intro(g);
+  show_title_menu(g);
 }
 
 }  // namespace
