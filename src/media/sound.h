@@ -32,7 +32,7 @@ class Sound {
 
  private:
   Platform& platform_;
-  Files& files_;
+  [[maybe_unused]] Files& files_;  // sound files are read whole with read_whole_file
   std::shared_ptr<Mixer> mixer_;
   HandleTable<std::shared_ptr<const SoundData>> sounds_;
 };

@@ -47,7 +47,12 @@ class System {
  private:
   Platform& platform_;
   Random random_;
-  HandleTable<std::unique_ptr<std::thread>> threads_;
+  // A thread still running when its handle goes is detached rather than joined: the window
+  // event thread waits for events for as long as the process lives.
+  struct DetachIfRunning {
+    void operator()(std::thread* thread) const;
+  };
+  HandleTable<std::unique_ptr<std::thread, DetachIfRunning>> threads_;
 };
 
 }  // namespace orv::media

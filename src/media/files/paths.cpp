@@ -48,7 +48,8 @@ std::string resolve_path(const std::string& path) {
       std::string next = built + part;
       if (!exists(next) && part != "." && part != "..") {
         std::string match = match_component(built, part);
-        if (match.empty()) return unix_path;  // nothing better: keep it as written
+        // Nothing matches (a file about to be created): keep the rest as written.
+        if (match.empty()) return built + unix_path.substr(pos);
         next = built + match;
       }
       built = next;

@@ -21,7 +21,7 @@ struct SoundData {
 
 // Decodes an OGG Vorbis file held in memory; nullopt when it is not a readable one.
 // Sounds longer than kMaxSoundSeconds are refused.
-constexpr int kMaxSoundSeconds = 60 * 30;
+constexpr int kMaxSoundSeconds = 60 * 10;
 std::optional<SoundData> decode_ogg(std::span<const std::uint8_t> data);
 
 // Mixes playing voices. Thread-safe: the game thread starts and stops voices while the audio
@@ -32,6 +32,7 @@ class Mixer {
   // already playing under the same owner restarts.
   void play(Handle owner, std::shared_ptr<const SoundData> sound, bool loop);
   void stop(Handle owner);
+  void stop_all();
   bool playing(Handle owner) const;
   std::size_t voice_count() const;
   // Adds all voices into out (interleaved stereo, frames frames), saturating; voices that end

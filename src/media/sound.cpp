@@ -1,0 +1,62 @@
+// Sound effects and music on top of the mixer. Without an audio device everything works the
+// same, only nothing is heard.
+#include "media/sound.h"
+
+#include <algorithm>
+
+#include "media/files.h"
+
+namespace orv::media {
+namespace {
+
+// The largest sound file read: half an hour of music at a high bit rate fits.
+constexpr std::size_t kMaxSoundFileBytes = std::size_t(128) << 20;
+
+}  // namespace
+
+Sound::Sound(Platform& platform, Files& files)
+    : platform_(platform), files_(files), mixer_(std::make_shared<Mixer>()) {}
+
+Sound::~Sound() {
+  // The audio callback owns the mixer too and may outlive us; it goes silent from here on.
+  mixer_->stop_all();
+}
+
+bool Sound::init_sound() {
+  return platform_.open_audio([mixer = mixer_](std::int16_t* samples, int frames) {
+    if (samples == nullptr || frames <= 0) return;
+    std::fill_n(samples, std::size_t(frames) * kAudioChannels, std::int16_t(0));
+    mixer->render(samples, frames);
+  });
+}
+
+Handle Sound::load_sound(const std::string& file) {
+  std::optional<Bytes> data = read_whole_file(file, kMaxSoundFileBytes);
+  if (!data) return 0;
+  std::optional<SoundData> sound = decode_ogg(*data);
+  if (!sound) return 0;
+  return sounds_.add(std::make_shared<const SoundData>(std::move(*sound)));
+}
+
+void Sound::play_sound(Handle sound, bool loop) {
+  const std::shared_ptr<const SoundData>* data = sounds_.get(sound);
+  if (data == nullptr) return;
+  mixer_->play(sound, *data, loop);
+  platform_.sound_started(sound, loop);
+}
+
+void Sound::stop_sound(Handle sound) {
+  if (sounds_.contains(sound)) mixer_->stop(sound);
+}
+
+void Sound::free_sound(Handle sound) {
+  if (!sounds_.contains(sound)) return;
+  mixer_->stop(sound);
+  sounds_.remove(sound);
+}
+
+bool Sound::is_sound(Handle sound) const {
+  return sounds_.contains(sound);
+}
+
+}  // namespace orv::media

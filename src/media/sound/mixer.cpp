@@ -1,0 +1,84 @@
+// The mixer: voices summed block by block in 32 bits, then saturated to 16.
+#include <algorithm>
+
+#include "media/sound/sound_data.h"
+
+namespace orv::media {
+namespace {
+
+// Frames mixed per pass; the sum of one pass lives on the stack, so rendering never allocates.
+constexpr int kBlockFrames = 256;
+
+std::int16_t saturate(std::int32_t value) {
+  return std::int16_t(std::clamp<std::int32_t>(value, INT16_MIN, INT16_MAX));
+}
+
+// Adds up to frames frames of the sound from position on, wrapping round when it loops.
+void add_voice(const SoundData& sound, std::size_t& position, bool loop, std::int32_t* sum,
+               int frames) {
+  const std::size_t total = sound.frames();
+  std::size_t done = 0;
+  while (done < std::size_t(frames) && position < total) {
+    std::size_t n = std::min(std::size_t(frames) - done, total - position);
+    const std::int16_t* source = sound.samples.data() + position * kAudioChannels;
+    std::int32_t* target = sum + done * kAudioChannels;
+    for (std::size_t i = 0; i < n * kAudioChannels; ++i) target[i] += source[i];
+    position += n;
+    done += n;
+    if (loop && position == total) position = 0;
+  }
+}
+
+}  // namespace
+
+void Mixer::play(Handle owner, std::shared_ptr<const SoundData> sound, bool loop) {
+  std::lock_guard lock(mutex_);
+  auto it = std::find_if(voices_.begin(), voices_.end(),
+                         [owner](const Voice& v) { return v.owner == owner; });
+  if (!sound || sound->frames() == 0) {
+    if (it != voices_.end()) voices_.erase(it);
+    return;
+  }
+  if (it != voices_.end()) {
+    *it = Voice{owner, std::move(sound), 0, loop};
+  } else {
+    voices_.push_back(Voice{owner, std::move(sound), 0, loop});
+  }
+}
+
+void Mixer::stop(Handle owner) {
+  std::lock_guard lock(mutex_);
+  std::erase_if(voices_, [owner](const Voice& v) { return v.owner == owner; });
+}
+
+void Mixer::stop_all() {
+  std::lock_guard lock(mutex_);
+  voices_.clear();
+}
+
+bool Mixer::playing(Handle owner) const {
+  std::lock_guard lock(mutex_);
+  return std::any_of(voices_.begin(), voices_.end(),
+                     [owner](const Voice& v) { return v.owner == owner; });
+}
+
+std::size_t Mixer::voice_count() const {
+  std::lock_guard lock(mutex_);
+  return voices_.size();
+}
+
+void Mixer::render(std::int16_t* out, int frames) {
+  if (out == nullptr || frames <= 0) return;
+  std::lock_guard lock(mutex_);
+  for (int start = 0; start < frames; start += kBlockFrames) {
+    int n = std::min(kBlockFrames, frames - start);
+    std::int16_t* block = out + std::size_t(start) * kAudioChannels;
+    std::int32_t sum[kBlockFrames * kAudioChannels];
+    std::copy(block, block + n * kAudioChannels, sum);
+    for (Voice& v : voices_) add_voice(*v.sound, v.position, v.loop, sum, n);
+    std::transform(sum, sum + n * kAudioChannels, block, saturate);
+  }
+  std::erase_if(voices_, [](const Voice& v) { return !v.loop && v.position >= v.sound->frames(); });
+}
+
+}  // namespace orv::media
