@@ -81,6 +81,14 @@ TEST_F(FontTest, BothUmlautsOfOGetTheirOwnNoBombGlyph) {
   EXPECT_NE(glyph(0xF6).drawable, glyph(0xD6).drawable);
 }
 
+TEST_F(FontTest, AFolderWrittenWithItsFinalBackslashWorks) {
+  t.game.config.font_path = test::test_font_folder() + "\\";
+  t.game.config.font_system = t.dir.write("chars.txt", "AB\r\n");
+  load_font(t.game);
+  EXPECT_NE(glyph('A').drawable, 0);
+  EXPECT_NE(glyph('B').drawable, 0);
+}
+
 TEST_F(FontTest, WhiteIsTransparentButNearWhiteIsDrawn) {
   test::load_test_font(t, "H");
   const media::Colour grey = media::rgb(50, 60, 70);
