@@ -79,7 +79,7 @@ TEST_P(TitleFadeTest, TitleAndPromptFadeInToFullOpacity) {
     title_red.push_back(media::red_of(test::colour_at(f, 22, 82)));
   };
   constexpr int kFrames = 1300;
-  press_start_at(kFrames - 1);
+  press_start_at(kFrames);
   show_title_menu(t.game);
   ASSERT_EQ(title_red.size(), std::size_t(kFrames));
   EXPECT_EQ(title_red.front(), 0);

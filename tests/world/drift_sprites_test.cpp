@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
         BounceCase{kEffect, 2, 3, -3, -4, 3, 4}, BounceCase{kScreen, 2, 3, -3, -4, 3, 4},
         BounceCase{kEffect, 4, 5, -3, -4, -3, -4}, BounceCase{kScreen, 4, 5, -3, -4, -3, -4},
         // Too big a step for the screen: the effect rule turns back again at the far edge.
-        BounceCase{kEffect, 50, 40, 60, -50, 60, -50},
+        BounceCase{kEffect, 50, 40, 60, -50, 60, 50},
         BounceCase{kScreen, 50, 40, 60, -50, -60, 50}));
 
 class DriftTest : public ::testing::Test {
