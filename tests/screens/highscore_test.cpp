@@ -55,15 +55,5 @@ INSTANTIATE_TEST_SUITE_P(Scores, HighscoreScoreTest,
                          ::testing::Values(ScoreCase{1234, "4", colour::kFour},
                                            ScoreCase{0, "0", colour::kZero}));
 
-TEST_F(HighscoreTest, TheJoypadPromptAsksForStart) {
-  use_joypad();
-  test::load_test_font(t, "KJ");
-  press_start_at(1299);
-  show_highscore(t.game);
-  const test::Rect prompt{0, kHeight * 65 / 100, kWidth, 10};
-  EXPECT_TRUE(test::find_colour(t.platform.last_presented(), colour::kJ, prompt));
-  EXPECT_FALSE(test::find_colour(t.platform.last_presented(), colour::kK));
-}
-
 }  // namespace
 }  // namespace orv

@@ -27,14 +27,6 @@ TEST_F(TitleMenuTest, StartInTheFirstFrameDrawsOneFrameAndSetsUpANewGame) {
   EXPECT_EQ(t.game.frame.built_level, -1);
 }
 
-TEST_F(TitleMenuTest, TheMenuIsActiveWhileItRuns) {
-  press_start_at(0);
-  t.platform.on_present = [&](const media::Image&, std::int64_t) {
-    EXPECT_EQ(t.game.frame.menu_active, 1);
-  };
-  show_title_menu(t.game);
-}
-
 TEST_F(TitleMenuTest, ThePictureFillsTheScreenAndTheNoticeShowsAtOnce) {
   t.game.config.load_intro_screen = std::string(ORV_FIXTURES) + "/screens/backdrop_1.png";
   test::load_test_font(t, "E");

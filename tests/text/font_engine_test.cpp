@@ -74,13 +74,6 @@ INSTANTIATE_TEST_SUITE_P(Names, FontSlotTest,
                                            SlotCase{"bbb", 'b', colour::kLowerB, -1},
                                            SlotCase{"4", '4', colour::kFour, -1}));
 
-TEST_F(FontTest, BothUmlautsOfOGetTheirOwnNoBombGlyph) {
-  test::load_test_font(t, "\xF6\xD6");
-  EXPECT_NE(glyph(0xF6).drawable, 0);
-  EXPECT_NE(glyph(0xD6).drawable, 0);
-  EXPECT_NE(glyph(0xF6).drawable, glyph(0xD6).drawable);
-}
-
 TEST_F(FontTest, AFolderWrittenWithItsFinalBackslashWorks) {
   t.game.config.font_path = test::test_font_folder() + "\\";
   t.game.config.font_system = t.dir.write("chars.txt", "AB\r\n");
@@ -107,11 +100,6 @@ TEST_F(FontTest, WithoutTheListFileEveryTextDrawsNothing) {
       test::draw_frame(t, [&] { draw_text(t.game, "AB ZI|", 0, 0, 1.0f, 0, 255, 1.0f, 0, 0); });
   EXPECT_FALSE(test::anything_but(frame, media::rgb(0, 0, 0), {}));
   EXPECT_TRUE(t.platform.boxes().empty());
-}
-
-TEST_F(FontTest, AnEmptyFirstLineLoadsNothing) {
-  test::load_test_font(t, "\nAB");
-  EXPECT_EQ(glyphs_with_drawable(), 0);
 }
 
 TEST_F(FontTest, MissingAndBrokenPicturesLeaveOnlyTheirOwnSlotsEmpty) {
