@@ -1,0 +1,35 @@
+// The fixed texts of the intro, title and highscore screens. Text is Latin-1; every line
+// begins with two spaces and ends with "|", which puts the text cursor back for the next line.
+#pragma once
+
+#include <array>
+
+namespace orv::screen_text {
+
+constexpr const char* kTitle = "  ORVANTE |";
+constexpr const char* kKeyboardPrompt = "  PRESS  P  ON KEYBOARD TO CONTINUE|";
+constexpr const char* kJoypadPrompt = "  PRESS START ON JOYPAD CONTINUE|";
+constexpr const char* kNotice = "  (C) 2026 THE ORVANTE TEAM - ALL RIGHTS RESERVED|";
+
+constexpr const char* kGlobalHighscore = "  GLOBAL HIGHSCORE: ";
+constexpr const char* kPlayer = "  PLAYER:";
+constexpr const char* kPlayerScore = "   SCORE:   ";
+constexpr const char* kOnlineHighscore = "  ONLINE HIGHSCORE IS NOT IMPLEMENTED FOR NOW|";
+
+// Page 1 of the intro, top to bottom; the seventh line is left empty.
+constexpr std::array<const char*, 9> kCredits = {
+    "  ALPHA PREVIEW OF THE NEXT GAME PROJECT OF THE ORVANTE TEAM|",
+    "  ALL RIGHTS RESERVED BY THE ORVANTE TEAM|",
+    "  GAME CODE AND GRAPHICS (C) THE ORVANTE TEAM|",
+    "  GAME CONCEPT AND REALISATION BY THE ORVANTE TEAM|",
+    "  THE PLAYER USES THIS GAME AT HIS OWN RISK|",
+    "  GAME MUSIC MADE WITH A MODULE TRACKER|",
+    "  |",
+    "  GRAPHICS AND MUSIC (C) THE ORVANTE TEAM - ALL RIGHTS RESERVED|",
+    "  FONT SYSTEM AND SCREEN TEXT ENGINE BY THE ORVANTE TEAM|",
+};
+// Pages 2 and 3 of the intro.
+constexpr const char* kPresenting = "  THE ORVANTE TEAM PRESENTS:|";
+constexpr const char* kAuthor = "  A ORVANTE TEAM GAME:|";
+
+}  // namespace orv::screen_text
