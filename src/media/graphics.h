@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "media/back_buffer.h"
 #include "media/handle_table.h"
 #include "media/platform.h"
 #include "media/render/render.h"
@@ -16,6 +17,7 @@ class Files;
 
 class Graphics {
  public:
+  // Sprites are read with the free functions of files.h; the Files object is not needed.
   Graphics(Platform& platform, Files& files);
 
   // Desktop and window.
@@ -64,40 +66,57 @@ class Graphics {
   void box(int x, int y, int width, int height, Colour colour);
   void stop_drawing() {}
 
-  // For tests and tools.
-  const Image& back_buffer() const { return back_; }
-  Image& back_buffer() { return back_; }
+  // For tests and tools. The reference holds until the next call of Graphics; pixels written
+  // through it must keep alpha 255 like every other pixel of the back buffer.
+  const Image& back_buffer() const { return back_.read(); }
+  Image& back_buffer() { return back_.write(); }
   std::int64_t frames_shown() const { return frames_shown_; }
 
   static constexpr int kFramesPerSecond = 60;
 
  private:
+  // A sprite's pixels and key. 3D sprites share it, so a freed sprite never leaves them
+  // dangling and a key change reaches them too. The pixels are the window (x, y, width,
+  // height) of store: a whole picture of its own, or a back buffer the sprite was grabbed from.
   struct Sprite {
-    std::shared_ptr<Image> picture;
-    std::optional<Colour> key;
-    mutable std::shared_ptr<const Image> texture;  // built on first use, dropped on key change
+    std::shared_ptr<Image> store;
+    int x = 0, y = 0, width = 0, height = 0;
+    Colour key = 0;
+    // Built on first draw, dropped on key change; not needed when nothing is keyed.
+    std::optional<Image> keyed;
+    bool texture_ready = false;
+    bool opaque = false;  // known to have no texel with alpha below 255
   };
   struct Sprite3D {
-    std::shared_ptr<const Image> texture;
-    float width, height;
-    float angle;   // accumulated rotation in degrees
-    Quad corners;  // relative to the top-left drawing position
+    std::shared_ptr<Sprite> sprite;
+    float width = 0, height = 0;
+    float angle = 0;  // accumulated rotation in degrees
+    Quad corners{};   // relative to the top-left drawing position
   };
-  std::shared_ptr<const Image> texture_of(const Sprite& s) const;
-  void set_corners(Sprite3D& s3, float angle) const;
+  static TextureView picture_of(const Sprite& s);
+  static Image copy_of(const Sprite& s);
+  TextureView texture_of(Sprite& s);
+  static void set_corners(Sprite3D& s3, float angle);
+  Handle add_sprite_data(Sprite sprite);
+  Handle add_picture(Image picture);
+  bool covers_screen_opaquely(const Sprite3D& s3, float x, float y, int alpha) const;
+  void pace_frame();
 
   Platform& platform_;
-  Files& files_;
   DesktopInfo desktop_{};
-  Image back_;
+  // Lazily cleared and shared with grabbed sprites; neither is visible from outside, so even
+  // the const accessor may settle it.
+  mutable BackBuffer back_;
   bool window_open_ = false;
   bool screen_open_ = false;
   bool in_3d_ = false;
   bool bilinear_ = false;
   Blend blend_{};
   Colour default_key_ = rgb(0, 0, 0);
-  HandleTable<Sprite> sprites_;
+  HandleTable<std::shared_ptr<Sprite>> sprites_;
   HandleTable<Sprite3D> sprites3d_;
+  bool mouse_captured_ = false;
+  bool pacing_started_ = false;
   std::int64_t next_frame_ns_ = 0;
   std::int64_t frames_shown_ = 0;
 };

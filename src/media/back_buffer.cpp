@@ -1,0 +1,83 @@
+// The lazily managed back buffer.
+#include "media/back_buffer.h"
+
+#include <algorithm>
+
+#include "media/render/render.h"
+
+namespace orv::media {
+
+void BackBuffer::reset(int width, int height) {
+  image_ = std::make_shared<Image>(width, height, colour_to_pixel(rgb(0, 0, 0)));
+  pending_clear_.reset();
+}
+
+const Image& BackBuffer::read() {
+  if (pending_clear_) write();
+  return *image_;
+}
+
+Image& BackBuffer::write() {
+  own(!pending_clear_);
+  if (pending_clear_) {
+    fill_rect(*image_, 0, 0, image_->width, image_->height, *pending_clear_);
+    pending_clear_.reset();
+  }
+  return *image_;
+}
+
+Image& BackBuffer::write_over() {
+  own(false);
+  pending_clear_.reset();
+  return *image_;
+}
+
+std::shared_ptr<Image> BackBuffer::share() {
+  read();
+  return image_;
+}
+
+// Moves to memory of its own when a grabbed sprite still holds the current pixels.
+void BackBuffer::own(bool keep_content) {
+  if (image_.use_count() == 1) return;
+  auto fresh = std::make_shared<Image>();
+  fresh->width = image_->width;
+  fresh->height = image_->height;
+  fresh->pixels = take_spare(image_->pixels.size());
+  if (keep_content) {
+    fresh->pixels.assign(image_->pixels.begin(), image_->pixels.end());
+  } else {
+    fresh->pixels.resize(image_->pixels.size());
+  }
+  image_ = std::move(fresh);
+}
+
+std::vector<Pixel> BackBuffer::take_spare(std::size_t pixels) {
+  for (auto& spare : spares_) {
+    if (spare.capacity() < pixels) continue;
+    std::vector<Pixel> out = std::move(spare);
+    std::swap(spare, spares_.back());
+    spares_.pop_back();
+    return out;
+  }
+  return {};
+}
+
+void BackBuffer::keep_spare(std::vector<Pixel>&& pixels) {
+  constexpr std::size_t kMaxSpares = 3;
+  if (pixels.capacity() == 0 || pixels.capacity() > image_->pixels.size()) return;
+  if (spares_.size() < kMaxSpares) {
+    spares_.push_back(std::move(pixels));
+    return;
+  }
+  auto smallest = std::min_element(spares_.begin(), spares_.end(),
+                                   [](auto& a, auto& b) { return a.capacity() < b.capacity(); });
+  if (smallest->capacity() < pixels.capacity()) *smallest = std::move(pixels);
+}
+
+void BackBuffer::recycle(std::shared_ptr<Image>&& image) {
+  if (image && image.use_count() == 1) keep_spare(std::move(image->pixels));
+  image.reset();
+}
+
+}  // namespace orv::media

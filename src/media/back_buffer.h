@@ -1,0 +1,53 @@
+// The back buffer behind Graphics, managed lazily: a clear only notes its colour until the
+// buffer is next used, and a grabbed sprite may keep the very pixels of the buffer (no copy)
+// while the back buffer moves on to fresh memory before its next change.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "media/types.h"
+
+namespace orv::media {
+
+class BackBuffer {
+ public:
+  BackBuffer() : image_(std::make_shared<Image>()) {}
+
+  // A new screen of the given size, black.
+  void reset(int width, int height);
+  int width() const { return image_->width; }
+  int height() const { return image_->height; }
+
+  void clear(Pixel colour) { pending_clear_ = colour; }
+  bool clear_pending() const { return pending_clear_.has_value(); }
+
+  // The pixels as they stand, for reading.
+  const Image& read();
+  // The pixels for drawing: the buffer's own, cleared if a clear is pending.
+  Image& write();
+  // The pixels for a draw that will cover every pixel opaquely: neither a pending clear nor
+  // the old content matter.
+  Image& write_over();
+  // The buffer itself, shared with a sprite grabbed from it; the back buffer leaves it before
+  // its next change.
+  std::shared_ptr<Image> share();
+
+  // Memory of freed pictures, for the next grabs, textures and buffers (the game grabs and
+  // frees a screen-sized sprite every frame). Never more than three screens' worth is kept.
+  std::vector<Pixel> take_spare(std::size_t pixels);
+  void keep_spare(std::vector<Pixel>&& pixels);
+  // Takes back the memory of a picture nobody else uses any more.
+  void recycle(std::shared_ptr<Image>&& image);
+
+ private:
+  void own(bool keep_content);
+
+  std::shared_ptr<Image> image_;
+  std::optional<Pixel> pending_clear_;
+  std::vector<std::vector<Pixel>> spares_;
+};
+
+}  // namespace orv::media

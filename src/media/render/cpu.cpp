@@ -1,0 +1,23 @@
+// Processor feature check for the hand-written pixel loops.
+#include "media/render/cpu.h"
+
+namespace orv::media::detail {
+
+namespace {
+bool allowed = true;
+}
+
+bool use_avx2() {
+#if ORV_HAVE_AVX2_LOOPS
+  static const bool kAvx2 = __builtin_cpu_supports("avx2");
+  return kAvx2 && allowed;
+#else
+  return false;
+#endif
+}
+
+void allow_avx2(bool allow) {
+  allowed = allow;
+}
+
+}  // namespace orv::media::detail

@@ -1,0 +1,18 @@
+// Which hand-written pixel loops this processor can run.
+#pragma once
+
+// The AVX2 loops exist on x86-64 builds with GCC or Clang.
+#if defined(__x86_64__) && defined(__GNUC__)
+#define ORV_HAVE_AVX2_LOOPS 1
+#else
+#define ORV_HAVE_AVX2_LOOPS 0
+#endif
+
+namespace orv::media::detail {
+
+// True when the AVX2 loops may run here (checked once) and are allowed.
+bool use_avx2();
+// Tests switch the AVX2 loops off to check the portable ones on the same machine.
+void allow_avx2(bool allowed);
+
+}  // namespace orv::media::detail
