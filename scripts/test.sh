@@ -21,9 +21,11 @@ echo "== Tests with AddressSanitizer and UndefinedBehaviorSanitizer"
 scripts/build.sh build/asan -DORV_SANITIZE=ON -DORV_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# System libraries below SDL (D-Bus) leak a little at exit.
+export LSAN_OPTIONS=suppressions=$root/tests/sdl/lsan.supp
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build/asan --output-on-failure -j 2 \
   -E '^EndToEnd\.'
-unset ASAN_OPTIONS UBSAN_OPTIONS
+unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 
 echo "== Tests of the optimised build"
 scripts/build.sh build/release -DCMAKE_BUILD_TYPE=Release

@@ -1,2 +1,149 @@
-// Filled in by the headless platform.
-namespace orv::media {}
+#include "media/platform_headless/headless_platform.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <thread>
+
+namespace orv::media {
+
+namespace {
+
+constexpr std::int64_t kNsPerMs = 1'000'000;
+
+// Inserts a change behind every change of the same or an earlier frame, so that for equal
+// frames the later call wins.
+template <typename T>
+void insert_change(std::vector<std::pair<std::int64_t, T>>& changes, std::int64_t frame,
+                   const T& value) {
+  auto at = std::upper_bound(changes.begin(), changes.end(), frame,
+                             [](std::int64_t f, const auto& change) { return f < change.first; });
+  changes.insert(at, {frame, value});
+}
+
+// The change in force at the given frame, or nullptr before the first one.
+template <typename T>
+const T* change_at(const std::vector<std::pair<std::int64_t, T>>& changes, std::int64_t frame) {
+  const T* current = nullptr;
+  for (const auto& [from, value] : changes) {
+    if (from > frame) break;
+    current = &value;
+  }
+  return current;
+}
+
+bool valid_key(int key) {
+  return key >= 0 && key < key::kCount;
+}
+
+}  // namespace
+
+HeadlessPlatform::HeadlessPlatform() = default;
+
+std::int64_t HeadlessPlatform::resolve_frame(std::int64_t from_frame) const {
+  return from_frame < 0 ? frame_ : from_frame;
+}
+
+void HeadlessPlatform::hold_key(int key, std::int64_t from_frame) {
+  if (valid_key(key)) insert_change(key_script_[key], resolve_frame(from_frame), true);
+}
+
+void HeadlessPlatform::release_key(int key, std::int64_t from_frame) {
+  if (valid_key(key)) insert_change(key_script_[key], resolve_frame(from_frame), false);
+}
+
+void HeadlessPlatform::tap_key(int key, std::int64_t from_frame, int frames) {
+  std::int64_t from = resolve_frame(from_frame);
+  hold_key(key, from);
+  release_key(key, from + std::max(frames, 1));
+}
+
+void HeadlessPlatform::set_joystick_state(const JoystickState& s, std::int64_t from_frame) {
+  insert_change(pad_script_, resolve_frame(from_frame), s);
+}
+
+void HeadlessPlatform::render_audio(std::int16_t* samples, int frames) {
+  if (audio_) {
+    audio_(samples, frames);
+  } else {
+    std::memset(samples, 0, sizeof(std::int16_t) * kAudioChannels * std::size_t(frames));
+  }
+}
+
+bool HeadlessPlatform::open_window(int width, int height, const std::string& title) {
+  if (!window_available_ || width <= 0 || height <= 0) return false;
+  window_open_ = true;
+  window_w_ = width;
+  window_h_ = height;
+  title_ = title;
+  return true;
+}
+
+bool HeadlessPlatform::open_screen(int width, int height) {
+  if (!window_open_ || !screen_available_ || width <= 0 || height <= 0) return false;
+  screen_open_ = true;
+  return true;
+}
+
+void HeadlessPlatform::present(const Pixel* pixels, int width, int height) {
+  if (pixels && width > 0 && height > 0) {
+    presented_.width = width;
+    presented_.height = height;
+    presented_.pixels.assign(pixels, pixels + std::size_t(width) * height);
+  }
+  ++frame_;
+}
+
+int HeadlessPlatform::wait_event(int timeout_ms) {
+  if (timeout_ms > 0) {
+    clock_ns_ += timeout_ms * kNsPerMs;
+  } else if (timeout_ms < 0) {
+    // Nothing ever arrives. A window-event thread calls this in a loop, so give the core away
+    // for a moment instead of spinning; the virtual clock stays where it is.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return 0;
+}
+
+void HeadlessPlatform::move_mouse(int x, int y) {
+  mouse_x_ = x;
+  mouse_y_ = y;
+}
+
+void HeadlessPlatform::read_keys(KeyStates& keys) {
+  keys.fill(false);
+  for (const auto& [key, changes] : key_script_) {
+    const bool* down = change_at(changes, frame_);
+    keys[key] = down && *down;
+  }
+}
+
+void HeadlessPlatform::read_joystick(JoystickState& state) {
+  const JoystickState* scripted = joystick_present_ ? change_at(pad_script_, frame_) : nullptr;
+  state = scripted ? *scripted : JoystickState{};
+}
+
+bool HeadlessPlatform::open_audio(AudioCallback callback) {
+  if (!audio_available_) return false;
+  audio_ = std::move(callback);
+  return true;
+}
+
+void HeadlessPlatform::sound_started(Handle sound, bool loop) {
+  sound_starts_.push_back({sound, loop, frame_});
+}
+
+BoxAnswer HeadlessPlatform::message_box(const std::string& title, const std::string& text,
+                                        BoxButtons buttons) {
+  boxes_.push_back({title, text, buttons});
+  if (answers_.empty()) return buttons == BoxButtons::kOk ? BoxAnswer::kOk : BoxAnswer::kNo;
+  BoxAnswer answer = answers_.front();
+  answers_.pop_front();
+  return answer;
+}
+
+void HeadlessPlatform::sleep_ns(std::int64_t ns) {
+  if (ns > 0) clock_ns_ += ns;
+}
+
+}  // namespace orv::media

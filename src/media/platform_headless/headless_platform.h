@@ -31,10 +31,15 @@ class HeadlessPlatform : public Platform {
   void tap_key(int key, std::int64_t from_frame, int frames = 1);
   void set_joystick(bool present) { joystick_present_ = present; }
   void set_joystick_state(const JoystickState& s, std::int64_t from_frame = -1);
+  // When no answer is queued, OK boxes answer kOk and Yes/No boxes kNo.
   void queue_box_answer(BoxAnswer answer) { answers_.push_back(answer); }
   void request_close() { close_ = true; }
+  // The local time is fixed until set again; the clock only moves with sleep_ns and wait_event.
   void set_local_time(const LocalTime& t) { time_ = t; }
   void set_audio_available(bool available) { audio_available_ = available; }
+  // Makes open_window or open_screen fail, as on a machine without a usable display.
+  void set_window_available(bool available) { window_available_ = available; }
+  void set_screen_available(bool available) { screen_available_ = available; }
 
   // --- inspection ---
   std::int64_t frame() const { return frame_; }
@@ -49,6 +54,10 @@ class HeadlessPlatform : public Platform {
   int window_width() const { return window_w_; }
   int window_height() const { return window_h_; }
   const std::string& window_title() const { return title_; }
+  bool screen_open() const { return screen_open_; }
+  bool mouse_captured() const { return mouse_captured_; }
+  int mouse_x() const { return mouse_x_; }
+  int mouse_y() const { return mouse_y_; }
   // Renders audio as the device would (only when open_audio succeeded).
   void render_audio(std::int16_t* samples, int frames);
 
@@ -58,10 +67,12 @@ class HeadlessPlatform : public Platform {
   bool open_screen(int width, int height) override;
   void present(const Pixel* pixels, int width, int height) override;
   void pump_events() override {}
+  // No events ever arrive: a positive timeout advances the clock by that much, -1 returns at
+  // once (after yielding the core for a millisecond of real time).
   int wait_event(int timeout_ms) override;
   bool close_requested() override { return close_; }
-  void capture_mouse() override {}
-  void move_mouse(int, int) override {}
+  void capture_mouse() override { mouse_captured_ = window_open_; }
+  void move_mouse(int x, int y) override;
   bool open_keyboard() override { return true; }
   void read_keys(KeyStates& keys) override;
   bool open_joystick() override { return joystick_present_; }
@@ -75,10 +86,12 @@ class HeadlessPlatform : public Platform {
   LocalTime local_time() override { return time_; }
 
  private:
+  std::int64_t resolve_frame(std::int64_t from_frame) const;
+
   DesktopInfo desktop_{1024, 768, 24, 60};
   std::int64_t frame_ = 0;
   std::int64_t clock_ns_ = 0;
-  // key -> list of (from_frame, down) changes in order
+  // key -> (from_frame, down) changes, sorted by frame; for equal frames the later call wins
   std::map<int, std::vector<std::pair<std::int64_t, bool>>> key_script_;
   std::vector<std::pair<std::int64_t, JoystickState>> pad_script_;
   bool joystick_present_ = false;
@@ -90,7 +103,12 @@ class HeadlessPlatform : public Platform {
   AudioCallback audio_;
   Image presented_;
   std::vector<SoundStart> sound_starts_;
+  bool window_available_ = true;
+  bool screen_available_ = true;
   bool window_open_ = false;
+  bool screen_open_ = false;
+  bool mouse_captured_ = false;
+  int mouse_x_ = 0, mouse_y_ = 0;
   int window_w_ = 0, window_h_ = 0;
   std::string title_;
 };

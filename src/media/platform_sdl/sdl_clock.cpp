@@ -1,0 +1,35 @@
+#include <ctime>
+
+#include "media/platform_sdl/sdl_convert.h"
+#include "media/platform_sdl/sdl_platform.h"
+
+namespace orv::media {
+
+namespace {
+
+constexpr std::int64_t kNsPerMs = 1'000'000;
+// SDL_Delay may oversleep by a scheduler tick; the last stretch is spent spinning.
+constexpr std::int64_t kSpinNs = 2 * kNsPerMs;
+
+}  // namespace
+
+std::int64_t SdlPlatform::now_ns() {
+  return counter_to_ns(SDL_GetPerformanceCounter(), SDL_GetPerformanceFrequency());
+}
+
+void SdlPlatform::sleep_ns(std::int64_t ns) {
+  if (ns <= 0) return;
+  const std::int64_t end = now_ns() + ns;
+  if (ns > kSpinNs) SDL_Delay(Uint32((ns - kSpinNs) / kNsPerMs));
+  while (now_ns() < end) std::this_thread::yield();
+}
+
+LocalTime SdlPlatform::local_time() {
+  std::time_t now = std::time(nullptr);
+  std::tm parts{};
+  localtime_r(&now, &parts);
+  return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday,
+          parts.tm_hour,        parts.tm_min,     parts.tm_sec};
+}
+
+}  // namespace orv::media

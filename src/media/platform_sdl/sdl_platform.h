@@ -1,0 +1,81 @@
+// The real platform: an SDL2 window with a streaming texture for the back buffer, SDL's keyboard
+// state, an SDL joystick, an SDL audio device and SDL message boxes.
+//
+// SDL wants its events pumped on the thread that created the window. Only that thread (the one
+// that made the platform) pumps: present() and read_keys() do it every frame, and wait_event()
+// called from any other thread just sleeps for its timeout (a short while for -1) and returns 0.
+#pragma once
+
+#include <SDL.h>
+
+#include <atomic>
+#include <thread>
+
+#include "media/platform.h"
+
+namespace orv::media {
+
+class SdlPlatform : public Platform {
+ public:
+  SdlPlatform() = default;  // SDL_Init(SDL_INIT_VIDEO) must have succeeded
+  ~SdlPlatform() override;
+  SdlPlatform(const SdlPlatform&) = delete;
+  SdlPlatform& operator=(const SdlPlatform&) = delete;
+
+  DesktopInfo desktop() override;
+  bool open_window(int width, int height, const std::string& title) override;
+  bool open_screen(int width, int height) override;
+  void present(const Pixel* pixels, int width, int height) override;
+
+  void pump_events() override;
+  int wait_event(int timeout_ms) override;
+  bool close_requested() override { return close_requested_; }
+
+  void capture_mouse() override;
+  void move_mouse(int x, int y) override;
+
+  bool open_keyboard() override { return true; }
+  void read_keys(KeyStates& keys) override;
+  bool open_joystick() override;
+  void read_joystick(JoystickState& state) override;
+
+  bool open_audio(AudioCallback callback) override;
+
+  BoxAnswer message_box(const std::string& title, const std::string& text,
+                        BoxButtons buttons) override;
+
+  std::int64_t now_ns() override;
+  void sleep_ns(std::int64_t ns) override;
+  LocalTime local_time() override;
+
+  // For tests of this platform.
+  SDL_Window* window() const { return window_; }
+  SDL_Renderer* renderer() const { return renderer_; }
+
+ private:
+  void handle_event(const SDL_Event& event);
+  bool on_event_thread() const { return std::this_thread::get_id() == owner_; }
+  bool make_texture(int width, int height);
+  void close_screen();
+  void close_window();
+  void close_audio();
+  static void audio_entry(void* self, Uint8* stream, int length);
+
+  std::thread::id owner_ = std::this_thread::get_id();
+  std::atomic<bool> close_requested_ = false;
+
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  int texture_w_ = 0, texture_h_ = 0;
+
+  bool mouse_captured_ = false;
+  bool capture_failed_ = false;  // retried after the window next gains focus
+
+  SDL_Joystick* joystick_ = nullptr;
+
+  SDL_AudioDeviceID audio_device_ = 0;
+  AudioCallback audio_callback_;
+};
+
+}  // namespace orv::media
