@@ -8,23 +8,26 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 
-timeout -s KILL 30 "$game" 2> "$work/stderr.txt" &
+"$game" 2> "$work/stderr.txt" > /dev/null &
 pid=$!
+trap 'kill -9 $pid 2>/dev/null; rm -rf "$work"' EXIT
 
 # Wait for the message, then answer the box with Return.
 for _ in $(seq 1 100); do
   grep -q "Could not open" "$work/stderr.txt" 2>/dev/null && break
   sleep 0.1
 done
-grep -q "ERROR : Could not open $work/DATA" "$work/stderr.txt" || {
-  echo "stderr did not carry the message:"; cat "$work/stderr.txt"; kill -9 $pid; exit 1; }
+grep -qF "ERROR :  Could not open $work/DATA\\ini.txt" "$work/stderr.txt" || {
+  echo "stderr did not carry the message:"; cat "$work/stderr.txt"; exit 1; }
 for _ in $(seq 1 50); do
   kill -0 $pid 2>/dev/null || break
-  box=$(xdotool search --name '^ERROR $' 2>/dev/null | head -n 1)
-  [ -n "$box" ] && xdotool windowactivate --sync "$box" key Return 2>/dev/null
-  [ -z "$box" ] && xdotool key Return 2>/dev/null
+  # SDL shows the box in a window of its own; answer it with Return.
+  for box in $(xwininfo -root -children 2>/dev/null | grep -F '"ERROR "' | awk '{print $1}'); do
+    xdotool key --window "$box" Return 2>/dev/null
+  done
   sleep 0.2
 done
+kill -0 $pid 2>/dev/null && { echo "the game did not end after the box was answered"; exit 1; }
 wait $pid
 code=$?
 [ $code -eq 0 ] || { echo "exit code $code, expected 0"; cat "$work/stderr.txt"; exit 1; }
