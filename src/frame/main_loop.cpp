@@ -6,6 +6,9 @@
 #include "input/eventhandler.h"
 #include "levels/generation.h"
 #include "screens/assets.h"
+#include "screens/intro.h"
+#include "screens/title_menu.h"
+#include "text/font_engine.h"
 #include "world/life.h"
 
 namespace orv {
@@ -32,7 +35,9 @@ void start_up_steps(Game& g) {
   scan_music(g);
   scan_effect_sprites(g);
   scan_screen_sprites(g);
-  // The font, the intro and the title menu come here, before the first level.
+  load_font(g);
+  show_intro(g);
+  show_title_menu(g);
   build_first_level(g);
 }
 

@@ -1,8 +1,15 @@
 // State of the screens around play: the title menu, the highscore screen and the intro.
 #pragma once
 
+#include "media/types.h"
+
 namespace orv {
 
-struct ScreensState {};
+struct ScreensState {
+  // The picture behind the intro, title and highscore screens, shared by all three: each
+  // screen frees it and loads its own; it stays loaded after the screen ends.
+  media::Handle background_image = 0;
+  media::Handle background_drawable = 0;
+};
 
 }  // namespace orv

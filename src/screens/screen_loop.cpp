@@ -1,0 +1,89 @@
+// The screen loop shared by the title menu and the highscore screen.
+#include "screens/screen_loop.h"
+
+#include "frame/errors.h"
+#include "frame/game.h"
+#include "frame/start_up.h"
+#include "input/eventhandler.h"
+#include "media/numbers.h"
+#include "screens/screen_sources.h"
+#include "screens/screen_texts.h"
+#include "world/drift_sprites.h"
+
+namespace orv {
+namespace {
+
+// The fading texts start invisible; their fade falls by kFadeStep per frame.
+constexpr float kFadeStart = 255.0f;
+constexpr float kFadeStep = 0.2f;
+
+void free_screen_background(Game& g) {
+  media::Graphics& gfx = g.media.gfx;
+  ScreensState& s = g.screens;
+  if (gfx.is_sprite3d(s.background_drawable)) gfx.free_sprite3d(s.background_drawable);
+  if (gfx.is_sprite(s.background_image)) gfx.free_sprite(s.background_image);
+  s.background_drawable = 0;
+  s.background_image = 0;
+}
+
+void draw_screen_frame(Game& g, int fade_in_alpha,
+                       const std::function<void(int fade_in_alpha)>& draw_texts) {
+  media::Graphics& gfx = g.media.gfx;
+  gfx.start_3d();
+  gfx.clear_screen(media::rgb(0, 0, 0));
+  draw_screen_background(g);
+  if (DriftSpriteList* sprites = screen_sprite_list(g)) {
+    move_drift_sprites(g, *sprites, DriftBounce::kScreenSprites);
+  }
+  draw_texts(fade_in_alpha);
+}
+
+}  // namespace
+
+void load_screen_background(Game& g, const std::string& path) {
+  media::Graphics& gfx = g.media.gfx;
+  ScreensState& s = g.screens;
+  free_screen_background(g);
+  gfx.transparent_sprite_colour(-1, media::rgb(255, 0, 255));
+  s.background_image = gfx.load_sprite(path, 4);
+  if (s.background_image != 0) s.background_drawable = gfx.create_sprite3d(s.background_image);
+  if (s.background_drawable != 0) {
+    gfx.zoom_sprite3d(s.background_drawable, float(media::round_even(g.frame.screen_width)),
+                      float(media::round_even(g.frame.screen_height)));
+  }
+}
+
+void draw_screen_background(Game& g) {
+  if (g.screens.background_drawable != 0) {
+    g.media.gfx.display_sprite3d(g.screens.background_drawable, 0.0f, 0.0f, 255);
+  }
+}
+
+void show_screen_page(Game& g) {
+  g.media.gfx.stop_3d();
+  g.media.gfx.flip_buffers();
+  if (g.media.platform.close_requested()) end_program(g);
+  if (g.config.multicore == 0) poll_window_events(g);
+}
+
+const char* continue_prompt(const Game& g) {
+  return g.frame.joypad_present != 0 ? screen_text::kJoypadPrompt : screen_text::kKeyboardPrompt;
+}
+
+void run_screen_loop(Game& g, const std::string& music,
+                     const std::function<void(int fade_in_alpha)>& draw_texts) {
+  ORV_FAULT_SITE(g, "io_control");
+  g.frame.menu_active = 1;
+  g.frame.game_state = kGameRunning;
+  float fade = kFadeStart;
+  play_music(g, music);
+  load_screen_background(g, g.config.load_intro_screen);
+  do {
+    draw_screen_frame(g, media::round_even(kFadeStart - fade), draw_texts);
+    fade = fade > 0.0f ? fade - kFadeStep : 0.0f;
+    show_screen_page(g);
+    read_input(g);
+  } while (g.input.command != kCommandStart);
+}
+
+}  // namespace orv

@@ -1,0 +1,32 @@
+// The title menu.
+#include "screens/title_menu.h"
+
+#include "frame/game.h"
+#include "screens/screen_loop.h"
+#include "screens/screen_texts.h"
+#include "text/text_engine.h"
+
+namespace orv {
+namespace {
+
+void draw_title_texts(Game& g, int fade_in_alpha) {
+  const float w = g.frame.screen_width;
+  const float h = g.frame.screen_height;
+  draw_text(g, screen_text::kTitle, w * 0.1f, h * 0.4f, 6.0f, 0.0f, fade_in_alpha, 1.0f, 0, 0);
+  draw_text(g, continue_prompt(g), w * 0.1f, h * 0.65f, 0.8f, 0.0f, fade_in_alpha, 1.0f, 0, 0);
+  draw_text(g, screen_text::kNotice, w * 0.5f, h * 0.8f, 0.6f, 0.0f, 255, 1.0f, 0, 0);
+}
+
+}  // namespace
+
+void show_title_menu(Game& g) {
+  run_screen_loop(g, "menu.ogg", [&g](int fade_in_alpha) { draw_title_texts(g, fade_in_alpha); });
+  g.frame.menu_active = 0;
+  g.world.level = 1;
+  g.world.score = 0;
+  // A game that ended on level 1 would otherwise go on in the old labyrinth with its time run
+  // out, and end again at the next time unit: the main loop builds level 1 afresh instead.
+  g.frame.built_level = -1;
+}
+
+}  // namespace orv

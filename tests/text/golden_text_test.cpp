@@ -1,0 +1,59 @@
+// A line of text with the test font, compared with a checked-in picture. After an intended
+// change of the text layout or the renderer, regenerate the picture with
+//   ORV_UPDATE_GOLDEN=1 build/dev/tests/orv_tests --gtest_filter='GoldenText.*'
+// and look at tests/fixtures/golden/text_line.bmp before committing it.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "media/render/render.h"
+#include "support/screen_game.h"
+#include "text/font_engine.h"
+#include "text/text_engine.h"
+
+namespace orv {
+namespace {
+
+const std::string kGoldenPath = std::string(ORV_FIXTURES) + "/golden/text_line.bmp";
+
+media::Bytes read_bytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return media::Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void write_bytes(const std::string& path, const media::Bytes& bytes) {
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+TEST(GoldenText, ALineOfTextLooksAsCheckedIn) {
+  test::ScreenGame t;
+  test::open_test_screen(t.game, 96, 64);
+  t.game.config.font_path = test::test_font_folder();
+  t.game.config.font_system = test::test_font_folder() + "/chars.txt";
+  load_font(t.game);
+  const media::Image& frame = test::draw_frame(
+      t,
+      [&] {
+        draw_text(t.game, "  AB Z.\\bIA|", 4.0f, 4.0f, 1.0f, 0.0f, 255, 1.2f, 0, 0);
+        draw_text(t.game, "ZA.b|", 50.0f, 30.0f, 1.5f, 0.0f, 160, 1.0f, 0, 0);
+      },
+      media::rgb(30, 30, 60));
+  const media::Bytes actual = media::encode_bmp24(frame);
+
+  if (const char* update = std::getenv("ORV_UPDATE_GOLDEN"); update && *update == '1') {
+    write_bytes(kGoldenPath, actual);
+    GTEST_SKIP() << "wrote " << kGoldenPath;
+  }
+  const media::Bytes expected = read_bytes(kGoldenPath);
+  if (actual != expected) {
+    const std::string seen = testing::TempDir() + "text_line_actual.bmp";
+    write_bytes(seen, actual);
+    FAIL() << "the text differs from " << kGoldenPath << "; this run drew " << seen;
+  }
+}
+
+}  // namespace
+}  // namespace orv
