@@ -183,11 +183,11 @@ TEST_F(Generation, TheProgressBarIsShownEveryTwoColumnsAndNeverDividesByZero) {
   EXPECT_TRUE(std::isfinite(g.levels.bar_length));
 }
 
-TEST_F(Generation, WithoutAnEventThreadABuildPollsTheWindowBetweenItsSteps) {
-  t.platform.request_close();
-  g.config.multicore = 1;  // the window is left alone: the build runs to its end
+TEST_F(Generation, ACloseRequestDuringABuildEndsTheProgramCleanly) {
   build(2);
   EXPECT_EQ(g.frame.built_level, 2);
+  g.media.gfx.on_close_request([this] { end_program(g); });  // as start-up does
+  t.platform.request_close();
   g.config.multicore = 0;
   EXPECT_THROW(build(3), ProgramEnd);
   EXPECT_EQ(g.frame.built_level, 2);

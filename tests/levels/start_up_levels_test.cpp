@@ -18,6 +18,13 @@ class StartUpLevels : public ::testing::Test {
     std::filesystem::copy(std::filesystem::path(ORV_FIXTURES) / "data" / "DATA",
                           t.dir.path() + "DATA", std::filesystem::copy_options::recursive);
   }
+  // Start-up shows the intro and the title menu: START (P) is held through them and let go
+  // before play, which would otherwise take it as the pause command.
+  void start() {
+    t.platform.hold_key(media::key::kP);
+    start_up(g);
+    t.platform.release_key(media::key::kP);
+  }
   void set_self_create_base(const char* value) {
     std::string ini = t.dir.read("DATA/ini.txt");
     ini += "USESELFCREATEBASE\n" + std::string(value) + "\n";
@@ -29,7 +36,7 @@ class StartUpLevels : public ::testing::Test {
 
 TEST_F(StartUpLevels, StartUpLoadsTheCataloguesAndBuildsFromTheBaseFile) {
   test::CurrentDirectory here(t.dir.path());
-  start_up(g);
+  start();
   EXPECT_EQ(g.assets.tile_graphics.size(), 9u);
   EXPECT_EQ(g.catalogue.kinds.size(), 5u);
   EXPECT_EQ(g.assets.sounds.size(), 3u);
@@ -42,25 +49,27 @@ TEST_F(StartUpLevels, StartUpLoadsTheCataloguesAndBuildsFromTheBaseFile) {
   EXPECT_EQ(g.world.names.text(g.world.grid.at(0, 0).tile_name), "LAB_WALL");
   EXPECT_NE(g.world.player.sprite3d, 0);
   EXPECT_GT(g.world.remaining, 0);
-  EXPECT_EQ(t.platform.sound_starts().size(), 1u);  // the level's music
+  // The title menu's music, then the level's.
+  const std::size_t starts = t.platform.sound_starts().size();
+  EXPECT_GE(starts, 2u);
 
-  // The same level number builds nothing; a new one builds its labyrinth once.
+  // The same level number builds nothing; a new one builds its labyrinth once (each build
+  // starts a music track).
   main_loop_turn(g);
-  EXPECT_EQ(g.world.level_transition_pending, 0);
+  EXPECT_EQ(t.platform.sound_starts().size(), starts);
   g.world.level = 2;
   main_loop_turn(g);
-  EXPECT_EQ(g.world.level_transition_pending, 1);
   EXPECT_EQ(g.frame.built_level, 2);
-  EXPECT_EQ(t.platform.sound_starts().size(), 2u);
+  EXPECT_EQ(t.platform.sound_starts().size(), starts + 1);
   g.frame.built_level = -1;  // the pause dialog's restart
   main_loop_turn(g);
   EXPECT_EQ(g.frame.built_level, 2);
-  EXPECT_EQ(t.platform.sound_starts().size(), 3u);
+  EXPECT_EQ(t.platform.sound_starts().size(), starts + 2);
 }
 
 TEST_F(StartUpLevels, ACloseRequestFromTheDesktopEndsTheProgramAtTheNextFlip) {
   test::CurrentDirectory here(t.dir.path());
-  start_up(g);
+  start();
   main_loop_turn(g);
   t.platform.request_close();
   EXPECT_THROW(main_loop_turn(g), ProgramEnd);
@@ -70,7 +79,7 @@ TEST_F(StartUpLevels, ACloseRequestFromTheDesktopEndsTheProgramAtTheNextFlip) {
 TEST_F(StartUpLevels, WithoutGeneratedLevelsTheLevelFileIsLoadedOnce) {
   set_self_create_base("0");
   test::CurrentDirectory here(t.dir.path());
-  start_up(g);
+  start();
   EXPECT_EQ(g.world.grid.columns(), kStartGridSize);
   EXPECT_EQ(g.world.names.text(g.world.grid.at(2, 2).tile_name), "00255");
   EXPECT_EQ(g.world.grid.at(2, 2).alpha, 128);
