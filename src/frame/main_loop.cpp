@@ -55,7 +55,7 @@ void start_up(Game& g) {
   g.frame.start_directory = g.media.files.current_directory();
   g.frame.configuration_path = g.frame.start_directory + "DATA\\ini.txt";
   media::FaultTrap::install();
-  g.media.gfx.on_close_request([&g] { end_program(g); });
+  g.media.on_close_request([&g] { end_program(g); });
   // A fault during start-up leaves the game half made: log it and end.
   if (auto fault = media::FaultTrap::run([&g] { start_up_steps(g); })) {
     log_fault(g, *fault);

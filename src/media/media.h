@@ -20,6 +20,13 @@ class Media {
         input(platform),
         sys(platform) {}
 
+  // What to do once the desktop asks the game to close: checked at every flip, event wait and
+  // delay, so every loop of the game (menus and pauses included) ends cleanly.
+  void on_close_request(const std::function<void()>& handler) {
+    gfx.on_close_request(handler);
+    sys.on_close_request(handler);
+  }
+
   Platform& platform;
   Files files;
   Graphics gfx;

@@ -37,7 +37,9 @@ class System {
   // flags 0 shows OK, flags 4 Yes and No. Returns 1 for OK or Yes, 0 for No.
   // The text is also written to stderr.
   int message_requester(const std::string& title, const std::string& text, int flags);
+  // Sleeps; a close request from the desktop calls the close handler (see Media).
   void delay(int ms);
+  void on_close_request(std::function<void()> handler) { close_handler_ = std::move(handler); }
   LocalTime date() { return platform_.local_time(); }
   std::int32_t random(std::int32_t max) { return random_.next(max); }
   void random_seed(std::int32_t seed) { random_.seed(seed); }
@@ -46,6 +48,7 @@ class System {
 
  private:
   Platform& platform_;
+  std::function<void()> close_handler_;
   Random random_;
   // A thread still running when its handle goes is detached rather than joined: the window
   // event thread waits for events for as long as the process lives.

@@ -25,8 +25,18 @@ int System::message_requester(const std::string& title, const std::string& text,
   return platform_.message_box(title, text, buttons) == BoxAnswer::kNo ? 0 : 1;
 }
 
+// Sleeps in short slices and keeps the window alive meanwhile, so a long pause (the intro
+// waits seconds) still answers a close request from the desktop.
 void System::delay(int ms) {
-  platform_.sleep_ns(std::int64_t(std::max(ms, 0)) * 1'000'000);
+  constexpr std::int64_t kSliceNs = 50'000'000;
+  std::int64_t left = std::int64_t(std::max(ms, 0)) * 1'000'000;
+  while (left > 0) {
+    const std::int64_t slice = std::min(left, kSliceNs);
+    platform_.sleep_ns(slice);
+    left -= slice;
+    platform_.pump_events();
+    if (close_handler_ && platform_.close_requested()) close_handler_();
+  }
 }
 
 Handle System::create_thread(std::function<void(int)> procedure, int argument) {
