@@ -54,11 +54,17 @@ INSTANTIATE_TEST_SUITE_P(, SystemMessage,
                                            BoxCase{4, BoxAnswer::kYes, BoxButtons::kYesNo, 1},
                                            BoxCase{4, BoxAnswer::kNo, BoxButtons::kYesNo, 0}));
 
-TEST(SystemDelay, SleepsThroughThePlatform) {
+TEST(SystemDelay, SleepsThroughThePlatformInSlicesThatAnswerACloseRequest) {
   InputFakePlatform platform;
   System sys(platform);
-  for (int ms : {15, 0, -3}) sys.delay(ms);
-  EXPECT_EQ(platform.sleeps, (std::vector<std::int64_t>{15'000'000, 0, 0}));
+  for (int ms : {15, 0, -3, 120}) sys.delay(ms);
+  EXPECT_EQ(platform.sleeps,
+            (std::vector<std::int64_t>{15'000'000, 50'000'000, 50'000'000, 20'000'000}));
+  int closes = 0;
+  sys.on_close_request([&closes] { ++closes; });
+  platform.close = true;
+  sys.delay(10);
+  EXPECT_EQ(closes, 1);
 }
 
 TEST(SystemThreads, WaitsForTheProcedureOnce) {

@@ -26,7 +26,8 @@ class InputFakePlatform : public Platform {
   void present(const Pixel*, int, int) override {}
   void pump_events() override {}
   int wait_event(int) override { return 0; }
-  bool close_requested() override { return false; }
+  bool close_requested() override { return close; }
+  bool close = false;
   void capture_mouse() override {}
   void move_mouse(int, int) override {}
   bool open_keyboard() override { return keyboard_present; }
