@@ -1,7 +1,6 @@
 // The screen loop shared by the title menu and the highscore screen.
 #include "screens/screen_loop.h"
 
-#include "frame/errors.h"
 #include "frame/game.h"
 #include "frame/start_up.h"
 #include "input/eventhandler.h"
@@ -60,7 +59,6 @@ void draw_screen_background(Game& g) {
 void show_screen_page(Game& g) {
   g.media.gfx.stop_3d();
   g.media.gfx.flip_buffers();
-  if (g.media.platform.close_requested()) end_program(g);
   if (g.config.multicore == 0) poll_window_events(g);
 }
 
