@@ -4,7 +4,6 @@
 #include "frame/game.h"
 #include "input/eventhandler.h"
 #include "media/keys.h"
-#include "screens/screen_sources.h"
 #include "world/game_over.h"
 #include "world/world_frame.h"
 

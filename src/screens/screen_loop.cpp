@@ -1,12 +1,11 @@
 // The screen loop shared by the title menu and the highscore screen.
 #include "screens/screen_loop.h"
 
-#include "frame/errors.h"
 #include "frame/game.h"
 #include "frame/start_up.h"
 #include "input/eventhandler.h"
+#include "levels/music.h"
 #include "media/numbers.h"
-#include "screens/screen_sources.h"
 #include "screens/screen_texts.h"
 #include "world/drift_sprites.h"
 
@@ -32,9 +31,7 @@ void draw_screen_frame(Game& g, int fade_in_alpha,
   gfx.start_3d();
   gfx.clear_screen(media::rgb(0, 0, 0));
   draw_screen_background(g);
-  if (DriftSpriteList* sprites = screen_sprite_list(g)) {
-    move_drift_sprites(g, *sprites, DriftBounce::kScreenSprites);
-  }
+  move_drift_sprites(g, g.assets.screen_sprites, DriftBounce::kScreenSprites);
   draw_texts(fade_in_alpha);
 }
 
@@ -62,7 +59,6 @@ void draw_screen_background(Game& g) {
 void show_screen_page(Game& g) {
   g.media.gfx.stop_3d();
   g.media.gfx.flip_buffers();
-  if (g.media.platform.close_requested()) end_program(g);
   if (g.config.multicore == 0) poll_window_events(g);
 }
 

@@ -15,8 +15,8 @@ void load_screen_background(Game& g, const std::string& path);
 // Draws the background over the whole screen, when there is one.
 void draw_screen_background(Game& g);
 
-// Ends a drawn page: stop_3d and flip. A closed window ends the program; with MULTICORE 0 the
-// window events of the page are handled.
+// Ends a drawn page: stop_3d and flip (where a close request from the desktop ends the
+// program); with MULTICORE 0 the window events of the page are handled.
 void show_screen_page(Game& g);
 
 // The prompt that tells the player how to continue, for the input device in use.

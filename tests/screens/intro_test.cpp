@@ -1,5 +1,7 @@
 #include "screens/intro.h"
 
+#include "frame/errors.h"
+
 #include "screens/screen_test_support.h"
 
 namespace orv {
@@ -36,6 +38,17 @@ TEST_F(IntroTest, PagesAreHeldSixThreeAndTwoSecondsWhateverTheKeys) {
     EXPECT_LE(held[page], expected[page] + kFrameSlack) << "page " << page + 1;
   }
   EXPECT_EQ(t.game.frame.menu_active, 1);
+}
+
+TEST_F(IntroTest, ACloseRequestEndsTheGameWhileAPageIsHeld) {
+  t.media.gfx.on_close_request([this] { end_program(t.game); });
+  // The request comes while the credits are held, not during a frame's own short pause.
+  t.platform.on_sleep = [this](std::int64_t ns) {
+    if (ns >= 40'000'000) t.platform.request_close();
+  };
+  EXPECT_THROW(show_intro(t.game), ProgramEnd);
+  EXPECT_EQ(t.platform.frame(), 1);
+  EXPECT_LT(t.platform.now_ns(), std::int64_t(1000) * 1'000'000);
 }
 
 // The font has only "E", which every credit line but the empty seventh contains.

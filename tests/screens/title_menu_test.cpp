@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "frame/errors.h"
 #include "screens/screen_test_support.h"
 
 namespace orv {
@@ -45,11 +44,6 @@ TEST_F(TitleMenuTest, WithoutThePictureTheScreenIsBlack) {
   press_start_at(0);
   show_title_menu(t.game);
   EXPECT_FALSE(test::anything_but(t.platform.last_presented(), media::rgb(0, 0, 0), {}));
-}
-
-TEST_F(TitleMenuTest, ClosingTheWindowEndsTheProgram) {
-  t.platform.request_close();
-  EXPECT_THROW(show_title_menu(t.game), ProgramEnd);
 }
 
 struct PromptCase {

@@ -14,10 +14,17 @@
 
 namespace orv::test {
 
-// Calls on_present with every presented frame and the virtual time at which it was shown.
+// Calls on_present with every presented frame and the virtual time at which it was shown, and
+// on_sleep with every sleep of the game.
 class RecordingPlatform : public media::HeadlessPlatform {
  public:
   std::function<void(const media::Image& frame, std::int64_t now_ns)> on_present;
+  std::function<void(std::int64_t ns)> on_sleep;
+
+  void sleep_ns(std::int64_t ns) override {
+    HeadlessPlatform::sleep_ns(ns);
+    if (on_sleep) on_sleep(ns);
+  }
 
   void present(const media::Pixel* pixels, int width, int height) override {
     HeadlessPlatform::present(pixels, width, height);
