@@ -1,8 +1,6 @@
 // The intro and its credits.
 #include "screens/intro.h"
 
-#include <algorithm>
-
 #include "frame/game.h"
 #include "media/numbers.h"
 #include "screens/screen_loop.h"
@@ -16,9 +14,6 @@ namespace {
 constexpr int kCreditsMs = 6000;
 constexpr int kPresentingMs = 3000;
 constexpr int kAuthorMs = 2000;
-// The pages are held in slices of this length, with the window's events handled in between.
-constexpr int kHoldSliceMs = 50;
-constexpr int kMaxEventsPerSlice = 64;
 
 void begin_page(Game& g) {
   g.media.gfx.start_3d();
@@ -47,17 +42,6 @@ void show_line_page(Game& g, const char* line) {
   show_screen_page(g);
 }
 
-// Holds the page on screen. No event thread runs beside the game, so the window's events are
-// handled while the page waits, as that thread would: the window stays responsive and a close
-// request from the desktop ends the program. Keys are not read.
-void hold_page(Game& g, int ms) {
-  for (int left = ms; left > 0; left -= kHoldSliceMs) {
-    g.media.sys.delay(std::min(left, kHoldSliceMs));
-    for (int n = 0; n < kMaxEventsPerSlice && g.media.gfx.window_event(0) != 0; ++n) {
-    }
-  }
-}
-
 }  // namespace
 
 std::string intro_picture_name(const std::string& pattern, int digit) {
@@ -80,13 +64,13 @@ void show_intro(Game& g) {
   load_screen_background(g, picture);
 
   show_credits_page(g);
-  hold_page(g, kCreditsMs);
+  g.media.sys.delay(kCreditsMs);
   play_named_sound(g, g.config.quendral1, false);
   show_line_page(g, screen_text::kPresenting);
-  hold_page(g, kPresentingMs);
+  g.media.sys.delay(kPresentingMs);
   play_named_sound(g, g.config.quendral, false);
   show_line_page(g, screen_text::kAuthor);
-  hold_page(g, kAuthorMs);
+  g.media.sys.delay(kAuthorMs);
 }
 
 }  // namespace orv

@@ -41,7 +41,7 @@ TEST_F(IntroTest, PagesAreHeldSixThreeAndTwoSecondsWhateverTheKeys) {
 }
 
 TEST_F(IntroTest, ACloseRequestEndsTheGameWhileAPageIsHeld) {
-  t.media.gfx.on_close_request([this] { end_program(t.game); });
+  t.media.on_close_request([this] { end_program(t.game); });
   // The request comes while the credits are held, not during a frame's own short pause.
   t.platform.on_sleep = [this](std::int64_t ns) {
     if (ns >= 40'000'000) t.platform.request_close();
