@@ -5,11 +5,9 @@
 #include "input/eventhandler.h"
 #include "media/keys.h"
 #include "world/game_over.h"
-#include "world/world_frame.h"
 
 namespace orv {
 
-void world_frame(Game&) {}
 void game_over(Game& g, std::uint8_t) {
   return_to_title(g);
 }

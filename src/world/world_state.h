@@ -8,6 +8,7 @@
 #include "world/grid.h"
 #include "world/names.h"
 #include "world/records.h"
+#include "world/screen_capture.h"
 
 namespace orv {
 
@@ -35,6 +36,9 @@ struct WorldState {
   // The level extent: last column and last row of the built level.
   std::int32_t last_column = 0;
   std::int32_t last_row = 0;
+
+  ScreenCapture capture;
+  std::int32_t notice_scroll = 0;  // how far the notice of the head-up display has moved left
 };
 
 }  // namespace orv
