@@ -5,8 +5,9 @@
 #include "frame/game.h"
 #include "frame/start_up.h"
 #include "input/eventhandler.h"
+#include "levels/music.h"
 #include "media/numbers.h"
-#include "screens/screen_sources.h"
+#include "screens/assets.h"
 #include "screens/screen_texts.h"
 #include "world/drift_sprites.h"
 

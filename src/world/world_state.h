@@ -35,6 +35,10 @@ struct WorldState {
   // The level extent: last column and last row of the built level.
   std::int32_t last_column = 0;
   std::int32_t last_row = 0;
+
+  // The screen capture shared by the capture pass, the level announcement and the game over.
+  std::int32_t capture_sprite = 0;
+  std::int32_t capture_sprite3d = 0;
 };
 
 }  // namespace orv
