@@ -16,7 +16,7 @@ void game_over_frame(Game& g, float spacing) {
   const float h = g.frame.screen_height;
   gfx.clear_screen(media::rgb(0, 0, 0));
   gfx.start_3d();
-  gfx.display_sprite3d(g.world.capture_sprite3d, 0, 0);
+  gfx.display_sprite3d(g.world.capture.sprite3d, 0, 0);
   draw_text(g, "  GAME OVER |", w * (0.3f - spacing / 10), h * 0.3f, 3.0f, 0.0f, 240, spacing, 2,
             5);
   gfx.stop_3d();
@@ -28,7 +28,7 @@ void game_over_frame(Game& g, float spacing) {
 // The smooth flag is not needed here.
 void game_over(Game& g, std::uint8_t) {
   g.media.gfx.sprite3d_blending(5, 6);
-  capture_screen(g);
+  grab_screen_capture(g);
   float spacing = 0.0f;
   for (float width = 1.0f; width < g.frame.screen_width; width += 20) {
     game_over_frame(g, spacing);

@@ -1,14 +1,25 @@
-// The screen capture: one sprite grabbed from the screen and its 3D sprite.
+// The screen capture: a copy of the picture drawn so far, used by the full-screen pass, the
+// level announcement and the game-over sequence. Each frees the previous capture first.
 #pragma once
+
+#include "media/types.h"
 
 namespace orv {
 
 struct Game;
 
-// Frees the capture (3D sprite, then sprite), if there is one.
+struct ScreenCapture {
+  media::Handle sprite = 0;
+  media::Handle sprite3d = 0;
+};
+
+// Frees the capture (3D sprite, then sprite) if there is one.
 void free_screen_capture(Game& g);
-// Frees the previous capture and grabs the screen from (1, 1), as wide and high as the screen
-// times FULLSCREENZOOM less one pixel. A failed grab leaves handle 0.
-void capture_screen(Game& g);
+// Frees the previous capture and copies the screen from pixel (1, 1), of the screen size times
+// FULLSCREENZOOM less one pixel, into a new one.
+void grab_screen_capture(Game& g);
+// The full-screen pass: the frame drawn so far is replaced by its capture stretched to the
+// whole screen, filtered when smooth is 1.
+void screen_capture_pass(Game& g, int smooth);
 
 }  // namespace orv

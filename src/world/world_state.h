@@ -8,6 +8,7 @@
 #include "world/grid.h"
 #include "world/names.h"
 #include "world/records.h"
+#include "world/screen_capture.h"
 
 namespace orv {
 
@@ -36,9 +37,8 @@ struct WorldState {
   std::int32_t last_column = 0;
   std::int32_t last_row = 0;
 
-  // The screen capture shared by the capture pass, the level announcement and the game over.
-  std::int32_t capture_sprite = 0;
-  std::int32_t capture_sprite3d = 0;
+  ScreenCapture capture;
+  std::int32_t notice_scroll = 0;  // how far the notice of the head-up display has moved left
 };
 
 }  // namespace orv

@@ -28,7 +28,7 @@ TEST_F(GameOver, FiftyTwoFramesAt1024ThenTheProgramEndsWhenQuitWasAsked) {
   g.frame.quit_requested = 1;
   EXPECT_THROW(game_over(g, 0), ProgramEnd);
   EXPECT_EQ(t.platform.frame(), 52);
-  EXPECT_NE(g.world.capture_sprite, 0);
+  EXPECT_NE(g.world.capture.sprite, 0);
 }
 
 TEST_F(GameOver, WithoutQuitTheTitleMenuStartsAFreshGame) {

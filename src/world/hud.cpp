@@ -1,0 +1,42 @@
+// The head-up display: the counters over the play field and the scrolling notice. It also
+// counts the score up towards its target and keeps the remaining count at 0 or above.
+#include "frame/game.h"
+#include "media/numbers.h"
+#include "text/text_engine.h"
+#include "world/world_passes.h"
+
+namespace orv {
+
+namespace {
+
+constexpr char kNotice[] =
+    " ORVANTE IS AN ALPHA DEMO OF THE ORVANTE TEAM - NOT FOR SALE - ALL RIGHTS RESERVED |";
+
+void line(Game& g, const std::string& text, float fx, float fy, float zoom, int alpha) {
+  draw_text(g, text, g.frame.screen_width * fx, g.frame.screen_height * fy, zoom, 0.0f, alpha, 1.0f,
+            0, 0);
+}
+
+}  // namespace
+
+void draw_hud(Game& g) {
+  WorldState& w = g.world;
+  if (w.score < w.score_target) w.score += 1;
+  if (w.remaining < 1) w.remaining = 0;
+  using media::str;
+  line(g, " DEBUGGING: MULTITHREAD: " + str(g.config.multicore) + "|", 0.01f, 0.01f, 0.5f, 240);
+  line(g, " SCORE " + str(w.score) + "|", 0.7f, 0.05f, 1.0f, 240);
+  line(g, " TIME " + str(w.time) + "|", 0.06f, 0.05f, 1.0f, 240);
+  line(g, " \xF6\xF6\xF6 |", 0.4f, 0.01f, 1.0f, 200);  // the three empty bomb slots
+  line(g, " " + w.bomb_stock + "|", 0.4f, 0.01f, 1.0f, 240);
+  line(g, " CRITCAL MASS " + str(w.remaining) + "|", 0.4f, 0.1f, 1.0f, 240);
+  line(g, " DIMENSION " + str(w.level) + "|", 0.7f, 0.1f, 1.0f, 240);
+  line(g, " PLAYER:" + w.player_name + "|", 0.4f, 0.15f, 0.5f, 240);
+  const float width = g.frame.screen_width;
+  draw_text(g, kNotice, width - float(w.notice_scroll), g.frame.screen_height * 0.9f, 0.8f, 0.0f,
+            200, 1.0f, 0, 0);
+  w.notice_scroll += 2;
+  if (w.notice_scroll > media::round_even(double(width) * 2)) w.notice_scroll = 0;
+}
+
+}  // namespace orv

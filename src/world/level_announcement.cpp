@@ -1,0 +1,34 @@
+// The level announcement: after a level is built, "DIMENSION n" spreads out over the first
+// picture of the level for as many frames as the screen is wide, divided by five.
+#include "frame/game.h"
+#include "media/numbers.h"
+#include "text/text_engine.h"
+#include "world/screen_capture.h"
+#include "world/world_passes.h"
+
+namespace orv {
+
+void level_announcement(Game& g) {
+  if (g.world.level_transition_pending != 1) return;
+  media::Graphics& gfx = g.media.gfx;
+  grab_screen_capture(g);
+  gfx.clear_screen(media::rgb(0, 0, 0));
+  const float width = g.frame.screen_width;
+  const float height = g.frame.screen_height;
+  const std::string text = "  DIMENSION " + media::str(g.world.level) + "| ";
+  float spacing = 0.0f;
+  for (float w = 1.0f; w < width; w += 5.0f) {
+    gfx.start_3d();
+    gfx.sprite3d_blending(kBlendSourceAlpha, kBlendInverseSourceAlpha);
+    gfx.display_sprite3d(g.world.capture.sprite3d, 0, 0, 255);
+    draw_text(g, text, width * (0.4f - spacing / 6), height * 0.3f, 3.0f, 0.0f, 240, spacing,
+              kBlendOne, kBlendSourceAlpha);
+    gfx.stop_3d();
+    gfx.flip_buffers();
+    spacing += 0.01f;
+  }
+  g.world.level_transition_pending = 0;
+  free_screen_capture(g);
+}
+
+}  // namespace orv
