@@ -20,16 +20,23 @@ press() {
   local win
   win=$(window)
   [ -n "$win" ] || return 0
-  xdotool keydown --window "$win" "$1" 2>/dev/null
+  # Keys sent to a window are synthetic and may be dropped: focus it and type for real.
+  xdotool windowfocus "$win" 2>/dev/null
+  xdotool keydown "$1" 2>/dev/null
   sleep 0.15
-  xdotool keyup --window "$win" "$1" 2>/dev/null
+  xdotool keyup "$1" 2>/dev/null
 }
 
-for _ in $(seq 1 8); do
+# The intro takes about eleven seconds before the title menu reads START.
+for _ in $(seq 1 30); do
   kill -0 $pid 2>/dev/null || fail "the game ended before play"
   press p
   sleep 0.4
 done
+# A START that came after the title menu opened the pause dialog: X closes it and does nothing
+# in play.
+press x
+sleep 0.3
 for key in Right Right Down Down Left Up; do press "$key"; sleep 0.2; done
 kill -0 $pid 2>/dev/null || fail "the game ended during play"
 grep -q "ERROR" "$work/stderr.txt" && fail "an error was shown"
@@ -37,10 +44,13 @@ grep -q "ERROR" "$work/stderr.txt" && fail "an error was shown"
 press Escape
 sleep 0.5
 kill -0 $pid 2>/dev/null || fail "Escape alone ended the game"
-for _ in $(seq 1 50); do
+for _ in $(seq 1 20); do
   kill -0 $pid 2>/dev/null || break
   press b
-  sleep 0.2
+  sleep 0.5
+  kill -0 $pid 2>/dev/null || break
+  press Escape  # in case the first Escape came before the game window took keys
+  sleep 0.3
 done
 kill -0 $pid 2>/dev/null && fail "the game did not end after Escape and B"
 wait $pid
