@@ -1,10 +1,20 @@
 // The player's input: held direction, commands, steps.
 #pragma once
 
+#include <cstdint>
+
 namespace orv {
 
 struct Game;
 
+// Once per frame: sets the held direction and the command, may step the player, open a dialog,
+// detonate a bomb, take a screenshot or change the level number.
 void read_input(Game& g);
+// Reads the command buttons from this frame's device snapshot and dispatches the command.
+void read_commands(Game& g);
+// Acts on the A, START and quit commands during play.
+void dispatch_command(Game& g, std::int32_t command);
+// One step of the player in a held direction (6 up, 7 down, 8 left, 9 right).
+void move_player(Game& g, std::uint8_t direction);
 
 }  // namespace orv

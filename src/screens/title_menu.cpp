@@ -24,6 +24,8 @@ void show_title_menu(Game& g) {
   g.frame.menu_active = 0;
   g.world.level = 1;
   g.world.score = 0;
+  g.world.level_start_score = 0;  // a restart from the pause dialog goes back to 0, not to a
+                                  // score of the last game
   // A game that ended on level 1 would otherwise go on in the old labyrinth with its time run
   // out, and end again at the next time unit: the main loop builds level 1 afresh instead.
   g.frame.built_level = -1;

@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include "input/input_test_support.h"
+
+namespace orv {
+namespace {
+
+namespace key = media::key;
+
+class Movement : public test::InputTest {
+ protected:
+  // Frames at which the player stepped right while Right was held for n frames.
+  std::vector<int> steps_while_right_held(int n) {
+    std::vector<int> at;
+    hold(key::kRight);
+    for (int i = 1; i <= n; ++i) {
+      const float before = g.world.player.x;
+      frame();
+      if (g.world.player.x != before) at.push_back(i);
+    }
+    return at;
+  }
+};
+
+TEST_F(Movement, StepsComeEveryStepDelayPlusOneFrames) {
+  g.world.player.x = 0;
+  EXPECT_EQ(steps_while_right_held(3), (std::vector<int>{1, 2, 3}));  // no CURSORSPEED
+  g.world.player.x = 0;
+  g.input.step_counter = 0;
+  g.config.step_delay = 255 - 250;
+  EXPECT_EQ(steps_while_right_held(12), (std::vector<int>{6, 12}));
+  g.world.player.x = 0;
+  g.input.step_counter = 0;
+  g.config.step_delay = 255 - 0;
+  EXPECT_EQ(steps_while_right_held(300), (std::vector<int>{256}));
+}
+
+TEST_F(Movement, KeyboardDiagonalsStopAndOppositeKeysTakeTheLaterOne) {
+  g.world.player.x = g.world.player.y = 64;
+  hold(key::kUp);
+  hold(key::kLeft);
+  frames(3);
+  EXPECT_EQ(g.world.player.x, 64);
+  EXPECT_EQ(g.world.player.y, 64);
+  release(key::kLeft);
+  hold(key::kDown);
+  frame();
+  EXPECT_EQ(g.world.player.y, 96);
+  EXPECT_EQ(g.world.player.direction, kDirectionStill);
+}
+
+TEST_F(Movement, AJoypadDiagonalMovesVertically) {
+  t.platform.set_joystick(true);
+  g.frame.joypad_present = g.media.input.init_joystick() ? 1 : 0;
+  media::JoystickState pad;
+  pad.axis_x = 1000;
+  pad.axis_y = -1000;
+  t.platform.set_joystick_state(pad, now());
+  g.world.player.x = g.world.player.y = 64;
+  frame();
+  EXPECT_EQ(g.world.player.x, 64);
+  EXPECT_EQ(g.world.player.y, 32);
+}
+
+TEST_F(Movement, ABlockedCellOrNoDirectionGivesNoStepAndNoSound) {
+  g.world.player.x = g.world.player.y = 64;  // cell (3, 3) with the view at (1, 1)
+  cell(4, 3).collision = 1;
+  move_player(g, kHeldRight);
+  move_player(g, kHeldNone);
+  EXPECT_EQ(g.world.player.x, 64);
+  EXPECT_TRUE(t.platform.sound_starts().empty());
+  move_player(g, kHeldDown);
+  EXPECT_EQ(g.world.player.y, 96);
+}
+
+TEST_F(Movement, TheViewScrollsPastTheMiddleAndStopsAtColumnAndRowOne) {
+  Player& p = g.world.player;
+  p.x = 64;
+  p.y = 64;
+  move_player(g, kHeldLeft);  // left of the middle with the view at column 1: the player walks
+  EXPECT_EQ(p.x, 32);
+  EXPECT_EQ(g.world.view_origin_x, 1);
+  move_player(g, kHeldUp);
+  EXPECT_EQ(p.y, 32);
+  EXPECT_EQ(g.world.view_origin_y, 1);
+  p.x = 300;  // 300 + 32 passes the middle of 640: the view scrolls, the player stays
+  move_player(g, kHeldRight);
+  EXPECT_EQ(p.x, 300);
+  EXPECT_EQ(g.world.view_origin_x, 2);
+  move_player(g, kHeldLeft);  // still left of the middle: scrolls back
+  EXPECT_EQ(p.x, 300);
+  EXPECT_EQ(g.world.view_origin_x, 1);
+  p.y = 240;  // at the middle: up scrolls
+  g.world.view_origin_y = 5;
+  move_player(g, kHeldUp);
+  EXPECT_EQ(p.y, 240);
+  EXPECT_EQ(g.world.view_origin_y, 4);
+}
+
+TEST_F(Movement, TilesWiderThan127PixelsStepTheirFullWidth) {
+  g.config.tile_width = g.config.tile_height = 200;
+  g.world.player.x = g.world.player.y = 0;
+  move_player(g, kHeldRight);
+  move_player(g, kHeldDown);
+  EXPECT_EQ(g.world.player.x, 200);
+  EXPECT_EQ(g.world.player.y, 200);
+}
+
+using Commands = test::InputTest;
+
+TEST_F(Commands, HoldingSpaceDetonatesOneBombPerPress) {
+  g.world.bomb_stock = "&&&";
+  frame();
+  hold(key::kSpace);
+  frames(5);
+  EXPECT_EQ(g.world.bomb_stock, "&&");
+  release(key::kSpace);
+  frame();
+  hold(key::kA);
+  frames(2);
+  EXPECT_EQ(g.world.bomb_stock, "&");
+}
+
+TEST_F(Commands, PageKeysAndF12ActOnceOnRelease) {
+  g.world.level = 3;
+  g.config.scr_save = t.dir.path() + "shot";
+  hold(key::kPageUp);
+  hold(key::kF12);
+  EXPECT_EQ(frame(), kCommandNone);
+  EXPECT_EQ(frame(), kCommandNone);
+  EXPECT_EQ(g.world.level, 3);
+  release(key::kPageUp);
+  release(key::kF12);
+  EXPECT_EQ(frame(), kCommandScreenshot);
+  EXPECT_EQ(g.world.level, 4);
+  EXPECT_EQ(frame(), kCommandNone);
+  EXPECT_EQ(g.world.level, 4);
+  hold(key::kPageDown);
+  frame();
+  release(key::kPageDown);
+  frame();
+  EXPECT_EQ(g.world.level, 3);
+}
+
+TEST_F(Commands, InTheMenusStartIsReadButOpensNoDialog) {
+  g.frame.menu_active = 1;
+  hold(key::kP);
+  EXPECT_EQ(frame(), kCommandStart);
+  EXPECT_EQ(g.input.open_dialogs, 0);
+  EXPECT_EQ(t.platform.frame(), 1);  // only this test's own frame end
+}
+
+}  // namespace
+}  // namespace orv

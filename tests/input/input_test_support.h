@@ -1,0 +1,36 @@
+// A game with a 640 x 480 screen, tiles of 32 pixels and scripted keys, for the input tests.
+#pragma once
+
+#include "frame/start_up.h"
+#include "input/eventhandler.h"
+#include "media/keys.h"
+#include "support/world_test.h"
+
+namespace orv::test {
+
+class InputTest : public WorldTest {
+ protected:
+  InputTest() {
+    t.platform.set_desktop({1920, 1080, 24, 60});
+    g.config.res_base_w = 640;
+    g.config.res_base_h = 480;
+    open_game_screen(g);
+    g.frame.menu_active = 0;
+    g.world.view_origin_x = g.world.view_origin_y = 1;
+  }
+
+  // Reads the input of one frame, then ends the frame; returns the frame's command.
+  std::int32_t frame() {
+    read_input(g);
+    g.media.gfx.flip_buffers();
+    return g.input.command;
+  }
+  void frames(int n) {
+    for (int i = 0; i < n; ++i) frame();
+  }
+  std::int64_t now() const { return t.platform.frame(); }
+  void hold(int key) { t.platform.hold_key(key, now()); }
+  void release(int key) { t.platform.release_key(key, now()); }
+};
+
+}  // namespace orv::test
