@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "media/numbers.h"
 #include "support/screen_game.h"
 
@@ -75,37 +73,6 @@ TEST_F(DriftTest, SpritesAreDrawnAdditivelyAtTheirRoundedPositions) {
   EXPECT_EQ(test::find_colour(f, media::rgb(100, 0, 50)), (test::Rect{x, y, 4, 4}));
   EXPECT_EQ(test::find_colour(f, red), (test::Rect{80, 70, 4, 4}));
 }
-
-class DriftBounceTest : public DriftTest, public ::testing::WithParamInterface<DriftBounce> {};
-
-TEST_P(DriftBounceTest, SpritesStayOnScreenAndSometimesChangeCourse) {
-  t.media.sys.random_seed(7);
-  DriftSpriteList list;
-  for (int i = 0; i < 8; ++i) list.push_back({float(1 + 12 * i), float(1 + 9 * i), 0, 3, 5});
-  int course_changes = 0;
-  t.media.gfx.start_3d();
-  for (int frame = 0; frame < 2000; ++frame) {
-    const DriftSpriteList before = list;
-    move_drift_sprites(t.game, list, GetParam());
-    for (std::size_t i = 0; i < list.size(); ++i) {
-      const DriftSprite& s = list[i];
-      ASSERT_GE(s.x, 1.0f);
-      ASSERT_LE(s.x, 100.0f);
-      ASSERT_GE(s.y, 1.0f);
-      ASSERT_LE(s.y, 80.0f);
-      ASSERT_LE(std::abs(s.velocity_x), 10.0f);
-      ASSERT_LE(std::abs(s.velocity_y), 10.0f);
-      if (std::abs(s.velocity_x) != std::abs(before[i].velocity_x)) ++course_changes;
-    }
-  }
-  t.media.gfx.stop_3d();
-  // About one frame in 51 per sprite: some 300 new courses.
-  EXPECT_GT(course_changes, 100);
-}
-
-INSTANTIATE_TEST_SUITE_P(BothLists, DriftBounceTest,
-                         ::testing::Values(DriftBounce::kEffectSprites,
-                                           DriftBounce::kScreenSprites));
 
 }  // namespace
 }  // namespace orv
