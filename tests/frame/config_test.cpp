@@ -55,30 +55,25 @@ TEST_F(ConfigFile, PairsArePositionalWithExactKeys) {
   EXPECT_EQ(c().world_drawing, 1);
 }
 
-TEST_F(ConfigFile, ResolutionKeepsItsFractionAndUnreadableIsZero) {
-  read("RESOLUTION\n32.5\n");
+TEST_F(ConfigFile, FloatsPathsAndKeysWithSideEffects) {
+  read(
+      "RESOLUTION\n32.5\nLOGPATH\nLOG\\\nSCRSAVE\nSHOTS\\\nSCREGFXPATH\nGFX\\\n"
+      "SELFCREATEBASE\n/abs\nWORLDREFRESH\n30\nWORLDRANDOM\n77\n");
   EXPECT_FLOAT_EQ(c().tile_width, 32.5f);
   EXPECT_FLOAT_EQ(c().tile_height, 32.5f);
-  read("RESOLUTION\n1e1xyz\n");
-  EXPECT_FLOAT_EQ(c().tile_width, 10.0f);
-  read("RESOLUTION\nnan\n");
-  EXPECT_FLOAT_EQ(c().tile_width, 0.0f);
-}
-
-TEST_F(ConfigFile, PathKeysStartWithTheStartDirectoryAndTextKeysDoNot) {
-  read("LOGPATH\nLOG\\\nSCRSAVE\nSHOTS\\\nSCREGFXPATH\nGFX\\SCREEN\\\nSELFCREATEBASE\n/abs\n");
+  // Path keys start with the start directory, text keys do not.
   EXPECT_EQ(c().log_path, t.dir.path() + "LOG\\");
   EXPECT_EQ(c().scr_save, "SHOTS\\");
-  EXPECT_EQ(c().scre_gfx_path, "GFX\\SCREEN\\");
+  EXPECT_EQ(c().scre_gfx_path, "GFX\\");
   EXPECT_EQ(c().self_create_base, t.dir.path() + "/abs");
-}
-
-TEST_F(ConfigFile, WorldRefreshAlsoSetsTheTimeUnitAndWorldRandomSeeds) {
-  read("WORLDREFRESH\n30\nWORLDRANDOM\n77\n");
   EXPECT_EQ(t.game.frame.time_unit_length, 30);
   const std::int32_t first = t.media.sys.random(1000000);
   t.media.sys.random_seed(77);
   EXPECT_EQ(t.media.sys.random(1000000), first);
+  read("RESOLUTION\n1e1xyz\n");
+  EXPECT_FLOAT_EQ(c().tile_width, 10.0f);
+  read("RESOLUTION\nnan\n");
+  EXPECT_FLOAT_EQ(c().tile_width, 0.0f);
 }
 
 }  // namespace

@@ -8,39 +8,26 @@
 namespace orv {
 namespace {
 
-struct BounceCase {
-  DriftBounce bounce;
-  float x, y, velocity_x, velocity_y;
-  float expected_x, expected_y;
-};
-
-class BounceTest : public ::testing::TestWithParam<BounceCase> {};
-
-// On a 100 x 80 screen, except where the case says otherwise.
-TEST_P(BounceTest, VelocityTurnsOnlyWhereTheNextStepLeavesTheScreen) {
-  const BounceCase& c = GetParam();
-  DriftSprite s{c.x, c.y, 0, c.velocity_x, c.velocity_y};
-  bounce_drift_sprite(s, 100.0f, 80.0f, c.bounce);
-  EXPECT_EQ(s.velocity_x, c.expected_x);
-  EXPECT_EQ(s.velocity_y, c.expected_y);
+// On a 100 x 80 screen the velocity turns only where the next step would leave the screen.
+TEST(DriftBounce, VelocityTurnsOnlyWhereTheNextStepLeavesTheScreen) {
+  const struct {
+    float x, y, vx, vy, effect_vx, effect_vy, screen_vx, screen_vy;
+  } cases[] = {{50, 40, 3, -2, 3, -2, 3, -2},
+               {98, 78, 5, 5, -5, -5, -5, -5},       // past the right and bottom edges
+               {95, 75, 5, 5, 5, 5, 5, 5},           // reaching them
+               {2, 3, -3, -4, 3, 4, 3, 4},           // below 1
+               {4, 5, -3, -4, -3, -4, -3, -4},       // reaching 1
+               {50, 40, 60, -50, 60, 50, -60, 50}};  // too far: the effect rule turns back again
+  for (const auto& c : cases) {
+    for (DriftBounce bounce : {DriftBounce::kEffectSprites, DriftBounce::kScreenSprites}) {
+      const bool effect = bounce == DriftBounce::kEffectSprites;
+      DriftSprite s{c.x, c.y, 0, c.vx, c.vy};
+      bounce_drift_sprite(s, 100.0f, 80.0f, bounce);
+      EXPECT_EQ(s.velocity_x, effect ? c.effect_vx : c.screen_vx) << c.x << " " << effect;
+      EXPECT_EQ(s.velocity_y, effect ? c.effect_vy : c.screen_vy) << c.y << " " << effect;
+    }
+  }
 }
-
-constexpr DriftBounce kEffect = DriftBounce::kEffectSprites;
-constexpr DriftBounce kScreen = DriftBounce::kScreenSprites;
-
-INSTANTIATE_TEST_SUITE_P(
-    Edges, BounceTest,
-    ::testing::Values(
-        BounceCase{kEffect, 50, 40, 3, -2, 3, -2}, BounceCase{kScreen, 50, 40, 3, -2, 3, -2},
-        // Right and bottom: past the size turns, reaching it does not.
-        BounceCase{kEffect, 98, 78, 5, 5, -5, -5}, BounceCase{kScreen, 98, 78, 5, 5, -5, -5},
-        BounceCase{kEffect, 95, 75, 5, 5, 5, 5}, BounceCase{kScreen, 95, 75, 5, 5, 5, 5},
-        // Left and top: below 1 turns, 1 itself does not.
-        BounceCase{kEffect, 2, 3, -3, -4, 3, 4}, BounceCase{kScreen, 2, 3, -3, -4, 3, 4},
-        BounceCase{kEffect, 4, 5, -3, -4, -3, -4}, BounceCase{kScreen, 4, 5, -3, -4, -3, -4},
-        // Too big a step for the screen: the effect rule turns back again at the far edge.
-        BounceCase{kEffect, 50, 40, 60, -50, 60, 50},
-        BounceCase{kScreen, 50, 40, 60, -50, -60, 50}));
 
 class DriftTest : public ::testing::Test {
  protected:
