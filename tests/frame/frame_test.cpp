@@ -37,22 +37,18 @@ TEST(LevelTimer, OneUnitEverySixtyOneFramesAndTheGameEndsBelowZero) {
   t.platform.hold_key(media::key::kP, 0);  // leaves the highscore screen at once
   t.game.world.time = 1;
   t.game.frame.menu_active = 0;
-  auto ticks = [&](int n) {
-    for (int i = 0; i < n; ++i) level_timer_tick(t.game);
-  };
-  ticks(60);
+  for (int i = 0; i < 60; ++i) level_timer_tick(t.game);
   EXPECT_EQ(t.game.world.time, 1);
-  ticks(1);
+  level_timer_tick(t.game);
   EXPECT_EQ(t.game.world.time, 0);
   EXPECT_EQ(t.game.frame.game_state, kGameRunning);
-  ticks(61);
+  for (int i = 0; i < 61; ++i) level_timer_tick(t.game);
   EXPECT_EQ(t.game.world.time, -1);
   EXPECT_EQ(t.game.frame.game_state, kGameEnding);
 }
 
 TEST(StartUp, AMissingConfigurationFileEndsTheProgramBeforeAnyWindowOpens) {
   test::TestGame t;
-  t.media.files.current_directory();
   EXPECT_THROW(start_up(t.game), ProgramEnd);
   ASSERT_EQ(t.platform.boxes().size(), 1u);
   EXPECT_EQ(t.platform.boxes()[0].title, "ERROR ");

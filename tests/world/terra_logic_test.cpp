@@ -16,6 +16,9 @@ struct PatternCase {
   std::vector<std::pair<int, int>> blue, fixed;
   std::pair<int, int> tested, converted;  // converted (-1, -1): nothing changes
 };
+void PrintTo(const PatternCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 const PatternCase kPatternCases[] = {
     {"SquareLowerLeft", {{3, 4}, {3, 5}, {4, 5}, {4, 4}}, {}, {4, 4}, {4, 4}},
