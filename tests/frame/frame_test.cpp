@@ -10,48 +10,36 @@ namespace {
 
 using media::BoxAnswer;
 
-TEST(ScreenSize, ANarrowDesktopGivesADesktopWideWindowAndAScaleBelowOne) {
-  test::TestGame t;
-  t.platform.set_desktop({800, 600, 24, 60});
-  t.game.config.res_base_w = 1024;
-  t.game.config.res_base_h = 768;
-  open_game_screen(t.game);
-  EXPECT_EQ(t.platform.window_width(), 800);
-  EXPECT_EQ(t.platform.window_height(), 600);
-  EXPECT_FLOAT_EQ(t.game.frame.display_scale, 800.0f / 1024.0f);
+TEST(ScreenSize, TheWindowIsTheDesignSizeButNoLargerThanTheDesktop) {
+  const struct {
+    int desktop_w, desktop_h, base_w, base_h, window_w, window_h;
+    float scale;
+  } cases[] = {{800, 600, 1024, 768, 800, 600, 800.0f / 1024.0f},
+               {1920, 1080, 1024, 768, 1024, 768, 1.0f},
+               {1920, 1080, 0, 0, 1, 1, 1.0f}};  // no RESBASEW / RESBASEH: the defaults of 1
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.desktop_w);
+    test::TestGame t;
+    t.platform.set_desktop({c.desktop_w, c.desktop_h, 24, 60});
+    if (c.base_w > 0) {
+      t.game.config.res_base_w = c.base_w;
+      t.game.config.res_base_h = c.base_h;
+    }
+    open_game_screen(t.game);
+    EXPECT_EQ(t.platform.window_width(), c.window_w);
+    EXPECT_EQ(t.platform.window_height(), c.window_h);
+    EXPECT_FLOAT_EQ(t.game.frame.display_scale, c.scale);
+  }
 }
 
-TEST(ScreenSize, AWideDesktopGivesExactlyTheDesignSize) {
-  test::TestGame t;
-  t.platform.set_desktop({1920, 1080, 32, 144});
-  t.game.config.res_base_w = 1024;
-  t.game.config.res_base_h = 768;
-  t.game.config.app_name = "ORVANTE";
-  open_game_screen(t.game);
-  EXPECT_EQ(t.platform.window_width(), 1024);
-  EXPECT_EQ(t.platform.window_height(), 768);
-  EXPECT_EQ(t.platform.window_title(), "ORVANTE");
-  EXPECT_FLOAT_EQ(t.game.frame.display_scale, 1.0f);
-  EXPECT_EQ(t.game.frame.desktop_frequency, 144);
-}
-
-TEST(ScreenSize, WithoutDesignSizeTheWindowIsOnePixel) {
-  test::TestGame t;
-  open_game_screen(t.game);
-  EXPECT_EQ(t.platform.window_width(), 1);
-  EXPECT_EQ(t.platform.window_height(), 1);
-}
-
-TEST(LevelTimer, OneUnitEverySixtyOneFramesUntilTheHighscore) {
+TEST(LevelTimer, OneUnitEverySixtyOneFramesAndTheGameEndsBelowZero) {
   test::TestGame t;
   t.platform.hold_key(media::key::kP, 0);  // leaves the highscore screen at once
-  t.game.world.time = 2;
+  t.game.world.time = 1;
   t.game.frame.menu_active = 0;
   for (int i = 0; i < 60; ++i) level_timer_tick(t.game);
-  EXPECT_EQ(t.game.world.time, 2);
-  level_timer_tick(t.game);
   EXPECT_EQ(t.game.world.time, 1);
-  for (int i = 0; i < 61; ++i) level_timer_tick(t.game);
+  level_timer_tick(t.game);
   EXPECT_EQ(t.game.world.time, 0);
   EXPECT_EQ(t.game.frame.game_state, kGameRunning);
   for (int i = 0; i < 61; ++i) level_timer_tick(t.game);
@@ -59,20 +47,8 @@ TEST(LevelTimer, OneUnitEverySixtyOneFramesUntilTheHighscore) {
   EXPECT_EQ(t.game.frame.game_state, kGameEnding);
 }
 
-TEST(LevelTimer, TheHighscoreScreenRunsAndClearsTheMenuFlagSoTheGameEnds) {
-  test::TestGame t;
-  t.platform.hold_key(media::key::kP, 0);  // leaves the highscore screen at once
-  t.game.world.time = 0;
-  t.game.frame.menu_active = 1;
-  for (int i = 0; i < 61; ++i) level_timer_tick(t.game);
-  EXPECT_EQ(t.game.world.time, -1);
-  EXPECT_EQ(t.game.frame.menu_active, 0);
-  EXPECT_EQ(t.game.frame.game_state, kGameEnding);
-}
-
 TEST(StartUp, AMissingConfigurationFileEndsTheProgramBeforeAnyWindowOpens) {
   test::TestGame t;
-  t.media.files.current_directory();
   EXPECT_THROW(start_up(t.game), ProgramEnd);
   ASSERT_EQ(t.platform.boxes().size(), 1u);
   EXPECT_EQ(t.platform.boxes()[0].title, "ERROR ");
@@ -81,12 +57,23 @@ TEST(StartUp, AMissingConfigurationFileEndsTheProgramBeforeAnyWindowOpens) {
   EXPECT_FALSE(t.platform.window_open());
 }
 
-TEST(Errors, OnlyTheThreadErrorGoesOn) {
-  test::TestGame t;
-  EXPECT_NO_THROW(report_error(t.game, kErrorThread));
-  for (int code :
-       {kErrorConfiguration, kErrorScreen, kErrorWindow, kErrorLevelFile, kErrorBaseFile})
-    EXPECT_THROW(report_error(t.game, code), ProgramEnd) << code;
+TEST(Errors, EachCodeShowsItsTextAndOnlyTheThreadErrorGoesOn) {
+  const std::pair<int, std::string> cases[] = {
+      {kErrorThread, "Could not create multithreading"},
+      {kErrorScreen, " Could not open screen"},
+      {kErrorWindow, " Could not open window"},
+      {kErrorLevelFile, " Could not open topographic data"},
+      {kErrorBaseFile, " Could not open:BASE.txt"}};
+  for (const auto& [code, text] : cases) {
+    test::TestGame t;
+    t.game.config.self_create_base = "BASE.txt";
+    if (code == kErrorThread)
+      EXPECT_NO_THROW(report_error(t.game, code));
+    else
+      EXPECT_THROW(report_error(t.game, code), ProgramEnd) << code;
+    ASSERT_EQ(t.platform.boxes().size(), 1u);
+    EXPECT_EQ(t.platform.boxes()[0].text, text);
+  }
 }
 
 class FaultLog : public ::testing::Test {
@@ -103,9 +90,11 @@ class FaultLog : public ::testing::Test {
   test::TestGame t;
 };
 
-TEST_F(FaultLog, AnAccessViolationAppendsSevenLinesAndAsksNothing) {
+TEST_F(FaultLog, EntriesOfSevenLinesAreAppendedAndOnlyDivisionByZeroAsks) {
+  t.dir.write("LOG/errors.txt", "older entry\r\n");
   log_fault(t.game, media::FaultKind::kAccessViolation);
   EXPECT_EQ(t.dir.read("LOG/errors.txt"),
+            "older entry\r\n"
             "KORVEL ENGINE ERROR AND WARNING LOG:\r\n"
             "DATESTAMP:05/12/2026 TIMESTAMP:07:08:09\r\n"
             "MAP_ID:-3\r\n"
@@ -115,15 +104,9 @@ TEST_F(FaultLog, AnAccessViolationAppendsSevenLinesAndAsksNothing) {
             "AT LINE:42\r\n"
             " \r\n");
   EXPECT_TRUE(t.platform.boxes().empty());
-}
-
-TEST_F(FaultLog, TwoFaultsGiveTwoEntriesAndDivisionByZeroAsks) {
-  t.dir.write("LOG/errors.txt", "older entry\r\n");
   t.platform.queue_box_answer(BoxAnswer::kYes);
   log_fault(t.game, media::FaultKind::kIntegerDivideByZero);
-  log_fault(t.game, media::FaultKind::kAccessViolation);
-  std::string log = t.dir.read("LOG/errors.txt");
-  EXPECT_EQ(log.rfind("older entry\r\nKORVEL ENGINE ERROR AND WARNING LOG:\r\n", 0), 0u);
+  const std::string log = t.dir.read("LOG/errors.txt");
   EXPECT_NE(log.find("ERROR TYPE:Attempted division by zero\r\n"), std::string::npos);
   EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1 + 14);
   ASSERT_EQ(t.platform.boxes().size(), 1u);
@@ -133,16 +116,11 @@ TEST_F(FaultLog, TwoFaultsGiveTwoEntriesAndDivisionByZeroAsks) {
   EXPECT_EQ(t.platform.boxes()[0].buttons, media::BoxButtons::kYesNo);
 }
 
-TEST_F(FaultLog, AnsweringNoToTheDivisionQuestionEndsTheProgram) {
-  t.platform.queue_box_answer(BoxAnswer::kNo);
-  EXPECT_THROW(log_fault(t.game, media::FaultKind::kIntegerDivideByZero), ProgramEnd);
-}
-
-TEST_F(FaultLog, NoLogFolderMeansNoEntryButTheQuestionStillComes) {
+TEST_F(FaultLog, WithoutALogTheDivisionQuestionStillComesAndNoEndsTheProgram) {
   t.game.config.log_path = "";
   t.game.config.log_file = "";
-  t.platform.queue_box_answer(BoxAnswer::kYes);
-  EXPECT_NO_THROW(log_fault(t.game, media::FaultKind::kIntegerDivideByZero));
+  t.platform.queue_box_answer(BoxAnswer::kNo);
+  EXPECT_THROW(log_fault(t.game, media::FaultKind::kIntegerDivideByZero), ProgramEnd);
   EXPECT_EQ(t.platform.boxes().size(), 1u);
 }
 
@@ -159,22 +137,16 @@ struct FaultingTurn {
   }
 };
 
-TEST_F(FaultLog, AFaultAbandonsItsFrameAndTheLoopGoesOn) {
+TEST_F(FaultLog, AFaultAbandonsItsFrameAndAHundredInARowEndTheProgram) {
   media::FaultTrap::install();
-  FaultingTurn turn{2};
-  EXPECT_THROW(run_frames(t.game, std::ref(turn)), ProgramEnd);
-  EXPECT_EQ(turn.frames_done, 3);
-  std::string log = t.dir.read("LOG/errors.txt");
-  EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 14);
-}
-
-TEST_F(FaultLog, AFaultOnEveryFrameEndsTheProgramAfterTheBound) {
-  media::FaultTrap::install();
-  FaultingTurn turn{1000};
-  EXPECT_THROW(run_frames(t.game, std::ref(turn)), ProgramEnd);
-  EXPECT_EQ(turn.frames_to_fault, 1000 - kMaxFaultsInARow);
-  std::string log = t.dir.read("LOG/errors.txt");
-  EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 7 * kMaxFaultsInARow);
+  FaultingTurn few{2};
+  EXPECT_THROW(run_frames(t.game, std::ref(few)), ProgramEnd);
+  EXPECT_EQ(few.frames_done, 3);
+  FaultingTurn endless{1000};
+  EXPECT_THROW(run_frames(t.game, std::ref(endless)), ProgramEnd);
+  EXPECT_EQ(endless.frames_to_fault, 1000 - kMaxFaultsInARow);
+  const std::string log = t.dir.read("LOG/errors.txt");
+  EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 7 * (2 + kMaxFaultsInARow));
 }
 
 }  // namespace

@@ -15,19 +15,11 @@ std::int32_t le32(const std::string& bytes, std::size_t at) {
   return std::int32_t(v);
 }
 
-class Screenshots : public test::InputTest {
- protected:
-  Screenshots() {
-    t.platform.set_desktop({1920, 1080, 24, 60});
-    g.config.res_base_w = 1024;
-    g.config.res_base_h = 768;
-    open_game_screen(g);
-    t.platform.set_local_time({2024, 3, 9, 7, 5, 2});
-    g.config.scr_save = t.dir.path() + "SHOT_";
-  }
-};
+using Screenshots = test::InputTest;
 
 TEST_F(Screenshots, F12OnReleaseSavesA24BitPictureWithoutTheTopAndLeftTwoLines) {
+  t.platform.set_local_time({2024, 3, 9, 7, 5, 2});
+  g.config.scr_save = t.dir.path() + "SHOT_";
   const std::string file = t.dir.path() + "SHOT_20240309070502.bmp";
   hold(media::key::kF12);
   frames(3);

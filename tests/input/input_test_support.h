@@ -1,4 +1,4 @@
-// A game with a 640 x 480 screen, tiles of 32 pixels and scripted keys, for the input tests.
+// A game with a 1024 x 768 screen, tiles of 32 pixels and scripted keys, for the input tests.
 #pragma once
 
 #include "frame/start_up.h"
@@ -12,8 +12,8 @@ class InputTest : public WorldTest {
  protected:
   InputTest() {
     t.platform.set_desktop({1920, 1080, 24, 60});
-    g.config.res_base_w = 640;
-    g.config.res_base_h = 480;
+    g.config.res_base_w = 1024;
+    g.config.res_base_h = 768;
     open_game_screen(g);
     g.frame.menu_active = 0;
     g.world.view_origin_x = g.world.view_origin_y = 1;

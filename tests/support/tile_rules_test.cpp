@@ -18,7 +18,7 @@ TileRulesTest::TileRulesTest() {
   g.world.last_row = 20;
 }
 
-void TileRulesTest::paint(std::initializer_list<std::pair<int, int>> cells,
+void TileRulesTest::paint(const std::vector<std::pair<int, int>>& cells,
                           const std::string& tile_name) {
   for (auto [x, y] : cells) {
     retile(x, y, tile_name);

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "support/world_test.h"
 
@@ -16,7 +17,7 @@ class TileRulesTest : public WorldTest {
 
   TileRulesTest();
   // Sets each cell's tile name, retiles it and makes it a live cell of the level.
-  void paint(std::initializer_list<std::pair<int, int>> cells, const std::string& tile_name);
+  void paint(const std::vector<std::pair<int, int>>& cells, const std::string& tile_name);
   const std::string& tile(int x, int y) { return name_of(cell(x, y).tile_name); }
 };
 

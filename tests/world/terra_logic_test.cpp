@@ -10,56 +10,49 @@ namespace orv {
 namespace {
 
 using test::TileRulesTest;
-using PatternTest = TileRulesTest;
 
-TEST_F(PatternTest, SquareToTheLowerLeftFixesTheCellAndScoresTheFixedValue) {
-  paint({{3, 4}, {3, 5}, {4, 5}}, "LAB_BLUE_FLOOR");
-  paint({{4, 4}}, "LAB_BLUE_FLOOR");
+struct PatternCase {
+  const char* name;
+  std::vector<std::pair<int, int>> blue, fixed;
+  std::pair<int, int> tested, converted;  // converted (-1, -1): nothing changes
+};
+void PrintTo(const PatternCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+const PatternCase kPatternCases[] = {
+    {"SquareLowerLeft", {{3, 4}, {3, 5}, {4, 5}, {4, 4}}, {}, {4, 4}, {4, 4}},
+    {"SquareLowerRight", {{5, 4}, {5, 5}, {4, 5}, {4, 4}}, {}, {4, 4}, {4, 4}},
+    {"RowAbove", {{5, 4}, {6, 4}, {4, 4}, {5, 5}}, {}, {5, 5}, {5, 5}},
+    {"RowBelow", {{4, 6}, {5, 6}, {6, 6}, {5, 5}}, {}, {5, 5}, {5, 5}},
+    {"IncompleteRow", {{10, 9}, {11, 9}, {10, 10}}, {}, {10, 10}, {-1, -1}},
+    {"FixedNeighbourCountsAsBlue", {{3, 5}, {4, 5}, {4, 4}}, {{3, 4}}, {4, 4}, {4, 4}},
+    {"FixedCellEndsTheTest", {{3, 4}, {3, 5}, {4, 5}, {5, 4}, {5, 5}}, {{4, 4}}, {4, 4}, {-1, -1}},
+    {"ColumnZeroTestsColumnOne", {{0, 3}, {1, 3}, {1, 4}, {2, 3}, {2, 4}}, {}, {0, 3}, {1, 3}},
+    {"RowZeroTestsRowOne", {{3, 0}, {3, 1}, {4, 1}, {3, 2}, {4, 2}}, {}, {3, 0}, {3, 1}},
+};
+
+class PatternTest : public TileRulesTest, public ::testing::WithParamInterface<PatternCase> {};
+
+TEST_P(PatternTest, ACompleteBluePatternFixesTheTestedCellAndScoresTheFixedValue) {
+  const PatternCase& c = GetParam();
+  paint(c.blue, "LAB_BLUE_FLOOR");
+  paint(c.fixed, "LAB_FIXED_FLOOR");
   g.world.remaining = 10;
-  fix_blue_patterns(g, 4, 4);
-  EXPECT_EQ(tile(4, 4), "LAB_FIXED_FLOOR");
-  EXPECT_EQ(g.world.score, kFixedValue);
-  EXPECT_EQ(g.world.remaining, 9);
-  // A neighbour tested afterwards sees the fixed cell as blue.
-  fix_blue_patterns(g, 3, 4);
-  EXPECT_EQ(tile(3, 4), "LAB_FIXED_FLOOR");
-  EXPECT_EQ(g.world.remaining, 8);
+  fix_blue_patterns(g, c.tested.first, c.tested.second);
+  const bool converts = c.converted.first >= 0;
+  EXPECT_EQ(g.world.score, converts ? kFixedValue : 0);
+  EXPECT_EQ(g.world.remaining, converts ? 9 : 10);
+  for (auto at : c.blue) {
+    EXPECT_EQ(tile(at.first, at.second), at == c.converted ? "LAB_FIXED_FLOOR" : "LAB_BLUE_FLOOR")
+        << at.first << "," << at.second;
+  }
 }
 
-TEST_F(PatternTest, RowAboveFixesTheCellButAnIncompleteRowDoesNot) {
-  paint({{5, 5}, {5, 4}, {6, 4}, {4, 4}}, "LAB_BLUE_FLOOR");
-  fix_blue_patterns(g, 5, 5);
-  EXPECT_EQ(tile(5, 5), "LAB_FIXED_FLOOR");
+INSTANTIATE_TEST_SUITE_P(Cases, PatternTest, ::testing::ValuesIn(kPatternCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
-  paint({{10, 10}, {10, 9}, {11, 9}}, "LAB_BLUE_FLOOR");
-  paint({{9, 9}}, "LAB_PINK_FLOOR");
-  fix_blue_patterns(g, 10, 10);
-  EXPECT_EQ(tile(10, 10), "LAB_BLUE_FLOOR");
-  EXPECT_EQ(g.world.score, kFixedValue);
-}
-
-TEST_F(PatternTest, CellsOfColumnAndRowZeroAreTestedOneFurtherIn) {
-  paint({{0, 3}, {1, 3}, {1, 4}, {2, 3}, {2, 4}}, "LAB_BLUE_FLOOR");
-  fix_blue_patterns(g, 0, 3);
-  EXPECT_EQ(tile(0, 3), "LAB_BLUE_FLOOR");
-  EXPECT_EQ(tile(1, 3), "LAB_FIXED_FLOOR");
-
-  paint({{3, 0}, {3, 1}, {4, 1}, {3, 2}, {4, 2}}, "LAB_BLUE_FLOOR");
-  fix_blue_patterns(g, 3, 0);
-  EXPECT_EQ(tile(3, 0), "LAB_BLUE_FLOOR");
-  EXPECT_EQ(tile(3, 1), "LAB_FIXED_FLOOR");
-}
-
-TEST_F(PatternTest, AFixedCellInACompletePatternEndsTheTestWithoutScoring) {
-  paint({{3, 4}, {3, 5}, {4, 5}, {5, 4}, {5, 5}}, "LAB_BLUE_FLOOR");
-  paint({{4, 4}}, "LAB_FIXED_FLOOR");
-  g.world.remaining = 3;
-  fix_blue_patterns(g, 4, 4);
-  EXPECT_EQ(g.world.score, 0);
-  EXPECT_EQ(g.world.remaining, 3);
-}
-
-TEST_F(PatternTest, PinkPatternsFixPinkWithoutTouchingTheCounters) {
+TEST_F(TileRulesTest, PinkPatternsFixPinkWithoutTouchingTheCounters) {
   paint({{3, 4}, {3, 5}, {4, 5}}, "LAB_FIXED_PINK_FLOOR");
   paint({{4, 4}}, "LAB_PINK_FLOOR");
   g.world.remaining = 4;
@@ -71,89 +64,81 @@ TEST_F(PatternTest, PinkPatternsFixPinkWithoutTouchingTheCounters) {
   EXPECT_EQ(g.world.remaining, 4);
 }
 
-using PaintTest = TileRulesTest;
-
-TEST_F(PaintTest, PlayerPaintsFloorGreenAndPinkBlueAndNothingElse) {
+TEST_F(TileRulesTest, ThePlayerAndBothEnemyGroupsChangeTilesByTheirRules) {
+  const struct {
+    const char *from, *player, *group_a, *group_b;
+  } cases[] = {
+      {"LAB_FLOOR", "LAB_BLUE_FLOOR", "LAB_PINK_FLOOR", "LAB_FLOOR"},
+      {"LAB_GREEN", "LAB_BLUE_FLOOR", "LAB_PINK_FLOOR", "LAB_GREEN"},
+      {"LAB_BLUE_FLOOR", "LAB_BLUE_FLOOR", "LAB_PINK_FLOOR", "LAB_FLOOR"},
+      {"LAB_FIXED_FLOOR", "LAB_FIXED_FLOOR", "LAB_FIXED_FLOOR", "LAB_FLOOR"},
+      {"LAB_PINK_FLOOR", "LAB_BLUE_FLOOR", "LAB_PINK_FLOOR", "LAB_FLOOR"},
+      {"LAB_FIXED_PINK_FLOOR", "LAB_FIXED_PINK_FLOOR", "LAB_FIXED_PINK_FLOOR", "LAB_FLOOR"},
+      {"LAB_WALL", "LAB_WALL", "LAB_WALL", "LAB_WALL"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.from);
+    paint({{1, 1}, {2, 1}, {3, 1}}, c.from);
+    paint_by_player(g, 1, 1);
+    paint_pink(g, 2 * 32, 32);
+    erase_paint(g, 3 * 32 + 15, 32);  // still on column 3
+    EXPECT_EQ(tile(1, 1), c.player);
+    EXPECT_EQ(tile(2, 1), c.group_a);
+    EXPECT_EQ(tile(3, 1), c.group_b);
+  }
   paint({{1, 1}}, "LAB_FLOOR");
-  paint({{2, 1}}, "LAB_GREEN");
-  paint({{3, 1}}, "LAB_PINK_FLOOR");
-  paint({{4, 1}}, "LAB_FIXED_PINK_FLOOR");
-  for (int x = 1; x <= 4; ++x) paint_by_player(g, x, 1);
-  EXPECT_EQ(tile(1, 1), "LAB_BLUE_FLOOR");
-  EXPECT_EQ(tile(2, 1), "LAB_BLUE_FLOOR");
-  EXPECT_EQ(tile(3, 1), "LAB_BLUE_FLOOR");
-  EXPECT_EQ(tile(4, 1), "LAB_FIXED_PINK_FLOOR");
-  EXPECT_EQ(cell(1, 1).collision, 0);
+  paint_by_player(g, 1, 1);
+  EXPECT_EQ(cell(1, 1).collision, 0);  // a barrier only in HARDCORE
+  paint_pink(g, -32, -32);             // outside the grid: nothing
+  erase_paint(g, -32, -32);
+}
+
+TEST_F(TileRulesTest, GroupBWipingFixedBlueCountsItBackEvenBelowAScoreOfZero) {
+  paint({{2, 2}}, "LAB_FIXED_FLOOR");
+  paint({{3, 2}}, "LAB_FIXED_PINK_FLOOR");
+  g.world.remaining = 0;
+  erase_paint(g, 2 * 32, 2 * 32);
+  erase_paint(g, 3 * 32, 2 * 32);
+  EXPECT_EQ(g.world.remaining, 1);
+  EXPECT_EQ(g.world.score, -kFloorValue);
 }
 
 class HardcoreTest : public TileRulesTest {
  protected:
   HardcoreTest() {
     g.config.game_mode = "HARDCORE";
-    // The way back to the title ends the program when a quit was asked for: a trap shows as
-    // the end of the program.
+    // With a quit asked for, the way back to the title ends the program: a trap shows as that.
     g.frame.quit_requested = 1;
-    paint({{10, 10}}, "LAB_FLOOR");
     paint({{11, 10}, {10, 11}}, "LAB_BLUE_FLOOR");
     paint({{10, 9}}, "LAB_WALL");
   }
 };
 
-TEST_F(HardcoreTest, PaintedFloorBlocksAndAPlayerBoxedInIsTrapped) {
-  paint({{9, 10}}, "LAB_WALL");
-  EXPECT_THROW(paint_by_player(g, 10, 10), ProgramEnd);
-  EXPECT_EQ(cell(10, 10).collision, 1);
-}
-
-TEST_F(HardcoreTest, AFixedNeighbourIsAWayOut) {
-  paint({{9, 10}}, "LAB_FIXED_FLOOR");
-  EXPECT_NO_THROW(paint_by_player(g, 10, 10));
-  EXPECT_EQ(tile(10, 10), "LAB_BLUE_FLOOR");
-  EXPECT_EQ(cell(10, 10).collision, 1);
-}
-
-TEST_F(HardcoreTest, RepaintingPinkNeitherBlocksNorTraps) {
-  paint({{9, 10}}, "LAB_WALL");
-  paint({{10, 10}}, "LAB_PINK_FLOOR");
-  EXPECT_NO_THROW(paint_by_player(g, 10, 10));
-  EXPECT_EQ(tile(10, 10), "LAB_BLUE_FLOOR");
-  EXPECT_EQ(cell(10, 10).collision, 0);
+TEST_F(HardcoreTest, PaintedFloorBlocksAndOnlyABoxedInPlayerIsTrapped) {
+  const struct {
+    const char *west, *start;
+    bool trapped;
+    int collision;
+  } cases[] = {{"LAB_WALL", "LAB_FLOOR", true, 1},
+               {"LAB_FIXED_FLOOR", "LAB_FLOOR", false, 1},  // a fixed tile is a way out
+               {"LAB_WALL", "LAB_PINK_FLOOR", false, 0}};   // repainting pink: no barrier
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.start) + " west " + c.west);
+    paint({{9, 10}}, c.west);
+    paint({{10, 10}}, c.start);
+    if (c.trapped) {
+      EXPECT_THROW(paint_by_player(g, 10, 10), ProgramEnd);
+    } else {
+      EXPECT_NO_THROW(paint_by_player(g, 10, 10));
+    }
+    EXPECT_EQ(tile(10, 10), "LAB_BLUE_FLOOR");
+    EXPECT_EQ(cell(10, 10).collision, c.collision);
+  }
 }
 
 TEST_F(HardcoreTest, TheGridEdgeCountsAsOpen) {
   paint({{0, 0}}, "LAB_FLOOR");
   paint({{1, 0}, {0, 1}}, "LAB_BLUE_FLOOR");
   EXPECT_NO_THROW(paint_by_player(g, 0, 0));
-}
-
-using EnemyEffectTest = TileRulesTest;
-
-TEST_F(EnemyEffectTest, GroupAPaintsFloorAndBluePinkButLeavesFixedTiles) {
-  paint({{1, 1}}, "LAB_FLOOR");
-  paint({{2, 1}}, "LAB_BLUE_FLOOR");
-  paint({{3, 1}}, "LAB_FIXED_FLOOR");
-  for (int x = 1; x <= 3; ++x) paint_pink(g, x * 32, 32);
-  EXPECT_EQ(tile(1, 1), "LAB_PINK_FLOOR");
-  EXPECT_EQ(tile(2, 1), "LAB_PINK_FLOOR");
-  EXPECT_EQ(tile(3, 1), "LAB_FIXED_FLOOR");
-  paint_pink(g, -32, -32);  // outside the grid: nothing
-}
-
-TEST_F(EnemyEffectTest, GroupBWipesFixedBlueEvenWhenTheScoreGoesNegative) {
-  paint({{2, 2}}, "LAB_FIXED_FLOOR");
-  paint({{3, 2}}, "LAB_FIXED_PINK_FLOOR");
-  paint({{4, 2}}, "LAB_BLUE_FLOOR");
-  g.world.remaining = 0;
-  erase_paint(g, 2 * 32 + 15, 2 * 32);  // still on column 2
-  EXPECT_EQ(tile(2, 2), "LAB_FLOOR");
-  EXPECT_EQ(g.world.remaining, 1);
-  EXPECT_EQ(g.world.score, -kFloorValue);
-  erase_paint(g, 3 * 32, 2 * 32);
-  erase_paint(g, 4 * 32, 2 * 32);
-  EXPECT_EQ(tile(3, 2), "LAB_FLOOR");
-  EXPECT_EQ(tile(4, 2), "LAB_FLOOR");
-  EXPECT_EQ(g.world.remaining, 1);
-  EXPECT_EQ(g.world.score, -kFloorValue);
 }
 
 class BombTest : public TileRulesTest {
@@ -172,10 +157,7 @@ TEST_F(BombTest, RaysStopAtTheLastColumnAndRowAndBeforeABlastStopper) {
   detonate_bomb(g);
   for (int x = 1; x <= 19; ++x) EXPECT_EQ(tile(x, 5), x == 8 ? "LAB_WATER" : "LAB_FLOOR") << x;
   for (int y = 3; y <= 19; ++y) EXPECT_EQ(tile(5, y), "LAB_FLOOR") << y;
-  EXPECT_EQ(tile(0, 5), "LAB_FIXED_FLOOR");
   EXPECT_EQ(tile(20, 5), "LAB_FIXED_FLOOR");
-  EXPECT_EQ(tile(5, 20), "LAB_FIXED_FLOOR");
-  EXPECT_EQ(tile(5, 1), "LAB_FIXED_FLOOR");
   EXPECT_EQ(g.world.remaining, 18 + 16);  // row 1..19 without water, column 3..19 without 5
   EXPECT_EQ(g.world.score, 0);
 }
