@@ -1,0 +1,260 @@
+// Window, back buffer and frame pacing; sprites, colour keys, grabs and 3D sprites on a screen.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <limits>
+
+#include "media/files.h"
+#include "media/graphics.h"
+#include "media/platform_headless/headless_platform.h"
+#include "support/image_helpers.h"
+
+namespace orv::media {
+namespace {
+
+using testing::count_drawn;
+
+constexpr std::int64_t kFrameNs = 16'666'667;
+constexpr Pixel kGrey = argb(255, 50, 50, 50);
+constexpr Pixel kBlack = argb(255, 0, 0, 0);
+constexpr Pixel kWhite = argb(255, 255, 255, 255);
+constexpr Pixel kMagenta = argb(255, 255, 0, 255);
+
+// A 32x24 screen cleared to grey.
+class GraphicsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Handle w = gfx.open_window(0, 0, 32, 24, "t", 0);
+    ASSERT_NE(gfx.open_windowed_screen(w, 0, 0, 32, 24, true), 0);
+    gfx.clear_screen(rgb(50, 50, 50));
+  }
+  Pixel at(int x, int y) const { return gfx.back_buffer().at(x, y) | 0xFF000000u; }
+  void draw(Handle s3, float x, float y, int alpha = 255) {
+    gfx.start_3d();
+    gfx.display_sprite3d(s3, x, y, alpha);
+    gfx.stop_3d();
+  }
+  Handle sprite_of(std::initializer_list<Pixel> row) {
+    Image pic(int(row.size()), 1);
+    pic.pixels.assign(row);
+    return gfx.add_sprite(pic);
+  }
+
+  HeadlessPlatform platform;
+  Files files{::testing::TempDir()};
+  Graphics gfx{platform, files};
+};
+
+TEST_F(GraphicsTest, FlipShowsTheBackBufferWithClippedBoxes) {
+  gfx.clear_screen(rgb(1, 2, 3));
+  gfx.box(28, 20, 10, 10, rgb(255, 0, 0));  // clipped to 4x4
+  gfx.flip_buffers();
+  const Image& shown = platform.last_presented();
+  ASSERT_EQ(std::pair(shown.width, shown.height), std::pair(32, 24));
+  EXPECT_EQ(shown.at(0, 0) & 0xFFFFFF, 0x010203u);
+  EXPECT_EQ(shown.at(31, 23) & 0xFFFFFF, 0xFF0000u);
+  EXPECT_EQ(shown.at(27, 23) & 0xFFFFFF, 0x010203u);
+}
+
+TEST(GraphicsWindow, PlatformFailuresAndBadSizesGiveZeroAndNothingIsShown) {
+  HeadlessPlatform platform;
+  Files files;
+  Graphics gfx(platform, files);
+  platform.set_window_available(false);
+  EXPECT_EQ(gfx.open_window(0, 0, 64, 48, "t", 0), 0);
+  platform.set_window_available(true);
+  EXPECT_EQ(gfx.open_window(0, 0, -5, 48, "t", 0), 0);
+  EXPECT_EQ(gfx.open_window(0, 0, 1 << 20, 1 << 20, "t", 0), 0);
+  Handle window = gfx.open_window(0, 0, 64, 48, "t", 0);
+  ASSERT_NE(window, 0);
+  EXPECT_EQ(gfx.open_windowed_screen(window + 1, 0, 0, 64, 48, true), 0);
+  EXPECT_EQ(gfx.open_windowed_screen(window, 0, 0, 0, 48, true), 0);
+  platform.set_screen_available(false);
+  EXPECT_EQ(gfx.open_windowed_screen(window, 0, 0, 64, 48, true), 0);
+  gfx.clear_screen(rgb(1, 1, 1));
+  gfx.box(0, 0, 5, 5, 0);
+  gfx.flip_buffers();
+  EXPECT_EQ(platform.frame(), 0);
+}
+
+TEST_F(GraphicsTest, PacesSixtyFramesPerSecondCatchesUpAndResyncsAfterAStall) {
+  for (int i = 0; i < 120; ++i) {
+    platform.sleep_ns(2'000'000);  // each frame's work
+    gfx.flip_buffers();
+  }
+  EXPECT_NEAR(double(platform.now_ns()), 2e9, 1e3);
+  // One frame 30 ms late: the next frame runs at once, the one after is back on schedule.
+  platform.sleep_ns(30'000'000);
+  std::int64_t before = platform.now_ns();
+  gfx.flip_buffers();
+  EXPECT_EQ(platform.now_ns(), before);
+  gfx.flip_buffers();
+  EXPECT_NEAR(double(platform.now_ns()), 122.0 * kFrameNs, 2);
+  // After a stall of a second the game does not race through the missed frames.
+  platform.sleep_ns(1'000'000'000);
+  gfx.flip_buffers();
+  before = platform.now_ns();
+  gfx.flip_buffers();
+  EXPECT_EQ(platform.now_ns() - before, kFrameNs);
+}
+
+TEST_F(GraphicsTest, ZeroUnknownAndFreedHandlesDoNothing) {
+  Handle s = gfx.add_sprite(Image(2, 2, kWhite));
+  Handle s3 = gfx.create_sprite3d(s);
+  gfx.free_sprite(s);
+  gfx.free_sprite3d(s3);
+  for (Handle h : {0, 12345, s}) {
+    EXPECT_FALSE(gfx.is_sprite(h));
+    EXPECT_EQ(gfx.sprite_width(h) + gfx.sprite_height(h) + gfx.create_sprite3d(h), 0);
+    EXPECT_FALSE(gfx.save_sprite(h, ::testing::TempDir() + "/never.bmp"));
+    gfx.transparent_sprite_colour(h, 0);
+    gfx.free_sprite(h);
+  }
+  for (Handle h : {0, 777, s3}) {
+    EXPECT_FALSE(gfx.is_sprite3d(h));
+    gfx.zoom_sprite3d(h, 5, 5);
+    gfx.rotate_sprite3d(h, 5, 1);
+    draw(h, 0, 0);
+    gfx.free_sprite3d(h);
+  }
+  EXPECT_EQ(count_drawn(gfx.back_buffer(), kGrey), 0);
+
+  Image broken(4, 4);
+  broken.pixels.resize(5);
+  EXPECT_EQ(gfx.add_sprite(broken) + gfx.add_sprite(Image()), 0);
+  EXPECT_EQ(gfx.load_sprite(::testing::TempDir() + "/no/such/picture.png", 4), 0);
+  std::ofstream(::testing::TempDir() + "/junk.png") << "not a picture";
+  EXPECT_EQ(gfx.load_sprite(::testing::TempDir() + "/junk.png", 4), 0);
+  for (auto [w, h] : {std::pair(0, 5), std::pair(5, -1), std::pair(1 << 20, 1 << 20)})
+    EXPECT_EQ(gfx.grab_sprite(0, 0, w, h), 0);
+}
+
+TEST_F(GraphicsTest, KeysComeFromTheDefaultOfTheirTimeAndReach3DSprites) {
+  Handle black_keyed = sprite_of({kBlack, kMagenta, kWhite});  // black: the start default
+  gfx.transparent_sprite_colour(-1, rgb(255, 0, 255));
+  Handle magenta_keyed = sprite_of({kBlack, kMagenta, kWhite});
+  Handle s3 = gfx.create_sprite3d(magenta_keyed);
+  draw(gfx.create_sprite3d(black_keyed), 0, 0);
+  draw(s3, 0, 1);
+  EXPECT_EQ((std::vector{at(0, 0), at(1, 0), at(0, 1), at(1, 1)}),
+            (std::vector{kGrey, kMagenta, kBlack, kGrey}));
+  // A later key change reaches the 3D sprite, which outlives its sprite.
+  gfx.transparent_sprite_colour(magenta_keyed, rgb(255, 255, 255));
+  gfx.free_sprite(magenta_keyed);
+  draw(s3, 4, 4);
+  EXPECT_EQ((std::vector{at(4, 4), at(5, 4), at(6, 4)}), (std::vector{kBlack, kMagenta, kGrey}));
+}
+
+TEST_F(GraphicsTest, DrawsOnlyBetweenStartAndStopWithTheLastValidBlending) {
+  Handle s3 = gfx.create_sprite3d(sprite_of({argb(255, 100, 0, 0)}));
+  gfx.display_sprite3d(s3, 0, 0);  // outside start_3d .. stop_3d
+  draw(s3, 0, 0, 0);               // invisible
+  EXPECT_EQ(count_drawn(gfx.back_buffer(), kGrey), 0);
+  gfx.sprite3d_blending(2, 2);  // additive
+  gfx.sprite3d_blending(0, 0);
+  gfx.sprite3d_blending(5, 99);
+  draw(s3, 0, 0);
+  EXPECT_EQ(at(0, 0), argb(255, 150, 50, 50));
+}
+
+TEST_F(GraphicsTest, GrabsKeepTheirPixelsAndSaveAsBmp) {
+  gfx.box(0, 0, 4, 4, rgb(90, 0, 0));
+  gfx.box(1, 1, 1, 1, rgb(4, 5, 6));
+  Handle inside = gfx.grab_sprite(0, 0, 4, 4);
+  Handle edge = gfx.grab_sprite(-1, 0, 3, 2);  // one column left of the screen: black
+  Handle s3 = gfx.create_sprite3d(inside);
+  gfx.box(0, 0, 4, 4, rgb(0, 90, 0));  // drawing over the grabbed area afterwards
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::path(::testing::TempDir()) / "grab_shots";
+  fs::create_directories(dir);
+  std::ofstream(dir / "Shot.bmp") << std::string(500, 'x');  // an older file is replaced
+  ASSERT_TRUE(gfx.save_sprite(edge, dir.string() + "\\Shot.bmp"));
+  std::ifstream in(dir / "Shot.bmp", std::ios::binary);
+  const Bytes bmp((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ASSERT_EQ(bmp.size(), 54u + 2 * 12);  // 3x2, bottom row first, rows padded to 12 bytes
+  EXPECT_EQ(Bytes(bmp.begin() + 54, bmp.begin() + 66),
+            (Bytes{0, 0, 0, 0, 0, 90, 6, 5, 4, 0, 0, 0}));
+  gfx.free_sprite(inside);  // its 3D sprite still draws the grabbed pixels
+  Handle again = gfx.grab_sprite(0, 0, 4, 4);
+  gfx.clear_screen(rgb(1, 1, 1));
+  draw(s3, 10, 10);
+  draw(gfx.create_sprite3d(again), 20, 10);
+  EXPECT_EQ((std::vector{at(11, 11), at(12, 12), at(22, 12), at(0, 0)}),
+            (std::vector{argb(255, 4, 5, 6), argb(255, 90, 0, 0), argb(255, 0, 90, 0),
+                         argb(255, 1, 1, 1)}));
+}
+
+TEST_F(GraphicsTest, ScreenCaptureStretchShowsTheFrameAndKeyedHoles) {
+  gfx.transparent_sprite_colour(-1, rgb(255, 0, 255));
+  for (int frame = 0; frame < 3; ++frame) {  // later frames reuse the capture's memory
+    gfx.clear_screen(rgb(50, 50, 50));
+    gfx.box(5, 5, 1, 1, rgb(200, frame, 0));
+    gfx.box(10, 10, 1, 1, rgb(255, 0, 255));
+    Handle grab = gfx.grab_sprite(1, 1, 31, 23);
+    Handle capture = gfx.create_sprite3d(grab);
+    gfx.zoom_sprite3d(capture, 32, 24);
+    gfx.clear_screen(rgb(0, 0, 0));
+    draw(capture, 0, 0);
+    gfx.free_sprite3d(capture);
+    gfx.free_sprite(grab);
+    // Texel (4, 4) of the 31x23 capture covers pixel (4, 4) of the 32x24 screen.
+    EXPECT_EQ(at(4, 4), argb(255, 200, frame, 0));
+    EXPECT_EQ(at(9, 9), kBlack);  // the keyed texel shows the clear colour
+    EXPECT_EQ(at(20, 15), kGrey);
+  }
+  // A clear takes effect before anything that reads the screen afterwards.
+  gfx.clear_screen(rgb(9, 9, 9));
+  Handle grey9 = gfx.grab_sprite(0, 0, 2, 2);
+  gfx.clear_screen(rgb(1, 1, 1));
+  draw(gfx.create_sprite3d(grey9), 4, 4);
+  EXPECT_EQ(at(4, 4), argb(255, 9, 9, 9));
+  EXPECT_EQ(at(1, 1), argb(255, 1, 1, 1));
+}
+
+TEST_F(GraphicsTest, RotationTurnsClockwiseAboutTheCentreAndAccumulates) {
+  Image pic(4, 2);
+  for (int i = 0; i < 8; ++i) pic.pixels[i] = argb(255, 10 + 30 * i, 100, 9);
+  Handle s3 = gfx.create_sprite3d(gfx.add_sprite(pic));
+  // Drawn at (x, 2) a quarter-turned 4x2 quad puts texel (u, v) on pixel (x + 2 - v, 1 + u).
+  auto quarter_turned_at = [&](int x) {
+    for (int v = 0; v < 2; ++v)
+      for (int u = 0; u < 4; ++u)
+        if (at(x + 2 - v, 1 + u) != pic.at(u, v)) return false;
+    return true;
+  };
+  gfx.rotate_sprite3d(s3, 45, 1);
+  gfx.rotate_sprite3d(s3, 45, 1);
+  draw(s3, 2, 2);
+  EXPECT_TRUE(quarter_turned_at(2));
+  gfx.zoom_sprite3d(s3, 4, 2);  // upright again, the angle is kept
+  draw(s3, 10, 2);
+  EXPECT_EQ(at(10, 2), pic.at(0, 0));
+  gfx.rotate_sprite3d(s3, 0, 1);  // back to the kept 90 degrees
+  draw(s3, 16, 2);
+  EXPECT_TRUE(quarter_turned_at(16));
+  gfx.rotate_sprite3d(s3, 90, 0);  // absolute: turned, accumulated angle cleared
+  gfx.rotate_sprite3d(s3, 0, 1);
+  draw(s3, 22, 2);
+  EXPECT_EQ(at(22, 2), pic.at(0, 0));
+}
+
+TEST_F(GraphicsTest, ZoomAndQualityChangeTheDrawnPixels) {
+  const Pixel left = argb(255, 0, 0, 10), right = argb(255, 200, 0, 10);
+  Handle s3 = gfx.create_sprite3d(sprite_of({left, right}));
+  gfx.zoom_sprite3d(s3, 8, 2);
+  draw(s3, 0, 0);
+  gfx.sprite3d_quality(1);
+  draw(s3, 0, 4);
+  gfx.zoom_sprite3d(s3, std::numeric_limits<float>::quiet_NaN(), 1e30f);  // ignored
+  gfx.rotate_sprite3d(s3, std::numeric_limits<float>::infinity(), 1);     // ignored
+  draw(s3, 0, 8);
+  EXPECT_EQ((std::vector{at(3, 0), at(4, 1), at(8, 0)}), (std::vector{left, right, kGrey}));
+  EXPECT_GT(testing::red(at(3, 4)), 0);  // smooth: a mix of both texels
+  EXPECT_LT(testing::red(at(3, 4)), 200);
+  EXPECT_EQ(at(0, 8), left);  // still drawn at 8x2
+}
+
+}  // namespace
+}  // namespace orv::media
