@@ -295,22 +295,23 @@ TEST(DecodeTga, RunsLayoutsAndSkippedFields) {
   ASSERT_TRUE(one);
   EXPECT_EQ(one->at(0, 0), argb(255, 10, 20, 30));
 
-  Bytes mirrored = read_picture("tga_rgb24_top.tga");
-  mirrored[17] |= 0x10;  // columns stored right to left
-  Image expected = reference_image(Reference::kRgb);
-  for (int y = 0; y < expected.height; ++y)
-    std::reverse(expected.pixels.begin() + y * 4, expected.pixels.begin() + y * 4 + 4);
-  std::optional<Image> image = decode_tga(mirrored);
+  // Columns stored right to left; 32 bits per pixel without alpha bits are opaque.
+  auto with_descriptor = [](const char* file, int descriptor) {
+    Bytes bytes = read_picture(file);
+    bytes[17] = std::uint8_t(descriptor);
+    return decode_tga(bytes);
+  };
+  Image mirrored = reference_image(Reference::kRgb);
+  for (int y = 0; y < 3; ++y)
+    std::reverse(mirrored.pixels.begin() + y * 4, mirrored.pixels.begin() + y * 4 + 4);
+  std::optional<Image> image = with_descriptor("tga_rgb24_top.tga", 0x30);
   ASSERT_TRUE(image);
-  EXPECT_TRUE(pixels_near(*image, expected));
-
-  Bytes no_alpha_bits = read_picture("tga_rgba32_top.tga");
-  no_alpha_bits[17] = 0x20;  // 32 bits per pixel, but no alpha bits: opaque
-  expected = reference_image(Reference::kRgba);
-  for (Pixel& pixel : expected.pixels) pixel |= 0xFF000000;
-  image = decode_tga(no_alpha_bits);
+  EXPECT_TRUE(pixels_near(*image, mirrored));
+  Image opaque = reference_image(Reference::kRgba);
+  for (Pixel& pixel : opaque.pixels) pixel |= 0xFF000000;
+  image = with_descriptor("tga_rgba32_top.tga", 0x20);
   ASSERT_TRUE(image);
-  EXPECT_TRUE(pixels_near(*image, expected));
+  EXPECT_TRUE(pixels_near(*image, opaque));
 }
 
 }  // namespace

@@ -50,33 +50,32 @@ TEST(SystemDelay, SleepsInSlicesThatEachAnswerACloseRequest) {
 }
 
 TEST(SystemThreads, WaitIsOnceAndARunningThreadOutlivesTheSystem) {
+  using namespace std::chrono_literals;
   HeadlessPlatform platform;
-  auto go = std::make_shared<std::atomic<bool>>(false);
-  auto done = std::make_shared<std::atomic<int>>(0);
+  auto state = std::make_shared<std::atomic<int>>(0);
   {
     System sys(platform);
     Handle t = sys.create_thread(
-        [done](int arg) {
-          std::this_thread::sleep_for(std::chrono::milliseconds(20));
-          *done = arg;
+        [state](int arg) {
+          std::this_thread::sleep_for(20ms);  // long enough that only a real wait sees 42
+          *state = arg;
         },
         42);
     ASSERT_NE(t, 0);
     sys.wait_thread(t);
-    EXPECT_EQ(done->load(), 42);
+    EXPECT_EQ(state->load(), 42);
     for (Handle h : {t, 0, 999}) sys.wait_thread(h);  // no live thread: returns at once
     EXPECT_EQ(sys.create_thread(nullptr, 1), 0);
     sys.create_thread(
-        [go, done](int) {
-          while (!*go) std::this_thread::yield();
-          *done = 7;
+        [state](int) {
+          while (*state != 1) std::this_thread::yield();
+          *state = 2;
         },
         0);
   }
-  *go = true;
-  for (int i = 0; i < 5000 && *done != 7; ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  EXPECT_EQ(done->load(), 7);
+  *state = 1;  // the system is gone; its thread goes on
+  for (int i = 0; i < 5000 && *state != 2; ++i) std::this_thread::sleep_for(1ms);
+  EXPECT_EQ(state->load(), 2);
 }
 
 }  // namespace
