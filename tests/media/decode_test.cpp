@@ -153,21 +153,13 @@ INSTANTIATE_TEST_SUITE_P(
                       "tga_rgb24_rle_bottom.tga", "tga_rgba32_rle_top.tga",
                       "tga_rgba32_rle_bottom.tga", "tga_grey_top.tga", "tga_grey_rle_bottom.tga"));
 
-TEST(DecodePicture, UnknownFormatsAndOtherFormatsAreRefused) {
+// What is of no known format goes to the TGA decoder, which must refuse it.
+TEST(DecodePicture, DataOfNoKnownFormatIsRefused) {
   for (std::string input : {std::string(), std::string("plain text longer than a header"),
                             std::string(18, '\0'), std::string("\x89PNG\r\n\x1a\n"),
                             std::string("\xFF\xD8\xFF\xE0"), std::string("II*\0\x08\0\0\0", 8)}) {
     std::span bytes(reinterpret_cast<const std::uint8_t*>(input.data()), input.size());
     EXPECT_FALSE(decode_picture(bytes)) << "input of " << input.size() << " bytes";
-  }
-  const char* files[] = {"png_rgb.png", "jpeg_baseline.jpg", "tiff_rgb_none.tif",
-                         "tga_rgb24_top.tga"};
-  for (const char* decoder_file : files) {
-    for (const char* file : files) {
-      if (decoder_file != file) {
-        EXPECT_FALSE(decoder_of(decoder_file)(read_picture(file))) << file;
-      }
-    }
   }
 }
 

@@ -84,13 +84,6 @@ class FilesTest : public ::testing::Test {
   Files files_;
 };
 
-TEST_F(FilesTest, ReadsLinesWithEofRightAfterTheLastEnd) {
-  dir_.write("data.txt", std::string("KEY\r\nvalue\rx\0\nlast\r\n", 20));
-  Handle f = files_.read_file(dir_.path() + "DATA.TXT");
-  EXPECT_EQ(read_all(f), (Lines{"KEY", "value", "x", "", "last"}));
-  EXPECT_EQ(files_.read_string(f), "");
-}
-
 TEST_F(FilesTest, UnknownHandlesReadEmptyLinesAndNeverEnd) {
   dir_.write("a.txt", "line\n");
   Handle closed = files_.read_file(dir_ / "a.txt");
