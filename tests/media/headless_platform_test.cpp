@@ -1,3 +1,4 @@
+// The scripted platform that the game tests run on.
 #include "media/platform_headless/headless_platform.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +34,6 @@ TEST(HeadlessPlatform, KeyScriptsAreEvaluatedAtTheCurrentFrame) {
   platform.hold_key(key::kCount, 0);  // not a key: ignored
   EXPECT_EQ(key_timeline(platform, {key::kP, key::kSpace, key::kUp}, 6),
             (std::vector<std::string>{"...", ".X.", "XX.", "X.X", "..X", "..."}));
-
   // Without a frame a change starts now; for the same frame the later call wins.
   platform.tap_key(key::kA, -1, 2);
   platform.hold_key(key::kB);
@@ -42,58 +42,12 @@ TEST(HeadlessPlatform, KeyScriptsAreEvaluatedAtTheCurrentFrame) {
             (std::vector<std::string>{"X.", "X.", ".."}));
 }
 
-TEST(HeadlessPlatform, ClockMovesOnlyWhenTheGameSleepsOrWaits) {
+TEST(HeadlessPlatform, NothingEverArrivesAndUnansweredBoxesSayNo) {
   HeadlessPlatform platform;
-  platform.sleep_ns(1500);
-  platform.sleep_ns(-20);
-  EXPECT_EQ(platform.wait_event(16), 0);
-  EXPECT_EQ(platform.wait_event(-1), 0);  // returns although nothing ever arrives
-  platform.present(nullptr, 0, 0);
-  EXPECT_EQ(platform.now_ns(), 1500 + 16'000'000);
-}
-
-TEST(HeadlessPlatform, BoxesTakeQueuedAnswersThenSafeDefaults) {
-  HeadlessPlatform platform;
-  platform.queue_box_answer(BoxAnswer::kYes);
-  EXPECT_EQ(platform.message_box("ERROR ", "go on?", BoxButtons::kYesNo), BoxAnswer::kYes);
+  EXPECT_EQ(platform.wait_event(16) + platform.wait_event(-1), 0);
+  EXPECT_EQ(platform.now_ns(), 16'000'000);
   EXPECT_EQ(platform.message_box("ERROR ", "go on?", BoxButtons::kYesNo), BoxAnswer::kNo);
-  EXPECT_EQ(platform.message_box("ERROR ", "no file", BoxButtons::kOk), BoxAnswer::kOk);
-  ASSERT_EQ(platform.boxes().size(), 3u);
-  EXPECT_EQ(platform.boxes()[2].text, "no file");
-}
-
-TEST(HeadlessPlatform, PresentedFramesAndSoundStartsCanBeInspected) {
-  HeadlessPlatform platform;
   EXPECT_FALSE(platform.open_screen(4, 2)) << "no screen without a window";
-  ASSERT_TRUE(platform.open_window(4, 2, "ORVANTE"));
-  std::vector<Pixel> buffer(8, argb(255, 1, 2, 3));
-  buffer[5] = argb(0, 200, 100, 50);
-  platform.present(buffer.data(), 4, 2);
-  buffer[5] = 0;  // the next frame is drawn into the same buffer
-  platform.sound_started(7, true);
-  EXPECT_EQ(platform.last_presented().at(1, 1), argb(0, 200, 100, 50));
-  ASSERT_EQ(platform.sound_starts().size(), 1u);
-  EXPECT_EQ(platform.sound_starts()[0].frame, 1);
-  EXPECT_TRUE(platform.sound_starts()[0].loop);
-}
-
-TEST(HeadlessPlatform, JoystickAndAudioOnlyWhenAvailable) {
-  HeadlessPlatform platform;
-  JoystickState right;
-  right.axis_x = 1000;
-  platform.set_joystick_state(right, 0);
-  JoystickState state;
-  platform.read_joystick(state);
-  EXPECT_EQ(state.axis_x, 0) << "an absent joypad reads as centred";
-  platform.set_joystick(true);
-  platform.read_joystick(state);
-  EXPECT_EQ(state.axis_x, 1000);
-
-  platform.set_audio_available(false);
-  EXPECT_FALSE(platform.open_audio([](std::int16_t* s, int) { s[0] = 7; }));
-  std::vector<std::int16_t> out(4, 99);
-  platform.render_audio(out.data(), 2);
-  EXPECT_EQ(out, std::vector<std::int16_t>(4, 0)) << "no device: silence";
 }
 
 }  // namespace

@@ -1,96 +1,75 @@
 // Keyboard snapshots with release-once marks, and the joypad's thresholds and buttons.
+#include "media/input.h"
+
 #include <gtest/gtest.h>
 
-#include "media/input.h"
-#include "support/input_fake_platform.h"
+#include "media/platform_headless/headless_platform.h"
 
 namespace orv::media {
 namespace {
 
-using testing::InputFakePlatform;
-
-class InputKeyboard : public ::testing::Test {
+class InputTest : public ::testing::Test {
  protected:
+  // The next frame, with exactly the given keys down.
   void snapshot(std::initializer_list<int> down) {
-    platform_.keys.fill(false);
-    for (int k : down) platform_.keys[k] = true;
+    platform_.present(nullptr, 0, 0);
+    for (int k = 0; k < key::kCount; ++k) platform_.release_key(k);
+    for (int k : down) platform_.hold_key(k);
     input_.examine_keyboard();
   }
-  InputFakePlatform platform_;
+  bool pushed(int k) const { return input_.keyboard_pushed(k); }
+  bool released(int k) const { return input_.keyboard_released(k); }
+
+  HeadlessPlatform platform_;
   Input input_{platform_};
 };
 
-TEST_F(InputKeyboard, PushedFollowsTheSnapshotOnly) {
-  snapshot({key::kP});
-  platform_.keys.fill(false);  // no new snapshot yet
-  EXPECT_TRUE(input_.keyboard_pushed(key::kP) && input_.keyboard_pushed(key::kAny));
-  EXPECT_FALSE(input_.keyboard_pushed(key::kA));
-  snapshot({});
-  EXPECT_FALSE(input_.keyboard_pushed(key::kP) || input_.keyboard_pushed(key::kAny));
-}
-
-TEST_F(InputKeyboard, ReleaseCountsOnceAtTheFirstSnapshotWithTheKeyUp) {
+TEST_F(InputTest, PushedFollowsTheSnapshotAndReleaseCountsOnce) {
   snapshot({key::kF12, key::kPageUp});
+  platform_.release_key(key::kF12);  // no new snapshot yet
+  EXPECT_TRUE(pushed(key::kF12) && pushed(key::kAny));
+  EXPECT_FALSE(pushed(key::kA) || released(key::kF12) || released(key::kAny));
   snapshot({key::kF12, key::kPageUp});  // held: no release
-  EXPECT_FALSE(input_.keyboard_released(key::kF12) || input_.keyboard_released(key::kAny));
+  EXPECT_FALSE(released(key::kF12) || released(key::kAny));
   snapshot({key::kPageUp});
-  EXPECT_TRUE(input_.keyboard_released(key::kF12) && input_.keyboard_released(key::kAny));
-  EXPECT_FALSE(input_.keyboard_released(key::kPageUp));
+  EXPECT_TRUE(released(key::kF12) && released(key::kAny));
+  EXPECT_FALSE(pushed(key::kF12) || released(key::kPageUp));
   snapshot({key::kPageUp});
-  EXPECT_FALSE(input_.keyboard_released(key::kF12) || input_.keyboard_released(key::kAny));
+  EXPECT_FALSE(released(key::kF12) || released(key::kAny));
+  snapshot({});
+  EXPECT_FALSE(pushed(key::kAny));
 }
 
-TEST_F(InputKeyboard, KeysOutsideTheTableAreNeverDownOrReleased) {
-  platform_.keys.fill(true);
+TEST_F(InputTest, KeysOutsideTheTableAreNeverDownOrReleased) {
+  platform_.present(nullptr, 0, 0);
+  for (int k = 0; k < key::kCount; ++k) platform_.hold_key(k);
   input_.examine_keyboard();
   snapshot({});
-  for (int k : {-2, 256, -1000})
-    EXPECT_FALSE(input_.keyboard_pushed(k) || input_.keyboard_released(k));
+  for (int k : {-2, key::kCount, -1000}) EXPECT_FALSE(pushed(k) || released(k)) << k;
 }
 
-struct AxisCase {
-  int raw, direction;
-};
+TEST_F(InputTest, JoypadAxesTurnAt500AndButtonsCountFromOne) {
+  JoystickState pad;
+  pad.buttons[0] = pad.buttons[31] = true;
+  pad.axis_x = 1000;
+  platform_.set_joystick_state(pad);
+  EXPECT_FALSE(input_.init_joystick());
+  platform_.set_joystick(true);  // plugged in after start-up: not used
+  input_.examine_joystick();
+  EXPECT_FALSE(input_.joystick_axis_x() || input_.joystick_button(1));
 
-class InputJoystickAxis : public ::testing::TestWithParam<AxisCase> {};
-
-TEST_P(InputJoystickAxis, ThresholdsAt500) {
-  InputFakePlatform platform;
-  platform.joystick_present = true;
-  platform.pad.axis_x = GetParam().raw;
-  platform.pad.axis_y = -GetParam().raw;
-  Input input(platform);
-  ASSERT_TRUE(input.init_joystick());
-  input.examine_joystick();
-  EXPECT_EQ(input.joystick_axis_x(), GetParam().direction);
-  EXPECT_EQ(input.joystick_axis_y(), -GetParam().direction);
-}
-
-INSTANTIATE_TEST_SUITE_P(, InputJoystickAxis,
-                         ::testing::Values(AxisCase{-1000, -1}, AxisCase{-501, -1},
-                                           AxisCase{-500, 0}, AxisCase{500, 0}, AxisCase{501, 1}));
-
-TEST(InputJoystick, ButtonsAreNumberedFromOne) {
-  InputFakePlatform platform;
-  platform.joystick_present = true;
-  platform.pad.buttons[0] = platform.pad.buttons[31] = true;
-  Input input(platform);
-  input.init_joystick();
-  input.examine_joystick();
-  EXPECT_TRUE(input.joystick_button(1) && input.joystick_button(32));
-  for (int n : {0, 2, 33, -1}) EXPECT_FALSE(input.joystick_button(n)) << n;
-}
-
-TEST(InputJoystick, WithoutOneAtInitEverythingReadsZero) {
-  InputFakePlatform platform;
-  platform.pad.axis_x = 1000;
-  platform.pad.buttons[0] = true;
-  Input input(platform);
-  EXPECT_FALSE(input.init_joystick());
-  platform.joystick_present = true;  // plugged in later: not used
-  input.examine_joystick();
-  EXPECT_EQ(input.joystick_axis_x(), 0);
-  EXPECT_FALSE(input.joystick_button(1));
+  ASSERT_TRUE(input_.init_joystick());
+  for (auto [raw, direction] : {std::pair(-1000, -1), std::pair(-501, -1), std::pair(-500, 0),
+                                std::pair(500, 0), std::pair(501, 1)}) {
+    pad.axis_x = raw;
+    pad.axis_y = -raw;
+    platform_.set_joystick_state(pad);
+    input_.examine_joystick();
+    EXPECT_EQ(input_.joystick_axis_x(), direction) << raw;
+    EXPECT_EQ(input_.joystick_axis_y(), -direction) << raw;
+  }
+  EXPECT_TRUE(input_.joystick_button(1) && input_.joystick_button(32));
+  for (int n : {0, 2, 33, -1}) EXPECT_FALSE(input_.joystick_button(n)) << n;
 }
 
 }  // namespace

@@ -2,37 +2,28 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace orv::media {
 namespace {
 
-TEST(Numbers, IntegersReadLikeTheDataFilesExpect) {
-  EXPECT_EQ(val("42"), 42);
-  EXPECT_EQ(val(" \t-17xyz"), -17);
-  EXPECT_EQ(val("+8"), 8);
-  EXPECT_EQ(val("abc"), 0);
-  EXPECT_EQ(val(""), 0);
-  EXPECT_EQ(val("- 5"), 0);
-  EXPECT_EQ(val("99999999999999999999"), 2147483647);
-  EXPECT_EQ(val("-99999999999999999999"), -2147483647 - 1);
-}
-
-TEST(Numbers, FloatsReadDecimalSyntaxOnly) {
-  EXPECT_FLOAT_EQ(valf("32.5"), 32.5f);
-  EXPECT_FLOAT_EQ(valf("  -0.25e2 px"), -25.0f);
-  EXPECT_FLOAT_EQ(valf(".5"), 0.5f);
-  EXPECT_FLOAT_EQ(valf("1e"), 1.0f);
-  EXPECT_FLOAT_EQ(valf("inf"), 0.0f);
-  EXPECT_FLOAT_EQ(valf("0x10"), 0.0f);
-  EXPECT_FLOAT_EQ(valf("1e999"), 0.0f);
-}
-
-TEST(Numbers, RoundingTakesHalvesToEven) {
-  EXPECT_EQ(round_even(3.5), 4);
-  EXPECT_EQ(round_even(2.5), 2);
-  EXPECT_EQ(round_even(-2.5), -2);
-  EXPECT_EQ(round_even(2.4999), 2);
-  EXPECT_EQ(round_even(1e20), 2147483647);
-  EXPECT_EQ(round_even(0.0 / 0.0), 0);
+TEST(Numbers, IntegersFloatsAndRoundingReadLikeTheDataFilesExpect) {
+  const std::pair<const char*, std::int32_t> ints[] = {{"42", 42},
+                                                       {" \t-17xyz", -17},
+                                                       {"+8", 8},
+                                                       {"abc", 0},
+                                                       {"", 0},
+                                                       {"- 5", 0},
+                                                       {"99999999999999999999", 2147483647},
+                                                       {"-99999999999999999999", -2147483647 - 1}};
+  for (auto [text, value] : ints) EXPECT_EQ(val(text), value) << text;
+  const std::pair<const char*, float> floats[] = {
+      {"32.5", 32.5f}, {"  -0.25e2 px", -25.0f}, {".5", 0.5f},   {"1e", 1.0f},
+      {"inf", 0.0f},   {"0x10", 0.0f},           {"1e999", 0.0f}};
+  for (auto [text, value] : floats) EXPECT_FLOAT_EQ(valf(text), value) << text;
+  const std::pair<double, std::int32_t> rounded[] = {
+      {3.5, 4}, {2.5, 2}, {-2.5, -2}, {2.4999, 2}, {1e20, 2147483647}, {std::nan(""), 0}};
+  for (auto [value, expected] : rounded) EXPECT_EQ(round_even(value), expected) << value;
 }
 
 }  // namespace

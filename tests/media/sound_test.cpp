@@ -1,116 +1,175 @@
+// The mixer, and loading, playing and freeing sounds with and without an audio device.
 #include "media/sound.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
+#include <algorithm>
+#include <atomic>
+#include <thread>
 
+#include "media/files.h"
+#include "media/platform_headless/headless_platform.h"
+#include "support/files_temp_folder.h"
 #include "support/ogg_writer.h"
-#include "support/sound_fake_platform.h"
 
 namespace orv::media {
 namespace {
 
-namespace fs = std::filesystem;
-using test::SoundFakePlatform;
+// A sound whose frame i holds value + i * slope on both channels.
+std::shared_ptr<const SoundData> ramp(int frames, int value, int slope = 1) {
+  auto sound = std::make_shared<SoundData>();
+  for (int i = 0; i < frames; ++i)
+    sound->samples.insert(sound->samples.end(), 2, value + i * slope);
+  return sound;
+}
 
-void write_file(const fs::path& path, const Bytes& data) {
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(data.data()), std::streamsize(data.size()));
+// The left channel of frames rendered onto silence.
+std::vector<int> render_left(Mixer& mixer, int frames) {
+  std::vector<std::int16_t> out(std::size_t(frames) * 2, 0);
+  mixer.render(out.data(), frames);
+  std::vector<int> left;
+  for (int i = 0; i < frames; ++i) left.push_back(out[2 * i]);
+  return left;
+}
+
+TEST(Mixer, LoopsWrapAcrossRendersAndOneShotsEndAndAreRemoved) {
+  Mixer mixer;
+  mixer.play(1, ramp(3, 100), true);
+  mixer.play(2, ramp(2, 10), false);
+  EXPECT_EQ(render_left(mixer, 4), (std::vector<int>{110, 112, 102, 100}));
+  EXPECT_FALSE(mixer.playing(2));
+  EXPECT_EQ(mixer.voice_count(), 1u);
+  EXPECT_EQ(render_left(mixer, 4), (std::vector<int>{101, 102, 100, 101}));
+  mixer.stop_all();
+  mixer.play(1, ramp(700, 0), false);  // longer than one pass of the mixer
+  std::vector<int> left = render_left(mixer, 1000);
+  for (int i = 0; i < 1000; ++i) ASSERT_EQ(left[i], i < 700 ? i : 0) << i;
+  EXPECT_EQ(mixer.voice_count(), 0u);
+}
+
+TEST(Mixer, SumsSaturateBothWaysAndAddToWhatIsThere) {
+  Mixer mixer;
+  mixer.play(1, ramp(1, 30000, 0), false);
+  mixer.play(2, ramp(1, 30000, 0), false);
+  mixer.play(3, ramp(1, -30000, 0), false);
+  EXPECT_EQ(render_left(mixer, 1), (std::vector<int>{30000}));  // summed before clamping
+  mixer.play(1, ramp(1, -30000, 0), false);
+  mixer.play(2, ramp(1, -30000, 0), false);
+  EXPECT_EQ(render_left(mixer, 1), (std::vector<int>{-32768}));
+  mixer.play(1, ramp(1, 30000, 0), false);
+  std::vector<std::int16_t> out{5000, -5000};
+  mixer.render(out.data(), 1);
+  EXPECT_EQ(out, (std::vector<std::int16_t>{32767, 25000}));
+}
+
+TEST(Mixer, PlayingAgainRestartsAndStopEndsOnlyThatOwner) {
+  Mixer mixer;
+  mixer.play(1, ramp(10, 0), false);
+  mixer.play(2, ramp(10, 1000), true);
+  render_left(mixer, 5);
+  mixer.play(1, ramp(10, 0), false);
+  EXPECT_EQ(mixer.voice_count(), 2u);
+  EXPECT_EQ(render_left(mixer, 1), (std::vector<int>{1005}));
+  mixer.stop(2);
+  mixer.stop(7);
+  EXPECT_EQ(render_left(mixer, 1), (std::vector<int>{1}));
+  // Nothing to play and nowhere to render are harmless.
+  mixer.play(1, nullptr, true);  // replaces the voice with nothing
+  mixer.play(2, std::make_shared<SoundData>(), true);
+  EXPECT_EQ(mixer.voice_count(), 0u);
+  mixer.play(3, ramp(5, 1), true);
+  mixer.render(nullptr, 10);
+  std::int16_t untouched[2] = {7, 7};
+  mixer.render(untouched, 0);
+  mixer.render(untouched, -3);
+  EXPECT_EQ(untouched[0], 7);
+}
+
+TEST(Mixer, GameThreadCanPlayAndStopWhileTheAudioThreadRenders) {
+  Mixer mixer;
+  std::atomic<bool> done{false};
+  std::thread audio([&] {
+    std::vector<std::int16_t> out(2 * 64);
+    while (!done) mixer.render(out.data(), 64);
+  });
+  for (int i = 0; i < 2000; ++i) {
+    mixer.play(i % 5, ramp(50 + i % 7, 1), i % 2 == 0);
+    if (i % 3 == 0) mixer.stop((i + 1) % 5);
+  }
+  done = true;
+  audio.join();
+  EXPECT_LE(mixer.voice_count(), 5u);
 }
 
 class SoundTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::temp_directory_path() / (std::string("orv_sound_") + info->name());
-    fs::create_directories(dir_ / "Sfx");
     tone_ = test::write_ogg({.rate = 22050, .seconds = 0.1});
-    write_file(dir_ / "Sfx" / "Tone.ogg", tone_);
-    write_file(dir_ / "Sfx" / "broken.ogg", Bytes(300, 7));
+    dir_.write("Sfx/Tone.ogg", std::string(tone_.begin(), tone_.end()));
+    dir_.write("Sfx/broken.ogg", std::string(300, 7));
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+  std::vector<std::int16_t> render(int frames) {
+    std::vector<std::int16_t> out(std::size_t(frames) * 2, 1234);
+    platform_.render_audio(out.data(), frames);
+    return out;
+  }
 
-  fs::path dir_;
+  testing::FilesTempFolder dir_;
   Bytes tone_;
-  test::UnusedFiles files_;
+  HeadlessPlatform platform_;
+  Files files_;
 };
 
-TEST_F(SoundTest, WithoutADeviceSoundsStillLoadAndStartsAreReported) {
-  SoundFakePlatform platform(false);
-  Sound sound(platform, files_.files);
-  EXPECT_FALSE(sound.init_sound());
-  Handle h = sound.load_sound(path("sfx\\tone.ogg"));  // backslashes, other case
-  ASSERT_NE(h, 0);
-  EXPECT_TRUE(sound.is_sound(h));
-  sound.play_sound(h, true);
-  sound.play_sound(h, false);
-  EXPECT_EQ(platform.starts(), (std::vector<SoundFakePlatform::Start>{{h, true}, {h, false}}));
-  EXPECT_EQ(sound.mixer().voice_count(), 1u);
-}
-
 TEST_F(SoundTest, TheDeviceHearsWhatPlaysAndSilenceOtherwise) {
-  SoundFakePlatform platform(true);
-  Sound sound(platform, files_.files);
+  Sound sound(platform_, files_);
   ASSERT_TRUE(sound.init_sound());
-  ASSERT_TRUE(platform.audio());
-  std::vector<std::int16_t> out(2 * 64, 1234);
-  platform.audio()(out.data(), 64);
-  EXPECT_EQ(out, std::vector<std::int16_t>(2 * 64, 0));
-
-  Handle h = sound.load_sound(path("Sfx/Tone.ogg"));
+  EXPECT_EQ(render(64), std::vector<std::int16_t>(2 * 64, 0));
+  Handle h = sound.load_sound(dir_.path() + "sfx\\tone.ogg");  // backslashes, other case
   sound.play_sound(h, false);
-  platform.audio()(out.data(), 64);
+  std::vector<std::int16_t> out = render(64);
   std::optional<SoundData> expected = decode_ogg(tone_);
   ASSERT_TRUE(expected);
   EXPECT_TRUE(std::equal(out.begin(), out.end(), expected->samples.begin()));
 }
 
-TEST_F(SoundTest, HandlesFollowTheRules) {
-  SoundFakePlatform platform(true);
-  Sound sound(platform, files_.files);
-  EXPECT_EQ(sound.load_sound(path("Sfx/missing.ogg")), 0);
-  EXPECT_EQ(sound.load_sound(path("Sfx/broken.ogg")), 0);
-  EXPECT_EQ(sound.load_sound(""), 0);
-  Handle a = sound.load_sound(path("Sfx/Tone.ogg"));
-  Handle b = sound.load_sound(path("Sfx/Tone.ogg"));
+TEST_F(SoundTest, WithoutADeviceHandlesFollowTheRulesAndStartsAreReported) {
+  platform_.set_audio_available(false);
+  Sound sound(platform_, files_);
+  EXPECT_FALSE(sound.init_sound());
+  for (const char* bad : {"Sfx/missing.ogg", "Sfx/broken.ogg", ""})
+    EXPECT_EQ(sound.load_sound(dir_ / bad), 0) << bad;
+  Handle a = sound.load_sound(dir_ / "Sfx/Tone.ogg");
+  Handle b = sound.load_sound(dir_ / "Sfx/Tone.ogg");
   ASSERT_NE(a, 0);
   EXPECT_NE(a, b);
-
   for (Handle none : {0, -1, b + 100}) {
     sound.play_sound(none, true);
     sound.stop_sound(none);
     sound.free_sound(none);
     EXPECT_FALSE(sound.is_sound(none));
   }
-  EXPECT_TRUE(platform.starts().empty());
-
+  EXPECT_TRUE(platform_.sound_starts().empty());
   sound.play_sound(a, true);
+  sound.play_sound(a, false);  // restarts the one voice
   sound.play_sound(b, true);
+  EXPECT_EQ(sound.mixer().voice_count(), 2u);
   sound.stop_sound(a);
-  EXPECT_FALSE(sound.mixer().playing(a));
   sound.free_sound(b);
-  EXPECT_FALSE(sound.is_sound(b));
-  EXPECT_FALSE(sound.mixer().playing(b));
+  EXPECT_FALSE(sound.mixer().playing(a) || sound.mixer().playing(b) || sound.is_sound(b));
   sound.play_sound(b, false);
-  EXPECT_EQ(platform.starts().size(), 2u);
+  ASSERT_EQ(platform_.sound_starts().size(), 3u);
+  EXPECT_TRUE(platform_.sound_starts()[0].loop && !platform_.sound_starts()[1].loop);
   EXPECT_TRUE(sound.is_sound(a));
+  EXPECT_EQ(render(8), std::vector<std::int16_t>(2 * 8, 0));
 }
 
 TEST_F(SoundTest, TheAudioCallbackOutlivesSound) {
-  SoundFakePlatform platform(true);
-  AudioCallback callback;
   {
-    Sound sound(platform, files_.files);
+    Sound sound(platform_, files_);
     ASSERT_TRUE(sound.init_sound());
-    Handle h = sound.load_sound(path("Sfx/Tone.ogg"));
-    sound.play_sound(h, true);
-    callback = platform.audio();
+    sound.play_sound(sound.load_sound(dir_ / "Sfx/Tone.ogg"), true);
   }
-  std::vector<std::int16_t> out(2 * 32, 99);
-  callback(out.data(), 32);
-  EXPECT_EQ(out, std::vector<std::int16_t>(2 * 32, 0));
+  EXPECT_EQ(render(32), std::vector<std::int16_t>(2 * 32, 0));
 }
 
 }  // namespace

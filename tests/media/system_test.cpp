@@ -5,98 +5,77 @@
 #include <memory>
 #include <thread>
 
+#include "media/platform_headless/headless_platform.h"
 #include "media/system.h"
-#include "support/input_fake_platform.h"
 
 namespace orv::media {
 namespace {
 
-using testing::InputFakePlatform;
-
-struct DateCase {
-  const char* mask;
-  const char* expected;
-};
-
-class Date : public ::testing::TestWithParam<DateCase> {};
-
-TEST_P(Date, Format) {
-  EXPECT_EQ(format_date(GetParam().mask, LocalTime{2026, 3, 7, 4, 5, 9}), GetParam().expected);
+TEST(SystemDate, FormatReplacesEachFieldZeroPadded) {
+  const std::pair<const char*, const char*> masks[] = {{"%yyyy%mm%dd%hh%ii%ss", "20260307040509"},
+                                                       {"%yyyy/%yy %yyy", "2026/26 26y"},
+                                                       {"at %hh:%ii, %dd%dd", "at 04:05, 0707"},
+                                                       {"%y %m %x %% %ss%", "%y %m %x %% 09%"}};
+  for (auto [mask, expected] : masks)
+    EXPECT_EQ(format_date(mask, LocalTime{2026, 3, 7, 4, 5, 9}), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(, Date,
-                         ::testing::Values(DateCase{"%yyyy%mm%dd%hh%ii%ss", "20260307040509"},
-                                           DateCase{"%yyyy/%yy %yyy", "2026/26 26y"},
-                                           DateCase{"at %hh:%ii, %dd%dd", "at 04:05, 0707"},
-                                           DateCase{"%y %m %x %% %ss%", "%y %m %x %% 09%"}));
-
-struct BoxCase {
-  int flags;
-  BoxAnswer answer;
-  BoxButtons buttons;
-  int result;
-};
-
-class SystemMessage : public ::testing::TestWithParam<BoxCase> {};
-
-TEST_P(SystemMessage, ShowsTheButtonsTellsTheAnswerAndLogs) {
-  InputFakePlatform platform;
-  platform.answers.push_back(GetParam().answer);
+TEST(SystemMessage, ShowsTheButtonsTellsTheAnswerAndLogs) {
+  HeadlessPlatform platform;
   System sys(platform);
-  ::testing::internal::CaptureStderr();
-  EXPECT_EQ(sys.message_requester("ERROR ", "No level", GetParam().flags), GetParam().result);
-  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "ERROR : No level\n");
-  EXPECT_EQ(platform.boxes, std::vector<BoxButtons>{GetParam().buttons});
+  const std::tuple<int, BoxAnswer, BoxButtons, int> cases[] = {
+      {0, BoxAnswer::kOk, BoxButtons::kOk, 1},
+      {4, BoxAnswer::kYes, BoxButtons::kYesNo, 1},
+      {4, BoxAnswer::kNo, BoxButtons::kYesNo, 0}};
+  for (auto [flags, answer, buttons, result] : cases) {
+    platform.queue_box_answer(answer);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(sys.message_requester("ERROR ", "No level", flags), result);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "ERROR : No level\n");
+    EXPECT_EQ(platform.boxes().back().buttons, buttons);
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(, SystemMessage,
-                         ::testing::Values(BoxCase{0, BoxAnswer::kOk, BoxButtons::kOk, 1},
-                                           BoxCase{4, BoxAnswer::kYes, BoxButtons::kYesNo, 1},
-                                           BoxCase{4, BoxAnswer::kNo, BoxButtons::kYesNo, 0}));
-
-TEST(SystemDelay, SleepsThroughThePlatformInSlicesThatAnswerACloseRequest) {
-  InputFakePlatform platform;
+TEST(SystemDelay, SleepsInSlicesThatEachAnswerACloseRequest) {
+  HeadlessPlatform platform;
   System sys(platform);
-  for (int ms : {15, 0, -3, 120}) sys.delay(ms);
-  EXPECT_EQ(platform.sleeps,
-            (std::vector<std::int64_t>{15'000'000, 50'000'000, 50'000'000, 20'000'000}));
+  for (int ms : {15, 0, -3}) sys.delay(ms);
+  EXPECT_EQ(platform.now_ns(), 15'000'000);
   int closes = 0;
   sys.on_close_request([&closes] { ++closes; });
-  platform.close = true;
-  sys.delay(10);
-  EXPECT_EQ(closes, 1);
+  platform.request_close();
+  sys.delay(120);
+  EXPECT_EQ(platform.now_ns(), 135'000'000);
+  EXPECT_EQ(closes, 3);
 }
 
-TEST(SystemThreads, WaitsForTheProcedureOnce) {
-  InputFakePlatform platform;
-  System sys(platform);
-  std::atomic<int> seen{0};
-  auto slow = [&seen](int arg) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    seen = arg;
-  };
-  Handle t = sys.create_thread(slow, 42);
-  ASSERT_NE(t, 0);
-  sys.wait_thread(t);
-  EXPECT_EQ(seen.load(), 42);
-  for (Handle h : {t, 0, 999}) sys.wait_thread(h);  // no live thread: returns at once
-  EXPECT_EQ(sys.create_thread(nullptr, 1), 0);
-}
-
-TEST(SystemThreads, ThreadStillRunningWhenTheSystemGoesIsLeftToFinish) {
-  InputFakePlatform platform;
-  auto go = std::make_shared<std::atomic<bool>>(false);
-  auto done = std::make_shared<std::atomic<bool>>(false);
-  System(platform).create_thread(
-      [go, done](int) {
-        while (!*go) std::this_thread::yield();
-        *done = true;
-      },
-      0);
-  *go = true;
-  for (int i = 0; i < 5000 && !*done; ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  EXPECT_TRUE(*done);
+TEST(SystemThreads, WaitIsOnceAndARunningThreadOutlivesTheSystem) {
+  using namespace std::chrono_literals;
+  HeadlessPlatform platform;
+  auto state = std::make_shared<std::atomic<int>>(0);
+  {
+    System sys(platform);
+    Handle t = sys.create_thread(
+        [state](int arg) {
+          std::this_thread::sleep_for(20ms);  // long enough that only a real wait sees 42
+          *state = arg;
+        },
+        42);
+    ASSERT_NE(t, 0);
+    sys.wait_thread(t);
+    EXPECT_EQ(state->load(), 42);
+    for (Handle h : {t, 0, 999}) sys.wait_thread(h);  // no live thread: returns at once
+    EXPECT_EQ(sys.create_thread(nullptr, 1), 0);
+    sys.create_thread(
+        [state](int) {
+          while (*state != 1) std::this_thread::yield();
+          *state = 2;
+        },
+        0);
+  }
+  *state = 1;  // the system is gone; its thread goes on
+  for (int i = 0; i < 5000 && *state != 2; ++i) std::this_thread::sleep_for(1ms);
+  EXPECT_EQ(state->load(), 2);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// Window, back buffer and frame pacing; sprites, colour keys, grabs and 3D sprites on a screen.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,7 +8,7 @@
 
 #include "media/files.h"
 #include "media/graphics.h"
-#include "support/fake_platform.h"
+#include "media/platform_headless/headless_platform.h"
 #include "support/image_helpers.h"
 
 namespace orv::media {
@@ -15,23 +16,15 @@ namespace {
 
 using testing::count_drawn;
 
+constexpr std::int64_t kFrameNs = 16'666'667;
 constexpr Pixel kGrey = argb(255, 50, 50, 50);
 constexpr Pixel kBlack = argb(255, 0, 0, 0);
 constexpr Pixel kWhite = argb(255, 255, 255, 255);
 constexpr Pixel kMagenta = argb(255, 255, 0, 255);
 
-Bytes read_bytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-// A 32x24 grey screen.
-class GraphicsSprites : public ::testing::Test {
+// A 32x24 screen cleared to grey.
+class GraphicsTest : public ::testing::Test {
  protected:
-  testing::FakePlatform platform;
-  Files files{::testing::TempDir()};
-  Graphics gfx{platform, files};
-
   void SetUp() override {
     Handle w = gfx.open_window(0, 0, 32, 24, "t", 0);
     ASSERT_NE(gfx.open_windowed_screen(w, 0, 0, 32, 24, true), 0);
@@ -48,9 +41,66 @@ class GraphicsSprites : public ::testing::Test {
     pic.pixels.assign(row);
     return gfx.add_sprite(pic);
   }
+
+  HeadlessPlatform platform;
+  Files files{::testing::TempDir()};
+  Graphics gfx{platform, files};
 };
 
-TEST_F(GraphicsSprites, ZeroUnknownAndFreedHandlesDoNothing) {
+TEST_F(GraphicsTest, FlipShowsTheBackBufferWithClippedBoxes) {
+  gfx.clear_screen(rgb(1, 2, 3));
+  gfx.box(28, 20, 10, 10, rgb(255, 0, 0));  // clipped to 4x4
+  gfx.flip_buffers();
+  const Image& shown = platform.last_presented();
+  ASSERT_EQ(std::pair(shown.width, shown.height), std::pair(32, 24));
+  EXPECT_EQ(shown.at(0, 0) & 0xFFFFFF, 0x010203u);
+  EXPECT_EQ(shown.at(31, 23) & 0xFFFFFF, 0xFF0000u);
+  EXPECT_EQ(shown.at(27, 23) & 0xFFFFFF, 0x010203u);
+}
+
+TEST(GraphicsWindow, PlatformFailuresAndBadSizesGiveZeroAndNothingIsShown) {
+  HeadlessPlatform platform;
+  Files files;
+  Graphics gfx(platform, files);
+  platform.set_window_available(false);
+  EXPECT_EQ(gfx.open_window(0, 0, 64, 48, "t", 0), 0);
+  platform.set_window_available(true);
+  EXPECT_EQ(gfx.open_window(0, 0, -5, 48, "t", 0), 0);
+  EXPECT_EQ(gfx.open_window(0, 0, 1 << 20, 1 << 20, "t", 0), 0);
+  Handle window = gfx.open_window(0, 0, 64, 48, "t", 0);
+  ASSERT_NE(window, 0);
+  EXPECT_EQ(gfx.open_windowed_screen(window + 1, 0, 0, 64, 48, true), 0);
+  EXPECT_EQ(gfx.open_windowed_screen(window, 0, 0, 0, 48, true), 0);
+  platform.set_screen_available(false);
+  EXPECT_EQ(gfx.open_windowed_screen(window, 0, 0, 64, 48, true), 0);
+  gfx.clear_screen(rgb(1, 1, 1));
+  gfx.box(0, 0, 5, 5, 0);
+  gfx.flip_buffers();
+  EXPECT_EQ(platform.frame(), 0);
+}
+
+TEST_F(GraphicsTest, PacesSixtyFramesPerSecondCatchesUpAndResyncsAfterAStall) {
+  for (int i = 0; i < 120; ++i) {
+    platform.sleep_ns(2'000'000);  // each frame's work
+    gfx.flip_buffers();
+  }
+  EXPECT_NEAR(double(platform.now_ns()), 2e9, 1e3);
+  // One frame 30 ms late: the next frame runs at once, the one after is back on schedule.
+  platform.sleep_ns(30'000'000);
+  std::int64_t before = platform.now_ns();
+  gfx.flip_buffers();
+  EXPECT_EQ(platform.now_ns(), before);
+  gfx.flip_buffers();
+  EXPECT_NEAR(double(platform.now_ns()), 122.0 * kFrameNs, 2);
+  // After a stall of a second the game does not race through the missed frames.
+  platform.sleep_ns(1'000'000'000);
+  gfx.flip_buffers();
+  before = platform.now_ns();
+  gfx.flip_buffers();
+  EXPECT_EQ(platform.now_ns() - before, kFrameNs);
+}
+
+TEST_F(GraphicsTest, ZeroUnknownAndFreedHandlesDoNothing) {
   Handle s = gfx.add_sprite(Image(2, 2, kWhite));
   Handle s3 = gfx.create_sprite3d(s);
   gfx.free_sprite(s);
@@ -70,23 +120,18 @@ TEST_F(GraphicsSprites, ZeroUnknownAndFreedHandlesDoNothing) {
     gfx.free_sprite3d(h);
   }
   EXPECT_EQ(count_drawn(gfx.back_buffer(), kGrey), 0);
-}
 
-TEST_F(GraphicsSprites, BadPicturesAndMissingFilesGiveZero) {
   Image broken(4, 4);
   broken.pixels.resize(5);
-  EXPECT_EQ(gfx.add_sprite(broken), 0);
-  EXPECT_EQ(gfx.add_sprite(Image()), 0);
+  EXPECT_EQ(gfx.add_sprite(broken) + gfx.add_sprite(Image()), 0);
   EXPECT_EQ(gfx.load_sprite(::testing::TempDir() + "/no/such/picture.png", 4), 0);
-  const std::string junk = ::testing::TempDir() + "/junk.png";
-  std::ofstream(junk) << "not a picture";
-  EXPECT_EQ(gfx.load_sprite(junk, 4), 0);
-  EXPECT_EQ(gfx.grab_sprite(0, 0, 0, 5), 0);
-  EXPECT_EQ(gfx.grab_sprite(0, 0, 5, -1), 0);
-  EXPECT_EQ(gfx.grab_sprite(0, 0, 1 << 20, 1 << 20), 0);
+  std::ofstream(::testing::TempDir() + "/junk.png") << "not a picture";
+  EXPECT_EQ(gfx.load_sprite(::testing::TempDir() + "/junk.png", 4), 0);
+  for (auto [w, h] : {std::pair(0, 5), std::pair(5, -1), std::pair(1 << 20, 1 << 20)})
+    EXPECT_EQ(gfx.grab_sprite(0, 0, w, h), 0);
 }
 
-TEST_F(GraphicsSprites, KeysComeFromTheDefaultOfTheirTimeAndReach3DSprites) {
+TEST_F(GraphicsTest, KeysComeFromTheDefaultOfTheirTimeAndReach3DSprites) {
   Handle black_keyed = sprite_of({kBlack, kMagenta, kWhite});  // black: the start default
   gfx.transparent_sprite_colour(-1, rgb(255, 0, 255));
   Handle magenta_keyed = sprite_of({kBlack, kMagenta, kWhite});
@@ -102,7 +147,7 @@ TEST_F(GraphicsSprites, KeysComeFromTheDefaultOfTheirTimeAndReach3DSprites) {
   EXPECT_EQ((std::vector{at(4, 4), at(5, 4), at(6, 4)}), (std::vector{kBlack, kMagenta, kGrey}));
 }
 
-TEST_F(GraphicsSprites, DrawsOnlyBetweenStartAndStopWithTheLastValidBlending) {
+TEST_F(GraphicsTest, DrawsOnlyBetweenStartAndStopWithTheLastValidBlending) {
   Handle s3 = gfx.create_sprite3d(sprite_of({argb(255, 100, 0, 0)}));
   gfx.display_sprite3d(s3, 0, 0);  // outside start_3d .. stop_3d
   draw(s3, 0, 0, 0);               // invisible
@@ -114,21 +159,21 @@ TEST_F(GraphicsSprites, DrawsOnlyBetweenStartAndStopWithTheLastValidBlending) {
   EXPECT_EQ(at(0, 0), argb(255, 150, 50, 50));
 }
 
-TEST_F(GraphicsSprites, GrabsKeepTheirPixelsAndSaveAsBmp) {
+TEST_F(GraphicsTest, GrabsKeepTheirPixelsAndSaveAsBmp) {
   gfx.box(0, 0, 4, 4, rgb(90, 0, 0));
   gfx.box(1, 1, 1, 1, rgb(4, 5, 6));
   Handle inside = gfx.grab_sprite(0, 0, 4, 4);
   Handle edge = gfx.grab_sprite(-1, 0, 3, 2);  // one column left of the screen: black
   Handle s3 = gfx.create_sprite3d(inside);
   gfx.box(0, 0, 4, 4, rgb(0, 90, 0));  // drawing over the grabbed area afterwards
-  EXPECT_EQ(std::pair(gfx.sprite_width(edge), gfx.sprite_height(edge)), std::pair(3, 2));
   namespace fs = std::filesystem;
   const fs::path dir = fs::path(::testing::TempDir()) / "grab_shots";
   fs::create_directories(dir);
   std::ofstream(dir / "Shot.bmp") << std::string(500, 'x');  // an older file is replaced
   ASSERT_TRUE(gfx.save_sprite(edge, dir.string() + "\\Shot.bmp"));
-  const Bytes bmp = read_bytes((dir / "Shot.bmp").string());
-  ASSERT_EQ(bmp.size(), 54u + 2 * 12);  // bottom row first, padded to 12 bytes
+  std::ifstream in(dir / "Shot.bmp", std::ios::binary);
+  const Bytes bmp((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ASSERT_EQ(bmp.size(), 54u + 2 * 12);  // 3x2, bottom row first, rows padded to 12 bytes
   EXPECT_EQ(Bytes(bmp.begin() + 54, bmp.begin() + 66),
             (Bytes{0, 0, 0, 0, 0, 90, 6, 5, 4, 0, 0, 0}));
   gfx.free_sprite(inside);  // its 3D sprite still draws the grabbed pixels
@@ -136,18 +181,17 @@ TEST_F(GraphicsSprites, GrabsKeepTheirPixelsAndSaveAsBmp) {
   gfx.clear_screen(rgb(1, 1, 1));
   draw(s3, 10, 10);
   draw(gfx.create_sprite3d(again), 20, 10);
-  EXPECT_EQ(at(11, 11), argb(255, 4, 5, 6));
-  EXPECT_EQ(at(12, 12), argb(255, 90, 0, 0));
-  EXPECT_EQ(at(22, 12), argb(255, 0, 90, 0));
-  EXPECT_EQ(at(0, 0), argb(255, 1, 1, 1));
+  EXPECT_EQ((std::vector{at(11, 11), at(12, 12), at(22, 12), at(0, 0)}),
+            (std::vector{argb(255, 4, 5, 6), argb(255, 90, 0, 0), argb(255, 0, 90, 0),
+                         argb(255, 1, 1, 1)}));
 }
 
-TEST_F(GraphicsSprites, ScreenCaptureStretchShowsTheFrameAndKeyedHoles) {
+TEST_F(GraphicsTest, ScreenCaptureStretchShowsTheFrameAndKeyedHoles) {
+  gfx.transparent_sprite_colour(-1, rgb(255, 0, 255));
   for (int frame = 0; frame < 3; ++frame) {  // later frames reuse the capture's memory
     gfx.clear_screen(rgb(50, 50, 50));
     gfx.box(5, 5, 1, 1, rgb(200, frame, 0));
     gfx.box(10, 10, 1, 1, rgb(255, 0, 255));
-    gfx.transparent_sprite_colour(-1, rgb(255, 0, 255));
     Handle grab = gfx.grab_sprite(1, 1, 31, 23);
     Handle capture = gfx.create_sprite3d(grab);
     gfx.zoom_sprite3d(capture, 32, 24);
@@ -169,16 +213,14 @@ TEST_F(GraphicsSprites, ScreenCaptureStretchShowsTheFrameAndKeyedHoles) {
   EXPECT_EQ(at(1, 1), argb(255, 1, 1, 1));
 }
 
-TEST_F(GraphicsSprites, RotationTurnsClockwiseAboutTheCentreAndAccumulates) {
+TEST_F(GraphicsTest, RotationTurnsClockwiseAboutTheCentreAndAccumulates) {
   Image pic(4, 2);
   for (int i = 0; i < 8; ++i) pic.pixels[i] = argb(255, 10 + 30 * i, 100, 9);
   Handle s3 = gfx.create_sprite3d(gfx.add_sprite(pic));
-  // Drawn at (x, 2) a quarter-turned 4x2 quad puts texel (u, v) on pixel (x + 2 - v, 1 + u).
+  // Drawn at (x, 2), a 4x2 quad turned a quarter clockwise about its centre covers the 2x4
+  // block from (x + 1, 1) with texel (0, 0) at its top right and (3, 1) at its bottom left.
   auto quarter_turned_at = [&](int x) {
-    for (int v = 0; v < 2; ++v)
-      for (int u = 0; u < 4; ++u)
-        if (at(x + 2 - v, 1 + u) != pic.at(u, v)) return false;
-    return true;
+    return at(x + 2, 1) == pic.at(0, 0) && at(x + 1, 4) == pic.at(3, 1) && at(x, 1) == kGrey;
   };
   gfx.rotate_sprite3d(s3, 45, 1);
   gfx.rotate_sprite3d(s3, 45, 1);
@@ -196,7 +238,7 @@ TEST_F(GraphicsSprites, RotationTurnsClockwiseAboutTheCentreAndAccumulates) {
   EXPECT_EQ(at(22, 2), pic.at(0, 0));
 }
 
-TEST_F(GraphicsSprites, ZoomAndQualityChangeTheDrawnPixels) {
+TEST_F(GraphicsTest, ZoomAndQualityChangeTheDrawnPixels) {
   const Pixel left = argb(255, 0, 0, 10), right = argb(255, 200, 0, 10);
   Handle s3 = gfx.create_sprite3d(sprite_of({left, right}));
   gfx.zoom_sprite3d(s3, 8, 2);

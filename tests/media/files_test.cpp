@@ -1,0 +1,176 @@
+// Text files, line ends, folder scans and the game's "\" paths on a case-sensitive file system.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+
+#include "media/files.h"
+#include "media/files/line_reader.h"
+#include "support/files_temp_folder.h"
+
+namespace orv::media {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Hands out a string in pieces of at most `piece` bytes.
+class PieceSource : public ByteSource {
+ public:
+  PieceSource(std::string data, std::size_t piece) : data_(std::move(data)), piece_(piece) {}
+  std::size_t read(char* dst, std::size_t max) override {
+    std::size_t n = std::min({max, piece_, data_.size() - pos_});
+    std::memcpy(dst, data_.data() + pos_, n);
+    pos_ += n;
+    return n;
+  }
+
+ private:
+  std::string data_;
+  std::size_t piece_, pos_ = 0;
+};
+
+struct LineCase {
+  std::string bytes;
+  Lines lines;
+};
+
+TEST(FilesLineReader, EveryLineEndOnEveryReadBoundary) {
+  const LineCase cases[] = {
+      {"a\r\nb\r\n", {"a", "b"}},
+      {std::string("a\0b\0\0", 5), {"a", "b", ""}},
+      {std::string("a\rb\nc\r\nd\0e", 10), {"a", "b", "c", "d", "e"}},
+      {"\na\n\n\nb", {"", "a", "", "", "b"}},
+      {"a\r\r\nb", {"a", "", "b"}},
+      {"a\n\rb", {"a", "", "b"}},  // LF CR is two line ends
+      {"abc\r", {"abc"}},
+      {"", {}},
+      {" \xe9t\xe9\t\xff \n", {" \xe9t\xe9\t\xff "}},
+      {std::string(70000, 'x') + "\r\ny", {std::string(70000, 'x'), "y"}},
+  };
+  for (const LineCase& c : cases) {
+    for (std::size_t chunk : {std::size_t(1), std::size_t(3), LineReader::kDefaultChunk}) {
+      for (std::size_t piece : {1, 2, 1 << 20}) {
+        SCOPED_TRACE(c.bytes.substr(0, 12) + " chunk " + std::to_string(chunk) + " piece " +
+                     std::to_string(piece));
+        PieceSource source(c.bytes, piece);
+        LineReader reader(chunk);
+        Lines lines;
+        while (!reader.at_end(source) && lines.size() < 100)
+          lines.push_back(reader.next_line(source));
+        EXPECT_EQ(lines, c.lines);
+        EXPECT_EQ(reader.next_line(source), "");
+      }
+    }
+  }
+}
+
+class FilesTest : public ::testing::Test {
+ protected:
+  Lines read_all(Handle f) {
+    Lines lines;
+    while (!files_.eof(f) && lines.size() < 100) lines.push_back(files_.read_string(f));
+    return lines;
+  }
+  std::map<std::string, EntryType> scan(const std::string& folder, const std::string& pattern) {
+    std::map<std::string, EntryType> found;
+    Handle s = files_.examine_directory(folder, pattern);
+    while (files_.next_directory_entry(s) && found.size() < 100)
+      found[files_.directory_entry_name(s)] = files_.directory_entry_type(s);
+    files_.finish_directory(s);
+    return found;
+  }
+  testing::FilesTempFolder dir_;
+  Files files_;
+};
+
+TEST_F(FilesTest, UnknownHandlesReadEmptyLinesAndNeverEnd) {
+  dir_.write("a.txt", "line\n");
+  Handle closed = files_.read_file(dir_ / "a.txt");
+  files_.close_file(closed);
+  for (Handle h : {0, -5, 12345, closed}) {
+    EXPECT_EQ(files_.read_string(h), "");
+    EXPECT_FALSE(files_.eof(h));
+    files_.write_string_line(h, "ignored");
+    files_.close_file(h);
+  }
+  dir_.write("folder/");
+  EXPECT_EQ(files_.read_file(dir_ / "missing.txt"), 0);
+  EXPECT_EQ(files_.read_file(dir_ / "folder"), 0);
+  EXPECT_EQ(files_.open_file(dir_ / "folder"), 0);
+  EXPECT_EQ(files_.open_file(dir_ / "no/such/x.txt"), 0);
+}
+
+TEST_F(FilesTest, WritesCrLfLinesWhereReadingStoppedAndCreatesInAFolderOfOtherCase) {
+  dir_.write("Logs/log.txt", "old entry\r\n");
+  for (const char* entry : {"second", "\xe9t\xe9"}) {  // the error log's way of appending
+    Handle f = files_.open_file(dir_.path() + "LOGS\\log.txt");
+    read_all(f);
+    files_.write_string_line(f, entry);
+    files_.close_file(f);
+  }
+  EXPECT_EQ(dir_.read("Logs/log.txt"), "old entry\r\nsecond\r\n\xe9t\xe9\r\n");
+
+  Handle created = files_.open_file(dir_.path() + "logs\\new.txt");
+  EXPECT_TRUE(files_.eof(created));
+  files_.write_string_line(created, "");
+  files_.close_file(created);
+  EXPECT_EQ(dir_.read("Logs/new.txt"), "\r\n");
+
+  dir_.write("mix.txt", "a\nbb\ncc\n");
+  Handle f = files_.open_file(dir_ / "mix.txt");
+  EXPECT_EQ(files_.read_string(f), "a");
+  files_.write_string_line(f, "X");  // over "bb\n"
+  EXPECT_EQ(read_all(f), Lines{"cc"});
+  files_.close_file(f);
+  EXPECT_EQ(dir_.read("mix.txt"), "a\nX\r\ncc\n");
+}
+
+TEST_F(FilesTest, ScansMatchSuffixesWithoutCaseAndStarTakesAllButDotEntries) {
+  for (const char* name : {"menu.ogg", "LOUD.OGG", "notes.txt", "ogg", ".hidden.ogg", "sub.ogg/"})
+    dir_.write(std::string("music/") + name);
+  std::error_code ec;
+  std::filesystem::create_directory_symlink(dir_ / "music", dir_ / "link", ec);
+  const auto kFile = EntryType::kFile, kFolder = EntryType::kFolder;
+  std::map<std::string, EntryType> ogg{
+      {".hidden.ogg", kFile}, {"LOUD.OGG", kFile}, {"menu.ogg", kFile}, {"sub.ogg", kFolder}};
+  EXPECT_EQ(scan(dir_ / "music", "*.ogg"), ogg);
+  EXPECT_EQ(scan(dir_ / "music", "*.OGG"), ogg);
+  ogg.insert({{"notes.txt", kFile}, {"ogg", kFile}});
+  for (const std::string& folder : {dir_ / "music", dir_ / "music/", dir_.path() + "MUSIC\\"})
+    EXPECT_EQ(scan(folder, "*"), ogg) << folder;
+  EXPECT_EQ(scan(dir_.path(), "*")["link"], kFolder);  // a link to a folder is a folder
+
+  EXPECT_EQ(files_.examine_directory(dir_ / "nowhere", "*"), 0);
+  EXPECT_EQ(files_.examine_directory(dir_ / "music/menu.ogg", "*"), 0);
+  Handle s = files_.examine_directory(dir_ / "music", "*.txt");
+  EXPECT_EQ(files_.directory_entry_type(s), EntryType::kNone);  // before the first entry
+  ASSERT_TRUE(files_.next_directory_entry(s));
+  EXPECT_EQ(files_.directory_entry_name(s), "notes.txt");
+  EXPECT_FALSE(files_.next_directory_entry(s));
+  EXPECT_FALSE(files_.next_directory_entry(s));
+  EXPECT_EQ(files_.directory_entry_name(s), "");
+}
+
+TEST_F(FilesTest, PathsResolveBackslashesAndCaseAgainstWhatExists) {
+  dir_.write("Data/Ini.txt");
+  dir_.write("Sub/Deep/x");
+  const std::pair<const char*, const char*> paths[] = {
+      {"Data\\Ini.txt", "Data/Ini.txt"},
+      {"DATA\\INI.TXT", "Data/Ini.txt"},
+      {"DATA\\new.txt", "Data/new.txt"},  // a new file in a found folder
+      {"Other\\A.txt", "Other/A.txt"},    // a missing folder as written
+      {"sub\\deep\\", "Sub/Deep/"}};
+  for (auto [asked, resolved] : paths)
+    EXPECT_EQ(resolve_path(dir_.path() + asked), dir_.path() + resolved);
+
+  EXPECT_EQ(get_file_part("C:\\game\\DATA\\tile.png"), "tile.png");
+  EXPECT_EQ(get_file_part("mixed\\sep/name"), "name");
+  EXPECT_EQ(get_file_part("\"quoted name.ogg\""), "quoted name.ogg");
+  EXPECT_EQ(get_file_part("folder\\"), "");
+  EXPECT_EQ(Files("/home/player").home_directory(), "/home/player/");
+  EXPECT_EQ(Files().current_directory(), std::filesystem::current_path().string() + "/");
+}
+
+}  // namespace
+}  // namespace orv::media
