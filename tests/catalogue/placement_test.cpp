@@ -16,28 +16,6 @@ class Placement : public test::WorldTest {
   Placement() { tile_file("GEMS", {"CHILD1", "GEM", "CHILD2", "#", "CHILD3", "RUBY"}); }
 };
 
-TEST_F(Placement, AKindOnItsSlotIsCopiedIntoAPlacedObject) {
-  ObjectKind& k = add_kind("GEM", 0, 6, 4);
-  k.gfx_show = 1, k.gfx_transparency = 200, k.collision = 2, k.xmode1 = 3, k.xmode2 = 4;
-  k.kill_on_collision = 5, k.score = 30, k.count_to_score = 6, k.use_count_sound = 7;
-  k.count_sound_name = g.world.names.intern("gem.ogg");
-  k.is_player = 8, k.is_goody = 9, k.extra_time = 10, k.rotate = 11;
-  retile(3, 4, "GEMS");
-  const Cell& c = cell(3, 4);
-  EXPECT_EQ(std::tuple(c.last_named_slot, c.last_placed_slot, c.child_objects[0],
-                       c.child_objects[2], c.contact),
-            std::tuple(2, 0, 0, -1, 0));
-  ASSERT_EQ(g.world.objects.size(), 1u);
-  const PlacedObject& o = g.world.objects[0];
-  EXPECT_NE(o.sprite, 0);
-  EXPECT_EQ(std::tuple(o.width, o.height, o.hotspot_x, name_of(o.touch_sound)),
-            std::tuple(6.0f, 4.0f, 0.0f, "gem.ogg"));
-  EXPECT_EQ(std::tuple(o.shown, o.alpha, o.contact, o.blend_source, o.blend_destination,
-                       o.consumed_on_contact, o.points, o.count_up, o.play_touch_sound,
-                       o.player_marker, o.goody, o.extra_time, o.rotation_step),
-            std::tuple(1, 200, 2, 3, 4, 5, 30, 6, 7, 8, 9, 10, 11));
-}
-
 TEST_F(Placement, DensityDecidesAndIsRolledOnlyForMatchingKinds) {
   add_kind("GEM", -1);
   add_kind("OTHER", 0);
@@ -133,14 +111,14 @@ TEST_F(Placement, HotspotAndCentreFieldMoveTheObject) {
   }
 }
 
-class Enemies : public test::WorldTest {
+class Enemies : public Placement {
  protected:
   // Cells (x, y) of the list allow enemies.
   void allow(std::initializer_list<std::pair<int, int>> cells) {
     for (auto [x, y] : cells) cell(x, y).enemy_spawn = 1;
   }
   ObjectKind& enemy_kind(int group, int density, int w = 4, int h = 4) {
-    ObjectKind& k = add_kind("#", density, w, h);
+    ObjectKind& k = add_kind("NOPE", density, w, h);
     k.is_enemy = std::int8_t(group);
     return k;
   }
@@ -169,28 +147,46 @@ TEST_F(Enemies, GroupsFollowDisEnemyAndGroupAStopsAtMaxFoe) {
   EXPECT_FALSE(g.media.gfx.is_sprite3d(s));
 }
 
-TEST_F(Enemies, AnEnemyCopiesItsKindAndIsNeverFitted) {
-  ObjectKind& k = enemy_kind(1, 0, 20, 10);
-  k.hotspot = "CENTER", k.xmode1 = 2, k.xmode2 = 5, k.gfx_show = 1, k.gfx_transparency = 99;
-  k.collision = 1, k.random_move = 3, k.move_x = 4, k.move_y = 5, k.velo_x = 6, k.velo_y = 7;
-  k.ai_level = 2, k.d_move = 8, k.change_direction = 9, k.rotate = 10, k.fit_to_matrix = 1;
-  ObjectKind& bare = enemy_kind(1, 0, 0, 0);  // no picture: only the half-tile offset
+// One kind placed on a slot and spawned as an enemy: placed objects are fitted to the tile,
+// enemies never are; 97.5 rounds to even; a kind without picture gives only the half tile.
+TEST_F(Enemies, AKindsValuesReachItsPlacedObjectsAndItsEnemies) {
+  ObjectKind& k = add_kind("GEM", 0, 20, 10);
+  k.is_enemy = 1, k.hotspot = "CENTER", k.fit_to_matrix = 1, k.gfx_show = 1;
+  k.gfx_transparency = 200, k.collision = 2, k.xmode1 = 3, k.xmode2 = 4, k.kill_on_collision = 5;
+  k.score = 30, k.count_to_score = 6, k.use_count_sound = 7, k.is_player = 8, k.is_goody = 9;
+  k.extra_time = 10, k.rotate = 11, k.random_move = 12, k.move_x = 13, k.move_y = 14;
+  k.velo_x = 15, k.velo_y = 16, k.ai_level = 17, k.d_move = 18, k.change_direction = 19;
+  k.count_sound_name = g.world.names.intern("gem.ogg");
+  ObjectKind& bare = enemy_kind(1, 0, 0, 0);
   bare.hotspot = "BOTTOMLEFT", bare.center_field = 1;
   g.config.max_foe = 5;
   g.config.tile_width = 32.5f;
+  retile(3, 2, "GEMS");
   allow({{3, 2}});
   spawn_enemies(g, 5, 5, EnemyGroup::kA);
+  const Cell& c = cell(3, 2);
+  EXPECT_EQ(std::tuple(c.last_named_slot, c.last_placed_slot, c.child_objects[0],
+                       c.child_objects[2], c.contact),
+            std::tuple(2, 0, 0, -1, 0));
+  ASSERT_EQ(g.world.objects.size(), 1u);
+  const PlacedObject& o = g.world.objects[0];
+  EXPECT_NE(o.sprite, 0);
+  EXPECT_EQ(std::tuple(o.width, o.height, o.hotspot_x, o.hotspot_y, name_of(o.touch_sound)),
+            std::tuple(32.5f, 32.0f, 16.25f, 16.0f, "gem.ogg"));
+  EXPECT_EQ(std::tuple(o.shown, o.alpha, o.contact, o.blend_source, o.blend_destination,
+                       o.consumed_on_contact, o.points, o.count_up, o.play_touch_sound,
+                       o.player_marker, o.goody, o.extra_time, o.rotation_step),
+            std::tuple(1, 200, 2, 3, 4, 5, 30, 6, 7, 8, 9, 10, 11));
   ASSERT_EQ(g.world.enemies_a.size(), 2u);
   const Enemy& e = g.world.enemies_a[0];
   EXPECT_NE(e.sprite, 0);
-  // 97.5 rounds to even.
   EXPECT_EQ(std::tuple(e.x, e.y, e.width, e.hotspot_x, e.hotspot_y),
             std::tuple(98, 64, 20.0f, 10.0f, 5.0f));
   EXPECT_EQ(
       std::tuple(e.direction, e.blend_source, e.blend_destination, e.shown, e.alpha, e.collision,
                  e.step_chance, e.move_x, e.move_y, e.steps_per_tile_x, e.steps_per_tile_y,
                  e.behaviour, e.activity_chance, e.turn_chance, e.rotation_step),
-      std::tuple(0, 2, 5, 1, 99, 1, 3, 4, 5, 6, 7, 2, 8, 9, 10));
+      std::tuple(0, 3, 4, 1, 200, 2, 12, 13, 14, 15, 16, 17, 18, 19, 11));
   const Enemy& b = g.world.enemies_a[1];
   EXPECT_EQ(std::tuple(b.sprite, b.hotspot_x, b.hotspot_y), std::tuple(0, 16.25f, 16.0f));
 }
