@@ -87,6 +87,7 @@ TEST_F(Assets, MusicByNameRestartsAndAnUnknownNameStopsEverything) {
   play_music(g, "menu.ogg");
   const auto& starts = t.platform.sound_starts();
   ASSERT_EQ(starts.size(), 2u);
+  EXPECT_FALSE(g.media.sound.is_sound(starts[0].sound));  // at most one track held
   EXPECT_TRUE(starts[1].loop);
   for (const SoundEntry& m : g.assets.music) {
     const bool menu = m.name == "menu.ogg" && m.path != g.assets.music[0].path;
