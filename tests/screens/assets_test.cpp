@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <tuple>
 
-#include "catalogue/object_kinds.h"
 #include "frame/game.h"
 #include "levels/music.h"
 #include "screens/assets.h"
@@ -143,21 +142,6 @@ TEST_F(Assets, DriftSpritesAreCountPlusOneCopiesInsideTheScreen) {
   g.config.egfx_max = -1;
   scan_effect_sprites(g);
   EXPECT_TRUE(g.assets.effect_sprites.empty());
-}
-
-TEST_F(Assets, ClearCataloguesEmptiesSoundsObjectsAndKinds) {
-  scan_sounds(g);
-  load_object_kinds(g);
-  ASSERT_FALSE(g.catalogue.kinds.empty());
-  const media::Handle kind_sprite = g.catalogue.kinds[0].sprite;
-  const media::Handle sound = g.assets.sounds[0].sound;
-  g.world.objects.push_back(PlacedObject{});
-  g.levels.edges.push_back({1, 1, name::kLabWall});
-  clear_catalogues(g);
-  EXPECT_TRUE(g.assets.sounds.empty() && g.world.objects.empty());
-  EXPECT_TRUE(g.catalogue.kinds.empty() && g.levels.edges.empty());
-  EXPECT_FALSE(g.media.sound.is_sound(sound));
-  EXPECT_FALSE(g.media.gfx.is_sprite(kind_sprite));
 }
 
 }  // namespace
