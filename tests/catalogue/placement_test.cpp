@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
-#include <vector>
 
+#include "catalogue/enemies.h"
 #include "catalogue/placement.h"
 #include "frame/game.h"
+#include "support/data_set.h"
 #include "support/world_test.h"
 
 namespace orv {
@@ -13,32 +14,7 @@ namespace {
 class Placement : public test::WorldTest {
  protected:
   Placement() { tile_file("GEMS", {"CHILD1", "GEM", "CHILD2", "#", "CHILD3", "RUBY"}); }
-  const PlacedObject& object_in(int x, int y, int slot) {
-    return g.world.objects.at(std::size_t(cell(x, y).child_objects[slot]));
-  }
 };
-
-TEST_F(Placement, AKindOnItsSlotIsCopiedIntoAPlacedObject) {
-  ObjectKind& k = add_kind("GEM", 0, 6, 4);
-  k.gfx_show = 1, k.gfx_transparency = 200, k.collision = 2, k.xmode1 = 3, k.xmode2 = 4;
-  k.kill_on_collision = 5, k.score = 30, k.count_to_score = 6, k.use_count_sound = 7;
-  k.count_sound_name = g.world.names.intern("gem.ogg");
-  k.is_player = 8, k.is_goody = 9, k.extra_time = 10, k.rotate = 11;
-  retile(3, 4, "GEMS");
-  const Cell& c = cell(3, 4);
-  EXPECT_EQ(std::vector<int>({c.last_named_slot, c.last_placed_slot, c.child_objects[0],
-                              c.child_objects[2], c.contact}),
-            std::vector<int>({2, 0, 0, -1, 0}));
-  ASSERT_EQ(g.world.objects.size(), 1u);
-  const PlacedObject& o = g.world.objects[0];
-  EXPECT_NE(o.sprite, 0);
-  EXPECT_EQ(std::tuple(o.width, o.height, o.hotspot_x, name_of(o.touch_sound)),
-            std::tuple(6.0f, 4.0f, 0.0f, "gem.ogg"));
-  EXPECT_EQ(std::vector<int>({o.shown, o.alpha, o.contact, o.blend_source, o.blend_destination,
-                              o.consumed_on_contact, o.points, o.count_up, o.play_touch_sound,
-                              o.player_marker, o.goody, o.extra_time, o.rotation_step}),
-            std::vector<int>({1, 200, 2, 3, 4, 5, 30, 6, 7, 8, 9, 10, 11}));
-}
 
 TEST_F(Placement, DensityDecidesAndIsRolledOnlyForMatchingKinds) {
   add_kind("GEM", -1);
@@ -61,42 +37,35 @@ TEST_F(Placement, DensityDecidesAndIsRolledOnlyForMatchingKinds) {
   EXPECT_EQ(g.world.objects.size(), 2 * alone);
 }
 
-TEST_F(Placement, TwoKindsOfOneNameBothPlaceAndTheSlotKeepsTheSecond) {
-  add_kind("GEM", 0, 4, 4);
+// Each kind of a slot's name gets its own roll; goodies (DISGOODY 1 only) raise the remaining
+// count each time they are placed.
+TEST_F(Placement, TwoKindsOfOneNameBothPlaceAndGoodiesCountEachTime) {
+  add_kind("GEM", 0, 4, 4).is_goody = 1;
   add_kind("GEM", 0, 5, 5);
-  add_kind("RUBY", 0, 6, 6);
+  add_kind("RUBY", 0, 6, 6).is_goody = 2;
+  g.world.remaining = 5;
   retile(7, 7, "GEMS");
   ASSERT_EQ(g.world.objects.size(), 3u);
-  EXPECT_EQ(cell(7, 7).child_objects[0], 1);
-  EXPECT_EQ(cell(7, 7).child_objects[2], 2);
-  EXPECT_EQ(cell(7, 7).last_placed_slot, 2);
-  EXPECT_EQ(object_in(7, 7, 0).width, 5.0f);
+  const Cell& c = cell(7, 7);
+  EXPECT_EQ(std::tuple(c.child_objects[0], c.child_objects[2], c.last_placed_slot),
+            std::tuple(1, 2, 2));
+  EXPECT_EQ(g.world.objects[1].width, 5.0f);
+  retile(7, 7, "GEMS");
+  EXPECT_EQ(g.world.remaining, 7);
 }
 
-TEST_F(Placement, NopeKindsNeverFillASlotEvenOneNamedNope) {
-  add_kind("NOPE", 0);
-  tile_file("N", {"CHILD1", "NOPE"});
-  retile(1, 1, "N");
-  EXPECT_TRUE(g.world.objects.empty());
-}
-
-TEST_F(Placement, AFreshCellWithoutDefinitionOffersItsEmptySlotToUnnamedKinds) {
+// A fresh cell without definition offers its empty slot 0; "#" and "NOPE" slots take nothing.
+TEST_F(Placement, EmptySlotNamesMatchUnnamedKindsButNopeMatchesNothing) {
   add_kind("", 0);
+  add_kind("NOPE", 0);
   retile(1, 1, "MISSING");
   ASSERT_EQ(g.world.objects.size(), 1u);
   EXPECT_EQ(cell(1, 1).child_objects[0], 0);
   tile_file("HASH", {"CHILD1", "#"});
+  tile_file("N", {"CHILD1", "NOPE"});
   retile(1, 2, "HASH");
+  retile(1, 3, "N");
   EXPECT_EQ(g.world.objects.size(), 1u);
-}
-
-TEST_F(Placement, GoodiesRaiseTheRemainingCountEachTimeTheyArePlaced) {
-  add_kind("GEM", 0).is_goody = 1;
-  add_kind("RUBY", 0).is_goody = 2;  // only 1 counts
-  g.world.remaining = 5;
-  retile(1, 1, "GEMS");
-  retile(1, 1, "GEMS");
-  EXPECT_EQ(g.world.remaining, 7);
 }
 
 TEST_F(Placement, RetilingAppendsAndLeavesOldObjectsInTheList) {
@@ -105,8 +74,8 @@ TEST_F(Placement, RetilingAppendsAndLeavesOldObjectsInTheList) {
   tile_file("SECOND", {"CHILD2", "GEM"});
   retile(2, 2, "GEMS");
   retile(2, 2, "PLAIN");
-  EXPECT_EQ(cell(2, 2).child_objects[0], -1);
-  EXPECT_EQ(cell(2, 2).last_placed_slot, -1);
+  EXPECT_EQ(std::tuple(cell(2, 2).child_objects[0], cell(2, 2).last_placed_slot),
+            std::tuple(-1, -1));
   EXPECT_EQ(g.world.objects.size(), 1u);
   // Slot 3 ("RUBY") is not named by SECOND and keeps its name; slot 2 is re-rolled.
   retile(2, 2, "GEMS");
@@ -116,48 +85,124 @@ TEST_F(Placement, RetilingAppendsAndLeavesOldObjectsInTheList) {
   EXPECT_EQ(g.world.objects.size(), 4u);
 }
 
-TEST_F(Placement, AKindWithoutPictureGivesAnUndrawnObjectOfNoSize) {
-  ObjectKind& k = add_kind("GEM", 0, 0, 0);
-  k.fit_to_matrix = 1, k.hotspot = "CENTER", k.center_field = 1;
-  retile(1, 1, "GEMS");
-  ASSERT_EQ(g.world.objects.size(), 1u);
-  const PlacedObject& o = g.world.objects[0];
-  EXPECT_EQ(o.sprite, 0);
-  EXPECT_EQ(o.width, 0.0f);
-  EXPECT_EQ(o.hotspot_x, 0.0f);
-  EXPECT_EQ(o.hotspot_y, 0.0f);
+// Hotspot word, half-tile shift and fitting on 64 x 64 tiles; width 0 is a kind whose
+// picture did not load: no sprite, no size, no offset.
+TEST_F(Placement, HotspotAndCentreFieldMoveTheObject) {
+  g.config.tile_width = g.config.tile_height = 64.0f;
+  struct Case {
+    const char* hotspot;
+    int center_field, fit, picture_width;
+    float x, y, width;
+  };
+  for (const Case& c :
+       {Case{"CENTER", 0, 0, 32, 16, 8, 32}, Case{"RIGHT", 1, 0, 32, 64, 32, 32},
+        Case{"BOTTOMLEFT", 0, 0, 32, 0, 16, 32}, Case{"center", 0, 0, 32, 0, 0, 32},
+        Case{"LEFT", 1, 0, 32, 32, 32, 32}, Case{"", 2, 0, 32, 0, 0, 32},
+        Case{"BOTTOMRIGHT", 1, 1, 32, 96, 96, 64}, Case{"CENTER", 1, 1, 0, 0, 0, 0}}) {
+    SCOPED_TRACE(::testing::Message() << c.hotspot << c.center_field << c.fit << c.picture_width);
+    g.catalogue.kinds.clear();
+    ObjectKind& k = add_kind("GEM", 0, c.picture_width, 16);
+    k.hotspot = c.hotspot, k.center_field = std::int8_t(c.center_field);
+    k.fit_to_matrix = std::int8_t(c.fit);
+    retile(0, 0, "GEMS");
+    const PlacedObject& o = g.world.objects.back();
+    EXPECT_EQ(std::tuple(o.hotspot_x, o.hotspot_y, o.width), std::tuple(c.x, c.y, c.width));
+    EXPECT_EQ(o.sprite != 0, c.picture_width != 0);
+  }
 }
 
-struct AnchorCase {
-  const char* hotspot;
-  int center_field;
-  int fit;
-  float x, y;
+class Enemies : public Placement {
+ protected:
+  // Cells (x, y) of the list allow enemies.
+  void allow(std::initializer_list<std::pair<int, int>> cells) {
+    for (auto [x, y] : cells) cell(x, y).enemy_spawn = 1;
+  }
+  ObjectKind& enemy_kind(int group, int density, int w = 4, int h = 4) {
+    ObjectKind& k = add_kind("NOPE", density, w, h);
+    k.is_enemy = std::int8_t(group);
+    return k;
+  }
 };
 
-class Anchors : public Placement, public ::testing::WithParamInterface<AnchorCase> {};
-
-TEST_P(Anchors, HotspotAndCentreFieldMoveTheObject) {
-  g.config.tile_width = g.config.tile_height = 64.0f;
-  const AnchorCase& a = GetParam();
-  ObjectKind& k = add_kind("GEM", 0, 32, 16);
-  k.hotspot = a.hotspot, k.center_field = std::int8_t(a.center_field);
-  k.fit_to_matrix = std::int8_t(a.fit);
-  retile(0, 0, "GEMS");
-  const PlacedObject& o = object_in(0, 0, 0);
-  EXPECT_EQ(o.hotspot_x, a.x);
-  EXPECT_EQ(o.hotspot_y, a.y);
-  EXPECT_EQ(o.width, a.fit == 1 ? 64.0f : 32.0f);
+// Group A stops at MAXFOE (0: none) in column-major order; group B has no limit; DISENEMY 0
+// and 3 spawn nothing, DDENSITY -1 never; only USEENEMY 1 cells within the extent count.
+TEST_F(Enemies, GroupsFollowDisEnemyAndGroupAStopsAtMaxFoe) {
+  for (int group : {1, 2, 3, 0, 2}) enemy_kind(group, 0);
+  enemy_kind(2, -1);
+  allow({{5, 0}, {0, 9}, {0, 2}, {3, 1}, {1, 0}, {9, 9}, {2, 2}, {4, 4}, {6, 6}, {30, 30}});
+  cell(7, 7).enemy_spawn = 2;
+  spawn_enemies(g, 20, 20, EnemyGroup::kA);
+  spawn_enemies(g, 20, 20, EnemyGroup::kB);
+  EXPECT_TRUE(g.world.enemies_a.empty());
+  EXPECT_EQ(g.world.enemies_b.size(), 18u);  // two kinds on each of nine cells
+  g.config.max_foe = 3;
+  spawn_enemies(g, 20, 20, EnemyGroup::kA);
+  ASSERT_EQ(g.world.enemies_a.size(), 3u);
+  const auto& a = g.world.enemies_a;
+  EXPECT_EQ(std::tuple(a[0].x, a[0].y, a[1].x, a[1].y, a[2].x, a[2].y),
+            std::tuple(0, 64, 0, 9 * 32, 32, 0));
+  const media::Handle s = a[0].sprite;
+  clear_enemies(g, EnemyGroup::kA);
+  EXPECT_TRUE(g.world.enemies_a.empty());
+  EXPECT_FALSE(g.media.gfx.is_sprite3d(s));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Words, Anchors,
-    ::testing::Values(AnchorCase{"", 0, 0, 0, 0}, AnchorCase{"CENTER", 0, 0, 16, 8},
-                      AnchorCase{"RIGHT", 0, 0, 32, 0}, AnchorCase{"RIGHT", 1, 0, 64, 32},
-                      AnchorCase{"BOTTOMLEFT", 0, 0, 0, 16},
-                      AnchorCase{"BOTTOMRIGHT", 0, 0, 32, 16}, AnchorCase{"center", 0, 0, 0, 0},
-                      AnchorCase{"LEFT", 1, 0, 32, 32}, AnchorCase{"CENTER", 0, 1, 32, 32},
-                      AnchorCase{"BOTTOMRIGHT", 1, 1, 96, 96}, AnchorCase{"", 2, 0, 0, 0}));
+// One kind placed on a slot and spawned as an enemy: placed objects are fitted to the tile,
+// enemies never are; 97.5 rounds to even; a kind without picture gives only the half tile.
+TEST_F(Enemies, AKindsValuesReachItsPlacedObjectsAndItsEnemies) {
+  ObjectKind& k = add_kind("GEM", 0, 20, 10);
+  k.is_enemy = 1, k.hotspot = "CENTER", k.fit_to_matrix = 1, k.gfx_show = 1;
+  k.gfx_transparency = 200, k.collision = 2, k.xmode1 = 3, k.xmode2 = 4, k.kill_on_collision = 5;
+  k.score = 30, k.count_to_score = 6, k.use_count_sound = 7, k.is_player = 8, k.is_goody = 9;
+  k.extra_time = 10, k.rotate = 11, k.random_move = 12, k.move_x = 13, k.move_y = 14;
+  k.velo_x = 15, k.velo_y = 16, k.ai_level = 17, k.d_move = 18, k.change_direction = 19;
+  k.count_sound_name = g.world.names.intern("gem.ogg");
+  ObjectKind& bare = enemy_kind(1, 0, 0, 0);
+  bare.hotspot = "BOTTOMLEFT", bare.center_field = 1;
+  g.config.max_foe = 5;
+  g.config.tile_width = 32.5f;
+  retile(3, 2, "GEMS");
+  allow({{3, 2}});
+  spawn_enemies(g, 5, 5, EnemyGroup::kA);
+  const Cell& c = cell(3, 2);
+  EXPECT_EQ(std::tuple(c.last_named_slot, c.last_placed_slot, c.child_objects[0],
+                       c.child_objects[2], c.contact),
+            std::tuple(2, 0, 0, -1, 0));
+  ASSERT_EQ(g.world.objects.size(), 1u);
+  const PlacedObject& o = g.world.objects[0];
+  EXPECT_NE(o.sprite, 0);
+  EXPECT_EQ(std::tuple(o.width, o.height, o.hotspot_x, o.hotspot_y, name_of(o.touch_sound)),
+            std::tuple(32.5f, 32.0f, 16.25f, 16.0f, "gem.ogg"));
+  EXPECT_EQ(std::tuple(o.shown, o.alpha, o.contact, o.blend_source, o.blend_destination,
+                       o.consumed_on_contact, o.points, o.count_up, o.play_touch_sound,
+                       o.player_marker, o.goody, o.extra_time, o.rotation_step),
+            std::tuple(1, 200, 2, 3, 4, 5, 30, 6, 7, 8, 9, 10, 11));
+  ASSERT_EQ(g.world.enemies_a.size(), 2u);
+  const Enemy& e = g.world.enemies_a[0];
+  EXPECT_NE(e.sprite, 0);
+  EXPECT_EQ(std::tuple(e.x, e.y, e.width, e.hotspot_x, e.hotspot_y),
+            std::tuple(98, 64, 20.0f, 10.0f, 5.0f));
+  EXPECT_EQ(
+      std::tuple(e.direction, e.blend_source, e.blend_destination, e.shown, e.alpha, e.collision,
+                 e.step_chance, e.move_x, e.move_y, e.steps_per_tile_x, e.steps_per_tile_y,
+                 e.behaviour, e.activity_chance, e.turn_chance, e.rotation_step),
+      std::tuple(0, 3, 4, 1, 200, 2, 12, 13, 14, 15, 16, 17, 18, 19, 11));
+  const Enemy& b = g.world.enemies_a[1];
+  EXPECT_EQ(std::tuple(b.sprite, b.hotspot_x, b.hotspot_y), std::tuple(0, 16.25f, 16.0f));
+}
+
+TEST_F(Enemies, ThePlayerSpriteIsLoadedOnceItExists) {
+  test::use_data_set(t);
+  Player& p = g.world.player;
+  p.blend_source = 7, p.rotation_step = 3;
+  g.config.cursor = t.dir.path() + "DATA\\nothing.png";
+  load_player_sprite(g);
+  EXPECT_EQ(std::tuple(p.sprite3d, p.blend_source), std::tuple(0, 7));  // kept when missing
+  g.config.cursor = t.dir.path() + "DATA\\player.png";
+  load_player_sprite(g);
+  EXPECT_NE(p.sprite3d, 0);
+  EXPECT_EQ(std::tuple(p.blend_source, p.blend_destination, p.rotation_step), std::tuple(2, 5, 16));
+}
 
 }  // namespace
 }  // namespace orv

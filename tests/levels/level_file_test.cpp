@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <tuple>
+
 #include "frame/errors.h"
-#include "frame/game.h"
 #include "levels/level_file.h"
 #include "levels/level_fixture.h"
 
@@ -10,116 +12,85 @@ namespace {
 
 class LevelFile : public test::LevelTest {
  protected:
-  std::string level_path() { return g.config.app_entry + g.config.app_start + ".ai42"; }
   void write_level(const std::string& text) { t.dir.write("DATA/LEVELS/LAB.ai42", text); }
   void write_alpha(const std::string& text) { t.dir.write("DATA/LEVELS/LAB.red", text); }
-  void load() { load_level_file(g, level_path()); }
+  void remove(const char* file) { std::filesystem::remove(t.dir.path() + "DATA/LEVELS/" + file); }
+  void load() { load_level_file(g, g.config.app_entry + g.config.app_start + ".ai42"); }
+  int alpha(int x, int y) { return g.world.grid.at(x, y).alpha; }
 };
 
-TEST_F(LevelFile, TheDataSetLevelIsReadColumnByColumn) {
+// The data set's 4 x 3 level: definitions read, the start-up grid kept, and no enemies or time.
+TEST_F(LevelFile, TheDataSetLevelIsReadWithItsDefinitionsAndAlphas) {
   load();
-  EXPECT_EQ(g.world.last_column, 3);
-  EXPECT_EQ(g.world.last_row, 2);
-  EXPECT_EQ(tile(0, 0), "25500");
-  EXPECT_EQ(tile(1, 1), "02550");
-  EXPECT_EQ(tile(2, 1), "02550");
-  EXPECT_EQ(tile(2, 2), "00255");
-  EXPECT_EQ(tile(3, 2), "25500");
-  EXPECT_EQ(g.world.grid.at(2, 2).alpha, 128);
-  EXPECT_EQ(g.world.grid.at(1, 1).alpha, 255);
-  EXPECT_EQ(g.world.grid.at(0, 0).collision, 2);
-  EXPECT_EQ(g.world.grid.at(1, 1).enemy_spawn, 1);
-  EXPECT_NE(g.world.grid.at(0, 0).sprite, 0);
-  EXPECT_EQ(g.world.grid.at(3, 2).live, 1);
-  EXPECT_EQ(g.world.grid.at(4, 0).live, 0);
-  EXPECT_EQ(g.world.grid.columns(), kStartGridSize);  // the start-up grid, not reset
-  EXPECT_EQ(g.world.view_columns, 20.0f);
-  // A level file places no player, no enemies and sets no time.
+  EXPECT_EQ(std::tuple(g.world.last_column, g.world.last_row), std::tuple(3, 2));
+  EXPECT_EQ(std::tuple(tile(0, 0), tile(1, 1), tile(2, 2), tile(3, 2)),
+            std::tuple("25500", "02550", "00255", "25500"));
+  const Cell& c = g.world.grid.at(0, 0);
+  EXPECT_EQ(std::tuple(c.collision, g.world.grid.at(1, 1).enemy_spawn), std::tuple(2, 1));
+  EXPECT_NE(c.sprite, 0);
+  EXPECT_EQ(std::tuple(g.world.grid.at(3, 2).live, g.world.grid.at(4, 0).live), std::tuple(1, 0));
+  EXPECT_EQ(std::tuple(g.world.grid.columns(), g.world.view_columns),
+            std::tuple(kStartGridSize, 20.0f));
   EXPECT_TRUE(g.world.enemies_a.empty());
   EXPECT_EQ(g.world.time, 0);
 }
 
-TEST_F(LevelFile, ThreeLinesJoinedNameACellAndTheirDefinitionIsRead) {
+// Column-major order: (0,0) (0,1) (1,0) (1,1) from lines 6-8, 9-11, 12-14, 15-17, joined.
+TEST_F(LevelFile, ThreeLinesJoinedNameACellColumnByColumn) {
   write_level("h\n1\n1\nh\nh\n0\n128\n255\na\nb\nc\n1\n2\n3\nx\ny\nz\n");
   t.dir.write("DATA/RGB/LAB/0128255", "VALUE1\n42\n");
   load();
-  EXPECT_EQ(tile(0, 0), "0128255");
-  EXPECT_EQ(tile(0, 1), "abc");
-  EXPECT_EQ(tile(1, 0), "123");
-  EXPECT_EQ(tile(1, 1), "xyz");
+  EXPECT_EQ(std::tuple(tile(0, 0), tile(0, 1), tile(1, 0), tile(1, 1)),
+            std::tuple("0128255", "abc", "123", "xyz"));
   EXPECT_EQ(g.world.grid.at(0, 0).value, 42);
 }
 
-TEST_F(LevelFile, WithoutWorldDrawingCellsGetOnlyNamesAndLiveFlags) {
-  g.config.world_drawing = 0;
-  write_alpha("1\n2\n3\n4\n5\n77\n");
-  load();
-  const Cell& c = g.world.grid.at(0, 0);
-  EXPECT_EQ(tile(0, 0), "25500");
-  EXPECT_EQ(c.live, 1);
-  EXPECT_EQ(c.collision, 0);
-  EXPECT_EQ(c.sprite, 0);
-  EXPECT_EQ(c.alpha, 77);
-  EXPECT_EQ(g.world.grid.at(0, 1).alpha, 0);  // fewer values than cells
-}
-
+// Fewer alpha values than cells leave the rest at their definition's alpha: 0 when no
+// definition was read because world drawing is off.
 TEST_F(LevelFile, FewerAlphaValuesLeaveTheDefinitionsAlpha) {
   write_alpha("1\n2\n3\n4\n5\n9\n");
   load();
-  EXPECT_EQ(g.world.grid.at(0, 0).alpha, 9);
-  EXPECT_EQ(g.world.grid.at(0, 1).alpha, 255);  // TRANSPARENCY 0
+  EXPECT_EQ(std::tuple(alpha(0, 0), alpha(0, 1)), std::tuple(9, 255));  // TRANSPARENCY 0
+  g.config.world_drawing = 0;
+  g.world.grid.recreate(kStartGridSize, kStartGridSize);
+  load();
+  const Cell& c = g.world.grid.at(0, 0);
+  EXPECT_EQ(std::tuple(tile(0, 0), c.live, c.collision, c.sprite), std::tuple("25500", 1, 0, 0));
+  EXPECT_EQ(std::tuple(alpha(0, 0), alpha(0, 1)), std::tuple(9, 0));
 }
 
 TEST_F(LevelFile, AMissingAlphaFileMakesEveryCellInvisible) {
-  std::filesystem::remove(t.dir.path() + "DATA/LEVELS/LAB.red");
+  remove("LAB.red");
   load();
   for (int x = 0; x <= 3; ++x)
-    for (int y = 0; y <= 2; ++y) EXPECT_EQ(g.world.grid.at(x, y).alpha, 0);
-  EXPECT_EQ(g.world.grid.at(0, 3).alpha, 0);
+    for (int y = 0; y <= 3; ++y) EXPECT_EQ(alpha(x, y), 0);
 }
 
 TEST_F(LevelFile, AFileThatEndsEarlyKeepsTheCellsReadSoFar) {
   write_level("h\n3\n2\nh\nh\n255\n0\n0\n0\n255\n0\n7\n8");
   load();
-  EXPECT_EQ(tile(0, 0), "25500");
-  EXPECT_EQ(tile(0, 1), "02550");
-  EXPECT_EQ(tile(0, 2), "78");  // cut by the end: the lines that were there
+  EXPECT_EQ(std::tuple(tile(0, 0), tile(0, 1), tile(0, 2), tile(1, 0)),
+            std::tuple("25500", "02550", "78", ""));  // (0, 2) cut by the end
   EXPECT_EQ(g.world.grid.at(1, 0).live, 0);
-  EXPECT_EQ(tile(1, 0), "");
 }
 
+// Headers beyond the largest grid are cut to it; without an alpha file the endless empty
+// lines still stop at the grid's last column.
 TEST_F(LevelFile, AHeaderTooLargeForTheGridIsReadSafely) {
   write_level("h\n2000000000\n3000000000\nh\nh\n1\n2\n3\n4\n5\n6\n");
   write_alpha("h\nh\nh\nh\nh\n10\n20\n");
   load();
-  EXPECT_EQ(g.world.grid.columns(), kLargestGridSize);
-  EXPECT_EQ(g.world.grid.rows(), kLargestGridSize);
-  EXPECT_EQ(g.world.last_column, kLargestGridSize - 1);
-  EXPECT_EQ(tile(0, 0), "123");
-  EXPECT_EQ(tile(0, 1), "456");
-  EXPECT_EQ(g.world.grid.at(0, 1).alpha, 20);
-}
-
-TEST_F(LevelFile, AMissingAlphaFileWithAHugeHeaderEndsAtTheGrid) {
+  EXPECT_EQ(std::tuple(g.world.grid.columns(), g.world.grid.rows(), g.world.last_column),
+            std::tuple(kLargestGridSize, kLargestGridSize, kLargestGridSize - 1));
+  EXPECT_EQ(std::tuple(tile(0, 0), tile(0, 1), alpha(0, 1)), std::tuple("123", "456", 20));
   write_level("h\n2000000000\n-5\nh\nh\n1\n2\n3\n");
-  std::filesystem::remove(t.dir.path() + "DATA/LEVELS/LAB.red");
-  load();  // returns: the endless empty alpha lines stop at the grid's last column
-  EXPECT_EQ(tile(0, 0), "123");
-  EXPECT_EQ(g.world.last_row, -5);
-}
-
-TEST_F(LevelFile, ATallLevelGrowsTheGridAndKeepsItsCells) {
-  std::string text = "h\n0\n600\nh\nh\n";
-  for (int y = 0; y <= 600; ++y) text += "0\n0\n" + std::to_string(y) + "\n";
-  write_level(text);
+  remove("LAB.red");
   load();
-  EXPECT_EQ(g.world.grid.rows(), 601);
-  EXPECT_EQ(tile(0, 600), "00600");
-  EXPECT_EQ(g.world.grid.at(0, 600).live, 1);
+  EXPECT_EQ(std::tuple(tile(0, 0), g.world.last_row), std::tuple("123", -5));
 }
 
 TEST_F(LevelFile, AMissingLevelFileEndsTheProgram) {
-  std::filesystem::remove(t.dir.path() + "DATA/LEVELS/LAB.ai42");
+  remove("LAB.ai42");
   EXPECT_THROW(load(), ProgramEnd);
   ASSERT_EQ(t.platform.boxes().size(), 1u);
   EXPECT_EQ(t.platform.boxes()[0].text, " Could not open topographic data");

@@ -6,19 +6,40 @@
 #include <initializer_list>
 #include <string>
 
+#include "catalogue/object_kinds.h"
+#include "frame/game.h"
+#include "levels/generation.h"
+#include "screens/assets.h"
+#include "support/data_set.h"
 #include "support/test_game.h"
+#include "support/world_test.h"
+#include "world/life.h"
 
 namespace orv::test {
 
 class LevelTest : public ::testing::Test {
  protected:
-  LevelTest();
+  LevelTest() {
+    use_data_set(t);
+    create_world_collections(g);
+    scan_tile_graphics(g);
+    load_object_kinds(g);
+    scan_music(g);
+    g.levels.base_w = 24;
+    g.levels.base_h = 16;
+  }
   // Rewrites a file of the data set copy, e.g. "DATA/RGB/LAB/LAB_WALL".
-  void rewrite(const std::string& relative, std::initializer_list<std::string> lines);
-  // The tile name of a cell.
-  const std::string& tile(int x, int y);
+  void rewrite(const std::string& relative, std::initializer_list<std::string> l) {
+    t.dir.write(relative, lines(l));
+  }
+  const std::string& tile(int x, int y) {
+    return g.world.names.text(g.world.grid.at(x, y).tile_name);
+  }
   // Builds the labyrinth of a level number as the main loop does.
-  void build(int level);
+  void build(int level) {
+    g.world.level = level;
+    build_generated_level(g);
+  }
 
   TestGame t;
   Game& g = t.game;

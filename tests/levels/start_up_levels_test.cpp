@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "frame/errors.h"
 #include "frame/game.h"
@@ -18,23 +19,21 @@ class StartUpLevels : public ::testing::Test {
     std::filesystem::copy(std::filesystem::path(ORV_FIXTURES) / "data" / "DATA",
                           t.dir.path() + "DATA", std::filesystem::copy_options::recursive);
   }
-  // Start-up shows the intro and the title menu: START (P) is held through them and let go
-  // before play, which would otherwise take it as the pause command.
+  // START (P) is held through the intro and the title menu and let go before play, which
+  // would otherwise take it as the pause command.
   void start() {
     t.platform.hold_key(media::key::kP);
     start_up(g);
     t.platform.release_key(media::key::kP);
   }
-  // Music plays looped; the play sounds (steps, paint) play once.
+  // Music plays looped; the play sounds play once.
   std::size_t music_starts() const {
     std::size_t n = 0;
     for (const auto& start : t.platform.sound_starts()) n += start.loop ? 1 : 0;
     return n;
   }
-  void set_self_create_base(const char* value) {
-    std::string ini = t.dir.read("DATA/ini.txt");
-    ini += "USESELFCREATEBASE\n" + std::string(value) + "\n";
-    t.dir.write("DATA/ini.txt", ini);
+  const std::string& tile(int x, int y) {
+    return g.world.names.text(g.world.grid.at(x, y).tile_name);
   }
   test::TestGame t;
   Game& g = t.game;
@@ -43,56 +42,42 @@ class StartUpLevels : public ::testing::Test {
 TEST_F(StartUpLevels, StartUpLoadsTheCataloguesAndBuildsFromTheBaseFile) {
   test::CurrentDirectory here(t.dir.path());
   start();
-  EXPECT_EQ(g.assets.tile_graphics.size(), 9u);
-  EXPECT_EQ(g.catalogue.kinds.size(), 5u);
-  EXPECT_EQ(g.assets.sounds.size(), 3u);
-  EXPECT_EQ(g.assets.music.size(), 3u);
-  EXPECT_EQ(g.assets.effect_sprites.size(), 3u);  // EGFXMAX 2
-  EXPECT_EQ(g.assets.screen_sprites.size(), 2u);  // SCREGFXMAX 1
-  EXPECT_EQ(g.levels.base_w, 24);
-  EXPECT_EQ(g.frame.built_level, 1);
-  EXPECT_EQ(g.world.grid.columns(), kLevelGridSize);
-  EXPECT_EQ(g.world.names.text(g.world.grid.at(0, 0).tile_name), "LAB_WALL");
+  const AssetsState& a = g.assets;
+  // EGFXMAX 2 and SCREGFXMAX 1: three and two copies of the one picture.
+  EXPECT_EQ(std::tuple(a.tile_graphics.size(), g.catalogue.kinds.size(), a.sounds.size(),
+                       a.music.size(), a.effect_sprites.size(), a.screen_sprites.size()),
+            std::tuple(9u, 5u, 3u, 3u, 3u, 2u));
+  EXPECT_EQ(std::tuple(g.levels.base_w, g.frame.built_level, g.world.grid.columns(), tile(0, 0)),
+            std::tuple(24, 1, kLevelGridSize, "LAB_WALL"));
   EXPECT_NE(g.world.player.sprite3d, 0);
   EXPECT_GT(g.world.remaining, 0);
-  // The title menu's music, then the level's.
-  const std::size_t starts = music_starts();
-  EXPECT_EQ(starts, 2u);
+  EXPECT_EQ(music_starts(), 2u);  // the title menu's music, then the level's
 
-  // The same level number builds nothing; a new one builds its labyrinth once (each build
-  // starts a music track).
+  // The same level number builds nothing; a new one, or the pause dialog's restart, builds
+  // once (each build starts a music track).
   main_loop_turn(g);
-  EXPECT_EQ(music_starts(), starts);
+  EXPECT_EQ(music_starts(), 2u);
   g.world.level = 2;
   main_loop_turn(g);
-  EXPECT_EQ(g.frame.built_level, 2);
-  EXPECT_EQ(music_starts(), starts + 1);
-  g.frame.built_level = -1;  // the pause dialog's restart
+  EXPECT_EQ(std::tuple(g.frame.built_level, music_starts()), std::tuple(2, 3u));
+  g.frame.built_level = -1;
   main_loop_turn(g);
-  EXPECT_EQ(g.frame.built_level, 2);
-  EXPECT_EQ(music_starts(), starts + 2);
-}
-
-TEST_F(StartUpLevels, ACloseRequestFromTheDesktopEndsTheProgramAtTheNextFlip) {
-  test::CurrentDirectory here(t.dir.path());
-  start();
-  main_loop_turn(g);
-  t.platform.request_close();
+  EXPECT_EQ(std::tuple(g.frame.built_level, music_starts()), std::tuple(2, 4u));
+  t.platform.request_close();  // from the desktop: the program ends at the next flip
   EXPECT_THROW(main_loop_turn(g), ProgramEnd);
   EXPECT_THROW(t.media.gfx.window_event(0), ProgramEnd);
 }
 
 TEST_F(StartUpLevels, WithoutGeneratedLevelsTheLevelFileIsLoadedOnce) {
-  set_self_create_base("0");
+  t.dir.write("DATA/ini.txt", t.dir.read("DATA/ini.txt") + "USESELFCREATEBASE\n0\n");
   test::CurrentDirectory here(t.dir.path());
   start();
-  EXPECT_EQ(g.world.grid.columns(), kStartGridSize);
-  EXPECT_EQ(g.world.names.text(g.world.grid.at(2, 2).tile_name), "00255");
-  EXPECT_EQ(g.world.grid.at(2, 2).alpha, 128);
+  EXPECT_EQ(std::tuple(g.world.grid.columns(), tile(2, 2), g.world.grid.at(2, 2).alpha),
+            std::tuple(kStartGridSize, "00255", 128));
   g.world.level = 5;
   main_loop_turn(g);
   EXPECT_EQ(g.world.level_transition_pending, 0);
-  EXPECT_EQ(g.world.names.text(g.world.grid.at(2, 2).tile_name), "00255");
+  EXPECT_EQ(tile(2, 2), "00255");
 }
 
 }  // namespace

@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "media/keys.h"
+#include "support/ogg_writer.h"
 #include "support/screen_game.h"
 
 namespace orv::test {
@@ -20,27 +22,23 @@ class ScreenTest : public ::testing::Test {
     t.game.config.load_intro_screen.clear();
     t.game.frame.menu_active = 0;
   }
-
   // Presses START (P on the keyboard, button 10 on the joypad) from the given frame on.
   void press_start_at(std::int64_t frame) {
-    if (t.game.frame.joypad_present != 0) {
-      media::JoystickState pad;
-      pad.buttons[9] = true;
-      t.platform.set_joystick_state(pad, frame);
-    } else {
-      t.platform.hold_key(media::key::kP, frame);
-    }
+    if (t.game.frame.joypad_present == 0) return t.platform.hold_key(media::key::kP, frame);
+    media::JoystickState pad;
+    pad.buttons[9] = true;
+    t.platform.set_joystick_state(pad, frame);
   }
-
-  void use_joypad() {
-    t.platform.set_joystick(true);
-    t.game.frame.joypad_present = t.media.input.init_joystick() ? 1 : 0;
-  }
-
   // Keeps a copy of every presented frame (screens of these tests are small).
   std::vector<media::Image>& keep_frames() {
     t.platform.on_present = [this](const media::Image& f, std::int64_t) { frames.push_back(f); };
     return frames;
+  }
+  // Starts the sound output and writes a short OGG tone into the game's folder.
+  std::string tone_file() {
+    t.media.sound.init_sound();
+    const media::Bytes ogg = media::test::write_ogg({.seconds = 0.1});
+    return t.dir.write("tone.ogg", std::string(ogg.begin(), ogg.end()));
   }
 
   ScreenGame t;

@@ -1,7 +1,9 @@
 #include "screens/title_menu.h"
 
 #include <algorithm>
+#include <tuple>
 
+#include "screens/highscore.h"
 #include "screens/screen_test_support.h"
 
 namespace orv {
@@ -9,9 +11,11 @@ namespace {
 
 namespace colour = test::glyph_colour;
 
-class TitleMenuTest : public test::ScreenTest {};
+using TitleMenuTest = test::ScreenTest;
 
+// START in the first frame: one frame drawn (black without the picture), then a new game.
 TEST_F(TitleMenuTest, StartInTheFirstFrameDrawsOneFrameAndSetsUpANewGame) {
+  t.game.config.load_intro_screen = t.dir.path() + "missing.png";
   t.game.world.level = 7;
   t.game.world.score = 999;
   t.game.frame.game_state = kGameEnding;
@@ -19,11 +23,10 @@ TEST_F(TitleMenuTest, StartInTheFirstFrameDrawsOneFrameAndSetsUpANewGame) {
   press_start_at(0);
   show_title_menu(t.game);
   EXPECT_EQ(t.platform.frame(), 1);
-  EXPECT_EQ(t.game.world.level, 1);
-  EXPECT_EQ(t.game.world.score, 0);
-  EXPECT_EQ(t.game.frame.menu_active, 0);
-  EXPECT_EQ(t.game.frame.game_state, kGameRunning);
-  EXPECT_EQ(t.game.frame.built_level, -1);
+  EXPECT_EQ(std::tuple(t.game.world.level, t.game.world.score, t.game.frame.menu_active,
+                       t.game.frame.game_state, t.game.frame.built_level),
+            std::tuple(1, 0, 0, kGameRunning, -1));
+  EXPECT_FALSE(test::anything_but(t.platform.last_presented(), media::rgb(0, 0, 0), {}));
 }
 
 TEST_F(TitleMenuTest, ThePictureFillsTheScreenAndTheNoticeShowsAtOnce) {
@@ -39,25 +42,36 @@ TEST_F(TitleMenuTest, ThePictureFillsTheScreenAndTheNoticeShowsAtOnce) {
   EXPECT_TRUE(test::find_colour(f, colour::kE, {kWidth / 2, kHeight * 8 / 10, kWidth, 10}));
 }
 
-TEST_F(TitleMenuTest, WithoutThePictureTheScreenIsBlack) {
-  t.game.config.load_intro_screen = t.dir.path() + "missing.png";
+// Each screen stops the music and loops its own track.
+TEST_F(TitleMenuTest, TitleAndHighscoreLoopTheirOwnTracks) {
+  const std::string ogg = tone_file();
+  for (const char* name : {"game1.ogg", "menu.ogg", "score.ogg"})
+    t.game.assets.music.push_back({ogg, name, 0, 0, 0});
+  const auto loaded = [this] {
+    std::string names;
+    for (const SoundEntry& track : t.game.assets.music)
+      if (track.sound != 0) names += track.name;
+    return names;
+  };
   press_start_at(0);
   show_title_menu(t.game);
-  EXPECT_FALSE(test::anything_but(t.platform.last_presented(), media::rgb(0, 0, 0), {}));
+  EXPECT_EQ(loaded(), "menu.ogg");
+  show_highscore(t.game);
+  EXPECT_EQ(loaded(), "score.ogg");
+  const auto& starts = t.platform.sound_starts();
+  ASSERT_EQ(starts.size(), 2u);
+  EXPECT_TRUE(starts[0].loop && starts[1].loop);
 }
 
-struct PromptCase {
-  bool joypad;
-  media::Colour shown;  // the glyph only the expected prompt has
-  media::Colour not_shown;
-};
-
-class TitleFadeTest : public test::ScreenTest, public ::testing::WithParamInterface<PromptCase> {};
-
 // The font has "O" (the title's first letter), "K" (only in the keyboard prompt) and "J" (only
-// in the joypad prompt); the fading title and prompt reach full opacity after about 1276 frames.
+// in the joypad prompt); the title and the prompt fade in to full opacity after about 1276
+// frames.
+class TitleFadeTest : public test::ScreenTest, public ::testing::WithParamInterface<bool> {};
+
 TEST_P(TitleFadeTest, TitleAndPromptFadeInToFullOpacity) {
-  if (GetParam().joypad) use_joypad();
+  const bool joypad = GetParam();
+  t.platform.set_joystick(joypad);
+  t.game.frame.joypad_present = t.media.input.init_joystick() ? 1 : 0;
   test::load_test_font(t, "OKJ");
   std::vector<int> title_red;
   t.platform.on_present = [&](const media::Image& f, std::int64_t) {
@@ -69,19 +83,15 @@ TEST_P(TitleFadeTest, TitleAndPromptFadeInToFullOpacity) {
   show_title_menu(t.game);
   ASSERT_EQ(title_red.size(), std::size_t(kFrames));
   EXPECT_EQ(title_red.front(), 0);
-  for (std::size_t i = 1; i < title_red.size(); ++i) ASSERT_GE(title_red[i], title_red[i - 1]);
+  EXPECT_TRUE(std::is_sorted(title_red.begin(), title_red.end()));
   const auto full = std::find(title_red.begin(), title_red.end(), media::red_of(colour::kO));
-  ASSERT_NE(full, title_red.end());
   EXPECT_NEAR(double(full - title_red.begin()), 1276.0, 5.0);
-
   const media::Image& last = t.platform.last_presented();
-  EXPECT_TRUE(test::find_colour(last, GetParam().shown));
-  EXPECT_FALSE(test::find_colour(last, GetParam().not_shown));
+  EXPECT_EQ(bool(test::find_colour(last, colour::kJ)), joypad);
+  EXPECT_EQ(bool(test::find_colour(last, colour::kK)), !joypad);
 }
 
-INSTANTIATE_TEST_SUITE_P(Devices, TitleFadeTest,
-                         ::testing::Values(PromptCase{false, colour::kK, colour::kJ},
-                                           PromptCase{true, colour::kJ, colour::kK}));
+INSTANTIATE_TEST_SUITE_P(KeyboardAndJoypad, TitleFadeTest, ::testing::Bool());
 
 }  // namespace
 }  // namespace orv

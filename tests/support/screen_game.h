@@ -55,7 +55,6 @@ namespace glyph_colour {
 constexpr media::Colour kA = media::rgb(255, 0, 0);
 constexpr media::Colour kB = media::rgb(0, 200, 0);
 constexpr media::Colour kZ = media::rgb(0, 0, 255);
-constexpr media::Colour kI = media::rgb(255, 255, 0);
 constexpr media::Colour kLowerB = media::rgb(128, 0, 255);
 constexpr media::Colour kLowerU = media::rgb(0, 128, 128);
 constexpr media::Colour kS = media::rgb(128, 128, 0);

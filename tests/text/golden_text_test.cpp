@@ -16,19 +16,13 @@
 namespace orv {
 namespace {
 
-const std::string kGoldenPath = std::string(ORV_FIXTURES) + "/golden/text_line.bmp";
-
-media::Bytes read_bytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return media::Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
 void write_bytes(const std::string& path, const media::Bytes& bytes) {
   std::ofstream(path, std::ios::binary)
       .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 TEST(GoldenText, ALineOfTextLooksAsCheckedIn) {
+  const std::string golden = std::string(ORV_FIXTURES) + "/golden/text_line.bmp";
   test::ScreenGame t;
   test::open_test_screen(t.game, 96, 64);
   t.game.config.font_path = test::test_font_folder();
@@ -42,16 +36,15 @@ TEST(GoldenText, ALineOfTextLooksAsCheckedIn) {
       },
       media::rgb(30, 30, 60));
   const media::Bytes actual = media::encode_bmp24(frame);
-
   if (const char* update = std::getenv("ORV_UPDATE_GOLDEN"); update && *update == '1') {
-    write_bytes(kGoldenPath, actual);
-    GTEST_SKIP() << "wrote " << kGoldenPath;
+    write_bytes(golden, actual);
+    GTEST_SKIP() << "wrote " << golden;
   }
-  const media::Bytes expected = read_bytes(kGoldenPath);
-  if (actual != expected) {
+  std::ifstream in(golden, std::ios::binary);
+  if (actual != media::Bytes(std::istreambuf_iterator<char>(in), {})) {
     const std::string seen = testing::TempDir() + "text_line_actual.bmp";
     write_bytes(seen, actual);
-    FAIL() << "the text differs from " << kGoldenPath << "; this run drew " << seen;
+    FAIL() << "the text differs from " << golden << "; this run drew " << seen;
   }
 }
 

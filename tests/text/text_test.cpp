@@ -1,0 +1,175 @@
+// The font (glyph pictures and slots) and the text drawn with it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <tuple>
+
+#include "support/screen_game.h"
+#include "text/font_engine.h"
+#include "text/text_engine.h"
+
+namespace orv {
+namespace {
+
+using test::find_colour;
+using test::Rect;
+namespace colour = test::glyph_colour;
+
+// The test font's A, B and I glyphs are 10, 10 and 6 wide, all 20 high; Z 8 wide; "ü" names
+// the "u" slot only, which this list lacks.
+class TextTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::open_test_screen(t.game, 200, 120);
+    test::load_test_font(t, "ABZI\xFC");
+  }
+  void text(std::string_view s, float x, float y, float zoom = 1.0f, float spacing = 1.0f) {
+    draw_text(t.game, s, x, y, zoom, 0.0f, 255, spacing, 0, 0);
+  }
+  const media::Image& frame(const std::function<void()>& draw, media::Colour clear = {}) {
+    return test::draw_frame(t, draw, clear);
+  }
+  const Glyph& glyph(int code) const { return t.game.text.glyphs[code]; }
+  // Draws the glyph's 3D sprite as it is, at (0, 0).
+  const media::Image& draw_glyph_sprite(int code, media::Colour clear = {}) {
+    return frame([&] { t.media.gfx.display_sprite3d(glyph(code).drawable, 0, 0); }, clear);
+  }
+  int glyphs_with_drawable() const {
+    int n = 0;
+    for (const Glyph& g : t.game.text.glyphs) n += g.drawable != 0 ? 1 : 0;
+    return n;
+  }
+
+  test::ScreenGame t;
+};
+
+// "A" is 10 x 20 and "_b" 16 x 20 pixels; the glyph folder is written with its final "\".
+TEST_F(TextTest, DisplayScaleHalfHalvesEveryGlyph) {
+  t.game.frame.display_scale = 0.5f;
+  t.game.config.font_path = test::test_font_folder() + "\\";
+  t.game.config.font_system = t.dir.write("chars.txt", "Ab\r\n");
+  load_font(t.game);
+  EXPECT_EQ(std::tuple(glyph('A').width, glyph('A').height, glyph('b').width, glyph('b').height),
+            std::tuple(5.0f, 10.0f, 8.0f, 10.0f));
+  // The drawable is already sized when it is loaded.
+  EXPECT_EQ(find_colour(draw_glyph_sprite('b'), colour::kLowerB), (Rect{0, 0, 8, 10}));
+}
+
+// Symbol and accented characters load their picture into their slot; "ü", "Ü" and "ß" fill
+// the "u" and "S" slots and leave their own empty.
+TEST_F(TextTest, EachCharacterLoadsItsPictureIntoItsSlot) {
+  struct Case {
+    const char* characters;
+    int slot;
+    media::Colour colour;
+    int empty_slot;
+  };
+  for (const Case& c :
+       {Case{"\"", '"', colour::kFuel, -1}, Case{".", '.', colour::kPoint, -1},
+        Case{"\xF6", 0xF6, colour::kNoBomb, -1}, Case{"\xD6", 0xD6, colour::kNoBomb, -1},
+        Case{"\xFC", 'u', colour::kLowerU, 0xFC}, Case{"\xDC\xFCu", 'u', colour::kLowerU, 0xDC},
+        Case{"\xDF", 'S', colour::kS, 0xDF}, Case{"bbb", 'b', colour::kLowerB, -1},
+        Case{"4", '4', colour::kFour, -1}}) {
+    SCOPED_TRACE(c.slot);
+    test::load_test_font(t, c.characters);
+    ASSERT_NE(glyph(c.slot).drawable, 0);
+    EXPECT_TRUE(find_colour(draw_glyph_sprite(c.slot), c.colour));
+    EXPECT_TRUE(c.empty_slot < 0 || glyph(c.empty_slot).drawable == 0);
+    EXPECT_EQ(glyphs_with_drawable(), 1);
+  }
+}
+
+TEST_F(TextTest, WhiteIsTransparentButNearWhiteIsDrawn) {
+  test::load_test_font(t, "H");
+  const media::Colour grey = media::rgb(50, 60, 70);
+  const media::Image& frame = draw_glyph_sprite('H', grey);
+  EXPECT_EQ(find_colour(frame, media::rgb(254, 254, 254)), (Rect{4, 0, 4, 8}));
+  EXPECT_EQ(find_colour(frame, grey, {0, 0, 8, 8}), (Rect{0, 0, 4, 8}));
+}
+
+TEST_F(TextTest, MissingAndBrokenPicturesLeaveOnlyTheirOwnSlotsEmpty) {
+  const std::string folder = t.dir.path() + "glyphs";
+  std::filesystem::create_directories(folder);
+  std::filesystem::copy_file(test::test_font_folder() + "/A.png", folder + "/A.png");
+  t.dir.write("glyphs/Q.png", "this is not a picture");
+  t.dir.write("glyphs/B.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+  t.game.config.font_path = folder;
+  t.game.config.font_system = t.dir.write("chars.txt", "QABR\r\n");
+  load_font(t.game);
+  EXPECT_NE(glyph('A').drawable, 0);
+  for (int missing : {'Q', 'B', 'R'}) {
+    EXPECT_EQ(glyph(missing).drawable, 0) << char(missing);
+    EXPECT_EQ(glyph(missing).image, 0) << char(missing);
+  }
+}
+
+// A second load frees every old glyph, sizes included; without the character list nothing
+// is loaded, every text draws nothing and no error is shown.
+TEST_F(TextTest, LoadingAgainFreesEveryOldGlyph) {
+  test::load_test_font(t, "ABI");
+  const Glyph old_a = glyph('A');
+  const Glyph old_i = glyph('I');
+  test::load_test_font(t, "AB");
+  media::Graphics& gfx = t.media.gfx;
+  EXPECT_FALSE(gfx.is_sprite3d(old_a.drawable) || gfx.is_sprite(old_a.image));
+  EXPECT_FALSE(gfx.is_sprite3d(old_i.drawable));
+  EXPECT_TRUE(gfx.is_sprite3d(glyph('A').drawable));
+  EXPECT_EQ(std::tuple(glyph('I').drawable, glyph('I').width), std::tuple(0, 0.0f));
+
+  t.game.config.font_system = t.dir.path() + "gone.txt";
+  load_font(t.game);
+  EXPECT_EQ(glyphs_with_drawable(), 0);
+  EXPECT_FALSE(test::anything_but(frame([&] { text("AB ZI|", 0, 0); }), media::rgb(0, 0, 0), {}));
+  EXPECT_TRUE(t.platform.boxes().empty());
+}
+
+// A glyph advances by width x zoom x spacing, a space by one unscaled "I" width, a missing
+// glyph ("ü") not at all; "\" starts a line 1.2 "A" heights down; zoom -1 counts as 1; "|"
+// resets the cursor.
+TEST_F(TextTest, GlyphsAreLaidOutByTheirWidthsAndTheControlCharacters) {
+  struct Case {
+    const char* text;
+    float x, y, zoom, spacing;
+    Rect b;  // where the last "B" or "Z" is drawn
+    media::Colour glyph = colour::kB;
+  };
+  for (const Case& c :
+       {Case{"AB|", 100, 50, 1, 1, {110, 50, 10, 20}}, Case{"A\\B|", 10, 5, 2, 1, {10, 53, 20, 40}},
+        Case{"AB Z|", 0, 0, 1, 2, {46, 0, 8, 20}, colour::kZ},
+        Case{"B\374B|", 0, 0, -1, 1, {0, 0, 20, 20}}}) {
+    SCOPED_TRACE(c.text);
+    const media::Image& f = frame([&] { text(c.text, c.x, c.y, c.zoom, c.spacing); });
+    EXPECT_EQ(find_colour(f, c.glyph), c.b);
+    EXPECT_EQ(std::tuple(t.game.text.cursor_x, t.game.text.cursor_y), std::tuple(0.0f, 0.0f));
+  }
+}
+
+// Without "|" the cursor carries into the next call; zoom 0 draws nothing and does not move it.
+TEST_F(TextTest, TheCursorCarriesOverIntoTheNextCall) {
+  const media::Image& f = frame([&] {
+    text("AB", 0, 0);
+    text("AZ", 0, 0, 0.0f);
+    text("Z|", 0, 0);
+  });
+  EXPECT_EQ(find_colour(f, colour::kA), (Rect{0, 0, 10, 20}));
+  EXPECT_EQ(find_colour(f, colour::kZ), (Rect{20, 0, 8, 20}));
+  EXPECT_EQ(t.game.text.cursor_x, 0.0f);
+  test::load_test_font(t, "AB");  // without an "I" glyph spaces have no width
+  EXPECT_EQ(find_colour(frame([&] { text("A  B|", 0, 0); }), colour::kB), (Rect{10, 0, 10, 20}));
+}
+
+// Blending (2, 5): screen = glyph + screen x glyph alpha, until a call asks for the default.
+TEST_F(TextTest, AdditiveBlendingUntilACallAsksForTheDefault) {
+  const media::Colour grey = media::rgb(100, 100, 100);
+  const media::Image& f = frame(
+      [&] {
+        draw_text(t.game, "A|", 0, 0, 1.0f, 0.0f, 255, 1.0f, 2, 5);
+        text("B|", 20, 0);
+      },
+      grey);
+  EXPECT_EQ(test::colour_at(f, 0, 0), media::rgb(255, 100, 100));
+  EXPECT_EQ(test::colour_at(f, 20, 0), colour::kB);
+}
+
+}  // namespace
+}  // namespace orv
