@@ -217,14 +217,14 @@ struct TgaFields {
 };
 
 Bytes tga(const TgaFields& f, std::initializer_list<std::uint8_t> body) {
-  Bytes bytes(18, 0);
+  Bytes bytes(18 + body.size(), 0);
+  std::copy(body.begin(), body.end(), bytes.begin() + 18);
   const int fields[][2] = {{1, f.colour_map_type}, {2, f.type},   {12, f.width},
                            {14, f.height},         {16, f.depth}, {17, f.descriptor}};
   for (auto [at, value] : fields) {
     bytes[std::size_t(at)] = std::uint8_t(value);
     if (at == 12 || at == 14) bytes[std::size_t(at) + 1] = std::uint8_t(value >> 8);
   }
-  bytes.insert(bytes.end(), body);
   return bytes;
 }
 
