@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real game on the test data set: START (P) leads past the intro and the title menu, the
-# arrow keys walk the player, Escape opens the quit dialog and B ends the game; the game-over
-# sequence plays and the program ends with exit code 0. Needs an X display and xdotool.
+# arrow keys walk the player, F12 saves a screenshot, P and B restart the level, Escape opens the
+# quit dialog and B ends the game; the game-over sequence plays and the program ends with exit
+# code 0. Needs an X display and xdotool.
 set -u
 game=$(realpath "$1")
 data=$(cd "$(dirname "$0")/../fixtures/data" && pwd)
@@ -11,6 +12,8 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "$1"; cat "$work/stderr.txt" 2>/dev/null; kill -9 "$pid" 2>/dev/null; exit 1; }
 
 cp -r "$data/DATA" "$work/DATA"
+# Eight seconds per time unit, so the level's time lasts through the whole session.
+printf 'WORLDREFRESH\n480\n' >> "$work/DATA/ini.txt"
 (cd "$work" && exec "$game" 2> "$work/stderr.txt") &
 pid=$!
 
@@ -40,6 +43,22 @@ sleep 0.3
 for key in Right Right Down Down Left Up; do press "$key"; sleep 0.2; done
 kill -0 $pid 2>/dev/null || fail "the game ended during play"
 grep -q "ERROR" "$work/stderr.txt" && fail "an error was shown"
+
+# F12 saves the screen from pixel (2, 2) on, named by the date, in the current folder (SCRSAVE is
+# not set): 638 x 478 pixels of the 640 x 480 screen.
+press F12
+sleep 0.5
+shot=$(ls "$work" | grep -E '^[0-9]{14}\.bmp$' | head -n 1)
+[ -n "$shot" ] || fail "F12 saved no screenshot"
+size=$(od -An -t d4 -j 18 -N 8 "$work/$shot" | xargs)
+[ "$size" = "638 478" ] || fail "screenshot of $size pixels, expected 638 478"
+
+# P pauses, B restarts the level; play goes on.
+press p
+sleep 0.3
+press b
+sleep 1
+kill -0 $pid 2>/dev/null || fail "the game ended on a restart"
 
 press Escape
 sleep 0.5
