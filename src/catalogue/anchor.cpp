@@ -1,6 +1,7 @@
 #include "catalogue/anchor.h"
 
 #include "frame/game.h"
+#include "media/numbers.h"
 
 namespace orv {
 
@@ -19,6 +20,17 @@ void anchor_offset(const Game& g, const ObjectKind& k, float w, float h, float& 
     offset_x += g.config.tile_width / 2;
     offset_y += g.config.tile_height / 2;
   }
+}
+
+KindSprite make_kind_sprite(Game& g, const ObjectKind& k) {
+  media::Graphics& gfx = g.media.gfx;
+  KindSprite made;
+  made.sprite = gfx.create_sprite3d(k.sprite);
+  made.width = float(gfx.sprite_width(k.sprite));
+  made.height = float(gfx.sprite_height(k.sprite));
+  gfx.zoom_sprite3d(made.sprite, float(media::round_even(made.width)),
+                    float(media::round_even(made.height)));
+  return made;
 }
 
 }  // namespace orv

@@ -1,5 +1,8 @@
-// The anchor of a drawn object or enemy relative to its cell.
+// What placed objects and enemies take alike from their kind: their own 3D sprite, and their
+// anchor relative to the cell.
 #pragma once
+
+#include <cstdint>
 
 namespace orv {
 
@@ -11,5 +14,12 @@ struct ObjectKind;
 // half a tile on both axes when DCENTERFIELD is 1.
 void anchor_offset(const Game& g, const ObjectKind& kind, float w, float h, float& offset_x,
                    float& offset_y);
+
+// A 3D sprite of its own made from the kind's picture, zoomed to the picture's size.
+struct KindSprite {
+  std::int32_t sprite = 0;
+  float width = 0, height = 0;
+};
+KindSprite make_kind_sprite(Game& g, const ObjectKind& kind);
 
 }  // namespace orv

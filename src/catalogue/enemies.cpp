@@ -16,12 +16,11 @@ std::vector<Enemy>& group_list(Game& g, EnemyGroup group) {
 }
 
 Enemy make_enemy(Game& g, const ObjectKind& k, int x, int y) {
-  media::Graphics& gfx = g.media.gfx;
+  const KindSprite made = make_kind_sprite(g, k);
   Enemy e;
-  e.sprite = gfx.create_sprite3d(k.sprite);
-  e.width = float(gfx.sprite_width(k.sprite));
-  e.height = float(gfx.sprite_height(k.sprite));
-  gfx.zoom_sprite3d(e.sprite, float(round_even(e.width)), float(round_even(e.height)));
+  e.sprite = made.sprite;
+  e.width = made.width;
+  e.height = made.height;
   e.blend_source = k.xmode1;
   e.blend_destination = k.xmode2;
   e.shown = k.gfx_show;

@@ -12,12 +12,11 @@ namespace {
 using media::round_even;
 
 PlacedObject make_placed_object(Game& g, const ObjectKind& k) {
-  media::Graphics& gfx = g.media.gfx;
+  const KindSprite made = make_kind_sprite(g, k);
   PlacedObject o;
-  o.sprite = gfx.create_sprite3d(k.sprite);
-  o.width = float(gfx.sprite_width(k.sprite));
-  o.height = float(gfx.sprite_height(k.sprite));
-  gfx.zoom_sprite3d(o.sprite, float(round_even(o.width)), float(round_even(o.height)));
+  o.sprite = made.sprite;
+  o.width = made.width;
+  o.height = made.height;
   o.shown = k.gfx_show;
   o.alpha = k.gfx_transparency;
   o.contact = k.collision;
