@@ -3,7 +3,6 @@
 
 #include <string_view>
 
-#include "frame/errors.h"
 #include "frame/game.h"
 #include "input/eventhandler.h"
 #include "text/text_engine.h"
@@ -32,9 +31,7 @@ std::int32_t dialog_frame(Game& g, const DialogTexts& texts) {
     draw_text(g, line.text, g.frame.screen_width * line.x, g.frame.screen_height * line.y, 1.0f,
               0.0f, 255, 1.0f, 0, 0);
   gfx.stop_3d();
-  gfx.flip_buffers();
-  // A closed window ends the program here too, or the dialog would wait for ever.
-  if (g.media.platform.close_requested()) end_program(g);
+  gfx.flip_buffers();  // a close request from the desktop ends the program here
   read_input(g);
   return g.input.command;
 }

@@ -6,6 +6,7 @@
 #include "screens/title_menu.h"
 #include "text/text_engine.h"
 #include "world/screen_capture.h"
+#include "world/world_passes.h"
 
 namespace orv {
 namespace {
@@ -17,8 +18,8 @@ void game_over_frame(Game& g, float spacing) {
   gfx.clear_screen(media::rgb(0, 0, 0));
   gfx.start_3d();
   gfx.display_sprite3d(g.world.capture.sprite3d, 0, 0);
-  draw_text(g, "  GAME OVER |", w * (0.3f - spacing / 10), h * 0.3f, 3.0f, 0.0f, 240, spacing, 2,
-            5);
+  draw_text(g, "  GAME OVER |", w * (0.3f - spacing / 10), h * 0.3f, 3.0f, 0.0f, 240, spacing,
+            kBlendOne, kBlendSourceAlpha);
   gfx.stop_3d();
   gfx.flip_buffers();
 }
@@ -27,14 +28,14 @@ void game_over_frame(Game& g, float spacing) {
 
 // The smooth flag is not needed here.
 void game_over(Game& g, std::uint8_t) {
-  g.media.gfx.sprite3d_blending(5, 6);
+  g.media.gfx.sprite3d_blending(kBlendSourceAlpha, kBlendInverseSourceAlpha);
   grab_screen_capture(g);
   float spacing = 0.0f;
   for (float width = 1.0f; width < g.frame.screen_width; width += 20) {
     game_over_frame(g, spacing);
     spacing += 0.05f;
   }
-  g.media.gfx.sprite3d_blending(5, 6);
+  g.media.gfx.sprite3d_blending(kBlendSourceAlpha, kBlendInverseSourceAlpha);
   return_to_title(g);
 }
 

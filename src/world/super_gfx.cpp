@@ -29,10 +29,9 @@ void screen_capture_pass(Game& g, int smooth) {
   media::Graphics& gfx = g.media.gfx;
   gfx.sprite3d_quality(0);
   gfx.sprite3d_blending(kBlendSourceAlpha, kBlendInverseSourceAlpha);
-  free_screen_capture(g);
   gfx.transparent_sprite_colour(-1, media::rgb(255, 0, 255));
   gfx.sprite3d_quality(smooth);
-  grab_screen_capture(g);
+  grab_screen_capture(g);  // frees the previous capture first
   const ScreenCapture& c = g.world.capture;
   gfx.zoom_sprite3d(c.sprite3d, float(media::round_even(g.frame.screen_width)),
                     float(media::round_even(g.frame.screen_height)));
