@@ -44,33 +44,18 @@ TEST_F(EnemyTest, ThreeStepsPerTileCrossIntoTheNextColumnAtTheHalfTile) {
   EXPECT_EQ(e.y, 64);
 }
 
-TEST_F(EnemyTest, NegativeActivityAndStandingBehavioursNeverMove) {
-  Enemy frozen = e;
+// A negative activity chance or behaviour 3 stands still; an axis without steps never moves.
+TEST_F(EnemyTest, FrozenStandingAndSteplessEnemiesDoNotMove) {
+  Enemy frozen = e, standing = e, stepless = e;
   frozen.activity_chance = -1;
   move_enemy_a(g, frozen, 1);
   move_enemy_b(g, frozen, 1);
-  EXPECT_EQ(frozen.x, 64);
-  for (int behaviour : {2, 3, 4}) {
-    Enemy standing = e;
-    move_enemy_a(g, standing, behaviour);
-    EXPECT_EQ(standing.x, 64);
-    EXPECT_EQ(standing.direction, kDirectionNone);
-  }
-  move_enemy_a(g, e, 7);  // any other value wanders
-  EXPECT_EQ(e.x, 75);
-}
-
-TEST_F(EnemyTest, AnAxisWithoutStepsKeepsTheChosenDirectionButDoesNotMove) {
-  e.steps_per_tile_x = 0;
-  e.steps_per_tile_y = 4;
-  move_enemy_a(g, e, 1);
-  EXPECT_EQ(e.x, 64);
-  EXPECT_EQ(e.direction, kDirectionRight);
-  EXPECT_EQ(tile(2, 2), "LAB_FLOOR");
-  wall_in({{2, 3}});
-  move_enemy_a(g, e, 1);
-  EXPECT_EQ(e.y, 72);  // a quarter tile down
-  EXPECT_EQ(e.direction, kDirectionDown);
+  move_enemy_a(g, standing, 3);
+  stepless.steps_per_tile_x = 0;
+  move_enemy_a(g, stepless, 1);
+  for (const Enemy& still : {frozen, standing, stepless}) EXPECT_EQ(still.x, 64);
+  EXPECT_EQ(standing.direction, kDirectionNone);
+  EXPECT_EQ(stepless.direction, kDirectionRight);
 }
 
 TEST_F(EnemyTest, GroupBWalksThroughCollisionOneAndGroupADoesNot) {
@@ -83,23 +68,9 @@ TEST_F(EnemyTest, GroupBWalksThroughCollisionOneAndGroupADoesNot) {
   move_enemy_b(g, b, 1);
   EXPECT_EQ(b.x, 75);
   paint({{3, 2}}, "LAB_WALL");
-  Enemy b2 = e;
-  move_enemy_b(g, b2, 1);
-  EXPECT_EQ(b2.x, 64);
-}
-
-TEST_F(EnemyTest, WithoutATurnAnEnemyFollowsItsDirectionUntilAWall) {
-  e.turn_chance = 1000000;  // practically never turns
-  move_enemy_a(g, e, 1);
-  EXPECT_EQ(e.x, 64);  // no direction yet
-  e.direction = kDirectionLeft;
-  move_enemy_a(g, e, 1);
-  EXPECT_EQ(e.x, 53);
-  e.x = 32;
-  paint({{0, 2}}, "LAB_WALL");
-  move_enemy_a(g, e, 1);
-  EXPECT_EQ(e.x, 32);
-  EXPECT_EQ(e.direction, kDirectionLeft);
+  b = e;
+  move_enemy_b(g, b, 1);
+  EXPECT_EQ(b.x, 64);
 }
 
 }  // namespace

@@ -18,7 +18,6 @@ TEST_F(Dialogs, EscapeThenXGoesOnWithTheTimeUnchanged) {
   EXPECT_EQ(now(), 6);
   EXPECT_EQ(g.world.time, 30);
   EXPECT_EQ(g.frame.game_state, kGameRunning);
-  EXPECT_EQ(g.input.action_latch, kActionTaken);
   EXPECT_EQ(g.input.open_dialogs, 0);
 }
 
