@@ -25,7 +25,7 @@ class StartUpLevels : public ::testing::Test {
     start_up(g);
     t.platform.release_key(media::key::kP);
   }
-  // Music plays looped; the play sounds play once.
+  // Music plays looped, play sounds once.
   std::size_t music_starts() const {
     std::size_t n = 0;
     for (const auto& start : t.platform.sound_starts()) n += start.loop ? 1 : 0;
