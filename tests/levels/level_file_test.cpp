@@ -19,22 +19,6 @@ class LevelFile : public test::LevelTest {
   int alpha(int x, int y) { return g.world.grid.at(x, y).alpha; }
 };
 
-// The data set's 4 x 3 level: definitions read, the start-up grid kept, and no enemies or time.
-TEST_F(LevelFile, TheDataSetLevelIsReadWithItsDefinitionsAndAlphas) {
-  load();
-  EXPECT_EQ(std::tuple(g.world.last_column, g.world.last_row), std::tuple(3, 2));
-  EXPECT_EQ(std::tuple(tile(0, 0), tile(1, 1), tile(2, 2), tile(3, 2)),
-            std::tuple("25500", "02550", "00255", "25500"));
-  const Cell& c = g.world.grid.at(0, 0);
-  EXPECT_EQ(std::tuple(c.collision, g.world.grid.at(1, 1).enemy_spawn), std::tuple(2, 1));
-  EXPECT_NE(c.sprite, 0);
-  EXPECT_EQ(std::tuple(g.world.grid.at(3, 2).live, g.world.grid.at(4, 0).live), std::tuple(1, 0));
-  EXPECT_EQ(std::tuple(g.world.grid.columns(), g.world.view_columns),
-            std::tuple(kStartGridSize, 20.0f));
-  EXPECT_TRUE(g.world.enemies_a.empty());
-  EXPECT_EQ(g.world.time, 0);
-}
-
 // Column-major order: (0,0) (0,1) (1,0) (1,1) from lines 6-8, 9-11, 12-14, 15-17, joined.
 TEST_F(LevelFile, ThreeLinesJoinedNameACellColumnByColumn) {
   write_level("h\n1\n1\nh\nh\n0\n128\n255\na\nb\nc\n1\n2\n3\nx\ny\nz\n");
@@ -45,18 +29,11 @@ TEST_F(LevelFile, ThreeLinesJoinedNameACellColumnByColumn) {
   EXPECT_EQ(g.world.grid.at(0, 0).value, 42);
 }
 
-// Fewer alpha values than cells leave the rest at their definition's alpha: 0 when no
-// definition was read because world drawing is off.
+// Fewer alpha values than cells leave the rest at their definition's alpha.
 TEST_F(LevelFile, FewerAlphaValuesLeaveTheDefinitionsAlpha) {
   write_alpha("1\n2\n3\n4\n5\n9\n");
   load();
   EXPECT_EQ(std::tuple(alpha(0, 0), alpha(0, 1)), std::tuple(9, 255));  // TRANSPARENCY 0
-  g.config.world_drawing = 0;
-  g.world.grid.recreate(kStartGridSize, kStartGridSize);
-  load();
-  const Cell& c = g.world.grid.at(0, 0);
-  EXPECT_EQ(std::tuple(tile(0, 0), c.live, c.collision, c.sprite), std::tuple("25500", 1, 0, 0));
-  EXPECT_EQ(std::tuple(alpha(0, 0), alpha(0, 1)), std::tuple(9, 0));
 }
 
 TEST_F(LevelFile, AMissingAlphaFileMakesEveryCellInvisible) {
@@ -94,17 +71,6 @@ TEST_F(LevelFile, AMissingLevelFileEndsTheProgram) {
   EXPECT_THROW(load(), ProgramEnd);
   ASSERT_EQ(t.platform.boxes().size(), 1u);
   EXPECT_EQ(t.platform.boxes()[0].text, " Could not open topographic data");
-}
-
-TEST_F(LevelFile, TheBarIsShownAtTheFirstCellAndThenEvery501st) {
-  std::string text = "h\n9\n99\nh\nh\n";
-  for (int i = 0; i < 1000; ++i) text += "0\n0\n0\n";
-  write_level(text);
-  const std::int64_t frames = g.media.gfx.frames_shown();
-  load();
-  EXPECT_EQ(g.media.gfx.frames_shown() - frames, 2);  // cells 1 and 502
-  EXPECT_EQ(g.levels.file_counter, 1000 % 501);
-  EXPECT_NEAR(g.levels.bar_length, 1.0 + 1000 * (640.0 / 891.0), 0.01);
 }
 
 }  // namespace

@@ -13,9 +13,18 @@ namespace colour = test::glyph_colour;
 
 using TitleMenuTest = test::ScreenTest;
 
-// START in the first frame: one frame drawn (black without the picture), then a new game.
-TEST_F(TitleMenuTest, StartInTheFirstFrameDrawsOneFrameAndSetsUpANewGame) {
-  t.game.config.load_intro_screen = t.dir.path() + "missing.png";
+// START in the first frame: one frame drawn, then a new game. Title and highscore each stop
+// the music and loop their own track.
+TEST_F(TitleMenuTest, StartInTheFirstFrameSetsUpANewGameAndEachScreenLoopsItsTrack) {
+  const std::string ogg = tone_file();
+  for (const char* name : {"game1.ogg", "menu.ogg", "score.ogg"})
+    t.game.assets.music.push_back({ogg, name, 0, 0, 0});
+  const auto loaded = [this] {
+    std::string names;
+    for (const SoundEntry& track : t.game.assets.music)
+      if (track.sound != 0) names += track.name;
+    return names;
+  };
   t.game.world.level = 7;
   t.game.world.score = 999;
   t.game.frame.game_state = kGameEnding;
@@ -26,35 +35,6 @@ TEST_F(TitleMenuTest, StartInTheFirstFrameDrawsOneFrameAndSetsUpANewGame) {
   EXPECT_EQ(std::tuple(t.game.world.level, t.game.world.score, t.game.frame.menu_active,
                        t.game.frame.game_state, t.game.frame.built_level),
             std::tuple(1, 0, 0, kGameRunning, -1));
-  EXPECT_FALSE(test::anything_but(t.platform.last_presented(), media::rgb(0, 0, 0), {}));
-}
-
-TEST_F(TitleMenuTest, ThePictureFillsTheScreenAndTheNoticeShowsAtOnce) {
-  t.game.config.load_intro_screen = std::string(ORV_FIXTURES) + "/screens/backdrop_1.png";
-  test::load_test_font(t, "E");
-  press_start_at(0);
-  show_title_menu(t.game);
-  const media::Image& f = t.platform.last_presented();
-  const media::Colour green = media::rgb(0, 160, 0);
-  EXPECT_EQ(test::colour_at(f, 0, 0), green);
-  EXPECT_EQ(test::colour_at(f, kWidth - 1, kHeight - 1), green);
-  // The notice line, at half the width and 0.8 of the height, is not faded in.
-  EXPECT_TRUE(test::find_colour(f, colour::kE, {kWidth / 2, kHeight * 8 / 10, kWidth, 10}));
-}
-
-// Each screen stops the music and loops its own track.
-TEST_F(TitleMenuTest, TitleAndHighscoreLoopTheirOwnTracks) {
-  const std::string ogg = tone_file();
-  for (const char* name : {"game1.ogg", "menu.ogg", "score.ogg"})
-    t.game.assets.music.push_back({ogg, name, 0, 0, 0});
-  const auto loaded = [this] {
-    std::string names;
-    for (const SoundEntry& track : t.game.assets.music)
-      if (track.sound != 0) names += track.name;
-    return names;
-  };
-  press_start_at(0);
-  show_title_menu(t.game);
   EXPECT_EQ(loaded(), "menu.ogg");
   show_highscore(t.game);
   EXPECT_EQ(loaded(), "score.ogg");
@@ -63,9 +43,8 @@ TEST_F(TitleMenuTest, TitleAndHighscoreLoopTheirOwnTracks) {
   EXPECT_TRUE(starts[0].loop && starts[1].loop);
 }
 
-// The font has "O" (the title's first letter), "K" (only in the keyboard prompt) and "J" (only
-// in the joypad prompt); the title and the prompt fade in to full opacity after about 1276
-// frames.
+// The title ("O") fades in to full opacity after about 1276 frames; the prompt names the
+// keyboard ("K") or the joypad ("J").
 class TitleFadeTest : public test::ScreenTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(TitleFadeTest, TitleAndPromptFadeInToFullOpacity) {

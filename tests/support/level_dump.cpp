@@ -61,32 +61,4 @@ std::string dump_level(const Game& g) {
   return out.str();
 }
 
-std::string dump_world(const Game& g) {
-  const WorldState& w = g.world;
-  std::ostringstream out;
-  out << dump_level(g);
-  for (int x = 0; x <= w.last_column; ++x) {
-    for (int y = 0; y <= w.last_row; ++y) {
-      const Cell& c = w.grid.at(x, y);
-      out << x << "," << y << " " << w.names.text(c.tile_name) << " "
-          << w.names.text(c.graphic_name) << " " << (c.sprite != 0) << " " << c.alpha << " "
-          << c.random_seed << " " << c.transparency << " " << c.value << " " << c.blend_source
-          << " " << c.blend_destination << " " << c.rotation_step << " " << int(c.last_placed_slot)
-          << " " << int(c.last_named_slot) << " " << int(c.collision) << " " << int(c.contact)
-          << " " << int(c.live) << " " << int(c.direction) << " " << int(c.enemy_spawn) << " |";
-      for (int k = 0; k < kChildSlots; ++k)
-        out << " " << w.names.text(c.child_names[k]) << "=" << c.child_objects[k];
-      out << '\n';
-    }
-  }
-  for (const PlacedObject& o : w.objects)
-    out << "object " << (o.sprite != 0) << " " << o.width << "x" << o.height << " " << o.hotspot_x
-        << "," << o.hotspot_y << " " << o.points << " " << int(o.goody) << '\n';
-  for (const Enemy& e : w.enemies_a)
-    out << "A " << e.x << "," << e.y << " " << e.hotspot_x << "," << e.hotspot_y << '\n';
-  for (const Enemy& e : w.enemies_b)
-    out << "B " << e.x << "," << e.y << " " << e.hotspot_x << "," << e.hotspot_y << '\n';
-  return out.str();
-}
-
 }  // namespace orv::test

@@ -1,4 +1,4 @@
-// Text dumps of a built level, for comparing builds and for the golden level.
+// A text dump of a built level, for comparing builds and for the golden level.
 #pragma once
 
 #include <string>
@@ -13,8 +13,5 @@ namespace orv::test {
 // row ("W" LAB_WALL, "." LAB_FLOOR, "g" LAB_GREEN, "~" LAB_WATER, "?" anything else), then
 // the cells with objects, the enemies, the player and the counters.
 std::string dump_level(const Game& g);
-// Every field of every cell of the level extent, every placed object and enemy: two builds
-// give the same text exactly when they built the same world (sprite handles aside).
-std::string dump_world(const Game& g);
 
 }  // namespace orv::test

@@ -55,17 +55,14 @@ namespace glyph_colour {
 constexpr media::Colour kA = media::rgb(255, 0, 0);
 constexpr media::Colour kB = media::rgb(0, 200, 0);
 constexpr media::Colour kZ = media::rgb(0, 0, 255);
-constexpr media::Colour kLowerB = media::rgb(128, 0, 255);
 constexpr media::Colour kLowerU = media::rgb(0, 128, 128);
 constexpr media::Colour kS = media::rgb(128, 128, 0);
 constexpr media::Colour kNoBomb = media::rgb(255, 128, 0);
 constexpr media::Colour kFuel = media::rgb(0, 255, 255);
-constexpr media::Colour kPoint = media::rgb(200, 200, 200);
 constexpr media::Colour kE = media::rgb(255, 128, 128);
 constexpr media::Colour kK = media::rgb(0, 255, 0);
 constexpr media::Colour kJ = media::rgb(0, 0, 128);
 constexpr media::Colour kO = media::rgb(200, 0, 0);
-constexpr media::Colour kZero = media::rgb(10, 200, 10);
 constexpr media::Colour kFour = media::rgb(200, 10, 200);
 }  // namespace glyph_colour
 

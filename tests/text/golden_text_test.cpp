@@ -1,7 +1,4 @@
-// A line of text with the test font, compared with a checked-in picture. After an intended
-// change of the text layout or the renderer, regenerate the picture with
-//   ORV_UPDATE_GOLDEN=1 build/dev/tests/orv_tests --gtest_filter='GoldenText.*'
-// and look at tests/fixtures/golden/text_line.bmp before committing it.
+// Text drawn with the test font against a checked-in picture; ORV_UPDATE_GOLDEN=1 rewrites it.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
