@@ -2,6 +2,7 @@
 #include "screens/title_menu.h"
 
 #include "frame/game.h"
+#include "levels/music.h"
 #include "screens/screen_loop.h"
 #include "screens/screen_texts.h"
 #include "text/text_engine.h"
@@ -20,7 +21,7 @@ void draw_title_texts(Game& g, int fade_in_alpha) {
 }  // namespace
 
 void show_title_menu(Game& g) {
-  run_screen_loop(g, "menu.ogg", [&g](int fade_in_alpha) { draw_title_texts(g, fade_in_alpha); });
+  run_screen_loop(g, kMenuTrack, [&g](int fade_in_alpha) { draw_title_texts(g, fade_in_alpha); });
   g.frame.menu_active = 0;
   g.world.level = 1;
   g.world.score = 0;
