@@ -53,6 +53,7 @@ std::int32_t run_dialog(Game& g, const DialogTexts& texts) {
   OpenDialog open(g);
   std::int32_t answer = kCommandNone;
   while (answer != kCommandB && answer != kCommandX) answer = dialog_frame(g, texts);
+  hold_back_until_released(g, answer);  // the answer must not also answer the next dialog
   return answer;
 }
 
