@@ -72,6 +72,7 @@ void pause_dialog(Game& g) {
   if (run_dialog(g, kPauseTexts) == kCommandB) {
     g.frame.built_level = -1;
     g.world.score = g.world.level_start_score;
+    g.world.score_target = g.world.score;  // points of the abandoned try are not counted up
   }
 }
 

@@ -35,6 +35,7 @@ TEST_F(Dialogs, EscapeThenBEndsTheGameAndTheProgram) {
 
 TEST_F(Dialogs, PauseThenBRestartsTheLevelAndOnlyABombActsInside) {
   g.world.score = 500;
+  g.world.score_target = 900;  // points of this try still to be counted up
   g.world.level_start_score = 120;
   g.world.bomb_stock = "&&";
   t.platform.tap_key(key::kP, 0, 1);
@@ -43,7 +44,7 @@ TEST_F(Dialogs, PauseThenBRestartsTheLevelAndOnlyABombActsInside) {
   t.platform.tap_key(key::kEscape, 4, 5);
   t.platform.hold_key(key::kB, 7);
   frame();
-  EXPECT_EQ(g.world.score, 120);
+  EXPECT_EQ(std::tuple(g.world.score, g.world.score_target), std::tuple(120, 120));
   EXPECT_EQ(g.frame.built_level, -1);
   EXPECT_EQ(g.frame.game_state, kGameRunning);
   EXPECT_EQ(g.frame.quit_requested, 0);
