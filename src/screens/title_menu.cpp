@@ -30,7 +30,7 @@ void show_title_menu(Game& g) {
   w.score = 0;
   w.score_target = 0;
   w.level_start_score = 0;
-  w.bomb_stock = "&";
+  w.bomb_stock.assign(1, '&');  // one bomb, "&"
   // The main loop builds level 1 afresh: a game that ended on level 1 would otherwise go on in
   // the old labyrinth with its time run out, and end again at the next time unit.
   g.frame.built_level = -1;
