@@ -17,13 +17,7 @@ wait_until_animating 100 || fail "play stands still after the first P: a dialog 
 echo "the first P started play"
 
 # The time runs out: the highscore screen, then (P) the title menu, then (P) a new game.
-wait_for_corner "$title_red" 600 || fail "the time did not run out"
-for _ in $(seq 1 10); do
-  press p
-  sleep 1.5
-  [ "$(corner)" = "$wall_grey" ] && break
-done
-[ "$(corner)" = "$wall_grey" ] || fail "no new game after the time ran out"
+next_game_after_time_out
 again=$(cell_map "$wall_grey")
 [ "$again" = "$first" ] || fail "the new game's labyrinth is not the first one's:
 $first

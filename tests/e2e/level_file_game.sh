@@ -21,10 +21,5 @@ plays_the_room() {
 wait_for_corner "$title_red" 300 || fail "the title menu did not follow the intro"
 press p
 plays_the_room "first game"
-wait_for_corner "$title_red" 600 || fail "the time did not run out"
-for _ in $(seq 1 10); do
-  press p
-  sleep 1.5
-  [ "$(corner)" = "$wall_grey" ] && break
-done
+next_game_after_time_out
 plays_the_room "next game"

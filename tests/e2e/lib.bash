@@ -104,6 +104,18 @@ wait_until_animating() {
   return 1
 }
 
+# Waits for the time to run out, then presses P on the highscore screen and on the title menu
+# until a new game shows its level (the wall grey corner).
+next_game_after_time_out() {
+  wait_for_corner "$title_red" 600 || fail "the time did not run out"
+  for _ in $(seq 1 10); do
+    press p
+    sleep 1.5
+    [ "$(corner)" = "$wall_grey" ] && return 0
+  done
+  fail "no new game after the time ran out"
+}
+
 # Colours of the test data set and the title picture.
 title_red="160,0,0"
 wall_grey="96,96,96"
