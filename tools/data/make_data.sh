@@ -4,8 +4,9 @@
 #
 # Usage: tools/data/make_data.sh [output folder]      (default: data/ at the top of the checkout)
 #
-# Needs Debian's imagemagick, fonts-dejavu-core, sox, vorbis-tools and python3. The generated
-# files are committed; run this only to change the data set, then run check_data.sh.
+# Needs Debian's imagemagick, fonts-dejavu-core, vorbis-tools, python3 and python3-numpy. The
+# generated files are committed; run this only to change the data set, then run check_data.sh
+# and tools/data/measure_audio.py.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -16,11 +17,13 @@ CONVERT=$(command -v /usr/bin/convert || command -v convert)
 MONTAGE=$(command -v /usr/bin/montage || command -v montage)
 PYTHON=$(command -v /usr/bin/python3 || command -v python3)
 FONT=/usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf
-for tool in "$CONVERT" "$MONTAGE" "$PYTHON" sox oggenc; do
+for tool in "$CONVERT" "$MONTAGE" "$PYTHON" oggenc; do
   command -v "$tool" > /dev/null || { echo "missing tool: $tool" >&2; exit 1; }
 done
+"$PYTHON" -c 'import numpy' 2> /dev/null || { echo "missing numpy (Debian package python3-numpy)" >&2; exit 1; }
 [ -f "$FONT" ] || { echo "missing font $FONT (Debian package fonts-dejavu-core)" >&2; exit 1; }
 
+export PYTHONDONTWRITEBYTECODE=1   # keep tools/data free of __pycache__
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 geo() { "$PYTHON" "$here/geometry.py" "$@"; }
@@ -545,14 +548,11 @@ for wav in "$tmp"/snd/sfx/*.wav; do
   oggenc -Q -q 2 --serial $serial -o "$out/SFX/$name.ogg" "$wav"
   serial=$((serial + 1))
 done
-# Music loops get a touch of reverb and stay 5 dB below full scale, under the sound effects. Three copies are processed in a row and the middle one is
-# kept, so the reverb tail of each pass runs into the start of the next and the loop has no seam.
+# The music is mastered by synth.py (level, limiter, a reverb that wraps round the loop);
+# here it is only encoded.
 for wav in "$tmp"/snd/music/*.wav; do
   name=$(basename "$wav" .wav)
-  len=$(soxi -s "$wav")
-  sox -R "$wav" "$wav" "$wav" "$tmp/three.wav"
-  sox -R "$tmp/three.wav" "$tmp/rev.wav" reverb 35 50 70 100 8 -1 trim "${len}s" "${len}s" gain -n -5
-  oggenc -Q -q 1 --serial $serial -o "$out/MUSIC/$name.ogg" "$tmp/rev.wav"
+  oggenc -Q -q 2 --serial $serial -o "$out/MUSIC/$name.ogg" "$wav"
   serial=$((serial + 1))
 done
 
