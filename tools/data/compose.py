@@ -363,9 +363,12 @@ class Song:
 
     # --- mix ----------------------------------------------------------------------------------
 
-    def mix(self, verb_seconds=1.6, delay_sixteenths=3, feedback=0.38, verb_level=0.22):
+    def mix(self, verb_seconds=1.6, verb_level=0.55, delay_sixteenths=3, feedback=0.38,
+            echo_level=2.5):
+        """Dry parts, the room (about 13 dB under them) and a dotted-eighth echo (about 20 dB
+        under), then a high-pass that keeps the sub-bass out of the loop."""
         delay = self.step * delay_sixteenths
         out = self.buses["dry"]
         out = out + verb_level * reverb(self.buses["verb"], verb_seconds, 77)
-        out = out + echo(self.buses["delay"], delay, feedback)
+        out = out + echo_level * echo(self.buses["delay"], delay, feedback)
         return np.stack([band(c, 28.0, None, 2, circular=True) for c in out])

@@ -17,11 +17,15 @@ CONVERT=$(command -v /usr/bin/convert || command -v convert)
 MONTAGE=$(command -v /usr/bin/montage || command -v montage)
 PYTHON=$(command -v /usr/bin/python3 || command -v python3)
 FONT=/usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf
+SANS=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
+SANS_BOLD=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
 for tool in "$CONVERT" "$MONTAGE" "$PYTHON" oggenc; do
   command -v "$tool" > /dev/null || { echo "missing tool: $tool" >&2; exit 1; }
 done
 "$PYTHON" -c 'import numpy' 2> /dev/null || { echo "missing numpy (Debian package python3-numpy)" >&2; exit 1; }
-[ -f "$FONT" ] || { echo "missing font $FONT (Debian package fonts-dejavu-core)" >&2; exit 1; }
+for f in "$FONT" "$SANS" "$SANS_BOLD"; do
+  [ -f "$f" ] || { echo "missing font $f (Debian package fonts-dejavu-core)" >&2; exit 1; }
+done
 
 export PYTHONDONTWRITEBYTECODE=1   # keep tools/data free of __pycache__
 tmp=$(mktemp -d)
@@ -523,6 +527,17 @@ draw_mvg "$tmp/empty.png" "$tmp/grid.png" "$tmp/grid.mvg"
   -compose screen -composite \
   \( -size ${W}x${H} radial-gradient:'rgba(0,0,0,0)'-'rgba(0,0,0,0.75)' \) -compose over -composite \
   "$tmp/title.png"
+# The "HOW TO PLAY" panel, drawn with the shipped pick-up and enemy pictures, goes at the top of
+# the title picture (above the highscore lines, which start at 0.2 of the height) and of both
+# loading pictures (above the credit lines, which start at 0.3).
+mkdir -p "$tmp/icons"
+for icon in gem star clock bomb blot wiper; do
+  "$CONVERT" "$O/$icon.png" -transparent white "$tmp/icons/$icon.png"
+done
+geo howto "$SANS" "$SANS_BOLD" "$tmp/icons" > "$tmp/howto.mvg"
+"$CONVERT" -size 1008x144 xc:none "$tmp/howto_empty.png"
+draw_mvg "$tmp/howto_empty.png" "$tmp/howto.png" "$tmp/howto.mvg"
+"$CONVERT" "$tmp/title.png" "$tmp/howto.png" -geometry +8+2 -compose over -composite "$tmp/title.png"
 save_rgb "$tmp/title.png" "$S/title.png"
 
 # Loading pictures of the intro: a labyrinth drawn with the game's own tiles, dimmed so that the
@@ -535,7 +550,7 @@ for n in 0 1; do
   "$CONVERT" "$tmp/maze.png" -modulate 68,95 \
     \( -size ${W}x${H} radial-gradient:'rgba(0,0,0,0.15)'-'rgba(0,0,0,0.85)' \) -compose over -composite \
     \( -size ${W}x${H} xc:none -fill 'rgba(0,0,0,0.4)' -draw "rectangle 0,210 $W,560 rectangle 0,590 $W,660" -blur 0x25 \) \
-    -compose over -composite "$tmp/load.png"
+    -compose over -composite "$tmp/howto.png" -geometry +8+36 -compose over -composite "$tmp/load.png"
   save_rgb "$tmp/load.png" "$S/load$n.png"
 done
 

@@ -118,7 +118,7 @@ def menu():
         Section(["Fmaj7", "Em7", "Dm7", "Gsus4 G"], pad=1, keys="long", bells="bells",
                 bass="long", drums="air"),
     ]
-    return render(Song(92, sections, 0, "major", 104), verb_seconds=2.2)
+    return render(Song(92, sections, 0, "major", 104), verb_seconds=2.2, verb_level=0.8)
 
 
 def score():
@@ -134,7 +134,7 @@ def score():
     return render(Song(100, sections, 5, "major", 105))
 
 
-def render(song, bass_style="round", verb_seconds=1.6):
+def render(song, bass_style="round", verb_seconds=1.6, verb_level=0.55):
     song.render_drums(GROOVES, level=-8.0)
     song.render_bass(level=-10.0, style=bass_style)
     song.render_pad(level=-16.0)
@@ -142,7 +142,7 @@ def render(song, bass_style="round", verb_seconds=1.6):
     song.render_arp("arp", level=-19.0, instrument="pluck")
     song.render_arp("bells", level=-19.0, instrument="bell", pan=0.5)
     song.render_melody(level=-11.0)
-    return song.mix(verb_seconds)
+    return song.mix(verb_seconds, verb_level)
 
 
 TRACKS = {"game1": game1, "game2": game2, "game3": game3, "menu": menu, "score": score}
