@@ -14,7 +14,7 @@ import re
 import numpy as np
 
 import instruments as ins
-from dsp import RATE, band, echo, reverb, rms_db, undb
+from dsp import RATE, band, echo, limit, reverb, rms_db, undb
 
 PITCH = {"C": 0, "D": 2, "E": 4, "F": 5, "G": 7, "A": 9, "B": 11}
 QUALITY = {
@@ -135,14 +135,16 @@ class Song:
     def gate(self, sixteenths, legato=0.9):
         return int(sixteenths * self.step * legato)
 
-    def commit(self, level, active, verb=0.0, delay=0.0):
+    def commit(self, level, active, verb=0.0, delay=0.0, crest=12.0):
         """Brings the part written since the last commit to `level` dB RMS over the bars where
-        it plays and adds it to the mix with its reverb and echo sends."""
+        it plays, tames its peaks to `crest` dB above that (a fast limiter that only touches
+        the hardest hits) and adds it to the mix with its reverb and echo sends."""
         mask = np.zeros(self.n, dtype=bool)
         for bar in active:
             mask[bar * 16 * self.step:(bar + 1) * 16 * self.step] = True
         if mask.any() and np.any(self.part):
             self.part *= undb(level - rms_db(self.part[:, mask]))
+            self.part = limit(self.part, level + crest, window=512)
             self.buses["dry"] += self.part
             self.buses["verb"] += verb * self.part
             self.buses["delay"] += delay * self.part

@@ -118,7 +118,8 @@ def menu():
         Section(["Fmaj7", "Em7", "Dm7", "Gsus4 G"], pad=1, keys="long", bells="bells",
                 bass="long", drums="air"),
     ]
-    return render(Song(92, sections, 0, "major", 104), verb_seconds=2.2, verb_level=0.8)
+    return render(Song(92, sections, 0, "major", 104), verb_seconds=2.2, verb_level=0.8,
+                  drums=-12.0)
 
 
 def score():
@@ -134,8 +135,11 @@ def score():
     return render(Song(100, sections, 5, "major", 105))
 
 
-def render(song, bass_style="round", verb_seconds=1.6, verb_level=0.55):
-    song.render_drums(GROOVES, level=-8.0)
+def render(song, bass_style="round", verb_seconds=1.6, verb_level=0.55, drums=-8.0):
+    """Renders every part at its level (dB RMS over the bars where it plays) and mixes them.
+    A sparse groove reaches its level with fewer, louder hits, so calm tracks set the drums
+    lower."""
+    song.render_drums(GROOVES, level=drums)
     song.render_bass(level=-10.0, style=bass_style)
     song.render_pad(level=-16.0)
     song.render_keys(level=-17.0)
