@@ -152,20 +152,24 @@ class Song:
 
     # --- harmony ------------------------------------------------------------------------------
 
-    def chord_at(self, bar, pos):
+    def chord_slot(self, bar, pos):
+        """(start, chord) of the chord that sounds at sixteenth `pos` of `bar`."""
         for start, size, chord in self.bars[bar][2]:
             if start <= pos < start + size:
-                return chord
-        return self.bars[bar][2][-1][2]
+                return start, chord
+        return self.bars[bar][2][-1][0], self.bars[bar][2][-1][2]
+
+    def chord_at(self, bar, pos):
+        return self.chord_slot(bar, pos)[1]
 
     def scale_at(self, bar, pos):
         """The key's scale, with chord tones that fall outside it replacing their neighbours
         (E major in A minor brings its G sharp)."""
         pcs = {(self.key + s) % 12 for s in self.scale}
-        for pc in chord_pcs(self.chord_at(bar, pos)):
-            if pc not in pcs:
-                pcs -= {(pc - 1) % 12, (pc + 1) % 12} - set(chord_pcs(self.chord_at(bar, pos)))
-                pcs.add(pc)
+        chord = set(chord_pcs(self.chord_at(bar, pos)))
+        for pc in chord - pcs:
+            pcs -= {(pc - 1) % 12, (pc + 1) % 12} - chord
+            pcs.add(pc)
         return pcs
 
     def voicings(self, lo=53, hi=77, size=4):
@@ -211,17 +215,11 @@ class Song:
             if not style:
                 continue
             for pos, size in COMP[style]:
-                notes = voices[(bar, self._chord_start(bar, pos))]
+                notes = voices[(bar, self.chord_slot(bar, pos)[0])]
                 for k, note in enumerate(notes):
                     self.put(ins.keys(note, self.gate(size, 0.85)), bar, pos + k * 0.06,
                              0.8 if k else 1.0, -0.25 + 0.15 * k)
         self.commit(level, self.active("keys"), verb=0.3, delay=0.12)
-
-    def _chord_start(self, bar, pos):
-        for start, size, _ in self.bars[bar][2]:
-            if start <= pos < start + size:
-                return start
-        return self.bars[bar][2][-1][0]
 
     def render_bass(self, level=-7.0, style="round"):
         for bar, (sec, _, _) in enumerate(self.bars):
@@ -258,7 +256,7 @@ class Song:
             if not pattern:
                 continue
             for k, (pos, index) in enumerate(ARP[pattern]):
-                notes = voices[(bar, self._chord_start(bar, pos))]
+                notes = voices[(bar, self.chord_slot(bar, pos)[0])]
                 note = notes[index % len(notes)] + 12 * (index // len(notes)) + octave
                 if instrument == "bell":
                     sig = ins.bell(note, 1.1)
@@ -309,8 +307,9 @@ class Song:
         return self.motifs[name]
 
     def phrase_events(self, name, bars):
-        """(bar offset, onset, length) of an 8- or 4-bar melody built from the motif: the idea,
-        its repeat, a varied third bar and an ending; the second half answers the first."""
+        """(bar offset, onset, length, contour index) of an 8- or 4-bar melody built from the
+        motif: the idea, its repeat, a varied third bar and an ending; the second half answers
+        the first."""
         cells, contour, endings = self.motif(name)
         half = [cells[0], cells[1], cells[0], endings[0]]
         plan = half + [cells[0], cells[1], cells[1], endings[1]] if bars >= 8 else half
