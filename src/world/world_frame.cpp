@@ -3,6 +3,7 @@
 #include "world/world_frame.h"
 
 #include "frame/game.h"
+#include "media/numbers.h"
 #include "world/drift_sprites.h"
 #include "world/screen_capture.h"
 #include "world/terra_logic.h"
@@ -15,7 +16,7 @@ void world_frame(Game& g) {
   WorldState& w = g.world;
   if (w.remaining < 1) {
     w.level_start_score = w.score;
-    w.level += 1;
+    w.level = media::saturating_add(w.level, 1);
     w.time = 0;
   }
 }
