@@ -53,8 +53,7 @@ void object_pass(Game& g) {
   WorldState& w = g.world;
   if (w.view_origin_x < 0) w.view_origin_x = 0;
   if (w.view_origin_y < 0) w.view_origin_y = 0;
-  walk_view(w.view_origin_x, w.view_origin_y, w.view_columns, w.view_rows,
-            [&](int i, int j, int x, int y) { object_cell(g, i, j, x, y); });
+  walk_view(w, [&](int i, int j, int x, int y) { object_cell(g, i, j, x, y); });
 }
 
 void touch_cell_objects(Game& g, int x, int y) {
