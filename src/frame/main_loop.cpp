@@ -1,4 +1,6 @@
 // Start-up and the main loop.
+#include <string>
+
 #include "catalogue/object_kinds.h"
 #include "frame/errors.h"
 #include "frame/game.h"
@@ -17,8 +19,12 @@ namespace {
 void handle_fault(Game& g, media::FaultKind kind) {
   ++g.frame.consecutive_faults;
   log_fault(g, kind);
-  // A fault that comes back on every frame would only fill the log: give up.
-  if (g.frame.consecutive_faults >= kMaxFaultsInARow) end_program(g);
+  // A fault that comes back on every frame would only fill the log: say so and give up.
+  if (g.frame.consecutive_faults >= kMaxFaultsInARow) {
+    write_log_entry(
+        g, "ENGINE STOPPED: " + std::to_string(kMaxFaultsInARow) + " faulting frames in a row");
+    report_error(g, kErrorRepeatedFaults);
+  }
 }
 
 void start_up_steps(Game& g) {
@@ -56,10 +62,12 @@ void start_up(Game& g) {
   g.frame.configuration_path = g.frame.start_directory + "DATA\\ini.txt";
   media::FaultTrap::install();
   g.media.on_close_request([&g] { end_program(g); });
-  // A fault during start-up leaves the game half made: log it and end.
+  // A fault during start-up leaves the game half made, with no frame to go on with: it is
+  // logged and the program ends, without asking whether to continue, even after a division by
+  // zero.
   if (auto fault = media::FaultTrap::run([&g] { start_up_steps(g); })) {
-    log_fault(g, *fault);
-    end_program(g);
+    write_log_entry(g, media::fault_text(*fault));
+    report_error(g, kErrorStartUpFault);
   }
 }
 
