@@ -2,6 +2,7 @@
 #include <string>
 
 #include "catalogue/object_kinds.h"
+#include "catalogue/tile_definitions.h"
 #include "frame/errors.h"
 #include "frame/game.h"
 #include "frame/start_up.h"
@@ -16,7 +17,17 @@
 namespace orv {
 namespace {
 
+// The frame a fault abandoned may have left a dialog or a screen counted as open, a level
+// build's cache switched on and the mixer's lock held: the next frame starts without them.
+void recover_from_fault(Game& g) {
+  g.input.open_dialogs = 0;
+  g.frame.menu_active = 0;
+  drop_tile_definition_cache(g);
+  g.media.recover_after_fault();
+}
+
 void handle_fault(Game& g, media::FaultKind kind) {
+  recover_from_fault(g);
   ++g.frame.consecutive_faults;
   log_fault(g, kind);
   // A fault that comes back on every frame would only fill the log: say so and give up.
@@ -66,6 +77,7 @@ void start_up(Game& g) {
   // logged and the program ends, without asking whether to continue, even after a division by
   // zero.
   if (auto fault = media::FaultTrap::run([&g] { start_up_steps(g); })) {
+    recover_from_fault(g);
     write_log_entry(g, media::fault_text(*fault));
     report_error(g, kErrorStartUpFault);
   }
