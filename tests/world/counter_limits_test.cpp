@@ -24,15 +24,13 @@ using CounterLimits = test::TileRulesTest;
 // A bomb left lying because the stock is full scores on every frame the player stands on it,
 // and every touched object adds its time.
 TEST_F(CounterLimits, PickUpsThatStayAddPointsAndTimeUpToTheLimits) {
-  Cell& c = cell(2, 2);
-  c.child_names[0] = name::kBomb;
-  c.child_objects[0] = 0;
-  c.last_placed_slot = 0;
-  c.contact = 1;
+  ObjectKind& bomb = add_kind("BOMB", 0);
+  bomb.collision = 1, bomb.kill_on_collision = 1;
+  tile_file("ARMOURY", {"CHILD1", "BOMB"});
+  retile(2, 2, "ARMOURY");
+  cell(2, 2).contact = 1;
   g.world.bomb_stock = "&&&";
-  PlacedObject& o = g.world.objects.emplace_back();
-  o.contact = 1;
-  o.consumed_on_contact = 1;
+  PlacedObject& o = g.world.objects.at(0);
   for (std::int32_t extreme : {kMax, kMin}) {
     o.points = o.extra_time = extreme;
     for (std::int8_t count_up : {0, 1}) {
@@ -43,6 +41,7 @@ TEST_F(CounterLimits, PickUpsThatStayAddPointsAndTimeUpToTheLimits) {
       EXPECT_EQ(g.world.time, extreme);
     }
   }
+  EXPECT_EQ(cell(2, 2).child_objects[0], 0);  // still lying there
 }
 
 TEST_F(CounterLimits, TileValuesGoodiesAndTheRemainingCountStopAtTheLimits) {
