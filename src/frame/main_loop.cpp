@@ -18,10 +18,12 @@ namespace orv {
 namespace {
 
 // The frame a fault abandoned may have left a dialog or a screen counted as open, a level
-// build's cache switched on and the mixer's lock held: the next frame starts without them.
+// half built with its cache switched on, and the mixer's lock held: the next frame starts
+// without them, and builds the level again.
 void recover_from_fault(Game& g) {
   g.input.open_dialogs = 0;
   g.frame.menu_active = 0;
+  if (g.catalogue.tile_cache.active) g.frame.built_level = -1;
   drop_tile_definition_cache(g);
   g.media.recover_after_fault();
 }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <future>
 #include <thread>
+#include <tuple>
 
 #include "catalogue/placement.h"
 #include "frame/errors.h"
@@ -112,11 +113,12 @@ INSTANTIATE_TEST_SUITE_P(
                         }}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// The build keeps every tile definition it reads; a build cut short must not leave that cache
-// on, or later changes of a tile would use what the dead build read.
-TEST_F(FaultRecovery, AFaultInALevelBuildSwitchesTheTileCacheOff) {
+// A build cut short is made again by the next frame, and the tile definitions it kept are
+// forgotten: later changes of a tile must not use what the dead build read.
+TEST_F(FaultRecovery, AFaultInALevelBuildDropsItsTileCacheAndBuildsTheLevelAgain) {
   g.frame.built_level = 0;
-  t.platform.fault_at_frame(0, SIGSEGV);  // the build's progress bar
+  g.levels.base_w = g.levels.base_h = 24;  // as the base file of start-up would give
+  t.platform.fault_at_frame(0, SIGSEGV);   // the build's progress bar, while it lays the walls
   int wall_value = -1;
   run([&](Game& game) {
     if (game.frame.consecutive_faults == 0) {
@@ -126,10 +128,14 @@ TEST_F(FaultRecovery, AFaultInALevelBuildSwitchesTheTileCacheOff) {
     t.dir.write("DATA/RGB/LAB/LAB_WALL", "VALUE1\n999\n");
     retile_cell(game, 0, 0);  // a wall since the build's first step
     wall_value = game.world.grid.at(0, 0).value;
+    main_loop_turn(game);
     end_program(game);
   });
   EXPECT_EQ(wall_value, 999);
   EXPECT_FALSE(g.catalogue.tile_cache.active);
+  // Level 1 was built in full: it has floor to fix, so it was not completed at once.
+  EXPECT_EQ(std::tuple(g.world.level, g.frame.built_level), std::tuple(1, 1));
+  EXPECT_GT(g.world.remaining, 0);
 }
 
 // The audio thread and the next sound need the mixer's lock, which the faulting call held.
