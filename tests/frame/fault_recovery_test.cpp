@@ -8,6 +8,7 @@
 #include <chrono>
 #include <functional>
 #include <future>
+#include <ostream>
 #include <thread>
 #include <tuple>
 
@@ -66,7 +67,7 @@ class FaultRecovery : public ::testing::Test {
   // The main loop, with turn in place of main_loop_turn, until the program ends; at the latest
   // after kTurnLimit turns.
   void run(const std::function<void(Game&)>& turn) {
-    IgnoreLeaksOfAbandonedFrames ignore;
+    [[maybe_unused]] IgnoreLeaksOfAbandonedFrames ignore;
     int turns = 0;
     EXPECT_THROW(run_frames(g,
                             [&](Game& game) {
@@ -83,6 +84,9 @@ struct AbandonedScreen {
   const char* name;
   void (*arrange)(test::TestGame&);
 };
+void PrintTo(const AbandonedScreen& s, std::ostream* os) {
+  *os << s.name;
+}
 
 // The fault comes in the first frame shown by the dialog or screen (frame 0). Afterwards
 // Escape and then B must still quit the game.
