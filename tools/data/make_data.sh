@@ -2,16 +2,19 @@
 # Builds ORVANTE's shipped data set in data/ from scratch: configuration, tile and object
 # definitions, level base file, font, pictures, sounds and music.
 #
-# Usage: tools/data/make_data.sh [output folder]      (default: data/ at the top of the checkout)
+# Usage: tools/data/make_data.sh [output folder [icon folder]]
+#   (defaults: data/ and dist/icons/ at the top of the checkout)
 #
 # Needs Debian's imagemagick, fonts-dejavu-core, vorbis-tools, python3 and python3-numpy. The
 # generated files are committed; run this only to change the data set, then run check_data.sh
-# and tools/data/measure_audio.py.
+# and tools/data/measure_audio.py. The application icons of the desktop entry are drawn by
+# make_icons.sh, which this script runs at the end.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 out=${1:-$root/data}
+icons=${2:-$root/dist/icons}
 
 CONVERT=$(command -v /usr/bin/convert || command -v convert)
 MONTAGE=$(command -v /usr/bin/montage || command -v montage)
@@ -570,6 +573,10 @@ for wav in "$tmp"/snd/music/*.wav; do
   oggenc -Q -q 2 --serial $serial -o "$out/MUSIC/$name.ogg" "$wav"
   serial=$((serial + 1))
 done
+
+# ---------------------------------------------------------------------------------------------
+echo "== Application icons"
+"$here/make_icons.sh" "$icons"
 
 echo "== Done"
 du -sh "$out"
