@@ -45,7 +45,7 @@ void place_in_slot(Game& g, int x, int y, int slot) {
     Cell& c = g.world.grid.at(x, y);
     c.child_objects[slot] = std::int32_t(objects.size() - 1);
     c.last_placed_slot = std::int8_t(slot);
-    if (objects.back().goody == 1) ++g.world.remaining;
+    if (objects.back().goody == 1) g.world.remaining = media::saturating_add(g.world.remaining, 1);
     anchor_object(g, objects.back(), k);
   }
 }

@@ -147,8 +147,12 @@ TileDefinitionCacheScope::TileDefinitionCacheScope(Game& g) : g_(g) {
   empty_cache(g_.catalogue.tile_cache, true);
 }
 
+void drop_tile_definition_cache(Game& g) {
+  empty_cache(g.catalogue.tile_cache, false);
+}
+
 TileDefinitionCacheScope::~TileDefinitionCacheScope() {
-  empty_cache(g_.catalogue.tile_cache, false);
+  drop_tile_definition_cache(g_);
 }
 
 }  // namespace orv

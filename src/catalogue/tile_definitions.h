@@ -21,6 +21,10 @@ void load_tile_definition(Game& g, int x, int y, const std::string& file);
 // The tile definition file of a tile name.
 std::string tile_definition_path(const Game& g, const std::string& tile_name);
 
+// Empties the cache of a level build and switches it off, as the end of the build does; for a
+// build that a caught fault abandoned.
+void drop_tile_definition_cache(Game& g);
+
 // Keeps every tile definition file read while it lives; level builders hold one, so that a
 // build reads each file once. The files must not change while a build runs.
 class TileDefinitionCacheScope {

@@ -151,6 +151,13 @@ void store(Game& g, const KeyDef& def, const std::string& value) {
   }
 }
 
+// A tile size below one pixel becomes the default; a negative MULTITASK, which would make
+// the event wait of MULTICORE 0 wait for ever, becomes 0 (no pause, no wait).
+void replace_unusable_settings(Config& c) {
+  if (!(c.tile_width >= 1.0f)) c.tile_width = c.tile_height = kDefaultTileSize;
+  c.multitask = std::max(c.multitask, 0);
+}
+
 }  // namespace
 
 void apply_configuration_pair(Game& g, const std::string& key, const std::string& value) {
@@ -173,6 +180,7 @@ bool read_configuration_file(Game& g, const std::string& path) {
     apply_configuration_pair(g, key, value);
   }
   files.close_file(f);
+  replace_unusable_settings(g.config);
   return true;
 }
 

@@ -1,5 +1,8 @@
 // Start-up and the main loop.
+#include <string>
+
 #include "catalogue/object_kinds.h"
+#include "catalogue/tile_definitions.h"
 #include "frame/errors.h"
 #include "frame/game.h"
 #include "frame/start_up.h"
@@ -15,11 +18,27 @@
 namespace orv {
 namespace {
 
+// The frame a fault abandoned may have left a dialog or a screen counted as open, a level
+// half built with its cache switched on, and the mixer's lock held: the next frame starts
+// without them, and builds the level again.
+void recover_from_fault(Game& g) {
+  g.input.open_dialogs = 0;
+  g.frame.menu_active = 0;
+  if (g.catalogue.tile_cache.active) g.frame.built_level = -1;
+  drop_tile_definition_cache(g);
+  g.media.recover_after_fault();
+}
+
 void handle_fault(Game& g, media::FaultKind kind) {
+  recover_from_fault(g);
   ++g.frame.consecutive_faults;
   log_fault(g, kind);
-  // A fault that comes back on every frame would only fill the log: give up.
-  if (g.frame.consecutive_faults >= kMaxFaultsInARow) end_program(g);
+  // A fault that comes back on every frame would only fill the log: say so and give up.
+  if (g.frame.consecutive_faults >= kMaxFaultsInARow) {
+    write_log_entry(
+        g, "ENGINE STOPPED: " + std::to_string(kMaxFaultsInARow) + " faulting frames in a row");
+    report_error(g, kErrorRepeatedFaults);
+  }
 }
 
 void start_up_steps(Game& g) {
@@ -70,10 +89,13 @@ void start_up(Game& g) {
   g.frame.configuration_path = g.frame.start_directory + "DATA\\ini.txt";
   media::FaultTrap::install();
   g.media.on_close_request([&g] { end_program(g); });
-  // A fault during start-up leaves the game half made: log it and end.
+  // A fault during start-up leaves the game half made, with no frame to go on with: it is
+  // logged and the program ends, without asking whether to continue, even after a division by
+  // zero.
   if (auto fault = media::FaultTrap::run([&g] { start_up_steps(g); })) {
-    log_fault(g, *fault);
-    end_program(g);
+    recover_from_fault(g);
+    write_log_entry(g, media::fault_text(*fault));
+    report_error(g, kErrorStartUpFault);
   }
 }
 

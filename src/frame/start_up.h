@@ -11,13 +11,15 @@ struct Game;
 constexpr int kMaxFaultsInARow = 100;
 
 // Start values, configuration, media services, window and catalogues, up to the first level.
+// A fault on the way is logged and ends the program with a message and kExitAfterFaults.
 void start_up(Game& g);
 // One turn of the main loop. Returns normally after the frame; faults are the caller's.
 void main_loop_turn(Game& g);
 // Runs the main loop until the program ends (end_program throws ProgramEnd).
 [[noreturn]] void main_loop(Game& g);
 // Runs turn once per frame for ever; a fault abandons that frame, is logged, and the loop goes
-// on with the next frame, until kMaxFaultsInARow faulting frames in a row end the program.
+// on with the next frame, until kMaxFaultsInARow faulting frames in a row end the program with
+// a message and exit code kExitAfterFaults.
 [[noreturn]] void run_frames(Game& g, const std::function<void(Game&)>& turn);
 
 // Reads the configuration file and opens the media services; error 0 when the file is missing.

@@ -198,7 +198,7 @@ void random_walk(Game& g, int max_x, int max_y, NameId tile, bool floor_pass) {
     c->tile_name = tile;
     retile_cell(g, x, y);
     if (!floor_pass) continue;
-    ++w.remaining;
+    w.remaining = media::saturating_add(w.remaining, 1);
     if (!player_placed) {
       stop_player(g);
       place_player(g, x, y);

@@ -27,6 +27,10 @@ class Media {
     sys.on_close_request(handler);
   }
 
+  // Called on the thread a caught fault has just pulled out of its work: releases what the
+  // abandoned work held of the media services (the mixer's lock).
+  void recover_after_fault() { sound.recover_after_fault(); }
+
   Platform& platform;
   Files files;
   Graphics gfx;

@@ -1,5 +1,6 @@
 #include "media/numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -69,6 +70,14 @@ std::int32_t round_even(double value) {
   if (r >= 2147483647.0) return std::numeric_limits<std::int32_t>::max();
   if (r <= -2147483648.0) return std::numeric_limits<std::int32_t>::min();
   return std::int32_t(r);
+}
+
+std::int32_t saturating_add(std::int32_t a, std::int64_t b) {
+  using Limits = std::numeric_limits<std::int32_t>;
+  // Any b beyond twice the 32-bit range saturates the same way, and the sum stays in 64 bits.
+  constexpr std::int64_t kReach = std::int64_t(1) << 33;
+  const std::int64_t sum = std::int64_t(a) + std::clamp(b, -kReach, kReach);
+  return std::int32_t(std::clamp<std::int64_t>(sum, Limits::min(), Limits::max()));
 }
 
 }  // namespace orv::media

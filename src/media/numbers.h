@@ -20,4 +20,8 @@ std::string str(std::int64_t n);
 // Rounds to the nearest integer, halves to even, saturating at the 32-bit limits; NaN gives 0.
 std::int32_t round_even(double value);
 
+// a + b, held at the 32-bit limits instead of wrapping round: the counters of the game (score,
+// time, remaining count) add values that data files choose freely.
+std::int32_t saturating_add(std::int32_t a, std::int64_t b);
+
 }  // namespace orv::media

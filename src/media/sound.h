@@ -26,6 +26,8 @@ class Sound {
   void stop_sound(Handle sound);
   void free_sound(Handle sound);
   bool is_sound(Handle sound) const;
+  // After a caught fault on the calling thread: see Mixer::recover_after_fault.
+  void recover_after_fault() { mixer_->recover_after_fault(); }
 
   // The mixer, for tests and tools that render the output themselves.
   Mixer& mixer() { return *mixer_; }

@@ -17,26 +17,31 @@ constexpr int kStartGridSize = 513;
 constexpr int kLevelGridSize = 257;
 constexpr int kLargestGridSize = 1025;
 
+// Object slots of a fresh cell: none holds an object. (A zero would name the level's first
+// placed object, which a definition that skips CHILD1 would then show and let be taken again.)
+constexpr std::array<std::int32_t, kChildSlots> kNoChildObjects = {-1, -1, -1, -1, -1, -1, -1, -1};
+
 // One tile of the labyrinth. Names are ids of the game's name table (WorldState::names).
-// Fields are grouped by size to keep the cell small; a fresh cell is all zero.
+// Fields are grouped by size to keep the cell small; a fresh cell is zero but for its empty
+// object slots.
 struct Cell {
-  std::array<std::int32_t, kChildSlots> child_objects{};  // world object positions, -1 = none
-  std::array<NameId, kChildSlots> child_names{};          // CHILD1..8; "#" = unused slot
-  NameId tile_name = name::kEmpty;     // also the name of the tile definition file
-  NameId graphic_name = name::kEmpty;  // GFXNAME
-  std::int32_t sprite = 0;             // 3D sprite of the tile graphic
-  std::int32_t alpha = 0;              // opacity 0..255; 0 = not drawn
-  std::int32_t random_seed = 0;        // RANDOMSEED, kept only
-  std::int32_t transparency = 0;       // TRANSPARENCY
-  std::int32_t value = 0;              // VALUE1: points of the tile kind
-  std::int32_t blend_source = 0;       // DX1; both 0 = default blending
-  std::int32_t blend_destination = 0;  // DX2
-  std::int32_t rotation_step = 0;      // ROTATE: degrees per drawn frame
-  std::int8_t last_placed_slot = 0;    // highest slot that got an object; -1 = none
-  std::int8_t last_named_slot = 0;     // highest slot named by the definition
-  std::int8_t collision = 0;           // USECOLLISION: 0 free, 1 blocks player and group A, 2+ all
-  std::int8_t contact = 0;             // 1 = an object of the cell reacts to the player
-  std::int8_t live = 0;                // 1 = part of the built level
+  std::array<std::int32_t, kChildSlots> child_objects = kNoChildObjects;  // -1 = none
+  std::array<NameId, kChildSlots> child_names{};  // CHILD1..8; "#" = unused slot
+  NameId tile_name = name::kEmpty;                // also the name of the tile definition file
+  NameId graphic_name = name::kEmpty;             // GFXNAME
+  std::int32_t sprite = 0;                        // 3D sprite of the tile graphic
+  std::int32_t alpha = 0;                         // opacity 0..255; 0 = not drawn
+  std::int32_t random_seed = 0;                   // RANDOMSEED, kept only
+  std::int32_t transparency = 0;                  // TRANSPARENCY
+  std::int32_t value = 0;                         // VALUE1: points of the tile kind
+  std::int32_t blend_source = 0;                  // DX1; both 0 = default blending
+  std::int32_t blend_destination = 0;             // DX2
+  std::int32_t rotation_step = 0;                 // ROTATE: degrees per drawn frame
+  std::int8_t last_placed_slot = 0;               // highest slot that got an object; -1 = none
+  std::int8_t last_named_slot = 0;                // highest slot named by the definition
+  std::int8_t collision = 0;    // USECOLLISION: 0 free, 1 blocks player and group A, 2+ all
+  std::int8_t contact = 0;      // 1 = an object of the cell reacts to the player
+  std::int8_t live = 0;         // 1 = part of the built level
   std::int8_t direction = 0;    // USEDIRECTION: 15 DEFAULT, 16 DOWN, 17 LEFT, 18 RIGHT, 19 UP
   std::int8_t enemy_spawn = 0;  // USEENEMY: 1 = enemies may be spawned here
 };

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "frame/game.h"
+#include "media/numbers.h"
 #include "world/coordinates.h"
 #include "world/sounds.h"
 #include "world/terra_logic.h"
@@ -20,7 +21,7 @@ void reset_cell(Game& g, int x, int y) {
   const NameId tile = g.world.grid.at(x, y).tile_name;
   if (tile != name::kLabFixedFloor && tile != name::kLabFixedPinkFloor) return;
   change_tile(g, x, y, name::kLabFloor);
-  g.world.remaining += 1;
+  g.world.remaining = media::saturating_add(g.world.remaining, 1);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // What the enemies' steps do to the tile they reach: group A paints it pink, group B wipes it.
 #include "frame/game.h"
+#include "media/numbers.h"
 #include "world/coordinates.h"
 #include "world/sounds.h"
 #include "world/terra_logic.h"
@@ -22,8 +23,9 @@ void erase_paint(Game& g, int px, int py) {
     change_tile(g, c.x, c.y, name::kLabFloor);
   } else if (tile == name::kLabFixedFloor) {
     change_tile(g, c.x, c.y, name::kLabFloor);
-    g.world.remaining += 1;
-    g.world.score -= g.world.grid.at(c.x, c.y).value;
+    WorldState& w = g.world;
+    w.remaining = media::saturating_add(w.remaining, 1);
+    w.score = media::saturating_add(w.score, -std::int64_t(w.grid.at(c.x, c.y).value));
     play_named_sound(g, g.config.remove_tile, false);
   } else if (tile == name::kLabFixedPinkFloor) {
     change_tile(g, c.x, c.y, name::kLabFloor);

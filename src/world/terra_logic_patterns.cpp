@@ -3,6 +3,7 @@
 #include <array>
 
 #include "frame/game.h"
+#include "media/numbers.h"
 #include "world/sounds.h"
 #include "world/terra_logic.h"
 #include "world/tile_change.h"
@@ -60,8 +61,9 @@ bool fix_patterns(Game& g, int& x, int& y, ColourClass c) {
 void fix_blue_patterns(Game& g, int x, int y) {
   if (!fix_patterns(g, x, y, {name::kLabBlueFloor, name::kLabFixedFloor})) return;
   play_named_sound(g, g.config.fixed_tile_sound, false);
-  g.world.score += g.world.grid.at(x, y).value;
-  g.world.remaining -= 1;
+  WorldState& w = g.world;
+  w.score = media::saturating_add(w.score, w.grid.at(x, y).value);
+  w.remaining = media::saturating_add(w.remaining, -1);
 }
 
 void fix_pink_patterns(Game& g, int x, int y) {

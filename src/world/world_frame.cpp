@@ -3,6 +3,7 @@
 #include "world/world_frame.h"
 
 #include "frame/game.h"
+#include "media/numbers.h"
 #include "world/drift_sprites.h"
 #include "world/screen_capture.h"
 #include "world/terra_logic.h"
@@ -15,7 +16,7 @@ void world_frame(Game& g) {
   WorldState& w = g.world;
   if (w.remaining < 1) {
     w.level_start_score = w.score;
-    w.level += 1;
+    w.level = media::saturating_add(w.level, 1);
     w.time = 0;
   }
 }
@@ -36,21 +37,20 @@ void tile_pass(Game& g) {
   WorldState& w = g.world;
   media::Graphics& gfx = g.media.gfx;
   const float tw = g.config.tile_width, th = g.config.tile_height;
-  walk_view(w.view_origin_x, w.view_origin_y, w.view_columns, w.view_rows,
-            [&](int i, int j, int x, int y) {
-              const Cell& before = w.grid.at(x, y);
-              if (before.alpha <= 0 || before.live != 1) return;
-              fix_blue_patterns(g, x, y);
-              fix_pink_patterns(g, x, y);
-              const Cell& c = w.grid.at(x, y);  // the rules may have retiled it
-              if (c.blend_source != 0 || c.blend_destination != 0) {
-                gfx.sprite3d_blending(c.blend_source, c.blend_destination);
-              }
-              gfx.rotate_sprite3d(c.sprite, float(c.rotation_step), kRotateRelative);
-              gfx.display_sprite3d(c.sprite, float(media::round_even(i * tw)),
-                                   float(media::round_even(j * th)), c.alpha);
-              gfx.sprite3d_blending(kBlendSourceAlpha, kBlendInverseSourceAlpha);
-            });
+  walk_view(w, [&](int i, int j, int x, int y) {
+    const Cell& before = w.grid.at(x, y);
+    if (before.alpha <= 0 || before.live != 1) return;
+    fix_blue_patterns(g, x, y);
+    fix_pink_patterns(g, x, y);
+    const Cell& c = w.grid.at(x, y);  // the rules may have retiled it
+    if (c.blend_source != 0 || c.blend_destination != 0) {
+      gfx.sprite3d_blending(c.blend_source, c.blend_destination);
+    }
+    gfx.rotate_sprite3d(c.sprite, float(c.rotation_step), kRotateRelative);
+    gfx.display_sprite3d(c.sprite, float(media::round_even(i * tw)),
+                         float(media::round_even(j * th)), c.alpha);
+    gfx.sprite3d_blending(kBlendSourceAlpha, kBlendInverseSourceAlpha);
+  });
 }
 
 }  // namespace orv

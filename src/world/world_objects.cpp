@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "frame/game.h"
+#include "media/numbers.h"
 #include "world/sounds.h"
 #include "world/world_passes.h"
 
@@ -52,8 +53,7 @@ void object_pass(Game& g) {
   WorldState& w = g.world;
   if (w.view_origin_x < 0) w.view_origin_x = 0;
   if (w.view_origin_y < 0) w.view_origin_y = 0;
-  walk_view(w.view_origin_x, w.view_origin_y, w.view_columns, w.view_rows,
-            [&](int i, int j, int x, int y) { object_cell(g, i, j, x, y); });
+  walk_view(w, [&](int i, int j, int x, int y) { object_cell(g, i, j, x, y); });
 }
 
 void touch_cell_objects(Game& g, int x, int y) {
@@ -75,13 +75,10 @@ void collect_object(Game& g, int x, int y, int slot) {
   }
   if (o.consumed_on_contact != 0) {
     take_from_cell(g, x, y, slot);
-    if (o.count_up == 0) {
-      g.world.score += o.points;
-    } else {
-      g.world.score_target += o.points;
-    }
+    std::int32_t& counter = o.count_up == 0 ? g.world.score : g.world.score_target;
+    counter = media::saturating_add(counter, o.points);
   }
-  g.world.time += o.extra_time;
+  g.world.time = media::saturating_add(g.world.time, o.extra_time);
 }
 
 void take_from_cell(Game& g, int x, int y, int slot) {

@@ -1,7 +1,10 @@
 // The passes of one drawn world frame, in the order draw_world runs them.
 #pragma once
 
+#include <algorithm>
+
 #include "media/numbers.h"
+#include "world/world_state.h"
 
 namespace orv {
 
@@ -15,14 +18,15 @@ constexpr int kRotateRelative = 1;
 
 // Walks the visible cells: screen column i and row j with the cell (x, y) shown there. Columns
 // run from the view origin to view columns further (both ends), rows over view rows, and at
-// least the first row is always walked.
+// least the first row is always walked. A view larger than the grid is cut to the grid's
+// numbers of columns and rows, so a frame never walks more cells than the grid holds.
 template <typename Visit>
-void walk_view(float origin_x, float origin_y, float columns, float rows, Visit visit) {
-  const int first_x = media::round_even(origin_x);
-  const int last_i = media::round_even(columns);
-  const int row_count = media::round_even(rows);
+void walk_view(const WorldState& w, Visit visit) {
+  const int first_x = media::round_even(w.view_origin_x);
+  const int last_i = std::min(media::round_even(w.view_columns), w.grid.columns() - 1);
+  const int row_count = std::min(media::round_even(w.view_rows), w.grid.rows());
   int i = 0, j = 0;
-  int x = first_x, y = media::round_even(origin_y);
+  int x = first_x, y = media::round_even(w.view_origin_y);
   do {
     visit(i, j, x, y);
     ++i;

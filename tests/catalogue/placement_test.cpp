@@ -6,6 +6,7 @@
 #include "catalogue/placement.h"
 #include "frame/game.h"
 #include "support/world_test.h"
+#include "world/world_passes.h"
 
 namespace orv {
 namespace {
@@ -44,6 +45,27 @@ TEST_F(Placement, EmptySlotNamesMatchUnnamedKindsButNopeMatchesNothing) {
   retile(1, 2, "HASH");
   retile(1, 3, "N");
   EXPECT_EQ(g.world.objects.size(), 1u);
+}
+
+// The slots of a fresh cell hold no object: a definition that skips CHILD1 must not make the
+// level's first placed object (here a gem that was already taken) show or be taken there.
+TEST_F(Placement, SlotsADefinitionSkipsHoldNoObject) {
+  ObjectKind& gem = add_kind("GEM", 0);
+  gem.collision = 1, gem.kill_on_collision = 1, gem.score = 100;
+  add_kind("RUBY", 0).collision = 1;
+  retile(1, 1, "GEMS");
+  ASSERT_EQ(g.world.objects.size(), 2u);
+  cell(1, 1).contact = 1;
+  touch_cell_objects(g, 1, 1);
+  ASSERT_EQ(g.world.score, 100);
+  tile_file("LATE", {"CHILD3", "RUBY"});
+  retile(4, 4, "LATE");
+  const Cell& late = cell(4, 4);
+  EXPECT_EQ(std::tuple(late.child_objects[0], late.child_objects[1], late.last_placed_slot),
+            std::tuple(-1, -1, 2));
+  cell(4, 4).contact = 1;
+  touch_cell_objects(g, 4, 4);
+  EXPECT_EQ(g.world.score, 100);
 }
 
 // Hotspot word, half-tile shift and fitting on 64 x 64 tiles; width 0 is a kind whose

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include <functional>
 #include <tuple>
 
 #include "frame/errors.h"
 #include "frame/game.h"
 #include "frame/start_up.h"
+#include "support/data_set.h"
 #include "support/test_game.h"
 #include "world/world_frame.h"
 
@@ -125,16 +127,52 @@ struct FaultingTurn {
   }
 };
 
-TEST_F(FaultLog, AFaultAbandonsItsFrameAndAHundredInARowEndTheProgram) {
+// Returns the exit code the program ended with.
+int exit_code_of(const std::function<void()>& run) {
+  try {
+    run();
+  } catch (const ProgramEnd& end) {
+    return end.exit_code;
+  }
+  ADD_FAILURE() << "the program did not end";
+  return -1;
+}
+
+TEST_F(FaultLog, AFaultAbandonsItsFrameAndAHundredInARowEndTheProgramWithAMessage) {
   media::FaultTrap::install();
   FaultingTurn few{2};
-  EXPECT_THROW(run_frames(t.game, std::ref(few)), ProgramEnd);
+  EXPECT_EQ(exit_code_of([&] { run_frames(t.game, std::ref(few)); }), 0);
   EXPECT_EQ(few.frames_done, 3);
+  EXPECT_TRUE(t.platform.boxes().empty());
   FaultingTurn endless{1000};
-  EXPECT_THROW(run_frames(t.game, std::ref(endless)), ProgramEnd);
+  EXPECT_EQ(exit_code_of([&] { run_frames(t.game, std::ref(endless)); }), kExitAfterFaults);
   EXPECT_EQ(endless.frames_to_fault, 1000 - kMaxFaultsInARow);
   const std::string log = t.dir.read("LOG/errors.txt");
-  EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 7 * (2 + kMaxFaultsInARow));
+  EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 7 * (2 + kMaxFaultsInARow + 1));
+  EXPECT_NE(log.find("ERROR TYPE:ENGINE STOPPED: 100 faulting frames in a row\r\n"),
+            std::string::npos);
+  ASSERT_EQ(t.platform.boxes().size(), 1u);
+  EXPECT_EQ(t.platform.boxes()[0].text,
+            " engine stopped: 100 faults in a row. please read logfile:" + t.dir.path() +
+                "LOG\\errors.txt\n for more information");
+}
+
+// Start-up cannot go on after a fault, so even a division by zero asks nothing: it is logged,
+// and the program says so and ends with a failure.
+TEST_F(FaultLog, AFaultDuringStartUpIsLoggedAndEndsTheProgramWithoutAQuestion) {
+  media::FaultTrap::install();
+  t.dir.write("DATA/ini.txt", "LOGPATH\nLOG\\\nLOGFILE\nerrors.txt\nRESBASEW\n64\nRESBASEH\n48\n");
+  t.platform.fault_at_frame(0, SIGFPE);  // the intro's first page
+  t.platform.queue_box_answer(media::BoxAnswer::kYes);
+  test::CurrentDirectory here(t.dir.path());
+  EXPECT_EQ(exit_code_of([&] { start_up(t.game); }), kExitAfterFaults);
+  ASSERT_EQ(t.platform.boxes().size(), 1u);
+  EXPECT_EQ(t.platform.boxes()[0].buttons, media::BoxButtons::kOk);
+  EXPECT_EQ(t.platform.boxes()[0].text,
+            " fault during start-up. please read logfile:" + t.game.frame.start_directory +
+                "LOG\\errors.txt\n for more information");
+  EXPECT_NE(t.dir.read("LOG/errors.txt").find("ERROR TYPE:Attempted division by zero\r\n"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 namespace orv::media {
 namespace {
@@ -22,6 +24,23 @@ TEST(Numbers, IntegersFloatsAndRoundingReadLikeTheDataFilesExpect) {
   const std::pair<double, std::int32_t> rounded[] = {
       {3.5, 4}, {2.5, 2}, {-2.5, -2}, {2.4999, 2}, {1e20, 2147483647}, {std::nan(""), 0}};
   for (auto [value, expected] : rounded) EXPECT_EQ(round_even(value), expected) << value;
+}
+
+TEST(Numbers, SaturatingAddStopsAtBothLimits) {
+  constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+  constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+  const struct {
+    std::int32_t a;
+    std::int64_t b;
+    std::int32_t sum;
+  } cases[] = {{5, -7, -2},
+               {kMax, 1, kMax},
+               {kMax - 1, kMax, kMax},
+               {kMin, -1, kMin},
+               {kMin, -std::int64_t(kMin), 0},
+               {0, INT64_MAX, kMax},
+               {0, INT64_MIN, kMin}};
+  for (const auto& c : cases) EXPECT_EQ(saturating_add(c.a, c.b), c.sum) << c.a << " + " << c.b;
 }
 
 }  // namespace

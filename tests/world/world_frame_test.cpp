@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "catalogue/placement.h"
 #include "frame/game.h"
 #include "support/data_set.h"
@@ -47,6 +49,19 @@ TEST_F(WorldFrameTest, TheHeadUpDisplayCountsTheScoreUpAndClampsTheGoalCounter) 
     EXPECT_EQ(g.world.score, expected);
   }
   EXPECT_EQ(g.world.remaining, 0);
+}
+
+// A view of 5000 x 5000 cells (a tile size far below a pixel) is cut to the grid: a frame
+// never walks more cells than the grid holds, and an empty grid gives the one cell every walk
+// starts with.
+TEST_F(WorldFrameTest, TheViewWalkNeverWalksMoreCellsThanTheGridHolds) {
+  g.world.view_columns = g.world.view_rows = 5000;
+  for (int side : {kLevelGridSize, 0}) {
+    g.world.grid.recreate(side, side);
+    long cells = 0;
+    walk_view(g.world, [&](int, int, int, int) { ++cells; });
+    EXPECT_EQ(cells, std::max(1L, long(side) * side));
+  }
 }
 
 using TouchTest = test::TileRulesTest;

@@ -10,6 +10,8 @@ Usage: geometry.py COMMAND [ARGS...]   (the drawing goes to standard output)
   grid W HORIZON H SEED                    perspective floor grid with painted tiles
   maze COLS ROWS THEME SEED                tile graphic names of a generated labyrinth,
                                            one per line, row by row
+  howto FONT BOLDFONT ICONDIR              the "HOW TO PLAY" panel, 1008 x 144, with the
+                                           pick-up and enemy pictures of ICONDIR (NAME.png)
 Every random draw is seeded, so the output is the same on every run.
 """
 
@@ -158,6 +160,79 @@ def maze(cols, rows, theme, seed):
             print(name)
 
 
+# The "HOW TO PLAY" panel: four columns under a title line. Rows are 15 pixels apart.
+PANEL_W, PANEL_H = 1008, 144
+TEXT, KEY, HEAD, TITLE = "#e8ecf8", "#ffd870", "#6fd4ff", "#ffcf5a"
+CONTROLS = [                   # action, keyboard, joypad
+    ("Move", "Arrow keys", "Stick or D-pad"),
+    ("Bomb", "Space", "A"),
+    ("Pause", "P", "Start"),
+    ("Quit", "Escape", "Back"),
+    ("Answer dialogs", "B or X", "B or X"),
+    ("Screenshot", "F12", ""),
+]
+GOAL = [
+    "Walk on the floor to paint it blue.",
+    "Close a 2x2 block of paint to fix it.",
+    "CRITCAL MASS = tiles still to fix:",
+    "reach 0 before TIME runs out.",
+    "A bomb clears blue and pink fixed tiles",
+    "in all four directions from you.",
+]
+PICKUPS = [("gem", "Gem", "points"), ("star", "Star", "more points"),
+           ("clock", "Clock", "extra time"), ("bomb", "Bomb", "+1 bomb (up to 3)")]
+ENEMIES = [("blot", "Pink painter", ["paints your floor pink"]),
+           ("wiper", "Wiper", ["wipes paint and", "fixed tiles away"])]
+
+
+def text(x, y, words, colour, size=13, font=None):
+    if font:
+        print("font '%s'" % font)
+    print("fill '%s' font-size %s text %d,%d '%s'" % (colour, size, x, y, words.replace("'", "\\'")))
+
+
+def icon_at(x, y, size, folder, name):
+    """An object picture on a light tile, so that dark pictures (the bomb) stand out."""
+    print("fill rgba(190,210,255,0.22) roundrectangle %d,%d %d,%d 4,4"
+          % (x - 2, y - 2, x + size + 1, y + size + 1))
+    print("image over %d,%d %d,%d '%s/%s.png'" % (x, y, size, size, folder, name))
+
+
+def howto(font, bold, icons):
+    print("stroke rgba(111,212,255,0.55) stroke-width 2 fill rgba(6,4,20,0.9)")
+    print("roundrectangle 1,1 %d,%d 10,10" % (PANEL_W - 2, PANEL_H - 2))
+    print("stroke rgba(111,212,255,0.35) stroke-width 1 line 14,29 %d,29" % (PANEL_W - 14))
+    print("stroke none")
+    text(14, 21, "HOW TO PLAY", TITLE, 17, bold)
+    text(150, 21, "Paint the labyrinth blue and fix it before the time runs out.", TEXT, 13, font)
+    columns = (14, 342, 628, 826)
+    text(columns[0], 46, "CONTROLS", HEAD, 12, bold)
+    text(columns[0] + 112, 46, "KEYBOARD", HEAD, 12)
+    text(columns[0] + 206, 46, "JOYPAD", HEAD, 12)
+    for k, (action, key, pad) in enumerate(CONTROLS):
+        y = 62 + 15 * k
+        text(columns[0], y, action, TEXT, 13, font)
+        text(columns[0] + 112, y, key, KEY, 13, bold)
+        text(columns[0] + 206, y, pad, KEY, 13, bold)
+    text(columns[1], 46, "GOAL", HEAD, 12, bold)
+    for k, line in enumerate(GOAL):
+        text(columns[1], 62 + 15 * k, line, TEXT, 13, font)
+    text(columns[2], 46, "PICK-UPS", HEAD, 12, bold)
+    for k, (icon, name, effect) in enumerate(PICKUPS):
+        y = 52 + 22 * k
+        icon_at(columns[2], y, 20, icons, icon)
+        text(columns[2] + 27, y + 15, name, KEY, 13, bold)
+        text(columns[2] + 74, y + 15, effect, TEXT, 13, font)
+    text(columns[3], 46, "ENEMIES", HEAD, 12, bold)
+    y = 52
+    for icon, name, lines in ENEMIES:
+        icon_at(columns[3], y + 2, 26, icons, icon)
+        text(columns[3] + 33, y + 13, name, KEY, 13, bold)
+        for k, line in enumerate(lines):
+            text(columns[3] + 33, y + 28 + 15 * k, line, TEXT, 13, font)
+        y += 24 + 15 * len(lines)
+
+
 def main():
     cmd, args = sys.argv[1], sys.argv[2:]
     if cmd == "star":
@@ -175,6 +250,8 @@ def main():
         grid(int(args[0]), int(args[1]), int(args[2]), int(args[3]))
     elif cmd == "maze":
         maze(int(args[0]), int(args[1]), args[2], int(args[3]))
+    elif cmd == "howto":
+        howto(args[0], args[1], args[2])
     else:
         sys.exit("unknown command " + cmd)
 

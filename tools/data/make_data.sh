@@ -2,25 +2,35 @@
 # Builds ORVANTE's shipped data set in data/ from scratch: configuration, tile and object
 # definitions, level base file, font, pictures, sounds and music.
 #
-# Usage: tools/data/make_data.sh [output folder]      (default: data/ at the top of the checkout)
+# Usage: tools/data/make_data.sh [output folder [icon folder]]
+#   (defaults: data/ and dist/icons/ at the top of the checkout)
 #
-# Needs Debian's imagemagick, fonts-dejavu-core, sox, vorbis-tools and python3. The generated
-# files are committed; run this only to change the data set, then run check_data.sh.
+# Needs Debian's imagemagick, fonts-dejavu-core, vorbis-tools, python3 and python3-numpy. The
+# generated files are committed; run this only to change the data set, then run check_data.sh
+# and tools/data/measure_audio.py. The application icons of the desktop entry are drawn by
+# make_icons.sh, which this script runs at the end.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 out=${1:-$root/data}
+icons=${2:-$root/dist/icons}
 
 CONVERT=$(command -v /usr/bin/convert || command -v convert)
 MONTAGE=$(command -v /usr/bin/montage || command -v montage)
 PYTHON=$(command -v /usr/bin/python3 || command -v python3)
 FONT=/usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf
-for tool in "$CONVERT" "$MONTAGE" "$PYTHON" sox oggenc; do
+SANS=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
+SANS_BOLD=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
+for tool in "$CONVERT" "$MONTAGE" "$PYTHON" oggenc; do
   command -v "$tool" > /dev/null || { echo "missing tool: $tool" >&2; exit 1; }
 done
-[ -f "$FONT" ] || { echo "missing font $FONT (Debian package fonts-dejavu-core)" >&2; exit 1; }
+"$PYTHON" -c 'import numpy' 2> /dev/null || { echo "missing numpy (Debian package python3-numpy)" >&2; exit 1; }
+for f in "$FONT" "$SANS" "$SANS_BOLD"; do
+  [ -f "$f" ] || { echo "missing font $f (Debian package fonts-dejavu-core)" >&2; exit 1; }
+done
 
+export PYTHONDONTWRITEBYTECODE=1   # keep tools/data free of __pycache__
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 geo() { "$PYTHON" "$here/geometry.py" "$@"; }
@@ -520,6 +530,17 @@ draw_mvg "$tmp/empty.png" "$tmp/grid.png" "$tmp/grid.mvg"
   -compose screen -composite \
   \( -size ${W}x${H} radial-gradient:'rgba(0,0,0,0)'-'rgba(0,0,0,0.75)' \) -compose over -composite \
   "$tmp/title.png"
+# The "HOW TO PLAY" panel, drawn with the shipped pick-up and enemy pictures, goes at the top of
+# the title picture (above the highscore lines, which start at 0.2 of the height) and of both
+# loading pictures (above the credit lines, which start at 0.3).
+mkdir -p "$tmp/icons"
+for icon in gem star clock bomb blot wiper; do
+  "$CONVERT" "$O/$icon.png" -transparent white "$tmp/icons/$icon.png"
+done
+geo howto "$SANS" "$SANS_BOLD" "$tmp/icons" > "$tmp/howto.mvg"
+"$CONVERT" -size 1008x144 xc:none "$tmp/howto_empty.png"
+draw_mvg "$tmp/howto_empty.png" "$tmp/howto.png" "$tmp/howto.mvg"
+"$CONVERT" "$tmp/title.png" "$tmp/howto.png" -geometry +8+2 -compose over -composite "$tmp/title.png"
 save_rgb "$tmp/title.png" "$S/title.png"
 
 # Loading pictures of the intro: a labyrinth drawn with the game's own tiles, dimmed so that the
@@ -532,7 +553,7 @@ for n in 0 1; do
   "$CONVERT" "$tmp/maze.png" -modulate 68,95 \
     \( -size ${W}x${H} radial-gradient:'rgba(0,0,0,0.15)'-'rgba(0,0,0,0.85)' \) -compose over -composite \
     \( -size ${W}x${H} xc:none -fill 'rgba(0,0,0,0.4)' -draw "rectangle 0,210 $W,560 rectangle 0,590 $W,660" -blur 0x25 \) \
-    -compose over -composite "$tmp/load.png"
+    -compose over -composite "$tmp/howto.png" -geometry +8+36 -compose over -composite "$tmp/load.png"
   save_rgb "$tmp/load.png" "$S/load$n.png"
 done
 
@@ -545,16 +566,17 @@ for wav in "$tmp"/snd/sfx/*.wav; do
   oggenc -Q -q 2 --serial $serial -o "$out/SFX/$name.ogg" "$wav"
   serial=$((serial + 1))
 done
-# Music loops get a touch of reverb and stay 5 dB below full scale, under the sound effects. Three copies are processed in a row and the middle one is
-# kept, so the reverb tail of each pass runs into the start of the next and the loop has no seam.
+# The music is mastered by synth.py (level, limiter, a reverb that wraps round the loop);
+# here it is only encoded.
 for wav in "$tmp"/snd/music/*.wav; do
   name=$(basename "$wav" .wav)
-  len=$(soxi -s "$wav")
-  sox -R "$wav" "$wav" "$wav" "$tmp/three.wav"
-  sox -R "$tmp/three.wav" "$tmp/rev.wav" reverb 35 50 70 100 8 -1 trim "${len}s" "${len}s" gain -n -5
-  oggenc -Q -q 1 --serial $serial -o "$out/MUSIC/$name.ogg" "$tmp/rev.wav"
+  oggenc -Q -q 2 --serial $serial -o "$out/MUSIC/$name.ogg" "$wav"
   serial=$((serial + 1))
 done
+
+# ---------------------------------------------------------------------------------------------
+echo "== Application icons"
+"$here/make_icons.sh" "$icons"
 
 echo "== Done"
 du -sh "$out"

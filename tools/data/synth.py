@@ -1,25 +1,31 @@
 #!/usr/bin/env python3
 """Synthesises ORVANTE's sound effects and music loops as 16-bit WAV files.
 
-Usage: synth.py OUTDIR
+Usage: synth.py OUTDIR [TRACK]
 
 Writes OUTDIR/sfx/<name>.wav and OUTDIR/music/<name>.wav, all stereo at 44100 Hz, so that every
 file of the data set has the same format (sound effects carry the same signal on both channels).
-Only the Python standard library is used and every random draw is seeded, so the output is the
-same on every run. Music loops are rendered circularly: notes, echoes and tails that run past
-the end of a loop are folded back to its start, so each track repeats without a seam.
+The effects are built with the standard library, the music with numpy (tracks.py); every
+random draw is seeded, so the output is the same on every run. Every file is brought to its
+loudness target below: music to an RMS level over the whole loop, effects to a short-term
+level; a limiter keeps the peaks of both well under full scale.
+
+With a TRACK name only that music track is written (for trying out changes).
 """
 
 import array
 import math
 import os
 import random
-import struct
 import sys
 import wave
 
+import numpy as np
+
+import dsp
+import tracks
+
 SFX_RATE = 44100
-MUSIC_RATE = 44100
 TAU = 2.0 * math.pi
 
 
@@ -142,25 +148,13 @@ def mul(a, b):
     return array.array("d", (x * y for x, y in zip(a, b)))
 
 
-def scale(a, g):
-    return array.array("d", (x * g for x in a))
-
-
-def mix_into(dst, src, offset=0, gain=1.0, wrap=False):
+def mix_into(dst, src, offset=0, gain=1.0):
     n = len(dst)
     for i, v in enumerate(src):
         j = offset + i
-        if wrap:
-            j %= n
-        elif j >= n:
+        if j >= n:
             break
         dst[j] += v * gain
-
-
-def normalise(chans, peak):
-    m = max(max(abs(v) for v in c) for c in chans) or 1.0
-    g = peak / m
-    return [scale(c, g) for c in chans]
 
 
 def fade_edges(x, rate, fade_in=0.002, fade_out=0.01):
@@ -173,35 +167,21 @@ def fade_edges(x, rate, fade_in=0.002, fade_out=0.01):
     return x
 
 
-def write_wav(path, chans, rate):
-    n = len(chans[0])
-    frames = array.array("h")
-    for i in range(n):
-        for c in chans:
-            v = max(-1.0, min(1.0, c[i]))
-            frames.append(int(round(v * 32767)))
-    if sys.byteorder != "little":
-        frames.byteswap()
-    with wave.open(path, "wb") as w:
-        w.setnchannels(len(chans))
-        w.setsampwidth(2)
-        w.setframerate(rate)
-        w.writeframes(frames.tobytes())
-
-
 # ---------------------------------------------------------------------------------------------
 # Sound effects (mono)
 
 
 def sfx_step(rng):
+    """A soft, low footfall: it plays for every step of the player and of every enemy, so it
+    has a slow onset and nothing above 1 kHz that could tick through the music."""
     r = SFX_RATE
-    n = int(0.045 * r)
-    body = mul(osc("sine", 190.0, n, r, slide_to=95.0), env_exp(n, r, 0.012))
-    tick = mul(lowpass(noise(n, rng), r, 2500.0), env_exp(n, r, 0.004))
+    n = int(0.04 * r)
+    body = mul(osc("sine", 150.0, n, r, slide_to=80.0), env_exp(n, r, 0.012, attack=0.004))
+    brush = mul(lowpass(lowpass(noise(n, rng), r, 900.0), r, 900.0), env_exp(n, r, 0.008, attack=0.004))
     out = zeros(n)
-    mix_into(out, body, gain=0.8)
-    mix_into(out, tick, gain=0.15)
-    return fade_edges(out, r), 0.18
+    mix_into(out, body, gain=0.9)
+    mix_into(out, brush, gain=0.25)
+    return fade_edges(out, r, fade_in=0.004, fade_out=0.012)
 
 
 def bell(freq, n, rate, decay):
@@ -217,14 +197,14 @@ def sfx_fixed(rng):
     out = zeros(n)
     mix_into(out, bell(midi_hz(88), n, r, 0.10), gain=0.7)            # E6
     mix_into(out, bell(midi_hz(95), n - int(0.05 * r), r, 0.12), int(0.05 * r), gain=0.6)  # B6
-    return fade_edges(out, r), 0.55
+    return fade_edges(out, r)
 
 
 def sfx_pink_fixed(rng):
     r = SFX_RATE
     n = int(0.26 * r)
     tone = lowpass(osc("square", midi_hz(57), n, r, slide_to=midi_hz(50), pw=0.3), r, 1400.0, 400.0)
-    return fade_edges(mul(tone, env_exp(n, r, 0.07)), r), 0.5
+    return fade_edges(mul(tone, env_exp(n, r, 0.07)), r)
 
 
 def sfx_explosion(rng):
@@ -237,7 +217,7 @@ def sfx_explosion(rng):
     mix_into(out, rumble, gain=1.0)
     mix_into(out, crack, gain=0.45)
     mix_into(out, thump, gain=0.9)
-    return fade_edges(out, r, fade_out=0.15), 0.9
+    return fade_edges(out, r, fade_out=0.15)
 
 
 def sfx_timer(rng):
@@ -245,7 +225,7 @@ def sfx_timer(rng):
     n = int(0.14 * r)
     tone = lowpass(osc("square", 987.8, n, r, pw=0.5), r, 3500.0)
     e = env_adsr(n, r, 0.003, 0.03, 0.6, 0.05)
-    return fade_edges(mul(tone, e), r), 0.35
+    return fade_edges(mul(tone, e), r)
 
 
 def sfx_remove(rng):
@@ -253,7 +233,7 @@ def sfx_remove(rng):
     n = int(0.38 * r)
     tone = osc("saw", 1400.0, n, r, slide_to=150.0, vibrato=0.04, vib_rate=28.0)
     tone = lowpass(tone, r, 5000.0, 700.0)
-    return fade_edges(mul(tone, env_exp(n, r, 0.16)), r), 0.5
+    return fade_edges(mul(tone, env_exp(n, r, 0.16)), r)
 
 
 def arpeggio(notes, step, length, rate, kind="square", decay=0.06, pw=0.25):
@@ -271,7 +251,7 @@ def arpeggio(notes, step, length, rate, kind="square", decay=0.06, pw=0.25):
 
 def sfx_gem(rng):
     r = SFX_RATE
-    return fade_edges(arpeggio([84, 88, 91, 96], 0.045, 0.32, r), r), 0.45
+    return fade_edges(arpeggio([84, 88, 91, 96], 0.045, 0.32, r), r)
 
 
 def sfx_star(rng):
@@ -284,7 +264,7 @@ def sfx_star(rng):
         m = len(out) - start
         mix_into(shimmer, mul(osc("sine", f, m, r), env_exp(m, r, 0.05)), start)
     mix_into(out, shimmer, gain=0.3)
-    return fade_edges(out, r), 0.5
+    return fade_edges(out, r)
 
 
 def sfx_clock(rng):
@@ -297,7 +277,7 @@ def sfx_clock(rng):
         mix_into(out, click, int(k * 0.11 * r), gain=0.9)
     start = int(0.22 * r)
     mix_into(out, bell(midi_hz(81), n - start, r, 0.16), start, gain=0.7)
-    return fade_edges(out, r), 0.5
+    return fade_edges(out, r)
 
 
 def sfx_bomb(rng):
@@ -310,7 +290,7 @@ def sfx_bomb(rng):
     mix_into(out, clunk, gain=1.0)
     mix_into(out, ring, gain=0.25)
     mix_into(out, ring2, gain=0.15)
-    return fade_edges(out, r), 0.5
+    return fade_edges(out, r)
 
 
 def sfx_quendral1(rng):
@@ -327,7 +307,7 @@ def sfx_quendral1(rng):
     for note in (33, 40, 45):
         d = mul(osc("saw", midi_hz(note), n, r, vibrato=0.002), e)
         mix_into(out, lowpass(d, r, 300.0, 2500.0), gain=0.35)
-    return fade_edges(out, r, fade_out=0.08), 0.8
+    return fade_edges(out, r, fade_out=0.08)
 
 
 def sfx_quendral(rng):
@@ -342,7 +322,7 @@ def sfx_quendral(rng):
     mix_into(out, mul(osc("sine", midi_hz(33), n, r), env_exp(n, r, 0.5)), gain=0.8)
     hit = mul(lowpass(noise(n, rng), r, 4000.0), env_exp(n, r, 0.03))
     mix_into(out, hit, gain=0.5)
-    return fade_edges(out, r, fade_out=0.2), 0.85
+    return fade_edges(out, r, fade_out=0.2)
 
 
 SFX = {
@@ -362,244 +342,57 @@ SFX = {
 
 
 # ---------------------------------------------------------------------------------------------
-# Music loops (stereo, rendered circularly)
+# Levels and output
 
-
-class Loop:
-    def __init__(self, bpm, bars, seed):
-        self.rate = MUSIC_RATE
-        self.beat = 60.0 / bpm
-        self.n = int(round(bars * 4 * self.beat * self.rate))
-        self.left = zeros(self.n)
-        self.right = zeros(self.n)
-        self.rng = random.Random(seed)
-
-    def at(self, beats):
-        return int(round(beats * self.beat * self.rate))
-
-    def put(self, sig, beats, gain=1.0, pan=0.0):
-        """Adds a mono signal at a position in beats; pan -1 (left) .. 1 (right)."""
-        gl = gain * math.cos((pan + 1.0) * math.pi / 4.0) * math.sqrt(2.0)
-        gr = gain * math.sin((pan + 1.0) * math.pi / 4.0) * math.sqrt(2.0)
-        off = self.at(beats)
-        mix_into(self.left, sig, off, gl, wrap=True)
-        mix_into(self.right, sig, off, gr, wrap=True)
-
-    def remove_dc(self, cutoff=25.0):
-        """High-pass both channels; two passes over the circular loop settle the filter state."""
-        a = math.exp(-TAU * cutoff / self.rate)
-        for chan in (self.left, self.right):
-            prev_x = prev_y = 0.0
-            for rnd in range(2):
-                for i in range(self.n):
-                    v = chan[i]
-                    prev_y = a * (prev_y + v - prev_x)
-                    prev_x = v
-                    if rnd == 1:
-                        chan[i] = prev_y
-
-    def echo(self, beats, feedback, wet):
-        """Ping-pong echo over the whole loop, circular so the loop stays seamless."""
-        d = self.at(beats)
-        n = self.n
-        src_l, src_r = array.array("d", self.left), array.array("d", self.right)
-        tap_l, tap_r = src_l, src_r
-        g = wet
-        for k in range(6):
-            new_l = zeros(n)
-            new_r = zeros(n)
-            for i in range(n):
-                new_l[(i + d) % n] = tap_r[i]
-                new_r[(i + d) % n] = tap_l[i]
-            for i in range(n):
-                self.left[i] += new_l[i] * g
-                self.right[i] += new_r[i] * g
-            tap_l, tap_r = new_l, new_r
-            g *= feedback
-
-    # Instruments: each returns a mono signal for one note.
-
-    def bass(self, note, beats, cutoff=900.0):
-        n = self.at(beats)
-        v = osc("saw", midi_hz(note), n, self.rate)
-        v = lowpass(v, self.rate, cutoff * 2.5, cutoff * 0.5)
-        v = mul(v, env_adsr(n, self.rate, 0.004, 0.08, 0.7, 0.03))
-        return mix_sub(v, mul(osc("sine", midi_hz(note - 12), n, self.rate),
-                              env_adsr(n, self.rate, 0.004, 0.1, 0.8, 0.03)), 0.6)
-
-    def pluck(self, note, beats, kind="square", pw=0.3, decay=0.18, bright=4200.0):
-        n = self.at(beats) + int(0.25 * self.rate)
-        v = osc(kind, midi_hz(note), n, self.rate, pw=pw)
-        v = lowpass(v, self.rate, bright, 500.0)
-        return mul(v, env_exp(n, self.rate, decay))
-
-    def lead(self, note, beats, kind="square", pw=0.5):
-        n = self.at(beats)
-        v = osc(kind, midi_hz(note), n, self.rate, pw=pw, vibrato=0.004, vib_rate=5.0)
-        v = lowpass(v, self.rate, 3200.0)
-        return mul(v, env_adsr(n, self.rate, 0.01, 0.1, 0.75, 0.06))
-
-    def pad(self, notes, beats):
-        n = self.at(beats)
-        out = zeros(n)
-        for k, note in enumerate(notes):
-            for det in (-0.004, 0.004):
-                v = osc("saw", midi_hz(note) * (1.0 + det), n, self.rate,
-                        phase=self.rng.random())
-                mix_into(out, lowpass(v, self.rate, 1100.0), gain=0.35)
-        return mul(out, env_adsr(n, self.rate, 0.35, 0.3, 0.8, 0.4))
-
-    def kick(self):
-        n = int(0.3 * self.rate)
-        v = osc("sine", 150.0, n, self.rate, slide_to=42.0)
-        return mul(v, env_exp(n, self.rate, 0.12, attack=0.001))
-
-    def snare(self):
-        n = int(0.22 * self.rate)
-        nz = mul(highpass(noise(n, self.rng), self.rate, 900.0), env_exp(n, self.rate, 0.06))
-        tone = mul(osc("tri", 190.0, n, self.rate), env_exp(n, self.rate, 0.04))
-        return mix_sub(nz, tone, 0.5)
-
-    def hat(self, length=0.025):
-        n = int(0.12 * self.rate)
-        return mul(highpass(noise(n, self.rng), self.rate, 6000.0), env_exp(n, self.rate, length))
-
-
-def mix_sub(a, b, gb):
-    out = array.array("d", a)
-    mix_into(out, b, gain=gb)
-    return out
-
-
-def drums(loop, bars, pattern):
-    """pattern: 16 steps per bar, characters k (kick), s (snare), h (hat), o (open hat)."""
-    kick, snare, hat, ohat = loop.kick(), loop.snare(), loop.hat(), loop.hat(0.1)
-    for bar in range(bars):
-        for step, ch in enumerate(pattern[bar % len(pattern)]):
-            beats = bar * 4 + step / 4.0
-            if ch in "kK":
-                loop.put(kick, beats, 0.9 if ch == "k" else 0.6)
-            if ch in "sS":
-                loop.put(snare, beats, 0.55 if ch == "s" else 0.3, pan=0.1)
-            if ch in "hH":
-                loop.put(hat, beats, 0.22 if ch == "h" else 0.12, pan=-0.3)
-            if ch == "o":
-                loop.put(ohat, beats, 0.2, pan=-0.3)
-
-
-# Chords are given as MIDI note lists; progressions hold one chord per bar.
-
-
-def music_menu():
-    loop = Loop(100, 8, 11)
-    prog = [(57, 60, 64), (53, 57, 60), (48, 52, 55), (55, 59, 62),
-            (57, 60, 64), (53, 57, 60), (50, 53, 57), (52, 56, 59)]
-    for bar, chord in enumerate(prog):
-        loop.put(loop.pad([c + 12 for c in chord], 4.0), bar * 4, 0.18)
-        loop.put(loop.bass(chord[0] - 12, 3.9, cutoff=500.0), bar * 4, 0.35)
-        order = [0, 1, 2, 1, 2, 0, 2, 1]
-        for k in range(8):
-            note = chord[order[k]] + 24 + (12 if k == 4 else 0)
-            loop.put(loop.pluck(note, 0.5, kind="tri", decay=0.35, bright=3000.0),
-                     bar * 4 + k * 0.5, 0.22, pan=-0.5 + k / 7.0)
-    loop.echo(0.75, 0.45, 0.35)
-    return loop
-
-
-def music_score():
-    loop = Loop(120, 8, 12)
-    prog = [(60, 64, 67), (57, 60, 64), (65, 69, 72), (67, 71, 74),
-            (60, 64, 67), (64, 67, 71), (65, 69, 72), (67, 71, 74)]
-    for bar, chord in enumerate(prog):
-        for k in range(8):
-            loop.put(loop.bass(chord[0] - 24 + (12 if k % 2 else 0), 0.45), bar * 4 + k * 0.5, 0.32)
-        for k in range(16):
-            note = chord[k % 3] + 12 + (12 if (k // 3) % 2 else 0)
-            loop.put(loop.pluck(note, 0.25, pw=0.25, decay=0.12), bar * 4 + k * 0.25, 0.16,
-                     pan=0.4 if k % 2 else -0.4)
-    melody = [72, None, 76, 79, 81, None, 79, 76, 77, 76, 74, 72, 74, None, 71, None,
-              72, None, 76, 79, 83, None, 81, 79, 81, 79, 77, 76, 74, 76, 79, None]
-    for k, note in enumerate(melody):
-        if note is not None:
-            loop.put(loop.lead(note, 0.95, pw=0.5), k * 1.0, 0.16, pan=0.1)
-    drums(loop, 8, ["k...h...s...h.h.", "k...h.k.s...h..o"])
-    loop.echo(0.5, 0.3, 0.2)
-    return loop
-
-
-def music_game(bpm, seed, root, minor_prog, lead_kind, drum_pattern, arp_order):
-    loop = Loop(bpm, 8, seed)
-    rng = loop.rng
-    for bar, degrees in enumerate(minor_prog):
-        chord = [root + d for d in degrees]
-        for k in range(8):
-            note = chord[0] - 12 + (12 if k in (3, 6) else 0)
-            loop.put(loop.bass(note, 0.42, cutoff=1100.0), bar * 4 + k * 0.5, 0.34)
-        for k in range(16):
-            note = chord[arp_order[k % len(arp_order)]] + 12
-            loop.put(loop.pluck(note, 0.25, pw=0.3, decay=0.09, bright=5000.0),
-                     bar * 4 + k * 0.25, 0.11, pan=-0.45 if (k // 2) % 2 else 0.45)
-    # A two-bar motif from the chord tones, answered with a variation.
-    scale_steps = [0, 2, 3, 5, 7, 8, 10, 12, 14, 15]
-    motif = []
-    for k in range(8):
-        motif.append(None if rng.random() < 0.25 else rng.choice(scale_steps[:8]))
-    for rep in range(4):
-        for k, step in enumerate(motif):
-            if step is None:
-                continue
-            s = step + (rng.choice((0, 2, -2)) if rep % 2 else 0)
-            length = 0.9 if k % 2 == 0 else 0.45
-            loop.put(loop.lead(root + 12 + s, length, kind=lead_kind, pw=0.35),
-                     rep * 8 + k, 0.13, pan=0.05)
-    drums(loop, 8, drum_pattern)
-    loop.echo(0.75, 0.35, 0.22)
-    return loop
-
-
-def music_game1():
-    return music_game(132, 21, 64, [(0, 3, 7), (0, 3, 7), (-4, 0, 3), (-2, 2, 5),
-                                    (0, 3, 7), (-7, -4, 0), (-4, 0, 3), (-2, 2, 5)],
-                      "square", ["k.h.s.h.k.hks.h.", "k.h.s.h.k.h.s.ho"], [0, 1, 2, 1])
-
-
-def music_game2():
-    return music_game(140, 22, 62, [(0, 3, 7), (5, 9, 12), (0, 3, 7), (3, 7, 10),
-                                    (0, 3, 7), (5, 9, 12), (-2, 2, 5), (-5, -2, 2)],
-                      "saw", ["k..hs.hhk.khs.hh", "k..hs.hhk.khs.ko"], [0, 2, 1, 2, 0, 2, 1, 2])
-
-
-def music_game3():
-    return music_game(124, 23, 65, [(0, 3, 7), (-4, 0, 3), (-9, -5, -2), (-2, 2, 5),
-                                    (0, 3, 7), (-4, 0, 3), (-5, -1, 2), (-5, -1, 2)],
-                      "square", ["k.h.S.hhk.h.s.h.", "k.hks.h.k.h.s.hh"], [0, 1, 2, 0, 2, 1])
-
-
-MUSIC = {
-    "menu": music_menu,
-    "score": music_score,
-    "game1": music_game1,
-    "game2": music_game2,
-    "game3": music_game3,
+# Music plays at MUSIC_RMS dBFS (RMS over the whole loop) with peaks limited to MUSIC_CEILING.
+# Effects are set by their short-term loudness (the loudest 100 ms), a few dB under the music
+# so that they sit in it rather than on top of it; the footstep, which can play several times
+# a second, stays far below. Full scale is a square wave at 0 dB: a full-scale sine measures -3.
+MUSIC_RMS = -18.0
+MUSIC_CEILING = -6.5
+SFX_CEILING = -9.0
+SFX_LOUDNESS = {
+    "step": -36.0, "timer": -25.0, "fixed": -23.0, "pinkfixed": -24.0, "remove": -23.0,
+    "gem": -22.0, "star": -22.0, "clock": -22.0, "bomb": -22.0, "explosion": -21.0,
+    "quendral1": -19.0, "quendral": -19.0,
 }
+def level_effect(sig, loudness):
+    x = np.asarray(sig, dtype=float)
+    for _ in range(4):
+        x = x * dsp.undb(loudness - dsp.short_term_db(x))
+        x = dsp.limit(x[np.newaxis], SFX_CEILING, window=256, circular=False)[0]
+    return x
+
+
+def write_wav(path, stereo):
+    """16-bit stereo WAV, rounded without dither."""
+    frames = np.round(np.clip(stereo.T, -1.0, 1.0) * 32767.0).astype("<i2")
+    with wave.open(path, "wb") as w:
+        w.setnchannels(2)
+        w.setsampwidth(2)
+        w.setframerate(SFX_RATE)
+        w.writeframes(frames.tobytes())
 
 
 def main():
-    if len(sys.argv) != 2:
-        sys.exit("usage: synth.py OUTDIR")
+    if len(sys.argv) not in (2, 3):
+        sys.exit("usage: synth.py OUTDIR [TRACK]")
     out = sys.argv[1]
+    only = sys.argv[2] if len(sys.argv) == 3 else None
     os.makedirs(os.path.join(out, "sfx"), exist_ok=True)
     os.makedirs(os.path.join(out, "music"), exist_ok=True)
-    for k, (name, fn) in enumerate(sorted(SFX.items())):
-        sig, peak = fn(random.Random(1000 + k))
-        (sig,) = normalise([sig], peak)
-        write_wav(os.path.join(out, "sfx", name + ".wav"), [sig, sig], SFX_RATE)
-    for name, fn in sorted(MUSIC.items()):
-        loop = fn()
-        loop.remove_dc()
-        chans = normalise([loop.left, loop.right], 0.8)
-        write_wav(os.path.join(out, "music", name + ".wav"), chans, MUSIC_RATE)
-        print("music", name, "%.1f s" % (loop.n / MUSIC_RATE))
+    if only is None:
+        for k, (name, fn) in enumerate(sorted(SFX.items())):
+            sig = fn(random.Random(1000 + k))
+            mono = level_effect(sig, SFX_LOUDNESS[name])
+            write_wav(os.path.join(out, "sfx", name + ".wav"), np.stack([mono, mono]))
+    for name, fn in sorted(tracks.TRACKS.items()):
+        if only not in (None, name):
+            continue
+        stereo = dsp.master(fn(), MUSIC_RMS, MUSIC_CEILING)
+        write_wav(os.path.join(out, "music", name + ".wav"), stereo)
+        print("music %-6s %5.1f s  %.1f dBFS RMS  peak %.1f dBFS"
+              % (name, stereo.shape[1] / SFX_RATE, dsp.rms_db(stereo), dsp.peak_db(stereo)))
 
 
 if __name__ == "__main__":

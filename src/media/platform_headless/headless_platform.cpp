@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstring>
 #include <thread>
 
@@ -91,7 +92,12 @@ void HeadlessPlatform::present(const Pixel* pixels, int width, int height) {
     presented_.height = height;
     presented_.pixels.assign(pixels, pixels + std::size_t(width) * height);
   }
+  const bool fault = frame_ == fault_frame_;
   ++frame_;
+  if (fault) {
+    fault_frame_ = -1;
+    std::raise(fault_signal_);
+  }
 }
 
 int HeadlessPlatform::wait_event(int timeout_ms) {

@@ -40,6 +40,12 @@ class HeadlessPlatform : public Platform {
   // Makes open_window or open_screen fail, as on a machine without a usable display.
   void set_window_available(bool available) { window_available_ = available; }
   void set_screen_available(bool available) { screen_available_ = available; }
+  // Raises the signal (SIGSEGV, SIGFPE, ...) once, on the presenting thread, as the given frame
+  // is presented: a fault inside whatever the game was showing then.
+  void fault_at_frame(std::int64_t frame, int signal) {
+    fault_frame_ = frame;
+    fault_signal_ = signal;
+  }
 
   // --- inspection ---
   std::int64_t frame() const { return frame_; }
@@ -103,6 +109,8 @@ class HeadlessPlatform : public Platform {
   AudioCallback audio_;
   Image presented_;
   std::vector<SoundStart> sound_starts_;
+  std::int64_t fault_frame_ = -1;
+  int fault_signal_ = 0;
   bool window_available_ = true;
   bool screen_available_ = true;
   bool window_open_ = false;

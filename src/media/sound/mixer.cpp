@@ -31,8 +31,25 @@ void add_voice(const SoundData& sound, std::size_t& position, bool loop, std::in
 
 }  // namespace
 
+Mixer::Hold::Hold(const Mixer& mixer) : mixer_(mixer) {
+  mixer_.mutex_.lock();
+  mixer_.holder_.store(std::this_thread::get_id());
+}
+
+Mixer::Hold::~Hold() {
+  mixer_.holder_.store(std::thread::id());
+  mixer_.mutex_.unlock();
+}
+
+void Mixer::recover_after_fault() {
+  if (holder_.load() != std::this_thread::get_id()) return;
+  voices_.clear();
+  holder_.store(std::thread::id());
+  mutex_.unlock();  // locked by this thread, in the call the fault abandoned
+}
+
 void Mixer::play(Handle owner, std::shared_ptr<const SoundData> sound, bool loop) {
-  std::lock_guard lock(mutex_);
+  Hold hold(*this);
   auto it = std::find_if(voices_.begin(), voices_.end(),
                          [owner](const Voice& v) { return v.owner == owner; });
   if (!sound || sound->frames() == 0) {
@@ -47,29 +64,29 @@ void Mixer::play(Handle owner, std::shared_ptr<const SoundData> sound, bool loop
 }
 
 void Mixer::stop(Handle owner) {
-  std::lock_guard lock(mutex_);
+  Hold hold(*this);
   std::erase_if(voices_, [owner](const Voice& v) { return v.owner == owner; });
 }
 
 void Mixer::stop_all() {
-  std::lock_guard lock(mutex_);
+  Hold hold(*this);
   voices_.clear();
 }
 
 bool Mixer::playing(Handle owner) const {
-  std::lock_guard lock(mutex_);
+  Hold hold(*this);
   return std::any_of(voices_.begin(), voices_.end(),
                      [owner](const Voice& v) { return v.owner == owner; });
 }
 
 std::size_t Mixer::voice_count() const {
-  std::lock_guard lock(mutex_);
+  Hold hold(*this);
   return voices_.size();
 }
 
 void Mixer::render(std::int16_t* out, int frames) {
   if (out == nullptr || frames <= 0) return;
-  std::lock_guard lock(mutex_);
+  Hold hold(*this);
   for (int start = 0; start < frames; start += kBlockFrames) {
     int n = std::min(kBlockFrames, frames - start);
     std::int16_t* block = out + std::size_t(start) * kAudioChannels;

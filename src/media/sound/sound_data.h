@@ -1,11 +1,13 @@
 // Decoded sound and the mixer that plays many sounds at once onto one output.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <span>
+#include <thread>
 #include <vector>
 
 #include "media/platform.h"
@@ -28,6 +30,10 @@ std::optional<SoundData> decode_ogg(std::span<const std::uint8_t> data);
 // thread renders.
 class Mixer {
  public:
+  Mixer() = default;
+  Mixer(const Mixer&) = delete;
+  Mixer& operator=(const Mixer&) = delete;
+
   // Starts the sound from its beginning. owner identifies the voice for stop(); a sound that is
   // already playing under the same owner restarts.
   void play(Handle owner, std::shared_ptr<const SoundData> sound, bool loop);
@@ -39,7 +45,25 @@ class Mixer {
   // are removed.
   void render(std::int16_t* out, int frames);
 
+  // To be called on a thread that a caught fault has just pulled out of one of the calls
+  // above. If that call held the lock, the lock is released, so the next sound and the audio
+  // thread do not wait for ever, and the voices are dropped, since the abandoned call may have
+  // left them half changed; otherwise nothing happens.
+  void recover_after_fault();
+
  private:
+  // Holds the lock and notes which thread holds it, for recover_after_fault.
+  class Hold {
+   public:
+    explicit Hold(const Mixer& mixer);
+    ~Hold();
+    Hold(const Hold&) = delete;
+    Hold& operator=(const Hold&) = delete;
+
+   private:
+    const Mixer& mixer_;
+  };
+
   struct Voice {
     Handle owner;
     std::shared_ptr<const SoundData> sound;
@@ -47,6 +71,7 @@ class Mixer {
     bool loop;
   };
   mutable std::mutex mutex_;
+  mutable std::atomic<std::thread::id> holder_{};  // the thread inside the lock, if any
   std::vector<Voice> voices_;
 };
 
