@@ -7,8 +7,10 @@ dir=$root/$1
 seconds=${2:-8}
 out=$root/build/fuzz-out
 mkdir -p "$out"
+ran=0
 for target in "$dir"/tools/fuzz/fuzz_*; do
   [ -x "$target" ] || continue
+  ran=$((ran + 1))
   name=$(basename "$target")
   corpus=$out/corpus-$name
   mkdir -p "$corpus"
@@ -20,3 +22,4 @@ for target in "$dir"/tools/fuzz/fuzz_*; do
     || { tail -n 40 "$out/$name.log"; exit 1; }
   tail -n 1 "$out/$name.log"
 done
+[ "$ran" -gt 0 ] || { echo "no fuzz targets in $dir/tools/fuzz"; exit 1; }

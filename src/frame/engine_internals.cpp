@@ -8,6 +8,9 @@
 namespace orv {
 
 void level_timer_tick(Game& g) {
+  // A completed level has time 0 until the main loop builds the next one: the clock waits, so
+  // the completion never runs out the time.
+  if (g.frame.built_level != g.world.level) return;
   g.frame.frame_counter = media::saturating_add(g.frame.frame_counter, 1);
   if (g.frame.frame_counter <= g.frame.time_unit_length) return;
   g.frame.frame_counter = 0;

@@ -8,6 +8,7 @@
 #include "frame/start_up.h"
 #include "input/eventhandler.h"
 #include "levels/generation.h"
+#include "levels/level_file.h"
 #include "screens/assets.h"
 #include "screens/intro.h"
 #include "screens/title_menu.h"
@@ -58,14 +59,27 @@ void start_up_steps(Game& g) {
   show_intro(g);
   show_title_menu(g);
   build_first_level(g);
+  // The first game starts as every later one does: the main loop builds its level 1 afresh
+  // and announces it.
+  g.frame.built_level = -1;
 }
 
-// A new level number means a new labyrinth, when levels are generated.
+// A new level number means a new labyrinth, when levels are generated. A level file game loads
+// its level file again for a new game or a restart (built level -1) and after a completed
+// level; Page Up and Page Down only change the number it shows.
 void build_level_when_changed(Game& g) {
-  if (g.config.use_self_create_base != 1 || g.frame.built_level == g.world.level) return;
-  build_generated_level(g);
+  FrameState& f = g.frame;
+  if (f.built_level == g.world.level) return;
+  if (g.config.use_self_create_base == 1) {
+    build_generated_level(g);
+  } else if (f.built_level == -1 || g.world.remaining < 1) {
+    build_level_from_file(g);
+  } else {
+    f.built_level = g.world.level;
+    return;
+  }
   g.world.level_transition_pending = 1;
-  g.frame.built_level = g.world.level;
+  f.built_level = g.world.level;
 }
 
 }  // namespace

@@ -54,22 +54,51 @@ void read_joypad_direction(Game& g) {
   if (in.joystick_axis_y() < 0) g.input.held_direction = kHeldUp;
 }
 
-std::int32_t keyboard_command(const media::Input& in) {
+// The command keys in the order they are tested; a later one overrides an earlier one. F12
+// (screenshot, on release) comes last.
+struct CommandKeys {
+  std::int32_t command;
+  int key, other_key;
+};
+constexpr CommandKeys kCommandKeys[] = {{kCommandA, key::kSpace, key::kA},
+                                        {kCommandB, key::kB, key::kB},
+                                        {kCommandX, key::kC, key::kX},
+                                        {kCommandY, key::kD, key::kY},
+                                        {kCommandQuit, key::kEscape, key::kEscape},
+                                        {kCommandStart, key::kP, key::kP}};
+
+bool keys_down(const media::Input& in, const CommandKeys& keys) {
+  return in.keyboard_pushed(keys.key) || in.keyboard_pushed(keys.other_key);
+}
+
+// The keyboard's command, with the keys of the held-back command counted as up.
+std::int32_t keyboard_command(const media::Input& in, std::int32_t held_back) {
   std::int32_t command = kCommandNone;
-  if (in.keyboard_pushed(key::kSpace) || in.keyboard_pushed(key::kA)) command = kCommandA;
-  if (in.keyboard_pushed(key::kB)) command = kCommandB;
-  if (in.keyboard_pushed(key::kC) || in.keyboard_pushed(key::kX)) command = kCommandX;
-  if (in.keyboard_pushed(key::kD) || in.keyboard_pushed(key::kY)) command = kCommandY;
-  if (in.keyboard_pushed(key::kEscape)) command = kCommandQuit;
-  if (in.keyboard_pushed(key::kP)) command = kCommandStart;
+  for (const CommandKeys& keys : kCommandKeys)
+    if (keys.command != held_back && keys_down(in, keys)) command = keys.command;
   if (in.keyboard_released(key::kF12)) command = kCommandScreenshot;
   return command;
 }
 
-std::int32_t joypad_command(const media::Input& in) {
-  for (int button = 1; button <= 10; ++button)
-    if (in.joystick_button(button)) return kButtonCommands[button - 1];
+bool keyboard_holds(const media::Input& in, std::int32_t command) {
+  for (const CommandKeys& keys : kCommandKeys)
+    if (keys.command == command && keys_down(in, keys)) return true;
+  return false;
+}
+
+// The first joypad button down gives the command; the held-back command's button counts as up.
+std::int32_t joypad_command(const media::Input& in, std::int32_t held_back) {
+  for (int button = 1; button <= 10; ++button) {
+    const std::int32_t command = kButtonCommands[button - 1];
+    if (command != held_back && in.joystick_button(button)) return command;
+  }
   return kCommandNone;
+}
+
+bool joypad_holds(const media::Input& in, std::int32_t command) {
+  for (int button = 1; button <= 10; ++button)
+    if (kButtonCommands[button - 1] == command && in.joystick_button(button)) return true;
+  return false;
 }
 
 }  // namespace
@@ -91,18 +120,27 @@ void read_input(Game& g) {
 // Uses the snapshot read_input took: a key release shows only in the first snapshot after it.
 void read_commands(Game& g) {
   const media::Input& in = g.media.input;
+  InputState& input = g.input;
+  const bool keyboard = g.frame.joypad_present == 0;
+  const bool held =
+      keyboard ? keyboard_holds(in, input.held_back) : joypad_holds(in, input.held_back);
+  if (!held) input.held_back = kCommandNone;
   std::int32_t command = kCommandNone;
-  if (g.frame.joypad_present == 0) {
-    command = keyboard_command(in);
-    if (command != kCommandA) g.input.action_latch = kActionSeenUp;
+  if (keyboard) {
+    command = keyboard_command(in, input.held_back);
+    if (command != kCommandA) input.action_latch = kActionSeenUp;
   } else {
-    command = joypad_command(in);
-    if (!in.joystick_button(2)) g.input.action_latch = kActionSeenUp;
+    command = joypad_command(in, input.held_back);
+    if (!in.joystick_button(2)) input.action_latch = kActionSeenUp;
   }
-  g.input.command = command;
+  input.command = command;
   if (command == kCommandNone) return;
   dispatch_command(g, command);
   screenshot_test(g, command);
+}
+
+void hold_back_until_released(Game& g, std::int32_t command) {
+  g.input.held_back = command;
 }
 
 void dispatch_command(Game& g, std::int32_t command) {

@@ -12,6 +12,9 @@ struct Game;
 void read_input(Game& g);
 // Reads the command buttons from this frame's device snapshot and dispatches the command.
 void read_commands(Game& g);
+// Holds back a command that has just closed a screen or a dialog until its keys (or button)
+// have been released.
+void hold_back_until_released(Game& g, std::int32_t command);
 // Acts on the A, START and quit commands during play.
 void dispatch_command(Game& g, std::int32_t command);
 // One step of the player in a held direction (6 up, 7 down, 8 left, 9 right).

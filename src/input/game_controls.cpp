@@ -53,6 +53,7 @@ std::int32_t run_dialog(Game& g, const DialogTexts& texts) {
   OpenDialog open(g);
   std::int32_t answer = kCommandNone;
   while (answer != kCommandB && answer != kCommandX) answer = dialog_frame(g, texts);
+  hold_back_until_released(g, answer);  // the answer must not also answer the next dialog
   return answer;
 }
 
@@ -71,6 +72,7 @@ void pause_dialog(Game& g) {
   if (run_dialog(g, kPauseTexts) == kCommandB) {
     g.frame.built_level = -1;
     g.world.score = g.world.level_start_score;
+    g.world.score_target = g.world.score;  // points of the abandoned try are not counted up
   }
 }
 

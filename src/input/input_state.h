@@ -38,6 +38,9 @@ struct InputState {
   std::int32_t step_counter = 0;  // frames since the player's last step
   // Dialogs open inside each other; the quit and START commands open none while one is open.
   std::int32_t open_dialogs = 0;
+  // The command that closed a screen or a dialog: its keys (or button) count as up until they
+  // have been seen up, so one press never acts twice (kCommandNone = nothing held back).
+  std::int32_t held_back = kCommandNone;
 };
 
 }  // namespace orv

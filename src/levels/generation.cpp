@@ -88,7 +88,7 @@ void build_generated_level(Game& g) {
   between_steps(g);
   if (w.level < 1) w.level = 0;
   between_steps(g);
-  g.media.sys.random_seed(wrapping_add(g.config.world_random, w.level));
+  seed_level_random(g);
   between_steps(g);
   const int max_x = generated_size(g, g.levels.base_w, g.config.max_x);
   const int max_y = generated_size(g, g.levels.base_h, g.config.max_y);
@@ -125,7 +125,7 @@ void build_level_from_base(Game& g, const std::string& file) {
   files.close_file(f);
   between_steps(g);
   TileDefinitionCacheScope cache(g);
-  g.media.sys.random_seed(wrapping_add(g.config.world_random, g.world.level));
+  seed_level_random(g);
   between_steps(g);
   const int max_x = base_size(g, g.levels.base_w);
   const int max_y = base_size(g, g.levels.base_h);
@@ -142,10 +142,16 @@ void build_level_from_base(Game& g, const std::string& file) {
 }
 
 void build_first_level(Game& g) {
-  if (g.config.use_self_create_base == 1)
+  if (g.config.use_self_create_base == 1) {
     build_level_from_base(g, g.config.self_create_base);
-  else
-    load_level_file(g, g.config.app_entry + g.config.app_start + ".ai42");
+  } else {
+    load_level_file(g, level_file_name(g));
+    load_player_sprite(g);  // a level file game shows the player too
+  }
+}
+
+void seed_level_random(Game& g) {
+  g.media.sys.random_seed(wrapping_add(g.config.world_random, g.world.level));
 }
 
 void reset_world(Game& g, int max_x, int max_y) {

@@ -18,8 +18,11 @@ void build_generated_level(Game& g);
 // Reads the base size from the file (error 7 when it cannot be opened) and builds a labyrinth.
 void build_level_from_base(Game& g, const std::string& file);
 // Builds the first level at start-up: from SELFCREATEBASE when USESELFCREATEBASE is 1,
-// otherwise by loading the level file APPENTRY + APPSTART + ".ai42".
+// otherwise by loading the level file APPENTRY + APPSTART + ".ai42"; either way the player's
+// sprite is loaded.
 void build_first_level(Game& g);
+// Seeds the random generator with WORLDRANDOM + level: a level number always builds the same.
+void seed_level_random(Game& g);
 
 // Empties the world: view origin, edge list, placed objects and cell sprites. The new grid has
 // at least 257 x 257 cells and holds columns 0..max_x and rows 0..max_y.

@@ -1,12 +1,16 @@
 #include "levels/level_file.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
+#include "catalogue/enemies.h"
 #include "catalogue/placement.h"
 #include "catalogue/tile_definitions.h"
 #include "frame/errors.h"
 #include "frame/game.h"
 #include "levels/generation.h"
+#include "levels/music.h"
 #include "levels/progress.h"
 #include "media/numbers.h"
 #include "world/coordinates.h"
@@ -44,7 +48,45 @@ void clear_alphas(Game& g, std::int32_t max_x, std::int32_t max_y) {
     for (int y = 0; y < rows; ++y) grid.at(x, y).alpha = 0;
 }
 
+// Counts the open cells of the level and puts the player on the first one (cell (0, 0) when
+// there is none).
+std::int64_t count_open_cells_and_place_player(Game& g) {
+  const WorldState& w = g.world;
+  std::int64_t open = 0;
+  CellPosition start;
+  for (int x = 0; x <= w.last_column; ++x) {
+    for (int y = 0; y <= w.last_row; ++y) {
+      const Cell& c = w.grid.at(x, y);
+      if (c.live != 1 || c.collision != 0) continue;
+      if (open++ == 0) start = {x, y};
+    }
+  }
+  place_player(g, start.x, start.y);
+  return open;
+}
+
 }  // namespace
+
+std::string level_file_name(const Game& g) {
+  return g.config.app_entry + g.config.app_start + ".ai42";
+}
+
+void build_level_from_file(Game& g) {
+  ORV_FAULT_SITE(g, "io_control");
+  WorldState& w = g.world;
+  w.remaining = 0;
+  seed_level_random(g);
+  play_music(g, "");
+  stop_player(g);
+  clear_enemies(g, EnemyGroup::kA);
+  clear_enemies(g, EnemyGroup::kB);
+  reset_world(g, 0, 0);
+  load_level_file(g, level_file_name(g));  // goodies placed on the cells raise the count
+  const std::int64_t goal = (w.remaining + count_open_cells_and_place_player(g)) / 4;
+  w.remaining =
+      std::int32_t(std::min<std::int64_t>(goal, std::numeric_limits<std::int32_t>::max()));
+  w.time = std::min(w.remaining / 4, 60);
+}
 
 void load_level_file(Game& g, const std::string& file) {
   ORV_FAULT_SITE(g, "io_control");

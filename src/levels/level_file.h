@@ -11,6 +11,14 @@ namespace orv {
 
 struct Game;
 
+// The level file's name: APPENTRY + APPSTART + ".ai42".
+std::string level_file_name(const Game& g);
+// The level of a level file game, built afresh for every new game, restart and completed level:
+// the world emptied, the level file loaded again and the level counted as a generated one is.
+// Its open cells (collision 0) stand for the floor a generated level carves: the remaining
+// count is a quarter of the open cells and the goodies placed on the level, the time a quarter
+// of that, at most 60; the player starts on the first open cell, column by column.
+void build_level_from_file(Game& g);
 // Loads the level file (error 6 when it cannot be opened) and the alpha file APPENTRY +
 // APPSTART + ".red" into the world grid, growing the grid when the level needs it.
 void load_level_file(Game& g, const std::string& file);

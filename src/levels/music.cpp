@@ -1,5 +1,7 @@
 #include "levels/music.h"
 
+#include <algorithm>
+
 #include "frame/game.h"
 
 namespace orv {
@@ -23,13 +25,22 @@ bool start(Game& g, SoundEntry& track) {
   return true;
 }
 
+bool is_screen_track(const SoundEntry& track) {
+  return track.name == kMenuTrack || track.name == kScoreTrack;
+}
+
 // Steps through the list, wrapping round, until random(10) gives 0: the first track is the
-// likeliest choice.
+// likeliest choice. The steps pass over the screens' tracks, so a level never plays the title's
+// or the highscore's music, unless the list holds nothing else; the draws are the same either
+// way, and with them the labyrinth built after the choice.
 std::size_t random_track(Game& g) {
-  const std::size_t count = g.assets.music.size();
+  const std::vector<SoundEntry>& music = g.assets.music;
+  const bool skip = !std::all_of(music.begin(), music.end(), is_screen_track);
+  const std::size_t count = music.size();
   std::size_t i = count - 1;
   do {
-    i = (i + 1) % count;
+    do i = (i + 1) % count;
+    while (skip && is_screen_track(music[i]));
   } while (g.media.sys.random(10) != 0);
   return i;
 }

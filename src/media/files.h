@@ -38,6 +38,8 @@ class Files {
   void close_file(Handle file);
 
   // pattern is "*" or "*" followed by a suffix such as "*.ogg" (matched case-insensitively).
+  // Entries come in byte order of their names, whatever order the file system keeps, so the
+  // same data gives the same lists (and the same music, pictures and levels) on every machine.
   Handle examine_directory(const std::string& folder, const std::string& pattern);
   bool next_directory_entry(Handle scan);
   std::string directory_entry_name(Handle scan) const;

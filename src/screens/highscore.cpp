@@ -4,6 +4,7 @@
 #include <string>
 
 #include "frame/game.h"
+#include "levels/music.h"
 #include "media/numbers.h"
 #include "screens/screen_loop.h"
 #include "screens/screen_texts.h"
@@ -32,7 +33,7 @@ void show_highscore(Game& g) {
   const std::string global_line = screen_text::kGlobalHighscore + score + "|";
   const std::string player_line =
       screen_text::kPlayer + g.world.player_name + screen_text::kPlayerScore + score + "|";
-  run_screen_loop(g, "score.ogg", [&](int fade_in_alpha) {
+  run_screen_loop(g, kScoreTrack, [&](int fade_in_alpha) {
     draw_highscore_texts(g, global_line, player_line, fade_in_alpha);
   });
   g.frame.menu_active = 0;

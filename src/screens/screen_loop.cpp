@@ -80,6 +80,8 @@ void run_screen_loop(Game& g, const std::string& music,
     show_screen_page(g);
     read_input(g);
   } while (g.input.command != kCommandStart);
+  // The P that left the screen must not pause the game that follows, however long it is held.
+  hold_back_until_released(g, kCommandStart);
 }
 
 }  // namespace orv

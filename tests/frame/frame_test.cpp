@@ -2,11 +2,14 @@
 #include <signal.h>
 
 #include <functional>
+#include <tuple>
 
 #include "frame/errors.h"
+#include "frame/game.h"
 #include "frame/start_up.h"
 #include "support/data_set.h"
 #include "support/test_game.h"
+#include "world/world_frame.h"
 
 namespace orv {
 namespace {
@@ -16,6 +19,7 @@ TEST(LevelTimer, OneUnitEverySixtyOneFramesAndTheGameEndsBelowZero) {
   t.platform.hold_key(media::key::kP, 0);  // leaves the highscore screen at once
   t.game.world.time = 1;
   t.game.frame.menu_active = 0;
+  t.game.frame.built_level = t.game.world.level;
   for (int i = 0; i < 60; ++i) level_timer_tick(t.game);
   EXPECT_EQ(t.game.world.time, 1);
   level_timer_tick(t.game);
@@ -23,6 +27,26 @@ TEST(LevelTimer, OneUnitEverySixtyOneFramesAndTheGameEndsBelowZero) {
   for (int i = 0; i < 61; ++i) level_timer_tick(t.game);
   EXPECT_EQ(t.game.world.time, -1);
   EXPECT_EQ(t.game.frame.game_state, kGameEnding);
+}
+
+// Completion sets the time to 0; a time unit that ends in the same frame must not take it below
+// 0: the clock waits until the main loop has built the next level.
+TEST(LevelTimer, ACompletedLevelWaitsForTheNextAndNeverRunsOutTheTime) {
+  test::TestGame t;
+  t.platform.hold_key(media::key::kP, 0);  // leaves a highscore screen at once
+  Game& g = t.game;
+  g.frame.menu_active = 0;
+  g.world.level = g.frame.built_level = 3;
+  g.world.time = 5;
+  g.world.remaining = 0;
+  g.frame.frame_counter = g.frame.time_unit_length;  // the unit ends in this frame
+  world_frame(g);
+  level_timer_tick(g);
+  EXPECT_EQ(std::tuple(g.world.level, g.world.time, g.frame.game_state),
+            std::tuple(4, 0, kGameRunning));
+  g.frame.built_level = 4;  // the next turn builds the level
+  level_timer_tick(g);
+  EXPECT_EQ(g.world.time, -1);
 }
 
 TEST(StartUp, AMissingConfigurationFileEndsTheProgramBeforeAnyWindowOpens) {

@@ -1,6 +1,6 @@
 // A recorded play-through of the whole game on the headless platform: the intro, START in the
-// title menu, then walking, painting and fixing tiles until the level built from the base file
-// and the generated level 2 are complete and level 3 is built and announced. The key presses are
+// title menu, then walking, painting and fixing tiles until the generated levels 1 and 2 are
+// complete and level 3 is built and announced. The key presses are
 // replayed frame by frame from tests/fixtures/playthrough/input.txt and the game must end in the
 // recorded state of expected.txt. Any change to the rules, the order of random draws or the timing
 // of frames shows up here.
@@ -31,7 +31,7 @@ namespace fs = std::filesystem;
 const fs::path kFixture = fs::path(ORV_FIXTURES) / "playthrough";
 // START is pressed once the title menu has been shown for a moment.
 constexpr std::int64_t kStartFrame = 90;
-// Levels the autopilot completes: the one built from the base file, then a generated one.
+// Levels the autopilot completes.
 constexpr std::int32_t kLevelsToPlay = 2;
 // A play-through that does not finish within this many frames is stuck (in a menu, say).
 constexpr std::int64_t kFrameLimit = 60 * 60 * 4;
@@ -120,7 +120,7 @@ class PlayThrough : public ::testing::Test {
 
   // Plays with the autopilot until the levels are complete and the next one is announced.
   void record(test::KeyRecorder& keys) {
-    // START is held until the game appears, or play would take it as the pause command.
+    // START is held until the game appears; held on, it does not pause the game.
     keys.set(media::key::kP, true, kStartFrame);
     start_up(g);
     keys.set(media::key::kP, false);

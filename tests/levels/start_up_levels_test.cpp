@@ -19,11 +19,10 @@ class StartUpLevels : public ::testing::Test {
     std::filesystem::copy(std::filesystem::path(ORV_FIXTURES) / "data" / "DATA",
                           t.dir.path() + "DATA", std::filesystem::copy_options::recursive);
   }
-  // START (P) is let go before play, which would take it as the pause command.
+  // START (P) leaves the title menu; held on, it does nothing more.
   void start() {
-    t.platform.hold_key(media::key::kP);
+    t.platform.hold_key(media::key::kP, 0);
     start_up(g);
-    t.platform.release_key(media::key::kP);
   }
   // Music plays looped, play sounds once.
   std::size_t music_starts() const {
@@ -38,39 +37,57 @@ class StartUpLevels : public ::testing::Test {
   Game& g = t.game;
 };
 
-TEST_F(StartUpLevels, StartUpLoadsTheCataloguesAndBuildsFromTheBaseFile) {
+// Start-up builds from the base file (its error and the player's sprite); the first game then
+// gets its level 1 built by the main loop, as every later game does.
+TEST_F(StartUpLevels, StartUpBuildsFromTheBaseFileAndTheFirstGameGetsAFreshLevel) {
   test::CurrentDirectory here(t.dir.path());
   start();
   EXPECT_EQ(std::tuple(g.assets.tile_graphics.size(), g.catalogue.kinds.size()),
             std::tuple(9u, 5u));
   EXPECT_EQ(std::tuple(g.levels.base_w, g.frame.built_level, g.world.grid.columns(), tile(0, 0)),
-            std::tuple(24, 1, kLevelGridSize, "LAB_WALL"));
+            std::tuple(24, -1, kLevelGridSize, "LAB_WALL"));
   EXPECT_NE(g.world.player.sprite3d, 0);
-  EXPECT_EQ(music_starts(), 2u);  // the title menu's music, then the level's
+  EXPECT_EQ(music_starts(), 2u);  // the title menu's music, then the base level's
 
-  // The same level number builds nothing; a new one, or a restart, builds once.
+  // The first turn builds level 1; the same number then builds nothing; a new one, or a
+  // restart, builds once.
   main_loop_turn(g);
-  EXPECT_EQ(music_starts(), 2u);
+  EXPECT_EQ(std::tuple(g.frame.built_level, music_starts()), std::tuple(1, 3u));
+  main_loop_turn(g);
+  EXPECT_EQ(music_starts(), 3u);
   g.world.level = 2;
   main_loop_turn(g);
-  EXPECT_EQ(std::tuple(g.frame.built_level, music_starts()), std::tuple(2, 3u));
+  EXPECT_EQ(std::tuple(g.frame.built_level, music_starts()), std::tuple(2, 4u));
   g.frame.built_level = -1;
   main_loop_turn(g);
-  EXPECT_EQ(std::tuple(g.frame.built_level, music_starts()), std::tuple(2, 4u));
+  EXPECT_EQ(std::tuple(g.frame.built_level, music_starts()), std::tuple(2, 5u));
   t.platform.request_close();
   EXPECT_THROW(main_loop_turn(g), ProgramEnd);
 }
 
-TEST_F(StartUpLevels, WithoutGeneratedLevelsTheLevelFileIsLoadedOnce) {
+// Without generated levels start-up loads the level file onto the start-up grid, with the
+// player's sprite; the main loop loads it again for the first game and after a completed level,
+// but Page Up or Page Down only change the number shown.
+TEST_F(StartUpLevels, WithoutGeneratedLevelsTheLevelFileIsLoadedForEveryLevel) {
   t.dir.write("DATA/ini.txt", t.dir.read("DATA/ini.txt") + "USESELFCREATEBASE\n0\n");
   test::CurrentDirectory here(t.dir.path());
   start();
   EXPECT_EQ(std::tuple(g.world.grid.columns(), tile(2, 2), g.world.grid.at(2, 2).alpha),
             std::tuple(kStartGridSize, "00255", 128));
+  EXPECT_NE(g.world.player.sprite3d, 0);
+  t.dir.write("DATA/LEVELS/LAB.ai42", t.dir.read("DATA/ROOMS/LAB.ai42"));
+  t.dir.write("DATA/LEVELS/LAB.red", t.dir.read("DATA/ROOMS/LAB.red"));
+  main_loop_turn(g);
+  EXPECT_EQ(std::tuple(g.frame.built_level, tile(2, 2), music_starts()),
+            std::tuple(1, "LAB_FLOOR", 2u));
   g.world.level = 5;
   main_loop_turn(g);
-  EXPECT_EQ(g.world.level_transition_pending, 0);
-  EXPECT_EQ(tile(2, 2), "00255");
+  EXPECT_EQ(std::tuple(g.frame.built_level, music_starts()), std::tuple(5, 2u));
+  g.world.remaining = 0;
+  main_loop_turn(g);  // completes the level
+  main_loop_turn(g);
+  EXPECT_EQ(std::tuple(g.frame.built_level, music_starts()), std::tuple(6, 3u));
+  EXPECT_GT(g.world.time, 0);
 }
 
 }  // namespace

@@ -29,6 +29,11 @@ class ScreenTest : public ::testing::Test {
     pad.buttons[9] = true;
     t.platform.set_joystick_state(pad, frame);
   }
+  // Lets START go from the given frame on.
+  void release_start_at(std::int64_t frame) {
+    if (t.game.frame.joypad_present == 0) return t.platform.release_key(media::key::kP, frame);
+    t.platform.set_joystick_state({}, frame);
+  }
   // Keeps a copy of every presented frame (screens of these tests are small).
   std::vector<media::Image>& keep_frames() {
     t.platform.on_present = [this](const media::Image& f, std::int64_t) { frames.push_back(f); };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "input/eventhandler.h"
 #include "screens/highscore.h"
 #include "screens/screen_test_support.h"
 
@@ -30,6 +31,8 @@ TEST_F(TitleMenuTest, StartInTheFirstFrameSetsUpANewGameAndEachScreenLoopsItsTra
   t.game.frame.game_state = kGameEnding;
   t.game.frame.built_level = 7;
   press_start_at(0);
+  release_start_at(2);
+  press_start_at(3);  // the highscore screen waits for a fresh press
   show_title_menu(t.game);
   EXPECT_EQ(t.platform.frame(), 1);
   EXPECT_EQ(std::tuple(t.game.world.level, t.game.world.score, t.game.frame.menu_active,
@@ -71,6 +74,38 @@ TEST_P(TitleFadeTest, TitleAndPromptFadeInToFullOpacity) {
 }
 
 INSTANTIATE_TEST_SUITE_P(KeyboardAndJoypad, TitleFadeTest, ::testing::Bool());
+
+// START that leaves a screen acts once, however long it is held: the title menu after the
+// highscore screen waits for a fresh press, and play after the title menu does not pause.
+class StartActsOnceTest : public test::ScreenTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(StartActsOnceTest, StartHeldAfterAScreenDoesNothingMore) {
+  t.platform.set_joystick(GetParam());
+  t.game.frame.joypad_present = t.media.input.init_joystick() ? 1 : 0;
+  int dialog_frames = 0;
+  t.platform.on_present = [&](const media::Image&, std::int64_t) {
+    dialog_frames += t.game.input.open_dialogs > 0 ? 1 : 0;
+  };
+  press_start_at(0);
+  release_start_at(10);
+  press_start_at(20);
+  release_start_at(40);
+  // X (joypad button 1) from frame 60 on would close a pause dialog.
+  media::JoystickState x;
+  x.buttons[0] = true;
+  GetParam() ? t.platform.set_joystick_state(x, 60) : t.platform.hold_key(media::key::kX, 60);
+  show_highscore(t.game);
+  EXPECT_EQ(t.platform.frame(), 1);
+  show_title_menu(t.game);
+  EXPECT_EQ(t.platform.frame(), 20) << "the title menu ended on the highscore's START";
+  for (int frame = 0; frame < 10; ++frame) {
+    read_input(t.game);
+    t.game.media.gfx.flip_buffers();
+  }
+  EXPECT_EQ(std::tuple(t.platform.frame(), dialog_frames), std::tuple(30, 0));
+}
+
+INSTANTIATE_TEST_SUITE_P(KeyboardAndJoypad, StartActsOnceTest, ::testing::Bool());
 
 }  // namespace
 }  // namespace orv

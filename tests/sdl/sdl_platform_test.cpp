@@ -101,6 +101,24 @@ TEST(SdlPlatform, WindowIsBorderlessCentredShowsTheBackBufferAndGetsKeys) {
   EXPECT_TRUE(pump_until(*platform, [&] { return read() && !keys[key::kP]; }));
 }
 
+// The pointer asked for while another window has the focus is taken as soon as the game window
+// gains it, with no further request (the title menu and the highscore screen make none).
+TEST(SdlPlatform, ThePointerIsTakenWhenTheFocusArrivesLater) {
+  auto platform = make_platform();
+  ASSERT_TRUE(platform && platform->open_window(64, 48, "ORVANTE")) << SDL_GetError();
+  SDL_Window* other = SDL_CreateWindow("other", 0, 0, 32, 32, SDL_WINDOW_BORDERLESS);
+  ASSERT_TRUE(other) << SDL_GetError();
+  const auto focused = [](SDL_Window* w) { return SDL_GetWindowFlags(w) & SDL_WINDOW_INPUT_FOCUS; };
+  SDL_SetWindowInputFocus(other);
+  ASSERT_TRUE(
+      pump_until(*platform, [&] { return focused(other) && !focused(platform->window()); }));
+  platform->capture_mouse();
+  EXPECT_FALSE(SDL_GetRelativeMouseMode()) << "no grab without the focus";
+  SDL_SetWindowInputFocus(platform->window());
+  EXPECT_TRUE(pump_until(*platform, [] { return SDL_GetRelativeMouseMode() == SDL_TRUE; }));
+  SDL_DestroyWindow(other);
+}
+
 TEST(SdlPlatform, WindowCloseAndSigtermRequestClosing) {
   for (bool signal : {false, true}) {
     auto platform = make_platform();

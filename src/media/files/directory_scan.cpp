@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
@@ -71,6 +72,8 @@ Handle Files::examine_directory(const std::string& folder, const std::string& pa
     if (name == "." || name == ".." || !matches(name, pattern)) continue;
     scan.entries.emplace_back(name, type_of(path + name));
   }
+  // std::string compares its bytes as unsigned char: "Z" < "a" < "\xE9".
+  std::sort(scan.entries.begin(), scan.entries.end());
   return scans_.add(std::move(scan));
 }
 

@@ -38,11 +38,22 @@ void SdlPlatform::handle_event(const SDL_Event& event) {
     close_requested_ = true;
   } else if (event.type == SDL_WINDOWEVENT) {
     if (event.window.event == SDL_WINDOWEVENT_CLOSE) close_requested_ = true;
-    if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) capture_failed_ = false;
+    // The screens after the first capture request take no new one: the pointer is taken
+    // whenever the game window gains the focus, on whatever screen that happens.
+    if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED && window_ &&
+        event.window.windowID == SDL_GetWindowID(window_)) {
+      capture_failed_ = false;
+      if (capture_wanted_) take_mouse();
+    }
   }
 }
 
 void SdlPlatform::capture_mouse() {
+  capture_wanted_ = true;
+  take_mouse();
+}
+
+void SdlPlatform::take_mouse() {
   if (!window_ || mouse_captured_ || capture_failed_) return;
   // A grab without focus can stall for seconds under X11; wait until the window has the focus.
   if (!(SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS)) return;

@@ -69,6 +69,9 @@ class SdlPlatform : public Platform {
   SDL_Texture* texture_ = nullptr;
   int texture_w_ = 0, texture_h_ = 0;
 
+  void take_mouse();
+
+  bool capture_wanted_ = false;  // the game asked for the pointer: taken whenever focus comes
   bool mouse_captured_ = false;
   bool capture_failed_ = false;  // retried after the window next gains focus
 
