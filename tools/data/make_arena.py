@@ -4,7 +4,8 @@
 Usage: make_arena.py [data folder]   (default: data/ at the top of the checkout)
 
 Writes the folder ARENA below the data folder: its configuration, its tile and object
-definitions, the level file, the alpha file and a title picture with the rules of the level.
+definitions, the level file, the alpha file, and title and loading pictures that show the rules
+of the level.
 The level is drawn in arena.map beside this script, one character per cell (see LEGEND); the
 alpha file is worked out from the drawing: land is opaque and the sea fades into the dark with
 its distance from the shore. Pictures, sounds, music and the font are the shipped ones, reached
@@ -124,7 +125,7 @@ CONFIG = [
     ("SCREGFXPATH", "..\\GFX\\SCREENFX\\"),
     ("SCREGFXMAX", 10),
     ("LOADINTROSCREEN", "GFX\\SCREENS\\title.png"),
-    ("LOADSCREEN", "..\\GFX\\SCREENS\\load#.png"),
+    ("LOADSCREEN", "GFX\\SCREENS\\load#.png"),
     ("SOUNDFXPATH", "..\\SFX\\"),
     ("INGAMEMUSIC", "..\\MUSIC\\"),
     ("MENUMUSIC", "menu.ogg"),
@@ -190,8 +191,9 @@ def rules_panel(icons):
     return out.getvalue()
 
 
-def write_title(data, folder):
-    """The shipped title picture with this level's rules over its "HOW TO PLAY" panel."""
+def write_screens(data, folder):
+    """The shipped title and loading pictures with this level's rules over their "HOW TO PLAY"
+    panel, which sits at (8, 2) on the title picture and at (8, 36) on the loading pictures."""
     with tempfile.TemporaryDirectory() as tmp:
         for name in ("gem", "star", "clock"):
             subprocess.run(["convert", os.path.join(data, "GFX", "OBJECTS", name + ".png"),
@@ -203,11 +205,12 @@ def write_title(data, folder):
         panel = os.path.join(tmp, "panel.png")
         subprocess.run(["convert", "-size", "%dx%d" % (geometry.PANEL_W, geometry.PANEL_H),
                         "xc:none", "-draw", rules_panel(tmp), panel], check=True)
-        title = os.path.join(folder, "GFX", "SCREENS", "title.png")
-        os.makedirs(os.path.dirname(title))
-        subprocess.run(["convert", os.path.join(data, "GFX", "SCREENS", "title.png"), panel,
-                        "-geometry", "+8+2", "-compose", "over", "-composite"] + PNG_OPTS +
-                       ["PNG24:" + title], check=True)
+        os.makedirs(os.path.join(folder, "GFX", "SCREENS"))
+        for picture, at in (("title.png", "+8+2"), ("load0.png", "+8+36"), ("load1.png", "+8+36")):
+            subprocess.run(["convert", os.path.join(data, "GFX", "SCREENS", picture), panel,
+                            "-geometry", at, "-compose", "over", "-composite"] + PNG_OPTS +
+                           ["PNG24:" + os.path.join(folder, "GFX", "SCREENS", picture)],
+                           check=True)
 
 
 def write_lines(path, lines):
@@ -313,7 +316,7 @@ def main():
         write_pairs(os.path.join(objects, name + ".dll"),
                     [(k, keys.get(k, v)) for k, v in OBJECT_DEFAULTS])
     write_level(folder, rows)
-    write_title(data, folder)
+    write_screens(data, folder)
     budget(rows)
 
 
