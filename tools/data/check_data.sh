@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Checks that ORVANTE's data set is complete and consistent: the configuration file and every
 # definition file are well-formed line pairs, and every picture, glyph, object, sound and music
-# track that a file names exists and has the form the game expects.
+# track that a file names exists and has the form the game expects. A data set that plays a
+# level file gets its level file and alpha file checked instead of the generator's needs. Every
+# subfolder that holds a DATA/ini.txt of its own (such as data/ARENA) is checked as a data set
+# too.
 #
 # Usage: tools/data/check_data.sh [data folder]        (default: data/ at the top of the checkout)
 # Needs only python3. Exits non-zero and lists the problems when a check fails.
@@ -9,7 +12,10 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 data=${1:-$here/../../data}
 PYTHON=$(command -v python3 || command -v /usr/bin/python3)
-exec "$PYTHON" - "$data" <<'PYEOF'
+status=0
+for folder in "$data" "$data"/*/; do
+  [ "$folder" = "$data" ] || [ -f "$folder/DATA/ini.txt" ] || continue
+  "$PYTHON" - "$folder" <<'PYEOF' || status=1
 import os
 import re
 import struct
@@ -275,6 +281,41 @@ TILE_NAMES = ["LAB_WALL", "LAB_FLOOR", "LAB_GREEN", "LAB_WATER", "LAB_WALL_E", "
               "LAB_FIXED_FLOOR", "LAB_PINK_FLOOR", "LAB_FIXED_PINK_FLOOR"]
 tile_dir = local(ini["RGBCODEPATH"] + ini["APPSTART"] + "\\")
 check(os.path.isdir(tile_dir), "tile folder RGBCODEPATH + APPSTART is missing")
+generated = ini.get("USESELFCREATEBASE") == "1"
+
+# --- A level file and its alpha file (when levels are not generated) -------------------------
+
+
+def read_level(path, what):
+    """The lines of a level or alpha file: one value a line, CR LF, blank lines allowed."""
+    name = os.path.relpath(path, data)
+    if not check(os.path.isfile(path), "%s %s is missing" % (what, name)):
+        return None
+    raw = open(path, "rb").read()
+    check(raw.endswith(b"\r\n") and raw.count(b"\r") == raw.count(b"\n") == raw.count(b"\r\n"),
+          "%s: line ends are not all CR LF" % name)
+    return raw[:-2].decode("latin-1").split("\r\n")
+
+
+level_names = set()
+if not generated:
+    level = read_level(local(ini["APPENTRY"] + ini["APPSTART"] + ".ai42"), "level file")
+    alpha = read_level(local(ini["APPENTRY"] + ini["APPSTART"] + ".red"), "alpha file")
+    if level and check(len(level) >= 5 and is_int(level[1]) and is_int(level[2]),
+                       "level file: lines 2 and 3 must be the last column and the last row"):
+        cells = (int(level[1]) + 1) * (int(level[2]) + 1)
+        check(int(level[1]) >= 1 and int(level[2]) >= 1, "level file: fewer than 2 x 2 cells")
+        check(len(level) == 5 + 3 * cells, "level file: %d lines, expected 5 + 3 x %d cells"
+              % (len(level), cells))
+        level_names = {"".join(level[k:k + 3]) for k in range(5, len(level) - 2, 3)}
+        if alpha:
+            check(alpha[:5] == level[:5],
+                  "alpha file: its five header lines differ from the level file's")
+            check(len(alpha) == 5 + cells,
+                  "alpha file: %d lines, expected 5 + %d cells" % (len(alpha), cells))
+            check(all(is_int(a) and 0 <= int(a) <= 255 for a in alpha[5:]),
+                  "alpha file: a value is not a whole number from 0 to 255")
+        check("" not in level_names, "level file: a cell has an empty tile name")
 
 # --- Object kinds (read first: the tiles name them) ------------------------------------------
 
@@ -319,13 +360,21 @@ for f in sorted(os.listdir(world_dir)):
     else:
         check(False, "object folder: unexpected file %s" % f)
 names = {d.get("DGFXNAME") for d in kinds.values()} - {"#", ""}
-check(any(d.get("DISENEMY") == "1" for d in kinds.values()), "no group A enemy (DISENEMY 1)")
-check(any(d.get("DISENEMY") == "2" for d in kinds.values()), "no group B enemy (DISENEMY 2)")
-check("BOMB" in names, "no object placed under the name BOMB")
+if generated:  # a level file game has no enemies, and its tiles may place no bombs
+    check(any(d.get("DISENEMY") == "1" for d in kinds.values()), "no group A enemy (DISENEMY 1)")
+    check(any(d.get("DISENEMY") == "2" for d in kinds.values()), "no group B enemy (DISENEMY 2)")
+    check("BOMB" in names, "no object placed under the name BOMB")
 check(any(int(d.get("DEXTRATIME", "0")) > 0 for d in kinds.values()), "no pick-up gives extra time")
 
+# Generated labyrinths use every rule tile; a level file needs the tiles it names, and the
+# painted and fixed floor when it has floor the player paints.
+needed = list(TILE_NAMES)
+if not generated:
+    needed = sorted(level_names)
+    if level_names & {"LAB_FLOOR", "LAB_GREEN"}:
+        needed += sorted({"LAB_BLUE_FLOOR", "LAB_FIXED_FLOOR"} - level_names)
 tile_defs = {}
-for t in TILE_NAMES:
+for t in needed:
     path = os.path.join(tile_dir, t)
     if not check(os.path.isfile(path), "tile definition %s missing" % t):
         continue
@@ -342,15 +391,19 @@ for t in TILE_NAMES:
     for n in range(1, 9):
         c = d.get("CHILD%d" % n)
         check(c == "#" or c in names, "tile %s: CHILD%d names %r, which no object is called" % (t, n, c))
-if len(tile_defs) == len(TILE_NAMES):
-    check(tile_defs["LAB_WALL"]["USECOLLISION"] == "2", "LAB_WALL must block everything (collision 2)")
+if len(tile_defs) == len(needed):
+    if "LAB_WALL" in tile_defs:
+        check(tile_defs["LAB_WALL"]["USECOLLISION"] == "2", "LAB_WALL must block everything (collision 2)")
     for t in ("LAB_FLOOR", "LAB_GREEN", "LAB_BLUE_FLOOR", "LAB_FIXED_FLOOR", "LAB_PINK_FLOOR",
               "LAB_FIXED_PINK_FLOOR"):
-        check(tile_defs[t]["USECOLLISION"] == "0", "%s must be walkable" % t)
-    check(tile_defs["LAB_FLOOR"]["USEENEMY"] == "1", "enemies cannot spawn on LAB_FLOOR")
-    check(int(tile_defs["LAB_FIXED_FLOOR"]["VALUE1"]) > 0, "fixed floor scores no points")
+        if t in tile_defs:
+            check(tile_defs[t]["USECOLLISION"] == "0", "%s must be walkable" % t)
+    if generated:
+        check(tile_defs["LAB_FLOOR"]["USEENEMY"] == "1", "enemies cannot spawn on LAB_FLOOR")
+    if "LAB_FIXED_FLOOR" in tile_defs:
+        check(int(tile_defs["LAB_FIXED_FLOOR"]["VALUE1"]) > 0, "fixed floor scores no points")
 for f in sorted(os.listdir(tile_dir)):
-    check(f in TILE_NAMES, "tile folder: unexpected file %s" % f)
+    check(f in TILE_NAMES or f in needed, "tile folder: unexpected file %s" % f)
 
 # --- Player, screens and decoration ----------------------------------------------------------
 
@@ -371,8 +424,8 @@ for key in ("EGFXPATH", "SCREGFXPATH"):
 
 # --- Level base file -------------------------------------------------------------------------
 
-base = read_lines(local(ini["SELFCREATEBASE"]))
-if check(len(base) >= 5, "base file: fewer than five lines"):
+base = read_lines(local(ini["SELFCREATEBASE"])) if generated else []
+if generated and check(len(base) >= 5, "base file: fewer than five lines"):
     check(is_int(base[1]) and is_int(base[2]) and int(base[1]) > 3 and int(base[2]) > 3,
           "base file: lines 2 and 3 must be the base width and height")
     check(int(base[1]) <= 2 * int(ini["MAPSIZE"]), "base file: base width far above MAPSIZE")
@@ -436,7 +489,10 @@ check(total < 8 * 1024 * 1024, "data set is %.1f MB, above 8 MB" % (total / 1048
 
 if problems:
     print("\n".join(problems))
-    print("data check: %d passed, %d failed" % (checks - len(problems), len(problems)))
+    print("data check of %s: %d passed, %d failed" % (data, checks - len(problems), len(problems)))
     sys.exit(1)
-print("data check: %d passed, 0 failed (%.2f MB in the data set)" % (checks, total / 1048576.0))
+print("data check of %s: %d passed, 0 failed (%.2f MB in the data set)"
+      % (data, checks, total / 1048576.0))
 PYEOF
+done
+exit $status

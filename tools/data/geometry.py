@@ -198,22 +198,27 @@ def icon_at(x, y, size, folder, name):
     print("image over %d,%d %d,%d '%s/%s.png'" % (x, y, size, size, folder, name))
 
 
-def howto(font, bold, icons):
-    print("stroke rgba(111,212,255,0.55) stroke-width 2 fill rgba(6,4,20,0.9)")
+def panel_frame(summary, font, bold, background="rgba(6,4,20,0.9)"):
+    """The panel's rounded frame, its "HOW TO PLAY" title line and the CONTROLS column."""
+    print("stroke rgba(111,212,255,0.55) stroke-width 2 fill %s" % background)
     print("roundrectangle 1,1 %d,%d 10,10" % (PANEL_W - 2, PANEL_H - 2))
     print("stroke rgba(111,212,255,0.35) stroke-width 1 line 14,29 %d,29" % (PANEL_W - 14))
     print("stroke none")
     text(14, 21, "HOW TO PLAY", TITLE, 17, bold)
-    text(150, 21, "Paint the labyrinth blue and fix it before the time runs out.", TEXT, 13, font)
-    columns = (14, 342, 628, 826)
-    text(columns[0], 46, "CONTROLS", HEAD, 12, bold)
-    text(columns[0] + 112, 46, "KEYBOARD", HEAD, 12)
-    text(columns[0] + 206, 46, "JOYPAD", HEAD, 12)
+    text(150, 21, summary, TEXT, 13, font)
+    text(14, 46, "CONTROLS", HEAD, 12, bold)
+    text(14 + 112, 46, "KEYBOARD", HEAD, 12)
+    text(14 + 206, 46, "JOYPAD", HEAD, 12)
     for k, (action, key, pad) in enumerate(CONTROLS):
         y = 62 + 15 * k
-        text(columns[0], y, action, TEXT, 13, font)
-        text(columns[0] + 112, y, key, KEY, 13, bold)
-        text(columns[0] + 206, y, pad, KEY, 13, bold)
+        text(14, y, action, TEXT, 13, font)
+        text(14 + 112, y, key, KEY, 13, bold)
+        text(14 + 206, y, pad, KEY, 13, bold)
+
+
+def howto(font, bold, icons):
+    panel_frame("Paint the labyrinth blue and fix it before the time runs out.", font, bold)
+    columns = (14, 342, 628, 826)
     text(columns[1], 46, "GOAL", HEAD, 12, bold)
     for k, line in enumerate(GOAL):
         text(columns[1], 62 + 15 * k, line, TEXT, 13, font)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds ORVANTE's shipped data set in data/ from scratch: configuration, tile and object
-# definitions, level base file, font, pictures, sounds and music.
+# definitions, level base file, font, pictures, sounds and music, and the second data set
+# data/ARENA (make_arena.py).
 #
 # Usage: tools/data/make_data.sh [output folder [icon folder]]
 #   (defaults: data/ and dist/icons/ at the top of the checkout)
@@ -573,6 +574,11 @@ for wav in "$tmp"/snd/music/*.wav; do
   oggenc -Q -q 2 --serial $serial -o "$out/MUSIC/$name.ogg" "$wav"
   serial=$((serial + 1))
 done
+
+# ---------------------------------------------------------------------------------------------
+echo "== Second data set: ARENA"
+# A hand-drawn level played in HARDCORE mode from its own folder, with the pictures above.
+"$PYTHON" "$here/make_arena.py" "$out"
 
 # ---------------------------------------------------------------------------------------------
 echo "== Application icons"
