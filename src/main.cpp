@@ -2,9 +2,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "frame/errors.h"
-#include "frame/game.h"
 #include "frame/start_up.h"
+#include "game/errors.h"
+#include "game/game.h"
 #include "media/media.h"
 #include "media/platform.h"
 

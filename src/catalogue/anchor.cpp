@@ -1,6 +1,6 @@
 #include "catalogue/anchor.h"
 
-#include "frame/game.h"
+#include "game/game.h"
 #include "media/numbers.h"
 
 namespace orv {

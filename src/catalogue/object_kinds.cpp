@@ -4,7 +4,7 @@
 #include <variant>
 
 #include "catalogue/definition_file.h"
-#include "frame/game.h"
+#include "game/game.h"
 #include "media/numbers.h"
 #include "screens/assets_folder.h"
 

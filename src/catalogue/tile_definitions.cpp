@@ -1,7 +1,7 @@
 #include "catalogue/tile_definitions.h"
 
 #include "catalogue/definition_file.h"
-#include "frame/game.h"
+#include "game/game.h"
 #include "media/numbers.h"
 
 namespace orv {

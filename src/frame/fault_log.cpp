@@ -1,8 +1,8 @@
 // The error log: seven lines per caught fault, appended, never truncated.
 #include <string>
 
-#include "frame/errors.h"
-#include "frame/game.h"
+#include "game/errors.h"
+#include "game/game.h"
 #include "media/numbers.h"
 
 namespace orv {

@@ -3,17 +3,17 @@
 
 #include "catalogue/object_kinds.h"
 #include "catalogue/tile_definitions.h"
-#include "frame/errors.h"
-#include "frame/game.h"
 #include "frame/start_up.h"
-#include "input/eventhandler.h"
+#include "frame/world_collections.h"
+#include "game/errors.h"
+#include "game/game.h"
+#include "input/player_input.h"
 #include "levels/generation.h"
 #include "levels/level_file.h"
-#include "screens/assets.h"
+#include "screens/folder_scans.h"
 #include "screens/intro.h"
 #include "screens/title_menu.h"
-#include "text/font_engine.h"
-#include "world/life.h"
+#include "text/font.h"
 
 namespace orv {
 namespace {

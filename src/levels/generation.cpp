@@ -2,19 +2,19 @@
 
 #include <algorithm>
 
-#include "catalogue/enemies.h"
+#include "catalogue/cell_zoom.h"
+#include "catalogue/enemy_placement.h"
 #include "catalogue/object_kinds.h"
-#include "catalogue/placement.h"
 #include "catalogue/tile_definitions.h"
-#include "frame/errors.h"
-#include "frame/game.h"
+#include "catalogue/tile_placement.h"
 #include "frame/start_up.h"
+#include "game/coordinates.h"
+#include "game/errors.h"
+#include "game/game.h"
 #include "levels/level_file.h"
-#include "levels/music.h"
-#include "levels/progress.h"
+#include "levels/progress_bar.h"
 #include "media/numbers.h"
-#include "world/coordinates.h"
-#include "world/rezoom.h"
+#include "sound/music.h"
 
 namespace orv {
 namespace {

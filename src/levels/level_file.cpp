@@ -4,16 +4,16 @@
 #include <cstdint>
 #include <limits>
 
-#include "catalogue/enemies.h"
-#include "catalogue/placement.h"
+#include "catalogue/enemy_placement.h"
 #include "catalogue/tile_definitions.h"
-#include "frame/errors.h"
-#include "frame/game.h"
+#include "catalogue/tile_placement.h"
+#include "game/coordinates.h"
+#include "game/errors.h"
+#include "game/game.h"
 #include "levels/generation.h"
-#include "levels/music.h"
-#include "levels/progress.h"
+#include "levels/progress_bar.h"
 #include "media/numbers.h"
-#include "world/coordinates.h"
+#include "sound/music.h"
 
 namespace orv {
 namespace {

@@ -1,6 +1,6 @@
 #include "screens/assets_folder.h"
 
-#include "frame/game.h"
+#include "game/game.h"
 
 namespace orv {
 

@@ -3,12 +3,12 @@
 
 #include <string>
 
-#include "frame/game.h"
-#include "levels/music.h"
+#include "game/game.h"
 #include "media/numbers.h"
 #include "screens/screen_loop.h"
 #include "screens/screen_texts.h"
-#include "text/text_engine.h"
+#include "sound/music.h"
+#include "text/text_drawing.h"
 
 namespace orv {
 namespace {

@@ -1,12 +1,12 @@
 // The intro and its credits.
 #include "screens/intro.h"
 
-#include "frame/game.h"
+#include "game/game.h"
 #include "media/numbers.h"
 #include "screens/screen_loop.h"
 #include "screens/screen_texts.h"
-#include "text/text_engine.h"
-#include "world/sounds.h"
+#include "sound/named_sounds.h"
+#include "text/text_drawing.h"
 
 namespace orv {
 namespace {

@@ -1,13 +1,13 @@
 // The screen loop shared by the title menu and the highscore screen.
 #include "screens/screen_loop.h"
 
-#include "frame/game.h"
+#include "effects/drift_sprites.h"
 #include "frame/start_up.h"
-#include "input/eventhandler.h"
-#include "levels/music.h"
+#include "game/game.h"
+#include "input/player_input.h"
 #include "media/numbers.h"
 #include "screens/screen_texts.h"
-#include "world/drift_sprites.h"
+#include "sound/music.h"
 
 namespace orv {
 namespace {

@@ -1,11 +1,11 @@
 // The title menu.
 #include "screens/title_menu.h"
 
-#include "frame/game.h"
-#include "levels/music.h"
+#include "game/game.h"
 #include "screens/screen_loop.h"
 #include "screens/screen_texts.h"
-#include "text/text_engine.h"
+#include "sound/music.h"
+#include "text/text_drawing.h"
 
 namespace orv {
 namespace {

@@ -1,10 +1,10 @@
 // The level announcement: after a level is built, "DIMENSION n" spreads out over the first
 // picture of the level for as many frames as the screen is wide, divided by five.
-#include "frame/game.h"
+#include "effects/screen_capture.h"
+#include "game/game.h"
 #include "media/numbers.h"
-#include "text/text_engine.h"
-#include "world/screen_capture.h"
-#include "world/world_passes.h"
+#include "text/text_drawing.h"
+#include "world/view_walk.h"
 
 namespace orv {
 

@@ -2,12 +2,12 @@
 // level-complete test.
 #include "world/world_frame.h"
 
-#include "frame/game.h"
+#include "effects/drift_sprites.h"
+#include "effects/screen_capture.h"
+#include "game/game.h"
 #include "media/numbers.h"
-#include "world/drift_sprites.h"
-#include "world/screen_capture.h"
-#include "world/terra_logic.h"
-#include "world/world_passes.h"
+#include "rules/tile_rules.h"
+#include "world/view_walk.h"
 
 namespace orv {
 

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "catalogue/object_kinds.h"
-#include "frame/game.h"
+#include "game/game.h"
 #include "support/data_set.h"
-#include "support/world_test.h"
+#include "support/world_fixture.h"
 
 namespace orv {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <tuple>
 
-#include "catalogue/enemies.h"
-#include "catalogue/placement.h"
-#include "frame/game.h"
-#include "support/world_test.h"
-#include "world/world_passes.h"
+#include "catalogue/enemy_placement.h"
+#include "catalogue/tile_placement.h"
+#include "game/game.h"
+#include "support/world_fixture.h"
+#include "world/view_walk.h"
 
 namespace orv {
 namespace {

@@ -3,8 +3,8 @@
 #include <tuple>
 
 #include "catalogue/tile_definitions.h"
-#include "frame/game.h"
-#include "support/world_test.h"
+#include "game/game.h"
+#include "support/world_fixture.h"
 
 namespace orv {
 namespace {

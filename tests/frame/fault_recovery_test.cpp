@@ -12,10 +12,10 @@
 #include <thread>
 #include <tuple>
 
-#include "catalogue/placement.h"
-#include "frame/errors.h"
-#include "frame/game.h"
+#include "catalogue/tile_placement.h"
 #include "frame/start_up.h"
+#include "game/errors.h"
+#include "game/game.h"
 #include "media/keys.h"
 #include "support/data_set.h"
 

@@ -4,9 +4,9 @@
 #include <functional>
 #include <tuple>
 
-#include "frame/errors.h"
-#include "frame/game.h"
 #include "frame/start_up.h"
+#include "game/errors.h"
+#include "game/game.h"
 #include "support/data_set.h"
 #include "support/test_game.h"
 #include "world/world_frame.h"

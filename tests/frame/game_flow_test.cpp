@@ -7,14 +7,14 @@
 #include <string>
 #include <tuple>
 
-#include "frame/errors.h"
-#include "frame/game.h"
 #include "frame/start_up.h"
+#include "game/coordinates.h"
+#include "game/errors.h"
+#include "game/game.h"
 #include "media/keys.h"
 #include "support/data_set.h"
 #include "support/level_dump.h"
 #include "support/test_game.h"
-#include "world/coordinates.h"
 
 namespace orv {
 namespace {

@@ -14,14 +14,14 @@
 #include <fstream>
 #include <sstream>
 
-#include "frame/errors.h"
-#include "frame/game.h"
 #include "frame/start_up.h"
+#include "game/coordinates.h"
+#include "game/errors.h"
+#include "game/game.h"
 #include "media/keys.h"
 #include "support/autopilot.h"
 #include "support/data_set.h"
 #include "support/input_script.h"
-#include "world/coordinates.h"
 
 namespace orv {
 namespace {

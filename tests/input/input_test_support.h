@@ -2,9 +2,9 @@
 #pragma once
 
 #include "frame/start_up.h"
-#include "input/eventhandler.h"
+#include "input/player_input.h"
 #include "media/keys.h"
-#include "support/world_test.h"
+#include "support/world_fixture.h"
 
 namespace orv::test {
 

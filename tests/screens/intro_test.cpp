@@ -2,7 +2,7 @@
 
 #include <tuple>
 
-#include "frame/errors.h"
+#include "game/errors.h"
 #include "screens/screen_test_support.h"
 
 namespace orv {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
-#include "input/eventhandler.h"
+#include "input/player_input.h"
 #include "screens/highscore.h"
 #include "screens/screen_test_support.h"
 

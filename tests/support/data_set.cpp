@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "frame/config.h"
 #include "frame/start_up.h"
+#include "game/config.h"
 
 namespace orv::test {
 

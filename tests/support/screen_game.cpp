@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "text/font_engine.h"
+#include "text/font.h"
 
 namespace orv::test {
 

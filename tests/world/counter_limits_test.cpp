@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <limits>
 
-#include "frame/game.h"
 #include "frame/start_up.h"
+#include "game/game.h"
 #include "media/keys.h"
-#include "support/tile_rules_test.h"
-#include "world/terra_logic.h"
+#include "rules/tile_rules.h"
+#include "support/tile_rules_fixture.h"
+#include "world/view_walk.h"
 #include "world/world_frame.h"
-#include "world/world_passes.h"
 
 namespace orv {
 namespace {

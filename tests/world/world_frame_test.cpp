@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
-#include "catalogue/placement.h"
-#include "frame/game.h"
+#include "catalogue/tile_placement.h"
+#include "game/game.h"
 #include "support/data_set.h"
-#include "support/tile_rules_test.h"
-#include "world/world_passes.h"
+#include "support/tile_rules_fixture.h"
+#include "world/view_walk.h"
 
 namespace orv {
 namespace {

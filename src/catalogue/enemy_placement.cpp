@@ -1,0 +1,95 @@
+#include "catalogue/enemy_placement.h"
+
+#include <vector>
+
+#include "catalogue/anchor.h"
+#include "game/game.h"
+#include "media/numbers.h"
+
+namespace orv {
+namespace {
+
+using media::round_even;
+
+std::vector<Enemy>& group_list(Game& g, EnemyGroup group) {
+  return group == EnemyGroup::kA ? g.world.enemies_a : g.world.enemies_b;
+}
+
+Enemy make_enemy(Game& g, const ObjectKind& k, int x, int y) {
+  const KindSprite made = make_kind_sprite(g, k);
+  Enemy e;
+  e.sprite = made.sprite;
+  e.width = made.width;
+  e.height = made.height;
+  e.blend_source = k.xmode1;
+  e.blend_destination = k.xmode2;
+  e.shown = k.gfx_show;
+  e.alpha = k.gfx_transparency;
+  e.collision = k.collision;
+  e.step_chance = k.random_move;
+  e.move_x = k.move_x;
+  e.move_y = k.move_y;
+  e.steps_per_tile_x = k.velo_x;
+  e.steps_per_tile_y = k.velo_y;
+  e.behaviour = k.ai_level;
+  e.activity_chance = k.d_move;
+  e.turn_chance = k.change_direction;
+  e.rotation_step = k.rotate;
+  e.x = round_even(double(x) * g.config.tile_width);
+  e.y = round_even(double(y) * g.config.tile_height);
+  // Enemies keep their picture's size: DFITTOMATRIX is not read for them.
+  anchor_offset(g, k, e.width, e.height, e.hotspot_x, e.hotspot_y);
+  return e;
+}
+
+void spawn_on_cell(Game& g, int x, int y, EnemyGroup group) {
+  std::vector<Enemy>& list = group_list(g, group);
+  for (const ObjectKind& k : g.catalogue.kinds) {
+    if (group == EnemyGroup::kA && std::int64_t(list.size()) >= g.config.max_foe) return;
+    if (k.is_enemy != std::int8_t(group)) continue;
+    if (g.media.sys.random(k.density) != 0) continue;
+    list.push_back(make_enemy(g, k, x, y));
+  }
+}
+
+}  // namespace
+
+void spawn_enemies(Game& g, int max_x, int max_y, EnemyGroup group) {
+  WorldGrid& grid = g.world.grid;
+  for (int x = 0; x <= max_x && x < grid.columns(); ++x)
+    for (int y = 0; y <= max_y && y < grid.rows(); ++y)
+      if (grid.at(x, y).enemy_spawn == 1) spawn_on_cell(g, x, y, group);
+}
+
+void clear_enemies(Game& g, EnemyGroup group) {
+  std::vector<Enemy>& list = group_list(g, group);
+  for (const Enemy& e : list)
+    if (e.sprite != 0) g.media.gfx.free_sprite3d(e.sprite);
+  list.clear();
+}
+
+void load_player_sprite(Game& g) {
+  media::Graphics& gfx = g.media.gfx;
+  Player& p = g.world.player;
+  gfx.transparent_sprite_colour(-1, media::rgb(255, 255, 255));
+  const media::Handle sprite = gfx.load_sprite(g.config.cursor, 4);
+  if (sprite == 0) return;  // the player keeps what it had
+  if (p.sprite3d != 0) gfx.free_sprite3d(p.sprite3d);
+  if (gfx.is_sprite(p.sprite)) gfx.free_sprite(p.sprite);
+  p.sprite = sprite;
+  p.sprite3d = gfx.create_sprite3d(sprite);
+  p.blend_source = 2;
+  p.blend_destination = 5;
+  p.rotation_step = 16;
+}
+
+void place_player(Game& g, int x, int y) {
+  g.world.player.x = float(x) * g.config.tile_width;
+  g.world.player.y = float(y) * g.config.tile_height;
+}
+
+void stop_player(Game& g) {
+  g.world.player.direction = kDirectionStill;
+}
+
+}  // namespace orv

@@ -1,0 +1,29 @@
+// The end of every frame.
+#include "frame/start_up.h"
+#include "game/errors.h"
+#include "game/game.h"
+#include "screens/game_over.h"
+#include "world/world_frame.h"
+
+namespace orv {
+
+void poll_window_events(Game& g) {
+  g.media.gfx.window_event(g.config.multitask);
+}
+
+void frame_end(Game& g) {
+  media::Graphics& gfx = g.media.gfx;
+  ORV_FAULT_SITE(g, "ddd");
+  gfx.start_3d();
+  world_frame(g);
+  gfx.stop_3d();
+  ORV_FAULT_SITE(g, "engine_internals");
+  level_timer_tick(g);
+  ORV_FAULT_SITE(g, "ddd");
+  gfx.flip_buffers();
+  if (g.config.multicore == 0) poll_window_events(g);
+  if (g.config.multitask > 0) g.media.sys.delay(g.config.multitask);
+  if (g.frame.game_state == kGameEnding) game_over(g, g.config.smooth);
+}
+
+}  // namespace orv

@@ -1,0 +1,14 @@
+// The player's name: the last folder of the user's home folder.
+#include "frame/start_up.h"
+#include "game/game.h"
+
+namespace orv {
+
+void read_player_name(Game& g) {
+  std::string home = g.media.files.home_directory();
+  if (!home.empty()) home.pop_back();  // the trailing separator
+  std::size_t cut = home.rfind('/');
+  if (cut != std::string::npos) g.world.player_name = home.substr(cut + 1);
+}
+
+}  // namespace orv

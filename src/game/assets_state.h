@@ -1,0 +1,44 @@
+// The asset lists filled by the folder scans: tile graphics, sounds, music and the drift sprites.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "effects/drift_sprites.h"
+#include "game/names.h"
+
+namespace orv {
+
+// A picture of the TOPOGFX folder, found by its file name (a tile definition's GFXNAME).
+struct TileGraphic {
+  std::string path;
+  std::int32_t image = 0;  // sprite; 0 when the picture did not load
+  std::string name;        // file name with extension
+  float width = 0;
+  float height = 0;
+};
+
+// A sound effect or a music track. Sound effects are loaded by the scan, music tracks only
+// while they play.
+struct SoundEntry {
+  std::string path;
+  std::string name;  // file name with extension, the lookup key
+  std::int32_t sound = 0;
+  std::uint8_t playing = 0;  // music: set when the track was started
+  std::uint8_t loaded = 0;   // 1 when the sound loaded
+};
+
+struct AssetsState {
+  std::vector<TileGraphic> tile_graphics;
+  // The first tile graphic of each name, by the name's id in the world's name table.
+  std::unordered_map<NameId, std::size_t> tile_graphic_index;
+  std::vector<SoundEntry> sounds;
+  std::vector<SoundEntry> music;
+  DriftSpriteList effect_sprites;  // EGFXPATH, shown during play
+  DriftSpriteList screen_sprites;  // SCREGFXPATH, shown by the title and highscore screens
+};
+
+}  // namespace orv
