@@ -6,7 +6,6 @@
 #include <cmath>
 #include <vector>
 
-#include "media/files.h"
 #include "media/graphics.h"
 
 namespace orv::media {
@@ -19,7 +18,7 @@ constexpr Colour kMagenta = rgb(255, 0, 255);
 // Only what a frame needs: a screen that shows nothing and a clock that never waits.
 class NullPlatform : public Platform {
  public:
-  DesktopInfo desktop() override { return {kWidth, kHeight, 32, 60}; }
+  DesktopInfo desktop() override { return {kWidth, kHeight}; }
   bool open_window(int, int, const std::string&) override { return true; }
   bool open_screen(int, int) override { return true; }
   void present(const Pixel*, int, int) override {}
@@ -72,9 +71,9 @@ struct Drifter {
 
 class Frame {
  public:
-  Frame() : gfx_(platform_, files_) {
-    Handle window = gfx_.open_window(0, 0, kWidth, kHeight, "bench", 0);
-    gfx_.open_windowed_screen(window, 0, 0, kWidth, kHeight, true);
+  Frame() : gfx_(platform_) {
+    Handle window = gfx_.open_window(kWidth, kHeight, "bench");
+    gfx_.open_windowed_screen(window, kWidth, kHeight);
     gfx_.transparent_sprite_colour(-1, kMagenta);
     make_tiles();
     make_drifters();
@@ -182,7 +181,6 @@ class Frame {
   }
 
   NullPlatform platform_;
-  Files files_;
   Graphics gfx_;
   std::vector<Handle> tiles_, spinners_, glyphs_;
   std::vector<Drifter> drifters_;

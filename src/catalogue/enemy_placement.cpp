@@ -23,12 +23,8 @@ Enemy make_enemy(Game& g, const ObjectKind& k, int x, int y) {
   e.height = made.height;
   e.blend_source = k.xmode1;
   e.blend_destination = k.xmode2;
-  e.shown = k.gfx_show;
   e.alpha = k.gfx_transparency;
-  e.collision = k.collision;
   e.step_chance = k.random_move;
-  e.move_x = k.move_x;
-  e.move_y = k.move_y;
   e.steps_per_tile_x = k.velo_x;
   e.steps_per_tile_y = k.velo_y;
   e.behaviour = k.ai_level;
@@ -72,7 +68,7 @@ void load_player_sprite(Game& g) {
   media::Graphics& gfx = g.media.gfx;
   Player& p = g.world.player;
   gfx.transparent_sprite_colour(-1, media::rgb(255, 255, 255));
-  const media::Handle sprite = gfx.load_sprite(g.config.cursor, 4);
+  const media::Handle sprite = gfx.load_sprite(g.config.cursor);
   if (sprite == 0) return;  // the player keeps what it had
   if (p.sprite3d != 0) gfx.free_sprite3d(p.sprite3d);
   if (gfx.is_sprite(p.sprite)) gfx.free_sprite(p.sprite);
@@ -86,10 +82,6 @@ void load_player_sprite(Game& g) {
 void place_player(Game& g, int x, int y) {
   g.world.player.x = float(x) * g.config.tile_width;
   g.world.player.y = float(y) * g.config.tile_height;
-}
-
-void stop_player(Game& g) {
-  g.world.player.direction = kDirectionStill;
 }
 
 }  // namespace orv

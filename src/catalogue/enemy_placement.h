@@ -17,7 +17,5 @@ void clear_enemies(Game& g, EnemyGroup group);
 void load_player_sprite(Game& g);
 // Puts the player on cell (x, y) of a view at the origin.
 void place_player(Game& g, int x, int y);
-// The player stands still.
-void stop_player(Game& g);
 
 }  // namespace orv

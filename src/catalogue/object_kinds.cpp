@@ -41,8 +41,6 @@ const KeyDef kKeys[] = {
     {"DISPLAYER", ByteField{&ObjectKind::is_player}},
     {"DISENEMY", ByteField{&ObjectKind::is_enemy}},
     {"DRANDOMMOVE", &ObjectKind::random_move},
-    {"DMOVEX", &ObjectKind::move_x},
-    {"DMOVEY", &ObjectKind::move_y},
     {"DVELOX", &ObjectKind::velo_x},
     {"DVELOY", &ObjectKind::velo_y},
     {"DAILEVEL", ByteField{&ObjectKind::ai_level}},
@@ -51,6 +49,8 @@ const KeyDef kKeys[] = {
     {"DISGOODY", ByteField{&ObjectKind::is_goody}},
     {"DEXTRATIME", &ObjectKind::extra_time},
     {"DROTATE", &ObjectKind::rotate},
+    {"DMOVEX", std::monostate{}},
+    {"DMOVEY", std::monostate{}},
     {"DLIFETIME", std::monostate{}},
     {"DPOWERUP", std::monostate{}},
 };
@@ -66,7 +66,7 @@ struct Apply {
 
 void load_kind(Game& g, const std::string& graphic_path) {
   ObjectKind& kind = g.catalogue.kinds.emplace_back();
-  kind.sprite = g.media.gfx.load_sprite(graphic_path, 4);
+  kind.sprite = g.media.gfx.load_sprite(graphic_path);
   media::Files& files = g.media.files;
   const media::Handle file = files.read_file(definition_file_of(graphic_path, g.config.gfx_codec));
   if (file != 0) {

@@ -29,8 +29,7 @@ void set_resolution(Game& g, const std::string& v) {
 }
 
 void set_cursor_speed(Game& g, const std::string& v) {
-  g.config.cursor_speed = std::clamp(val(v), 0, 255);
-  g.config.step_delay = 255 - g.config.cursor_speed;
+  g.config.step_delay = 255 - std::clamp(val(v), 0, 255);
 }
 
 void set_world_random(Game& g, const std::string& v) {
@@ -54,10 +53,6 @@ void set_world_refresh(Game& g, const std::string& v) {
   g.frame.time_unit_length = g.config.world_refresh;
 }
 
-void set_view(Game& g, const std::string& v) {
-  if (v == "ISO") g.config.view_mode = 4;
-}
-
 // In the order in which keys are tested; the names are distinct.
 const KeyDef kKeys[] = {
     {"SOUNDFXPATH", Kind::kPath, &Config::sound_fx_path},
@@ -68,63 +63,46 @@ const KeyDef kKeys[] = {
     {"FONTSYSTEM", Kind::kPath, &Config::font_system},
     {"WINDOWMODE", Kind::kFlag, &Config::world_drawing},
     {"MULTITASK", Kind::kInt, &Config::multitask},
-    {"SAVEGFX", Kind::kText, &Config::save_gfx},
     {"SCRSAVE", Kind::kText, &Config::scr_save},
-    {"SAVEEVOLUTION", Kind::kText, &Config::save_evolution},
     {"APPNAME", Kind::kText, &Config::app_name},
-    {"GFXPATH", Kind::kPath, &Config::gfx_path},
     {"RESOLUTION", Kind::kSpecial, &set_resolution},
-    {"TOPO", Kind::kPath, &Config::topo},
-    {"BASICGFX", Kind::kPath, &Config::basic_gfx},
     {"USEEXTENDEDTOPO", Kind::kFlag, &Config::use_extended_topo},
     {"APPENTRY", Kind::kText, &Config::app_entry},
     {"APPSTART", Kind::kText, &Config::app_start},
     {"TOPOGFX", Kind::kPath, &Config::topo_gfx},
     {"GFXCODEC", Kind::kText, &Config::gfx_codec},
-    {"SYSTEMCORE", Kind::kPath, &Config::system_core},
-    {"CORENAME", Kind::kText, &Config::core_name},
     {"USESPRITE3D", Kind::kFlag, &Config::world_drawing},
     {"MAXFOE", Kind::kInt, &Config::max_foe},
     {"LOGPATH", Kind::kPath, &Config::log_path},
     {"LOGFILE", Kind::kText, &Config::log_file},
     {"RGBCODEPATH", Kind::kText, &Config::rgb_code_path},
     {"WORLDGFX", Kind::kPath, &Config::world_gfx},
-    {"USELOGFILE", Kind::kFlag, &Config::use_log_file},
     {"LOADSCREEN", Kind::kText, &Config::load_screen},
-    {"LOADANIM", Kind::kText, &Config::load_anim},
     {"FULLSCREENZOOM", Kind::kFloat, &Config::full_screen_zoom},
     {"RESBASEW", Kind::kInt, &Config::res_base_w},
     {"RESBASEH", Kind::kInt, &Config::res_base_h},
     {"CURSOR", Kind::kPath, &Config::cursor},
     {"CURSORSPEED", Kind::kSpecial, &set_cursor_speed},
-    {"VEGIDENSE", Kind::kInt, &Config::vegi_dense},
-    {"USEFULLMATRIX", Kind::kFlag, &Config::use_full_matrix},
     {"WORLDRANDOM", Kind::kSpecial, &set_world_random},
     {"MULTICORE", Kind::kSpecial, &set_multicore},
     {"MAPSIZE", Kind::kSpecial, &set_map_size},
-    {"WORLDTEMPERATURE", Kind::kFloat, &Config::world_temperature},
     {"WORLDREFRESH", Kind::kSpecial, &set_world_refresh},
     {"SELFCREATEBASE", Kind::kPath, &Config::self_create_base},
     {"USESELFCREATEBASE", Kind::kFlag, &Config::use_self_create_base},
     {"LABSWITCH", Kind::kInt, &Config::lab_switch},
     {"SMOOTH", Kind::kFlag, &Config::smooth},
     {"GAMEMODE", Kind::kText, &Config::game_mode},
-    {"VIEW", Kind::kSpecial, &set_view},
     {"TIMERSOUND", Kind::kText, &Config::timer_sound},
-    {"ENDTIMERSOUND", Kind::kText, &Config::end_timer_sound},
     {"DEFTILESOUND", Kind::kText, &Config::def_tile_sound},
     {"FIXEDTILESOUND", Kind::kText, &Config::fixed_tile_sound},
     {"PINKTILEFIXEDSOUND", Kind::kText, &Config::pink_tile_fixed_sound},
-    {"BOMBPICKUPSOUND", Kind::kText, &Config::bomb_pickup_sound},
     {"EXPLOSIONSOUND", Kind::kText, &Config::explosion_sound},
     {"QUENDRAL1", Kind::kText, &Config::quendral1},
     {"QUENDRAL", Kind::kText, &Config::quendral},
-    {"MENUMUSIC", Kind::kText, &Config::menu_music},
     {"SCREGFXPATH", Kind::kText, &Config::scre_gfx_path},
     {"SCREGFXMAX", Kind::kInt, &Config::scre_gfx_max},
     {"LOADINTROSCREEN", Kind::kText, &Config::load_intro_screen},
     {"REMOVETILE", Kind::kText, &Config::remove_tile},
-    {"USESCALER", Kind::kInt, &Config::use_scaler},
 };
 
 void store(Game& g, const KeyDef& def, const std::string& value) {

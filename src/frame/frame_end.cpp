@@ -23,7 +23,7 @@ void frame_end(Game& g) {
   gfx.flip_buffers();
   if (g.config.multicore == 0) poll_window_events(g);
   if (g.config.multitask > 0) g.media.sys.delay(g.config.multitask);
-  if (g.frame.game_state == kGameEnding) game_over(g, g.config.smooth);
+  if (g.frame.game_state == kGameEnding) game_over(g);
 }
 
 }  // namespace orv

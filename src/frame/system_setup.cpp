@@ -15,7 +15,6 @@ void read_configuration(Game& g) {
   m.gfx.transparent_sprite_colour(-1, media::rgb(255, 0, 255));
   m.input.init_keyboard();
   m.sound.init_sound();
-  m.input.init_mouse();
   g.frame.joypad_present = m.input.init_joystick() ? 1 : 0;
 }
 
@@ -24,15 +23,13 @@ void open_game_screen(Game& g) {
   gfx.examine_desktops();
   g.frame.screen_width = float(std::min(gfx.desktop_width(), g.config.res_base_w));
   g.frame.screen_height = float(std::min(gfx.desktop_height(), g.config.res_base_h));
-  g.frame.desktop_frequency = gfx.desktop_frequency();
-  g.frame.desktop_depth = std::uint8_t(gfx.desktop_depth());
   g.frame.display_scale = g.frame.screen_width / float(g.config.res_base_w);
 
   const int w = media::round_even(g.frame.screen_width);
   const int h = media::round_even(g.frame.screen_height);
-  media::Handle window = gfx.open_window(0, 0, w, h, g.config.app_name, 0);
+  media::Handle window = gfx.open_window(w, h, g.config.app_name);
   if (window == 0) report_error(g, kErrorWindow);
-  if (gfx.open_windowed_screen(window, 0, 0, w, h, true) == 0) report_error(g, kErrorScreen);
+  if (gfx.open_windowed_screen(window, w, h) == 0) report_error(g, kErrorScreen);
 }
 
 }  // namespace orv

@@ -14,11 +14,7 @@ namespace orv {
 
 // A picture of the TOPOGFX folder, found by its file name (a tile definition's GFXNAME).
 struct TileGraphic {
-  std::string path;
   std::int32_t image = 0;  // sprite; 0 when the picture did not load
-  std::string name;        // file name with extension
-  float width = 0;
-  float height = 0;
 };
 
 // A sound effect or a music track. Sound effects are loaded by the scan, music tracks only
@@ -27,8 +23,7 @@ struct SoundEntry {
   std::string path;
   std::string name;  // file name with extension, the lookup key
   std::int32_t sound = 0;
-  std::uint8_t playing = 0;  // music: set when the track was started
-  std::uint8_t loaded = 0;   // 1 when the sound loaded
+  std::uint8_t loaded = 0;  // 1 when the sound loaded
 };
 
 struct AssetsState {

@@ -35,8 +35,6 @@ struct ObjectKind {
   std::int8_t is_player = 0;          // DISPLAYER
   std::int8_t is_enemy = 0;           // DISENEMY: 1 group A, 2 group B
   std::int32_t random_move = 0;       // DRANDOMMOVE
-  std::int32_t move_x = 0;            // DMOVEX
-  std::int32_t move_y = 0;            // DMOVEY
   std::int32_t velo_x = 0;            // DVELOX
   std::int32_t velo_y = 0;            // DVELOY
   std::int8_t ai_level = 0;           // DAILEVEL
@@ -57,14 +55,12 @@ struct TileDefinition {
   enum Field : std::uint16_t {
     kGraphic = 1 << 0,
     kValue = 1 << 1,
-    kRandomSeed = 1 << 2,
-    kRotate = 1 << 3,
-    kCollision = 1 << 4,
-    kTransparency = 1 << 5,
-    kEnemySpawn = 1 << 6,
-    kBlendSource = 1 << 7,
-    kBlendDestination = 1 << 8,
-    kDirection = 1 << 9,
+    kRotate = 1 << 2,
+    kCollision = 1 << 3,
+    kTransparency = 1 << 4,
+    kEnemySpawn = 1 << 5,
+    kBlendSource = 1 << 6,
+    kBlendDestination = 1 << 7,
   };
   bool found = false;         // false: the file did not open and the cell stays as it is
   std::uint16_t fields = 0;   // Field bits of the keys given
@@ -72,9 +68,9 @@ struct TileDefinition {
   std::int8_t last_named_slot = 0;
   std::array<NameId, 8> child_names{};
   NameId graphic_name = name::kEmpty;
-  std::int32_t value = 0, random_seed = 0, rotation_step = 0, transparency = 0;
+  std::int32_t value = 0, rotation_step = 0, transparency = 0;
   std::int32_t blend_source = 0, blend_destination = 0;
-  std::int8_t collision = 0, enemy_spawn = 0, direction = 0;
+  std::int8_t collision = 0, enemy_spawn = 0;
 };
 
 struct StringHash {

@@ -54,9 +54,7 @@ struct Config {
   std::uint8_t use_self_create_base = 0;  // USESELFCREATEBASE
   std::int32_t lab_switch = 0;            // LABSWITCH
   std::string game_mode = "DEFAULT";      // GAMEMODE: "HARDCORE" is the hard variant
-  std::int32_t view_mode = -1;            // VIEW: "ISO" gives 4; nothing reads it
-  std::int32_t cursor_speed = 0;          // CURSORSPEED, clamped to 0..255
-  std::int32_t step_delay = 0;            // 255 - CURSORSPEED; 0 when the key is absent
+  std::int32_t step_delay = 0;            // 255 - CURSORSPEED (clamped to 0..255); 0 without it
 
   // Sound names (of the sound list).
   std::string timer_sound;            // TIMERSOUND
@@ -67,13 +65,6 @@ struct Config {
   std::string quendral1;              // QUENDRAL1
   std::string quendral;               // QUENDRAL
   std::string remove_tile;            // REMOVETILE
-
-  // Read and kept, but nothing in the game uses them.
-  std::string save_gfx, save_evolution, gfx_path, topo, basic_gfx, system_core, core_name;
-  std::string load_anim, end_timer_sound, bomb_pickup_sound, menu_music;
-  std::uint8_t use_log_file = 0, use_full_matrix = 0;
-  std::int32_t vegi_dense = 100, use_scaler = 0;
-  float world_temperature = 15.0f;
 };
 
 // The tile size used when RESOLUTION gives none of at least one pixel (missing, 0, not a

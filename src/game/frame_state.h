@@ -20,8 +20,6 @@ struct FrameState {
   std::int32_t time_unit_length = 60;  // copy of WORLDREFRESH
   float screen_width = 1.0f;
   float screen_height = 1.0f;
-  std::int32_t desktop_frequency = 60;
-  std::uint8_t desktop_depth = 24;
   float display_scale = 1.0f;  // screen width / RESBASEW
   std::uint8_t joypad_present = 0;
 

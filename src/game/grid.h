@@ -31,8 +31,6 @@ struct Cell {
   NameId graphic_name = name::kEmpty;             // GFXNAME
   std::int32_t sprite = 0;                        // 3D sprite of the tile graphic
   std::int32_t alpha = 0;                         // opacity 0..255; 0 = not drawn
-  std::int32_t random_seed = 0;                   // RANDOMSEED, kept only
-  std::int32_t transparency = 0;                  // TRANSPARENCY
   std::int32_t value = 0;                         // VALUE1: points of the tile kind
   std::int32_t blend_source = 0;                  // DX1; both 0 = default blending
   std::int32_t blend_destination = 0;             // DX2
@@ -42,7 +40,6 @@ struct Cell {
   std::int8_t collision = 0;    // USECOLLISION: 0 free, 1 blocks player and group A, 2+ all
   std::int8_t contact = 0;      // 1 = an object of the cell reacts to the player
   std::int8_t live = 0;         // 1 = part of the built level
-  std::int8_t direction = 0;    // USEDIRECTION: 15 DEFAULT, 16 DOWN, 17 LEFT, 18 RIGHT, 19 UP
   std::int8_t enemy_spawn = 0;  // USEENEMY: 1 = enemies may be spawned here
 };
 

@@ -29,14 +29,12 @@ struct PlacedObject {
   std::int8_t goody = 0;                // DISGOODY
 };
 
-// Direction codes of enemies, tile definitions and the player's heading.
+// Direction codes of enemies and of the player's steps.
 constexpr std::int32_t kDirectionNone = 0;
-constexpr std::int32_t kDirectionDefault = 15;
 constexpr std::int32_t kDirectionDown = 16;
 constexpr std::int32_t kDirectionLeft = 17;
 constexpr std::int32_t kDirectionRight = 18;
 constexpr std::int32_t kDirectionUp = 19;
-constexpr std::int32_t kDirectionStill = 20;
 
 // A moving enemy of group A (DISENEMY 1) or group B (DISENEMY 2).
 struct Enemy {
@@ -48,14 +46,11 @@ struct Enemy {
   std::int32_t alpha = 0;                                   // DGFXTRANSPARENCY
   std::int32_t sprite = 0;                                  // 3D sprite of its own
   std::int32_t step_chance = 0;                             // DRANDOMMOVE
-  std::int32_t move_x = 0, move_y = 0;                      // DMOVEX, DMOVEY
   std::int32_t steps_per_tile_x = 0, steps_per_tile_y = 0;  // DVELOX, DVELOY
   std::int32_t activity_chance = 0;                         // DDMOVE
   std::int32_t turn_chance = 0;                             // DCHANGEDIRECTION
   std::int32_t direction = kDirectionNone;
   std::int32_t rotation_step = 0;  // DROTATE
-  std::int8_t shown = 0;           // DGFXSHOW
-  std::int8_t collision = 0;       // DCOLLISION
   std::int8_t behaviour = 0;       // DAILEVEL
 };
 
@@ -63,7 +58,6 @@ struct Player {
   float x = 0, y = 0;  // screen pixels relative to the view origin
   std::int32_t sprite3d = 0;
   std::int32_t sprite = 0;
-  std::int32_t direction = 0;  // movement direction; kDirectionStill = standing
   std::int32_t blend_source = 2;
   std::int32_t blend_destination = 5;
   std::int32_t rotation_step = 16;  // degrees per frame

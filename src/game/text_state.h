@@ -2,7 +2,6 @@
 #pragma once
 
 #include <array>
-#include <string>
 
 #include "media/types.h"
 
@@ -14,7 +13,6 @@ struct Glyph {
   float width = 0.0f;
   media::Handle image = 0;     // the glyph picture; 0 = none
   media::Handle drawable = 0;  // the 3D sprite made from it; 0 = the character draws nothing
-  std::string name;            // picture name used by the last load
 };
 
 // One glyph per 8-bit (Latin-1) character code.

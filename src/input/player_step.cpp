@@ -10,6 +10,9 @@ namespace {
 
 using media::round_even;
 
+// The movement direction of a step that goes nowhere.
+constexpr std::int32_t kDirectionStill = 20;
+
 struct Step {
   int x = 0;  // whole tiles first, then pixels: an int, so tiles of any width fit
   int y = 0;
@@ -91,11 +94,9 @@ void move_player(Game& g, std::uint8_t direction) {
   const CellPosition here = cell_under_player(g);
   if (g.world.grid.at(here.x + step.x, here.y + step.y).collision != 0) step = {};
   const std::int32_t moving = movement_direction(step);
-  g.world.player.direction = moving;
   if (moving == kDirectionStill) return;
   play_named_sound(g, g.config.def_tile_sound, false);
   scroll_or_move(g, step, moving);
-  g.world.player.direction = kDirectionStill;
 }
 
 }  // namespace orv

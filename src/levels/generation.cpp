@@ -97,8 +97,8 @@ void build_generated_level(Game& g) {
   w.remaining = 0;
   between_steps(g);
   play_music(g, "");
+  // The window system runs twice here, as it always has between these steps of a build.
   between_steps(g);
-  stop_player(g);
   between_steps(g);
   clear_enemies(g, EnemyGroup::kA);
   clear_enemies(g, EnemyGroup::kB);
@@ -132,7 +132,6 @@ void build_level_from_base(Game& g, const std::string& file) {
   set_level_extent(g, max_x, max_y);
   between_steps(g);
   play_music(g, "");
-  stop_player(g);
   reset_world(g, max_x, max_y);
   clear_enemies(g, EnemyGroup::kA);
   clear_enemies(g, EnemyGroup::kB);
@@ -200,7 +199,6 @@ void random_walk(Game& g, int max_x, int max_y, NameId tile, bool floor_pass) {
     if (!floor_pass) continue;
     w.remaining = media::saturating_add(w.remaining, 1);
     if (!player_placed) {
-      stop_player(g);
       place_player(g, x, y);
       player_placed = true;
     }

@@ -77,7 +77,6 @@ void build_level_from_file(Game& g) {
   w.remaining = 0;
   seed_level_random(g);
   play_music(g, "");
-  stop_player(g);
   clear_enemies(g, EnemyGroup::kA);
   clear_enemies(g, EnemyGroup::kB);
   reset_world(g, 0, 0);

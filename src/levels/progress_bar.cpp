@@ -23,10 +23,8 @@ float progress_step(const Game& g, int max_x, int max_y) {
 void draw_progress_bar(Game& g) {
   media::Graphics& gfx = g.media.gfx;
   const int y = round_even(g.frame.screen_height * 0.85);
-  gfx.start_drawing_screen();
   gfx.box(0, y, round_even(g.frame.screen_width), 9, media::rgb(0, 0, 0));
   gfx.box(0, y, round_even(g.levels.bar_length), 8, media::rgb(255, 0, 0));
-  gfx.stop_drawing();
 }
 
 void show_build_progress(Game& g, int max_x, int max_y) {

@@ -61,7 +61,4 @@ class Files {
   HandleTable<Scan> scans_;
 };
 
-// The text after the last "\" or "/", without surrounding double quotes.
-std::string get_file_part(const std::string& path);
-
 }  // namespace orv::media

@@ -20,21 +20,19 @@ bool sane_size(int width, int height) {
 
 }  // namespace
 
-Graphics::Graphics(Platform& platform, Files& /*files*/) : platform_(platform) {}
+Graphics::Graphics(Platform& platform) : platform_(platform) {}
 
 void Graphics::examine_desktops() {
   desktop_ = platform_.desktop();
 }
 
-Handle Graphics::open_window(int /*x*/, int /*y*/, int width, int height, const std::string& title,
-                             int /*flags*/) {
+Handle Graphics::open_window(int width, int height, const std::string& title) {
   if (!sane_size(width, height) || !platform_.open_window(width, height, title)) return 0;
   window_open_ = true;
   return kWindowHandle;
 }
 
-Handle Graphics::open_windowed_screen(Handle window, int /*x*/, int /*y*/, int width, int height,
-                                      bool /*stretch*/) {
+Handle Graphics::open_windowed_screen(Handle window, int width, int height) {
   if (!window_open_ || window != kWindowHandle || !sane_size(width, height)) return 0;
   if (!platform_.open_screen(width, height)) return 0;
   back_.reset(width, height);
@@ -61,7 +59,6 @@ void Graphics::flip_buffers() {
     const Image& shown = back_.read();
     platform_.present(shown.pixels.data(), shown.width, shown.height);
   }
-  ++frames_shown_;
   pace_frame();
   check_close_request();
 }

@@ -14,22 +14,18 @@
 
 namespace orv::media {
 
-class Files;
-
 class Graphics {
  public:
-  // Sprites are read with the free functions of files.h; the Files object is not needed.
-  Graphics(Platform& platform, Files& files);
+  explicit Graphics(Platform& platform);
 
   // Desktop and window.
   void examine_desktops();
   int desktop_width() const { return desktop_.width; }
   int desktop_height() const { return desktop_.height; }
-  int desktop_depth() const { return desktop_.depth; }
-  int desktop_frequency() const { return desktop_.frequency; }
-  // The window is always borderless and centred; x, y and flags are accepted for the record.
-  Handle open_window(int x, int y, int width, int height, const std::string& title, int flags);
-  Handle open_windowed_screen(Handle window, int x, int y, int width, int height, bool stretch);
+  // The window is always borderless and centred.
+  Handle open_window(int width, int height, const std::string& title);
+  // The drawable screen of the window: the back buffer, shown stretched to the window.
+  Handle open_windowed_screen(Handle window, int width, int height);
   void clear_screen(Colour colour);
   // Shows the back buffer and paces the game to kFramesPerSecond.
   void flip_buffers();
@@ -41,7 +37,7 @@ class Graphics {
   void mouse_locate(int x, int y);
 
   // Sprites.
-  Handle load_sprite(const std::string& file, int mode);
+  Handle load_sprite(const std::string& file);
   // sprite -1 sets the default for sprites loaded or grabbed afterwards.
   void transparent_sprite_colour(Handle sprite, Colour colour);
   int sprite_width(Handle sprite) const;
@@ -66,15 +62,12 @@ class Graphics {
   void sprite3d_quality(int mode) { bilinear_ = mode != 0; }
 
   // 2D drawing on the back buffer.
-  void start_drawing_screen() {}
   void box(int x, int y, int width, int height, Colour colour);
-  void stop_drawing() {}
 
   // For tests and tools. The reference holds until the next call of Graphics; pixels written
   // through it must keep alpha 255 like every other pixel of the back buffer.
   const Image& back_buffer() const { return back_.read(); }
   Image& back_buffer() { return back_.write(); }
-  std::int64_t frames_shown() const { return frames_shown_; }
 
   static constexpr int kFramesPerSecond = 60;
 
@@ -121,7 +114,6 @@ class Graphics {
   HandleTable<Sprite3D> sprites3d_;
   bool pacing_started_ = false;
   std::int64_t next_frame_ns_ = 0;
-  std::int64_t frames_shown_ = 0;
   std::function<void()> close_handler_;
   void check_close_request();
 };

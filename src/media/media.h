@@ -15,8 +15,8 @@ class Media {
   explicit Media(Platform& platform, std::string home = {})
       : platform(platform),
         files(std::move(home)),
-        gfx(platform, files),
-        sound(platform, files),
+        gfx(platform),
+        sound(platform),
         input(platform),
         sys(platform) {}
 

@@ -17,8 +17,6 @@ namespace orv::media {
 struct DesktopInfo {
   int width = 0;
   int height = 0;
-  int depth = 24;
-  int frequency = 60;
 };
 
 // Key states indexed by the game's key numbers (see keys.h).

@@ -46,7 +46,7 @@ Handle Graphics::add_sprite(Image picture) {
   return add_picture(std::move(picture));
 }
 
-Handle Graphics::load_sprite(const std::string& file, int /*mode*/) {
+Handle Graphics::load_sprite(const std::string& file) {
   std::optional<Bytes> bytes = read_whole_file(file, kMaxPictureFileBytes);
   if (!bytes) return 0;
   std::optional<Image> picture = decode_picture(*bytes);

@@ -1,13 +1,10 @@
-// Message boxes, the clock, dates, the game's own random generator and threads.
+// Message boxes, the clock, dates and the game's own random generator.
 #pragma once
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
-#include <thread>
 
-#include "media/handle_table.h"
 #include "media/platform.h"
 
 namespace orv::media {
@@ -32,7 +29,6 @@ std::string format_date(const std::string& mask, const LocalTime& time);
 class System {
  public:
   explicit System(Platform& platform) : platform_(platform) {}
-  ~System();
 
   // flags 0 shows OK, flags 4 Yes and No. Returns 1 for OK or Yes, 0 for No.
   // The text is also written to stderr.
@@ -43,19 +39,11 @@ class System {
   LocalTime date() { return platform_.local_time(); }
   std::int32_t random(std::int32_t max) { return random_.next(max); }
   void random_seed(std::int32_t seed) { random_.seed(seed); }
-  Handle create_thread(std::function<void(int)> procedure, int argument);
-  void wait_thread(Handle thread);
 
  private:
   Platform& platform_;
   std::function<void()> close_handler_;
   Random random_;
-  // A thread still running when its handle goes is detached rather than joined: the window
-  // event thread waits for events for as long as the process lives.
-  struct DetachIfRunning {
-    void operator()(std::thread* thread) const;
-  };
-  HandleTable<std::unique_ptr<std::thread, DetachIfRunning>> threads_;
 };
 
 }  // namespace orv::media

@@ -48,7 +48,7 @@ void scan_drift_sprites(Game& g, DriftSpriteList& list, const std::string& folde
     for (const std::string& n : names) {
       gfx.transparent_sprite_colour(-1, media::rgb(0, 0, 0));
       DriftSprite d;
-      d.sprite3d = gfx.create_sprite3d(gfx.load_sprite(folder + n, 4));
+      d.sprite3d = gfx.create_sprite3d(gfx.load_sprite(folder + n));
       d.y = float(sys.random(h));
       d.x = float(sys.random(w));
       d.velocity_x = float(sys.random(5) + 1);
@@ -66,15 +66,10 @@ void scan_tile_graphics(Game& g) {
   AssetsState& a = g.assets;
   const std::string& folder = g.config.topo_gfx;
   for_each_file(g, folder, "*" + g.config.gfx_codec, [&](const std::string& n) {
-    TileGraphic t;
-    t.path = folder + n;
-    t.image = gfx.load_sprite(t.path, 4);
-    t.name = n;
-    t.width = float(gfx.sprite_width(t.image));
-    t.height = float(gfx.sprite_height(t.image));
+    const TileGraphic t{gfx.load_sprite(folder + n)};
     // Lookups take the first graphic of a name.
     a.tile_graphic_index.emplace(g.world.names.intern(n), a.tile_graphics.size());
-    a.tile_graphics.push_back(std::move(t));
+    a.tile_graphics.push_back(t);
   });
 }
 
@@ -113,10 +108,6 @@ void scan_screen_sprites(Game& g) {
   ORV_FAULT_SITE(g, "io_control");
   scan_drift_sprites(g, g.assets.screen_sprites, g.config.scre_gfx_path, g.config.scre_gfx_max,
                      0.8f);
-}
-
-DriftSpriteList* screen_sprite_list(Game& g) {
-  return g.assets.screen_sprites.empty() ? nullptr : &g.assets.screen_sprites;
 }
 
 void clear_catalogues(Game& g) {

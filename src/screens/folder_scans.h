@@ -17,8 +17,6 @@ void scan_music(Game& g);
 void scan_effect_sprites(Game& g);
 // SCREGFXMAX + 1 copies of every "*.png" of the SCREGFXPATH folder.
 void scan_screen_sprites(Game& g);
-// The drift sprites of the title and highscore screens; nullptr while there are none.
-DriftSpriteList* screen_sprite_list(Game& g);
 // Empties the sound list, the edge list, the world object list and the object kind list.
 void clear_catalogues(Game& g);
 

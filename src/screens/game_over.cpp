@@ -26,8 +26,7 @@ void game_over_frame(Game& g, float spacing) {
 
 }  // namespace
 
-// The smooth flag is not needed here.
-void game_over(Game& g, std::uint8_t) {
+void game_over(Game& g) {
   g.media.gfx.sprite3d_blending(kBlendSourceAlpha, kBlendInverseSourceAlpha);
   grab_screen_capture(g);
   float spacing = 0.0f;

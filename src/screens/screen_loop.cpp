@@ -42,7 +42,7 @@ void load_screen_background(Game& g, const std::string& path) {
   ScreensState& s = g.screens;
   free_screen_background(g);
   gfx.transparent_sprite_colour(-1, media::rgb(255, 0, 255));
-  s.background_image = gfx.load_sprite(path, 4);
+  s.background_image = gfx.load_sprite(path);
   if (s.background_image != 0) s.background_drawable = gfx.create_sprite3d(s.background_image);
   if (s.background_drawable != 0) {
     gfx.zoom_sprite3d(s.background_drawable, float(media::round_even(g.frame.screen_width)),

@@ -21,7 +21,6 @@ bool start(Game& g, SoundEntry& track) {
   track.sound = g.media.sound.load_sound(track.path);
   if (track.sound == 0) return false;
   g.media.sound.play_sound(track.sound, true);
-  track.playing = 1;
   return true;
 }
 

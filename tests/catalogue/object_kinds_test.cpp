@@ -36,11 +36,10 @@ TEST(ObjectKeys, EveryKeySetsItsField) {
        "DROTATE",          "-25",  "DLIFETIME",        "99",       "DPOWERUP",       "99"});
   EXPECT_EQ(std::tuple(k.gfx_name, k.hotspot, k.count_sound),
             std::tuple("COIN", "CENTER", "coin.ogg"));
-  EXPECT_EQ(
-      std::tuple(k.gfx_transparency, k.density, k.fit_to_matrix, k.collision, k.xmode1, k.xmode2,
-                 k.gfx_show, k.center_field, k.kill_on_collision, k.score, k.count_to_score,
-                 k.use_count_sound, k.is_player, k.is_enemy, k.random_move, k.move_x, k.move_y),
-      std::tuple(200, 3, 4, -1, 6, 7, 1, 9, 10, 258, 11, 12, 13, 2, 15, 16, 17));
+  EXPECT_EQ(std::tuple(k.gfx_transparency, k.density, k.fit_to_matrix, k.collision, k.xmode1,
+                       k.xmode2, k.gfx_show, k.center_field, k.kill_on_collision, k.score,
+                       k.count_to_score, k.use_count_sound, k.is_player, k.is_enemy, k.random_move),
+            std::tuple(200, 3, 4, -1, 6, 7, 1, 9, 10, 258, 11, 12, 13, 2, 15));
   EXPECT_EQ(std::tuple(k.velo_x, k.velo_y, k.ai_level, k.d_move, k.change_direction, k.is_goody,
                        k.extra_time, k.rotate),
             std::tuple(18, 19, 127, 21, 22, 23, 24, -25));

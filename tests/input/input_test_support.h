@@ -11,7 +11,7 @@ namespace orv::test {
 class InputTest : public WorldTest {
  protected:
   InputTest() {
-    t.platform.set_desktop({1920, 1080, 24, 60});
+    t.platform.set_desktop({1920, 1080});
     g.config.res_base_w = 1024;
     g.config.res_base_h = 768;
     open_game_screen(g);

@@ -35,9 +35,8 @@ TEST_F(Assets, TileGraphicsAreFoundByTheirFileName) {
   ASSERT_EQ(g.assets.tile_graphics.size(), 10u);
   const TileGraphic* wall = tile_graphic("wall.png");
   ASSERT_NE(wall, nullptr);
-  EXPECT_EQ(std::tuple(wall->width, wall->image != 0), std::tuple(8.0f, true));
-  EXPECT_EQ(std::tuple(tile_graphic("broken.png")->image, tile_graphic("broken.png")->width),
-            std::tuple(0, 0.0f));
+  EXPECT_EQ(g.media.gfx.sprite_width(wall->image), 8);
+  EXPECT_EQ(tile_graphic("broken.png")->image, 0);
   EXPECT_EQ(tile_graphic("deep.png"), nullptr);
 }
 
@@ -71,8 +70,7 @@ TEST_F(Assets, MusicByNameRestartsAndAnUnknownNameStopsEverything) {
   EXPECT_TRUE(starts[1].loop);
   for (const SoundEntry& m : g.assets.music) {
     const bool menu = m.name == "menu.ogg" && m.path != g.assets.music[0].path;
-    EXPECT_EQ(std::tuple(m.sound == starts[1].sound, m.sound != 0, m.playing == 1),
-              std::tuple(menu, menu, menu));
+    EXPECT_EQ(std::tuple(m.sound == starts[1].sound, m.sound != 0), std::tuple(menu, menu));
   }
   play_music(g, "MENU.OGG");
   for (const SoundEntry& m : g.assets.music) EXPECT_FALSE(g.media.sound.is_sound(m.sound));

@@ -13,7 +13,7 @@ namespace {
 class GameOver : public ::testing::Test {
  protected:
   GameOver() {
-    t.platform.set_desktop({1920, 1080, 24, 60});
+    t.platform.set_desktop({1920, 1080});
     g.config.res_base_w = 1024;
     g.config.res_base_h = 768;
     open_game_screen(g);
@@ -26,7 +26,7 @@ class GameOver : public ::testing::Test {
 
 TEST_F(GameOver, FiftyTwoFramesAt1024ThenTheProgramEndsWhenQuitWasAsked) {
   g.frame.quit_requested = 1;
-  EXPECT_THROW(game_over(g, 0), ProgramEnd);
+  EXPECT_THROW(game_over(g), ProgramEnd);
   EXPECT_EQ(t.platform.frame(), 52);
 }
 
@@ -35,7 +35,7 @@ TEST_F(GameOver, WithoutQuitTheTitleMenuStartsAFreshGame) {
   g.world.level = 1;
   g.frame.built_level = 1;
   g.world.score = 900;
-  game_over(g, 0);
+  game_over(g);
   EXPECT_GT(t.platform.frame(), 52);
   EXPECT_EQ(g.frame.game_state, kGameRunning);
   EXPECT_EQ(g.frame.built_level, -1);  // level 1 is built afresh, with a fresh time

@@ -22,11 +22,7 @@ void WorldTest::tile_file(const std::string& tile_name, std::initializer_list<st
 }
 
 void WorldTest::add_tile_graphic(const std::string& name, int w, int h) {
-  TileGraphic tg;
-  tg.name = name;
-  tg.image = g.media.gfx.add_sprite(media::Image(w, h, media::argb(255, 10, 20, 30)));
-  tg.width = float(w);
-  tg.height = float(h);
+  const TileGraphic tg{g.media.gfx.add_sprite(media::Image(w, h, media::argb(255, 10, 20, 30)))};
   g.assets.tile_graphic_index.emplace(g.world.names.intern(name), g.assets.tile_graphics.size());
   g.assets.tile_graphics.push_back(tg);
 }

@@ -73,14 +73,4 @@ std::optional<Bytes> read_whole_file(const std::string& path, std::size_t max_by
   return data;
 }
 
-std::string get_file_part(const std::string& path) {
-  std::size_t cut = path.find_last_of("\\/");
-  std::string part = cut == std::string::npos ? path : path.substr(cut + 1);
-  if (part.size() >= 2 && part.front() == '"' && part.back() == '"')
-    part = part.substr(1, part.size() - 2);
-  else if (!part.empty() && part.back() == '"')
-    part.pop_back();
-  return part;
-}
-
 }  // namespace orv::media

@@ -51,8 +51,6 @@ DesktopInfo SdlPlatform::desktop() {
   if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return info;
   info.width = mode.w;
   info.height = mode.h;
-  info.depth = int(SDL_BITSPERPIXEL(mode.format));
-  info.frequency = mode.refresh_rate;  // 0 when the display does not say
   return info;
 }
 
