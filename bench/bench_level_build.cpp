@@ -11,9 +11,9 @@
 #include <string>
 
 #include "catalogue/object_kinds.h"
-#include "frame/start_up.h"
+#include "frame/configuration_file.h"
+#include "frame/system_setup.h"
 #include "frame/world_collections.h"
-#include "game/config.h"
 #include "game/game.h"
 #include "levels/generation.h"
 #include "media/media.h"

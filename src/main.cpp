@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "frame/main_loop.h"
 #include "frame/start_up.h"
 #include "game/errors.h"
 #include "game/game.h"

@@ -1,4 +1,4 @@
-// Putting enemies and the player into the world.
+// Putting enemies into the world.
 #pragma once
 
 namespace orv {
@@ -12,10 +12,5 @@ enum class EnemyGroup { kA = 1, kB = 2 };
 void spawn_enemies(Game& g, int max_x, int max_y, EnemyGroup group);
 // Frees the sprites of the group's enemies and empties it.
 void clear_enemies(Game& g, EnemyGroup group);
-
-// Loads the CURSOR picture as the player's sprite (white is see-through).
-void load_player_sprite(Game& g);
-// Puts the player on cell (x, y) of a view at the origin.
-void place_player(Game& g, int x, int y);
 
 }  // namespace orv

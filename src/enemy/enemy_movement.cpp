@@ -3,7 +3,7 @@
 #include "game/coordinates.h"
 #include "game/game.h"
 #include "media/numbers.h"
-#include "rules/tile_rules.h"
+#include "rules/enemy_tiles.h"
 #include "sound/named_sounds.h"
 
 namespace orv {

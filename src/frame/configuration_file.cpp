@@ -1,9 +1,10 @@
 // Reading DATA/ini.txt: pairs of lines, a key line and a value line, matched exactly.
-#include "game/config.h"
+#include "frame/configuration_file.h"
 
 #include <algorithm>
 #include <variant>
 
+#include "game/config.h"
 #include "game/game.h"
 #include "media/numbers.h"
 

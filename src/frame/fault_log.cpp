@@ -1,4 +1,6 @@
 // The error log: seven lines per caught fault, appended, never truncated.
+#include "frame/fault_log.h"
+
 #include <string>
 
 #include "game/errors.h"

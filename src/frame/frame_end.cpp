@@ -1,15 +1,13 @@
-// The end of every frame.
-#include "frame/start_up.h"
-#include "game/errors.h"
+// The end of every frame (module ddd).
+#include "frame/frame_end.h"
+
+#include "frame/level_clock.h"
 #include "game/game.h"
+#include "game/window_events.h"
 #include "screens/game_over.h"
 #include "world/world_frame.h"
 
 namespace orv {
-
-void poll_window_events(Game& g) {
-  g.media.gfx.window_event(g.config.multitask);
-}
 
 void frame_end(Game& g) {
   media::Graphics& gfx = g.media.gfx;

@@ -1,5 +1,6 @@
-// The level clock: one time unit every WORLDREFRESH + 1 frames.
-#include "frame/start_up.h"
+// The level clock (module engine_internals): one time unit every WORLDREFRESH + 1 frames.
+#include "frame/level_clock.h"
+
 #include "game/game.h"
 #include "media/numbers.h"
 #include "screens/highscore.h"

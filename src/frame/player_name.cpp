@@ -1,5 +1,6 @@
 // The player's name: the last folder of the user's home folder.
-#include "frame/start_up.h"
+#include "frame/player_name.h"
+
 #include "game/game.h"
 
 namespace orv {

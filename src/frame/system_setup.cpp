@@ -1,8 +1,10 @@
 // Configuration reading, opening the media services and the game window.
+#include "frame/system_setup.h"
+
 #include <algorithm>
 #include <cmath>
 
-#include "frame/start_up.h"
+#include "frame/configuration_file.h"
 #include "game/errors.h"
 #include "game/game.h"
 #include "media/numbers.h"

@@ -6,8 +6,6 @@
 
 namespace orv {
 
-struct Game;
-
 struct Config {
   // Folders and files. Path settings already start with the start directory.
   std::string sound_fx_path;       // SOUNDFXPATH: sound effects (*.ogg)
@@ -71,12 +69,5 @@ struct Config {
 // number, negative or a fraction of a pixel): such a size would make the view millions of
 // cells wide, or turn it inside out.
 constexpr float kDefaultTileSize = 32.0f;
-
-// Stores one key/value pair into the game's settings; unknown keys do nothing.
-void apply_configuration_pair(Game& g, const std::string& key, const std::string& value);
-
-// Reads the configuration file at path, then replaces the values the game cannot run with.
-// Returns false when it cannot be opened (the caller reports the error).
-bool read_configuration_file(Game& g, const std::string& path);
 
 }  // namespace orv

@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "frame/start_up.h"
 #include "game/game.h"
 
 namespace orv {

@@ -1,9 +1,5 @@
-// Error messages, the program end and the fault log.
+// Error messages and the program end.
 #pragma once
-
-#include <string>
-
-#include "media/faults.h"
 
 namespace orv {
 
@@ -16,6 +12,8 @@ struct ProgramEnd {
 
 // Exit code of a program that ends because faults kept it from running.
 constexpr int kExitAfterFaults = 1;
+// Faulting frames in a row after which the game gives up instead of filling the log.
+constexpr int kMaxFaultsInARow = 100;
 
 // Error codes of report_error.
 enum ErrorCode {
@@ -36,11 +34,5 @@ void report_error(Game& g, int code);
 
 // Ends the program, with exit code 0 unless told otherwise. Nothing is saved.
 [[noreturn]] void end_program(Game& g, int exit_code = 0);
-
-// Appends the seven-line entry of a fault to the error log; asks whether to go on after a
-// division by zero.
-void log_fault(Game& g, media::FaultKind kind);
-// Appends a seven-line entry naming the error type to the error log, and asks nothing.
-void write_log_entry(Game& g, const std::string& error_type);
 
 }  // namespace orv

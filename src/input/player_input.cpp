@@ -3,9 +3,10 @@
 
 #include "game/game.h"
 #include "input/dialogs.h"
+#include "input/player_step.h"
 #include "input/screenshots.h"
 #include "media/keys.h"
-#include "rules/tile_rules.h"
+#include "rules/bombs.h"
 
 namespace orv {
 namespace {

@@ -17,7 +17,5 @@ void read_commands(Game& g);
 void hold_back_until_released(Game& g, std::int32_t command);
 // Acts on the A, START and quit commands during play.
 void dispatch_command(Game& g, std::int32_t command);
-// One step of the player in a held direction (6 up, 7 down, 8 left, 9 right).
-void move_player(Game& g, std::uint8_t direction);
 
 }  // namespace orv

@@ -1,7 +1,8 @@
 // One step of the player: walk on the screen, or scroll the view past the screen's middle.
+#include "input/player_step.h"
+
 #include "game/coordinates.h"
 #include "game/game.h"
-#include "input/player_input.h"
 #include "media/numbers.h"
 #include "sound/named_sounds.h"
 

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "catalogue/enemy_placement.h"
+#include "catalogue/player_placement.h"
 #include "catalogue/tile_definitions.h"
 #include "catalogue/tile_placement.h"
 #include "game/coordinates.h"

@@ -1,11 +1,12 @@
 // Bombs: a blast wipes fixed floor back to bare floor along the four axes from the player.
+#include "rules/bombs.h"
+
 #include <algorithm>
 
 #include "game/coordinates.h"
 #include "game/game.h"
 #include "media/numbers.h"
 #include "rules/tile_change.h"
-#include "rules/tile_rules.h"
 #include "sound/named_sounds.h"
 
 namespace orv {

@@ -1,9 +1,10 @@
 // What the enemies' steps do to the tile they reach: group A paints it pink, group B wipes it.
+#include "rules/enemy_tiles.h"
+
 #include "game/coordinates.h"
 #include "game/game.h"
 #include "media/numbers.h"
 #include "rules/tile_change.h"
-#include "rules/tile_rules.h"
 #include "sound/named_sounds.h"
 
 namespace orv {

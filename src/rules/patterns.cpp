@@ -1,11 +1,12 @@
 // The patterns that fix painted floor: a painted cell that closes one of four small
+#include "rules/patterns.h"
+
 // neighbourhoods of the same colour becomes fixed.
 #include <array>
 
 #include "game/game.h"
 #include "media/numbers.h"
 #include "rules/tile_change.h"
-#include "rules/tile_rules.h"
 #include "sound/named_sounds.h"
 
 namespace orv {

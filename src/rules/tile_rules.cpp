@@ -9,13 +9,6 @@
 
 namespace orv {
 
-void change_tile(Game& g, int x, int y, NameId tile_name) {
-  Cell* cell = g.world.grid.find(x, y);
-  if (cell == nullptr) return;
-  cell->tile_name = tile_name;
-  retile_cell(g, x, y);
-}
-
 void paint_by_player(Game& g, int x, int y) {
   const NameId tile = g.world.grid.at(x, y).tile_name;
   if (tile == name::kLabFloor || tile == name::kLabGreen) {

@@ -2,8 +2,8 @@
 #include "screens/screen_loop.h"
 
 #include "effects/drift_sprites.h"
-#include "frame/start_up.h"
 #include "game/game.h"
+#include "game/window_events.h"
 #include "input/player_input.h"
 #include "media/numbers.h"
 #include "screens/screen_texts.h"

@@ -1,8 +1,11 @@
 // The moving things of a world frame: both enemy groups and the player.
+#include "world/actor_passes.h"
+
 #include "enemy/enemy_movement.h"
 #include "game/coordinates.h"
 #include "game/game.h"
 #include "rules/tile_rules.h"
+#include "world/placed_objects.h"
 #include "world/view_walk.h"
 
 namespace orv {

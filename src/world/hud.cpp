@@ -1,9 +1,10 @@
 // The head-up display: the counters over the play field and the scrolling notice. It also
 // counts the score up towards its target and keeps the remaining count at 0 or above.
+#include "world/hud.h"
+
 #include "game/game.h"
 #include "media/numbers.h"
 #include "text/text_drawing.h"
-#include "world/view_walk.h"
 
 namespace orv {
 

@@ -1,5 +1,7 @@
 // The level announcement: after a level is built, "DIMENSION n" spreads out over the first
 // picture of the level for as many frames as the screen is wide, divided by five.
+#include "world/level_announcement.h"
+
 #include "effects/screen_capture.h"
 #include "game/game.h"
 #include "media/numbers.h"

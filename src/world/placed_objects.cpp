@@ -1,5 +1,7 @@
 // The placed objects: drawing them on the visible cells, and what happens when the player
 // stands on them.
+#include "world/placed_objects.h"
+
 #include <cstddef>
 
 #include "game/game.h"

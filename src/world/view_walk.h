@@ -1,4 +1,4 @@
-// The passes of one drawn world frame, in the order draw_world runs them.
+// Walking the visible cells of the world, as the drawing passes do.
 #pragma once
 
 #include <algorithm>
@@ -7,8 +7,6 @@
 #include "media/numbers.h"
 
 namespace orv {
-
-struct Game;
 
 // Blend factor codes of sprite3d_blending; (5, 6) is the default every special draw restores.
 constexpr int kBlendOne = 2;
@@ -39,16 +37,5 @@ void walk_view(const WorldState& w, Visit visit) {
     }
   } while (j < row_count);
 }
-
-void draw_world(Game& g);
-void tile_pass(Game& g);
-void object_pass(Game& g);
-void enemy_passes(Game& g);
-void update_player(Game& g);
-void touch_cell_objects(Game& g, int x, int y);
-void collect_object(Game& g, int x, int y, int slot);
-void take_from_cell(Game& g, int x, int y, int slot);
-void level_announcement(Game& g);
-void draw_hud(Game& g);
 
 }  // namespace orv

@@ -6,7 +6,7 @@
 #include "catalogue/tile_placement.h"
 #include "game/game.h"
 #include "support/world_fixture.h"
-#include "world/view_walk.h"
+#include "world/placed_objects.h"
 
 namespace orv {
 namespace {

@@ -6,6 +6,8 @@
 #include <string>
 #include <utility>
 
+#include "frame/configuration_file.h"
+#include "frame/main_loop.h"
 #include "frame/start_up.h"
 #include "game/game.h"
 #include "media/keys.h"

@@ -13,9 +13,10 @@
 #include <tuple>
 
 #include "catalogue/tile_placement.h"
-#include "frame/start_up.h"
+#include "frame/main_loop.h"
 #include "game/errors.h"
 #include "game/game.h"
+#include "media/faults.h"
 #include "media/keys.h"
 #include "support/data_set.h"
 

@@ -4,9 +4,13 @@
 #include <functional>
 #include <tuple>
 
+#include "frame/fault_log.h"
+#include "frame/level_clock.h"
+#include "frame/main_loop.h"
 #include "frame/start_up.h"
 #include "game/errors.h"
 #include "game/game.h"
+#include "media/faults.h"
 #include "support/data_set.h"
 #include "support/test_game.h"
 #include "world/world_frame.h"
@@ -56,25 +60,6 @@ TEST(StartUp, AMissingConfigurationFileEndsTheProgramBeforeAnyWindowOpens) {
   EXPECT_EQ(t.platform.boxes()[0].text,
             " Could not open " + t.game.frame.start_directory + "DATA\\ini.txt");
   EXPECT_FALSE(t.platform.window_open());
-}
-
-TEST(Errors, EachCodeShowsItsTextAndOnlyTheThreadErrorGoesOn) {
-  const std::pair<int, std::string> cases[] = {
-      {kErrorThread, "Could not create multithreading"},
-      {kErrorScreen, " Could not open screen"},
-      {kErrorWindow, " Could not open window"},
-      {kErrorLevelFile, " Could not open topographic data"},
-      {kErrorBaseFile, " Could not open:BASE.txt"}};
-  for (const auto& [code, text] : cases) {
-    test::TestGame t;
-    t.game.config.self_create_base = "BASE.txt";
-    if (code == kErrorThread)
-      EXPECT_NO_THROW(report_error(t.game, code));
-    else
-      EXPECT_THROW(report_error(t.game, code), ProgramEnd) << code;
-    ASSERT_EQ(t.platform.boxes().size(), 1u);
-    EXPECT_EQ(t.platform.boxes()[0].text, text);
-  }
 }
 
 class FaultLog : public ::testing::Test {

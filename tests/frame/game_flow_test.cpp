@@ -7,9 +7,9 @@
 #include <string>
 #include <tuple>
 
+#include "frame/main_loop.h"
 #include "frame/start_up.h"
 #include "game/coordinates.h"
-#include "game/errors.h"
 #include "game/game.h"
 #include "media/keys.h"
 #include "support/data_set.h"

@@ -14,9 +14,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "frame/main_loop.h"
 #include "frame/start_up.h"
 #include "game/coordinates.h"
-#include "game/errors.h"
 #include "game/game.h"
 #include "media/keys.h"
 #include "support/autopilot.h"

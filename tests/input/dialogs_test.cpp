@@ -3,8 +3,10 @@
 #include <tuple>
 #include <utility>
 
+#include "frame/frame_end.h"
 #include "game/errors.h"
 #include "input/input_test_support.h"
+#include "input/player_input.h"
 
 namespace orv {
 namespace {

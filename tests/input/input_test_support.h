@@ -1,7 +1,7 @@
 // A game with a 1024 x 768 screen, tiles of 32 pixels and scripted keys, for the input tests.
 #pragma once
 
-#include "frame/start_up.h"
+#include "frame/system_setup.h"
 #include "input/player_input.h"
 #include "media/keys.h"
 #include "support/world_fixture.h"

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "input/input_test_support.h"
+#include "input/player_step.h"
 
 namespace orv {
 namespace {

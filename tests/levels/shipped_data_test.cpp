@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "catalogue/object_kinds.h"
-#include "frame/start_up.h"
+#include "frame/system_setup.h"
 #include "frame/world_collections.h"
 #include "game/game.h"
 #include "levels/generation.h"

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <tuple>
 
+#include "frame/main_loop.h"
 #include "frame/start_up.h"
 #include "game/errors.h"
 #include "game/game.h"

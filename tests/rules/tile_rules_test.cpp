@@ -4,6 +4,9 @@
 
 #include "game/errors.h"
 #include "game/game.h"
+#include "rules/bombs.h"
+#include "rules/enemy_tiles.h"
+#include "rules/patterns.h"
 #include "support/tile_rules_fixture.h"
 
 namespace orv {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "frame/start_up.h"
+#include "frame/system_setup.h"
 #include "game/errors.h"
 #include "media/keys.h"
 #include "support/test_game.h"

@@ -1,9 +1,8 @@
 #include "support/data_set.h"
+#include "frame/configuration_file.h"
+#include "frame/system_setup.h"
 
 #include <filesystem>
-
-#include "frame/start_up.h"
-#include "game/config.h"
 
 namespace orv::test {
 

@@ -5,12 +5,13 @@
 #include <cstdint>
 #include <limits>
 
-#include "frame/start_up.h"
+#include "frame/level_clock.h"
 #include "game/game.h"
 #include "media/keys.h"
-#include "rules/tile_rules.h"
+#include "rules/enemy_tiles.h"
+#include "rules/patterns.h"
 #include "support/tile_rules_fixture.h"
-#include "world/view_walk.h"
+#include "world/placed_objects.h"
 #include "world/world_frame.h"
 
 namespace orv {

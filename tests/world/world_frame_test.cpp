@@ -8,6 +8,8 @@
 #include "game/game.h"
 #include "support/data_set.h"
 #include "support/tile_rules_fixture.h"
+#include "world/hud.h"
+#include "world/placed_objects.h"
 #include "world/view_walk.h"
 
 namespace orv {
