@@ -19,7 +19,7 @@ void frame_end(Game& g) {
   level_timer_tick(g);
   ORV_FAULT_SITE(g, "ddd");
   gfx.flip_buffers();
-  if (g.config.multicore == 0) poll_window_events(g);
+  poll_window_events(g);
   if (g.config.multitask > 0) g.media.sys.delay(g.config.multitask);
   if (g.frame.game_state == kGameEnding) game_over(g);
 }

@@ -59,7 +59,7 @@ void draw_screen_background(Game& g) {
 void show_screen_page(Game& g) {
   g.media.gfx.stop_3d();
   g.media.gfx.flip_buffers();
-  if (g.config.multicore == 0) poll_window_events(g);
+  poll_window_events(g);
 }
 
 const char* continue_prompt(const Game& g) {
