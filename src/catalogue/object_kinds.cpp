@@ -6,7 +6,6 @@
 #include "catalogue/definition_file.h"
 #include "game/game.h"
 #include "media/numbers.h"
-#include "screens/assets_folder.h"
 
 namespace orv {
 namespace {
@@ -111,8 +110,9 @@ void load_object_kinds(Game& g) {
   clear_object_kinds(g);
   g.media.gfx.transparent_sprite_colour(-1, media::rgb(255, 255, 255));
   const std::string& folder = g.config.world_gfx;
-  for_each_file(g, folder, "*" + g.config.gfx_codec,
-                [&g, &folder](const std::string& name) { load_kind(g, folder + name); });
+  g.media.folders.for_each_file(
+      folder, "*" + g.config.gfx_codec,
+      [&g, &folder](const std::string& name) { load_kind(g, folder + name); });
 }
 
 }  // namespace orv

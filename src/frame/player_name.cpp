@@ -6,7 +6,7 @@
 namespace orv {
 
 void read_player_name(Game& g) {
-  std::string home = g.media.files.home_directory();
+  std::string home = g.media.folders.home_directory();
   if (!home.empty()) home.pop_back();  // the trailing separator
   std::size_t cut = home.rfind('/');
   if (cut != std::string::npos) g.world.player_name = home.substr(cut + 1);

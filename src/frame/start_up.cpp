@@ -45,7 +45,7 @@ void start_up_steps(Game& g) {
 }  // namespace
 
 void start_up(Game& g) {
-  g.frame.start_directory = g.media.files.current_directory();
+  g.frame.start_directory = g.media.folders.current_directory();
   g.frame.configuration_path = g.frame.start_directory + "DATA\\ini.txt";
   media::FaultTrap::install();
   g.media.on_close_request([&g] { end_program(g); });

@@ -1,11 +1,12 @@
 // Text files opened by the game: line reading, writing CR LF lines, and closing.
+#include "media/files.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
 
-#include "media/files.h"
 #include "media/files/line_reader.h"
 
 namespace orv::media {
@@ -64,7 +65,7 @@ struct Files::OpenFile {
   Last last = Last::kNone;
 };
 
-Files::Files(std::string home) : home_(std::move(home)) {}
+Files::Files() = default;
 
 Files::~Files() = default;
 

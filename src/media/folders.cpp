@@ -1,4 +1,6 @@
 // Folder scans, and the current and home folders.
+#include "media/folders.h"
+
 #include <dirent.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -62,7 +64,7 @@ auto current_entry(const Scan* s) -> decltype(&s->entries[0]) {
 
 }  // namespace
 
-Handle Files::examine_directory(const std::string& folder, const std::string& pattern) {
+Handle Folders::examine_directory(const std::string& folder, const std::string& pattern) {
   std::string path = with_slash(resolve_path(folder.empty() ? "." : folder));
   std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(path.c_str()), &::closedir);
   if (!dir) return 0;
@@ -77,34 +79,46 @@ Handle Files::examine_directory(const std::string& folder, const std::string& pa
   return scans_.add(std::move(scan));
 }
 
-bool Files::next_directory_entry(Handle scan) {
+bool Folders::next_directory_entry(Handle scan) {
   Scan* s = scans_.get(scan);
   if (s == nullptr || s->next > s->entries.size()) return false;
   ++s->next;  // one past the last entry means "exhausted"
   return s->next <= s->entries.size();
 }
 
-std::string Files::directory_entry_name(Handle scan) const {
+std::string Folders::directory_entry_name(Handle scan) const {
   auto* entry = current_entry(scans_.get(scan));
   return entry == nullptr ? std::string() : entry->first;
 }
 
-EntryType Files::directory_entry_type(Handle scan) const {
+EntryType Folders::directory_entry_type(Handle scan) const {
   auto* entry = current_entry(scans_.get(scan));
   return entry == nullptr ? EntryType::kNone : entry->second;
 }
 
-void Files::finish_directory(Handle scan) {
+void Folders::finish_directory(Handle scan) {
   scans_.remove(scan);
 }
 
-std::string Files::current_directory() const {
+bool Folders::for_each_file(const std::string& folder, const std::string& pattern,
+                            const std::function<void(const std::string& name)>& fn) {
+  const Handle scan = examine_directory(folder, pattern);
+  if (scan == 0) return false;
+  while (next_directory_entry(scan)) {
+    if (directory_entry_type(scan) != EntryType::kFile) continue;
+    fn(directory_entry_name(scan));
+  }
+  finish_directory(scan);
+  return true;
+}
+
+std::string Folders::current_directory() const {
   std::error_code ec;
   std::string cwd = std::filesystem::current_path(ec).string();
   return with_slash(ec ? "." : cwd);
 }
 
-std::string Files::home_directory() const {
+std::string Folders::home_directory() const {
   if (!home_.empty()) return with_slash(home_);
   if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
     return with_slash(home);

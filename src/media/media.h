@@ -2,6 +2,7 @@
 #pragma once
 
 #include "media/files.h"
+#include "media/folders.h"
 #include "media/graphics.h"
 #include "media/input.h"
 #include "media/platform.h"
@@ -14,7 +15,7 @@ class Media {
  public:
   explicit Media(Platform& platform, std::string home = {})
       : platform(platform),
-        files(std::move(home)),
+        folders(std::move(home)),
         gfx(platform),
         sound(platform),
         input(platform),
@@ -33,6 +34,7 @@ class Media {
 
   Platform& platform;
   Files files;
+  Folders folders;
   Graphics gfx;
   Sound sound;
   Input input;

@@ -7,7 +7,6 @@
 #include "catalogue/object_kinds.h"
 #include "game/game.h"
 #include "media/numbers.h"
-#include "screens/assets_folder.h"
 
 namespace orv {
 namespace {
@@ -38,7 +37,8 @@ void scan_drift_sprites(Game& g, DriftSpriteList& list, const std::string& folde
                         std::int32_t count, float spread) {
   free_drift_sprites(g, list);
   std::vector<std::string> names;
-  for_each_file(g, folder, "*.png", [&names](const std::string& n) { names.push_back(n); });
+  g.media.folders.for_each_file(folder, "*.png",
+                                [&names](const std::string& n) { names.push_back(n); });
   if (names.empty()) return;
   media::Graphics& gfx = g.media.gfx;
   media::System& sys = g.media.sys;
@@ -65,7 +65,7 @@ void scan_tile_graphics(Game& g) {
   media::Graphics& gfx = g.media.gfx;
   AssetsState& a = g.assets;
   const std::string& folder = g.config.topo_gfx;
-  for_each_file(g, folder, "*" + g.config.gfx_codec, [&](const std::string& n) {
+  g.media.folders.for_each_file(folder, "*" + g.config.gfx_codec, [&](const std::string& n) {
     const TileGraphic t{gfx.load_sprite(folder + n)};
     // Lookups take the first graphic of a name.
     a.tile_graphic_index.emplace(g.world.names.intern(n), a.tile_graphics.size());
@@ -77,7 +77,7 @@ void scan_sounds(Game& g) {
   ORV_FAULT_SITE(g, "io_control");
   free_sounds(g, g.assets.sounds);
   const std::string& folder = g.config.sound_fx_path;
-  for_each_file(g, folder, "*.ogg", [&g, &folder](const std::string& n) {
+  g.media.folders.for_each_file(folder, "*.ogg", [&g, &folder](const std::string& n) {
     SoundEntry s;
     s.path = folder + n;
     s.sound = g.media.sound.load_sound(s.path);
@@ -91,7 +91,7 @@ void scan_music(Game& g) {
   ORV_FAULT_SITE(g, "io_control");
   free_sounds(g, g.assets.music);
   const std::string& folder = g.config.ingame_music;
-  for_each_file(g, folder, "*.ogg", [&g, &folder](const std::string& n) {
+  g.media.folders.for_each_file(folder, "*.ogg", [&g, &folder](const std::string& n) {
     SoundEntry s;
     s.path = folder + n;
     s.name = n;
