@@ -3,23 +3,11 @@
 // screens; the folder scans fill both.
 #pragma once
 
-#include <vector>
-
-#include "media/types.h"
+#include "game/assets_state.h"
 
 namespace orv {
 
 struct Game;
-
-struct DriftSprite {
-  float x = 0.0f;  // top-left corner, screen pixels
-  float y = 0.0f;
-  media::Handle sprite3d = 0;  // 0 draws nothing
-  float velocity_x = 0.0f;     // pixels per frame
-  float velocity_y = 0.0f;
-};
-
-using DriftSpriteList = std::vector<DriftSprite>;
 
 // The two lists bounce differently at the screen edges.
 enum class DriftBounce {

@@ -2,16 +2,9 @@
 // level announcement and the game-over sequence. Each frees the previous capture first.
 #pragma once
 
-#include "media/types.h"
-
 namespace orv {
 
 struct Game;
-
-struct ScreenCapture {
-  media::Handle sprite = 0;
-  media::Handle sprite3d = 0;
-};
 
 // Frees the capture (3D sprite, then sprite) if there is one.
 void free_screen_capture(Game& g);

@@ -7,10 +7,21 @@
 #include <unordered_map>
 #include <vector>
 
-#include "effects/drift_sprites.h"
 #include "game/names.h"
+#include "media/types.h"
 
 namespace orv {
+
+// A decorative picture that wanders over the screen (see effects/drift_sprites.h).
+struct DriftSprite {
+  float x = 0.0f;  // top-left corner, screen pixels
+  float y = 0.0f;
+  media::Handle sprite3d = 0;  // 0 draws nothing
+  float velocity_x = 0.0f;     // pixels per frame
+  float velocity_y = 0.0f;
+};
+
+using DriftSpriteList = std::vector<DriftSprite>;
 
 // A picture of the TOPOGFX folder, found by its file name (a tile definition's GFXNAME).
 struct TileGraphic {

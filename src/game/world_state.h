@@ -5,12 +5,18 @@
 #include <string>
 #include <vector>
 
-#include "effects/screen_capture.h"
 #include "game/grid.h"
 #include "game/names.h"
 #include "game/records.h"
+#include "media/types.h"
 
 namespace orv {
+
+// A copy of the picture drawn so far (see effects/screen_capture.h).
+struct ScreenCapture {
+  media::Handle sprite = 0;
+  media::Handle sprite3d = 0;
+};
 
 struct WorldState {
   std::int32_t score = 0;

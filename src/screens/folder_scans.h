@@ -1,8 +1,6 @@
 // The folder scans that fill the asset lists at start-up, and the emptying of the catalogues.
 #pragma once
 
-#include "effects/drift_sprites.h"
-
 namespace orv {
 
 struct Game;
