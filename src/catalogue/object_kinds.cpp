@@ -108,7 +108,7 @@ void clear_object_kinds(Game& g) {
 void load_object_kinds(Game& g) {
   ORV_FAULT_SITE(g, "io_control");
   clear_object_kinds(g);
-  g.media.gfx.transparent_sprite_colour(-1, media::rgb(255, 255, 255));
+  g.media.gfx.transparent_sprite_colour(media::kNewSprites, media::rgb(255, 255, 255));
   const std::string& folder = g.config.world_gfx;
   g.media.folders.for_each_file(
       folder, "*" + g.config.gfx_codec,

@@ -7,11 +7,6 @@
 namespace orv {
 namespace {
 
-// Blend factor codes: one, source alpha, one minus source alpha.
-constexpr int kBlendOne = 2;
-constexpr int kBlendSourceAlpha = 5;
-constexpr int kBlendInverseSourceAlpha = 6;
-
 // One chance in kNewVelocityChance + 1 per frame of a new velocity; its parts are -10 .. 10.
 constexpr int kNewVelocityChance = 50;
 constexpr int kMaxSpeed = 10;
@@ -56,7 +51,7 @@ void bounce_drift_sprite(DriftSprite& sprite, float screen_width, float screen_h
 
 void move_drift_sprites(Game& g, DriftSpriteList& list, DriftBounce bounce) {
   media::Graphics& gfx = g.media.gfx;
-  gfx.sprite3d_blending(kBlendOne, kBlendSourceAlpha);
+  gfx.sprite3d_blending(media::blend::kOne, media::blend::kSourceAlpha);
   for (DriftSprite& s : list) {
     maybe_change_velocity(g.media.sys, s);
     bounce_drift_sprite(s, g.frame.screen_width, g.frame.screen_height, bounce);
@@ -65,7 +60,7 @@ void move_drift_sprites(Game& g, DriftSpriteList& list, DriftBounce bounce) {
     gfx.display_sprite3d(s.sprite3d, float(media::round_even(s.x)), float(media::round_even(s.y)),
                          255);
   }
-  gfx.sprite3d_blending(kBlendSourceAlpha, kBlendInverseSourceAlpha);
+  gfx.sprite3d_blending(media::blend::kSourceAlpha, media::blend::kInverseSourceAlpha);
 }
 
 }  // namespace orv

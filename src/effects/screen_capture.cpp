@@ -2,7 +2,6 @@
 #include "effects/screen_capture.h"
 #include "game/game.h"
 #include "media/numbers.h"
-#include "world/view_walk.h"
 
 namespace orv {
 
@@ -28,8 +27,8 @@ void grab_screen_capture(Game& g) {
 void screen_capture_pass(Game& g, int smooth) {
   media::Graphics& gfx = g.media.gfx;
   gfx.sprite3d_quality(0);
-  gfx.sprite3d_blending(kBlendSourceAlpha, kBlendInverseSourceAlpha);
-  gfx.transparent_sprite_colour(-1, media::rgb(255, 0, 255));
+  gfx.sprite3d_blending(media::blend::kSourceAlpha, media::blend::kInverseSourceAlpha);
+  gfx.transparent_sprite_colour(media::kNewSprites, media::rgb(255, 0, 255));
   gfx.sprite3d_quality(smooth);
   grab_screen_capture(g);  // frees the previous capture first
   const ScreenCapture& c = g.world.capture;

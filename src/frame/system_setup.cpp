@@ -14,7 +14,7 @@ namespace orv {
 void read_configuration(Game& g) {
   if (!read_configuration_file(g, g.frame.configuration_path)) report_error(g, kErrorConfiguration);
   media::Media& m = g.media;
-  m.gfx.transparent_sprite_colour(-1, media::rgb(255, 0, 255));
+  m.gfx.transparent_sprite_colour(media::kNewSprites, media::rgb(255, 0, 255));
   m.input.init_keyboard();
   m.sound.init_sound();
   g.frame.joypad_present = m.input.init_joystick() ? 1 : 0;

@@ -8,12 +8,9 @@
 namespace orv {
 namespace {
 
-constexpr int kButtonsOk = 0;
-constexpr int kButtonsYesNo = 4;
-
 struct Message {
   std::string text;
-  int buttons = kButtonsOk;
+  int buttons = media::kRequesterOk;
   bool ends_program = true;
   int exit_code = 0;
 };
@@ -28,13 +25,14 @@ Message message_for(const Game& g, int code) {
     case kErrorConfiguration:
       return {" Could not open " + g.frame.configuration_path};
     case kErrorThread:
-      return {"Could not create multithreading", kButtonsOk, false};
+      return {"Could not create multithreading", media::kRequesterOk, false};
     case kErrorScreen:
       return {" Could not open screen"};
     case kErrorWindow:
       return {" Could not open window"};
     case kErrorDivision:
-      return {" division by zero." + log_file_note(g) + "\n continue engine?", kButtonsYesNo};
+      return {" division by zero." + log_file_note(g) + "\n continue engine?",
+              media::kRequesterYesNo};
     case kErrorLevelFile:
       return {" Could not open topographic data"};
     case kErrorBaseFile:
@@ -42,11 +40,12 @@ Message message_for(const Game& g, int code) {
     case kErrorRepeatedFaults:
       return {" engine stopped: " + std::to_string(kMaxFaultsInARow) + " faults in a row." +
                   log_file_note(g),
-              kButtonsOk, true, kExitAfterFaults};
+              media::kRequesterOk, true, kExitAfterFaults};
     case kErrorStartUpFault:
-      return {" fault during start-up." + log_file_note(g), kButtonsOk, true, kExitAfterFaults};
+      return {" fault during start-up." + log_file_note(g), media::kRequesterOk, true,
+              kExitAfterFaults};
     default:
-      return {" Unknown error " + std::to_string(code), kButtonsOk, false};
+      return {" Unknown error " + std::to_string(code), media::kRequesterOk, false};
   }
 }
 
@@ -55,7 +54,7 @@ Message message_for(const Game& g, int code) {
 void report_error(Game& g, int code) {
   Message m = message_for(g, code);
   int answer = g.media.sys.message_requester("ERROR ", m.text, m.buttons);
-  if (m.buttons == kButtonsYesNo && answer == 1) return;  // Yes: go on
+  if (m.buttons == media::kRequesterYesNo && answer == 1) return;  // Yes: go on
   if (m.ends_program) end_program(g, m.exit_code);
 }
 

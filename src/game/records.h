@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "game/names.h"
+#include "media/render/blend_factors.h"
 
 namespace orv {
 
@@ -58,8 +59,8 @@ struct Player {
   float x = 0, y = 0;  // screen pixels relative to the view origin
   std::int32_t sprite3d = 0;
   std::int32_t sprite = 0;
-  std::int32_t blend_source = 2;
-  std::int32_t blend_destination = 5;
+  std::int32_t blend_source = media::blend::kOne;  // additive: one, source alpha
+  std::int32_t blend_destination = media::blend::kSourceAlpha;
   std::int32_t rotation_step = 16;  // degrees per frame
 };
 

@@ -9,10 +9,18 @@
 #include "media/back_buffer.h"
 #include "media/handle_table.h"
 #include "media/platform.h"
+#include "media/render/blend_factors.h"
 #include "media/render/render.h"
 #include "media/types.h"
 
 namespace orv::media {
+
+// Modes of rotate_sprite3d: the angle replaces the sprite's rotation, or adds to it.
+constexpr int kRotateAbsolute = 0;
+constexpr int kRotateRelative = 1;
+
+// The sprite handle that stands for sprites made afterwards (transparent_sprite_colour).
+constexpr Handle kNewSprites = -1;
 
 class Graphics {
  public:
@@ -38,7 +46,7 @@ class Graphics {
 
   // Sprites.
   Handle load_sprite(const std::string& file);
-  // sprite -1 sets the default for sprites loaded or grabbed afterwards.
+  // kNewSprites sets the key of sprites loaded or grabbed afterwards.
   void transparent_sprite_colour(Handle sprite, Colour colour);
   int sprite_width(Handle sprite) const;
   int sprite_height(Handle sprite) const;

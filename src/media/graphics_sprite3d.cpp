@@ -74,7 +74,7 @@ void Graphics::zoom_sprite3d(Handle s3, float width, float height) {
 void Graphics::rotate_sprite3d(Handle s3, float angle, int mode) {
   Sprite3D* s = sprites3d_.get(s3);
   if (s == nullptr || !std::isfinite(angle)) return;
-  if (mode == 0) {
+  if (mode == kRotateAbsolute) {
     s->angle = 0;
     set_corners(*s, wrap_degrees(angle));
     return;
@@ -92,7 +92,8 @@ void Graphics::sprite3d_blending(int source, int destination) {
 // what was there before.
 bool Graphics::covers_screen_opaquely(const Sprite3D& s3, float x, float y, int alpha) const {
   const Quad& q = s3.corners;
-  if (alpha < 255 || !s3.sprite->opaque || blend_.source != 5 || blend_.destination != 6) {
+  if (alpha < 255 || !s3.sprite->opaque || blend_.source != blend::kSourceAlpha ||
+      blend_.destination != blend::kInverseSourceAlpha) {
     return false;
   }
   if (q[0].y != q[1].y || q[2].y != q[3].y || q[0].x != q[3].x || q[1].x != q[2].x) return false;

@@ -91,7 +91,7 @@ Handle Graphics::grab_sprite(int x, int y, int width, int height) {
 }
 
 void Graphics::transparent_sprite_colour(Handle sprite, Colour colour) {
-  if (sprite == -1) {
+  if (sprite == kNewSprites) {
     default_key_ = colour;
     return;
   }

@@ -6,14 +6,10 @@
 
 namespace orv::media {
 
-namespace {
-constexpr int kYesNoFlags = 4;
-}  // namespace
-
 int System::message_requester(const std::string& title, const std::string& text, int flags) {
   std::string line = title + ": " + text + "\n";
   std::fwrite(line.data(), 1, line.size(), stderr);
-  BoxButtons buttons = flags == kYesNoFlags ? BoxButtons::kYesNo : BoxButtons::kOk;
+  BoxButtons buttons = flags == kRequesterYesNo ? BoxButtons::kYesNo : BoxButtons::kOk;
   return platform_.message_box(title, text, buttons) == BoxAnswer::kNo ? 0 : 1;
 }
 

@@ -9,6 +9,10 @@
 
 namespace orv::media {
 
+// Buttons of message_requester.
+constexpr int kRequesterOk = 0;
+constexpr int kRequesterYesNo = 4;
+
 // The game's random generator, identical on every machine so that a seed always gives the same
 // labyrinth. See random.cpp for the exact algorithm.
 class Random {
@@ -30,7 +34,7 @@ class System {
  public:
   explicit System(Platform& platform) : platform_(platform) {}
 
-  // flags 0 shows OK, flags 4 Yes and No. Returns 1 for OK or Yes, 0 for No.
+  // kRequesterOk shows OK, kRequesterYesNo Yes and No. Returns 1 for OK or Yes, 0 for No.
   // The text is also written to stderr.
   int message_requester(const std::string& title, const std::string& text, int flags);
   // Sleeps; a close request from the desktop calls the close handler (see Media).

@@ -46,7 +46,7 @@ void scan_drift_sprites(Game& g, DriftSpriteList& list, const std::string& folde
   const std::int32_t w = round_even(g.frame.screen_width * spread);
   for (std::int32_t pass = 0; pass <= std::min(count, kMostDriftCopies); ++pass) {
     for (const std::string& n : names) {
-      gfx.transparent_sprite_colour(-1, media::rgb(0, 0, 0));
+      gfx.transparent_sprite_colour(media::kNewSprites, media::rgb(0, 0, 0));
       DriftSprite d;
       d.sprite3d = gfx.create_sprite3d(gfx.load_sprite(folder + n));
       d.y = float(sys.random(h));

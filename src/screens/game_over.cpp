@@ -6,7 +6,6 @@
 #include "game/game.h"
 #include "screens/title_menu.h"
 #include "text/text_drawing.h"
-#include "world/view_walk.h"
 
 namespace orv {
 namespace {
@@ -19,7 +18,7 @@ void game_over_frame(Game& g, float spacing) {
   gfx.start_3d();
   gfx.display_sprite3d(g.world.capture.sprite3d, 0, 0);
   draw_text(g, "  GAME OVER |", w * (0.3f - spacing / 10), h * 0.3f, 3.0f, 0.0f, 240, spacing,
-            kBlendOne, kBlendSourceAlpha);
+            media::blend::kOne, media::blend::kSourceAlpha);
   gfx.stop_3d();
   gfx.flip_buffers();
 }
@@ -27,14 +26,14 @@ void game_over_frame(Game& g, float spacing) {
 }  // namespace
 
 void game_over(Game& g) {
-  g.media.gfx.sprite3d_blending(kBlendSourceAlpha, kBlendInverseSourceAlpha);
+  g.media.gfx.sprite3d_blending(media::blend::kSourceAlpha, media::blend::kInverseSourceAlpha);
   grab_screen_capture(g);
   float spacing = 0.0f;
   for (float width = 1.0f; width < g.frame.screen_width; width += 20) {
     game_over_frame(g, spacing);
     spacing += 0.05f;
   }
-  g.media.gfx.sprite3d_blending(kBlendSourceAlpha, kBlendInverseSourceAlpha);
+  g.media.gfx.sprite3d_blending(media::blend::kSourceAlpha, media::blend::kInverseSourceAlpha);
   return_to_title(g);
 }
 

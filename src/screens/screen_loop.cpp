@@ -41,7 +41,7 @@ void load_screen_background(Game& g, const std::string& path) {
   media::Graphics& gfx = g.media.gfx;
   ScreensState& s = g.screens;
   free_screen_background(g);
-  gfx.transparent_sprite_colour(-1, media::rgb(255, 0, 255));
+  gfx.transparent_sprite_colour(media::kNewSprites, media::rgb(255, 0, 255));
   s.background_image = gfx.load_sprite(path);
   if (s.background_image != 0) s.background_drawable = gfx.create_sprite3d(s.background_image);
   if (s.background_drawable != 0) {

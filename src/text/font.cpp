@@ -80,7 +80,7 @@ void load_glyph(Game& g, const GlyphSource& source) {
   // A failed load must not leave a 3D sprite behind whose picture is gone, so the slot is
   // emptied completely first.
   release_glyph(gfx, glyph);
-  gfx.transparent_sprite_colour(-1, media::rgb(255, 255, 255));
+  gfx.transparent_sprite_colour(media::kNewSprites, media::rgb(255, 255, 255));
   glyph.image = gfx.load_sprite(g.config.font_path + "\\" + source.image_name + ".png");
   if (glyph.image == 0) return;
   const float scale = g.frame.display_scale;

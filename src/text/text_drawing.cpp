@@ -12,9 +12,6 @@ constexpr std::uint8_t kCursorReset = '|';
 constexpr std::uint8_t kLineHeightGlyph = 'A';
 constexpr std::uint8_t kSpaceWidthGlyph = 'I';
 constexpr float kLineHeightFactor = 1.2f;
-// Ordinary alpha blending: source alpha, one minus source alpha.
-constexpr int kBlendSourceAlpha = 5;
-constexpr int kBlendInverseSourceAlpha = 6;
 
 float rounded(float value) {
   return float(media::round_even(value));
@@ -25,7 +22,7 @@ void draw_glyph_sprite(Game& g, const Glyph& glyph, float x, float y, float zoom
   media::Graphics& gfx = g.media.gfx;
   // The drawable is shared by every occurrence of the character, so it is sized on every draw.
   gfx.zoom_sprite3d(glyph.drawable, rounded(glyph.width * zoom), rounded(glyph.height * zoom));
-  if (angle != 0.0f) gfx.rotate_sprite3d(glyph.drawable, rounded(angle), 1);
+  if (angle != 0.0f) gfx.rotate_sprite3d(glyph.drawable, rounded(angle), media::kRotateRelative);
   TextState& t = g.text;
   gfx.display_sprite3d(glyph.drawable, rounded(t.cursor_x + x), rounded(t.cursor_y + y), alpha);
   t.cursor_x += glyph.width * zoom * spacing;
@@ -61,7 +58,7 @@ void draw_text(Game& g, std::string_view text, float x, float y, float zoom, flo
   if (blend_source != 0 || blend_destination != 0) {
     g.media.gfx.sprite3d_blending(blend_source, blend_destination);
   } else {
-    g.media.gfx.sprite3d_blending(kBlendSourceAlpha, kBlendInverseSourceAlpha);
+    g.media.gfx.sprite3d_blending(media::blend::kSourceAlpha, media::blend::kInverseSourceAlpha);
   }
   for (char c : text) draw_glyph(g, std::uint8_t(c), x, y, zoom, angle, alpha, spacing);
 }

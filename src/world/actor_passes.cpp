@@ -4,9 +4,9 @@
 #include "enemy/enemy_movement.h"
 #include "game/coordinates.h"
 #include "game/game.h"
+#include "media/numbers.h"
 #include "rules/tile_rules.h"
 #include "world/placed_objects.h"
-#include "world/view_walk.h"
 
 namespace orv {
 
@@ -19,18 +19,18 @@ void enemy_pass(Game& g, std::vector<Enemy>& group, MoveEnemy move) {
   const WorldState& w = g.world;
   for (Enemy& e : group) {
     if (e.rotation_step != 0)
-      gfx.rotate_sprite3d(e.sprite, float(e.rotation_step), kRotateRelative);
+      gfx.rotate_sprite3d(e.sprite, float(e.rotation_step), media::kRotateRelative);
     move(g, e, e.behaviour);
     if (e.blend_source > 0 || e.blend_destination > 0) {
       gfx.sprite3d_blending(e.blend_source, e.blend_destination);
     } else {
-      gfx.sprite3d_blending(kBlendSourceAlpha, kBlendInverseSourceAlpha);
+      gfx.sprite3d_blending(media::blend::kSourceAlpha, media::blend::kInverseSourceAlpha);
     }
     const double sx = e.x + e.hotspot_x - double(w.view_origin_x) * g.config.tile_width;
     const double sy = e.y + e.hotspot_y - double(w.view_origin_y) * g.config.tile_height;
     gfx.display_sprite3d(e.sprite, float(media::round_even(sx)), float(media::round_even(sy)),
                          e.alpha);
-    gfx.sprite3d_blending(kBlendSourceAlpha, kBlendInverseSourceAlpha);
+    gfx.sprite3d_blending(media::blend::kSourceAlpha, media::blend::kInverseSourceAlpha);
   }
 }
 
@@ -47,13 +47,13 @@ void update_player(Game& g) {
   paint_by_player(g, c.x, c.y);
   const Player& p = g.world.player;
   media::Graphics& gfx = g.media.gfx;
-  gfx.rotate_sprite3d(p.sprite3d, float(p.rotation_step), kRotateRelative);
+  gfx.rotate_sprite3d(p.sprite3d, float(p.rotation_step), media::kRotateRelative);
   if (p.blend_source != 0 || p.blend_destination != 0) {
     gfx.sprite3d_blending(p.blend_source, p.blend_destination);
   }
   gfx.display_sprite3d(p.sprite3d, float(media::round_even(p.x)), float(media::round_even(p.y)),
                        255);
-  gfx.sprite3d_blending(kBlendSourceAlpha, kBlendInverseSourceAlpha);
+  gfx.sprite3d_blending(media::blend::kSourceAlpha, media::blend::kInverseSourceAlpha);
 }
 
 }  // namespace orv

@@ -6,7 +6,6 @@
 #include "game/game.h"
 #include "media/numbers.h"
 #include "text/text_drawing.h"
-#include "world/view_walk.h"
 
 namespace orv {
 
@@ -21,10 +20,10 @@ void level_announcement(Game& g) {
   float spacing = 0.0f;
   for (float w = 1.0f; w < width; w += 5.0f) {
     gfx.start_3d();
-    gfx.sprite3d_blending(kBlendSourceAlpha, kBlendInverseSourceAlpha);
+    gfx.sprite3d_blending(media::blend::kSourceAlpha, media::blend::kInverseSourceAlpha);
     gfx.display_sprite3d(g.world.capture.sprite3d, 0, 0, 255);
     draw_text(g, text, width * (0.4f - spacing / 6), height * 0.3f, 3.0f, 0.0f, 240, spacing,
-              kBlendOne, kBlendSourceAlpha);
+              media::blend::kOne, media::blend::kSourceAlpha);
     gfx.stop_3d();
     gfx.flip_buffers();
     spacing += 0.01f;

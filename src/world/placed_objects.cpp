@@ -29,9 +29,9 @@ void draw_object(Game& g, const PlacedObject& o, int i, int j) {
   if (o.blend_source > 0 || o.blend_destination > 0) {
     gfx.sprite3d_blending(o.blend_source, o.blend_destination);
   } else {
-    gfx.sprite3d_blending(kBlendSourceAlpha, kBlendInverseSourceAlpha);
+    gfx.sprite3d_blending(media::blend::kSourceAlpha, media::blend::kInverseSourceAlpha);
   }
-  gfx.rotate_sprite3d(o.sprite, float(o.rotation_step), kRotateRelative);
+  gfx.rotate_sprite3d(o.sprite, float(o.rotation_step), media::kRotateRelative);
   gfx.display_sprite3d(o.sprite, float(media::round_even(i * g.config.tile_width + o.hotspot_x)),
                        float(media::round_even(j * g.config.tile_height + o.hotspot_y)), o.alpha);
 }

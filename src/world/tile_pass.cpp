@@ -21,10 +21,10 @@ void tile_pass(Game& g) {
     if (c.blend_source != 0 || c.blend_destination != 0) {
       gfx.sprite3d_blending(c.blend_source, c.blend_destination);
     }
-    gfx.rotate_sprite3d(c.sprite, float(c.rotation_step), kRotateRelative);
+    gfx.rotate_sprite3d(c.sprite, float(c.rotation_step), media::kRotateRelative);
     gfx.display_sprite3d(c.sprite, float(media::round_even(i * tw)),
                          float(media::round_even(j * th)), c.alpha);
-    gfx.sprite3d_blending(kBlendSourceAlpha, kBlendInverseSourceAlpha);
+    gfx.sprite3d_blending(media::blend::kSourceAlpha, media::blend::kInverseSourceAlpha);
   });
 }
 

@@ -8,12 +8,6 @@
 
 namespace orv {
 
-// Blend factor codes of sprite3d_blending; (5, 6) is the default every special draw restores.
-constexpr int kBlendOne = 2;
-constexpr int kBlendSourceAlpha = 5;
-constexpr int kBlendInverseSourceAlpha = 6;
-constexpr int kRotateRelative = 1;
-
 // Walks the visible cells: screen column i and row j with the cell (x, y) shown there. Columns
 // run from the view origin to view columns further (both ends), rows over view rows, and at
 // least the first row is always walked. A view larger than the grid is cut to the grid's

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <optional>
 
+#include "media/render/blend_factors.h"
 #include "media/types.h"
 
 namespace orv::media {
@@ -18,16 +19,11 @@ struct Point {
 // Corners in drawing order: top-left, top-right, bottom-right, bottom-left (of the texture).
 using Quad = std::array<Point, 4>;
 
-// Blend factor codes as Direct3D 7 numbers them: 1 zero, 2 one, 3 source colour, 4 one minus
-// source colour, 5 source alpha, 6 one minus source alpha, 7 destination alpha, 8 one minus
-// destination alpha, 9 destination colour, 10 one minus destination colour, 11 source alpha
-// saturated, 12 both source alpha, 13 both inverse source alpha.
+// A pair of blend factor codes (see blend_factors.h); ordinary alpha blending by default.
 struct Blend {
-  int source = 5;
-  int destination = 6;
+  int source = blend::kSourceAlpha;
+  int destination = blend::kInverseSourceAlpha;
 };
-
-bool is_valid_blend_factor(int code);
 
 // Texels seen where they lie: rows `stride` pixels apart. A sprite grabbed from the back
 // buffer can be such a window into the buffer it came from.
