@@ -21,7 +21,11 @@ void frame_end(Game& g) {
   gfx.flip_buffers();
   poll_window_events(g);
   if (g.config.multitask > 0) g.media.sys.delay(g.config.multitask);
-  if (g.frame.game_state == kGameEnding) game_over(g);
+  if (g.frame.game_state == kGameEnding) {
+    game_over(g);
+  } else if (g.frame.title_requested) {
+    return_to_title(g);
+  }
 }
 
 }  // namespace orv

@@ -13,7 +13,9 @@ struct FrameState {
   std::string start_directory;     // current directory at start-up, ending with "/"
   std::string configuration_path;  // start directory + "DATA\ini.txt"
   std::int32_t game_state = kGameRunning;
-  std::uint8_t quit_requested = 0;     // set by the quit dialog
+  std::uint8_t quit_requested = 0;  // set by the quit dialog
+  // The HARDCORE trap caught the player: the end of the frame returns to the title.
+  bool title_requested = false;
   std::uint8_t menu_active = 1;        // 1 while the intro, title menu or highscore screen runs
   std::int32_t built_level = 0;        // level last generated; -1 forces a rebuild
   std::int32_t frame_counter = 0;      // frames since the last time unit

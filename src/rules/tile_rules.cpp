@@ -4,7 +4,6 @@
 #include "catalogue/tile_placement.h"
 #include "game/game.h"
 #include "rules/tile_change.h"
-#include "screens/game_over.h"
 #include "sound/named_sounds.h"
 
 namespace orv {
@@ -39,7 +38,7 @@ void trap_test(Game& g, int x, int y) {
       is_open(g, x, y - 1)) {
     return;
   }
-  return_to_title(g);
+  g.frame.title_requested = true;
 }
 
 }  // namespace orv

@@ -5,9 +5,11 @@
 #include <tuple>
 
 #include "frame/fault_log.h"
+#include "frame/frame_end.h"
 #include "frame/level_clock.h"
 #include "frame/main_loop.h"
 #include "frame/start_up.h"
+#include "frame/system_setup.h"
 #include "game/errors.h"
 #include "game/game.h"
 #include "media/faults.h"
@@ -51,6 +53,48 @@ TEST(LevelTimer, ACompletedLevelWaitsForTheNextAndNeverRunsOutTheTime) {
   g.frame.built_level = 4;  // the next turn builds the level
   level_timer_tick(g);
   EXPECT_EQ(g.world.time, -1);
+}
+
+// A frame end on a 1024 x 768 screen, with the world not drawn and the level not complete.
+class FrameEnd : public ::testing::Test {
+ protected:
+  FrameEnd() {
+    t.platform.set_desktop({1024, 768});
+    g.config.res_base_w = 1024;
+    g.config.res_base_h = 768;
+    open_game_screen(g);
+    g.frame.menu_active = 0;
+    g.frame.built_level = g.world.level;
+    g.world.remaining = 5;
+    g.world.time = 30;
+  }
+  test::TestGame t;
+  Game& g = t.game;
+};
+
+// The HARDCORE trap asks for the title from inside the world frame: the frame is finished and
+// shown first, and a game that has ended in the same frame closes with its game over sequence,
+// which takes the request with it.
+TEST_F(FrameEnd, ATrapReturnsToTheTitleOnlyAfterItsFrameIsShown) {
+  g.frame.title_requested = true;
+  g.frame.quit_requested = 1;  // the way back to the title then ends the program
+  EXPECT_THROW(frame_end(g), ProgramEnd);
+  EXPECT_EQ(t.platform.frame(), 1);
+  EXPECT_FALSE(g.frame.title_requested);
+
+  g.frame.title_requested = true;
+  g.frame.game_state = kGameEnding;
+  EXPECT_THROW(frame_end(g), ProgramEnd);
+  EXPECT_EQ(t.platform.frame(), 1 + 1 + 52);  // the frame, then one game over sequence
+  EXPECT_FALSE(g.frame.title_requested);
+
+  g.frame.quit_requested = 0;
+  g.frame.game_state = kGameRunning;
+  g.frame.title_requested = true;
+  t.platform.hold_key(media::key::kP, t.platform.frame() + 5);
+  frame_end(g);
+  EXPECT_FALSE(g.frame.title_requested);
+  EXPECT_EQ(std::tuple(g.frame.built_level, g.frame.menu_active), std::tuple(-1, 0));  // new game
 }
 
 TEST(StartUp, AMissingConfigurationFileEndsTheProgramBeforeAnyWindowOpens) {
