@@ -6,6 +6,7 @@
 #include "game/errors.h"
 #include "game/game.h"
 #include "media/numbers.h"
+#include "media/system/format_date.h"
 
 namespace orv {
 

@@ -5,6 +5,7 @@
 #include "game/input_state.h"
 #include "media/numbers.h"
 #include "media/system.h"
+#include "media/system/format_date.h"
 
 namespace orv {
 

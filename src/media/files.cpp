@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "media/files/line_reader.h"
+#include "media/files/paths.h"
 
 namespace orv::media {
 namespace {

@@ -1,10 +1,9 @@
-// Files and paths. Paths may use "\" as a separator; when a path does not exist as written,
-// its components are matched without regard to case.
+// Text files opened by the game: reading lines, writing CR LF lines. Names are game paths (see
+// files/paths.h).
 #pragma once
 
 #include <cstdio>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,14 +11,6 @@
 #include "media/types.h"
 
 namespace orv::media {
-
-// Turns a game path into one the operating system understands: "\" becomes "/", and each
-// component that does not exist as written is replaced by a case-insensitive match when the
-// folder holds one.
-std::string resolve_path(const std::string& path);
-
-// Reads a whole file; nullopt when it cannot be read or is larger than max_bytes.
-std::optional<Bytes> read_whole_file(const std::string& path, std::size_t max_bytes);
 
 class Files {
  public:

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "media/files.h"
+#include "media/files/paths.h"
 
 namespace orv::media {
 namespace {

@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "media/files.h"
+#include "media/files/paths.h"
+#include "media/sound/ogg_decode.h"
 
 namespace orv::media {
 namespace {

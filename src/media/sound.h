@@ -6,7 +6,7 @@
 
 #include "media/handle_table.h"
 #include "media/platform.h"
-#include "media/sound/sound_data.h"
+#include "media/sound/mixer.h"
 
 namespace orv::media {
 

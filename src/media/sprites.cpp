@@ -1,11 +1,15 @@
-// Graphics: sprites loaded from files, grabbed from the back buffer or made in memory.
+// Sprites loaded from files, grabbed from the back buffer or made in memory.
+#include "media/sprites.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <memory>
 
 #include "media/decode/picture.h"
-#include "media/files.h"
-#include "media/graphics.h"
+#include "media/files/paths.h"
+#include "media/render/bmp.h"
+#include "media/render/rect.h"
+#include "media/render/texture.h"
 
 namespace orv::media {
 namespace {
@@ -26,27 +30,35 @@ bool write_file(const std::string& path, const Bytes& bytes) {
   return std::fclose(f.release()) == 0;
 }
 
-}  // namespace
-
-Handle Graphics::add_sprite_data(Sprite sprite) {
-  sprite.key = default_key_;
-  return sprites_.add(std::make_shared<Sprite>(std::move(sprite)));
+TextureView picture_of(const Sprite& s) {
+  return view_of(*s.store, s.x, s.y, s.width, s.height);
 }
 
-Handle Graphics::add_picture(Image picture) {
+Image copy_of(const Sprite& s) {
+  return copy_rect(*s.store, s.x, s.y, s.width, s.height);
+}
+
+}  // namespace
+
+Handle Sprites::add_sprite(Sprite sprite) {
+  sprite.key = default_key_;
+  return table_.add(std::make_shared<Sprite>(std::move(sprite)));
+}
+
+Handle Sprites::add_picture(Image picture) {
   if (!well_formed(picture)) return 0;
   Sprite sprite;
   sprite.width = picture.width;
   sprite.height = picture.height;
   sprite.store = std::make_shared<Image>(std::move(picture));
-  return add_sprite_data(std::move(sprite));
+  return add_sprite(std::move(sprite));
 }
 
-Handle Graphics::add_sprite(Image picture) {
+Handle Sprites::add(Image picture) {
   return add_picture(std::move(picture));
 }
 
-Handle Graphics::load_sprite(const std::string& file) {
+Handle Sprites::load(const std::string& file) {
   std::optional<Bytes> bytes = read_whole_file(file, kMaxPictureFileBytes);
   if (!bytes) return 0;
   std::optional<Image> picture = decode_picture(*bytes);
@@ -57,7 +69,7 @@ Handle Graphics::load_sprite(const std::string& file) {
 // A grab inside the screen keeps the back buffer's own pixels (the back buffer moves to
 // fresh memory before it next changes); one reaching outside, or holding the key colour, is
 // copied. Grabbed pixels are opaque, so only the key can make some of them transparent.
-Handle Graphics::grab_sprite(int x, int y, int width, int height) {
+Handle Sprites::grab(int x, int y, int width, int height) {
   if (width <= 0 || height <= 0 || width > kMaxPictureSide || height > kMaxPictureSide ||
       std::int64_t(width) * height > kMaxPicturePixels) {
     return 0;
@@ -87,15 +99,15 @@ Handle Graphics::grab_sprite(int x, int y, int width, int height) {
     sprite.opaque = true;
   }
   sprite.texture_ready = true;
-  return add_sprite_data(std::move(sprite));
+  return add_sprite(std::move(sprite));
 }
 
-void Graphics::transparent_sprite_colour(Handle sprite, Colour colour) {
+void Sprites::set_key(Handle sprite, Colour colour) {
   if (sprite == kNewSprites) {
     default_key_ = colour;
     return;
   }
-  std::shared_ptr<Sprite>* s = sprites_.get(sprite);
+  std::shared_ptr<Sprite>* s = table_.get(sprite);
   if (s == nullptr || (*s)->key == colour) return;
   (*s)->key = colour;
   (*s)->keyed.reset();
@@ -103,46 +115,39 @@ void Graphics::transparent_sprite_colour(Handle sprite, Colour colour) {
   (*s)->opaque = false;
 }
 
-int Graphics::sprite_width(Handle sprite) const {
-  const std::shared_ptr<Sprite>* s = sprites_.get(sprite);
+int Sprites::width(Handle sprite) const {
+  const std::shared_ptr<Sprite>* s = table_.get(sprite);
   return s == nullptr ? 0 : (*s)->width;
 }
 
-int Graphics::sprite_height(Handle sprite) const {
-  const std::shared_ptr<Sprite>* s = sprites_.get(sprite);
+int Sprites::height(Handle sprite) const {
+  const std::shared_ptr<Sprite>* s = table_.get(sprite);
   return s == nullptr ? 0 : (*s)->height;
 }
 
-bool Graphics::is_sprite(Handle sprite) const {
-  return sprites_.contains(sprite);
-}
-
-void Graphics::free_sprite(Handle sprite) {
-  std::shared_ptr<Sprite>* s = sprites_.get(sprite);
+void Sprites::free(Handle sprite) {
+  std::shared_ptr<Sprite>* s = table_.get(sprite);
   if (s == nullptr) return;
   // The memory goes back to the pool unless a 3D sprite still draws the sprite.
   if (s->use_count() == 1) {
     if ((*s)->keyed) back_.keep_spare(std::move((*s)->keyed->pixels));
     back_.recycle(std::move((*s)->store));
   }
-  sprites_.remove(sprite);
+  table_.remove(sprite);
 }
 
-bool Graphics::save_sprite(Handle sprite, const std::string& file) {
-  const std::shared_ptr<Sprite>* s = sprites_.get(sprite);
+bool Sprites::save(Handle sprite, const std::string& file) const {
+  const std::shared_ptr<Sprite>* s = table_.get(sprite);
   if (s == nullptr || file.empty()) return false;
   return write_file(resolve_path(file), encode_bmp24(copy_of(**s)));
 }
 
-TextureView Graphics::picture_of(const Sprite& s) {
-  return view_of(*s.store, s.x, s.y, s.width, s.height);
+std::shared_ptr<Sprite> Sprites::get(Handle sprite) const {
+  const std::shared_ptr<Sprite>* s = table_.get(sprite);
+  return s == nullptr ? nullptr : *s;
 }
 
-Image Graphics::copy_of(const Sprite& s) {
-  return copy_rect(*s.store, s.x, s.y, s.width, s.height);
-}
-
-TextureView Graphics::texture_of(Sprite& s) {
+TextureView Sprites::texture_of(Sprite& s) {
   if (!s.texture_ready) {
     if (has_key_texels(picture_of(s), s.key)) {
       std::vector<Pixel> memory = back_.take_spare(std::size_t(s.width) * s.height);

@@ -1,4 +1,4 @@
-// Message boxes, the clock, dates and the game's own random generator.
+// Message boxes, sleeping, the local date and the game's own random numbers.
 #pragma once
 
 #include <cstdint>
@@ -6,29 +6,13 @@
 #include <string>
 
 #include "media/platform.h"
+#include "media/system/random.h"
 
 namespace orv::media {
 
 // Buttons of message_requester.
 constexpr int kRequesterOk = 0;
 constexpr int kRequesterYesNo = 4;
-
-// The game's random generator, identical on every machine so that a seed always gives the same
-// labyrinth. See random.cpp for the exact algorithm.
-class Random {
- public:
-  Random();  // seeded from the clock until seed() is called
-  void seed(std::int32_t seed);
-  // Uniform over 0..max inclusive; for a negative max returns INT32_MIN.
-  std::int32_t next(std::int32_t max);
-
- private:
-  std::uint64_t next_u64();
-  std::uint64_t state_ = 0;
-};
-
-// Replaces "%yyyy", "%yy", "%mm", "%dd", "%hh", "%ii" and "%ss" by the parts of the time.
-std::string format_date(const std::string& mask, const LocalTime& time);
 
 class System {
  public:

@@ -18,6 +18,7 @@
 #include "game/game.h"
 #include "media/faults.h"
 #include "media/keys.h"
+#include "media/sound/mixer.h"
 #include "support/data_set.h"
 
 #if defined(__SANITIZE_ADDRESS__)

@@ -7,6 +7,7 @@
 
 #include "media/files.h"
 #include "media/files/line_reader.h"
+#include "media/files/paths.h"
 #include "media/folders.h"
 #include "support/files_temp_folder.h"
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "media/platform_headless/headless_platform.h"
+#include "media/sound/ogg_decode.h"
 #include "support/files_temp_folder.h"
 #include "support/ogg_writer.h"
 

@@ -3,6 +3,7 @@
 
 #include "media/platform_headless/headless_platform.h"
 #include "media/system.h"
+#include "media/system/format_date.h"
 
 namespace orv::media {
 namespace {

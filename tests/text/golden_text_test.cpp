@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "media/render/bmp.h"
 #include "media/render/render.h"
 #include "support/screen_game.h"
 #include "text/font.h"

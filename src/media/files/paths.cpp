@@ -1,12 +1,12 @@
 // Path handling: "\" separators and case-insensitive matching of data made on Windows.
+#include "media/files/paths.h"
+
 #include <strings.h>
 #include <sys/stat.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-
-#include "media/files.h"
 
 namespace orv::media {
 namespace {

@@ -1,20 +1,10 @@
+#include "media/platform_sdl/sdl_joystick.h"
+
 #include "media/platform_sdl/sdl_convert.h"
-#include "media/platform_sdl/sdl_keys.h"
-#include "media/platform_sdl/sdl_platform.h"
 
 namespace orv::media {
 
-void SdlPlatform::read_keys(KeyStates& keys) {
-  pump_events();
-  int count = 0;
-  const Uint8* down = SDL_GetKeyboardState(&count);
-  for (int key = 0; key < key::kCount; ++key) {
-    SDL_Scancode scancode = scancode_of_key(key);
-    keys[key] = scancode != SDL_SCANCODE_UNKNOWN && scancode < count && down[scancode];
-  }
-}
-
-bool SdlPlatform::open_joystick() {
+bool SdlJoystick::open() {
   if (joystick_) return true;
   if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) return false;
   for (int i = 0; i < SDL_NumJoysticks() && !joystick_; ++i) joystick_ = SDL_JoystickOpen(i);
@@ -22,7 +12,7 @@ bool SdlPlatform::open_joystick() {
   return joystick_ != nullptr;
 }
 
-void SdlPlatform::read_joystick(JoystickState& state) {
+void SdlJoystick::read(JoystickState& state) {
   state = JoystickState{};
   if (!joystick_) return;
   SDL_JoystickUpdate();
@@ -32,6 +22,11 @@ void SdlPlatform::read_joystick(JoystickState& state) {
   for (int i = 0; i < buttons && i < int(state.buttons.size()); ++i) {
     state.buttons[i] = SDL_JoystickGetButton(joystick_, i) != 0;
   }
+}
+
+void SdlJoystick::close() {
+  if (joystick_) SDL_JoystickClose(joystick_);
+  joystick_ = nullptr;
 }
 
 }  // namespace orv::media

@@ -1,7 +1,8 @@
 // The span blending loops: a portable loop for any factors, specialised copies of it for the
 // blends the game uses every frame, and the AVX2 loops for the two commonest.
 #include "media/render/blend.h"
-#include "media/render/avx2_loops.h"
+#include "media/render/avx2_blend.h"
+#include "media/render/blend_factors.h"
 #include "media/render/blend_pixel.h"
 
 namespace orv::media::detail {

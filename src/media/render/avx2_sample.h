@@ -1,20 +1,15 @@
-// Hand-written AVX2 versions of the hottest pixel loops. They give exactly the results of the
+// Hand-written AVX2 versions of the hottest sampling loops. They give exactly the results of the
 // portable loops; callers use them only when use_avx2() is true.
 #pragma once
 
 #include <cstdint>
 
-#include "media/render/blend.h"
 #include "media/render/cpu.h"
 #include "media/types.h"
 
 #if ORV_HAVE_AVX2_LOOPS
 
 namespace orv::media::detail::avx2 {
-
-// Blend (5, 6) and (2, 5); see blend.h.
-void blend_alpha(const BlendBlock& block, int opacity);
-void blend_add_scaled(const BlendBlock& block, int opacity);
 
 // See sample.h: nearest texels along a walk (max_u, max_v: the last column and row).
 void sample_nearest(Pixel* out, const Pixel* tex, int stride, float max_u, float max_v, float u,
