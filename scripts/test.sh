@@ -14,6 +14,7 @@ files=$(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'tools/*.cp
 [ -n "$files" ] || { echo "no source files to check"; exit 1; }
 clang-format --dry-run --Werror $files
 scripts/check_sdl_includes.sh "$root"
+scripts/check_layering.sh "$root"
 
 echo "== Fuzzing (smoke run)"
 CC=clang CXX=clang++ scripts/build.sh build/fuzz -DORV_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
