@@ -7,7 +7,7 @@
 #include "game/errors.h"
 #include "game/game.h"
 #include "media/media.h"
-#include "media/platform.h"
+#include "media/platform_sdl/sdl_factory.h"
 
 int main() {
   auto platform = orv::media::make_sdl_platform();

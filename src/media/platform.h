@@ -6,7 +6,6 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 
 #include "media/keys.h"
@@ -86,8 +85,5 @@ class Platform {
   virtual void sleep_ns(std::int64_t ns) = 0;
   virtual LocalTime local_time() = 0;
 };
-
-// Factories. The SDL platform is only linked into the real game.
-std::unique_ptr<Platform> make_sdl_platform();
 
 }  // namespace orv::media
