@@ -21,16 +21,16 @@ Enemy make_enemy(Game& g, const ObjectKind& k, int x, int y) {
   e.sprite = made.sprite;
   e.width = made.width;
   e.height = made.height;
-  e.blend_source = k.xmode1;
-  e.blend_destination = k.xmode2;
-  e.alpha = k.gfx_transparency;
-  e.step_chance = k.random_move;
-  e.steps_per_tile_x = k.velo_x;
-  e.steps_per_tile_y = k.velo_y;
-  e.behaviour = k.ai_level;
-  e.activity_chance = k.d_move;
-  e.turn_chance = k.change_direction;
-  e.rotation_step = k.rotate;
+  e.blend_source = k.blend_source;
+  e.blend_destination = k.blend_destination;
+  e.alpha = k.alpha;
+  e.step_chance = k.step_chance;
+  e.steps_per_tile_x = k.steps_per_tile_x;
+  e.steps_per_tile_y = k.steps_per_tile_y;
+  e.behaviour = k.behaviour;
+  e.activity_chance = k.activity_chance;
+  e.turn_chance = k.turn_chance;
+  e.rotation_step = k.rotation_step;
   e.x = round_even(double(x) * g.config.tile_width);
   e.y = round_even(double(y) * g.config.tile_height);
   // Enemies keep their picture's size: DFITTOMATRIX is not read for them.
@@ -42,7 +42,7 @@ void spawn_on_cell(Game& g, int x, int y, EnemyGroup group) {
   std::vector<Enemy>& list = group_list(g, group);
   for (const ObjectKind& k : g.catalogue.kinds) {
     if (group == EnemyGroup::kA && std::int64_t(list.size()) >= g.config.max_foe) return;
-    if (k.is_enemy != std::int8_t(group)) continue;
+    if (k.enemy_group != std::int8_t(group)) continue;
     if (g.media.sys.random(k.density) != 0) continue;
     list.push_back(make_enemy(g, k, x, y));
   }

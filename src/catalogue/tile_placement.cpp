@@ -17,20 +17,20 @@ PlacedObject make_placed_object(Game& g, const ObjectKind& k) {
   o.sprite = made.sprite;
   o.width = made.width;
   o.height = made.height;
-  o.shown = k.gfx_show;
-  o.alpha = k.gfx_transparency;
-  o.contact = k.collision;
-  o.blend_source = k.xmode1;
-  o.blend_destination = k.xmode2;
-  o.consumed_on_contact = k.kill_on_collision;
-  o.points = k.score;
-  o.count_up = k.count_to_score;
-  o.touch_sound = k.count_sound_name;
-  o.play_touch_sound = k.use_count_sound;
-  o.player_marker = k.is_player;
-  o.goody = k.is_goody;
+  o.shown = k.shown;
+  o.alpha = k.alpha;
+  o.contact = k.contact;
+  o.blend_source = k.blend_source;
+  o.blend_destination = k.blend_destination;
+  o.consumed_on_contact = k.consumed_on_contact;
+  o.points = k.points;
+  o.count_up = k.count_up;
+  o.touch_sound = k.touch_sound;
+  o.play_touch_sound = k.play_touch_sound;
+  o.player_marker = k.player_marker;
+  o.goody = k.goody;
   o.extra_time = k.extra_time;
-  o.rotation_step = k.rotate;
+  o.rotation_step = k.rotation_step;
   return o;
 }
 
@@ -86,7 +86,7 @@ void place_cell_objects(Game& g, int x, int y) {
 
 void anchor_object(Game& g, PlacedObject& o, const ObjectKind& k) {
   if (o.sprite == 0) return;
-  if (k.fit_to_matrix == 1) {
+  if (k.fit_to_tile == 1) {
     o.width = g.config.tile_width;
     o.height = g.config.tile_height;
     g.media.gfx.zoom_sprite3d(o.sprite, float(round_even(o.width)), float(round_even(o.height)));

@@ -16,37 +16,38 @@ namespace orv {
 // One kind of object, read from the definition file beside its graphic in the object folder.
 // Numbers are 0 and texts empty unless the definition sets them.
 struct ObjectKind {
-  std::int32_t sprite = 0;            // the graphic; 0 when it did not load
-  std::string gfx_name;               // DGFXNAME: placement name ("NOPE" = never in a child slot)
-  std::int32_t gfx_transparency = 0;  // DGFXTRANSPARENCY: opacity of placed copies
-  std::int32_t density = 0;           // DDENSITY: placed when random(density) is 0
-  std::int8_t fit_to_matrix = 0;      // DFITTOMATRIX: 1 = drawn at tile size
-  std::int8_t collision = 0;          // DCOLLISION
-  std::string hotspot;                // DHOTSPOT: anchor word
-  std::int32_t xmode1 = 0;            // DXMODE1: blend source
-  std::int32_t xmode2 = 0;            // DXMODE2: blend destination
-  std::int8_t gfx_show = 0;           // DGFXSHOW
-  std::int8_t center_field = 0;       // DCENTERFIELD: 1 = shifted by half a tile
-  std::int8_t kill_on_collision = 0;  // DKILLONCOLLISION
-  std::int32_t score = 0;             // DSCORE
-  std::int8_t count_to_score = 0;     // DCOUNTTOSCORE
-  std::string count_sound;            // DCOUNTSOUND
-  std::int8_t use_count_sound = 0;    // DUSECOUNTSOUND
-  std::int8_t is_player = 0;          // DISPLAYER
-  std::int8_t is_enemy = 0;           // DISENEMY: 1 group A, 2 group B
-  std::int32_t random_move = 0;       // DRANDOMMOVE
-  std::int32_t velo_x = 0;            // DVELOX
-  std::int32_t velo_y = 0;            // DVELOY
-  std::int8_t ai_level = 0;           // DAILEVEL
-  std::int32_t d_move = 0;            // DDMOVE
-  std::int32_t change_direction = 0;  // DCHANGEDIRECTION
-  std::int8_t is_goody = 0;           // DISGOODY
-  std::int32_t extra_time = 0;        // DEXTRATIME
-  std::int32_t rotate = 0;            // DROTATE
+  std::int32_t sprite = 0;               // the graphic; 0 when it did not load
+  std::string placement_text;            // DGFXNAME: "NOPE" = never placed in a child slot
+  std::int32_t alpha = 0;                // DGFXTRANSPARENCY: opacity of placed copies
+  std::int32_t density = 0;              // DDENSITY: placed when random(density) is 0
+  std::int8_t fit_to_tile = 0;           // DFITTOMATRIX: 1 = drawn at tile size
+  std::int8_t contact = 0;               // DCOLLISION: placed copies react to the player
+  std::string anchor;                    // DHOTSPOT: anchor word
+  std::int32_t blend_source = 0;         // DXMODE1
+  std::int32_t blend_destination = 0;    // DXMODE2
+  std::int8_t shown = 0;                 // DGFXSHOW
+  std::int8_t centred_in_cell = 0;       // DCENTERFIELD: 1 = shifted by half a tile
+  std::int8_t consumed_on_contact = 0;   // DKILLONCOLLISION
+  std::int32_t points = 0;               // DSCORE
+  std::int8_t count_up = 0;              // DCOUNTTOSCORE: points go to the score target
+  std::string touch_sound_text;          // DCOUNTSOUND
+  std::int8_t play_touch_sound = 0;      // DUSECOUNTSOUND
+  std::int8_t player_marker = 0;         // DISPLAYER
+  std::int8_t enemy_group = 0;           // DISENEMY: 1 group A, 2 group B
+  std::int32_t step_chance = 0;          // DRANDOMMOVE
+  std::int32_t steps_per_tile_x = 0;     // DVELOX
+  std::int32_t steps_per_tile_y = 0;     // DVELOY
+  std::int8_t behaviour = 0;             // DAILEVEL
+  std::int32_t activity_chance = 0;      // DDMOVE
+  std::int32_t turn_chance = 0;          // DCHANGEDIRECTION
+  std::int8_t goody = 0;                 // DISGOODY
+  std::int32_t extra_time = 0;           // DEXTRATIME
+  std::int32_t rotation_step = 0;        // DROTATE
 
-  // Ids of gfx_name and count_sound in the world's name table, set when the kind is loaded.
+  // Ids of placement_text and touch_sound_text in the world's name table, set when the kind is
+  // loaded.
   NameId placement_name = name::kEmpty;
-  NameId count_sound_name = name::kEmpty;
+  NameId touch_sound = name::kEmpty;
 };
 
 // What one tile definition file does to a cell: only the fields it names, with the values the

@@ -29,7 +29,7 @@ void WorldTest::add_tile_graphic(const std::string& name, int w, int h) {
 
 ObjectKind& WorldTest::add_kind(const std::string& placement_name, int density, int w, int h) {
   ObjectKind& k = g.catalogue.kinds.emplace_back();
-  k.gfx_name = placement_name;
+  k.placement_text = placement_name;
   k.placement_name = g.world.names.intern(placement_name);
   k.density = density;
   if (w > 0) k.sprite = g.media.gfx.add_sprite(media::Image(w, h, media::argb(255, 1, 2, 3)));
