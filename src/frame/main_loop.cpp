@@ -42,7 +42,7 @@ void build_level_when_changed(Game& g) {
     f.built_level = g.world.level;
     return;
   }
-  g.world.level_transition_pending = 1;
+  g.world.level_transition_pending = true;
   f.built_level = g.world.level;
 }
 
@@ -50,7 +50,7 @@ void build_level_when_changed(Game& g) {
 
 void recover_from_fault(Game& g) {
   g.input.open_dialogs = 0;
-  g.frame.menu_active = 0;
+  g.frame.menu_active = false;
   if (g.catalogue.tile_cache.active) g.frame.built_level = -1;
   drop_tile_definition_cache(g);
   g.media.recover_after_fault();

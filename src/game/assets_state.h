@@ -34,7 +34,7 @@ struct SoundEntry {
   std::string path;
   std::string name;  // file name with extension, the lookup key
   std::int32_t sound = 0;
-  std::uint8_t loaded = 0;  // 1 when the sound loaded
+  bool loaded = false;  // true when the sound loaded
 };
 
 struct AssetsState {

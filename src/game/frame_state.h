@@ -13,17 +13,17 @@ struct FrameState {
   std::string start_directory;     // current directory at start-up, ending with "/"
   std::string configuration_path;  // start directory + "DATA\ini.txt"
   std::int32_t game_state = kGameRunning;
-  std::uint8_t quit_requested = 0;  // set by the quit dialog
+  bool quit_requested = false;  // set by the quit dialog
   // The HARDCORE trap caught the player: the end of the frame returns to the title.
   bool title_requested = false;
-  std::uint8_t menu_active = 1;        // 1 while the intro, title menu or highscore screen runs
+  bool menu_active = true;             // true while the intro, title menu or highscore screen runs
   std::int32_t built_level = 0;        // level last generated; -1 forces a rebuild
   std::int32_t frame_counter = 0;      // frames since the last time unit
   std::int32_t time_unit_length = 60;  // copy of WORLDREFRESH
   float screen_width = 1.0f;
   float screen_height = 1.0f;
   float display_scale = 1.0f;  // screen width / RESBASEW
-  std::uint8_t joypad_present = 0;
+  bool joypad_present = false;
 
   // Where the game is, for the fault log: the module and a line near the running statement.
   const char* fault_module = "Main Module";

@@ -34,7 +34,7 @@ struct InputState {
   std::uint8_t held_direction = 0;  // this frame: 6 up, 7 down, 8 left, 9 right, 16 none
   std::int32_t command = -1;        // this frame's command; 16 = none
   std::uint8_t action_latch = 1;
-  std::uint8_t action_armed = 0;  // 1 = the next A command detonates a bomb
+  bool action_armed = false;      // true: the next A command detonates a bomb
   std::int32_t step_counter = 0;  // frames since the player's last step
   // Dialogs open inside each other; the quit and START commands open none while one is open.
   std::int32_t open_dialogs = 0;

@@ -25,9 +25,9 @@ struct WorldState {
   std::int32_t remaining = 0;          // the level goal counter ("CRITCAL MASS")
   std::int32_t level = 1;              // the current level ("DIMENSION")
   std::int32_t time = 0;               // level time in time units
-  std::string bomb_stock = "&";        // one "&" per bomb carried, at most 3
+  std::int32_t bombs = 1;              // bombs carried, at most 3; the HUD shows one "&" each
   std::string player_name;
-  std::uint8_t level_transition_pending = 0;
+  bool level_transition_pending = false;
 
   NameTable names;  // the texts of every NameId in the grid and the placed objects
   WorldGrid grid;   // empty until start-up creates it (create_world_grid)

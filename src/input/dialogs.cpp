@@ -62,7 +62,7 @@ std::int32_t run_dialog(Game& g, const DialogTexts& texts) {
 void quit_dialog(Game& g) {
   if (run_dialog(g, kQuitTexts) == kCommandB) {
     g.frame.game_state = kGameEnding;
-    g.frame.quit_requested = 1;
+    g.frame.quit_requested = true;
   } else {
     g.input.action_latch = kActionTaken;
   }

@@ -107,7 +107,7 @@ bool joypad_holds(const media::Input& in, std::int32_t command) {
 void read_input(Game& g) {
   g.input.held_direction = kHeldNone;
   g.input.command = kCommandNone;
-  if (g.frame.joypad_present == 0)
+  if (!g.frame.joypad_present)
     read_keyboard_direction(g);
   else
     read_joypad_direction(g);
@@ -122,7 +122,7 @@ void read_input(Game& g) {
 void read_commands(Game& g) {
   const media::Input& in = g.media.input;
   InputState& input = g.input;
-  const bool keyboard = g.frame.joypad_present == 0;
+  const bool keyboard = !g.frame.joypad_present;
   const bool held =
       keyboard ? keyboard_holds(in, input.held_back) : joypad_holds(in, input.held_back);
   if (!held) input.held_back = kCommandNone;
@@ -145,15 +145,15 @@ void hold_back_until_released(Game& g, std::int32_t command) {
 }
 
 void dispatch_command(Game& g, std::int32_t command) {
-  if (g.frame.menu_active == 1) return;
+  if (g.frame.menu_active) return;
   InputState& input = g.input;
-  if (input.action_latch == kActionSeenUp) input.action_armed = 1;
+  if (input.action_latch == kActionSeenUp) input.action_armed = true;
   const bool dialog_open = input.open_dialogs > 0;
   if (command == kCommandStart && !dialog_open) pause_dialog(g);
   if (command == kCommandQuit && !dialog_open) quit_dialog(g);
-  if (command == kCommandA && input.action_armed == 1) {
+  if (command == kCommandA && input.action_armed) {
     use_bomb(g);
-    input.action_armed = 0;
+    input.action_armed = false;
     input.action_latch = kActionTaken;
   }
 }

@@ -28,9 +28,9 @@ void reset_cell(Game& g, int x, int y) {
 }  // namespace
 
 void use_bomb(Game& g) {
-  if (g.world.bomb_stock.empty()) return;
+  if (g.world.bombs <= 0) return;
   detonate_bomb(g);
-  g.world.bomb_stock.pop_back();
+  --g.world.bombs;
 }
 
 void detonate_bomb(Game& g) {

@@ -82,7 +82,7 @@ void scan_sounds(Game& g) {
     s.path = folder + n;
     s.sound = g.media.sound.load_sound(s.path);
     s.name = n;
-    s.loaded = s.sound != 0 ? 1 : 0;
+    s.loaded = s.sound != 0;
     g.assets.sounds.push_back(std::move(s));
   });
 }

@@ -39,7 +39,7 @@ void game_over(Game& g) {
 
 void return_to_title(Game& g) {
   g.frame.title_requested = false;
-  if (g.frame.quit_requested != 0) end_program(g);
+  if (g.frame.quit_requested) end_program(g);
   show_title_menu(g);
 }
 

@@ -36,7 +36,7 @@ void show_highscore(Game& g) {
   run_screen_loop(g, kScoreTrack, [&](int fade_in_alpha) {
     draw_highscore_texts(g, global_line, player_line, fade_in_alpha);
   });
-  g.frame.menu_active = 0;
+  g.frame.menu_active = false;
 }
 
 }  // namespace orv

@@ -52,7 +52,7 @@ std::string intro_picture_name(const std::string& pattern, int digit) {
 
 void show_intro(Game& g) {
   ORV_FAULT_SITE(g, "io_control");
-  g.frame.menu_active = 1;
+  g.frame.menu_active = true;
   g.media.gfx.examine_mouse();
   g.media.gfx.mouse_locate(0, 0);
   // The digit is drawn only for a pattern that has a "#".

@@ -63,13 +63,13 @@ void show_screen_page(Game& g) {
 }
 
 const char* continue_prompt(const Game& g) {
-  return g.frame.joypad_present != 0 ? screen_text::kJoypadPrompt : screen_text::kKeyboardPrompt;
+  return g.frame.joypad_present ? screen_text::kJoypadPrompt : screen_text::kKeyboardPrompt;
 }
 
 void run_screen_loop(Game& g, const std::string& music,
                      const std::function<void(int fade_in_alpha)>& draw_texts) {
   ORV_FAULT_SITE(g, "io_control");
-  g.frame.menu_active = 1;
+  g.frame.menu_active = true;
   g.frame.game_state = kGameRunning;
   float fade = kFadeStart;
   play_music(g, music);

@@ -7,7 +7,7 @@ namespace orv {
 void play_named_sound(Game& g, const std::string& name, bool loop) {
   for (const SoundEntry& s : g.assets.sounds) {
     if (s.name != name) continue;
-    if (s.loaded == 1) g.media.sound.play_sound(s.sound, loop);
+    if (s.loaded) g.media.sound.play_sound(s.sound, loop);
     return;
   }
 }

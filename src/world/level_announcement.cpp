@@ -28,7 +28,7 @@ void level_announcement(Game& g) {
     gfx.flip_buffers();
     spacing += 0.01f;
   }
-  g.world.level_transition_pending = 0;
+  g.world.level_transition_pending = false;
   free_screen_capture(g);
 }
 

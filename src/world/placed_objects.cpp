@@ -88,8 +88,8 @@ void take_from_cell(Game& g, int x, int y, int slot) {
   if (c == nullptr) return;
   if (c->child_names[std::size_t(slot)] == name::kBomb) {
     // A full stock leaves the bomb lying on its cell.
-    if (g.world.bomb_stock.size() >= 3) return;
-    g.world.bomb_stock += "&";
+    if (g.world.bombs >= 3) return;
+    ++g.world.bombs;
   }
   c->child_objects[std::size_t(slot)] = -1;
 }

@@ -62,7 +62,7 @@ class FaultRecovery : public ::testing::Test {
     media::FaultTrap::install();
     test::use_data_set(t);
     t.dir.write("LOG/keep.txt", "");
-    g.frame.menu_active = 0;
+    g.frame.menu_active = false;
     g.frame.built_level = g.world.level;  // no level build unless a test asks for one
     g.world.remaining = 100;              // nor a level completed
   }

@@ -24,7 +24,7 @@ TEST(LevelTimer, OneUnitEverySixtyOneFramesAndTheGameEndsBelowZero) {
   test::TestGame t;
   t.platform.hold_key(media::key::kP, 0);  // leaves the highscore screen at once
   t.game.world.time = 1;
-  t.game.frame.menu_active = 0;
+  t.game.frame.menu_active = false;
   t.game.frame.built_level = t.game.world.level;
   for (int i = 0; i < 60; ++i) level_timer_tick(t.game);
   EXPECT_EQ(t.game.world.time, 1);
@@ -41,7 +41,7 @@ TEST(LevelTimer, ACompletedLevelWaitsForTheNextAndNeverRunsOutTheTime) {
   test::TestGame t;
   t.platform.hold_key(media::key::kP, 0);  // leaves a highscore screen at once
   Game& g = t.game;
-  g.frame.menu_active = 0;
+  g.frame.menu_active = false;
   g.world.level = g.frame.built_level = 3;
   g.world.time = 5;
   g.world.remaining = 0;
@@ -63,7 +63,7 @@ class FrameEnd : public ::testing::Test {
     g.config.res_base_w = 1024;
     g.config.res_base_h = 768;
     open_game_screen(g);
-    g.frame.menu_active = 0;
+    g.frame.menu_active = false;
     g.frame.built_level = g.world.level;
     g.world.remaining = 5;
     g.world.time = 30;
@@ -77,7 +77,7 @@ class FrameEnd : public ::testing::Test {
 // which takes the request with it.
 TEST_F(FrameEnd, ATrapReturnsToTheTitleOnlyAfterItsFrameIsShown) {
   g.frame.title_requested = true;
-  g.frame.quit_requested = 1;  // the way back to the title then ends the program
+  g.frame.quit_requested = true;  // the way back to the title then ends the program
   EXPECT_THROW(frame_end(g), ProgramEnd);
   EXPECT_EQ(t.platform.frame(), 1);
   EXPECT_FALSE(g.frame.title_requested);
@@ -88,7 +88,7 @@ TEST_F(FrameEnd, ATrapReturnsToTheTitleOnlyAfterItsFrameIsShown) {
   EXPECT_EQ(t.platform.frame(), 1 + 1 + 52);  // the frame, then one game over sequence
   EXPECT_FALSE(g.frame.title_requested);
 
-  g.frame.quit_requested = 0;
+  g.frame.quit_requested = false;
   g.frame.game_state = kGameRunning;
   g.frame.title_requested = true;
   t.platform.hold_key(media::key::kP, t.platform.frame() + 5);

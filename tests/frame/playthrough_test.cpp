@@ -87,8 +87,7 @@ class Trace {
     std::ostringstream line;
     line << "frame " << frame << " level " << g.world.level << " score " << g.world.score
          << " target " << g.world.score_target << " remaining " << g.world.remaining << " time "
-         << g.world.time << " bombs " << g.world.bomb_stock.size() << " cell " << cell.x << ' '
-         << cell.y;
+         << g.world.time << " bombs " << g.world.bombs << " cell " << cell.x << ' ' << cell.y;
     lines_.push_back(line.str());
   }
 

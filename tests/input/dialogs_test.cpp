@@ -39,7 +39,7 @@ TEST_F(Dialogs, PauseThenBRestartsTheLevelAndOnlyABombActsInside) {
   g.world.score = 500;
   g.world.score_target = 900;  // points of this try still to be counted up
   g.world.level_start_score = 120;
-  g.world.bomb_stock = "&&";
+  g.world.bombs = 2;
   t.platform.tap_key(key::kP, 0, 1);
   t.platform.tap_key(key::kSpace, 2, 3);
   // A quit dialog opened inside the pause dialog would end the game with the B below.
@@ -50,7 +50,7 @@ TEST_F(Dialogs, PauseThenBRestartsTheLevelAndOnlyABombActsInside) {
   EXPECT_EQ(g.frame.built_level, -1);
   EXPECT_EQ(g.frame.game_state, kGameRunning);
   EXPECT_EQ(g.frame.quit_requested, 0);
-  EXPECT_EQ(g.world.bomb_stock, "&");
+  EXPECT_EQ(g.world.bombs, 1);
 }
 
 // The key that answered a dialog, still held, neither answers the next dialog nor acts in play:

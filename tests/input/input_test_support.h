@@ -15,7 +15,7 @@ class InputTest : public WorldTest {
     g.config.res_base_w = 1024;
     g.config.res_base_h = 768;
     open_game_screen(g);
-    g.frame.menu_active = 0;
+    g.frame.menu_active = false;
     g.world.view_origin_x = g.world.view_origin_y = 1;
   }
 

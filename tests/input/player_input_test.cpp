@@ -65,16 +65,16 @@ TEST_F(Movement, TilesWiderThan127PixelsStepTheirFullWidth) {
 using Commands = test::InputTest;
 
 TEST_F(Commands, HoldingSpaceDetonatesOneBombPerPress) {
-  g.world.bomb_stock = "&&&";
+  g.world.bombs = 3;
   frame();
   hold(key::kSpace);
   frames(5);
-  EXPECT_EQ(g.world.bomb_stock, "&&");
+  EXPECT_EQ(g.world.bombs, 2);
   release(key::kSpace);
   frame();
   hold(key::kA);
   frames(2);
-  EXPECT_EQ(g.world.bomb_stock, "&");
+  EXPECT_EQ(g.world.bombs, 1);
 }
 
 }  // namespace

@@ -122,15 +122,15 @@ class BombTest : public TileRulesTest {
 TEST_F(BombTest, EachBombBlastsRaysThatStopAtTheLastCellAndBeforeABlastStopper) {
   paint({{5, 2}}, "LAB_WALL");
   paint({{8, 5}}, "LAB_WATER");  // collision 1 lets the blast through
-  g.world.bomb_stock = "&&";
+  g.world.bombs = 2;
   use_bomb(g);
-  EXPECT_EQ(g.world.bomb_stock, "&");
+  EXPECT_EQ(g.world.bombs, 1);
   for (int x = 1; x <= 19; ++x) EXPECT_EQ(tile(x, 5), x == 8 ? "LAB_WATER" : "LAB_FLOOR") << x;
   for (int y = 3; y <= 19; ++y) EXPECT_EQ(tile(5, y), "LAB_FLOOR") << y;
   EXPECT_EQ(tile(20, 5), "LAB_FIXED_FLOOR");
   EXPECT_EQ(g.world.remaining, 18 + 16);  // row 1..19 without water, column 3..19 without 5
   EXPECT_EQ(g.world.score, 0);
-  g.world.bomb_stock = "";
+  g.world.bombs = 0;
   paint({{6, 5}}, "LAB_FIXED_FLOOR");
   use_bomb(g);
   EXPECT_EQ(tile(6, 5), "LAB_FIXED_FLOOR");

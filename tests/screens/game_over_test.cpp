@@ -17,7 +17,7 @@ class GameOver : public ::testing::Test {
     g.config.res_base_w = 1024;
     g.config.res_base_h = 768;
     open_game_screen(g);
-    g.frame.menu_active = 0;
+    g.frame.menu_active = false;
     g.frame.game_state = kGameEnding;
   }
   test::TestGame t;
@@ -25,7 +25,7 @@ class GameOver : public ::testing::Test {
 };
 
 TEST_F(GameOver, FiftyTwoFramesAt1024ThenTheProgramEndsWhenQuitWasAsked) {
-  g.frame.quit_requested = 1;
+  g.frame.quit_requested = true;
   EXPECT_THROW(game_over(g), ProgramEnd);
   EXPECT_EQ(t.platform.frame(), 52);
 }

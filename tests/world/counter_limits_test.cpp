@@ -30,7 +30,7 @@ TEST_F(CounterLimits, PickUpsThatStayAddPointsAndTimeUpToTheLimits) {
   tile_file("ARMOURY", {"CHILD1", "BOMB"});
   retile(2, 2, "ARMOURY");
   cell(2, 2).contact = 1;
-  g.world.bomb_stock = "&&&";
+  g.world.bombs = 3;
   PlacedObject& o = g.world.objects.at(0);
   for (std::int32_t extreme : {kMax, kMin}) {
     o.points = o.extra_time = extreme;
