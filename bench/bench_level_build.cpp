@@ -11,14 +11,14 @@
 #include <string>
 
 #include "catalogue/object_kinds.h"
-#include "frame/config.h"
-#include "frame/game.h"
-#include "frame/start_up.h"
+#include "frame/configuration_file.h"
+#include "frame/system_setup.h"
+#include "frame/world_collections.h"
+#include "game/game.h"
 #include "levels/generation.h"
 #include "media/media.h"
 #include "media/platform_headless/headless_platform.h"
-#include "screens/assets.h"
-#include "world/life.h"
+#include "screens/folder_scans.h"
 
 namespace orv {
 namespace {

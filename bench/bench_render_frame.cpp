@@ -6,7 +6,6 @@
 #include <cmath>
 #include <vector>
 
-#include "media/files.h"
 #include "media/graphics.h"
 
 namespace orv::media {
@@ -19,7 +18,7 @@ constexpr Colour kMagenta = rgb(255, 0, 255);
 // Only what a frame needs: a screen that shows nothing and a clock that never waits.
 class NullPlatform : public Platform {
  public:
-  DesktopInfo desktop() override { return {kWidth, kHeight, 32, 60}; }
+  DesktopInfo desktop() override { return {kWidth, kHeight}; }
   bool open_window(int, int, const std::string&) override { return true; }
   bool open_screen(int, int) override { return true; }
   void present(const Pixel*, int, int) override {}
@@ -72,10 +71,10 @@ struct Drifter {
 
 class Frame {
  public:
-  Frame() : gfx_(platform_, files_) {
-    Handle window = gfx_.open_window(0, 0, kWidth, kHeight, "bench", 0);
-    gfx_.open_windowed_screen(window, 0, 0, kWidth, kHeight, true);
-    gfx_.transparent_sprite_colour(-1, kMagenta);
+  Frame() : gfx_(platform_) {
+    Handle window = gfx_.open_window(kWidth, kHeight, "bench");
+    gfx_.open_windowed_screen(window, kWidth, kHeight);
+    gfx_.transparent_sprite_colour(kNewSprites, kMagenta);
     make_tiles();
     make_drifters();
     make_spinners();
@@ -141,11 +140,11 @@ class Frame {
     Handle kind = gfx_.add_sprite(pattern(48, 48, 3, Look::kSolid));
     for (int i = 0; i < 50; ++i) {
       spinners_.push_back(gfx_.create_sprite3d(kind));
-      gfx_.rotate_sprite3d(spinners_.back(), float(i * 7), 0);
+      gfx_.rotate_sprite3d(spinners_.back(), float(i * 7), kRotateAbsolute);
     }
   }
   void draw_drifters() {
-    gfx_.sprite3d_blending(2, 5);
+    gfx_.sprite3d_blending(blend::kOne, blend::kSourceAlpha);
     for (Drifter& d : drifters_) {
       if (d.x + d.vx > kWidth || d.x + d.vx < 1) d.vx = -d.vx;
       if (d.y + d.vy > kHeight || d.y + d.vy < 1) d.vy = -d.vy;
@@ -153,7 +152,7 @@ class Frame {
       d.y += d.vy;
       gfx_.display_sprite3d(d.s3, std::round(d.x), std::round(d.y), 255);
     }
-    gfx_.sprite3d_blending(5, 6);
+    gfx_.sprite3d_blending(blend::kSourceAlpha, blend::kInverseSourceAlpha);
   }
   void draw_tiles() {
     for (int i = 0; i < int(tiles_.size()); ++i)
@@ -161,7 +160,7 @@ class Frame {
   }
   void draw_spinners() {
     for (int i = 0; i < int(spinners_.size()); ++i) {
-      gfx_.rotate_sprite3d(spinners_[i], 16, 1);
+      gfx_.rotate_sprite3d(spinners_[i], 16, kRotateRelative);
       gfx_.display_sprite3d(spinners_[i], float(i * 131 % 980), float(i * 89 % 720), 255);
     }
   }
@@ -182,7 +181,6 @@ class Frame {
   }
 
   NullPlatform platform_;
-  Files files_;
   Graphics gfx_;
   std::vector<Handle> tiles_, spinners_, glyphs_;
   std::vector<Drifter> drifters_;

@@ -2,11 +2,12 @@
 #include <cstdio>
 #include <memory>
 
-#include "frame/errors.h"
-#include "frame/game.h"
+#include "frame/main_loop.h"
 #include "frame/start_up.h"
+#include "game/errors.h"
+#include "game/game.h"
 #include "media/media.h"
-#include "media/platform.h"
+#include "media/platform_sdl/sdl_factory.h"
 
 int main() {
   auto platform = orv::media::make_sdl_platform();

@@ -1,22 +1,22 @@
 #include "catalogue/anchor.h"
 
-#include "frame/game.h"
+#include "game/game.h"
 #include "media/numbers.h"
 
 namespace orv {
 
 void anchor_offset(const Game& g, const ObjectKind& k, float w, float h, float& offset_x,
                    float& offset_y) {
-  if (k.hotspot == "CENTER") {
+  if (k.anchor == "CENTER") {
     offset_x = w / 2, offset_y = h / 2;
-  } else if (k.hotspot == "RIGHT") {
+  } else if (k.anchor == "RIGHT") {
     offset_x = w, offset_y = 0;
-  } else if (k.hotspot == "BOTTOMLEFT") {
+  } else if (k.anchor == "BOTTOMLEFT") {
     offset_x = 0, offset_y = h;
-  } else if (k.hotspot == "BOTTOMRIGHT") {
+  } else if (k.anchor == "BOTTOMRIGHT") {
     offset_x = w, offset_y = h;
   }
-  if (k.center_field == 1) {
+  if (k.centred_in_cell == 1) {
     offset_x += g.config.tile_width / 2;
     offset_y += g.config.tile_height / 2;
   }

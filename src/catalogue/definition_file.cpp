@@ -1,6 +1,6 @@
 #include "catalogue/definition_file.h"
 
-#include "frame/game.h"
+#include "game/game.h"
 
 namespace orv {
 

@@ -4,9 +4,8 @@
 #include <variant>
 
 #include "catalogue/definition_file.h"
-#include "frame/game.h"
+#include "game/game.h"
 #include "media/numbers.h"
-#include "screens/assets_folder.h"
 
 namespace orv {
 namespace {
@@ -23,34 +22,34 @@ struct KeyDef {
 };
 
 const KeyDef kKeys[] = {
-    {"DGFXNAME", &ObjectKind::gfx_name},
-    {"DGFXTRANSPARENCY", &ObjectKind::gfx_transparency},
+    {"DGFXNAME", &ObjectKind::placement_text},
+    {"DGFXTRANSPARENCY", &ObjectKind::alpha},
     {"DDENSITY", &ObjectKind::density},
-    {"DFITTOMATRIX", ByteField{&ObjectKind::fit_to_matrix}},
-    {"DCOLLISION", ByteField{&ObjectKind::collision}},
-    {"DHOTSPOT", &ObjectKind::hotspot},
-    {"DXMODE1", &ObjectKind::xmode1},
-    {"DXMODE2", &ObjectKind::xmode2},
-    {"DGFXSHOW", ByteField{&ObjectKind::gfx_show}},
-    {"DCENTERFIELD", ByteField{&ObjectKind::center_field}},
-    {"DKILLONCOLLISION", ByteField{&ObjectKind::kill_on_collision}},
-    {"DSCORE", &ObjectKind::score},
-    {"DCOUNTTOSCORE", ByteField{&ObjectKind::count_to_score}},
-    {"DCOUNTSOUND", &ObjectKind::count_sound},
-    {"DUSECOUNTSOUND", ByteField{&ObjectKind::use_count_sound}},
-    {"DISPLAYER", ByteField{&ObjectKind::is_player}},
-    {"DISENEMY", ByteField{&ObjectKind::is_enemy}},
-    {"DRANDOMMOVE", &ObjectKind::random_move},
-    {"DMOVEX", &ObjectKind::move_x},
-    {"DMOVEY", &ObjectKind::move_y},
-    {"DVELOX", &ObjectKind::velo_x},
-    {"DVELOY", &ObjectKind::velo_y},
-    {"DAILEVEL", ByteField{&ObjectKind::ai_level}},
-    {"DDMOVE", &ObjectKind::d_move},
-    {"DCHANGEDIRECTION", &ObjectKind::change_direction},
-    {"DISGOODY", ByteField{&ObjectKind::is_goody}},
+    {"DFITTOMATRIX", ByteField{&ObjectKind::fit_to_tile}},
+    {"DCOLLISION", ByteField{&ObjectKind::contact}},
+    {"DHOTSPOT", &ObjectKind::anchor},
+    {"DXMODE1", &ObjectKind::blend_source},
+    {"DXMODE2", &ObjectKind::blend_destination},
+    {"DGFXSHOW", ByteField{&ObjectKind::shown}},
+    {"DCENTERFIELD", ByteField{&ObjectKind::centred_in_cell}},
+    {"DKILLONCOLLISION", ByteField{&ObjectKind::consumed_on_contact}},
+    {"DSCORE", &ObjectKind::points},
+    {"DCOUNTTOSCORE", ByteField{&ObjectKind::count_up}},
+    {"DCOUNTSOUND", &ObjectKind::touch_sound_text},
+    {"DUSECOUNTSOUND", ByteField{&ObjectKind::play_touch_sound}},
+    {"DISPLAYER", ByteField{&ObjectKind::player_marker}},
+    {"DISENEMY", ByteField{&ObjectKind::enemy_group}},
+    {"DRANDOMMOVE", &ObjectKind::step_chance},
+    {"DVELOX", &ObjectKind::steps_per_tile_x},
+    {"DVELOY", &ObjectKind::steps_per_tile_y},
+    {"DAILEVEL", ByteField{&ObjectKind::behaviour}},
+    {"DDMOVE", &ObjectKind::activity_chance},
+    {"DCHANGEDIRECTION", &ObjectKind::turn_chance},
+    {"DISGOODY", ByteField{&ObjectKind::goody}},
     {"DEXTRATIME", &ObjectKind::extra_time},
-    {"DROTATE", &ObjectKind::rotate},
+    {"DROTATE", &ObjectKind::rotation_step},
+    {"DMOVEX", std::monostate{}},
+    {"DMOVEY", std::monostate{}},
     {"DLIFETIME", std::monostate{}},
     {"DPOWERUP", std::monostate{}},
 };
@@ -66,7 +65,7 @@ struct Apply {
 
 void load_kind(Game& g, const std::string& graphic_path) {
   ObjectKind& kind = g.catalogue.kinds.emplace_back();
-  kind.sprite = g.media.gfx.load_sprite(graphic_path, 4);
+  kind.sprite = g.media.gfx.load_sprite(graphic_path);
   media::Files& files = g.media.files;
   const media::Handle file = files.read_file(definition_file_of(graphic_path, g.config.gfx_codec));
   if (file != 0) {
@@ -75,8 +74,8 @@ void load_kind(Game& g, const std::string& graphic_path) {
     });
     files.close_file(file);
   }
-  kind.placement_name = g.world.names.intern(kind.gfx_name);
-  kind.count_sound_name = g.world.names.intern(kind.count_sound);
+  kind.placement_name = g.world.names.intern(kind.placement_text);
+  kind.touch_sound = g.world.names.intern(kind.touch_sound_text);
 }
 
 }  // namespace
@@ -86,7 +85,7 @@ void apply_object_key(ObjectKind& kind, const std::string& key, const std::strin
     if (key != k.key) continue;
     std::visit(Apply{kind, value}, k.field);
     // A kind named "#" or nothing is never placed through a tile's child slots.
-    if (key == "DGFXNAME" && (value.empty() || value == "#")) kind.gfx_name = "NOPE";
+    if (key == "DGFXNAME" && (value.empty() || value == "#")) kind.placement_text = "NOPE";
     return;
   }
 }
@@ -109,10 +108,11 @@ void clear_object_kinds(Game& g) {
 void load_object_kinds(Game& g) {
   ORV_FAULT_SITE(g, "io_control");
   clear_object_kinds(g);
-  g.media.gfx.transparent_sprite_colour(-1, media::rgb(255, 255, 255));
+  g.media.gfx.transparent_sprite_colour(media::kNewSprites, media::rgb(255, 255, 255));
   const std::string& folder = g.config.world_gfx;
-  for_each_file(g, folder, "*" + g.config.gfx_codec,
-                [&g, &folder](const std::string& name) { load_kind(g, folder + name); });
+  g.media.folders.for_each_file(
+      folder, "*" + g.config.gfx_codec,
+      [&g, &folder](const std::string& name) { load_kind(g, folder + name); });
 }
 
 }  // namespace orv

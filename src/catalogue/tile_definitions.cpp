@@ -1,7 +1,7 @@
 #include "catalogue/tile_definitions.h"
 
 #include "catalogue/definition_file.h"
-#include "frame/game.h"
+#include "game/game.h"
 #include "media/numbers.h"
 
 namespace orv {
@@ -11,15 +11,6 @@ using media::val;
 
 constexpr const char* kChildKeys[kChildSlots] = {"CHILD1", "CHILD2", "CHILD3", "CHILD4",
                                                  "CHILD5", "CHILD6", "CHILD7", "CHILD8"};
-
-struct DirectionWord {
-  const char* word;
-  std::int8_t code;
-};
-constexpr DirectionWord kDirections[] = {
-    {"DEFAULT", kDirectionDefault}, {"DOWN", kDirectionDown}, {"LEFT", kDirectionLeft},
-    {"RIGHT", kDirectionRight},     {"UP", kDirectionUp},
-};
 
 bool apply_child_key(Game& g, TileDefinition& d, const std::string& key, const std::string& v) {
   for (int n = 0; n < kChildSlots; ++n) {
@@ -36,8 +27,6 @@ void apply_number_key(TileDefinition& d, const std::string& key, const std::stri
   using F = TileDefinition;
   if (key == "VALUE1") {
     d.value = val(v), d.fields |= F::kValue;
-  } else if (key == "RANDOMSEED") {
-    d.random_seed = val(v), d.fields |= F::kRandomSeed;
   } else if (key == "ROTATE") {
     d.rotation_step = val(v), d.fields |= F::kRotate;
   } else if (key == "USECOLLISION") {
@@ -50,9 +39,6 @@ void apply_number_key(TileDefinition& d, const std::string& key, const std::stri
     d.blend_source = val(v), d.fields |= F::kBlendSource;
   } else if (key == "DX2") {
     d.blend_destination = val(v), d.fields |= F::kBlendDestination;
-  } else if (key == "USEDIRECTION") {
-    for (const DirectionWord& w : kDirections)
-      if (v == w.word) d.direction = w.code, d.fields |= F::kDirection;
   }
 }
 
@@ -61,7 +47,8 @@ void apply_tile_key(Game& g, TileDefinition& d, const std::string& key, const st
     d.graphic_name = v.empty() ? name::kDummy : g.world.names.intern(v);
     d.fields |= TileDefinition::kGraphic;
   } else if (!apply_child_key(g, d, key, v)) {
-    apply_number_key(d, key, v);  // INTERNALNAME and unknown keys fall through here unused
+    // INTERNALNAME, RANDOMSEED, USEDIRECTION and unknown keys fall through here unused.
+    apply_number_key(d, key, v);
   }
 }
 
@@ -96,17 +83,12 @@ void apply_tile_definition(const TileDefinition& d, Cell& c) {
   }
   if (d.fields & F::kGraphic) c.graphic_name = d.graphic_name;
   if (d.fields & F::kValue) c.value = d.value;
-  if (d.fields & F::kRandomSeed) c.random_seed = d.random_seed;
   if (d.fields & F::kRotate) c.rotation_step = d.rotation_step;
   if (d.fields & F::kCollision) c.collision = d.collision;
-  if (d.fields & F::kTransparency) {
-    c.transparency = d.transparency;
-    c.alpha = alpha_of_transparency(d.transparency);
-  }
+  if (d.fields & F::kTransparency) c.alpha = alpha_of_transparency(d.transparency);
   if (d.fields & F::kEnemySpawn) c.enemy_spawn = d.enemy_spawn;
   if (d.fields & F::kBlendSource) c.blend_source = d.blend_source;
   if (d.fields & F::kBlendDestination) c.blend_destination = d.blend_destination;
-  if (d.fields & F::kDirection) c.direction = d.direction;
   if (c.graphic_name == name::kEmpty) c.graphic_name = name::kDummy;
 }
 
@@ -126,10 +108,6 @@ void load_tile_definition(Game& g, int x, int y, const std::string& file) {
     cache.last = &it->second;
   }
   apply_tile_definition(*cache.last, *cell);
-}
-
-std::string tile_definition_path(const Game& g, const std::string& tile_name) {
-  return g.config.rgb_code_path + g.config.app_start + "\\" + tile_name;
 }
 
 namespace {

@@ -18,8 +18,6 @@ TileDefinition read_tile_definition(Game& g, const std::string& file);
 void apply_tile_definition(const TileDefinition& definition, Cell& cell);
 // Reads the file into cell (x, y), from the cache while a level is being built.
 void load_tile_definition(Game& g, int x, int y, const std::string& file);
-// The tile definition file of a tile name.
-std::string tile_definition_path(const Game& g, const std::string& tile_name);
 
 // Empties the cache of a level build and switches it off, as the end of the build does; for a
 // build that a caught fault abandoned.

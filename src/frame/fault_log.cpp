@@ -1,9 +1,12 @@
 // The error log: seven lines per caught fault, appended, never truncated.
+#include "frame/fault_log.h"
+
 #include <string>
 
-#include "frame/errors.h"
-#include "frame/game.h"
+#include "game/errors.h"
+#include "game/game.h"
 #include "media/numbers.h"
+#include "media/system/format_date.h"
 
 namespace orv {
 

@@ -2,19 +2,20 @@
 
 #include <algorithm>
 
-#include "catalogue/enemies.h"
+#include "catalogue/cell_zoom.h"
+#include "catalogue/enemy_placement.h"
 #include "catalogue/object_kinds.h"
-#include "catalogue/placement.h"
+#include "catalogue/player_placement.h"
 #include "catalogue/tile_definitions.h"
-#include "frame/errors.h"
-#include "frame/game.h"
-#include "frame/start_up.h"
+#include "catalogue/tile_placement.h"
+#include "game/coordinates.h"
+#include "game/errors.h"
+#include "game/game.h"
+#include "game/window_events.h"
 #include "levels/level_file.h"
-#include "levels/music.h"
-#include "levels/progress.h"
+#include "levels/progress_bar.h"
 #include "media/numbers.h"
-#include "world/coordinates.h"
-#include "world/rezoom.h"
+#include "sound/music.h"
 
 namespace orv {
 namespace {
@@ -22,11 +23,6 @@ namespace {
 // The game's integers wrap around at 32 bits.
 std::int32_t wrapping_add(std::int32_t a, std::int32_t b) {
   return std::int32_t(std::uint32_t(a) + std::uint32_t(b));
-}
-
-// Lets the window system run between the steps of a build when no event thread does.
-void between_steps(Game& g) {
-  if (g.config.multicore == 0) poll_window_events(g);
 }
 
 void set_level_extent(Game& g, int max_x, int max_y) {
@@ -37,18 +33,18 @@ void set_level_extent(Game& g, int max_x, int max_y) {
 // Steps 12 to 18 of both builders: tiles, walks, edges, enemies and the zoom of the sprites.
 void build_labyrinth(Game& g, int max_x, int max_y) {
   fill_walls(g, max_x, max_y);
-  between_steps(g);
+  poll_window_events(g);
   random_walk(g, max_x, max_y, name::kLabFloor, true);
-  between_steps(g);
+  poll_window_events(g);
   random_walk(g, max_x, max_y, name::kLabGreen, false);
-  between_steps(g);
+  poll_window_events(g);
   random_walk(g, max_x, max_y, name::kLabWater, false);
-  between_steps(g);
+  poll_window_events(g);
   edge_pass(g);
-  between_steps(g);
+  poll_window_events(g);
   spawn_enemies(g, max_x, max_y, EnemyGroup::kA);
   spawn_enemies(g, max_x, max_y, EnemyGroup::kB);
-  between_steps(g);
+  poll_window_events(g);
   rezoom_level_cells(g);
 }
 
@@ -85,35 +81,35 @@ void build_generated_level(Game& g) {
   TileDefinitionCacheScope cache(g);
   WorldState& w = g.world;
   w.remaining = 0;
-  between_steps(g);
+  poll_window_events(g);
   if (w.level < 1) w.level = 0;
-  between_steps(g);
+  poll_window_events(g);
   seed_level_random(g);
-  between_steps(g);
+  poll_window_events(g);
   const int max_x = generated_size(g, g.levels.base_w, g.config.max_x);
   const int max_y = generated_size(g, g.levels.base_h, g.config.max_y);
   set_level_extent(g, max_x, max_y);
-  between_steps(g);
+  poll_window_events(g);
   w.remaining = 0;
-  between_steps(g);
+  poll_window_events(g);
   play_music(g, "");
-  between_steps(g);
-  stop_player(g);
-  between_steps(g);
+  // The window system runs twice here, as it always has between these steps of a build.
+  poll_window_events(g);
+  poll_window_events(g);
   clear_enemies(g, EnemyGroup::kA);
   clear_enemies(g, EnemyGroup::kB);
-  between_steps(g);
+  poll_window_events(g);
   reset_world(g, max_x, max_y);
-  between_steps(g);
+  poll_window_events(g);
   load_object_kinds(g);
-  between_steps(g);
+  poll_window_events(g);
   build_labyrinth(g, max_x, max_y);
 }
 
 void build_level_from_base(Game& g, const std::string& file) {
   ORV_FAULT_SITE(g, "io_control");
   g.world.remaining = 0;
-  between_steps(g);
+  poll_window_events(g);
   media::Files& files = g.media.files;
   const media::Handle f = files.read_file(file);
   if (f == 0) report_error(g, kErrorBaseFile);
@@ -123,21 +119,20 @@ void build_level_from_base(Game& g, const std::string& file) {
   files.read_string(f);
   files.read_string(f);
   files.close_file(f);
-  between_steps(g);
+  poll_window_events(g);
   TileDefinitionCacheScope cache(g);
   seed_level_random(g);
-  between_steps(g);
+  poll_window_events(g);
   const int max_x = base_size(g, g.levels.base_w);
   const int max_y = base_size(g, g.levels.base_h);
   set_level_extent(g, max_x, max_y);
-  between_steps(g);
+  poll_window_events(g);
   play_music(g, "");
-  stop_player(g);
   reset_world(g, max_x, max_y);
   clear_enemies(g, EnemyGroup::kA);
   clear_enemies(g, EnemyGroup::kB);
   load_player_sprite(g);
-  between_steps(g);
+  poll_window_events(g);
   build_labyrinth(g, max_x, max_y);
 }
 
@@ -200,7 +195,6 @@ void random_walk(Game& g, int max_x, int max_y, NameId tile, bool floor_pass) {
     if (!floor_pass) continue;
     w.remaining = media::saturating_add(w.remaining, 1);
     if (!player_placed) {
-      stop_player(g);
       place_player(g, x, y);
       player_placed = true;
     }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "world/names.h"
+#include "game/names.h"
 
 namespace orv {
 

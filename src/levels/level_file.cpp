@@ -4,16 +4,17 @@
 #include <cstdint>
 #include <limits>
 
-#include "catalogue/enemies.h"
-#include "catalogue/placement.h"
+#include "catalogue/enemy_placement.h"
+#include "catalogue/player_placement.h"
 #include "catalogue/tile_definitions.h"
-#include "frame/errors.h"
-#include "frame/game.h"
+#include "catalogue/tile_placement.h"
+#include "game/coordinates.h"
+#include "game/errors.h"
+#include "game/game.h"
 #include "levels/generation.h"
-#include "levels/music.h"
-#include "levels/progress.h"
+#include "levels/progress_bar.h"
 #include "media/numbers.h"
-#include "world/coordinates.h"
+#include "sound/music.h"
 
 namespace orv {
 namespace {
@@ -77,7 +78,6 @@ void build_level_from_file(Game& g) {
   w.remaining = 0;
   seed_level_random(g);
   play_music(g, "");
-  stop_player(g);
   clear_enemies(g, EnemyGroup::kA);
   clear_enemies(g, EnemyGroup::kB);
   reset_world(g, 0, 0);

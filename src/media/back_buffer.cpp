@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "media/render/rect.h"
 #include "media/render/render.h"
 
 namespace orv::media {

@@ -9,27 +9,29 @@
 #include "media/back_buffer.h"
 #include "media/handle_table.h"
 #include "media/platform.h"
+#include "media/render/blend_factors.h"
 #include "media/render/render.h"
+#include "media/sprites.h"
 #include "media/types.h"
 
 namespace orv::media {
 
-class Files;
+// Modes of rotate_sprite3d: the angle replaces the sprite's rotation, or adds to it.
+constexpr int kRotateAbsolute = 0;
+constexpr int kRotateRelative = 1;
 
 class Graphics {
  public:
-  // Sprites are read with the free functions of files.h; the Files object is not needed.
-  Graphics(Platform& platform, Files& files);
+  explicit Graphics(Platform& platform);
 
   // Desktop and window.
   void examine_desktops();
   int desktop_width() const { return desktop_.width; }
   int desktop_height() const { return desktop_.height; }
-  int desktop_depth() const { return desktop_.depth; }
-  int desktop_frequency() const { return desktop_.frequency; }
-  // The window is always borderless and centred; x, y and flags are accepted for the record.
-  Handle open_window(int x, int y, int width, int height, const std::string& title, int flags);
-  Handle open_windowed_screen(Handle window, int x, int y, int width, int height, bool stretch);
+  // The window is always borderless and centred.
+  Handle open_window(int width, int height, const std::string& title);
+  // The drawable screen of the window: the back buffer, shown stretched to the window.
+  Handle open_windowed_screen(Handle window, int width, int height);
   void clear_screen(Colour colour);
   // Shows the back buffer and paces the game to kFramesPerSecond.
   void flip_buffers();
@@ -40,18 +42,20 @@ class Graphics {
   void examine_mouse();
   void mouse_locate(int x, int y);
 
-  // Sprites.
-  Handle load_sprite(const std::string& file, int mode);
-  // sprite -1 sets the default for sprites loaded or grabbed afterwards.
-  void transparent_sprite_colour(Handle sprite, Colour colour);
-  int sprite_width(Handle sprite) const;
-  int sprite_height(Handle sprite) const;
-  bool is_sprite(Handle sprite) const;
-  void free_sprite(Handle sprite);
-  Handle grab_sprite(int x, int y, int width, int height);
-  bool save_sprite(Handle sprite, const std::string& file);
+  // Sprites (see sprites.h).
+  Handle load_sprite(const std::string& file) { return sprites_.load(file); }
+  // kNewSprites sets the key of sprites loaded or grabbed afterwards.
+  void transparent_sprite_colour(Handle sprite, Colour colour) { sprites_.set_key(sprite, colour); }
+  int sprite_width(Handle sprite) const { return sprites_.width(sprite); }
+  int sprite_height(Handle sprite) const { return sprites_.height(sprite); }
+  bool is_sprite(Handle sprite) const { return sprites_.contains(sprite); }
+  void free_sprite(Handle sprite) { sprites_.free(sprite); }
+  Handle grab_sprite(int x, int y, int width, int height) {
+    return sprites_.grab(x, y, width, height);
+  }
+  bool save_sprite(Handle sprite, const std::string& file) { return sprites_.save(sprite, file); }
   // Makes a sprite from pixels already in memory (used by tools and tests).
-  Handle add_sprite(Image picture);
+  Handle add_sprite(Image picture) { return sprites_.add(std::move(picture)); }
 
   // 3D sprites.
   void start_3d() { in_3d_ = true; }
@@ -66,43 +70,23 @@ class Graphics {
   void sprite3d_quality(int mode) { bilinear_ = mode != 0; }
 
   // 2D drawing on the back buffer.
-  void start_drawing_screen() {}
   void box(int x, int y, int width, int height, Colour colour);
-  void stop_drawing() {}
 
   // For tests and tools. The reference holds until the next call of Graphics; pixels written
   // through it must keep alpha 255 like every other pixel of the back buffer.
   const Image& back_buffer() const { return back_.read(); }
   Image& back_buffer() { return back_.write(); }
-  std::int64_t frames_shown() const { return frames_shown_; }
 
   static constexpr int kFramesPerSecond = 60;
 
  private:
-  // A sprite's pixels and key. 3D sprites share it, so a freed sprite never leaves them
-  // dangling and a key change reaches them too. The pixels are the window (x, y, width,
-  // height) of store: a whole picture of its own, or a back buffer the sprite was grabbed from.
-  struct Sprite {
-    std::shared_ptr<Image> store;
-    int x = 0, y = 0, width = 0, height = 0;
-    Colour key = 0;
-    // Built on first draw, dropped on key change; not needed when nothing is keyed.
-    std::optional<Image> keyed;
-    bool texture_ready = false;
-    bool opaque = false;  // known to have no texel with alpha below 255
-  };
   struct Sprite3D {
     std::shared_ptr<Sprite> sprite;
     float width = 0, height = 0;
     float angle = 0;  // accumulated rotation in degrees
     Quad corners{};   // relative to the top-left drawing position
   };
-  static TextureView picture_of(const Sprite& s);
-  static Image copy_of(const Sprite& s);
-  TextureView texture_of(Sprite& s);
   static void set_corners(Sprite3D& s3, float angle);
-  Handle add_sprite_data(Sprite sprite);
-  Handle add_picture(Image picture);
   bool covers_screen_opaquely(const Sprite3D& s3, float x, float y, int alpha) const;
   void pace_frame();
 
@@ -116,12 +100,10 @@ class Graphics {
   bool in_3d_ = false;
   bool bilinear_ = false;
   Blend blend_{};
-  Colour default_key_ = rgb(0, 0, 0);
-  HandleTable<std::shared_ptr<Sprite>> sprites_;
+  Sprites sprites_{back_};
   HandleTable<Sprite3D> sprites3d_;
   bool pacing_started_ = false;
   std::int64_t next_frame_ns_ = 0;
-  std::int64_t frames_shown_ = 0;
   std::function<void()> close_handler_;
   void check_close_request();
 };

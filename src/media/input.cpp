@@ -28,10 +28,6 @@ bool Input::init_keyboard() {
   return platform_.open_keyboard();
 }
 
-bool Input::init_mouse() {
-  return true;
-}
-
 bool Input::init_joystick() {
   joystick_ = platform_.open_joystick();
   return joystick_;

@@ -10,7 +10,6 @@ class Input {
   explicit Input(Platform& platform) : platform_(platform) {}
 
   bool init_keyboard();
-  bool init_mouse();
   bool init_joystick();
 
   void examine_keyboard();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "media/files.h"
+#include "media/folders.h"
 #include "media/graphics.h"
 #include "media/input.h"
 #include "media/platform.h"
@@ -14,9 +15,9 @@ class Media {
  public:
   explicit Media(Platform& platform, std::string home = {})
       : platform(platform),
-        files(std::move(home)),
-        gfx(platform, files),
-        sound(platform, files),
+        folders(std::move(home)),
+        gfx(platform),
+        sound(platform),
         input(platform),
         sys(platform) {}
 
@@ -33,6 +34,7 @@ class Media {
 
   Platform& platform;
   Files files;
+  Folders folders;
   Graphics gfx;
   Sound sound;
   Input input;

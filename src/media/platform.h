@@ -6,7 +6,6 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 
 #include "media/keys.h"
@@ -17,8 +16,6 @@ namespace orv::media {
 struct DesktopInfo {
   int width = 0;
   int height = 0;
-  int depth = 24;
-  int frequency = 60;
 };
 
 // Key states indexed by the game's key numbers (see keys.h).
@@ -88,8 +85,5 @@ class Platform {
   virtual void sleep_ns(std::int64_t ns) = 0;
   virtual LocalTime local_time() = 0;
 };
-
-// Factories. The SDL platform is only linked into the real game.
-std::unique_ptr<Platform> make_sdl_platform();
 
 }  // namespace orv::media

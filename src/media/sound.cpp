@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "media/files.h"
+#include "media/files/paths.h"
+#include "media/sound/ogg_decode.h"
 
 namespace orv::media {
 namespace {
@@ -14,8 +16,7 @@ constexpr std::size_t kMaxSoundFileBytes = std::size_t(128) << 20;
 
 }  // namespace
 
-Sound::Sound(Platform& platform, Files& files)
-    : platform_(platform), files_(files), mixer_(std::make_shared<Mixer>()) {}
+Sound::Sound(Platform& platform) : platform_(platform), mixer_(std::make_shared<Mixer>()) {}
 
 Sound::~Sound() {
   // The audio callback owns the mixer too and may outlive us; it goes silent from here on.

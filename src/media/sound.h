@@ -6,15 +6,13 @@
 
 #include "media/handle_table.h"
 #include "media/platform.h"
-#include "media/sound/sound_data.h"
+#include "media/sound/mixer.h"
 
 namespace orv::media {
 
-class Files;
-
 class Sound {
  public:
-  Sound(Platform& platform, Files& files);
+  explicit Sound(Platform& platform);
   ~Sound();
   Sound(const Sound&) = delete;
   Sound& operator=(const Sound&) = delete;
@@ -34,7 +32,6 @@ class Sound {
 
  private:
   Platform& platform_;
-  [[maybe_unused]] Files& files_;  // sound files are read whole with read_whole_file
   std::shared_ptr<Mixer> mixer_;
   HandleTable<std::shared_ptr<const SoundData>> sounds_;
 };

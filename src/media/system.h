@@ -1,40 +1,24 @@
-// Message boxes, the clock, dates, the game's own random generator and threads.
+// Message boxes, sleeping, the local date and the game's own random numbers.
 #pragma once
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
-#include <thread>
 
-#include "media/handle_table.h"
 #include "media/platform.h"
+#include "media/system/random.h"
 
 namespace orv::media {
 
-// The game's random generator, identical on every machine so that a seed always gives the same
-// labyrinth. See random.cpp for the exact algorithm.
-class Random {
- public:
-  Random();  // seeded from the clock until seed() is called
-  void seed(std::int32_t seed);
-  // Uniform over 0..max inclusive; for a negative max returns INT32_MIN.
-  std::int32_t next(std::int32_t max);
-
- private:
-  std::uint64_t next_u64();
-  std::uint64_t state_ = 0;
-};
-
-// Replaces "%yyyy", "%yy", "%mm", "%dd", "%hh", "%ii" and "%ss" by the parts of the time.
-std::string format_date(const std::string& mask, const LocalTime& time);
+// Buttons of message_requester.
+constexpr int kRequesterOk = 0;
+constexpr int kRequesterYesNo = 4;
 
 class System {
  public:
   explicit System(Platform& platform) : platform_(platform) {}
-  ~System();
 
-  // flags 0 shows OK, flags 4 Yes and No. Returns 1 for OK or Yes, 0 for No.
+  // kRequesterOk shows OK, kRequesterYesNo Yes and No. Returns 1 for OK or Yes, 0 for No.
   // The text is also written to stderr.
   int message_requester(const std::string& title, const std::string& text, int flags);
   // Sleeps; a close request from the desktop calls the close handler (see Media).
@@ -43,19 +27,11 @@ class System {
   LocalTime date() { return platform_.local_time(); }
   std::int32_t random(std::int32_t max) { return random_.next(max); }
   void random_seed(std::int32_t seed) { random_.seed(seed); }
-  Handle create_thread(std::function<void(int)> procedure, int argument);
-  void wait_thread(Handle thread);
 
  private:
   Platform& platform_;
   std::function<void()> close_handler_;
   Random random_;
-  // A thread still running when its handle goes is detached rather than joined: the window
-  // event thread waits for events for as long as the process lives.
-  struct DetachIfRunning {
-    void operator()(std::thread* thread) const;
-  };
-  HandleTable<std::unique_ptr<std::thread, DetachIfRunning>> threads_;
 };
 
 }  // namespace orv::media

@@ -3,12 +3,12 @@
 
 #include <string>
 
-#include "frame/game.h"
-#include "levels/music.h"
+#include "game/game.h"
 #include "media/numbers.h"
 #include "screens/screen_loop.h"
 #include "screens/screen_texts.h"
-#include "text/text_engine.h"
+#include "sound/music.h"
+#include "text/text_drawing.h"
 
 namespace orv {
 namespace {
@@ -36,7 +36,7 @@ void show_highscore(Game& g) {
   run_screen_loop(g, kScoreTrack, [&](int fade_in_alpha) {
     draw_highscore_texts(g, global_line, player_line, fade_in_alpha);
   });
-  g.frame.menu_active = 0;
+  g.frame.menu_active = false;
 }
 
 }  // namespace orv

@@ -1,12 +1,12 @@
 // The intro and its credits.
 #include "screens/intro.h"
 
-#include "frame/game.h"
+#include "game/game.h"
 #include "media/numbers.h"
 #include "screens/screen_loop.h"
 #include "screens/screen_texts.h"
-#include "text/text_engine.h"
-#include "world/sounds.h"
+#include "sound/named_sounds.h"
+#include "text/text_drawing.h"
 
 namespace orv {
 namespace {
@@ -52,7 +52,7 @@ std::string intro_picture_name(const std::string& pattern, int digit) {
 
 void show_intro(Game& g) {
   ORV_FAULT_SITE(g, "io_control");
-  g.frame.menu_active = 1;
+  g.frame.menu_active = true;
   g.media.gfx.examine_mouse();
   g.media.gfx.mouse_locate(0, 0);
   // The digit is drawn only for a pattern that has a "#".

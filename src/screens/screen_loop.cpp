@@ -1,13 +1,13 @@
 // The screen loop shared by the title menu and the highscore screen.
 #include "screens/screen_loop.h"
 
-#include "frame/game.h"
-#include "frame/start_up.h"
-#include "input/eventhandler.h"
-#include "levels/music.h"
+#include "effects/drift_sprites.h"
+#include "game/game.h"
+#include "game/window_events.h"
+#include "input/player_input.h"
 #include "media/numbers.h"
 #include "screens/screen_texts.h"
-#include "world/drift_sprites.h"
+#include "sound/music.h"
 
 namespace orv {
 namespace {
@@ -41,8 +41,8 @@ void load_screen_background(Game& g, const std::string& path) {
   media::Graphics& gfx = g.media.gfx;
   ScreensState& s = g.screens;
   free_screen_background(g);
-  gfx.transparent_sprite_colour(-1, media::rgb(255, 0, 255));
-  s.background_image = gfx.load_sprite(path, 4);
+  gfx.transparent_sprite_colour(media::kNewSprites, media::rgb(255, 0, 255));
+  s.background_image = gfx.load_sprite(path);
   if (s.background_image != 0) s.background_drawable = gfx.create_sprite3d(s.background_image);
   if (s.background_drawable != 0) {
     gfx.zoom_sprite3d(s.background_drawable, float(media::round_even(g.frame.screen_width)),
@@ -59,17 +59,17 @@ void draw_screen_background(Game& g) {
 void show_screen_page(Game& g) {
   g.media.gfx.stop_3d();
   g.media.gfx.flip_buffers();
-  if (g.config.multicore == 0) poll_window_events(g);
+  poll_window_events(g);
 }
 
 const char* continue_prompt(const Game& g) {
-  return g.frame.joypad_present != 0 ? screen_text::kJoypadPrompt : screen_text::kKeyboardPrompt;
+  return g.frame.joypad_present ? screen_text::kJoypadPrompt : screen_text::kKeyboardPrompt;
 }
 
 void run_screen_loop(Game& g, const std::string& music,
                      const std::function<void(int fade_in_alpha)>& draw_texts) {
   ORV_FAULT_SITE(g, "io_control");
-  g.frame.menu_active = 1;
+  g.frame.menu_active = true;
   g.frame.game_state = kGameRunning;
   float fade = kFadeStart;
   play_music(g, music);

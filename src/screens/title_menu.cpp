@@ -1,11 +1,11 @@
 // The title menu.
 #include "screens/title_menu.h"
 
-#include "frame/game.h"
-#include "levels/music.h"
+#include "game/game.h"
 #include "screens/screen_loop.h"
 #include "screens/screen_texts.h"
-#include "text/text_engine.h"
+#include "sound/music.h"
+#include "text/text_drawing.h"
 
 namespace orv {
 namespace {
@@ -22,7 +22,7 @@ void draw_title_texts(Game& g, int fade_in_alpha) {
 
 void show_title_menu(Game& g) {
   run_screen_loop(g, kMenuTrack, [&g](int fade_in_alpha) { draw_title_texts(g, fade_in_alpha); });
-  g.frame.menu_active = 0;
+  g.frame.menu_active = false;
   // A new game: level 1, no points (none left to count up either; a restart from the pause
   // dialog goes back to 0, not to a score of the last game) and the bomb the first game had.
   WorldState& w = g.world;
@@ -30,7 +30,7 @@ void show_title_menu(Game& g) {
   w.score = 0;
   w.score_target = 0;
   w.level_start_score = 0;
-  w.bomb_stock.assign(1, '&');  // one bomb, "&"
+  w.bombs = 1;
   // The main loop builds level 1 afresh: a game that ended on level 1 would otherwise go on in
   // the old labyrinth with its time run out, and end again at the next time unit.
   g.frame.built_level = -1;

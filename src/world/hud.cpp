@@ -1,9 +1,10 @@
 // The head-up display: the counters over the play field and the scrolling notice. It also
 // counts the score up towards its target and keeps the remaining count at 0 or above.
-#include "frame/game.h"
+#include "world/hud.h"
+
+#include "game/game.h"
 #include "media/numbers.h"
-#include "text/text_engine.h"
-#include "world/world_passes.h"
+#include "text/text_drawing.h"
 
 namespace orv {
 
@@ -28,7 +29,7 @@ void draw_hud(Game& g) {
   line(g, " SCORE " + str(w.score) + "|", 0.7f, 0.05f, 1.0f, 240);
   line(g, " TIME " + str(w.time) + "|", 0.06f, 0.05f, 1.0f, 240);
   line(g, " \xF6\xF6\xF6 |", 0.4f, 0.01f, 1.0f, 200);  // the three empty bomb slots
-  line(g, " " + w.bomb_stock + "|", 0.4f, 0.01f, 1.0f, 240);
+  line(g, " " + std::string(std::size_t(std::max(w.bombs, 0)), '&') + "|", 0.4f, 0.01f, 1.0f, 240);
   line(g, " CRITCAL MASS " + str(w.remaining) + "|", 0.4f, 0.1f, 1.0f, 240);
   line(g, " DIMENSION " + str(w.level) + "|", 0.7f, 0.1f, 1.0f, 240);
   line(g, " PLAYER:" + w.player_name + "|", 0.4f, 0.15f, 0.5f, 240);

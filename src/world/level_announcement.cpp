@@ -1,10 +1,11 @@
 // The level announcement: after a level is built, "DIMENSION n" spreads out over the first
 // picture of the level for as many frames as the screen is wide, divided by five.
-#include "frame/game.h"
+#include "world/level_announcement.h"
+
+#include "effects/screen_capture.h"
+#include "game/game.h"
 #include "media/numbers.h"
-#include "text/text_engine.h"
-#include "world/screen_capture.h"
-#include "world/world_passes.h"
+#include "text/text_drawing.h"
 
 namespace orv {
 
@@ -19,15 +20,15 @@ void level_announcement(Game& g) {
   float spacing = 0.0f;
   for (float w = 1.0f; w < width; w += 5.0f) {
     gfx.start_3d();
-    gfx.sprite3d_blending(kBlendSourceAlpha, kBlendInverseSourceAlpha);
+    gfx.sprite3d_blending(media::blend::kSourceAlpha, media::blend::kInverseSourceAlpha);
     gfx.display_sprite3d(g.world.capture.sprite3d, 0, 0, 255);
     draw_text(g, text, width * (0.4f - spacing / 6), height * 0.3f, 3.0f, 0.0f, 240, spacing,
-              kBlendOne, kBlendSourceAlpha);
+              media::blend::kOne, media::blend::kSourceAlpha);
     gfx.stop_3d();
     gfx.flip_buffers();
     spacing += 0.01f;
   }
-  g.world.level_transition_pending = 0;
+  g.world.level_transition_pending = false;
   free_screen_capture(g);
 }
 

@@ -2,12 +2,15 @@
 // level-complete test.
 #include "world/world_frame.h"
 
-#include "frame/game.h"
+#include "effects/drift_sprites.h"
+#include "effects/screen_capture.h"
+#include "game/game.h"
 #include "media/numbers.h"
-#include "world/drift_sprites.h"
-#include "world/screen_capture.h"
-#include "world/terra_logic.h"
-#include "world/world_passes.h"
+#include "world/actor_passes.h"
+#include "world/hud.h"
+#include "world/level_announcement.h"
+#include "world/placed_objects.h"
+#include "world/tile_pass.h"
 
 namespace orv {
 
@@ -31,26 +34,6 @@ void draw_world(Game& g) {
   level_announcement(g);
   screen_capture_pass(g, g.config.smooth);
   draw_hud(g);
-}
-
-void tile_pass(Game& g) {
-  WorldState& w = g.world;
-  media::Graphics& gfx = g.media.gfx;
-  const float tw = g.config.tile_width, th = g.config.tile_height;
-  walk_view(w, [&](int i, int j, int x, int y) {
-    const Cell& before = w.grid.at(x, y);
-    if (before.alpha <= 0 || before.live != 1) return;
-    fix_blue_patterns(g, x, y);
-    fix_pink_patterns(g, x, y);
-    const Cell& c = w.grid.at(x, y);  // the rules may have retiled it
-    if (c.blend_source != 0 || c.blend_destination != 0) {
-      gfx.sprite3d_blending(c.blend_source, c.blend_destination);
-    }
-    gfx.rotate_sprite3d(c.sprite, float(c.rotation_step), kRotateRelative);
-    gfx.display_sprite3d(c.sprite, float(media::round_even(i * tw)),
-                         float(media::round_even(j * th)), c.alpha);
-    gfx.sprite3d_blending(kBlendSourceAlpha, kBlendInverseSourceAlpha);
-  });
 }
 
 }  // namespace orv

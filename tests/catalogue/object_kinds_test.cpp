@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "catalogue/object_kinds.h"
-#include "frame/game.h"
+#include "game/game.h"
 #include "support/data_set.h"
-#include "support/world_test.h"
+#include "support/world_fixture.h"
 
 namespace orv {
 namespace {
@@ -34,26 +34,25 @@ TEST(ObjectKeys, EveryKeySetsItsField) {
        "DVELOY",           "19",   "DAILEVEL",         "-129",     "DDMOVE",         "21",
        "DCHANGEDIRECTION", "22",   "DISGOODY",         "23",       "DEXTRATIME",     "24",
        "DROTATE",          "-25",  "DLIFETIME",        "99",       "DPOWERUP",       "99"});
-  EXPECT_EQ(std::tuple(k.gfx_name, k.hotspot, k.count_sound),
+  EXPECT_EQ(std::tuple(k.placement_text, k.anchor, k.touch_sound_text),
             std::tuple("COIN", "CENTER", "coin.ogg"));
-  EXPECT_EQ(
-      std::tuple(k.gfx_transparency, k.density, k.fit_to_matrix, k.collision, k.xmode1, k.xmode2,
-                 k.gfx_show, k.center_field, k.kill_on_collision, k.score, k.count_to_score,
-                 k.use_count_sound, k.is_player, k.is_enemy, k.random_move, k.move_x, k.move_y),
-      std::tuple(200, 3, 4, -1, 6, 7, 1, 9, 10, 258, 11, 12, 13, 2, 15, 16, 17));
-  EXPECT_EQ(std::tuple(k.velo_x, k.velo_y, k.ai_level, k.d_move, k.change_direction, k.is_goody,
-                       k.extra_time, k.rotate),
+  EXPECT_EQ(std::tuple(k.alpha, k.density, k.fit_to_tile, k.contact, k.blend_source,
+                       k.blend_destination, k.shown, k.centred_in_cell, k.consumed_on_contact, k.points,
+                       k.count_up, k.play_touch_sound, k.player_marker, k.enemy_group, k.step_chance),
+            std::tuple(200, 3, 4, -1, 6, 7, 1, 9, 10, 258, 11, 12, 13, 2, 15));
+  EXPECT_EQ(std::tuple(k.steps_per_tile_x, k.steps_per_tile_y, k.behaviour, k.activity_chance, k.turn_chance, k.goody,
+                       k.extra_time, k.rotation_step),
             std::tuple(18, 19, 127, 21, 22, 23, 24, -25));
 }
 
 TEST(ObjectKeys, HashOrEmptyNameMeansNopeAndKeysAreExact) {
-  EXPECT_EQ(kind_from({"DGFXNAME", "#"}).gfx_name, "NOPE");
-  EXPECT_EQ(kind_from({"DGFXNAME", ""}).gfx_name, "NOPE");
-  EXPECT_EQ(kind_from({"DGFXNAME", " #"}).gfx_name, " #");
-  EXPECT_EQ(kind_from({"DSCORE", "5"}).gfx_name, "");
+  EXPECT_EQ(kind_from({"DGFXNAME", "#"}).placement_text, "NOPE");
+  EXPECT_EQ(kind_from({"DGFXNAME", ""}).placement_text, "NOPE");
+  EXPECT_EQ(kind_from({"DGFXNAME", " #"}).placement_text, " #");
+  EXPECT_EQ(kind_from({"DSCORE", "5"}).placement_text, "");
   const ObjectKind k = kind_from({"dscore", "5", "DSCORE ", "6", "DGFXNAME", "A", "DGFXNAME", "B"});
-  EXPECT_EQ(k.score, 0);
-  EXPECT_EQ(k.gfx_name, "B");
+  EXPECT_EQ(k.points, 0);
+  EXPECT_EQ(k.placement_text, "B");
   EXPECT_EQ(kind_from({"DDENSITY", "  -7x"}).density, -7);
   EXPECT_EQ(kind_from({"DDENSITY", "x7"}).density, 0);
 }
@@ -79,12 +78,12 @@ TEST_F(ObjectKinds, EveryGraphicIsAKindWithOrWithoutADefinition) {
   ASSERT_EQ(g.catalogue.kinds.size(), 4u);
   std::multiset<int> scores;
   for (const ObjectKind& k : g.catalogue.kinds) {
-    SCOPED_TRACE(k.score);
-    scores.insert(k.score);
-    EXPECT_EQ(k.sprite != 0, k.score != 4);
+    SCOPED_TRACE(k.points);
+    scores.insert(k.points);
+    EXPECT_EQ(k.sprite != 0, k.points != 4);
     // An odd line count gives the last key an empty value; no DGFXNAME is no placement name.
-    EXPECT_EQ(k.gfx_name, k.score == 9 ? "NOPE" : "");
-    EXPECT_EQ(k.placement_name == name::kEmpty, k.score != 9);
+    EXPECT_EQ(k.placement_text, k.points == 9 ? "NOPE" : "");
+    EXPECT_EQ(k.placement_name == name::kEmpty, k.points != 9);
   }
   EXPECT_EQ(scores, (std::multiset<int>{0, 3, 4, 9}));
 }

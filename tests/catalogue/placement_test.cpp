@@ -2,11 +2,11 @@
 
 #include <tuple>
 
-#include "catalogue/enemies.h"
-#include "catalogue/placement.h"
-#include "frame/game.h"
-#include "support/world_test.h"
-#include "world/world_passes.h"
+#include "catalogue/enemy_placement.h"
+#include "catalogue/tile_placement.h"
+#include "game/game.h"
+#include "support/world_fixture.h"
+#include "world/placed_objects.h"
 
 namespace orv {
 namespace {
@@ -19,9 +19,9 @@ class Placement : public test::WorldTest {
 // Each kind of a slot's name gets its own roll; goodies (DISGOODY 1 only) raise the remaining
 // count each time they are placed.
 TEST_F(Placement, TwoKindsOfOneNameBothPlaceAndGoodiesCountEachTime) {
-  add_kind("GEM", 0, 4, 4).is_goody = 1;
+  add_kind("GEM", 0, 4, 4).goody = 1;
   add_kind("GEM", 0, 5, 5);
-  add_kind("RUBY", 0, 6, 6).is_goody = 2;
+  add_kind("RUBY", 0, 6, 6).goody = 2;
   g.world.remaining = 5;
   retile(7, 7, "GEMS");
   ASSERT_EQ(g.world.objects.size(), 3u);
@@ -51,8 +51,8 @@ TEST_F(Placement, EmptySlotNamesMatchUnnamedKindsButNopeMatchesNothing) {
 // level's first placed object (here a gem that was already taken) show or be taken there.
 TEST_F(Placement, SlotsADefinitionSkipsHoldNoObject) {
   ObjectKind& gem = add_kind("GEM", 0);
-  gem.collision = 1, gem.kill_on_collision = 1, gem.score = 100;
-  add_kind("RUBY", 0).collision = 1;
+  gem.contact = 1, gem.consumed_on_contact = 1, gem.points = 100;
+  add_kind("RUBY", 0).contact = 1;
   retile(1, 1, "GEMS");
   ASSERT_EQ(g.world.objects.size(), 2u);
   cell(1, 1).contact = 1;
@@ -84,8 +84,8 @@ TEST_F(Placement, HotspotAndCentreFieldMoveTheObject) {
     SCOPED_TRACE(::testing::Message() << c.hotspot << c.center_field << c.fit << c.picture_width);
     g.catalogue.kinds.clear();
     ObjectKind& k = add_kind("GEM", 0, c.picture_width, 16);
-    k.hotspot = c.hotspot, k.center_field = std::int8_t(c.center_field);
-    k.fit_to_matrix = std::int8_t(c.fit);
+    k.anchor = c.hotspot, k.centred_in_cell = std::int8_t(c.center_field);
+    k.fit_to_tile = std::int8_t(c.fit);
     retile(0, 0, "GEMS");
     const PlacedObject& o = g.world.objects.back();
     EXPECT_EQ(std::tuple(o.hotspot_x, o.hotspot_y, o.width), std::tuple(c.x, c.y, c.width));
@@ -101,7 +101,7 @@ class Enemies : public Placement {
   }
   ObjectKind& enemy_kind(int group, int density, int w = 4, int h = 4) {
     ObjectKind& k = add_kind("NOPE", density, w, h);
-    k.is_enemy = std::int8_t(group);
+    k.enemy_group = std::int8_t(group);
     return k;
   }
 };
@@ -133,10 +133,10 @@ TEST_F(Enemies, GroupsFollowDisEnemyAndGroupAStopsAtMaxFoe) {
 // without picture gives only the half tile.
 TEST_F(Enemies, AKindsValuesReachItsPlacedObjectsAndItsEnemies) {
   ObjectKind& k = add_kind("GEM", 0, 20, 10);
-  k.is_enemy = 1, k.hotspot = "CENTER", k.fit_to_matrix = 1, k.score = 30, k.xmode1 = 3;
-  k.random_move = 12, k.ai_level = 17;
+  k.enemy_group = 1, k.anchor = "CENTER", k.fit_to_tile = 1, k.points = 30, k.blend_source = 3;
+  k.step_chance = 12, k.behaviour = 17;
   ObjectKind& bare = enemy_kind(1, 0, 0, 0);
-  bare.hotspot = "BOTTOMLEFT", bare.center_field = 1;
+  bare.anchor = "BOTTOMLEFT", bare.centred_in_cell = 1;
   g.config.max_foe = 5;
   g.config.tile_width = 32.5f;
   retile(3, 2, "GEMS");

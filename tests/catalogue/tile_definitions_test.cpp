@@ -3,8 +3,8 @@
 #include <tuple>
 
 #include "catalogue/tile_definitions.h"
-#include "frame/game.h"
-#include "support/world_test.h"
+#include "game/game.h"
+#include "support/world_fixture.h"
 
 namespace orv {
 namespace {
@@ -22,10 +22,9 @@ TEST_F(TileDefinitions, EveryKeySetsItsFieldAndKeysAreExact) {
   const Cell& c = cell(4, 5);
   EXPECT_EQ(std::tuple(name_of(c.tile_name), name_of(c.graphic_name), name_of(c.child_names[1])),
             std::tuple("ROCK", "rock.png", "GEM"));
-  EXPECT_EQ(std::tuple(c.value, c.random_seed, c.rotation_step, c.collision, c.transparency,
-                       c.alpha, c.enemy_spawn, c.blend_source, c.blend_destination, c.direction,
-                       c.last_named_slot, c.live),
-            std::tuple(7, -3, 12, 2, 55, 200, 1, 2, 5, 17, 1, 0));
+  EXPECT_EQ(std::tuple(c.value, c.rotation_step, c.collision, c.alpha, c.enemy_spawn,
+                       c.blend_source, c.blend_destination, c.last_named_slot, c.live),
+            std::tuple(7, 12, 2, 200, 1, 2, 5, 1, 0));
 }
 
 TEST_F(TileDefinitions, MissingKeysAndMissingFilesKeepThePreviousTilesValues) {
@@ -35,9 +34,9 @@ TEST_F(TileDefinitions, MissingKeysAndMissingFilesKeepThePreviousTilesValues) {
   retile(1, 1, "A");
   retile(1, 1, "B");
   const Cell& c = cell(1, 1);
-  EXPECT_EQ(std::tuple(name_of(c.tile_name), name_of(c.graphic_name), c.collision, c.value,
-                       c.direction, c.alpha),
-            std::tuple("B", "a.png", 2, 3, 19, 245));  // "up" is no direction word
+  EXPECT_EQ(
+      std::tuple(name_of(c.tile_name), name_of(c.graphic_name), c.collision, c.value, c.alpha),
+      std::tuple("B", "a.png", 2, 3, 245));
   EXPECT_EQ(name_of(c.child_names[0]), "#");
   EXPECT_EQ(name_of(c.child_names[3]), "Y");  // not named by B: kept
   EXPECT_EQ(c.last_named_slot, 0);            // B names no slot

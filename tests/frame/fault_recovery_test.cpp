@@ -12,11 +12,13 @@
 #include <thread>
 #include <tuple>
 
-#include "catalogue/placement.h"
-#include "frame/errors.h"
-#include "frame/game.h"
-#include "frame/start_up.h"
+#include "catalogue/tile_placement.h"
+#include "frame/main_loop.h"
+#include "game/errors.h"
+#include "game/game.h"
+#include "media/faults.h"
 #include "media/keys.h"
+#include "media/sound/mixer.h"
 #include "support/data_set.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -60,7 +62,7 @@ class FaultRecovery : public ::testing::Test {
     media::FaultTrap::install();
     test::use_data_set(t);
     t.dir.write("LOG/keep.txt", "");
-    g.frame.menu_active = 0;
+    g.frame.menu_active = false;
     g.frame.built_level = g.world.level;  // no level build unless a test asks for one
     g.world.remaining = 100;              // nor a level completed
   }

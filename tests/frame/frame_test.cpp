@@ -4,9 +4,15 @@
 #include <functional>
 #include <tuple>
 
-#include "frame/errors.h"
-#include "frame/game.h"
+#include "frame/fault_log.h"
+#include "frame/frame_end.h"
+#include "frame/level_clock.h"
+#include "frame/main_loop.h"
 #include "frame/start_up.h"
+#include "frame/system_setup.h"
+#include "game/errors.h"
+#include "game/game.h"
+#include "media/faults.h"
 #include "support/data_set.h"
 #include "support/test_game.h"
 #include "world/world_frame.h"
@@ -18,7 +24,7 @@ TEST(LevelTimer, OneUnitEverySixtyOneFramesAndTheGameEndsBelowZero) {
   test::TestGame t;
   t.platform.hold_key(media::key::kP, 0);  // leaves the highscore screen at once
   t.game.world.time = 1;
-  t.game.frame.menu_active = 0;
+  t.game.frame.menu_active = false;
   t.game.frame.built_level = t.game.world.level;
   for (int i = 0; i < 60; ++i) level_timer_tick(t.game);
   EXPECT_EQ(t.game.world.time, 1);
@@ -35,7 +41,7 @@ TEST(LevelTimer, ACompletedLevelWaitsForTheNextAndNeverRunsOutTheTime) {
   test::TestGame t;
   t.platform.hold_key(media::key::kP, 0);  // leaves a highscore screen at once
   Game& g = t.game;
-  g.frame.menu_active = 0;
+  g.frame.menu_active = false;
   g.world.level = g.frame.built_level = 3;
   g.world.time = 5;
   g.world.remaining = 0;
@@ -49,6 +55,48 @@ TEST(LevelTimer, ACompletedLevelWaitsForTheNextAndNeverRunsOutTheTime) {
   EXPECT_EQ(g.world.time, -1);
 }
 
+// A frame end on a 1024 x 768 screen, with the world not drawn and the level not complete.
+class FrameEnd : public ::testing::Test {
+ protected:
+  FrameEnd() {
+    t.platform.set_desktop({1024, 768});
+    g.config.res_base_w = 1024;
+    g.config.res_base_h = 768;
+    open_game_screen(g);
+    g.frame.menu_active = false;
+    g.frame.built_level = g.world.level;
+    g.world.remaining = 5;
+    g.world.time = 30;
+  }
+  test::TestGame t;
+  Game& g = t.game;
+};
+
+// The HARDCORE trap asks for the title from inside the world frame: the frame is finished and
+// shown first, and a game that has ended in the same frame closes with its game over sequence,
+// which takes the request with it.
+TEST_F(FrameEnd, ATrapReturnsToTheTitleOnlyAfterItsFrameIsShown) {
+  g.frame.title_requested = true;
+  g.frame.quit_requested = true;  // the way back to the title then ends the program
+  EXPECT_THROW(frame_end(g), ProgramEnd);
+  EXPECT_EQ(t.platform.frame(), 1);
+  EXPECT_FALSE(g.frame.title_requested);
+
+  g.frame.title_requested = true;
+  g.frame.game_state = kGameEnding;
+  EXPECT_THROW(frame_end(g), ProgramEnd);
+  EXPECT_EQ(t.platform.frame(), 1 + 1 + 52);  // the frame, then one game over sequence
+  EXPECT_FALSE(g.frame.title_requested);
+
+  g.frame.quit_requested = false;
+  g.frame.game_state = kGameRunning;
+  g.frame.title_requested = true;
+  t.platform.hold_key(media::key::kP, t.platform.frame() + 5);
+  frame_end(g);
+  EXPECT_FALSE(g.frame.title_requested);
+  EXPECT_EQ(std::tuple(g.frame.built_level, g.frame.menu_active), std::tuple(-1, 0));  // new game
+}
+
 TEST(StartUp, AMissingConfigurationFileEndsTheProgramBeforeAnyWindowOpens) {
   test::TestGame t;
   EXPECT_THROW(start_up(t.game), ProgramEnd);
@@ -56,25 +104,6 @@ TEST(StartUp, AMissingConfigurationFileEndsTheProgramBeforeAnyWindowOpens) {
   EXPECT_EQ(t.platform.boxes()[0].text,
             " Could not open " + t.game.frame.start_directory + "DATA\\ini.txt");
   EXPECT_FALSE(t.platform.window_open());
-}
-
-TEST(Errors, EachCodeShowsItsTextAndOnlyTheThreadErrorGoesOn) {
-  const std::pair<int, std::string> cases[] = {
-      {kErrorThread, "Could not create multithreading"},
-      {kErrorScreen, " Could not open screen"},
-      {kErrorWindow, " Could not open window"},
-      {kErrorLevelFile, " Could not open topographic data"},
-      {kErrorBaseFile, " Could not open:BASE.txt"}};
-  for (const auto& [code, text] : cases) {
-    test::TestGame t;
-    t.game.config.self_create_base = "BASE.txt";
-    if (code == kErrorThread)
-      EXPECT_NO_THROW(report_error(t.game, code));
-    else
-      EXPECT_THROW(report_error(t.game, code), ProgramEnd) << code;
-    ASSERT_EQ(t.platform.boxes().size(), 1u);
-    EXPECT_EQ(t.platform.boxes()[0].text, text);
-  }
 }
 
 class FaultLog : public ::testing::Test {

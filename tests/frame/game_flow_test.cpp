@@ -7,14 +7,14 @@
 #include <string>
 #include <tuple>
 
-#include "frame/errors.h"
-#include "frame/game.h"
+#include "frame/main_loop.h"
 #include "frame/start_up.h"
+#include "game/coordinates.h"
+#include "game/game.h"
 #include "media/keys.h"
 #include "support/data_set.h"
 #include "support/level_dump.h"
 #include "support/test_game.h"
-#include "world/coordinates.h"
 
 namespace orv {
 namespace {
@@ -36,7 +36,7 @@ class PlayerPlatform : public media::HeadlessPlatform {
   void present(const media::Pixel* pixels, int width, int height) override {
     HeadlessPlatform::present(pixels, width, height);
     if (game->input.open_dialogs > 0) ++dialog_frames;
-    if (press_start_on_screens && game->frame.menu_active == 1) {
+    if (press_start_on_screens && game->frame.menu_active) {
       frame() % 2 == 0 ? hold_key(key::kP) : release_key(key::kP);
       pressing_ = true;
     } else if (pressing_) {
@@ -115,15 +115,15 @@ TEST_F(GameFlow, EveryNewGameStartsLikeTheFirst) {
   ASSERT_NO_THROW(start_up(g));
   EXPECT_GT(first_turn(), 100) << "DIMENSION 1 is announced";
   const std::string first_level = test::dump_level(g);
-  const auto first_counters = std::tuple(g.world.score, g.world.score_target, g.world.bomb_stock);
+  const auto first_counters = std::tuple(g.world.score, g.world.score_target, g.world.bombs);
   EXPECT_GT(g.world.time, 0);
   g.world.score_target += 500;
-  g.world.bomb_stock = "&&&";
+  g.world.bombs = 3;
   ASSERT_NO_THROW(play_until_the_next_game());
   EXPECT_LT(g.world.time, 0);
   EXPECT_GT(first_turn(), 100) << "DIMENSION 1 is announced";
   EXPECT_EQ(test::dump_level(g), first_level);
-  EXPECT_EQ(std::tuple(g.world.score, g.world.score_target, g.world.bomb_stock), first_counters);
+  EXPECT_EQ(std::tuple(g.world.score, g.world.score_target, g.world.bombs), first_counters);
   EXPECT_EQ(platform.dialog_frames, 0);
 }
 

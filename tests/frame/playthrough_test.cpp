@@ -14,14 +14,14 @@
 #include <fstream>
 #include <sstream>
 
-#include "frame/errors.h"
-#include "frame/game.h"
+#include "frame/main_loop.h"
 #include "frame/start_up.h"
+#include "game/coordinates.h"
+#include "game/game.h"
 #include "media/keys.h"
 #include "support/autopilot.h"
 #include "support/data_set.h"
 #include "support/input_script.h"
-#include "world/coordinates.h"
 
 namespace orv {
 namespace {
@@ -87,8 +87,7 @@ class Trace {
     std::ostringstream line;
     line << "frame " << frame << " level " << g.world.level << " score " << g.world.score
          << " target " << g.world.score_target << " remaining " << g.world.remaining << " time "
-         << g.world.time << " bombs " << g.world.bomb_stock.size() << " cell " << cell.x << ' '
-         << cell.y;
+         << g.world.time << " bombs " << g.world.bombs << " cell " << cell.x << ' ' << cell.y;
     lines_.push_back(line.str());
   }
 

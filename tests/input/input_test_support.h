@@ -1,21 +1,21 @@
 // A game with a 1024 x 768 screen, tiles of 32 pixels and scripted keys, for the input tests.
 #pragma once
 
-#include "frame/start_up.h"
-#include "input/eventhandler.h"
+#include "frame/system_setup.h"
+#include "input/player_input.h"
 #include "media/keys.h"
-#include "support/world_test.h"
+#include "support/world_fixture.h"
 
 namespace orv::test {
 
 class InputTest : public WorldTest {
  protected:
   InputTest() {
-    t.platform.set_desktop({1920, 1080, 24, 60});
+    t.platform.set_desktop({1920, 1080});
     g.config.res_base_w = 1024;
     g.config.res_base_h = 768;
     open_game_screen(g);
-    g.frame.menu_active = 0;
+    g.frame.menu_active = false;
     g.world.view_origin_x = g.world.view_origin_y = 1;
   }
 

@@ -2,7 +2,7 @@
 
 #include <tuple>
 
-#include "frame/errors.h"
+#include "game/errors.h"
 #include "levels/level_fixture.h"
 #include "support/level_dump.h"
 

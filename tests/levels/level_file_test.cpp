@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <tuple>
 
-#include "frame/errors.h"
+#include "game/errors.h"
 #include "levels/level_file.h"
 #include "levels/level_fixture.h"
 

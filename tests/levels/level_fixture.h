@@ -7,13 +7,13 @@
 #include <string>
 
 #include "catalogue/object_kinds.h"
-#include "frame/game.h"
+#include "frame/world_collections.h"
+#include "game/game.h"
 #include "levels/generation.h"
-#include "screens/assets.h"
+#include "screens/folder_scans.h"
 #include "support/data_set.h"
 #include "support/test_game.h"
-#include "support/world_test.h"
-#include "world/life.h"
+#include "support/world_fixture.h"
 
 namespace orv::test {
 

@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "catalogue/object_kinds.h"
-#include "frame/game.h"
-#include "frame/start_up.h"
+#include "frame/system_setup.h"
+#include "frame/world_collections.h"
+#include "game/game.h"
 #include "levels/generation.h"
-#include "screens/assets.h"
+#include "screens/folder_scans.h"
 #include "support/data_set.h"
 #include "support/test_game.h"
-#include "world/life.h"
 
 namespace orv {
 namespace {

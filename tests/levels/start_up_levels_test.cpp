@@ -4,11 +4,12 @@
 #include <filesystem>
 #include <tuple>
 
-#include "frame/errors.h"
-#include "frame/game.h"
+#include "frame/main_loop.h"
 #include "frame/start_up.h"
+#include "game/errors.h"
+#include "game/game.h"
 #include "support/data_set.h"
-#include "support/world_test.h"
+#include "support/world_fixture.h"
 
 namespace orv {
 namespace {

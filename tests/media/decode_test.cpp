@@ -9,7 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "media/decode/jpeg.h"
 #include "media/decode/picture.h"
+#include "media/decode/png.h"
+#include "media/decode/tga.h"
+#include "media/decode/tiff.h"
 
 namespace orv::media {
 namespace {

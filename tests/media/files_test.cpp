@@ -7,6 +7,8 @@
 
 #include "media/files.h"
 #include "media/files/line_reader.h"
+#include "media/files/paths.h"
+#include "media/folders.h"
 #include "support/files_temp_folder.h"
 
 namespace orv::media {
@@ -69,14 +71,15 @@ class FilesTest : public ::testing::Test {
   }
   std::map<std::string, EntryType> scan(const std::string& folder, const std::string& pattern) {
     std::map<std::string, EntryType> found;
-    Handle s = files_.examine_directory(folder, pattern);
-    while (files_.next_directory_entry(s) && found.size() < 100)
-      found[files_.directory_entry_name(s)] = files_.directory_entry_type(s);
-    files_.finish_directory(s);
+    Handle s = folders_.examine_directory(folder, pattern);
+    while (folders_.next_directory_entry(s) && found.size() < 100)
+      found[folders_.directory_entry_name(s)] = folders_.directory_entry_type(s);
+    folders_.finish_directory(s);
     return found;
   }
   testing::FilesTempFolder dir_;
   Files files_;
+  Folders folders_;
 };
 
 TEST_F(FilesTest, UnknownHandlesReadEmptyLinesAndNeverEnd) {
@@ -120,11 +123,11 @@ TEST_F(FilesTest, ScansMatchSuffixesWithoutCaseAndStarTakesAllButDotEntries) {
   ogg.insert({{"notes.txt", kFile}, {"ogg", kFile}});
   EXPECT_EQ(scan(dir_.path() + "MUSIC\\", "*"), ogg);
 
-  EXPECT_EQ(files_.examine_directory(dir_ / "music/menu.ogg", "*"), 0);
-  Handle s = files_.examine_directory(dir_ / "music", "*.txt");
-  ASSERT_TRUE(files_.next_directory_entry(s));
-  EXPECT_FALSE(files_.next_directory_entry(s) || files_.next_directory_entry(s));
-  EXPECT_EQ(files_.directory_entry_name(s), "");
+  EXPECT_EQ(folders_.examine_directory(dir_ / "music/menu.ogg", "*"), 0);
+  Handle s = folders_.examine_directory(dir_ / "music", "*.txt");
+  ASSERT_TRUE(folders_.next_directory_entry(s));
+  EXPECT_FALSE(folders_.next_directory_entry(s) || folders_.next_directory_entry(s));
+  EXPECT_EQ(folders_.directory_entry_name(s), "");
 }
 
 // Whatever order the file system keeps, a scan lists the names in byte order, so the music,
@@ -135,10 +138,10 @@ TEST_F(FilesTest, ScansListTheNamesInByteOrder) {
     dir_.write(std::string("music/") + name);
   dir_.write("music/10.ogg");
   Lines listed;
-  Handle s = files_.examine_directory(dir_ / "music", "*.ogg");
-  while (files_.next_directory_entry(s) && listed.size() < 100)
-    listed.push_back(files_.directory_entry_name(s));
-  files_.finish_directory(s);
+  Handle s = folders_.examine_directory(dir_ / "music", "*.ogg");
+  while (folders_.next_directory_entry(s) && listed.size() < 100)
+    listed.push_back(folders_.directory_entry_name(s));
+  folders_.finish_directory(s);
   EXPECT_EQ(listed, sorted);
 }
 
@@ -153,10 +156,8 @@ TEST_F(FilesTest, PathsResolveBackslashesAndCaseAgainstWhatExists) {
   for (auto [asked, resolved] : paths)
     EXPECT_EQ(resolve_path(dir_.path() + asked), dir_.path() + resolved);
 
-  EXPECT_EQ(get_file_part("C:\\game\\DATA\\tile.png"), "tile.png");
-  EXPECT_EQ(get_file_part("\"quoted name.ogg\""), "quoted name.ogg");
-  EXPECT_EQ(Files("/home/player").home_directory(), "/home/player/");
-  EXPECT_EQ(Files().current_directory(), std::filesystem::current_path().string() + "/");
+  EXPECT_EQ(Folders("/home/player").home_directory(), "/home/player/");
+  EXPECT_EQ(Folders().current_directory(), std::filesystem::current_path().string() + "/");
 }
 
 }  // namespace

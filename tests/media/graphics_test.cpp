@@ -6,7 +6,6 @@
 #include <iterator>
 #include <limits>
 
-#include "media/files.h"
 #include "media/graphics.h"
 #include "media/platform_headless/headless_platform.h"
 #include "support/image_helpers.h"
@@ -26,8 +25,8 @@ constexpr Pixel kMagenta = argb(255, 255, 0, 255);
 class GraphicsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    Handle w = gfx.open_window(0, 0, 32, 24, "t", 0);
-    ASSERT_NE(gfx.open_windowed_screen(w, 0, 0, 32, 24, true), 0);
+    Handle w = gfx.open_window(32, 24, "t");
+    ASSERT_NE(gfx.open_windowed_screen(w, 32, 24), 0);
     gfx.clear_screen(rgb(50, 50, 50));
   }
   Pixel at(int x, int y) const { return gfx.back_buffer().at(x, y) | 0xFF000000u; }
@@ -43,25 +42,23 @@ class GraphicsTest : public ::testing::Test {
   }
 
   HeadlessPlatform platform;
-  Files files{::testing::TempDir()};
-  Graphics gfx{platform, files};
+  Graphics gfx{platform};
 };
 
 TEST(GraphicsWindow, FailuresGiveZeroAndFlipShowsTheBackBufferWithClippedBoxes) {
   HeadlessPlatform platform;
-  Files files;
-  Graphics gfx(platform, files);
+  Graphics gfx(platform);
   platform.set_window_available(false);
-  EXPECT_EQ(gfx.open_window(0, 0, 32, 24, "t", 0), 0);
+  EXPECT_EQ(gfx.open_window(32, 24, "t"), 0);
   platform.set_window_available(true);
-  EXPECT_EQ(gfx.open_window(0, 0, 1 << 20, 1 << 20, "t", 0), 0);
-  Handle window = gfx.open_window(0, 0, 32, 24, "t", 0);
+  EXPECT_EQ(gfx.open_window(1 << 20, 1 << 20, "t"), 0);
+  Handle window = gfx.open_window(32, 24, "t");
   platform.set_screen_available(false);
-  EXPECT_EQ(gfx.open_windowed_screen(window, 0, 0, 32, 24, true), 0);
+  EXPECT_EQ(gfx.open_windowed_screen(window, 32, 24), 0);
   gfx.flip_buffers();
   EXPECT_EQ(platform.frame(), 0);  // nothing is shown without a screen
   platform.set_screen_available(true);
-  ASSERT_NE(gfx.open_windowed_screen(window, 0, 0, 32, 24, true), 0);
+  ASSERT_NE(gfx.open_windowed_screen(window, 32, 24), 0);
   gfx.clear_screen(rgb(1, 2, 3));
   gfx.box(28, 20, 10, 10, rgb(255, 0, 0));  // clipped to 4x4
   gfx.flip_buffers();
@@ -116,7 +113,7 @@ TEST_F(GraphicsTest, ZeroUnknownAndFreedHandlesDoNothing) {
   Image broken(4, 4);
   broken.pixels.resize(5);
   std::ofstream(::testing::TempDir() + "/junk.png") << "not a picture";
-  EXPECT_EQ(gfx.add_sprite(broken) + gfx.load_sprite(::testing::TempDir() + "/junk.png", 4), 0);
+  EXPECT_EQ(gfx.add_sprite(broken) + gfx.load_sprite(::testing::TempDir() + "/junk.png"), 0);
   EXPECT_EQ(gfx.grab_sprite(0, 0, 0, 5) + gfx.grab_sprite(0, 0, 1 << 20, 1 << 20), 0);
 }
 

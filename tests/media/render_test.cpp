@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "media/render/cpu.h"
+#include "media/render/draw_quad.h"
+#include "media/render/rect.h"
+#include "media/render/texture.h"
 #include "support/image_helpers.h"
 
 namespace orv::media {

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "media/files.h"
 #include "media/platform_headless/headless_platform.h"
+#include "media/sound/ogg_decode.h"
 #include "support/files_temp_folder.h"
 #include "support/ogg_writer.h"
 
@@ -97,11 +97,10 @@ class SoundTest : public ::testing::Test {
   testing::FilesTempFolder dir_;
   Bytes tone_;
   HeadlessPlatform platform_;
-  Files files_;
 };
 
 TEST_F(SoundTest, TheDeviceHearsWhatPlaysAndSilenceOtherwise) {
-  Sound sound(platform_, files_);
+  Sound sound(platform_);
   ASSERT_TRUE(sound.init_sound());
   EXPECT_EQ(render(64), std::vector<std::int16_t>(2 * 64, 0));
   Handle h = sound.load_sound(dir_.path() + "sfx\\tone.ogg");  // backslashes, other case
@@ -114,7 +113,7 @@ TEST_F(SoundTest, TheDeviceHearsWhatPlaysAndSilenceOtherwise) {
 
 TEST_F(SoundTest, WithoutADeviceHandlesFollowTheRulesAndStartsAreReported) {
   platform_.set_audio_available(false);
-  Sound sound(platform_, files_);
+  Sound sound(platform_);
   EXPECT_FALSE(sound.init_sound());
   EXPECT_EQ(sound.load_sound(dir_ / "Sfx/missing.ogg") + sound.load_sound(dir_ / "Sfx/broken.ogg"),
             0);
@@ -142,7 +141,7 @@ TEST_F(SoundTest, WithoutADeviceHandlesFollowTheRulesAndStartsAreReported) {
 
 TEST_F(SoundTest, TheAudioCallbackOutlivesSound) {
   {
-    Sound sound(platform_, files_);
+    Sound sound(platform_);
     ASSERT_TRUE(sound.init_sound());
     sound.play_sound(sound.load_sound(dir_ / "Sfx/Tone.ogg"), true);
   }

@@ -1,12 +1,9 @@
-// Dates, message boxes, sleeping and threads.
+// Dates, message boxes and sleeping.
 #include <gtest/gtest.h>
-
-#include <atomic>
-#include <memory>
-#include <thread>
 
 #include "media/platform_headless/headless_platform.h"
 #include "media/system.h"
+#include "media/system/format_date.h"
 
 namespace orv::media {
 namespace {
@@ -42,29 +39,6 @@ TEST(SystemDelay, SleepsInSlicesThatEachAnswerACloseRequest) {
   sys.delay(120);
   EXPECT_EQ(platform.now_ns(), 135'000'000);
   EXPECT_EQ(closes, 3);
-}
-
-// Waiting joins the thread once; a thread still running when the system goes keeps running.
-TEST(SystemThreads, WaitIsOnceAndARunningThreadOutlivesTheSystem) {
-  HeadlessPlatform platform;
-  auto state = std::make_shared<std::atomic<int>>(0);
-  {
-    System sys(platform);
-    Handle t = sys.create_thread([state](int arg) { *state = arg; }, 42);
-    sys.wait_thread(t);
-    EXPECT_EQ(state->load(), 42);
-    sys.wait_thread(t);
-    sys.create_thread(
-        [state](int) {
-          while (*state != 1) std::this_thread::yield();
-          *state = 2;
-        },
-        0);
-  }
-  *state = 1;
-  for (int i = 0; i < 5000 && *state != 2; ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  EXPECT_EQ(state->load(), 2);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <tuple>
 
-#include "frame/errors.h"
+#include "game/errors.h"
 #include "screens/screen_test_support.h"
 
 namespace orv {
@@ -25,7 +25,7 @@ TEST_F(IntroTest, PagesAreHeldSixThreeAndTwoSecondsAndOpenWithTheirSounds) {
   t.game.config.quendral = "second.ogg";
   const std::string ogg = tone_file();
   for (const char* name : {"other.ogg", "second.ogg", "first.ogg"})
-    t.game.assets.sounds.push_back({ogg, name, t.media.sound.load_sound(ogg), 0, 1});
+    t.game.assets.sounds.push_back({ogg, name, t.media.sound.load_sound(ogg), 1});
   for (int key = 0; key < media::key::kCount; ++key) t.platform.hold_key(key, 0);
   std::vector<std::int64_t> shown_ns;
   t.platform.on_present = [&](const media::Image&, std::int64_t now) { shown_ns.push_back(now); };

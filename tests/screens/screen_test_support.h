@@ -20,18 +20,18 @@ class ScreenTest : public ::testing::Test {
   void SetUp() override {
     open_test_screen(t.game, kWidth, kHeight);
     t.game.config.load_intro_screen.clear();
-    t.game.frame.menu_active = 0;
+    t.game.frame.menu_active = false;
   }
   // Presses START (P on the keyboard, button 10 on the joypad) from the given frame on.
   void press_start_at(std::int64_t frame) {
-    if (t.game.frame.joypad_present == 0) return t.platform.hold_key(media::key::kP, frame);
+    if (!t.game.frame.joypad_present) return t.platform.hold_key(media::key::kP, frame);
     media::JoystickState pad;
     pad.buttons[9] = true;
     t.platform.set_joystick_state(pad, frame);
   }
   // Lets START go from the given frame on.
   void release_start_at(std::int64_t frame) {
-    if (t.game.frame.joypad_present == 0) return t.platform.release_key(media::key::kP, frame);
+    if (!t.game.frame.joypad_present) return t.platform.release_key(media::key::kP, frame);
     t.platform.set_joystick_state({}, frame);
   }
   // Keeps a copy of every presented frame (screens of these tests are small).

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
-#include "input/eventhandler.h"
+#include "input/player_input.h"
 #include "screens/highscore.h"
 #include "screens/screen_test_support.h"
 
@@ -19,7 +19,7 @@ using TitleMenuTest = test::ScreenTest;
 TEST_F(TitleMenuTest, StartInTheFirstFrameSetsUpANewGameAndEachScreenLoopsItsTrack) {
   const std::string ogg = tone_file();
   for (const char* name : {"game1.ogg", "menu.ogg", "score.ogg"})
-    t.game.assets.music.push_back({ogg, name, 0, 0, 0});
+    t.game.assets.music.push_back({ogg, name, 0, 0});
   const auto loaded = [this] {
     std::string names;
     for (const SoundEntry& track : t.game.assets.music)

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "media/platform_sdl/sdl_convert.h"
+#include "media/platform_sdl/sdl_factory.h"
 #include "media/platform_sdl/sdl_keys.h"
 
 namespace orv::media {

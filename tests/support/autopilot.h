@@ -4,9 +4,9 @@
 
 #include <optional>
 
-#include "frame/game.h"
+#include "game/coordinates.h"
+#include "game/game.h"
 #include "support/input_script.h"
-#include "world/coordinates.h"
 
 namespace orv::test {
 

@@ -1,9 +1,8 @@
 #include "support/data_set.h"
+#include "frame/configuration_file.h"
+#include "frame/system_setup.h"
 
 #include <filesystem>
-
-#include "frame/config.h"
-#include "frame/start_up.h"
 
 namespace orv::test {
 

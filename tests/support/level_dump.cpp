@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "frame/game.h"
+#include "game/game.h"
 
 namespace orv::test {
 namespace {

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "text/font_engine.h"
+#include "text/font.h"
 
 namespace orv::test {
 
 void open_test_screen(Game& g, int width, int height) {
   media::Graphics& gfx = g.media.gfx;
-  const media::Handle window = gfx.open_window(0, 0, width, height, "test", 0);
-  gfx.open_windowed_screen(window, 0, 0, width, height, true);
+  const media::Handle window = gfx.open_window(width, height, "test");
+  gfx.open_windowed_screen(window, width, height);
   g.frame.screen_width = float(width);
   g.frame.screen_height = float(height);
 }

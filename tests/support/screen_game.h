@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "frame/game.h"
+#include "game/game.h"
 #include "media/media.h"
 #include "media/platform_headless/headless_platform.h"
 #include "support/test_game.h"

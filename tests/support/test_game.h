@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "frame/game.h"
+#include "game/game.h"
 #include "media/media.h"
 #include "media/platform_headless/headless_platform.h"
 

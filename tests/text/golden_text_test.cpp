@@ -5,10 +5,11 @@
 #include <fstream>
 #include <iterator>
 
+#include "media/render/bmp.h"
 #include "media/render/render.h"
 #include "support/screen_game.h"
-#include "text/font_engine.h"
-#include "text/text_engine.h"
+#include "text/font.h"
+#include "text/text_drawing.h"
 
 namespace orv {
 namespace {

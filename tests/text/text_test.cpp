@@ -5,8 +5,8 @@
 #include <tuple>
 
 #include "support/screen_game.h"
-#include "text/font_engine.h"
-#include "text/text_engine.h"
+#include "text/font.h"
+#include "text/text_drawing.h"
 
 namespace orv {
 namespace {

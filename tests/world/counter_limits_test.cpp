@@ -5,13 +5,14 @@
 #include <cstdint>
 #include <limits>
 
-#include "frame/game.h"
-#include "frame/start_up.h"
+#include "frame/level_clock.h"
+#include "game/game.h"
 #include "media/keys.h"
-#include "support/tile_rules_test.h"
-#include "world/terra_logic.h"
+#include "rules/enemy_tiles.h"
+#include "rules/patterns.h"
+#include "support/tile_rules_fixture.h"
+#include "world/placed_objects.h"
 #include "world/world_frame.h"
-#include "world/world_passes.h"
 
 namespace orv {
 namespace {
@@ -25,11 +26,11 @@ using CounterLimits = test::TileRulesTest;
 // and every touched object adds its time.
 TEST_F(CounterLimits, PickUpsThatStayAddPointsAndTimeUpToTheLimits) {
   ObjectKind& bomb = add_kind("BOMB", 0);
-  bomb.collision = 1, bomb.kill_on_collision = 1;
+  bomb.contact = 1, bomb.consumed_on_contact = 1;
   tile_file("ARMOURY", {"CHILD1", "BOMB"});
   retile(2, 2, "ARMOURY");
   cell(2, 2).contact = 1;
-  g.world.bomb_stock = "&&&";
+  g.world.bombs = 3;
   PlacedObject& o = g.world.objects.at(0);
   for (std::int32_t extreme : {kMax, kMin}) {
     o.points = o.extra_time = extreme;
@@ -57,7 +58,7 @@ TEST_F(CounterLimits, TileValuesGoodiesAndTheRemainingCountStopAtTheLimits) {
   erase_paint(g, 4 * 32, 4 * 32);  // minus the floor's value of -2147483648
   EXPECT_EQ(g.world.score, kMax);
   EXPECT_EQ(g.world.remaining, kMax);
-  add_kind("GEM", 0).is_goody = 1;
+  add_kind("GEM", 0).goody = 1;
   tile_file("GEMS", {"CHILD1", "GEM"});
   retile(6, 6, "GEMS");
   EXPECT_EQ(g.world.remaining, kMax);

@@ -4,11 +4,13 @@
 
 #include <algorithm>
 
-#include "catalogue/placement.h"
-#include "frame/game.h"
+#include "catalogue/tile_placement.h"
+#include "game/game.h"
 #include "support/data_set.h"
-#include "support/tile_rules_test.h"
-#include "world/world_passes.h"
+#include "support/tile_rules_fixture.h"
+#include "world/hud.h"
+#include "world/placed_objects.h"
+#include "world/view_walk.h"
 
 namespace orv {
 namespace {
@@ -31,7 +33,7 @@ class WorldFrameTest : public ::testing::Test {
 TEST_F(WorldFrameTest, TheAnnouncementRunsOnceAFrameForEveryFivePixelsOfWidth) {
   g.world.remaining = 5;
   g.frame.screen_width = 1024;
-  g.world.level_transition_pending = 1;
+  g.world.level_transition_pending = true;
   world_frame(g);
   EXPECT_EQ(t.platform.frame(), 205);
   EXPECT_EQ(g.world.level_transition_pending, 0);
@@ -77,15 +79,15 @@ TEST_F(TouchTest, ABombIsLeftLyingWhileTheStockIsFull) {
   o.contact = 1;
   o.consumed_on_contact = 1;
   o.points = 50;
-  g.world.bomb_stock = "&&&";
+  g.world.bombs = 3;
   touch_cell_objects(g, 2, 2);
   touch_cell_objects(g, 2, 2);
-  EXPECT_EQ(g.world.bomb_stock, "&&&");
+  EXPECT_EQ(g.world.bombs, 3);
   EXPECT_EQ(c.child_objects[0], 0);
   EXPECT_EQ(g.world.score, 100);
-  g.world.bomb_stock = "&&";
+  g.world.bombs = 2;
   touch_cell_objects(g, 2, 2);
-  EXPECT_EQ(g.world.bomb_stock, "&&&");
+  EXPECT_EQ(g.world.bombs, 3);
   EXPECT_EQ(c.child_objects[0], -1);
   c.child_objects[0] = 99;  // a stale position in a slot is passed over
   touch_cell_objects(g, 2, 2);

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "media/decode/jpeg.h"
 #include "media/decode/picture.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

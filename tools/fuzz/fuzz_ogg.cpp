@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "media/sound/ogg_decode.h"
 #include "media/sound/sound_data.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "media/decode/picture.h"
+#include "media/decode/png.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   auto image = orv::media::decode_png({data, size});

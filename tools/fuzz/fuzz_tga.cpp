@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "media/decode/picture.h"
+#include "media/decode/tga.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   auto image = orv::media::decode_tga({data, size});

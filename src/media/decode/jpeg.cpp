@@ -4,6 +4,8 @@
 // function that called setjmp; those functions hold no objects with destructors and decode
 // into buffers their caller owns. Any warning (corrupt or truncated data) aborts the decode too,
 // so a damaged file is refused instead of shown half grey.
+#include "media/decode/jpeg.h"
+
 #include <cstdio>  // jpeglib.h needs FILE and size_t declared first
 
 #include <jpeglib.h>

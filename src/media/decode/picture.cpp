@@ -1,5 +1,9 @@
 // Chooses a picture decoder from the magic bytes at the start of the data.
 #include "media/decode/picture.h"
+#include "media/decode/jpeg.h"
+#include "media/decode/png.h"
+#include "media/decode/tga.h"
+#include "media/decode/tiff.h"
 
 #include <algorithm>
 #include <array>

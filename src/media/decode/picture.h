@@ -18,9 +18,4 @@ constexpr std::int64_t kMaxPicturePixels = std::int64_t(64) << 20;
 // Chooses the decoder from the first bytes of the data (not from a file name).
 std::optional<Image> decode_picture(std::span<const std::uint8_t> data);
 
-std::optional<Image> decode_png(std::span<const std::uint8_t> data);
-std::optional<Image> decode_jpeg(std::span<const std::uint8_t> data);
-std::optional<Image> decode_tiff(std::span<const std::uint8_t> data);
-std::optional<Image> decode_tga(std::span<const std::uint8_t> data);
-
 }  // namespace orv::media

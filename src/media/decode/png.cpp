@@ -4,6 +4,8 @@
 //
 // libpng reports errors by longjmp. The functions that call setjmp are plain C-style functions
 // holding no objects with destructors; the image buffer they fill is owned by the caller.
+#include "media/decode/png.h"
+
 #include <png.h>
 
 #include <csetjmp>

@@ -1,5 +1,7 @@
 // TGA decoding: true colour (24 and 32 bit) and greyscale (8 bit), uncompressed (types 2 and 3)
 // or run-length coded (types 10 and 11), in every row and column order.
+#include "media/decode/tga.h"
+
 #include <algorithm>
 #include <cstddef>
 

@@ -1,6 +1,8 @@
 // TIFF decoding with libtiff, read from memory through TIFFClientOpenExt. libtiff's RGBA
 // interface converts every photometric interpretation, bit depth and compression it knows; its
 // output has premultiplied alpha, which is undone here.
+#include "media/decode/tiff.h"
+
 #include <tiffio.h>
 
 #include <algorithm>

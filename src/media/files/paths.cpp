@@ -1,12 +1,12 @@
 // Path handling: "\" separators and case-insensitive matching of data made on Windows.
+#include "media/files/paths.h"
+
 #include <strings.h>
 #include <sys/stat.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-
-#include "media/files.h"
 
 namespace orv::media {
 namespace {
@@ -71,16 +71,6 @@ std::optional<Bytes> read_whole_file(const std::string& path, std::size_t max_by
   std::size_t got = data.empty() ? 0 : std::fread(data.data(), 1, data.size(), f.get());
   data.resize(got);
   return data;
-}
-
-std::string get_file_part(const std::string& path) {
-  std::size_t cut = path.find_last_of("\\/");
-  std::string part = cut == std::string::npos ? path : path.substr(cut + 1);
-  if (part.size() >= 2 && part.front() == '"' && part.back() == '"')
-    part = part.substr(1, part.size() - 2);
-  else if (!part.empty() && part.back() == '"')
-    part.pop_back();
-  return part;
 }
 
 }  // namespace orv::media

@@ -71,19 +71,14 @@ void HeadlessPlatform::render_audio(std::int16_t* samples, int frames) {
   }
 }
 
-bool HeadlessPlatform::open_window(int width, int height, const std::string& title) {
+bool HeadlessPlatform::open_window(int width, int height, const std::string&) {
   if (!window_available_ || width <= 0 || height <= 0) return false;
   window_open_ = true;
-  window_w_ = width;
-  window_h_ = height;
-  title_ = title;
   return true;
 }
 
 bool HeadlessPlatform::open_screen(int width, int height) {
-  if (!window_open_ || !screen_available_ || width <= 0 || height <= 0) return false;
-  screen_open_ = true;
-  return true;
+  return window_open_ && screen_available_ && width > 0 && height > 0;
 }
 
 void HeadlessPlatform::present(const Pixel* pixels, int width, int height) {
@@ -109,11 +104,6 @@ int HeadlessPlatform::wait_event(int timeout_ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   return 0;
-}
-
-void HeadlessPlatform::move_mouse(int x, int y) {
-  mouse_x_ = x;
-  mouse_y_ = y;
 }
 
 void HeadlessPlatform::read_keys(KeyStates& keys) {

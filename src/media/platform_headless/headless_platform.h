@@ -57,13 +57,6 @@ class HeadlessPlatform : public Platform {
   };
   const std::vector<Box>& boxes() const { return boxes_; }
   bool window_open() const { return window_open_; }
-  int window_width() const { return window_w_; }
-  int window_height() const { return window_h_; }
-  const std::string& window_title() const { return title_; }
-  bool screen_open() const { return screen_open_; }
-  bool mouse_captured() const { return mouse_captured_; }
-  int mouse_x() const { return mouse_x_; }
-  int mouse_y() const { return mouse_y_; }
   // Renders audio as the device would (only when open_audio succeeded).
   void render_audio(std::int16_t* samples, int frames);
 
@@ -77,8 +70,8 @@ class HeadlessPlatform : public Platform {
   // once (after yielding the core for a millisecond of real time).
   int wait_event(int timeout_ms) override;
   bool close_requested() override { return close_; }
-  void capture_mouse() override { mouse_captured_ = window_open_; }
-  void move_mouse(int x, int y) override;
+  void capture_mouse() override {}
+  void move_mouse(int, int) override {}
   bool open_keyboard() override { return true; }
   void read_keys(KeyStates& keys) override;
   bool open_joystick() override { return joystick_present_; }
@@ -94,7 +87,7 @@ class HeadlessPlatform : public Platform {
  private:
   std::int64_t resolve_frame(std::int64_t from_frame) const;
 
-  DesktopInfo desktop_{1024, 768, 24, 60};
+  DesktopInfo desktop_{1024, 768};
   std::int64_t frame_ = 0;
   std::int64_t clock_ns_ = 0;
   // key -> (from_frame, down) changes, sorted by frame; for equal frames the later call wins
@@ -114,11 +107,6 @@ class HeadlessPlatform : public Platform {
   bool window_available_ = true;
   bool screen_available_ = true;
   bool window_open_ = false;
-  bool screen_open_ = false;
-  bool mouse_captured_ = false;
-  int mouse_x_ = 0, mouse_y_ = 0;
-  int window_w_ = 0, window_h_ = 0;
-  std::string title_;
 };
 
 }  // namespace orv::media

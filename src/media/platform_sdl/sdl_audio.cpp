@@ -1,6 +1,6 @@
-#include <cstring>
+#include "media/platform_sdl/sdl_audio.h"
 
-#include "media/platform_sdl/sdl_platform.h"
+#include <cstring>
 
 namespace orv::media {
 
@@ -10,31 +10,31 @@ constexpr Uint16 kDeviceFrames = 1024;  // about 23 ms per callback
 
 }  // namespace
 
-bool SdlPlatform::open_audio(AudioCallback callback) {
-  close_audio();
+bool SdlAudio::open(AudioCallback callback) {
+  close();
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-  audio_callback_ = std::move(callback);
+  callback_ = std::move(callback);
   SDL_AudioSpec wanted{};
   wanted.freq = kAudioRate;
   wanted.format = AUDIO_S16SYS;
   wanted.channels = kAudioChannels;
   wanted.samples = kDeviceFrames;
-  wanted.callback = &SdlPlatform::audio_entry;
+  wanted.callback = &SdlAudio::audio_entry;
   wanted.userdata = this;
   SDL_AudioSpec obtained;
   // No allowed changes: SDL converts to whatever the device really plays.
-  audio_device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
-  if (audio_device_ == 0) {
-    audio_callback_ = nullptr;
+  device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+  if (device_ == 0) {
+    callback_ = nullptr;
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
   }
-  SDL_PauseAudioDevice(audio_device_, 0);
+  SDL_PauseAudioDevice(device_, 0);
   return true;
 }
 
-void SdlPlatform::audio_entry(void* self, Uint8* stream, int length) {
-  auto& callback = static_cast<SdlPlatform*>(self)->audio_callback_;
+void SdlAudio::audio_entry(void* self, Uint8* stream, int length) {
+  auto& callback = static_cast<SdlAudio*>(self)->callback_;
   int frames = length / int(sizeof(std::int16_t) * kAudioChannels);
   if (callback) {
     callback(reinterpret_cast<std::int16_t*>(stream), frames);
@@ -43,11 +43,11 @@ void SdlPlatform::audio_entry(void* self, Uint8* stream, int length) {
   }
 }
 
-void SdlPlatform::close_audio() {
-  if (audio_device_ == 0) return;
-  SDL_CloseAudioDevice(audio_device_);  // waits for a running callback to finish
-  audio_device_ = 0;
-  audio_callback_ = nullptr;
+void SdlAudio::close() {
+  if (device_ == 0) return;
+  SDL_CloseAudioDevice(device_);  // waits for a running callback to finish
+  device_ = 0;
+  callback_ = nullptr;
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 

@@ -1,7 +1,11 @@
+#include "media/platform_sdl/sdl_clock.h"
+
+#include <SDL.h>
+
 #include <ctime>
+#include <thread>
 
 #include "media/platform_sdl/sdl_convert.h"
-#include "media/platform_sdl/sdl_platform.h"
 
 namespace orv::media {
 
@@ -13,18 +17,18 @@ constexpr std::int64_t kSpinNs = 2 * kNsPerMs;
 
 }  // namespace
 
-std::int64_t SdlPlatform::now_ns() {
+std::int64_t sdl_now_ns() {
   return counter_to_ns(SDL_GetPerformanceCounter(), SDL_GetPerformanceFrequency());
 }
 
-void SdlPlatform::sleep_ns(std::int64_t ns) {
+void sdl_sleep_ns(std::int64_t ns) {
   if (ns <= 0) return;
-  const std::int64_t end = now_ns() + ns;
+  const std::int64_t end = sdl_now_ns() + ns;
   if (ns > kSpinNs) SDL_Delay(Uint32((ns - kSpinNs) / kNsPerMs));
-  while (now_ns() < end) std::this_thread::yield();
+  while (sdl_now_ns() < end) std::this_thread::yield();
 }
 
-LocalTime SdlPlatform::local_time() {
+LocalTime local_time_now() {
   std::time_t now = std::time(nullptr);
   std::tm parts{};
   localtime_r(&now, &parts);

@@ -1,5 +1,6 @@
+#include "media/platform_sdl/sdl_dialog.h"
+
 #include "media/platform_sdl/sdl_convert.h"
-#include "media/platform_sdl/sdl_platform.h"
 
 namespace orv::media {
 
@@ -16,8 +17,8 @@ BoxAnswer safe_default(BoxButtons buttons) {
 
 }  // namespace
 
-BoxAnswer SdlPlatform::message_box(const std::string& title, const std::string& text,
-                                   BoxButtons buttons) {
+BoxAnswer show_message_box(SDL_Window* window, const std::string& title, const std::string& text,
+                           BoxButtons buttons) {
   constexpr Uint32 kReturn = SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT;
   constexpr Uint32 kEscape = SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT;
   const SDL_MessageBoxButtonData ok[] = {{kReturn | kEscape, kYesButton, "OK"}};
@@ -28,7 +29,7 @@ BoxAnswer SdlPlatform::message_box(const std::string& title, const std::string& 
 
   SDL_MessageBoxData box{};
   box.flags = SDL_MESSAGEBOX_INFORMATION | SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT;
-  box.window = window_;
+  box.window = window;
   box.title = utf8_title.c_str();
   box.message = utf8_text.c_str();
   box.numbuttons = buttons == BoxButtons::kOk ? 1 : 2;

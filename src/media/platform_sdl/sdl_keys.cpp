@@ -91,4 +91,13 @@ SDL_Scancode scancode_of_key(int key) {
   return key >= 0 && key < key::kCount ? kTable[key] : SDL_SCANCODE_UNKNOWN;
 }
 
+void read_key_states(KeyStates& keys) {
+  int count = 0;
+  const Uint8* down = SDL_GetKeyboardState(&count);
+  for (int key = 0; key < key::kCount; ++key) {
+    SDL_Scancode scancode = scancode_of_key(key);
+    keys[key] = scancode != SDL_SCANCODE_UNKNOWN && scancode < count && down[scancode];
+  }
+}
+
 }  // namespace orv::media

@@ -4,9 +4,14 @@
 
 #include <SDL.h>
 
+#include "media/platform.h"
+
 namespace orv::media {
 
 // The SDL scancode of a game key number, SDL_SCANCODE_UNKNOWN for numbers no key uses.
 SDL_Scancode scancode_of_key(int key);
+
+// SDL's keyboard state as the game numbers its keys (events must have been pumped).
+void read_key_states(KeyStates& keys);
 
 }  // namespace orv::media

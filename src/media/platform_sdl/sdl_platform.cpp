@@ -1,47 +1,25 @@
+// The SDL platform: window, screen, events and mouse; audio, joystick, dialogs and the clock
+// are parts of their own.
 #include "media/platform_sdl/sdl_platform.h"
 
+#include <chrono>
+
 #include "media/platform_sdl/sdl_convert.h"
+#include "media/platform_sdl/sdl_keys.h"
 
 namespace orv::media {
 
 namespace {
 
-constexpr int kX11Attempts = 5;
-constexpr Uint32 kX11RetryMs = 20;
-
-// A busy X server now and then refuses a new connection for a moment (EAGAIN). SDL would then
-// go on to Wayland or to its "offscreen" driver, which shows nothing. So when an X display is
-// there and nobody chose a driver, insist on X11 a few times before letting SDL choose.
-bool init_video() {
-  if (!SDL_GetHint(SDL_HINT_VIDEODRIVER) && SDL_getenv("DISPLAY")) {
-    SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
-    bool ready = false;
-    for (int attempt = 0; attempt < kX11Attempts && !ready; ++attempt) {
-      ready = SDL_Init(SDL_INIT_VIDEO) == 0;
-      if (!ready) SDL_Delay(kX11RetryMs);
-    }
-    SDL_ResetHint(SDL_HINT_VIDEODRIVER);
-    if (ready) return true;
-  }
-  return SDL_Init(SDL_INIT_VIDEO) == 0;
-}
+// How long wait_event(-1) sleeps on a thread that may not pump before it returns 0.
+constexpr int kForeignWaitMs = 50;
 
 }  // namespace
 
-std::unique_ptr<Platform> make_sdl_platform() {
-  // The game draws in software, so the screen is just a copy to the window. SDL's software
-  // renderer on a plain window surface does that in well under a millisecond for 1024x768;
-  // through OpenGL (llvmpipe on machines without a GPU) it took four times as long.
-  // An environment variable of the same name still overrides this.
-  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  if (!init_video()) return nullptr;
-  return std::make_unique<SdlPlatform>();
-}
-
 SdlPlatform::~SdlPlatform() {
-  close_audio();  // first: the callback must never run into a half-destroyed platform
+  audio_.close();  // first: the callback must never run into a half-destroyed platform
   close_window();
-  if (joystick_) SDL_JoystickClose(joystick_);
+  joystick_.close();
   SDL_Quit();
 }
 
@@ -51,8 +29,6 @@ DesktopInfo SdlPlatform::desktop() {
   if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return info;
   info.width = mode.w;
   info.height = mode.h;
-  info.depth = int(SDL_BITSPERPIXEL(mode.format));
-  info.frequency = mode.refresh_rate;  // 0 when the display does not say
   return info;
 }
 
@@ -114,6 +90,68 @@ void SdlPlatform::close_window() {
   window_ = nullptr;
   mouse_captured_ = false;
   capture_failed_ = false;
+}
+
+void SdlPlatform::pump_events() {
+  if (!on_event_thread()) return;
+  SDL_PumpEvents();
+  SDL_Event events[32];
+  int count;
+  while ((count = SDL_PeepEvents(events, 32, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT)) > 0) {
+    for (int i = 0; i < count; ++i) handle_event(events[i]);
+  }
+}
+
+int SdlPlatform::wait_event(int timeout_ms) {
+  if (!on_event_thread()) {
+    int ms = timeout_ms < 0 ? kForeignWaitMs : timeout_ms;
+    if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    return 0;
+  }
+  SDL_Event event;
+  if (!SDL_WaitEventTimeout(&event, timeout_ms < 0 ? -1 : timeout_ms)) return 0;
+  handle_event(event);
+  return int(event.type);
+}
+
+void SdlPlatform::handle_event(const SDL_Event& event) {
+  if (event.type == SDL_QUIT) {
+    close_requested_ = true;
+  } else if (event.type == SDL_WINDOWEVENT) {
+    if (event.window.event == SDL_WINDOWEVENT_CLOSE) close_requested_ = true;
+    // The screens after the first capture request take no new one: the pointer is taken
+    // whenever the game window gains the focus, on whatever screen that happens.
+    if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED && window_ &&
+        event.window.windowID == SDL_GetWindowID(window_)) {
+      capture_failed_ = false;
+      if (capture_wanted_) take_mouse();
+    }
+  }
+}
+
+void SdlPlatform::capture_mouse() {
+  capture_wanted_ = true;
+  take_mouse();
+}
+
+void SdlPlatform::take_mouse() {
+  if (!window_ || mouse_captured_ || capture_failed_) return;
+  // A grab without focus can stall for seconds under X11; wait until the window has the focus.
+  if (!(SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS)) return;
+  if (SDL_SetRelativeMouseMode(SDL_TRUE) == 0) {
+    mouse_captured_ = true;
+  } else {
+    capture_failed_ = true;
+  }
+}
+
+void SdlPlatform::move_mouse(int x, int y) {
+  if (window_) SDL_WarpMouseInWindow(window_, x, y);
+}
+
+void SdlPlatform::read_keys(KeyStates& keys) {
+  pump_events();
+  read_key_states(keys);
 }
 
 }  // namespace orv::media

@@ -12,6 +12,10 @@
 #include <thread>
 
 #include "media/platform.h"
+#include "media/platform_sdl/sdl_audio.h"
+#include "media/platform_sdl/sdl_clock.h"
+#include "media/platform_sdl/sdl_dialog.h"
+#include "media/platform_sdl/sdl_joystick.h"
 
 namespace orv::media {
 
@@ -36,17 +40,19 @@ class SdlPlatform : public Platform {
 
   bool open_keyboard() override { return true; }
   void read_keys(KeyStates& keys) override;
-  bool open_joystick() override;
-  void read_joystick(JoystickState& state) override;
+  bool open_joystick() override { return joystick_.open(); }
+  void read_joystick(JoystickState& state) override { joystick_.read(state); }
 
-  bool open_audio(AudioCallback callback) override;
+  bool open_audio(AudioCallback callback) override { return audio_.open(std::move(callback)); }
 
   BoxAnswer message_box(const std::string& title, const std::string& text,
-                        BoxButtons buttons) override;
+                        BoxButtons buttons) override {
+    return show_message_box(window_, title, text, buttons);
+  }
 
-  std::int64_t now_ns() override;
-  void sleep_ns(std::int64_t ns) override;
-  LocalTime local_time() override;
+  std::int64_t now_ns() override { return sdl_now_ns(); }
+  void sleep_ns(std::int64_t ns) override { sdl_sleep_ns(ns); }
+  LocalTime local_time() override { return local_time_now(); }
 
   // For tests of this platform.
   SDL_Window* window() const { return window_; }
@@ -58,8 +64,6 @@ class SdlPlatform : public Platform {
   bool make_texture(int width, int height);
   void close_screen();
   void close_window();
-  void close_audio();
-  static void audio_entry(void* self, Uint8* stream, int length);
 
   std::thread::id owner_ = std::this_thread::get_id();
   std::atomic<bool> close_requested_ = false;
@@ -75,10 +79,8 @@ class SdlPlatform : public Platform {
   bool mouse_captured_ = false;
   bool capture_failed_ = false;  // retried after the window next gains focus
 
-  SDL_Joystick* joystick_ = nullptr;
-
-  SDL_AudioDeviceID audio_device_ = 0;
-  AudioCallback audio_callback_;
+  SdlJoystick joystick_;
+  SdlAudio audio_;
 };
 
 }  // namespace orv::media

@@ -1,6 +1,6 @@
 // AVX2 blending, eight pixels per step: channels are widened to 16-bit lanes, where products
 // of two 8-bit values fit, and packed back afterwards.
-#include "media/render/avx2_loops.h"
+#include "media/render/avx2_blend.h"
 
 #if ORV_HAVE_AVX2_LOOPS
 

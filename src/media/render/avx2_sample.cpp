@@ -1,6 +1,6 @@
 // AVX2 bilinear mixing, eight pixels per step: a + (b - a) * w / 256 with one rounding
 // multiply (_mm256_mulhrs_epi16) per sixteen channels.
-#include "media/render/avx2_loops.h"
+#include "media/render/avx2_sample.h"
 
 #if ORV_HAVE_AVX2_LOOPS
 

@@ -29,41 +29,40 @@ struct BlendTerms {
 // (min(As, 1 - Ad)) zero.
 constexpr FactorTerms factor_terms(int code) {
   switch (code) {
-    case 2:  // one
-    case 7:  // destination alpha
+    case blend::kOne:
+    case blend::kDestinationAlpha:
       return {1, 0, 0, 0};
-    case 3:
+    case blend::kSourceColour:
       return {0, 0, 1, 0};
-    case 4:
+    case blend::kInverseSourceColour:
       return {1, 0, -1, 0};
-    case 5:
-    case 12:
+    case blend::kSourceAlpha:
+    case blend::kBothSourceAlpha:
       return {0, 1, 0, 0};
-    case 6:
-    case 13:
+    case blend::kInverseSourceAlpha:
+    case blend::kBothInverseSourceAlpha:
       return {1, -1, 0, 0};
-    case 9:
+    case blend::kDestinationColour:
       return {0, 0, 0, 1};
-    case 10:
+    case blend::kInverseDestinationColour:
       return {1, 0, 0, -1};
-    default:  // 1 zero, 8 inverse destination alpha, 11 source alpha saturated
+    default:  // zero, inverse destination alpha, source alpha saturated
       return {};
   }
 }
 
-// The terms of a pair of valid factor codes. As a source factor, "both source alpha" (12)
-// means (As, 1 - As) and "both inverse source alpha" (13) (1 - As, As): the destination factor
-// is overridden. As a destination factor they stand for the complement of their source
-// meaning.
-constexpr BlendTerms blend_terms(Blend blend) {
-  if (blend.source == 12) return {factor_terms(5), factor_terms(6)};
-  if (blend.source == 13) return {factor_terms(6), factor_terms(5)};
-  int destination = blend.destination;
-  if (destination == 12)
-    destination = 6;
-  else if (destination == 13)
-    destination = 5;
-  return {factor_terms(blend.source), factor_terms(destination)};
+// The terms of a pair of valid factor codes. As a source factor, "both source alpha" means
+// (As, 1 - As) and "both inverse source alpha" (1 - As, As): the destination factor is
+// overridden. As a destination factor they stand for the complement of their source meaning.
+constexpr BlendTerms blend_terms(Blend pair) {
+  const FactorTerms alpha = factor_terms(blend::kSourceAlpha);
+  const FactorTerms inverse_alpha = factor_terms(blend::kInverseSourceAlpha);
+  if (pair.source == blend::kBothSourceAlpha) return {alpha, inverse_alpha};
+  if (pair.source == blend::kBothInverseSourceAlpha) return {inverse_alpha, alpha};
+  if (pair.destination == blend::kBothSourceAlpha)
+    return {factor_terms(pair.source), inverse_alpha};
+  if (pair.destination == blend::kBothInverseSourceAlpha) return {factor_terms(pair.source), alpha};
+  return {factor_terms(pair.source), factor_terms(pair.destination)};
 }
 
 // Rows of pixels to blend: width texels per row from src onto width pixels of dst, each row

@@ -1,5 +1,5 @@
 // Blend factor codes.
-#include "media/render/blend.h"
+#include "media/render/blend_factors.h"
 
 namespace orv::media {
 

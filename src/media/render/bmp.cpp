@@ -1,4 +1,6 @@
 // 24-bit BMP encoding: BITMAPFILEHEADER, BITMAPINFOHEADER, then bottom-up BGR rows.
+#include "media/render/bmp.h"
+
 #include <cstdint>
 
 #include "media/render/render.h"

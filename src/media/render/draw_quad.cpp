@@ -1,7 +1,12 @@
 // Entry point of quad drawing: checks the input and picks the cheapest path that fits.
+#include "media/render/draw_quad.h"
+
 #include <cmath>
 
+#include "media/render/quad_general.h"
 #include "media/render/quad_paths.h"
+#include "media/render/quad_unscaled.h"
+#include "media/render/quad_upright.h"
 
 namespace orv::media {
 namespace {

@@ -1,5 +1,7 @@
 // Rotated, mirrored or skewed quads: scan conversion of a parallelogram (or of two triangles
 // for any other shape) with an affine texture walk along each row.
+#include "media/render/quad_general.h"
+
 #include <algorithm>
 #include <cmath>
 

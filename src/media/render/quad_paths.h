@@ -1,5 +1,6 @@
-// The three ways a quad reaches the back buffer, from the cheapest: an unscaled upright copy,
-// an upright stretch, and the general rotated or skewed quad.
+// What each of the three ways a quad reaches the back buffer works on. From the cheapest: an
+// unscaled upright copy (quad_unscaled.h), an upright stretch (quad_upright.h) and the general
+// rotated or skewed quad (quad_general.h).
 #pragma once
 
 #include "media/render/blend.h"
@@ -14,10 +15,5 @@ struct QuadDraw {
   const SpanBlender& blend;
   bool bilinear;
 };
-
-// Each returns false, drawing nothing, when the quad is not of its kind.
-bool draw_unscaled(const QuadDraw& d);
-bool draw_upright(const QuadDraw& d);
-void draw_general(const QuadDraw& d);
 
 }  // namespace orv::media::detail

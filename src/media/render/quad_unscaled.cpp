@@ -1,5 +1,7 @@
 // Upright quads exactly the size of their texture at whole-pixel positions: each texel lands
 // on one pixel, so rows of texels go straight to the blender.
+#include "media/render/quad_unscaled.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>

@@ -1,5 +1,7 @@
 // Upright quads of any size: texel columns and weights are worked out once per draw, then
 // each row is a gather (nearest) or a vertical and a horizontal mix (bilinear).
+#include "media/render/quad_upright.h"
+
 #include <algorithm>
 #include <cmath>
 

@@ -1,4 +1,6 @@
 // Filled and copied rectangles of the back buffer.
+#include "media/render/rect.h"
+
 #include <algorithm>
 #include <cstdint>
 

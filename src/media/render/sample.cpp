@@ -2,7 +2,7 @@
 // vectorises it.
 #include "media/render/sample.h"
 
-#include "media/render/avx2_loops.h"
+#include "media/render/avx2_sample.h"
 #include "media/render/pixel_ops.h"
 
 namespace orv::media::detail {

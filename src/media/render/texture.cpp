@@ -1,4 +1,6 @@
 // Sprite textures: the colour key turns matching texels transparent.
+#include "media/render/texture.h"
+
 #include <algorithm>
 
 #include "media/render/pixel_ops.h"

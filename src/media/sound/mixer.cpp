@@ -1,4 +1,6 @@
 // The mixer: voices summed block by block in 32 bits, then saturated to 16.
+#include "media/sound/mixer.h"
+
 #include <algorithm>
 
 #include "media/sound/sound_data.h"

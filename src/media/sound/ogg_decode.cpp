@@ -1,4 +1,6 @@
 // OGG Vorbis files decoded from memory through vorbisfile.
+#include "media/sound/ogg_decode.h"
+
 #define OV_EXCLUDE_STATIC_CALLBACKS
 #include <vorbis/vorbisfile.h>
 
@@ -6,7 +8,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "media/sound/ogg_decode.h"
 #include "media/sound/stereo_resampler.h"
 
 namespace orv::media {

@@ -1,17 +1,11 @@
-// Decoded sound and the mixer that plays many sounds at once onto one output.
+// Decoded sound: interleaved stereo samples at the output rate.
 #pragma once
 
-#include <atomic>
+#include <cstddef>
 #include <cstdint>
-#include <memory>
-#include <mutex>
-#include <optional>
-#include <span>
-#include <thread>
 #include <vector>
 
 #include "media/platform.h"
-#include "media/types.h"
 
 namespace orv::media {
 
@@ -19,60 +13,6 @@ namespace orv::media {
 struct SoundData {
   std::vector<std::int16_t> samples;
   std::size_t frames() const { return samples.size() / kAudioChannels; }
-};
-
-// Decodes an OGG Vorbis file held in memory; nullopt when it is not a readable one.
-// Sounds longer than kMaxSoundSeconds are refused.
-constexpr int kMaxSoundSeconds = 60 * 10;
-std::optional<SoundData> decode_ogg(std::span<const std::uint8_t> data);
-
-// Mixes playing voices. Thread-safe: the game thread starts and stops voices while the audio
-// thread renders.
-class Mixer {
- public:
-  Mixer() = default;
-  Mixer(const Mixer&) = delete;
-  Mixer& operator=(const Mixer&) = delete;
-
-  // Starts the sound from its beginning. owner identifies the voice for stop(); a sound that is
-  // already playing under the same owner restarts.
-  void play(Handle owner, std::shared_ptr<const SoundData> sound, bool loop);
-  void stop(Handle owner);
-  void stop_all();
-  bool playing(Handle owner) const;
-  std::size_t voice_count() const;
-  // Adds all voices into out (interleaved stereo, frames frames), saturating; voices that end
-  // are removed.
-  void render(std::int16_t* out, int frames);
-
-  // To be called on a thread that a caught fault has just pulled out of one of the calls
-  // above. If that call held the lock, the lock is released, so the next sound and the audio
-  // thread do not wait for ever, and the voices are dropped, since the abandoned call may have
-  // left them half changed; otherwise nothing happens.
-  void recover_after_fault();
-
- private:
-  // Holds the lock and notes which thread holds it, for recover_after_fault.
-  class Hold {
-   public:
-    explicit Hold(const Mixer& mixer);
-    ~Hold();
-    Hold(const Hold&) = delete;
-    Hold& operator=(const Hold&) = delete;
-
-   private:
-    const Mixer& mixer_;
-  };
-
-  struct Voice {
-    Handle owner;
-    std::shared_ptr<const SoundData> sound;
-    std::size_t position;  // in frames
-    bool loop;
-  };
-  mutable std::mutex mutex_;
-  mutable std::atomic<std::thread::id> holder_{};  // the thread inside the lock, if any
-  std::vector<Voice> voices_;
 };
 
 }  // namespace orv::media

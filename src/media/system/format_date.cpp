@@ -1,9 +1,9 @@
 // Date masks such as "%yyyy%mm%dd%hh%ii%ss".
+#include "media/system/format_date.h"
+
 #include <array>
 #include <cstdio>
 #include <string_view>
-
-#include "media/system.h"
 
 namespace orv::media {
 namespace {

@@ -13,10 +13,10 @@
 // The outputs that are kept cover every remainder equally often, so the result is exactly
 // uniform over 0..max. Nothing here depends on the standard library's distributions, so the
 // same seed gives the same numbers with every compiler and library.
+#include "media/system/random.h"
+
 #include <chrono>
 #include <climits>
-
-#include "media/system.h"
 
 namespace orv::media {
 

@@ -1,0 +1,97 @@
+#include "catalogue/tile_placement.h"
+
+#include "catalogue/anchor.h"
+#include "catalogue/cell_zoom.h"
+#include "catalogue/tile_definitions.h"
+#include "game/game.h"
+#include "media/numbers.h"
+
+namespace orv {
+namespace {
+
+using media::round_even;
+
+PlacedObject make_placed_object(Game& g, const ObjectKind& k) {
+  const KindSprite made = make_kind_sprite(g, k);
+  PlacedObject o;
+  o.sprite = made.sprite;
+  o.width = made.width;
+  o.height = made.height;
+  o.shown = k.shown;
+  o.alpha = k.alpha;
+  o.contact = k.contact;
+  o.blend_source = k.blend_source;
+  o.blend_destination = k.blend_destination;
+  o.consumed_on_contact = k.consumed_on_contact;
+  o.points = k.points;
+  o.count_up = k.count_up;
+  o.touch_sound = k.touch_sound;
+  o.play_touch_sound = k.play_touch_sound;
+  o.player_marker = k.player_marker;
+  o.goody = k.goody;
+  o.extra_time = k.extra_time;
+  o.rotation_step = k.rotation_step;
+  return o;
+}
+
+void place_in_slot(Game& g, int x, int y, int slot) {
+  const std::vector<ObjectKind>& kinds = g.catalogue.kinds;
+  for (const ObjectKind& k : kinds) {
+    const NameId slot_name = g.world.grid.at(x, y).child_names[slot];
+    if (k.placement_name == name::kNope || k.placement_name != slot_name) continue;
+    if (g.media.sys.random(k.density) != 0) continue;
+    std::vector<PlacedObject>& objects = g.world.objects;
+    objects.push_back(make_placed_object(g, k));
+    Cell& c = g.world.grid.at(x, y);
+    c.child_objects[slot] = std::int32_t(objects.size() - 1);
+    c.last_placed_slot = std::int8_t(slot);
+    if (objects.back().goody == 1) g.world.remaining = media::saturating_add(g.world.remaining, 1);
+    anchor_object(g, objects.back(), k);
+  }
+}
+
+}  // namespace
+
+void retile_cell(Game& g, int x, int y) {
+  Cell* c = g.world.grid.find(x, y);
+  if (c == nullptr) return;
+  std::string& path = g.catalogue.path_scratch;
+  path.assign(g.config.rgb_code_path).append(g.config.app_start).append("\\");
+  path.append(g.world.names.text(c->tile_name));
+  load_tile_definition(g, x, y, path);
+  set_cell_graphic(g, x, y, c->graphic_name);
+  place_cell_objects(g, x, y);
+}
+
+void set_cell_graphic(Game& g, int x, int y, NameId graphic_name) {
+  Cell* c = g.world.grid.find(x, y);
+  if (c == nullptr) return;
+  const AssetsState& assets = g.assets;
+  auto it = assets.tile_graphic_index.find(graphic_name);
+  if (it == assets.tile_graphic_index.end()) return;
+  media::Graphics& gfx = g.media.gfx;
+  if (c->sprite != 0) gfx.free_sprite3d(c->sprite);
+  c->sprite = gfx.create_sprite3d(assets.tile_graphics[it->second].image);
+  rezoom_cell(g, x, y);
+}
+
+void place_cell_objects(Game& g, int x, int y) {
+  Cell* c = g.world.grid.find(x, y);
+  if (c == nullptr) return;
+  c->contact = 0;
+  c->last_placed_slot = -1;
+  const int last = c->last_named_slot;
+  for (int slot = 0; slot <= last && slot < kChildSlots; ++slot) place_in_slot(g, x, y, slot);
+}
+
+void anchor_object(Game& g, PlacedObject& o, const ObjectKind& k) {
+  if (o.sprite == 0) return;
+  if (k.fit_to_tile == 1) {
+    o.width = g.config.tile_width;
+    o.height = g.config.tile_height;
+    g.media.gfx.zoom_sprite3d(o.sprite, float(round_even(o.width)), float(round_even(o.height)));
+  }
+  anchor_offset(g, k, o.width, o.height, o.hotspot_x, o.hotspot_y);
+}
+
+}  // namespace orv

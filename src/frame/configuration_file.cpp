@@ -1,0 +1,166 @@
+// Reading DATA/ini.txt: pairs of lines, a key line and a value line, matched exactly.
+#include "frame/configuration_file.h"
+
+#include <algorithm>
+#include <variant>
+
+#include "game/config.h"
+#include "game/game.h"
+#include "media/numbers.h"
+
+namespace orv {
+namespace {
+
+using media::val;
+using media::valf;
+
+using Field = std::variant<std::string Config::*, std::int32_t Config::*, std::uint8_t Config::*,
+                           float Config::*, void (*)(Game&, const std::string&)>;
+
+enum class Kind { kText, kPath, kInt, kFlag, kFloat, kSpecial };
+
+struct KeyDef {
+  const char* name;
+  Kind kind;
+  Field field;
+};
+
+void set_resolution(Game& g, const std::string& v) {
+  g.config.tile_width = g.config.tile_height = valf(v);
+}
+
+void set_cursor_speed(Game& g, const std::string& v) {
+  g.config.step_delay = 255 - std::clamp(val(v), 0, 255);
+}
+
+void set_world_random(Game& g, const std::string& v) {
+  g.config.world_random = val(v);
+  g.media.sys.random_seed(g.config.world_random);
+}
+
+void set_multicore(Game& g, const std::string& v) {
+  g.config.multicore = std::uint8_t(val(v)) == 0 ? 0 : 1;
+}
+
+void set_map_size(Game& g, const std::string& v) {
+  std::int32_t n = val(v);
+  if (n > 1024) n = 1024;
+  if (n < 0) n = 32;
+  g.config.max_x = g.config.max_y = n;
+}
+
+void set_world_refresh(Game& g, const std::string& v) {
+  g.config.world_refresh = val(v);
+  g.frame.time_unit_length = g.config.world_refresh;
+}
+
+// In the order in which keys are tested; the names are distinct.
+const KeyDef kKeys[] = {
+    {"SOUNDFXPATH", Kind::kPath, &Config::sound_fx_path},
+    {"INGAMEMUSIC", Kind::kText, &Config::ingame_music},
+    {"EGFXPATH", Kind::kPath, &Config::egfx_path},
+    {"EGFXMAX", Kind::kInt, &Config::egfx_max},
+    {"FONTPATH", Kind::kPath, &Config::font_path},
+    {"FONTSYSTEM", Kind::kPath, &Config::font_system},
+    {"WINDOWMODE", Kind::kFlag, &Config::world_drawing},
+    {"MULTITASK", Kind::kInt, &Config::multitask},
+    {"SCRSAVE", Kind::kText, &Config::scr_save},
+    {"APPNAME", Kind::kText, &Config::app_name},
+    {"RESOLUTION", Kind::kSpecial, &set_resolution},
+    {"USEEXTENDEDTOPO", Kind::kFlag, &Config::use_extended_topo},
+    {"APPENTRY", Kind::kText, &Config::app_entry},
+    {"APPSTART", Kind::kText, &Config::app_start},
+    {"TOPOGFX", Kind::kPath, &Config::topo_gfx},
+    {"GFXCODEC", Kind::kText, &Config::gfx_codec},
+    {"USESPRITE3D", Kind::kFlag, &Config::world_drawing},
+    {"MAXFOE", Kind::kInt, &Config::max_foe},
+    {"LOGPATH", Kind::kPath, &Config::log_path},
+    {"LOGFILE", Kind::kText, &Config::log_file},
+    {"RGBCODEPATH", Kind::kText, &Config::rgb_code_path},
+    {"WORLDGFX", Kind::kPath, &Config::world_gfx},
+    {"LOADSCREEN", Kind::kText, &Config::load_screen},
+    {"FULLSCREENZOOM", Kind::kFloat, &Config::full_screen_zoom},
+    {"RESBASEW", Kind::kInt, &Config::res_base_w},
+    {"RESBASEH", Kind::kInt, &Config::res_base_h},
+    {"CURSOR", Kind::kPath, &Config::cursor},
+    {"CURSORSPEED", Kind::kSpecial, &set_cursor_speed},
+    {"WORLDRANDOM", Kind::kSpecial, &set_world_random},
+    {"MULTICORE", Kind::kSpecial, &set_multicore},
+    {"MAPSIZE", Kind::kSpecial, &set_map_size},
+    {"WORLDREFRESH", Kind::kSpecial, &set_world_refresh},
+    {"SELFCREATEBASE", Kind::kPath, &Config::self_create_base},
+    {"USESELFCREATEBASE", Kind::kFlag, &Config::use_self_create_base},
+    {"LABSWITCH", Kind::kInt, &Config::lab_switch},
+    {"SMOOTH", Kind::kFlag, &Config::smooth},
+    {"GAMEMODE", Kind::kText, &Config::game_mode},
+    {"TIMERSOUND", Kind::kText, &Config::timer_sound},
+    {"DEFTILESOUND", Kind::kText, &Config::def_tile_sound},
+    {"FIXEDTILESOUND", Kind::kText, &Config::fixed_tile_sound},
+    {"PINKTILEFIXEDSOUND", Kind::kText, &Config::pink_tile_fixed_sound},
+    {"EXPLOSIONSOUND", Kind::kText, &Config::explosion_sound},
+    {"QUENDRAL1", Kind::kText, &Config::quendral1},
+    {"QUENDRAL", Kind::kText, &Config::quendral},
+    {"SCREGFXPATH", Kind::kText, &Config::scre_gfx_path},
+    {"SCREGFXMAX", Kind::kInt, &Config::scre_gfx_max},
+    {"LOADINTROSCREEN", Kind::kText, &Config::load_intro_screen},
+    {"REMOVETILE", Kind::kText, &Config::remove_tile},
+};
+
+void store(Game& g, const KeyDef& def, const std::string& value) {
+  Config& c = g.config;
+  switch (def.kind) {
+    case Kind::kText:
+      c.*std::get<std::string Config::*>(def.field) = value;
+      break;
+    case Kind::kPath:
+      c.*std::get<std::string Config::*>(def.field) = g.frame.start_directory + value;
+      break;
+    case Kind::kInt:
+      c.*std::get<std::int32_t Config::*>(def.field) = val(value);
+      break;
+    case Kind::kFlag:
+      c.*std::get<std::uint8_t Config::*>(def.field) = std::uint8_t(val(value));
+      break;
+    case Kind::kFloat:
+      c.*std::get<float Config::*>(def.field) = valf(value);
+      break;
+    case Kind::kSpecial:
+      std::get<void (*)(Game&, const std::string&)>(def.field)(g, value);
+      break;
+  }
+}
+
+// A tile size below one pixel becomes the default; a negative MULTITASK, which would make
+// the event wait of MULTICORE 0 wait for ever, becomes 0 (no pause, no wait).
+void replace_unusable_settings(Config& c) {
+  if (!(c.tile_width >= 1.0f)) c.tile_width = c.tile_height = kDefaultTileSize;
+  c.multitask = std::max(c.multitask, 0);
+}
+
+}  // namespace
+
+void apply_configuration_pair(Game& g, const std::string& key, const std::string& value) {
+  if (key.empty()) return;
+  for (const KeyDef& def : kKeys) {
+    if (key == def.name) {
+      store(g, def, value);
+      return;
+    }
+  }
+}
+
+bool read_configuration_file(Game& g, const std::string& path) {
+  media::Files& files = g.media.files;
+  media::Handle f = files.read_file(path);
+  if (f == 0) return false;
+  while (!files.eof(f)) {
+    std::string key = files.read_string(f);
+    std::string value = files.read_string(f);
+    apply_configuration_pair(g, key, value);
+  }
+  files.close_file(f);
+  replace_unusable_settings(g.config);
+  return true;
+}
+
+}  // namespace orv

@@ -1,0 +1,17 @@
+// Reading DATA/ini.txt: pairs of lines, a key line and a value line, matched exactly.
+#pragma once
+
+#include <string>
+
+namespace orv {
+
+struct Game;
+
+// Stores one key/value pair into the game's settings; unknown keys do nothing.
+void apply_configuration_pair(Game& g, const std::string& key, const std::string& value);
+
+// Reads the configuration file at path, then replaces the values the game cannot run with.
+// Returns false when it cannot be opened (the caller reports the error).
+bool read_configuration_file(Game& g, const std::string& path);
+
+}  // namespace orv

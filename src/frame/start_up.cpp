@@ -1,0 +1,62 @@
+// Start-up: configuration, media services, window, catalogues, intro and title, first level.
+#include "frame/start_up.h"
+
+#include "catalogue/object_kinds.h"
+#include "frame/fault_log.h"
+#include "frame/main_loop.h"
+#include "frame/player_name.h"
+#include "frame/system_setup.h"
+#include "frame/world_collections.h"
+#include "game/errors.h"
+#include "game/game.h"
+#include "levels/generation.h"
+#include "media/faults.h"
+#include "screens/folder_scans.h"
+#include "screens/intro.h"
+#include "screens/title_menu.h"
+#include "text/font.h"
+
+namespace orv {
+namespace {
+
+void start_up_steps(Game& g) {
+  read_configuration(g);
+  open_game_screen(g);
+  // SDL wants window events handled on the thread that made the window, so no event thread is
+  // started: with MULTICORE 1 the media layer handles them at every flip instead.
+  read_player_name(g);
+  create_world_collections(g);
+  scan_tile_graphics(g);
+  clear_catalogues(g);
+  load_object_kinds(g);
+  scan_sounds(g);
+  scan_music(g);
+  scan_effect_sprites(g);
+  scan_screen_sprites(g);
+  load_font(g);
+  show_intro(g);
+  show_title_menu(g);
+  build_first_level(g);
+  // The first game starts as every later one does: the main loop builds its level 1 afresh
+  // and announces it.
+  g.frame.built_level = -1;
+}
+
+}  // namespace
+
+void start_up(Game& g) {
+  g.frame.start_directory = g.media.folders.current_directory();
+  g.frame.configuration_path = g.frame.start_directory + "DATA\\ini.txt";
+  media::FaultTrap::install();
+  g.media.on_close_request([&g] { end_program(g); });
+  // A fault during start-up leaves the game half made, with no frame to go on with: it is
+  // logged and the program ends, without asking whether to continue, even after a division by
+  // zero.
+  if (auto fault = media::FaultTrap::run([&g] { start_up_steps(g); })) {
+    recover_from_fault(g);
+    write_log_entry(g, media::fault_text(*fault));
+    report_error(g, kErrorStartUpFault);
+  }
+}
+
+}  // namespace orv

@@ -1,0 +1,37 @@
+// Configuration reading, opening the media services and the game window.
+#include "frame/system_setup.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "frame/configuration_file.h"
+#include "game/errors.h"
+#include "game/game.h"
+#include "media/numbers.h"
+
+namespace orv {
+
+void read_configuration(Game& g) {
+  if (!read_configuration_file(g, g.frame.configuration_path)) report_error(g, kErrorConfiguration);
+  media::Media& m = g.media;
+  m.gfx.transparent_sprite_colour(media::kNewSprites, media::rgb(255, 0, 255));
+  m.input.init_keyboard();
+  m.sound.init_sound();
+  g.frame.joypad_present = m.input.init_joystick() ? 1 : 0;
+}
+
+void open_game_screen(Game& g) {
+  media::Graphics& gfx = g.media.gfx;
+  gfx.examine_desktops();
+  g.frame.screen_width = float(std::min(gfx.desktop_width(), g.config.res_base_w));
+  g.frame.screen_height = float(std::min(gfx.desktop_height(), g.config.res_base_h));
+  g.frame.display_scale = g.frame.screen_width / float(g.config.res_base_w);
+
+  const int w = media::round_even(g.frame.screen_width);
+  const int h = media::round_even(g.frame.screen_height);
+  media::Handle window = gfx.open_window(w, h, g.config.app_name);
+  if (window == 0) report_error(g, kErrorWindow);
+  if (gfx.open_windowed_screen(window, w, h) == 0) report_error(g, kErrorScreen);
+}
+
+}  // namespace orv

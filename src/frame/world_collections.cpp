@@ -1,0 +1,14 @@
+#include "frame/world_collections.h"
+
+#include "game/game.h"
+
+namespace orv {
+
+void create_world_collections(Game& g) {
+  g.world.grid.recreate(kStartGridSize, kStartGridSize);
+  g.world.objects.clear();
+  g.world.enemies_a.clear();
+  g.world.enemies_b.clear();
+}
+
+}  // namespace orv

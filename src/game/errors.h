@@ -1,0 +1,38 @@
+// Error messages and the program end.
+#pragma once
+
+namespace orv {
+
+struct Game;
+
+// Thrown by end_program; main() catches it, lets the media services close and exits with it.
+struct ProgramEnd {
+  int exit_code = 0;
+};
+
+// Exit code of a program that ends because faults kept it from running.
+constexpr int kExitAfterFaults = 1;
+// Faulting frames in a row after which the game gives up instead of filling the log.
+constexpr int kMaxFaultsInARow = 100;
+
+// Error codes of report_error.
+enum ErrorCode {
+  kErrorConfiguration = 0,   // DATA/ini.txt could not be opened: ends the program
+  kErrorThread = 1,          // event thread not started: goes on
+  kErrorScreen = 2,          // drawable screen not opened: ends the program
+  kErrorWindow = 3,          // window not opened: ends the program
+  kErrorDivision = 5,        // division by zero: Yes goes on, No ends the program
+  kErrorLevelFile = 6,       // level file not opened: ends the program
+  kErrorBaseFile = 7,        // base file of generated levels not opened: ends the program
+  kErrorRepeatedFaults = 8,  // every frame faulted, kMaxFaultsInARow in a row: ends the program
+  kErrorStartUpFault = 9,    // a fault abandoned start-up: ends the program
+};
+
+// Shows the message box of the error (title "ERROR ") and, for codes that end the program,
+// ends it. Returns only for the codes that go on.
+void report_error(Game& g, int code);
+
+// Ends the program, with exit code 0 unless told otherwise. Nothing is saved.
+[[noreturn]] void end_program(Game& g, int exit_code = 0);
+
+}  // namespace orv

@@ -1,0 +1,38 @@
+// State of the program frame: the game's life cycle, the screen and the level clock.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace orv {
+
+constexpr std::int32_t kGameRunning = 21;
+constexpr std::int32_t kGameEnding = 23;
+
+struct FrameState {
+  std::string start_directory;     // current directory at start-up, ending with "/"
+  std::string configuration_path;  // start directory + "DATA\ini.txt"
+  std::int32_t game_state = kGameRunning;
+  bool quit_requested = false;  // set by the quit dialog
+  // The HARDCORE trap caught the player: the end of the frame returns to the title.
+  bool title_requested = false;
+  bool menu_active = true;             // true while the intro, title menu or highscore screen runs
+  std::int32_t built_level = 0;        // level last generated; -1 forces a rebuild
+  std::int32_t frame_counter = 0;      // frames since the last time unit
+  std::int32_t time_unit_length = 60;  // copy of WORLDREFRESH
+  float screen_width = 1.0f;
+  float screen_height = 1.0f;
+  float display_scale = 1.0f;  // screen width / RESBASEW
+  bool joypad_present = false;
+
+  // Where the game is, for the fault log: the module and a line near the running statement.
+  const char* fault_module = "Main Module";
+  int fault_line = 0;
+  int consecutive_faults = 0;  // faulting frames in a row
+};
+
+// Marks the running operation for the fault log.
+#define ORV_FAULT_SITE(g, module) \
+  ((g).frame.fault_module = (module), (g).frame.fault_line = __LINE__)
+
+}  // namespace orv

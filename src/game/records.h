@@ -1,0 +1,67 @@
+// The things that stand and move on the grid: placed objects, enemies and the player.
+#pragma once
+
+#include <cstdint>
+
+#include "game/names.h"
+#include "media/render/blend_factors.h"
+
+namespace orv {
+
+// An object standing on a cell, copied from its object kind when placed. A cell refers to it by
+// its position in the world object list.
+struct PlacedObject {
+  float width = 0, height = 0;          // drawn size in pixels
+  float hotspot_x = 0, hotspot_y = 0;   // added to the cell's screen position
+  std::int32_t sprite = 0;              // 3D sprite of its own
+  std::int32_t alpha = 0;               // DGFXTRANSPARENCY: draw opacity
+  std::int32_t blend_source = 0;        // DXMODE1
+  std::int32_t blend_destination = 0;   // DXMODE2
+  std::int32_t points = 0;              // DSCORE
+  std::int32_t extra_time = 0;          // DEXTRATIME: added on each contact
+  std::int32_t rotation_step = 0;       // DROTATE
+  NameId touch_sound = name::kEmpty;    // DCOUNTSOUND, a name of the sound list
+  std::int8_t shown = 0;                // DGFXSHOW: drawn only when 1
+  std::int8_t contact = 0;              // DCOLLISION: reacts to the player
+  std::int8_t consumed_on_contact = 0;  // DKILLONCOLLISION
+  std::int8_t count_up = 0;             // DCOUNTTOSCORE
+  std::int8_t play_touch_sound = 0;     // DUSECOUNTSOUND
+  std::int8_t player_marker = 0;        // DISPLAYER: not drawn by the object pass
+  std::int8_t goody = 0;                // DISGOODY
+};
+
+// Direction codes of enemies and of the player's steps.
+constexpr std::int32_t kDirectionNone = 0;
+constexpr std::int32_t kDirectionDown = 16;
+constexpr std::int32_t kDirectionLeft = 17;
+constexpr std::int32_t kDirectionRight = 18;
+constexpr std::int32_t kDirectionUp = 19;
+
+// A moving enemy of group A (DISENEMY 1) or group B (DISENEMY 2).
+struct Enemy {
+  std::int32_t x = 0, y = 0;                                // world pixels
+  float hotspot_x = 0, hotspot_y = 0;                       // added when drawn
+  float width = 0, height = 0;                              // drawn size
+  std::int32_t blend_source = 0;                            // DXMODE1
+  std::int32_t blend_destination = 0;                       // DXMODE2
+  std::int32_t alpha = 0;                                   // DGFXTRANSPARENCY
+  std::int32_t sprite = 0;                                  // 3D sprite of its own
+  std::int32_t step_chance = 0;                             // DRANDOMMOVE
+  std::int32_t steps_per_tile_x = 0, steps_per_tile_y = 0;  // DVELOX, DVELOY
+  std::int32_t activity_chance = 0;                         // DDMOVE
+  std::int32_t turn_chance = 0;                             // DCHANGEDIRECTION
+  std::int32_t direction = kDirectionNone;
+  std::int32_t rotation_step = 0;  // DROTATE
+  std::int8_t behaviour = 0;       // DAILEVEL
+};
+
+struct Player {
+  float x = 0, y = 0;  // screen pixels relative to the view origin
+  std::int32_t sprite3d = 0;
+  std::int32_t sprite = 0;
+  std::int32_t blend_source = media::blend::kOne;  // additive: one, source alpha
+  std::int32_t blend_destination = media::blend::kSourceAlpha;
+  std::int32_t rotation_step = 16;  // degrees per frame
+};
+
+}  // namespace orv

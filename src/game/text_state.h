@@ -1,0 +1,28 @@
+// The glyph table and the text cursor.
+#pragma once
+
+#include <array>
+
+#include "media/types.h"
+
+namespace orv {
+
+// One character of the bitmap font. Sizes are the picture's pixel size times the display scale.
+struct Glyph {
+  float height = 0.0f;
+  float width = 0.0f;
+  media::Handle image = 0;     // the glyph picture; 0 = none
+  media::Handle drawable = 0;  // the 3D sprite made from it; 0 = the character draws nothing
+};
+
+// One glyph per 8-bit (Latin-1) character code.
+constexpr int kGlyphCount = 256;
+
+struct TextState {
+  std::array<Glyph, kGlyphCount> glyphs{};
+  // The pen offset shared by every text call: "|" resets it, "\" starts a new line.
+  float cursor_x = 0.0f;
+  float cursor_y = 0.0f;
+};
+
+}  // namespace orv

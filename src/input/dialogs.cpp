@@ -1,0 +1,79 @@
+// The pause and quit dialogs.
+#include "input/dialogs.h"
+
+#include <string_view>
+
+#include "game/game.h"
+#include "input/player_input.h"
+#include "text/text_drawing.h"
+
+namespace orv {
+namespace {
+
+struct DialogLine {
+  std::string_view text;
+  float x, y;  // fractions of the screen size
+};
+using DialogTexts = DialogLine[3];
+
+constexpr DialogTexts kQuitTexts = {{"  QUIT GAME ? |", 0.3f, 0.2f},
+                                    {"  PRESS B TO QUIT     |", 0.3f, 0.4f},
+                                    {"  PRESS X TO CONTINUE |", 0.3f, 0.5f}};
+constexpr DialogTexts kPauseTexts = {{"  GAME PAUSED |", 0.4f, 0.2f},
+                                     {"  PRESS X TO CONTINUE |", 0.3f, 0.3f},
+                                     {"  PRESS B TO RESTART  |", 0.3f, 0.4f}};
+
+// Draws the texts over whatever the screen holds, shows them and reads this frame's input.
+std::int32_t dialog_frame(Game& g, const DialogTexts& texts) {
+  media::Graphics& gfx = g.media.gfx;
+  gfx.start_3d();
+  for (const DialogLine& line : texts)
+    draw_text(g, line.text, g.frame.screen_width * line.x, g.frame.screen_height * line.y, 1.0f,
+              0.0f, 255, 1.0f, 0, 0);
+  gfx.stop_3d();
+  gfx.flip_buffers();  // a close request from the desktop ends the program here
+  read_input(g);
+  return g.input.command;
+}
+
+// Counts the open dialogs for as long as one runs, however it is left.
+class OpenDialog {
+ public:
+  explicit OpenDialog(Game& g) : g_(g) { ++g_.input.open_dialogs; }
+  ~OpenDialog() { --g_.input.open_dialogs; }
+  OpenDialog(const OpenDialog&) = delete;
+  OpenDialog& operator=(const OpenDialog&) = delete;
+
+ private:
+  Game& g_;
+};
+
+// Runs the dialog until B or X and returns that answer.
+std::int32_t run_dialog(Game& g, const DialogTexts& texts) {
+  OpenDialog open(g);
+  std::int32_t answer = kCommandNone;
+  while (answer != kCommandB && answer != kCommandX) answer = dialog_frame(g, texts);
+  hold_back_until_released(g, answer);  // the answer must not also answer the next dialog
+  return answer;
+}
+
+}  // namespace
+
+void quit_dialog(Game& g) {
+  if (run_dialog(g, kQuitTexts) == kCommandB) {
+    g.frame.game_state = kGameEnding;
+    g.frame.quit_requested = true;
+  } else {
+    g.input.action_latch = kActionTaken;
+  }
+}
+
+void pause_dialog(Game& g) {
+  if (run_dialog(g, kPauseTexts) == kCommandB) {
+    g.frame.built_level = -1;
+    g.world.score = g.world.level_start_score;
+    g.world.score_target = g.world.score;  // points of the abandoned try are not counted up
+  }
+}
+
+}  // namespace orv

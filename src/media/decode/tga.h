@@ -1,0 +1,14 @@
+// The TGA decoder (see picture.h for what every decoder promises).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "media/types.h"
+
+namespace orv::media {
+
+std::optional<Image> decode_tga(std::span<const std::uint8_t> data);
+
+}  // namespace orv::media

@@ -1,0 +1,109 @@
+// Text files opened by the game: line reading, writing CR LF lines, and closing.
+#include "media/files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "media/files/line_reader.h"
+#include "media/files/paths.h"
+
+namespace orv::media {
+namespace {
+
+class StdioSource : public ByteSource {
+ public:
+  explicit StdioSource(FILE* file) : file_(file) {}
+  std::size_t read(char* dst, std::size_t max) override { return std::fread(dst, 1, max, file_); }
+
+ private:
+  FILE* file_;
+};
+
+// Opens path with the given open(2) flags and wraps it in a stream; only regular files count.
+FILE* open_regular(const std::string& path, int flags, const char* mode) {
+  int fd = ::open(path.c_str(), flags | O_CLOEXEC, 0644);
+  if (fd < 0) return nullptr;
+  struct stat st;
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return nullptr;
+  }
+  FILE* file = ::fdopen(fd, mode);
+  if (file == nullptr) ::close(fd);
+  return file;
+}
+
+}  // namespace
+
+// C streams need a positioning call whenever reading turns into writing or back; the line
+// reader's read-ahead is given back to the stream before a write.
+struct Files::OpenFile {
+  enum class Last { kNone, kRead, kWrite };
+
+  explicit OpenFile(FILE* f) : file(f), source(f) {}
+  ~OpenFile() { std::fclose(file); }
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+
+  void prepare_read() {
+    if (last == Last::kWrite) std::fseek(file, 0, SEEK_CUR);
+    last = Last::kRead;
+  }
+  void prepare_write() {
+    if (last == Last::kRead) {
+      ::fseeko(file, -off_t(reader.buffered()), SEEK_CUR);
+      reader.clear();
+    }
+    last = Last::kWrite;
+  }
+
+  FILE* file;
+  StdioSource source;
+  LineReader reader;
+  Last last = Last::kNone;
+};
+
+Files::Files() = default;
+
+Files::~Files() = default;
+
+Handle Files::read_file(const std::string& name) {
+  FILE* file = open_regular(resolve_path(name), O_RDONLY, "rb");
+  return file == nullptr ? 0 : files_.add(std::make_unique<OpenFile>(file));
+}
+
+Handle Files::open_file(const std::string& name) {
+  FILE* file = open_regular(resolve_path(name), O_RDWR | O_CREAT, "r+b");
+  return file == nullptr ? 0 : files_.add(std::make_unique<OpenFile>(file));
+}
+
+std::string Files::read_string(Handle file) {
+  auto* open = files_.get(file);
+  if (open == nullptr) return {};
+  (*open)->prepare_read();
+  return (*open)->reader.next_line((*open)->source);
+}
+
+bool Files::eof(Handle file) {
+  auto* open = files_.get(file);
+  if (open == nullptr) return false;
+  (*open)->prepare_read();
+  return (*open)->reader.at_end((*open)->source);
+}
+
+void Files::write_string_line(Handle file, const std::string& text) {
+  auto* open = files_.get(file);
+  if (open == nullptr) return;
+  (*open)->prepare_write();
+  std::fwrite(text.data(), 1, text.size(), (*open)->file);
+  std::fwrite("\r\n", 1, 2, (*open)->file);
+}
+
+void Files::close_file(Handle file) {
+  files_.remove(file);
+}
+
+}  // namespace orv::media

@@ -1,0 +1,21 @@
+// Game paths. Paths may use "\" as a separator; when a path does not exist as written, its
+// components are matched without regard to case.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "media/types.h"
+
+namespace orv::media {
+
+// Turns a game path into one the operating system understands: "\" becomes "/", and each
+// component that does not exist as written is replaced by a case-insensitive match when the
+// folder holds one.
+std::string resolve_path(const std::string& path);
+
+// Reads a whole file; nullopt when it cannot be read or is larger than max_bytes.
+std::optional<Bytes> read_whole_file(const std::string& path, std::size_t max_bytes);
+
+}  // namespace orv::media

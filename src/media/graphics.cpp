@@ -1,0 +1,214 @@
+// Graphics: desktop, window, back buffer, frame pacing, events, mouse and 3D sprites, textured
+// quads that can be zoomed, turned and blended.
+#include "media/graphics.h"
+
+#include <cmath>
+#include <cstdint>
+#include <numbers>
+
+#include "media/decode/picture.h"
+#include "media/render/draw_quad.h"
+#include "media/render/rect.h"
+
+namespace orv::media {
+namespace {
+
+constexpr std::int64_t kFrameNs = 16'666'667;  // 1 s / Graphics::kFramesPerSecond
+// Further behind the schedule than this, the game gives up catching up and starts afresh.
+constexpr std::int64_t kMaxLagNs = 4 * kFrameNs;
+constexpr Handle kWindowHandle = 1;
+constexpr Handle kScreenHandle = 1;
+
+bool sane_size(int width, int height) {
+  return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
+         std::int64_t(width) * height <= kMaxPicturePixels;
+}
+
+// cos and sin of an angle in degrees, exact at multiples of 90 so that quarter turns keep
+// whole-pixel corners.
+void cos_sin(double degrees, double& c, double& s) {
+  const double quarters = degrees / 90.0;
+  if (quarters == std::floor(quarters)) {
+    static constexpr double kCos[4] = {1, 0, -1, 0};
+    static constexpr double kSin[4] = {0, 1, 0, -1};
+    const int q = int(std::fmod(quarters, 4.0) + 4.0) % 4;
+    c = kCos[q];
+    s = kSin[q];
+    return;
+  }
+  const double radians = degrees * (std::numbers::pi / 180.0);
+  c = std::cos(radians);
+  s = std::sin(radians);
+}
+
+// Keeps an accumulated angle small so that it never loses precision, however long it turns.
+float wrap_degrees(double degrees) {
+  return float(std::fmod(degrees, 360.0));
+}
+
+}  // namespace
+
+Graphics::Graphics(Platform& platform) : platform_(platform) {}
+
+void Graphics::examine_desktops() {
+  desktop_ = platform_.desktop();
+}
+
+Handle Graphics::open_window(int width, int height, const std::string& title) {
+  if (!sane_size(width, height) || !platform_.open_window(width, height, title)) return 0;
+  window_open_ = true;
+  return kWindowHandle;
+}
+
+Handle Graphics::open_windowed_screen(Handle window, int width, int height) {
+  if (!window_open_ || window != kWindowHandle || !sane_size(width, height)) return 0;
+  if (!platform_.open_screen(width, height)) return 0;
+  back_.reset(width, height);
+  screen_open_ = true;
+  // The first frame's slot counts from now.
+  pacing_started_ = true;
+  next_frame_ns_ = platform_.now_ns();
+  return kScreenHandle;
+}
+
+// Only noted here: the fill happens before the back buffer's next use, and not at all when
+// an opaque draw covers the whole screen first (the game clears right before drawing its
+// full-screen capture).
+void Graphics::clear_screen(Colour colour) {
+  back_.clear(colour_to_pixel(colour));
+}
+
+void Graphics::box(int x, int y, int width, int height, Colour colour) {
+  fill_rect(back_.write(), x, y, width, height, colour_to_pixel(colour));
+}
+
+void Graphics::flip_buffers() {
+  if (screen_open_) {
+    const Image& shown = back_.read();
+    platform_.present(shown.pixels.data(), shown.width, shown.height);
+  }
+  pace_frame();
+  check_close_request();
+}
+
+void Graphics::check_close_request() {
+  if (close_handler_ && platform_.close_requested()) close_handler_();
+}
+
+// Frames follow a fixed schedule, one every kFrameNs; a frame that finishes early sleeps until
+// its slot. A game that has fallen far behind (a stall, a debugger) resumes from now instead
+// of racing through the missed frames.
+void Graphics::pace_frame() {
+  const std::int64_t now = platform_.now_ns();
+  if (!pacing_started_) {
+    pacing_started_ = true;
+    next_frame_ns_ = now;
+  }
+  next_frame_ns_ += kFrameNs;
+  if (now - next_frame_ns_ > kMaxLagNs || next_frame_ns_ - now > kMaxLagNs) {
+    next_frame_ns_ = now;
+    return;
+  }
+  if (next_frame_ns_ > now) platform_.sleep_ns(next_frame_ns_ - now);
+}
+
+int Graphics::window_event(int timeout_ms) {
+  int event = platform_.wait_event(timeout_ms);
+  check_close_request();
+  return event;
+}
+
+void Graphics::examine_mouse() {
+  // The platform takes the pointer once the window has the focus; until then it is asked again
+  // every frame.
+  platform_.capture_mouse();
+}
+
+void Graphics::mouse_locate(int x, int y) {
+  platform_.move_mouse(x, y);
+}
+
+// The upright width x height rectangle turned about its centre, clockwise on screen.
+void Graphics::set_corners(Sprite3D& s3, float angle) {
+  double c = 1, s = 0;
+  cos_sin(angle, c, s);
+  const double cx = s3.width / 2.0, cy = s3.height / 2.0;
+  const double xs[4] = {0, s3.width, s3.width, 0};
+  const double ys[4] = {0, 0, s3.height, s3.height};
+  for (int i = 0; i < 4; ++i) {
+    const double dx = xs[i] - cx, dy = ys[i] - cy;
+    s3.corners[i] = {float(cx + dx * c - dy * s), float(cy + dx * s + dy * c)};
+  }
+}
+
+Handle Graphics::create_sprite3d(Handle sprite) {
+  std::shared_ptr<Sprite> s = sprites_.get(sprite);
+  if (s == nullptr) return 0;
+  Sprite3D s3;
+  s3.width = float(s->width);
+  s3.height = float(s->height);
+  s3.sprite = std::move(s);
+  set_corners(s3, 0);
+  return sprites3d_.add(std::move(s3));
+}
+
+void Graphics::free_sprite3d(Handle s3) {
+  sprites3d_.remove(s3);
+}
+
+bool Graphics::is_sprite3d(Handle s3) const {
+  return sprites3d_.contains(s3);
+}
+
+void Graphics::zoom_sprite3d(Handle s3, float width, float height) {
+  Sprite3D* s = sprites3d_.get(s3);
+  if (s == nullptr || !std::isfinite(width) || !std::isfinite(height)) return;
+  s->width = width;
+  s->height = height;
+  set_corners(*s, 0);
+}
+
+void Graphics::rotate_sprite3d(Handle s3, float angle, int mode) {
+  Sprite3D* s = sprites3d_.get(s3);
+  if (s == nullptr || !std::isfinite(angle)) return;
+  if (mode == kRotateAbsolute) {
+    s->angle = 0;
+    set_corners(*s, wrap_degrees(angle));
+    return;
+  }
+  s->angle = wrap_degrees(double(s->angle) + angle);
+  set_corners(*s, s->angle);
+}
+
+void Graphics::sprite3d_blending(int source, int destination) {
+  if (!is_valid_blend_factor(source) || !is_valid_blend_factor(destination)) return;
+  blend_ = {source, destination};
+}
+
+// An opaque upright quad over every pixel centre with plain alpha blending leaves nothing of
+// what was there before.
+bool Graphics::covers_screen_opaquely(const Sprite3D& s3, float x, float y, int alpha) const {
+  const Quad& q = s3.corners;
+  if (alpha < 255 || !s3.sprite->opaque || blend_.source != blend::kSourceAlpha ||
+      blend_.destination != blend::kInverseSourceAlpha) {
+    return false;
+  }
+  if (q[0].y != q[1].y || q[2].y != q[3].y || q[0].x != q[3].x || q[1].x != q[2].x) return false;
+  return q[0].x + x <= 0.5f && q[0].y + y <= 0.5f && q[1].x + x > back_.width() - 0.5f &&
+         q[3].y + y > back_.height() - 0.5f;
+}
+
+void Graphics::display_sprite3d(Handle s3, float x, float y, int alpha) {
+  if (!in_3d_ || !std::isfinite(x) || !std::isfinite(y)) return;
+  Sprite3D* s = sprites3d_.get(s3);
+  if (s == nullptr) return;
+  Quad quad = s->corners;
+  for (Point& p : quad) p = {p.x + x, p.y + y};
+  const TextureView texture = sprites_.texture_of(*s->sprite);
+  Image& target = back_.clear_pending() && covers_screen_opaquely(*s, x, y, alpha)
+                      ? back_.write_over()
+                      : back_.write();
+  draw_quad(target, texture, quad, alpha, blend_, bilinear_);
+}
+
+}  // namespace orv::media

@@ -1,0 +1,14 @@
+// Making the SDL platform, for the game itself and the tests of the platform. This header
+// includes no SDL, so the game's entry point stays free of it.
+#pragma once
+
+#include <memory>
+
+#include "media/platform.h"
+
+namespace orv::media {
+
+// Starts SDL's video system and makes the platform; null when there is no usable display.
+std::unique_ptr<Platform> make_sdl_platform();
+
+}  // namespace orv::media

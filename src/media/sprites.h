@@ -1,0 +1,67 @@
+// Sprites: pictures loaded from files, grabbed from the back buffer or made in memory, each
+// with the colour key that makes matching texels transparent.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "media/back_buffer.h"
+#include "media/handle_table.h"
+#include "media/render/render.h"
+#include "media/types.h"
+
+namespace orv::media {
+
+// A sprite's pixels and key. 3D sprites share it, so a freed sprite never leaves them dangling
+// and a key change reaches them too. The pixels are the window (x, y, width, height) of store:
+// a whole picture of its own, or a back buffer the sprite was grabbed from.
+struct Sprite {
+  std::shared_ptr<Image> store;
+  int x = 0, y = 0, width = 0, height = 0;
+  Colour key = 0;
+  // Built on first draw, dropped on key change; not needed when nothing is keyed.
+  std::optional<Image> keyed;
+  bool texture_ready = false;
+  bool opaque = false;  // known to have no texel with alpha below 255
+};
+
+// The sprite handle that stands for sprites made afterwards (set_key).
+constexpr Handle kNewSprites = -1;
+
+// The table of sprites. Memory of freed sprites goes back to the back buffer's spares, and
+// grabs and textures take theirs from there.
+class Sprites {
+ public:
+  explicit Sprites(BackBuffer& back) : back_(back) {}
+
+  // 0 when the file cannot be read or is no picture.
+  Handle load(const std::string& file);
+  // 0 for a malformed picture.
+  Handle add(Image picture);
+  // A rectangle of the back buffer; 0 for a size no picture may have.
+  Handle grab(int x, int y, int width, int height);
+  // kNewSprites sets the key of sprites loaded, added or grabbed afterwards.
+  void set_key(Handle sprite, Colour colour);
+  int width(Handle sprite) const;
+  int height(Handle sprite) const;
+  bool contains(Handle sprite) const { return table_.contains(sprite); }
+  void free(Handle sprite);
+  // Writes the sprite as a 24-bit BMP file; false when it cannot.
+  bool save(Handle sprite, const std::string& file) const;
+
+  // The sprite itself, for the 3D sprites that draw it; null for an unknown handle.
+  std::shared_ptr<Sprite> get(Handle sprite) const;
+  // What a draw of the sprite reads: its pixels with the key applied.
+  TextureView texture_of(Sprite& sprite);
+
+ private:
+  Handle add_sprite(Sprite sprite);
+  Handle add_picture(Image picture);
+
+  BackBuffer& back_;
+  Colour default_key_ = rgb(0, 0, 0);
+  HandleTable<std::shared_ptr<Sprite>> table_;
+};
+
+}  // namespace orv::media

@@ -1,0 +1,104 @@
+#include "game/config.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <utility>
+
+#include "frame/configuration_file.h"
+#include "frame/main_loop.h"
+#include "frame/start_up.h"
+#include "game/game.h"
+#include "media/keys.h"
+#include "support/data_set.h"
+#include "support/test_game.h"
+
+namespace orv {
+namespace {
+
+class ConfigFile : public ::testing::Test {
+ protected:
+  // Writes DATA/ini.txt with the given text and reads it.
+  void read(const std::string& text) {
+    t.dir.write("DATA/ini.txt", text);
+    ASSERT_TRUE(read_configuration_file(t.game, t.game.frame.configuration_path));
+  }
+  const Config& c() const { return t.game.config; }
+  test::TestGame t;
+};
+
+TEST_F(ConfigFile, PairsArePositionalWithExactKeysAndValuesAreClamped) {
+  read("MULTICORE\r\n256\r\n");  // kept in 8 bits first: 256 reads as 0
+  EXPECT_EQ(c().multicore, 0);
+  read("MAPSIZE\n2000\n");
+  EXPECT_EQ(c().max_x, 1024);
+  read("MAPSIZE\n-5\n");
+  EXPECT_EQ(c().max_y, 32);
+  EXPECT_EQ(c().step_delay, 0);  // no CURSORSPEED: fastest player
+  read("CURSORSPEED\n-1\n");
+  EXPECT_EQ(c().step_delay, 255);
+  read("CURSORSPEED\n250\n");
+  EXPECT_EQ(c().step_delay, 5);
+  // Lower case and a trailing blank match nothing; the blank line makes "LABSWITCH" a value,
+  // "4" a key with "EGFXMAX" as value and "9" a key.
+  read("maxfoe\n5\nMAXFOE \n6\nAPPNAME\n  My Game  \n\nLABSWITCH\n4\nEGFXMAX\n9\n");
+  EXPECT_EQ(c().max_foe, 0);
+  EXPECT_EQ(c().app_name, "  My Game  ");
+  EXPECT_EQ(c().lab_switch, 0);
+  EXPECT_EQ(c().egfx_max, 50);
+  read("APPNAME\nX\nGAMEMODE");  // an odd line count gives the last key an empty value
+  EXPECT_EQ(c().game_mode, "");
+  read("RESOLUTION\n1e1xyz\nLOGPATH\nLOG\\\nSCRSAVE\nSHOTS\\\n");
+  EXPECT_FLOAT_EQ(c().tile_height, 10.0f);
+  EXPECT_EQ(c().log_path, t.dir.path() + "LOG\\");  // path keys start with the start directory
+  EXPECT_EQ(c().scr_save, "SHOTS\\");
+}
+
+// Values the game cannot run with are replaced once the file is read.
+TEST_F(ConfigFile, TileSizesBelowOnePixelAndNegativePausesAreReplaced) {
+  read("MULTICORE\n0\n");  // no RESOLUTION at all
+  EXPECT_EQ(c().tile_width, kDefaultTileSize);
+  for (const char* resolution : {"0", "big", "0.5", "-3", "nan"}) {
+    read(std::string("RESOLUTION\n") + resolution + "\n");
+    EXPECT_EQ(std::pair(c().tile_width, c().tile_height),
+              std::pair(kDefaultTileSize, kDefaultTileSize))
+        << resolution;
+  }
+  read("RESOLUTION\n1\nMULTITASK\n-5\n");
+  EXPECT_EQ(std::pair(c().tile_width, c().multitask), std::pair(1.0f, 0));
+  read("MULTITASK\n7\n");
+  EXPECT_EQ(c().multitask, 7);
+}
+
+// The test data set with one setting changed, started as the game starts and played for a few
+// frames: none of these values may make a frame run for ever.
+class UnusableSetting : public ::testing::TestWithParam<const char*> {
+ protected:
+  UnusableSetting() {
+    std::filesystem::copy(std::filesystem::path(ORV_FIXTURES) / "data" / "DATA",
+                          t.dir.path() + "DATA", std::filesystem::copy_options::recursive);
+  }
+  test::TestGame t;
+  Game& g = t.game;
+};
+
+TEST_P(UnusableSetting, LetsTheGameStartAndPlay) {
+  t.dir.write("DATA/ini.txt", t.dir.read("DATA/ini.txt") + GetParam());
+  test::CurrentDirectory here(t.dir.path());
+  t.platform.hold_key(media::key::kP);
+  start_up(g);
+  t.platform.release_key(media::key::kP);
+  for (int frame = 0; frame < 3; ++frame) main_loop_turn(g);
+  EXPECT_GE(g.config.tile_width, 1.0f);
+  EXPECT_GE(g.config.multitask, 0);
+  EXPECT_LE(g.world.view_columns * g.world.view_rows, 640.0f * 480.0f);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, UnusableSetting,
+                         ::testing::Values("RESOLUTION\n0\n", "RESOLUTION\nthirty-two\n",
+                                           "RESOLUTION\n0.001\n", "RESOLUTION\n-32\n",
+                                           "MULTITASK\n-5\nMULTICORE\n0\n", "RESOLUTION\n1e30\n"));
+
+}  // namespace
+}  // namespace orv

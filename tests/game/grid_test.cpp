@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include "frame/world_collections.h"
+#include "game/coordinates.h"
+#include "game/game.h"
+#include "game/grid.h"
+#include "game/names.h"
+#include "support/test_game.h"
+
+namespace orv {
+namespace {
+
+TEST(NameTable, EqualIdsMeanEqualBytes) {
+  NameTable names;
+  EXPECT_EQ(names.intern("LAB_FLOOR"), name::kLabFloor);
+  EXPECT_NE(names.intern("LAB_FLOOR "), name::kLabFloor);
+  EXPECT_EQ(names.text(9999999), "");
+}
+
+TEST(WorldGrid, StartsWith513FreshCellsAndReadsOutsideAsEmpty) {
+  test::TestGame t;
+  create_world_collections(t.game);
+  WorldGrid& grid = t.game.world.grid;
+  ASSERT_EQ(grid.columns(), 513);
+  ASSERT_EQ(grid.rows(), 513);
+  grid.at(512, 512).collision = 2;
+  for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {513, 5}, {5, 513}, {-100000, 100000}}) {
+    Cell& outside = grid.at(x, y);
+    EXPECT_EQ(outside.collision, 0);
+    outside.collision = 2;  // a write outside reaches no cell
+    EXPECT_EQ(grid.at(x, y).collision, 0);
+    EXPECT_EQ(grid.find(x, y), nullptr);
+  }
+  EXPECT_EQ(grid.at(512, 512).collision, 2);
+}
+
+TEST(WorldGrid, RecreateDiscardsAndGrowKeeps) {
+  WorldGrid grid;
+  grid.recreate(257, 257);
+  grid.at(256, 10).value = 7;
+  grid.grow(300, 1500);
+  EXPECT_EQ(grid.columns(), 300);
+  EXPECT_EQ(grid.rows(), kLargestGridSize);
+  EXPECT_EQ(grid.at(256, 10).value, 7);
+  grid.recreate(257, 257);
+  EXPECT_EQ(grid.at(256, 10).value, 0);
+}
+
+TEST(WorldGrid, ACellStaysSmall) {
+  EXPECT_LE(sizeof(Cell), 112u);  // 1025 x 1025 cells: about 118 MB
+}
+
+TEST(Coordinates, WorldPixelsRoundHalvesToEvenAndThePlayerCountsWholeTiles) {
+  test::TestGame t;
+  t.game.config.tile_width = t.game.config.tile_height = 32.0f;
+  EXPECT_EQ(cell_under_world_pixel(t.game, 112, 160), (CellPosition{4, 5}));   // 3.5 -> 4
+  EXPECT_EQ(cell_under_world_pixel(t.game, 80, 144), (CellPosition{2, 4}));    // 2.5 -> 2, 4.5 -> 4
+  EXPECT_EQ(cell_under_world_pixel(t.game, -16, -48), (CellPosition{0, -2}));  // -0.5, -1.5
+  WorldState& w = t.game.world;
+  w.view_origin_x = 10;
+  w.view_origin_y = 4;
+  w.player.x = 63.9f;
+  w.player.y = 64.0f;
+  EXPECT_EQ(cell_under_player(t.game), (CellPosition{11, 6}));
+}
+
+}  // namespace
+}  // namespace orv

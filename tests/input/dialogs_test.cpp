@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <utility>
+
+#include "frame/frame_end.h"
+#include "game/errors.h"
+#include "input/input_test_support.h"
+#include "input/player_input.h"
+
+namespace orv {
+namespace {
+
+namespace key = media::key;
+
+using Dialogs = test::InputTest;
+
+TEST_F(Dialogs, EscapeThenXGoesOnWithTheTimeUnchanged) {
+  g.world.time = 30;
+  t.platform.tap_key(key::kEscape, 0, 2);
+  t.platform.hold_key(key::kX, 5);
+  frame();  // the dialog runs inside this frame's input until X
+  EXPECT_EQ(now(), 6);
+  EXPECT_EQ(g.world.time, 30);
+  EXPECT_EQ(g.frame.game_state, kGameRunning);
+  EXPECT_EQ(g.input.open_dialogs, 0);
+}
+
+TEST_F(Dialogs, EscapeThenBEndsTheGameAndTheProgram) {
+  t.platform.tap_key(key::kEscape, 0, 1);
+  t.platform.hold_key(key::kB, 3);
+  read_input(g);
+  EXPECT_EQ(g.frame.game_state, kGameEnding);
+  EXPECT_EQ(g.frame.quit_requested, 1);
+  EXPECT_THROW(frame_end(g), ProgramEnd);
+}
+
+TEST_F(Dialogs, PauseThenBRestartsTheLevelAndOnlyABombActsInside) {
+  g.world.score = 500;
+  g.world.score_target = 900;  // points of this try still to be counted up
+  g.world.level_start_score = 120;
+  g.world.bombs = 2;
+  t.platform.tap_key(key::kP, 0, 1);
+  t.platform.tap_key(key::kSpace, 2, 3);
+  // A quit dialog opened inside the pause dialog would end the game with the B below.
+  t.platform.tap_key(key::kEscape, 4, 5);
+  t.platform.hold_key(key::kB, 7);
+  frame();
+  EXPECT_EQ(std::tuple(g.world.score, g.world.score_target), std::tuple(120, 120));
+  EXPECT_EQ(g.frame.built_level, -1);
+  EXPECT_EQ(g.frame.game_state, kGameRunning);
+  EXPECT_EQ(g.frame.quit_requested, 0);
+  EXPECT_EQ(g.world.bombs, 1);
+}
+
+// The key that answered a dialog, still held, neither answers the next dialog nor acts in play:
+// a dialog opened while it is held waits for a fresh press.
+class DialogAnswers : public test::InputTest,
+                      public ::testing::WithParamInterface<std::pair<int, int>> {};
+
+TEST_P(DialogAnswers, AnAnswerStillHeldDoesNotAnswerTheNextDialog) {
+  const auto [open_key, answer_key] = GetParam();
+  t.platform.tap_key(open_key, 0, 1);
+  t.platform.tap_key(answer_key, 2, 19);  // held until frame 20
+  t.platform.tap_key(open_key, 5, 3);     // the dialog opens again meanwhile
+  t.platform.tap_key(key::kX, 30, 1);
+  while (now() < 10) frame();
+  EXPECT_EQ(now(), 31) << "the second dialog closed before X was pressed again";
+  EXPECT_EQ(std::tuple(g.frame.game_state, g.input.open_dialogs), std::tuple(kGameRunning, 0));
+}
+
+INSTANTIATE_TEST_SUITE_P(QuitAndPause, DialogAnswers,
+                         ::testing::Values(std::pair(key::kEscape, key::kX),
+                                           std::pair(key::kP, key::kX),
+                                           std::pair(key::kP, key::kB)));
+
+}  // namespace
+}  // namespace orv

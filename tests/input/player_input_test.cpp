@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include "input/input_test_support.h"
+#include "input/player_step.h"
+
+namespace orv {
+namespace {
+
+namespace key = media::key;
+
+// The player starts on cell (3, 3): screen pixel (64, 64) with the view at (1, 1).
+class Movement : public test::InputTest {
+ protected:
+  Movement() { g.world.player.x = g.world.player.y = 64; }
+  // Frames at which the player stepped right while Right was held for n frames.
+  std::vector<int> steps_while_right_held(int step_delay, int n) {
+    g.config.step_delay = step_delay;
+    g.input.step_counter = 0;
+    std::vector<int> at;
+    hold(key::kRight);
+    for (int i = 1; i <= n; ++i) {
+      const float before = g.world.player.x;
+      frame();
+      if (g.world.player.x != before) at.push_back(i);
+    }
+    return at;
+  }
+};
+
+TEST_F(Movement, StepsComeEveryStepDelayPlusOneFrames) {
+  EXPECT_EQ(steps_while_right_held(0, 3), (std::vector<int>{1, 2, 3}));  // no CURSORSPEED
+  EXPECT_EQ(steps_while_right_held(255 - 250, 12), (std::vector<int>{6, 12}));
+  EXPECT_EQ(steps_while_right_held(255 - 0, 300), (std::vector<int>{256}));
+}
+
+TEST_F(Movement, KeyboardDiagonalsStop) {
+  hold(key::kUp);
+  hold(key::kLeft);
+  frames(3);
+  EXPECT_EQ(g.world.player.x, 64);
+  EXPECT_EQ(g.world.player.y, 64);
+}
+
+TEST_F(Movement, TheViewScrollsPastTheMiddleAndStopsAtColumnAndRowOne) {
+  Player& p = g.world.player;
+  move_player(g, kHeldLeft);  // left of the middle with the view at column 1: the player walks
+  move_player(g, kHeldUp);
+  EXPECT_EQ(p.x, 32);
+  EXPECT_EQ(p.y, 32);
+  EXPECT_EQ(g.world.view_origin_x, 1);
+  EXPECT_EQ(g.world.view_origin_y, 1);
+  p.x = 500;  // 500 + 32 passes the middle of 1024: the view scrolls, the player stays
+  move_player(g, kHeldRight);
+  EXPECT_EQ(p.x, 500);
+  EXPECT_EQ(g.world.view_origin_x, 2);
+}
+
+TEST_F(Movement, TilesWiderThan127PixelsStepTheirFullWidth) {
+  g.config.tile_width = g.config.tile_height = 200;
+  g.world.player.x = g.world.player.y = 0;
+  move_player(g, kHeldRight);
+  EXPECT_EQ(g.world.player.x, 200);
+}
+
+using Commands = test::InputTest;
+
+TEST_F(Commands, HoldingSpaceDetonatesOneBombPerPress) {
+  g.world.bombs = 3;
+  frame();
+  hold(key::kSpace);
+  frames(5);
+  EXPECT_EQ(g.world.bombs, 2);
+  release(key::kSpace);
+  frame();
+  hold(key::kA);
+  frames(2);
+  EXPECT_EQ(g.world.bombs, 1);
+}
+
+}  // namespace
+}  // namespace orv
