@@ -172,6 +172,13 @@ TEST_F(DataChecker, ConfigurationValues) {
   }
 }
 
+TEST_F(DataChecker, TheMusicFolderHoldsTheScreensTracks) {
+  fs::rename(dir.path() + "MUSIC/score.ogg", dir.path() + "MUSIC/Score.ogg");
+  expect_finding(kIni, line_of(kIni, "INGAMEMUSIC"), "has \"Score.ogg\", not \"score.ogg\"");
+  remove("MUSIC/Score.ogg");
+  expect_finding(kIni, line_of(kIni, "INGAMEMUSIC"), "no \"score.ogg\"");
+}
+
 TEST_F(DataChecker, TileDefinitionsNameGraphicsAndObjectsThatExist) {
   const std::string floor = "DATA/TILES/ORVANTE/LAB_FLOOR";
   replace_line(floor, line_of(floor, "floor.png"), "flor.png");
@@ -246,6 +253,11 @@ TEST_F(DataChecker, LevelAndAlphaFilesMatchTheirHeaders) {
   all.pop_back();
   write_lines("ARENA/" + alpha, all);
   expect_finding(alpha, 2, "(2204 lines after the header) but 2203 lines follow it", "ARENA");
+
+  fresh();
+  replace_line("ARENA/" + alpha, 100, "300");
+  replace_line("ARENA/" + alpha, 101, "-1");
+  expect_finding(alpha, 100, "\"300\" is no alpha from 0 to 255", "ARENA");
 
   fresh();
   replace_line("ARENA/" + level, 2, "56");

@@ -7,6 +7,7 @@
 #include "data_check.h"
 #include "game/game.h"
 #include "picture_check.h"
+#include "sound/music.h"
 
 namespace orv::check {
 namespace {
@@ -74,6 +75,23 @@ void check_sound_name(DataCheck& c, const std::vector<std::string>& sounds, cons
     return;
   }
   check_listed(c, sounds, name, file, line, "sound");
+}
+
+void check_music(DataCheck& c) {
+  const std::string& folder = c.g.config.ingame_music;
+  if (folder.empty()) return;
+  const std::vector<std::string> tracks = files_of(c.g, c.in_folder(folder), "*.ogg");
+  for (const char* track : {kMenuTrack, kScoreTrack}) {
+    std::string actual;
+    const Found found = find_name(tracks, track, &actual);
+    if (found == Found::kMissing) {
+      c.add_at_key("INGAMEMUSIC", "the music folder has no " + quoted(track) +
+                                      ": its screen plays no music of its own");
+    } else if (found == Found::kOtherCase) {
+      c.add_at_key("INGAMEMUSIC", "the music folder has " + quoted(actual) + ", not " +
+                                      quoted(track) + ": track names are compared with their case");
+    }
+  }
 }
 
 std::vector<std::string> check_objects(DataCheck& c, const std::vector<std::string>& sounds) {

@@ -22,6 +22,8 @@ std::vector<std::string> check_sounds(DataCheck& c);
 // Reports a sound name that names none of sounds, at file:line.
 void check_sound_name(DataCheck& c, const std::vector<std::string>& sounds, const std::string& name,
                       const std::string& file, int line);
+// Reports a music folder without the tracks of the title and highscore screens.
+void check_music(DataCheck& c);
 // Checks every picture of WORLDGFX and its definition file; returns the names (DGFXNAME) by
 // which tiles place the kinds.
 std::vector<std::string> check_objects(DataCheck& c, const std::vector<std::string>& sounds);

@@ -18,6 +18,7 @@ void check_all(DataCheck& c) {
   if (!check_configuration(c)) return;
   check_screen_pictures(c);
   check_font(c);
+  check_music(c);
   const std::vector<std::string> sounds = check_sounds(c);
   const std::vector<std::string> objects = check_objects(c, sounds);
   check_tiles(c, check_level(c), objects);

@@ -98,6 +98,12 @@ std::vector<TileUse> check_level_file(DataCheck& c, const std::string& file, Hea
   return used;
 }
 
+bool is_alpha(const std::string& line) {
+  if (!reads_as_number(line)) return false;
+  const std::int32_t alpha = media::val(line);
+  return alpha >= 0 && alpha <= 255;
+}
+
 void check_alpha_file(DataCheck& c, const std::string& file, const Header& level) {
   media::Files& files = c.g.media.files;
   const media::Handle f = files.read_file(file);
@@ -112,7 +118,14 @@ void check_alpha_file(DataCheck& c, const std::string& file, const Header& level
                  "the header gives " + size_text(h) + " cells, the level file " + size_text(level));
   } else {
     std::int64_t lines = 0;
-    for (; !files.eof(f); ++lines) files.read_string(f);
+    bool reported = false;
+    for (; !files.eof(f); ++lines) {
+      const std::string value = files.read_string(f);
+      if (reported || is_alpha(value)) continue;
+      reported = true;
+      c.report.add(file, kHeaderLines + 1 + int(lines),
+                   quoted(value) + " is no alpha from 0 to 255 (the first such line)");
+    }
     check_length(c, file, h, lines, 1);
   }
   files.close_file(f);
