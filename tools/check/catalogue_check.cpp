@@ -122,19 +122,17 @@ std::vector<std::string> check_objects(DataCheck& c, const std::vector<std::stri
 void check_tiles(DataCheck& c, const std::vector<TileUse>& used,
                  const std::vector<std::string>& object_names) {
   const Config& config = c.g.config;
-  const std::string folder = c.in_folder(config.rgb_code_path + config.app_start + "\\");
-  std::set<std::string> reported;
-  for (const TileUse& u : used) {
-    if (!reported.insert(u.name).second) continue;
-    std::string actual;
-    const Found found = find_path(folder + u.name, &actual);
-    if (found == Found::kMissing)
-      c.report.add(u.file, u.line,
-                   "tile " + quoted(u.name) + " has no definition file in " +
-                       quoted(config.rgb_code_path + config.app_start + "\\"));
-  }
   const std::vector<std::string> graphics = files_of(c.g, config.topo_gfx, "*" + config.gfx_codec);
   for (const std::string& g : graphics) check_picture(c, config.topo_gfx + g);
+  if (config.app_start.empty()) return;  // reported with the keys
+  const std::string written = config.rgb_code_path + config.app_start + "\\";
+  const std::string folder = c.in_folder(written);
+  std::set<std::string> seen;
+  for (const TileUse& u : used) {
+    if (seen.insert(u.name).second && find_path(folder + u.name) == Found::kMissing)
+      c.report.add(u.file, u.line,
+                   "tile " + quoted(u.name) + " has no definition file in " + quoted(written));
+  }
   for (const std::string& file : files_of(c.g, folder, "*"))
     check_tile_file(c, folder + file, graphics, object_names);
 }
