@@ -80,6 +80,12 @@ void load_kind(Game& g, const std::string& graphic_path) {
 
 }  // namespace
 
+std::vector<std::string> object_definition_keys() {
+  std::vector<std::string> keys;
+  for (const KeyDef& k : kKeys) keys.emplace_back(k.key);
+  return keys;
+}
+
 void apply_object_key(ObjectKind& kind, const std::string& key, const std::string& value) {
   for (const KeyDef& k : kKeys) {
     if (key != k.key) continue;

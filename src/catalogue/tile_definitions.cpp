@@ -1,5 +1,7 @@
 #include "catalogue/tile_definitions.h"
 
+#include <iterator>
+
 #include "catalogue/definition_file.h"
 #include "game/game.h"
 #include "media/numbers.h"
@@ -57,7 +59,20 @@ std::int32_t alpha_of_transparency(std::int32_t transparency) {
   return std::int32_t(std::uint32_t(255) - std::uint32_t(transparency));
 }
 
+// The keys read as numbers, and the keys the game knows but does not use.
+constexpr const char* kNumberKeys[] = {"VALUE1",   "ROTATE", "USECOLLISION", "TRANSPARENCY",
+                                       "USEENEMY", "DX1",    "DX2"};
+constexpr const char* kUnusedKeys[] = {"INTERNALNAME", "RANDOMSEED", "USEDIRECTION"};
+
 }  // namespace
+
+std::vector<std::string> tile_definition_keys() {
+  std::vector<std::string> keys{"GFXNAME"};
+  keys.insert(keys.end(), std::begin(kNumberKeys), std::end(kNumberKeys));
+  keys.insert(keys.end(), std::begin(kChildKeys), std::end(kChildKeys));
+  keys.insert(keys.end(), std::begin(kUnusedKeys), std::end(kUnusedKeys));
+  return keys;
+}
 
 TileDefinition read_tile_definition(Game& g, const std::string& file) {
   TileDefinition d;

@@ -95,6 +95,10 @@ void load_glyph(Game& g, const GlyphSource& source) {
 
 }  // namespace
 
+std::string glyph_picture_name(std::uint8_t c) {
+  return glyph_source(c).image_name;
+}
+
 void free_font(Game& g) {
   for (Glyph& glyph : g.text.glyphs) release_glyph(g.media.gfx, glyph);
 }
