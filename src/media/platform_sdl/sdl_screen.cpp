@@ -1,5 +1,9 @@
 #include "media/platform_sdl/sdl_screen.h"
 
+#include <cstddef>
+
+#include "media/render/quad_upright.h"
+
 namespace orv::media {
 
 namespace {
@@ -80,8 +84,13 @@ void SdlScreen::present(const Pixel* pixels, int width, int height) {
   picture_rect_ = rect;
   if (!scaled) {
     SDL_BlitSurface(source, nullptr, target, &rect);
-  } else if (format == target->format->format) {
-    SDL_SoftStretchLinear(source, nullptr, target, &rect);
+  } else if (format == target->format->format && SDL_LockSurface(target) == 0) {
+    // The renderer's own bilinear stretch, written straight into the window's rows: several
+    // times faster than SDL_SoftStretchLinear.
+    const std::ptrdiff_t stride = target->pitch / std::ptrdiff_t(sizeof(Pixel));
+    Pixel* corner = static_cast<Pixel*>(target->pixels) + rect.y * stride + rect.x;
+    stretch_bilinear({pixels, width, height, width}, corner, rect.w, rect.h, stride);
+    SDL_UnlockSurface(target);
   } else {
     SDL_BlitScaled(source, nullptr, target, &rect);
   }

@@ -7,7 +7,7 @@
 //
 // When the window is not the picture's size (fullscreen, or a window resized by the desktop)
 // the picture is scaled smoothly into the largest centred rectangle of its aspect ratio, and
-// the rest of the window is black.
+// the rest of the window is black. The scaling is the renderer's bilinear filter.
 #pragma once
 
 #include <SDL.h>
