@@ -53,21 +53,28 @@ bool SdlPlatform::open_screen(int width, int height) {
 }
 
 void SdlPlatform::present(const Pixel* pixels, int width, int height) {
-  screen_.present(pixels, width, height);
-  last_present_ns_ = now_ns();
-  trace("frame");
-  pump_events();
+  show(pixels, width, height, "frame");
 }
 
 // At most one progress picture per display frame: a level build shows its bar hundreds of
 // times a second and must not spend its time copying them to the display.
 void SdlPlatform::present_progress(const Pixel* pixels, int width, int height) {
   constexpr std::int64_t kDisplayFrameNs = 16'666'667;
-  trace("progress");
-  if (now_ns() - last_present_ns_ >= kDisplayFrameNs) present(pixels, width, height);
+  if (now_ns() - last_present_ns_ >= kDisplayFrameNs) {
+    show(pixels, width, height, "progress");
+  } else {
+    trace("progress-left-out");
+  }
 }
 
-// "<monotonic ns> frame|progress": when each picture was shown, or a progress step asked.
+void SdlPlatform::show(const Pixel* pixels, int width, int height, const char* what) {
+  screen_.present(pixels, width, height);
+  last_present_ns_ = now_ns();
+  trace(what);
+  pump_events();
+}
+
+// "present <monotonic ns> <what>": when each picture was shown, or a progress step left out.
 void SdlPlatform::trace(const char* what) {
   if (trace_) std::fprintf(stderr, "present %lld %s\n", static_cast<long long>(now_ns()), what);
 }

@@ -75,6 +75,7 @@ class SdlPlatform : public Platform {
   std::atomic<bool> close_requested_ = false;
 
   bool is_display_switch(const SDL_KeyboardEvent& key) const;
+  void show(const Pixel* pixels, int width, int height, const char* what);
   void trace(const char* what);
 
   SDL_Window* window_ = nullptr;
