@@ -1,22 +1,21 @@
 // The real platform's frame end in an X server (run it under Xvfb): what presenting a 1024x768
-// frame costs with one copy against the former two (texture upload, then renderer copy), what
-// the smooth scaling into a larger window adds, and how evenly the pacer's absolute-deadline
-// sleep keeps 60 Hz compared with the former sleep-then-spin, with the CPU time each costs.
+// frame costs, what the smooth scaling into the fullscreen desktop adds, and how evenly the
+// pacer's absolute-deadline sleep keeps 60 Hz compared with the former sleep-then-spin, with
+// the CPU time each costs.
 //
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/release/bench/bench_present
-#include <SDL.h>
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <functional>
 #include <thread>
 #include <vector>
 
-#include "media/platform_sdl/sdl_clock.h"
+#include "media/platform.h"
 #include "media/platform_sdl/sdl_factory.h"
-#include "media/platform_sdl/sdl_platform.h"
 
 namespace orv::media {
 namespace {
@@ -26,28 +25,25 @@ constexpr int kHeight = 768;
 constexpr int kPresents = 300;
 constexpr int kFrames = 600;
 constexpr double kFrameMs = 1000.0 / 60.0;
+constexpr std::int64_t kSpinNs = 2'000'000;
 
 double cpu_ms() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
-  const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+  const auto ms = [](const timeval& t) { return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3; };
   return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
-double median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v[v.size() / 2];
-}
-
 // Median wall time of one call, in milliseconds.
-double time_each(const std::function<void()>& call) {
+double time_each(Platform& platform, const std::function<void()>& call) {
   std::vector<double> ms;
   for (int i = 0; i < kPresents; ++i) {
-    const std::int64_t start = sdl_now_ns();
+    const std::int64_t start = platform.now_ns();
     call();
-    ms.push_back(double(sdl_now_ns() - start) / 1e6);
+    ms.push_back(double(platform.now_ns() - start) / 1e6);
   }
-  return median(ms);
+  std::sort(ms.begin(), ms.end());
+  return ms[ms.size() / 2];
 }
 
 std::vector<Pixel> test_picture() {
@@ -56,42 +52,20 @@ std::vector<Pixel> test_picture() {
   return pixels;
 }
 
-// The former presenting path: upload into a streaming texture, copy it to the window.
-double former_present_ms(const std::vector<Pixel>& pixels) {
-  SDL_Window* window = SDL_CreateWindow("before", 0, 0, kWidth, kHeight, SDL_WINDOW_BORDERLESS);
-  SDL_Renderer* renderer = window ? SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE) : nullptr;
-  SDL_Texture* texture = renderer ? SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
-                                                      SDL_TEXTUREACCESS_STREAMING, kWidth, kHeight)
-                                  : nullptr;
-  double ms = -1;
-  if (texture) {
-    SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
-    ms = time_each([&] {
-      SDL_UpdateTexture(texture, nullptr, pixels.data(), kWidth * 4);
-      SDL_RenderCopy(renderer, texture, nullptr, nullptr);
-      SDL_RenderPresent(renderer);
-    });
-    SDL_DestroyTexture(texture);
-  }
-  if (renderer) SDL_DestroyRenderer(renderer);
-  if (window) SDL_DestroyWindow(window);
-  return ms;
-}
-
 struct Jitter {
   double median_ms, p99_ms, max_ms, cpu_per_frame_ms;
 };
 
-// |interval - 1/60 s| over kFrames frames of 1 ms work each, ended by sleep_until.
-Jitter pace(const std::function<void(std::int64_t deadline)>& sleep_until) {
+// |interval - 1/60 s| over kFrames frames of 1 ms work each, each ended by sleep_until.
+Jitter pace(Platform& platform, const std::function<void(std::int64_t deadline)>& sleep_until) {
   std::vector<double> off;
   const double cpu_before = cpu_ms();
-  std::int64_t deadline = sdl_now_ns(), last = deadline;
+  std::int64_t deadline = platform.now_ns(), last = deadline;
   for (int i = 0; i < kFrames; ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(1));  // stands in for the frame
     deadline += std::int64_t(kFrameMs * 1e6);
     sleep_until(deadline);
-    const std::int64_t now = sdl_now_ns();
+    const std::int64_t now = platform.now_ns();
     off.push_back(std::abs(double(now - last) / 1e6 - kFrameMs));
     last = now;
   }
@@ -100,50 +74,44 @@ Jitter pace(const std::function<void(std::int64_t deadline)>& sleep_until) {
   return {off[off.size() / 2], off[off.size() * 99 / 100], off.back(), cpu};
 }
 
-// The former pacer: SDL_Delay to 2 ms before the deadline, then spin on yield.
-void former_sleep_until(std::int64_t deadline) {
-  const std::int64_t left = deadline - sdl_now_ns();
-  if (left > 2'000'000) SDL_Delay(Uint32((left - 2'000'000) / 1'000'000));
-  while (sdl_now_ns() < deadline) std::this_thread::yield();
-}
-
 void print_jitter(const char* name, const Jitter& j) {
-  std::printf("%-34s median %.3f ms  p99 %.3f ms  max %.3f ms  CPU %.3f ms/frame\n", name,
+  std::printf("%-30s median %.3f ms  p99 %.3f ms  max %.3f ms  CPU %.3f ms/frame\n", name,
               j.median_ms, j.p99_ms, j.max_ms, j.cpu_per_frame_ms);
 }
 
 int run() {
-  auto made = make_sdl_platform();
-  if (!made) {
-    std::fprintf(stderr, "no display: %s\n", SDL_GetError());
+  std::unique_ptr<Platform> platform = make_sdl_platform();
+  if (!platform || !platform->open_window(kWidth, kHeight, "bench") ||
+      !platform->open_screen(kWidth, kHeight)) {
+    std::fprintf(stderr, "no display or no window\n");
     return 1;
   }
-  auto& platform = static_cast<SdlPlatform&>(*made);
   const std::vector<Pixel> pixels = test_picture();
-  if (!platform.open_window(kWidth, kHeight, "bench") || !platform.open_screen(kWidth, kHeight)) {
-    std::fprintf(stderr, "no window: %s\n", SDL_GetError());
-    return 1;
-  }
-  const double now_ms = time_each([&] { platform.present(pixels.data(), kWidth, kHeight); });
-  const DesktopInfo desktop = platform.desktop();
-  SDL_SetWindowSize(platform.window(), desktop.width, desktop.height);
-  for (int i = 0; i < 50; ++i) platform.present(pixels.data(), kWidth, kHeight);
-  const SDL_Rect r = platform.picture_rect();
-  const double scaled_ms = time_each([&] { platform.present(pixels.data(), kWidth, kHeight); });
-  const double before_ms = former_present_ms(pixels);
+  const auto present = [&] { platform->present(pixels.data(), kWidth, kHeight); };
+  const double window_ms = time_each(*platform, present);
+  platform->set_fullscreen(true);
+  for (int i = 0; i < 50; ++i) present();  // the desktop settles on the new size
+  const double fullscreen_ms = time_each(*platform, present);
+  const DesktopInfo desktop = platform->desktop();
+  std::printf("present 1024x768 in its window (one copy): %.3f ms\n", window_ms);
+  std::printf("present 1024x768 fullscreen on %dx%d, smooth, black bars: %.3f ms\n", desktop.width,
+              desktop.height, fullscreen_ms);
 
-  std::printf("present 1024x768, one copy:        %.3f ms (before, two copies: %.3f ms)\n", now_ms,
-              before_ms);
-  std::printf("present scaled to %dx%d in %dx%d: %.3f ms (smooth, black bars)\n", r.w, r.h,
-              desktop.width, desktop.height, scaled_ms);
-  const Jitter now = pace([&](std::int64_t d) { platform.sleep_until_ns(d); });
-  const Jitter before = pace(former_sleep_until);
+  Platform& p = *platform;
+  const Jitter now = pace(p, [&](std::int64_t d) { p.sleep_until_ns(d); });
+  // The former pacer: whole milliseconds of sleep to 2 ms before the deadline, then spinning.
+  const Jitter before = pace(p, [&](std::int64_t d) {
+    const std::int64_t left = d - p.now_ns();
+    if (left > kSpinNs)
+      std::this_thread::sleep_for(std::chrono::milliseconds((left - kSpinNs) / 1'000'000));
+    while (p.now_ns() < d) std::this_thread::yield();
+  });
   std::printf(
-      "frame interval jitter |interval - 16.667 ms| over %d frames (goal: under 1 ms, "
-      "no busy wait)\n",
+      "frame interval jitter |interval - 16.667 ms| over %d frames "
+      "(goal: under 1 ms, no busy wait)\n",
       kFrames);
   print_jitter("  absolute-deadline sleep:", now);
-  print_jitter("  before, SDL_Delay then spin:", before);
+  print_jitter("  before, sleep then spin:", before);
   return 0;
 }
 
