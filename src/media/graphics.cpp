@@ -54,8 +54,10 @@ void Graphics::examine_desktops() {
   desktop_ = platform_.desktop();
 }
 
-Handle Graphics::open_window(int width, int height, const std::string& title) {
-  if (!sane_size(width, height) || !platform_.open_window(width, height, title)) return 0;
+Handle Graphics::open_window(int width, int height, const std::string& title, DisplayMode mode) {
+  if (!sane_size(width, height)) return 0;
+  platform_.set_fullscreen(mode == DisplayMode::kFullscreen);
+  if (!platform_.open_window(width, height, title)) return 0;
   window_open_ = true;
   return kWindowHandle;
 }
@@ -91,6 +93,15 @@ void Graphics::flip_buffers() {
   check_close_request();
 }
 
+void Graphics::show_progress() {
+  if (screen_open_) {
+    const Image& shown = back_.read();
+    platform_.present_progress(shown.pixels.data(), shown.width, shown.height);
+  }
+  pacing_started_ = false;
+  check_close_request();
+}
+
 void Graphics::check_close_request() {
   if (close_handler_ && platform_.close_requested()) close_handler_();
 }
@@ -109,7 +120,7 @@ void Graphics::pace_frame() {
     next_frame_ns_ = now;
     return;
   }
-  if (next_frame_ns_ > now) platform_.sleep_ns(next_frame_ns_ - now);
+  if (next_frame_ns_ > now) platform_.sleep_until_ns(next_frame_ns_);
 }
 
 int Graphics::window_event(int timeout_ms) {

@@ -20,6 +20,11 @@ namespace orv::media {
 constexpr int kRotateAbsolute = 0;
 constexpr int kRotateRelative = 1;
 
+// How the window opens: the window of the configured size centred on the desktop, or the whole
+// desktop (the picture keeps its size and aspect ratio and is scaled up, with black bars).
+// The player switches between the two with F11 or Alt+Enter at any time.
+enum class DisplayMode { kWindow, kFullscreen };
+
 class Graphics {
  public:
   explicit Graphics(Platform& platform);
@@ -28,13 +33,18 @@ class Graphics {
   void examine_desktops();
   int desktop_width() const { return desktop_.width; }
   int desktop_height() const { return desktop_.height; }
-  // The window is always borderless and centred.
-  Handle open_window(int width, int height, const std::string& title);
+  // The window is always borderless; in DisplayMode::kWindow it is centred.
+  Handle open_window(int width, int height, const std::string& title,
+                     DisplayMode mode = DisplayMode::kWindow);
   // The drawable screen of the window: the back buffer, shown stretched to the window.
   Handle open_windowed_screen(Handle window, int width, int height);
   void clear_screen(Colour colour);
   // Shows the back buffer and paces the game to kFramesPerSecond.
   void flip_buffers();
+  // Shows the back buffer as a step of a long operation (a level build), without pacing and
+  // without waiting for the display, which may leave it out: the operation runs at the speed
+  // of its work. The frame after it starts a fresh schedule.
+  void show_progress();
   int window_event(int timeout_ms);
   // Called by flip_buffers and window_event once the desktop asked the game to close (window
   // closed, Alt+F4, SIGTERM), so every loop of the game, menus included, can end cleanly.

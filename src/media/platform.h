@@ -46,12 +46,22 @@ class Platform {
  public:
   virtual ~Platform() = default;
 
-  // Display. The window is borderless and centred on the desktop; the back buffer is
-  // presented scaled to the window's client area.
+  // Display. The window is borderless and centred on the desktop, or fills the desktop in
+  // fullscreen; the back buffer is presented scaled to the largest centred rectangle of its
+  // aspect ratio inside the window, with black bars around it.
   virtual DesktopInfo desktop() = 0;
   virtual bool open_window(int width, int height, const std::string& title) = 0;
   virtual bool open_screen(int width, int height) = 0;
   virtual void present(const Pixel* pixels, int width, int height) = 0;
+  // A picture of a long operation (a progress bar). It never waits for the display; a platform
+  // may leave it out when it showed a picture less than a display frame ago.
+  virtual void present_progress(const Pixel* pixels, int width, int height) {
+    present(pixels, width, height);
+  }
+  // Window or fullscreen. Called before open_window, the window opens in that mode; afterwards
+  // it switches the open window. The player switches with F11 or Alt+Enter.
+  virtual void set_fullscreen(bool /*fullscreen*/) {}
+  virtual bool fullscreen() const { return false; }
 
   // Window events. pump handles everything pending; wait_event waits at most timeout_ms
   // (-1 = forever, 0 = not at all) for one event and returns a non-zero number when it got one.
@@ -83,6 +93,9 @@ class Platform {
   // Clock: a monotonic time in nanoseconds, and sleeping.
   virtual std::int64_t now_ns() = 0;
   virtual void sleep_ns(std::int64_t ns) = 0;
+  // Sleeps until now_ns() reaches the deadline (returns at once when it has passed). Frames
+  // are paced by absolute deadlines, so a late wake-up does not shift the frames after it.
+  virtual void sleep_until_ns(std::int64_t deadline_ns) { sleep_ns(deadline_ns - now_ns()); }
   virtual LocalTime local_time() = 0;
 };
 

@@ -1,7 +1,8 @@
 // A platform without window, audio device or real time, for tests and tools. Key and joypad
 // states are scripted per frame (a frame ends at each present()), the clock is virtual and only
 // moves when the game sleeps or waits, message box answers are scripted, and every presented
-// frame and every sound start can be inspected.
+// frame and every sound start can be inspected. Progress pictures are presented (and counted as
+// frames) like any other; they never wait, so the clock stands still meanwhile.
 #pragma once
 
 #include <deque>
@@ -57,6 +58,7 @@ class HeadlessPlatform : public Platform {
   };
   const std::vector<Box>& boxes() const { return boxes_; }
   bool window_open() const { return window_open_; }
+  bool fullscreen() const override { return fullscreen_; }
   // Renders audio as the device would (only when open_audio succeeded).
   void render_audio(std::int16_t* samples, int frames);
 
@@ -65,6 +67,7 @@ class HeadlessPlatform : public Platform {
   bool open_window(int width, int height, const std::string& title) override;
   bool open_screen(int width, int height) override;
   void present(const Pixel* pixels, int width, int height) override;
+  void set_fullscreen(bool fullscreen) override { fullscreen_ = fullscreen; }
   void pump_events() override {}
   // No events ever arrive: a positive timeout advances the clock by that much, -1 returns at
   // once (after yielding the core for a millisecond of real time).
@@ -107,6 +110,7 @@ class HeadlessPlatform : public Platform {
   bool window_available_ = true;
   bool screen_available_ = true;
   bool window_open_ = false;
+  bool fullscreen_ = false;
 };
 
 }  // namespace orv::media
