@@ -56,7 +56,7 @@ class OggStreamTest : public ::testing::Test {
 TEST_F(OggStreamTest, GivesTheSamplesOfTheWholeDecode) {
   for (const test::Tone& tone : {test::Tone{.rate = 44100, .channels = 2, .seconds = 0.7},
                                  test::Tone{.rate = 11025, .channels = 1, .seconds = 0.5},
-                                 test::Tone{.rate = 48000, .channels = 6, .seconds = 0.3}}) {
+                                 test::Tone{.rate = 48000, .channels = 2, .seconds = 0.3}}) {
     const std::string file = track("t.ogg", tone);
     const std::vector<std::int16_t> expected = whole(file);
     ASSERT_FALSE(expected.empty());
