@@ -128,6 +128,10 @@ void Graphics::mouse_locate(int x, int y) {
 // The upright width x height rectangle turned about its centre, clockwise on screen, relative
 // to the top-left drawing position.
 Quad Graphics::corners_of(const Sprite3D& s3) {
+  // Unturned, the sums below give exactly the rectangle's corners.
+  if (s3.turn == 0) {
+    return {Point{0, 0}, Point{s3.width, 0}, Point{s3.width, s3.height}, Point{0, s3.height}};
+  }
   double c = 1, s = 0;
   cos_sin(s3.turn, c, s);
   const double cx = s3.width / 2.0, cy = s3.height / 2.0;
