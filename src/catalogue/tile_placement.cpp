@@ -66,12 +66,16 @@ void retile_cell(Game& g, int x, int y) {
 void set_cell_graphic(Game& g, int x, int y, NameId graphic_name) {
   Cell* c = g.world.grid.find(x, y);
   if (c == nullptr) return;
-  const AssetsState& assets = g.assets;
+  AssetsState& assets = g.assets;
   auto it = assets.tile_graphic_index.find(graphic_name);
   if (it == assets.tile_graphic_index.end()) return;
+  // Cells share the graphic's 3D sprite: what a cell draws differs only in its angle, which
+  // starts afresh with each new graphic.
+  TileGraphic& t = assets.tile_graphics[it->second];
   media::Graphics& gfx = g.media.gfx;
-  if (c->sprite != 0) gfx.free_sprite3d(c->sprite);
-  c->sprite = gfx.create_sprite3d(assets.tile_graphics[it->second].image);
+  if (t.drawable == 0 || !gfx.is_sprite3d(t.drawable)) t.drawable = gfx.create_sprite3d(t.image);
+  c->sprite = t.drawable;
+  c->angle = 0;
   rezoom_cell(g, x, y);
 }
 

@@ -158,9 +158,7 @@ void reset_world(Game& g, int max_x, int max_y) {
   for (const PlacedObject& o : w.objects)
     if (o.sprite != 0) gfx.free_sprite3d(o.sprite);
   std::vector<PlacedObject>().swap(w.objects);
-  for (int x = 0; x < w.grid.columns(); ++x)
-    for (int y = 0; y < w.grid.rows(); ++y)
-      if (const int s = w.grid.at(x, y).sprite; s != 0) gfx.free_sprite3d(s);
+  // The cells' 3D sprites belong to the tile graphics and stay.
   w.grid.recreate(std::max(kLevelGridSize, max_x + 1), std::max(kLevelGridSize, max_y + 1));
 }
 

@@ -39,6 +39,9 @@ class Graphics {
   // The drawable screen of the window: the back buffer, shown stretched to the window.
   Handle open_windowed_screen(Handle window, int width, int height);
   void clear_screen(Colour colour);
+  // Size of the back buffer in pixels (0 before the screen is open).
+  int screen_width() const { return back_.width(); }
+  int screen_height() const { return back_.height(); }
   // Shows the back buffer and paces the game to kFramesPerSecond.
   void flip_buffers();
   // Shows the back buffer as a step of a long operation (a level build), without pacing and
@@ -66,6 +69,8 @@ class Graphics {
   bool save_sprite(Handle sprite, const std::string& file) { return sprites_.save(sprite, file); }
   // Makes a sprite from pixels already in memory (used by tools and tests).
   Handle add_sprite(Image picture) { return sprites_.add(std::move(picture)); }
+  // The pictures decoded from files and their memory budget (see picture_cache.h).
+  PictureCache& picture_cache() { return sprites_.pictures(); }
 
   // 3D sprites.
   void start_3d() { in_3d_ = true; }
@@ -90,14 +95,17 @@ class Graphics {
   static constexpr int kFramesPerSecond = 60;
 
  private:
+  // The corners are worked out from the size and the turn when the quad is drawn, so turning a
+  // sprite that is not drawn costs one addition, and a 3D sprite keeps only what it must.
   struct Sprite3D {
     std::shared_ptr<Sprite> sprite;
     float width = 0, height = 0;
     float angle = 0;  // accumulated rotation in degrees
-    Quad corners{};   // relative to the top-left drawing position
+    float turn = 0;   // the angle the corners are turned by
   };
-  static void set_corners(Sprite3D& s3, float angle);
-  bool covers_screen_opaquely(const Sprite3D& s3, float x, float y, int alpha) const;
+  static Quad corners_of(const Sprite3D& s3);
+  bool covers_screen_opaquely(const Sprite3D& s3, const Quad& q, float x, float y, int alpha) const;
+  bool outside_screen(const Quad& q) const;
   void pace_frame();
 
   Platform& platform_;
