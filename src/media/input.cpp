@@ -54,9 +54,8 @@ bool Input::keyboard_released(int key) const {
 }
 
 void Input::examine_joystick() {
-  JoystickState fresh;
-  if (watching_pads_) platform_.read_joystick(fresh);
-  pad_ = fresh.connected ? fresh : JoystickState{};
+  pad_ = JoystickState{};
+  if (watching_pads_) platform_.read_joystick(pad_);
 }
 
 int Input::joystick_axis_x() const {

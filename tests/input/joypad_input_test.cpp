@@ -107,6 +107,11 @@ TEST_F(Joypad, TheKeyboardWorksBesideIt) {
   g.frame.menu_active = true;
   hold(key::kP);
   EXPECT_EQ(frame(), kCommandStart);
+  release(key::kP);
+  pad({1});  // a command from the keyboard comes before the pad's
+  hold(key::kB);
+  EXPECT_EQ(frame(), kCommandB);
+  release(key::kB);
   pad({}, 0, -1000);  // a direction on the pad wins over the keyboard's
   hold(key::kDown);
   frame();
