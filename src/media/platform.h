@@ -21,7 +21,9 @@ struct DesktopInfo {
 // Key states indexed by the game's key numbers (see keys.h).
 using KeyStates = std::array<bool, key::kCount>;
 
+// The game pad that drives the game: the first one connected of those still connected.
 struct JoystickState {
+  bool connected = false;          // false: no pad, everything else zero
   int axis_x = 0;                  // -1000 .. 1000
   int axis_y = 0;                  // -1000 .. 1000
   std::array<bool, 32> buttons{};  // buttons[0] is button 1
@@ -77,8 +79,12 @@ class Platform {
   // Input snapshots.
   virtual bool open_keyboard() = 0;
   virtual void read_keys(KeyStates& keys) = 0;
+  // Starts watching for game pads, which may come and go at any time; true when one is
+  // connected now.
   virtual bool open_joystick() = 0;
   virtual void read_joystick(JoystickState& state) = 0;
+  // Adds game controller mappings from a file (SDL's gamecontrollerdb.txt form), when it exists.
+  virtual void add_pad_mappings(const std::string& /*file*/) {}
 
   // Audio: the callback runs on the platform's audio thread until the platform is destroyed.
   // Returns false when no device could be opened; the game then runs silently.

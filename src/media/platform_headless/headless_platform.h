@@ -30,7 +30,9 @@ class HeadlessPlatform : public Platform {
   void release_key(int key, std::int64_t from_frame = -1);
   // Shortcut: the key is down during frames [from, from + frames).
   void tap_key(int key, std::int64_t from_frame, int frames = 1);
-  void set_joystick(bool present) { joystick_present_ = present; }
+  // A pad connected (or disconnected) from the given frame on; its state comes from
+  // set_joystick_state while it is connected.
+  void set_joystick(bool present, std::int64_t from_frame = -1);
   void set_joystick_state(const JoystickState& s, std::int64_t from_frame = -1);
   // When no answer is queued, OK boxes answer kOk and Yes/No boxes kNo.
   void queue_box_answer(BoxAnswer answer) { answers_.push_back(answer); }
@@ -77,7 +79,7 @@ class HeadlessPlatform : public Platform {
   void move_mouse(int, int) override {}
   bool open_keyboard() override { return true; }
   void read_keys(KeyStates& keys) override;
-  bool open_joystick() override { return joystick_present_; }
+  bool open_joystick() override;
   void read_joystick(JoystickState& state) override;
   bool open_audio(AudioCallback callback) override;
   void sound_started(Handle sound, bool loop) override;
@@ -96,7 +98,7 @@ class HeadlessPlatform : public Platform {
   // key -> (from_frame, down) changes, sorted by frame; for equal frames the later call wins
   std::map<int, std::vector<std::pair<std::int64_t, bool>>> key_script_;
   std::vector<std::pair<std::int64_t, JoystickState>> pad_script_;
-  bool joystick_present_ = false;
+  std::vector<std::pair<std::int64_t, bool>> pad_presence_;
   std::deque<BoxAnswer> answers_;
   std::vector<Box> boxes_;
   bool close_ = false;

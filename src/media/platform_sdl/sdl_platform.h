@@ -49,6 +49,7 @@ class SdlPlatform : public Platform {
   void read_keys(KeyStates& keys) override;
   bool open_joystick() override { return joystick_.open(); }
   void read_joystick(JoystickState& state) override { joystick_.read(state); }
+  void add_pad_mappings(const std::string& file) override { joystick_.add_mappings(file); }
 
   bool open_audio(AudioCallback callback) override { return audio_.open(std::move(callback)); }
 
