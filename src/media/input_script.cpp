@@ -1,27 +1,36 @@
-#include "support/input_script.h"
+// Reading and writing input scripts and recordings.
+#include "media/input_script.h"
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <sstream>
 #include <utility>
 
 #include "media/keys.h"
 
-namespace orv::test {
+namespace orv::media {
 namespace {
 
-namespace key = media::key;
-
-constexpr std::array<std::pair<const char*, int>, 10> kKeyNames{{{"P", key::kP},
-                                                                 {"ESCAPE", key::kEscape},
-                                                                 {"SPACE", key::kSpace},
-                                                                 {"B", key::kB},
-                                                                 {"X", key::kX},
-                                                                 {"UP", key::kUp},
-                                                                 {"DOWN", key::kDown},
-                                                                 {"LEFT", key::kLeft},
-                                                                 {"RIGHT", key::kRight},
-                                                                 {"F12", key::kF12}}};
+constexpr std::array<std::pair<const char*, int>, 17> kKeyNames{{
+    {"P", key::kP},
+    {"ESCAPE", key::kEscape},
+    {"SPACE", key::kSpace},
+    {"B", key::kB},
+    {"X", key::kX},
+    {"UP", key::kUp},
+    {"DOWN", key::kDown},
+    {"LEFT", key::kLeft},
+    {"RIGHT", key::kRight},
+    {"F12", key::kF12},
+    {"A", key::kA},
+    {"C", key::kC},
+    {"D", key::kD},
+    {"Y", key::kY},
+    {"RETURN", key::kReturn},
+    {"PAGEUP", key::kPageUp},
+    {"PAGEDOWN", key::kPageDown},
+}};
 
 std::optional<int> key_of(const std::string& name) {
   for (const auto& [text, code] : kKeyNames)
@@ -71,28 +80,30 @@ std::string format_input_script(const std::vector<KeyEvent>& events, const std::
   return out.str();
 }
 
-void schedule(media::HeadlessPlatform& platform, const std::vector<KeyEvent>& events) {
-  for (const KeyEvent& e : events) {
-    if (e.down)
-      platform.hold_key(e.key, e.frame);
-    else
-      platform.release_key(e.key, e.frame);
+bool scriptable_key(int key) {
+  return name_of(key) != "?";
+}
+
+std::optional<Recording> parse_recording(const std::string& text) {
+  auto events = parse_input_script(text);
+  if (!events) return std::nullopt;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    std::istringstream words(line);
+    std::string hash, word, rest;
+    long long seed = 0;
+    if ((words >> hash >> word >> seed) && hash == "#" && word == "seed" && !(words >> rest) &&
+        seed >= INT32_MIN && seed <= INT32_MAX)
+      return Recording{std::int32_t(seed), std::move(*events)};
   }
+  return std::nullopt;
 }
 
-void KeyRecorder::set(int key, bool down, std::int64_t frame) {
-  const auto at = std::find(held_.begin(), held_.end(), key);
-  if ((at != held_.end()) == down) return;
-  if (down)
-    held_.push_back(key);
-  else
-    held_.erase(at);
-  events_.push_back({frame < 0 ? platform_.frame() : frame, key, down});
-  schedule(platform_, {events_.back()});
+std::string format_recording(const Recording& recording) {
+  return format_input_script(recording.events,
+                             "# ORVANTE recording: the seed of the random "
+                             "generator, then one key change a line\n# seed " +
+                                 std::to_string(recording.seed) + "\n");
 }
 
-void KeyRecorder::release_all() {
-  while (!held_.empty()) set(held_.back(), false);
-}
-
-}  // namespace orv::test
+}  // namespace orv::media
