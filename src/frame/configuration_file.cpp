@@ -104,6 +104,7 @@ const KeyDef kKeys[] = {
     {"SCREGFXMAX", Kind::kInt, &Config::scre_gfx_max},
     {"LOADINTROSCREEN", Kind::kText, &Config::load_intro_screen},
     {"REMOVETILE", Kind::kText, &Config::remove_tile},
+    {"HIGHSCOREFILE", Kind::kText, &Config::highscore_file},
 };
 
 void store(Game& g, const KeyDef& def, const std::string& value) {

@@ -20,6 +20,9 @@ namespace orv::media {
 constexpr int kRotateAbsolute = 0;
 constexpr int kRotateRelative = 1;
 
+// How the window shows the game: the window of the configured size, or the whole desktop.
+enum class DisplayMode { kWindow, kFullscreen };
+
 class Graphics {
  public:
   explicit Graphics(Platform& platform);
