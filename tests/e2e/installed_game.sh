@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# The game installed into a scratch prefix (cmake --install) as a player runs it: started as
+# prefix/bin/orvante from / with a fresh home folder, it plays its installed data, F12 puts a
+# screenshot into the player's pictures folder, Escape then B ends it with exit code 0, and the
+# installed tree is byte for byte the same afterwards. The desktop entry and the AppStream
+# metadata pass their validators where those are installed. Needs an X display and xdotool.
+set -u
+build=$(dirname "$(realpath "$1")")
+work=$(mktemp -d)
+prefix=$work/prefix
+pid=
+trap '[ -n "$pid" ] && kill -9 $pid 2>/dev/null; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $1"; cat "$work/stderr.txt" 2>/dev/null; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" > "$work/install.txt" 2>&1 ||
+  { cat "$work/install.txt"; fail "cmake --install failed"; }
+for file in bin/orvante share/orvante/DATA/ini.txt share/orvante/README.md \
+  share/applications/io.github.orvante.Orvante.desktop \
+  share/metainfo/io.github.orvante.Orvante.metainfo.xml share/man/man6/orvante.6 \
+  share/icons/hicolor/16x16/apps/orvante.png share/icons/hicolor/256x256/apps/orvante.png \
+  share/icons/hicolor/scalable/apps/orvante.svg; do
+  [ -f "$prefix/$file" ] || fail "not installed: $file"
+done
+ls "$prefix/share/orvante/LOG" "$prefix/share/orvante/SHOTS" 2>/dev/null | grep -q . &&
+  fail "files the game wrote in the source tree were installed"
+if command -v desktop-file-validate > /dev/null; then
+  desktop-file-validate "$prefix/share/applications/io.github.orvante.Orvante.desktop" ||
+    fail "desktop-file-validate"
+fi
+if command -v appstreamcli > /dev/null; then
+  appstreamcli validate --no-net "$prefix/share/metainfo/io.github.orvante.Orvante.metainfo.xml" ||
+    fail "appstreamcli validate"
+fi
+
+# Every file of the installed tree with its checksum, and every folder.
+tree_state() { (cd "$prefix" && find . -type f -print0 | sort -z | xargs -0 sha256sum && find . | sort); }
+before=$(tree_state)
+
+# A fresh player: an empty home with a Pictures folder, no XDG variables, no ORVANTE_DATA.
+home=$work/home
+mkdir -p "$home/Pictures"
+(cd / && exec env -u ORVANTE_DATA -u XDG_DATA_HOME -u XDG_STATE_HOME -u XDG_CONFIG_HOME \
+  -u XDG_PICTURES_DIR HOME="$home" "$prefix/bin/orvante" 2> "$work/stderr.txt" > /dev/null) &
+pid=$!
+
+window() { xdotool search --all --pid "$pid" --name '^ORVANTE$' 2>/dev/null | head -n 1; }
+press() {
+  local win
+  win=$(window)
+  [ -n "$win" ] || return 0
+  xdotool windowfocus "$win" 2>/dev/null
+  xdotool keydown "$1" 2>/dev/null
+  sleep 0.15
+  xdotool keyup "$1" 2>/dev/null
+}
+
+# Past the intro and the title menu; a START that reached play opened the pause dialog, which
+# X closes.
+for _ in $(seq 1 40); do
+  kill -0 $pid 2>/dev/null || fail "the game ended before play"
+  press p
+  sleep 0.4
+done
+press x
+sleep 0.3
+
+shots=$home/Pictures/orvante
+for _ in $(seq 1 10); do
+  press F12
+  sleep 0.5
+  ls "$shots" 2>/dev/null | grep -qE '[0-9]{14}\.bmp$' && break
+done
+ls "$shots" 2>/dev/null | grep -qE '[0-9]{14}\.bmp$' || fail "no screenshot in $shots"
+grep -q "screenshots: $shots/" "$work/stderr.txt" || fail "the game did not say where it writes"
+
+press Escape
+sleep 0.5
+for _ in $(seq 1 20); do
+  kill -0 $pid 2>/dev/null || break
+  press b
+  sleep 0.5
+  kill -0 $pid 2>/dev/null || break
+  press Escape
+  sleep 0.3
+done
+kill -0 $pid 2>/dev/null && fail "the game did not end after Escape and B"
+wait $pid
+code=$?
+pid=
+[ $code -eq 0 ] || fail "exit code $code, expected 0"
+[ "$(tree_state)" = "$before" ] || fail "the installed tree changed"
+echo "installed game: screenshot $(ls "$shots"), exit code 0, installed tree unchanged"
