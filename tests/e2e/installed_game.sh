@@ -5,12 +5,9 @@
 # installed tree is byte for byte the same afterwards. The desktop entry and the AppStream
 # metadata pass their validators where those are installed. Needs an X display and xdotool.
 set -u
+source "$(dirname "$0")/lib.bash"
 build=$(dirname "$(realpath "$1")")
-work=$(mktemp -d)
 prefix=$work/prefix
-pid=
-trap '[ -n "$pid" ] && kill -9 $pid 2>/dev/null; rm -rf "$work"' EXIT
-fail() { echo "FAIL: $1"; cat "$work/stderr.txt" 2>/dev/null; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" > "$work/install.txt" 2>&1 ||
   { cat "$work/install.txt"; fail "cmake --install failed"; }
@@ -37,22 +34,11 @@ tree_state() { (cd "$prefix" && find . -type f -print0 | sort -z | xargs -0 sha2
 before=$(tree_state)
 
 # A fresh player: an empty home with a Pictures folder, no XDG variables, no ORVANTE_DATA.
-home=$work/home
-mkdir -p "$home/Pictures"
-(cd / && exec env -u ORVANTE_DATA -u XDG_DATA_HOME -u XDG_STATE_HOME -u XDG_CONFIG_HOME \
-  -u XDG_PICTURES_DIR HOME="$home" "$prefix/bin/orvante" 2> "$work/stderr.txt" > /dev/null) &
-pid=$!
-
-window() { xdotool search --all --pid "$pid" --name '^ORVANTE$' 2>/dev/null | head -n 1; }
-press() {
-  local win
-  win=$(window)
-  [ -n "$win" ] || return 0
-  xdotool windowfocus "$win" 2>/dev/null
-  xdotool keydown "$1" 2>/dev/null
-  sleep 0.15
-  xdotool keyup "$1" 2>/dev/null
-}
+export HOME=$work/home
+unset ORVANTE_DATA XDG_DATA_HOME XDG_STATE_HOME XDG_CONFIG_HOME XDG_PICTURES_DIR
+mkdir -p "$HOME/Pictures"
+game_dir=/ title=ORVANTE start_game "$prefix/bin/orvante"
+pid=$game_pid
 
 # Past the intro and the title menu; a START that reached play opened the pause dialog, which
 # X closes.
@@ -64,7 +50,7 @@ done
 press x
 sleep 0.3
 
-shots=$home/Pictures/orvante
+shots=$HOME/Pictures/orvante
 for _ in $(seq 1 10); do
   press F12
   sleep 0.5
@@ -86,7 +72,8 @@ done
 kill -0 $pid 2>/dev/null && fail "the game did not end after Escape and B"
 wait $pid
 code=$?
-pid=
+game_pid=
+launcher=
 [ $code -eq 0 ] || fail "exit code $code, expected 0"
 [ "$(tree_state)" = "$before" ] || fail "the installed tree changed"
 echo "installed game: screenshot $(ls "$shots"), exit code 0, installed tree unchanged"
