@@ -18,7 +18,7 @@ for file in bin/orvante share/orvante/DATA/ini.txt share/orvante/README.md \
   share/icons/hicolor/scalable/apps/orvante.svg; do
   [ -f "$prefix/$file" ] || fail "not installed: $file"
 done
-ls "$prefix/share/orvante/LOG" "$prefix/share/orvante/SHOTS" 2>/dev/null | grep -q . &&
+find "$prefix/share/orvante/LOG" "$prefix/share/orvante/SHOTS" -type f 2>/dev/null | grep -q . &&
   fail "files the game wrote in the source tree were installed"
 if command -v desktop-file-validate > /dev/null; then
   desktop-file-validate "$prefix/share/applications/io.github.orvante.Orvante.desktop" ||
