@@ -91,8 +91,8 @@ std::string help_text(const HelpPlaces& places) {
     text += "  " + name + option.text + "\n";
   }
   text +=
-      "\nData: the first folder holding DATA/ini.txt of --data, $ORVANTE_DATA, the current\n"
-      "  directory, " +
+      "\nData: the folder given with --data, else the first holding DATA/ini.txt of\n"
+      "  $ORVANTE_DATA, the current directory, " +
       places.installed_data + ", " + places.source_data + "\n";
   text +=
       "Error log and screenshots: LOGPATH and SCRSAVE of the data folder when it is\n"

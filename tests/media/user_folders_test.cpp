@@ -122,30 +122,24 @@ TEST_P(DataFolderSearchTable, TakesTheFirstPlaceHoldingTheConfiguration) {
   EXPECT_EQ(search.looked, c.looked) << c.what;
 }
 
-const DataFolderPlaces kAll{"/opt", "/env", "/cwd/", "/inst/", "/src/"};
+const DataFolderPlaces kAll{"", "/env", "/cwd/", "/inst/", "/src/"};
+const DataFolderPlaces kOption{"/opt", "/env", "/cwd/", "/inst/", "/src/"};
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DataFolderSearchTable,
     ::testing::Values(
-        SearchCase{"option first", kAll, {"/opt/", "/cwd/"}, "/opt/", {"/opt/"}},
-        SearchCase{"environment next", kAll, {"/env/", "/cwd/"}, "/env/", {"/opt/", "/env/"}},
+        SearchCase{"option holds it", kOption, {"/opt/", "/cwd/"}, "/opt/", {"/opt/"}},
+        SearchCase{"option alone, even without it", kOption, {"/cwd/"}, std::nullopt, {"/opt/"}},
+        SearchCase{"environment first", kAll, {"/env/", "/cwd/"}, "/env/", {"/env/"}},
+        SearchCase{"current directory", kAll, {"/cwd/", "/src/"}, "/cwd/", {"/env/", "/cwd/"}},
+        SearchCase{"installed", kAll, {"/inst/", "/src/"}, "/inst/", {"/env/", "/cwd/", "/inst/"}},
         SearchCase{
-            "current directory", kAll, {"/cwd/", "/src/"}, "/cwd/", {"/opt/", "/env/", "/cwd/"}},
-        SearchCase{"installed",
-                   kAll,
-                   {"/inst/", "/src/"},
-                   "/inst/",
-                   {"/opt/", "/env/", "/cwd/", "/inst/"}},
-        SearchCase{"source tree last",
-                   kAll,
-                   {"/src/"},
-                   "/src/",
-                   {"/opt/", "/env/", "/cwd/", "/inst/", "/src/"}},
+            "source tree last", kAll, {"/src/"}, "/src/", {"/env/", "/cwd/", "/inst/", "/src/"}},
         SearchCase{"none: every place named",
                    kAll,
                    {},
                    std::nullopt,
-                   {"/opt/", "/env/", "/cwd/", "/inst/", "/src/"}},
+                   {"/env/", "/cwd/", "/inst/", "/src/"}},
         SearchCase{"unset places are skipped",
                    {"", "", "/cwd/", "", "/src/"},
                    {"/src/"},

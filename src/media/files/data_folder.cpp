@@ -18,6 +18,13 @@ bool holds_configuration(const std::string& folder) {
 DataFolderSearch find_data_folder(const DataFolderPlaces& places,
                                   const std::function<bool(const std::string&)>& holds) {
   DataFolderSearch search;
+  // A folder the player named is the one to play, or none: playing other data instead would
+  // hide the mistake.
+  if (!places.option.empty()) {
+    search.looked.push_back(with_slash(places.option));
+    if (holds(search.looked.back())) search.folder = search.looked.back();
+    return search;
+  }
   for (const std::string* place :
        {&places.option, &places.environment, &places.current, &places.installed, &places.source}) {
     if (place->empty()) continue;

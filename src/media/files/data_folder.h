@@ -8,7 +8,8 @@
 
 namespace orv::media {
 
-// The places to look, in order; an empty one is skipped.
+// The places to look, in order; an empty one is skipped. A folder given on the command line is
+// the only place looked at.
 struct DataFolderPlaces {
   std::string option;       // given on the command line
   std::string environment;  // the ORVANTE_DATA variable
