@@ -124,6 +124,7 @@ const KeyDef kKeys[] = {
     {"LOADINTROSCREEN", Kind::kText, &Config::load_intro_screen},
     {"REMOVETILE", Kind::kText, &Config::remove_tile},
     {"USESCALER", Kind::kUnused, kNothing},
+    {"HIGHSCOREFILE", Kind::kText, &Config::highscore_file},
 };
 
 void store(Game& g, const KeyDef& def, const std::string& value) {

@@ -6,6 +6,7 @@
 #include "frame/main_loop.h"
 #include "frame/player_name.h"
 #include "frame/system_setup.h"
+#include "frame/user_files.h"
 #include "frame/world_collections.h"
 #include "game/errors.h"
 #include "game/game.h"
@@ -22,6 +23,7 @@ namespace {
 
 void start_up_steps(Game& g) {
   read_configuration(g);
+  place_user_files(g);
   open_game_screen(g);
   // SDL wants window events handled on the thread that made the window, so no event thread is
   // started: with MULTICORE 1 the media layer handles them at every flip instead.

@@ -32,6 +32,7 @@ struct Config {
   std::string scre_gfx_path;       // SCREGFXPATH: screen sprite pictures, as written
   std::int32_t scre_gfx_max = 50;  // SCREGFXMAX: extra copies of each screen sprite
   std::string load_intro_screen;   // LOADINTROSCREEN: picture behind the title and highscore
+  std::string highscore_file;      // HIGHSCOREFILE: score table below the per-user data folder
 
   // Screen and pacing.
   std::int32_t multitask = 0;       // MULTITASK: ms pause per frame and event wait

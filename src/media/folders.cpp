@@ -18,11 +18,6 @@
 namespace orv::media {
 namespace {
 
-std::string with_slash(std::string folder) {
-  if (folder.empty() || folder.back() != '/') folder += '/';
-  return folder;
-}
-
 bool same_letter(char a, char b) {
   return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
 }

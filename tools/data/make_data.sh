@@ -150,6 +150,7 @@ pairs "$out/DATA/ini.txt" \
   LOGFILE error.log \
   USELOGFILE 1 \
   SCRSAVE 'SHOTS\' \
+  HIGHSCOREFILE scores.txt \
   SAVEGFX 'SHOTS\' \
   GFXPATH 'GFX\' \
   BASICGFX 'GFX\' \

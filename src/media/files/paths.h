@@ -15,6 +15,12 @@ namespace orv::media {
 // folder holds one.
 std::string resolve_path(const std::string& path);
 
+// The folder with a "/" at its end (an empty one becomes "/").
+std::string with_slash(std::string folder);
+
+// True when something (a file or a folder) exists at the path, as written.
+bool file_exists(const std::string& path);
+
 // Reads a whole file; nullopt when it cannot be read or is larger than max_bytes.
 std::optional<Bytes> read_whole_file(const std::string& path, std::size_t max_bytes);
 
