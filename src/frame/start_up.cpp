@@ -12,7 +12,6 @@
 #include "game/game.h"
 #include "levels/generation.h"
 #include "media/faults.h"
-#include "media/files/config_folder.h"
 #include "screens/folder_scans.h"
 #include "screens/intro.h"
 #include "screens/title_menu.h"
@@ -50,7 +49,7 @@ void start_up_steps(Game& g) {
 void start_up(Game& g) {
   g.frame.start_directory = g.media.folders.current_directory();
   g.frame.configuration_path = g.frame.start_directory + "DATA\\ini.txt";
-  g.frame.user_config_folder = media::user_config_folder();
+  g.frame.user_config_folder = g.media.user_folders.config_folder();
   media::FaultTrap::install();
   g.media.on_close_request([&g] { end_program(g); });
   // A fault during start-up leaves the game half made, with no frame to go on with: it is
