@@ -30,6 +30,11 @@ std::string match_component(const std::string& folder, const std::string& name) 
 
 }  // namespace
 
+bool is_plain_name(std::string_view name) {
+  return name.find_first_of("/\\") == std::string_view::npos &&
+         name.find("..") == std::string_view::npos;
+}
+
 std::string resolve_path(const std::string& path) {
   std::string unix_path = path;
   for (char& c : unix_path)
