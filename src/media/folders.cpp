@@ -102,7 +102,9 @@ bool Folders::for_each_file(const std::string& folder, const std::string& patter
   if (scan == 0) return false;
   while (next_directory_entry(scan)) {
     if (directory_entry_type(scan) != EntryType::kFile) continue;
-    fn(directory_entry_name(scan));
+    // A name holding "\" would become a path of its own once the separators are converted.
+    const std::string name = directory_entry_name(scan);
+    if (is_plain_name(name)) fn(name);
   }
   finish_directory(scan);
   return true;

@@ -35,6 +35,11 @@ bool file_exists(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0;
 }
 
+bool is_plain_name(std::string_view name) {
+  return name.find_first_of("/\\") == std::string_view::npos &&
+         name.find("..") == std::string_view::npos;
+}
+
 std::string resolve_path(const std::string& path) {
   std::string unix_path = path;
   for (char& c : unix_path)
