@@ -6,8 +6,8 @@
 Runs the game on a scratch copy of the data folder and prints: start to the first picture
 (the first intro page), the process's CPU share on the title screen and in play (utime + stime
 of /proc/PID/stat over 30 s each), and the time from the START key press (P) to the first
-frame of play. With --mapsize N the levels are N + 1 cells square (MAPSIZE N), which makes
-the build behind that key press larger. Times of pictures come from the game's own stderr
+frame of play. With --mapsize N the levels are N + 1 cells square (MAPSIZE N, and a base file twice
+that size), which makes the build behind that key press larger. Times of pictures come from the game's own stderr
 lines under ORV_TRACE_PRESENTS; a binary without them still gives the CPU shares.
 """
 import argparse
@@ -50,6 +50,15 @@ def scratch_data(data, mapsize):
         lines[lines.index(b"MAPSIZE") + 1] = str(mapsize).encode()
         with open(ini, "wb") as f:
             f.write(b"\r\n".join(lines))
+        # A generated level's sides are drawn from the base file's sides and fall back to
+        # MAPSIZE when the draw is larger: a base twice MAPSIZE makes every level MAPSIZE + 1
+        # cells square.
+        base = os.path.join(folder, "DATA", "LEVELS", "BASE.ai42")
+        with open(base, "rb") as f:
+            rows = f.read().split(b"\r\n")
+        rows[1] = rows[2] = str(2 * mapsize).encode()
+        with open(base, "wb") as f:
+            f.write(b"\r\n".join(rows))
     return folder
 
 
