@@ -170,6 +170,8 @@ TextureView Sprites::texture_of(Sprite& s) {
       if (!s.file.empty()) pictures_.keep_keyed(s.file, s.key, s.keyed);
     }
     s.texture_ready = true;
+    // Known-opaque pictures let a draw over the whole screen skip clearing it first.
+    if (!s.opaque) s.opaque = all_texels_opaque(s.keyed ? view_of(*s.keyed) : picture_of(s));
   }
   return s.keyed ? view_of(*s.keyed) : picture_of(s);
 }

@@ -234,6 +234,24 @@ TEST_F(GraphicsTest, ScreenCaptureStretchShowsTheFrameAndKeyedHoles) {
   }
 }
 
+// A picture drawn over the whole screen right after a clear may take the clear's place only
+// when it hides everything: a translucent or keyed texel still shows the clear colour.
+TEST_F(GraphicsTest, AFullScreenPictureReplacesTheClearOnlyWhereItIsOpaque) {
+  gfx.transparent_sprite_colour(-1, rgb(255, 0, 255));
+  const Pixel red = argb(255, 200, 0, 0);
+  for (const Pixel odd : {kWhite, argb(0, 9, 9, 9), kMagenta}) {
+    Image pic(32, 24, kBlack);
+    pic.pixels[33] = odd;
+    const Handle s3 = gfx.create_sprite3d(gfx.add_sprite(pic));
+    for (int frame = 0; frame < 2; ++frame) {  // the second draw knows the texture
+      gfx.clear_screen(rgb(200, 0, 0));
+      draw(s3, 0, 0);
+      EXPECT_EQ(at(1, 1), odd == kWhite ? kWhite : red);
+      EXPECT_EQ(at(5, 5), kBlack);
+    }
+  }
+}
+
 TEST_F(GraphicsTest, RotationTurnsClockwiseAboutTheCentreAndAccumulates) {
   Image pic(4, 2);
   for (int i = 0; i < 8; ++i) pic.pixels[i] = argb(255, 10 + 30 * i, 100, 9);

@@ -20,6 +20,12 @@ ORV_PIXEL_LOOP bool any_key_in_block(const Pixel* __restrict in, std::size_t n, 
   return found != 0;
 }
 
+ORV_PIXEL_LOOP bool all_opaque_in_row(const Pixel* __restrict in, std::size_t n) {
+  std::uint32_t alphas = px::kOpaque;
+  for (std::size_t i = 0; i < n; ++i) alphas &= in[i];
+  return (alphas & px::kOpaque) == px::kOpaque;
+}
+
 // Scans in blocks so that a keyed picture is recognised early.
 bool any_key(const Pixel* in, std::size_t n, Pixel key) {
   constexpr std::size_t kBlock = 4096;
@@ -39,6 +45,15 @@ bool has_key_texels(const TextureView& picture, Colour key) {
     }
   }
   return false;
+}
+
+bool all_texels_opaque(const TextureView& picture) {
+  if (picture.pixels == nullptr) return false;
+  for (int y = 0; y < picture.height; ++y) {
+    if (!all_opaque_in_row(picture.pixels + y * picture.stride, std::size_t(picture.width)))
+      return false;
+  }
+  return true;
 }
 
 TextureView view_of(const Image& image) {

@@ -22,5 +22,7 @@ Image make_texture(const Image& picture, std::optional<Colour> key,
 // True when some texel has exactly the key colour, that is when make_texture would change
 // the picture.
 bool has_key_texels(const TextureView& picture, Colour key);
+// True when every texel has alpha 255: a draw of it at full opacity hides what lies below.
+bool all_texels_opaque(const TextureView& picture);
 
 }  // namespace orv::media
