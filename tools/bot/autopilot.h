@@ -1,20 +1,21 @@
-// A simple player for recording play-throughs: walks the shortest way to the nearest floor
-// cell that still needs paint, so painted cells close patterns and get fixed.
+// Where a player heads next: the shortest walk to a floor cell that still needs paint, read from
+// what the screen shows (tile names, walls and water, the player's cell, pick-ups).
 #pragma once
 
 #include <optional>
 
-#include "game/coordinates.h"
 #include "game/game.h"
-#include "support/input_script.h"
 
-namespace orv::test {
+namespace orv::bot {
 
-// The first step on the shortest walk from the player's cell to the nearest cell that the
-// player can paint, as an arrow key; nullopt when no such cell can be reached.
-std::optional<int> autopilot_arrow(const Game& g);
+// How the next cell to paint is chosen.
+enum class Aim {
+  kNearest,  // the nearest paintable cell (the recorded play-through uses this)
+  kGreedy,   // nearest, but a cell that closes a 2x2 block or holds a clock counts as nearer
+};
 
-// Holds the arrow autopilot_arrow chooses (or none) for the coming frames.
-void steer(const Game& g, KeyRecorder& keys);
+// The first step on the shortest walk from the player's cell to the chosen cell, as an arrow
+// key; nullopt when no paintable cell can be reached.
+std::optional<int> autopilot_arrow(const Game& g, Aim aim = Aim::kNearest);
 
-}  // namespace orv::test
+}  // namespace orv::bot
