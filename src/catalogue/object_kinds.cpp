@@ -63,7 +63,9 @@ struct Apply {
   void operator()(std::monostate) const {}
 };
 
-void load_kind(Game& g, const std::string& graphic_path) {
+}  // namespace
+
+void load_object_kind(Game& g, const std::string& graphic_path) {
   ObjectKind& kind = g.catalogue.kinds.emplace_back();
   kind.sprite = g.media.gfx.load_sprite(graphic_path);
   media::Files& files = g.media.files;
@@ -78,7 +80,11 @@ void load_kind(Game& g, const std::string& graphic_path) {
   kind.touch_sound = g.world.names.intern(kind.touch_sound_text);
 }
 
-}  // namespace
+std::vector<std::string> object_definition_keys() {
+  std::vector<std::string> keys;
+  for (const KeyDef& k : kKeys) keys.emplace_back(k.key);
+  return keys;
+}
 
 void apply_object_key(ObjectKind& kind, const std::string& key, const std::string& value) {
   for (const KeyDef& k : kKeys) {
@@ -112,7 +118,7 @@ void load_object_kinds(Game& g) {
   const std::string& folder = g.config.world_gfx;
   g.media.folders.for_each_file(
       folder, "*" + g.config.gfx_codec,
-      [&g, &folder](const std::string& name) { load_kind(g, folder + name); });
+      [&g, &folder](const std::string& name) { load_object_kind(g, folder + name); });
 }
 
 }  // namespace orv

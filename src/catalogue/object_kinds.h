@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace orv {
 
@@ -11,6 +12,10 @@ struct ObjectKind;
 
 // Frees the sprites of the list, empties it and reads the object folder again.
 void load_object_kinds(Game& g);
+// Every key of an object definition file the game knows, used or not.
+std::vector<std::string> object_definition_keys();
+// Adds the kind of one graphic of the object folder: its sprite and its definition file.
+void load_object_kind(Game& g, const std::string& graphic_path);
 // Applies one key/value pair of a definition file to a kind; unknown keys do nothing.
 void apply_object_key(ObjectKind& kind, const std::string& key, const std::string& value);
 // Frees every kind's sprite and empties the list.

@@ -1,6 +1,10 @@
 #include "catalogue/tile_definitions.h"
 
+#include <array>
+#include <iterator>
+
 #include "catalogue/definition_file.h"
+#include "catalogue/object_list.h"
 #include "game/game.h"
 #include "media/numbers.h"
 
@@ -57,7 +61,20 @@ std::int32_t alpha_of_transparency(std::int32_t transparency) {
   return std::int32_t(std::uint32_t(255) - std::uint32_t(transparency));
 }
 
+// The keys read as numbers, and the keys the game knows but does not use.
+constexpr const char* kNumberKeys[] = {"VALUE1",   "ROTATE", "USECOLLISION", "TRANSPARENCY",
+                                       "USEENEMY", "DX1",    "DX2"};
+constexpr const char* kUnusedKeys[] = {"INTERNALNAME", "RANDOMSEED", "USEDIRECTION"};
+
 }  // namespace
+
+std::vector<std::string> tile_definition_keys() {
+  std::vector<std::string> keys{"GFXNAME"};
+  keys.insert(keys.end(), std::begin(kNumberKeys), std::end(kNumberKeys));
+  keys.insert(keys.end(), std::begin(kChildKeys), std::end(kChildKeys));
+  keys.insert(keys.end(), std::begin(kUnusedKeys), std::end(kUnusedKeys));
+  return keys;
+}
 
 TileDefinition read_tile_definition(Game& g, const std::string& file) {
   TileDefinition d;
@@ -92,12 +109,24 @@ void apply_tile_definition(const TileDefinition& d, Cell& c) {
   if (c.graphic_name == name::kEmpty) c.graphic_name = name::kDummy;
 }
 
+namespace {
+
+// Applies the definition and releases the objects of the slots it emptied.
+void apply_to_cell(Game& g, const TileDefinition& d, Cell& c) {
+  const std::array<std::int32_t, kChildSlots> held = c.child_objects;
+  apply_tile_definition(d, c);
+  for (int n = 0; n < kChildSlots; ++n)
+    if (held[n] != c.child_objects[n]) release_placed_object(g, held[n]);
+}
+
+}  // namespace
+
 void load_tile_definition(Game& g, int x, int y, const std::string& file) {
   Cell* cell = g.world.grid.find(x, y);
   if (cell == nullptr) return;
   TileDefinitionCache& cache = g.catalogue.tile_cache;
   if (!cache.active) {
-    apply_tile_definition(read_tile_definition(g, file), *cell);
+    apply_to_cell(g, read_tile_definition(g, file), *cell);
     return;
   }
   if (cache.last == nullptr || cache.last_file != file) {
@@ -107,7 +136,7 @@ void load_tile_definition(Game& g, int x, int y, const std::string& file) {
     cache.last_file = file;
     cache.last = &it->second;
   }
-  apply_tile_definition(*cache.last, *cell);
+  apply_to_cell(g, *cache.last, *cell);
 }
 
 namespace {

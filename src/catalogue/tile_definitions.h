@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace orv {
 
@@ -11,6 +12,8 @@ struct Game;
 struct Cell;
 struct TileDefinition;
 
+// Every key of a tile definition file the game knows, used or not.
+std::vector<std::string> tile_definition_keys();
 // Reads a tile definition file; a file that does not open gives a definition that is not found.
 TileDefinition read_tile_definition(Game& g, const std::string& file);
 // Writes what the definition sets into the cell. A definition that was not found changes

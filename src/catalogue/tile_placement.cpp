@@ -1,9 +1,13 @@
 #include "catalogue/tile_placement.h"
 
+#include <cstddef>
+
 #include "catalogue/anchor.h"
 #include "catalogue/cell_zoom.h"
+#include "catalogue/object_list.h"
 #include "catalogue/tile_definitions.h"
 #include "game/game.h"
+#include "media/files/paths.h"
 #include "media/numbers.h"
 
 namespace orv {
@@ -40,13 +44,16 @@ void place_in_slot(Game& g, int x, int y, int slot) {
     const NameId slot_name = g.world.grid.at(x, y).child_names[slot];
     if (k.placement_name == name::kNope || k.placement_name != slot_name) continue;
     if (g.media.sys.random(k.density) != 0) continue;
-    std::vector<PlacedObject>& objects = g.world.objects;
-    objects.push_back(make_placed_object(g, k));
+    const PlacedObject made = make_placed_object(g, k);
     Cell& c = g.world.grid.at(x, y);
-    c.child_objects[slot] = std::int32_t(objects.size() - 1);
+    // A second kind of the same name takes the slot (and its position) over from the first.
+    release_placed_object(g, c.child_objects[slot]);
+    const std::int32_t position = add_placed_object(g, made);
+    c.child_objects[slot] = position;
     c.last_placed_slot = std::int8_t(slot);
-    if (objects.back().goody == 1) g.world.remaining = media::saturating_add(g.world.remaining, 1);
-    anchor_object(g, objects.back(), k);
+    PlacedObject& placed = g.world.objects[std::size_t(position)];
+    if (placed.goody == 1) g.world.remaining = media::saturating_add(g.world.remaining, 1);
+    anchor_object(g, placed, k);
   }
 }
 
@@ -55,10 +62,13 @@ void place_in_slot(Game& g, int x, int y, int slot) {
 void retile_cell(Game& g, int x, int y) {
   Cell* c = g.world.grid.find(x, y);
   if (c == nullptr) return;
-  std::string& path = g.catalogue.path_scratch;
-  path.assign(g.config.rgb_code_path).append(g.config.app_start).append("\\");
-  path.append(g.world.names.text(c->tile_name));
-  load_tile_definition(g, x, y, path);
+  // A tile name that would reach outside the tile folder is an unknown tile: no definition.
+  const std::string& tile = g.world.names.text(c->tile_name);
+  if (media::is_plain_name(tile)) {
+    std::string& path = g.catalogue.path_scratch;
+    path.assign(g.config.rgb_code_path).append(g.config.app_start).append("\\").append(tile);
+    load_tile_definition(g, x, y, path);
+  }
   set_cell_graphic(g, x, y, c->graphic_name);
   place_cell_objects(g, x, y);
 }
@@ -66,12 +76,16 @@ void retile_cell(Game& g, int x, int y) {
 void set_cell_graphic(Game& g, int x, int y, NameId graphic_name) {
   Cell* c = g.world.grid.find(x, y);
   if (c == nullptr) return;
-  const AssetsState& assets = g.assets;
+  AssetsState& assets = g.assets;
   auto it = assets.tile_graphic_index.find(graphic_name);
   if (it == assets.tile_graphic_index.end()) return;
+  // Cells share the graphic's 3D sprite: what a cell draws differs only in its angle, which
+  // starts afresh with each new graphic.
+  TileGraphic& t = assets.tile_graphics[it->second];
   media::Graphics& gfx = g.media.gfx;
-  if (c->sprite != 0) gfx.free_sprite3d(c->sprite);
-  c->sprite = gfx.create_sprite3d(assets.tile_graphics[it->second].image);
+  if (t.drawable == 0 || !gfx.is_sprite3d(t.drawable)) t.drawable = gfx.create_sprite3d(t.image);
+  c->sprite = t.drawable;
+  c->angle = 0;
   rezoom_cell(g, x, y);
 }
 

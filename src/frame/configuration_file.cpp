@@ -17,13 +17,15 @@ using media::valf;
 using Field = std::variant<std::string Config::*, std::int32_t Config::*, std::uint8_t Config::*,
                            float Config::*, void (*)(Game&, const std::string&)>;
 
-enum class Kind { kText, kPath, kInt, kFlag, kFloat, kSpecial };
+enum class Kind { kText, kPath, kInt, kFlag, kFloat, kSpecial, kUnused };
 
 struct KeyDef {
   const char* name;
   Kind kind;
   Field field;
 };
+
+constexpr Field kNothing = static_cast<std::string Config::*>(nullptr);
 
 void set_resolution(Game& g, const std::string& v) {
   g.config.tile_width = g.config.tile_height = valf(v);
@@ -54,7 +56,8 @@ void set_world_refresh(Game& g, const std::string& v) {
   g.frame.time_unit_length = g.config.world_refresh;
 }
 
-// In the order in which keys are tested; the names are distinct.
+// In the order in which keys are tested; the names are distinct. Keys the game knows but does
+// not use are read and dropped.
 const KeyDef kKeys[] = {
     {"SOUNDFXPATH", Kind::kPath, &Config::sound_fx_path},
     {"INGAMEMUSIC", Kind::kText, &Config::ingame_music},
@@ -64,46 +67,64 @@ const KeyDef kKeys[] = {
     {"FONTSYSTEM", Kind::kPath, &Config::font_system},
     {"WINDOWMODE", Kind::kFlag, &Config::world_drawing},
     {"MULTITASK", Kind::kInt, &Config::multitask},
+    {"SAVEGFX", Kind::kUnused, kNothing},
     {"SCRSAVE", Kind::kText, &Config::scr_save},
+    {"SAVEEVOLUTION", Kind::kUnused, kNothing},
     {"APPNAME", Kind::kText, &Config::app_name},
+    {"GFXPATH", Kind::kUnused, kNothing},
     {"RESOLUTION", Kind::kSpecial, &set_resolution},
+    {"TOPO", Kind::kUnused, kNothing},
+    {"BASICGFX", Kind::kUnused, kNothing},
     {"USEEXTENDEDTOPO", Kind::kFlag, &Config::use_extended_topo},
     {"APPENTRY", Kind::kText, &Config::app_entry},
     {"APPSTART", Kind::kText, &Config::app_start},
     {"TOPOGFX", Kind::kPath, &Config::topo_gfx},
     {"GFXCODEC", Kind::kText, &Config::gfx_codec},
+    {"SYSTEMCORE", Kind::kUnused, kNothing},
+    {"CORENAME", Kind::kUnused, kNothing},
     {"USESPRITE3D", Kind::kFlag, &Config::world_drawing},
     {"MAXFOE", Kind::kInt, &Config::max_foe},
     {"LOGPATH", Kind::kPath, &Config::log_path},
     {"LOGFILE", Kind::kText, &Config::log_file},
     {"RGBCODEPATH", Kind::kText, &Config::rgb_code_path},
     {"WORLDGFX", Kind::kPath, &Config::world_gfx},
+    {"USELOGFILE", Kind::kUnused, kNothing},
     {"LOADSCREEN", Kind::kText, &Config::load_screen},
+    {"LOADANIM", Kind::kUnused, kNothing},
     {"FULLSCREENZOOM", Kind::kFloat, &Config::full_screen_zoom},
     {"RESBASEW", Kind::kInt, &Config::res_base_w},
     {"RESBASEH", Kind::kInt, &Config::res_base_h},
     {"CURSOR", Kind::kPath, &Config::cursor},
     {"CURSORSPEED", Kind::kSpecial, &set_cursor_speed},
+    {"VEGIDENSE", Kind::kUnused, kNothing},
+    {"USEFULLMATRIX", Kind::kUnused, kNothing},
     {"WORLDRANDOM", Kind::kSpecial, &set_world_random},
     {"MULTICORE", Kind::kSpecial, &set_multicore},
     {"MAPSIZE", Kind::kSpecial, &set_map_size},
+    {"WORLDTEMPERATURE", Kind::kUnused, kNothing},
     {"WORLDREFRESH", Kind::kSpecial, &set_world_refresh},
     {"SELFCREATEBASE", Kind::kPath, &Config::self_create_base},
     {"USESELFCREATEBASE", Kind::kFlag, &Config::use_self_create_base},
     {"LABSWITCH", Kind::kInt, &Config::lab_switch},
     {"SMOOTH", Kind::kFlag, &Config::smooth},
     {"GAMEMODE", Kind::kText, &Config::game_mode},
+    {"VIEW", Kind::kUnused, kNothing},
     {"TIMERSOUND", Kind::kText, &Config::timer_sound},
+    {"ENDTIMERSOUND", Kind::kUnused, kNothing},
     {"DEFTILESOUND", Kind::kText, &Config::def_tile_sound},
     {"FIXEDTILESOUND", Kind::kText, &Config::fixed_tile_sound},
     {"PINKTILEFIXEDSOUND", Kind::kText, &Config::pink_tile_fixed_sound},
+    {"BOMBPICKUPSOUND", Kind::kUnused, kNothing},
     {"EXPLOSIONSOUND", Kind::kText, &Config::explosion_sound},
     {"QUENDRAL1", Kind::kText, &Config::quendral1},
     {"QUENDRAL", Kind::kText, &Config::quendral},
+    {"MENUMUSIC", Kind::kUnused, kNothing},
     {"SCREGFXPATH", Kind::kText, &Config::scre_gfx_path},
     {"SCREGFXMAX", Kind::kInt, &Config::scre_gfx_max},
     {"LOADINTROSCREEN", Kind::kText, &Config::load_intro_screen},
     {"REMOVETILE", Kind::kText, &Config::remove_tile},
+    {"USESCALER", Kind::kUnused, kNothing},
+    {"HIGHSCOREFILE", Kind::kText, &Config::highscore_file},
 };
 
 void store(Game& g, const KeyDef& def, const std::string& value) {
@@ -127,6 +148,8 @@ void store(Game& g, const KeyDef& def, const std::string& value) {
     case Kind::kSpecial:
       std::get<void (*)(Game&, const std::string&)>(def.field)(g, value);
       break;
+    case Kind::kUnused:
+      break;
   }
 }
 
@@ -137,7 +160,26 @@ void replace_unusable_settings(Config& c) {
   c.multitask = std::max(c.multitask, 0);
 }
 
+ConfigurationValue value_of(Kind kind) {
+  switch (kind) {
+    case Kind::kText:
+      return ConfigurationValue::kText;
+    case Kind::kPath:
+      return ConfigurationValue::kPath;
+    case Kind::kUnused:
+      return ConfigurationValue::kUnused;
+    default:
+      return ConfigurationValue::kNumber;
+  }
+}
+
 }  // namespace
+
+std::vector<ConfigurationKey> configuration_keys() {
+  std::vector<ConfigurationKey> keys;
+  for (const KeyDef& def : kKeys) keys.push_back({def.name, value_of(def.kind)});
+  return keys;
+}
 
 void apply_configuration_pair(Game& g, const std::string& key, const std::string& value) {
   if (key.empty()) return;

@@ -2,10 +2,23 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace orv {
 
 struct Game;
+
+// How a key's value is used: as written, joined to the start directory, read as a number, or
+// not at all (a key the game knows and skips).
+enum class ConfigurationValue { kText, kPath, kNumber, kUnused };
+
+struct ConfigurationKey {
+  const char* name;
+  ConfigurationValue value;
+};
+
+// Every key the reader knows, in the order in which keys are tested.
+std::vector<ConfigurationKey> configuration_keys();
 
 // Stores one key/value pair into the game's settings; unknown keys do nothing.
 void apply_configuration_pair(Game& g, const std::string& key, const std::string& value);

@@ -6,6 +6,7 @@
 #include "frame/main_loop.h"
 #include "frame/player_name.h"
 #include "frame/system_setup.h"
+#include "frame/user_files.h"
 #include "frame/world_collections.h"
 #include "game/errors.h"
 #include "game/game.h"
@@ -21,6 +22,7 @@ namespace {
 
 void start_up_steps(Game& g) {
   read_configuration(g);
+  place_user_files(g);
   open_game_screen(g);
   // SDL wants window events handled on the thread that made the window, so no event thread is
   // started: with MULTICORE 1 the media layer handles them at every flip instead.
@@ -47,6 +49,7 @@ void start_up_steps(Game& g) {
 void start_up(Game& g) {
   g.frame.start_directory = g.media.folders.current_directory();
   g.frame.configuration_path = g.frame.start_directory + "DATA\\ini.txt";
+  g.frame.user_config_folder = g.media.user_folders.config_folder();
   media::FaultTrap::install();
   g.media.on_close_request([&g] { end_program(g); });
   // A fault during start-up leaves the game half made, with no frame to go on with: it is

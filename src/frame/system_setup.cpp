@@ -3,13 +3,22 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iostream>
 
 #include "frame/configuration_file.h"
 #include "game/errors.h"
 #include "game/game.h"
+#include "input/controls_file.h"
 #include "media/numbers.h"
 
 namespace orv {
+namespace {
+
+std::string user_file(const std::string& folder, const char* name) {
+  return folder.empty() ? std::string() : folder + name;
+}
+
+}  // namespace
 
 void read_configuration(Game& g) {
   if (!read_configuration_file(g, g.frame.configuration_path)) report_error(g, kErrorConfiguration);
@@ -17,7 +26,9 @@ void read_configuration(Game& g) {
   m.gfx.transparent_sprite_colour(media::kNewSprites, media::rgb(255, 0, 255));
   m.input.init_keyboard();
   m.sound.init_sound();
-  g.frame.joypad_present = m.input.init_joystick() ? 1 : 0;
+  const std::string& folder = g.frame.user_config_folder;
+  g.frame.joypad_present = m.input.init_joystick(user_file(folder, "gamecontrollerdb.txt"));
+  if (!folder.empty()) read_controls_file(g, folder + "controls.txt", std::cerr);
 }
 
 void open_game_screen(Game& g) {
@@ -29,7 +40,7 @@ void open_game_screen(Game& g) {
 
   const int w = media::round_even(g.frame.screen_width);
   const int h = media::round_even(g.frame.screen_height);
-  media::Handle window = gfx.open_window(w, h, g.config.app_name);
+  media::Handle window = gfx.open_window(w, h, g.config.app_name, g.config.display_mode);
   if (window == 0) report_error(g, kErrorWindow);
   if (gfx.open_windowed_screen(window, w, h) == 0) report_error(g, kErrorScreen);
 }

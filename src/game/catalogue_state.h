@@ -16,33 +16,33 @@ namespace orv {
 // One kind of object, read from the definition file beside its graphic in the object folder.
 // Numbers are 0 and texts empty unless the definition sets them.
 struct ObjectKind {
-  std::int32_t sprite = 0;               // the graphic; 0 when it did not load
-  std::string placement_text;            // DGFXNAME: "NOPE" = never placed in a child slot
-  std::int32_t alpha = 0;                // DGFXTRANSPARENCY: opacity of placed copies
-  std::int32_t density = 0;              // DDENSITY: placed when random(density) is 0
-  std::int8_t fit_to_tile = 0;           // DFITTOMATRIX: 1 = drawn at tile size
-  std::int8_t contact = 0;               // DCOLLISION: placed copies react to the player
-  std::string anchor;                    // DHOTSPOT: anchor word
-  std::int32_t blend_source = 0;         // DXMODE1
-  std::int32_t blend_destination = 0;    // DXMODE2
-  std::int8_t shown = 0;                 // DGFXSHOW
-  std::int8_t centred_in_cell = 0;       // DCENTERFIELD: 1 = shifted by half a tile
-  std::int8_t consumed_on_contact = 0;   // DKILLONCOLLISION
-  std::int32_t points = 0;               // DSCORE
-  std::int8_t count_up = 0;              // DCOUNTTOSCORE: points go to the score target
-  std::string touch_sound_text;          // DCOUNTSOUND
-  std::int8_t play_touch_sound = 0;      // DUSECOUNTSOUND
-  std::int8_t player_marker = 0;         // DISPLAYER
-  std::int8_t enemy_group = 0;           // DISENEMY: 1 group A, 2 group B
-  std::int32_t step_chance = 0;          // DRANDOMMOVE
-  std::int32_t steps_per_tile_x = 0;     // DVELOX
-  std::int32_t steps_per_tile_y = 0;     // DVELOY
-  std::int8_t behaviour = 0;             // DAILEVEL
-  std::int32_t activity_chance = 0;      // DDMOVE
-  std::int32_t turn_chance = 0;          // DCHANGEDIRECTION
-  std::int8_t goody = 0;                 // DISGOODY
-  std::int32_t extra_time = 0;           // DEXTRATIME
-  std::int32_t rotation_step = 0;        // DROTATE
+  std::int32_t sprite = 0;              // the graphic; 0 when it did not load
+  std::string placement_text;           // DGFXNAME: "NOPE" = never placed in a child slot
+  std::int32_t alpha = 0;               // DGFXTRANSPARENCY: opacity of placed copies
+  std::int32_t density = 0;             // DDENSITY: placed when random(density) is 0
+  std::int8_t fit_to_tile = 0;          // DFITTOMATRIX: 1 = drawn at tile size
+  std::int8_t contact = 0;              // DCOLLISION: placed copies react to the player
+  std::string anchor;                   // DHOTSPOT: anchor word
+  std::int32_t blend_source = 0;        // DXMODE1
+  std::int32_t blend_destination = 0;   // DXMODE2
+  std::int8_t shown = 0;                // DGFXSHOW
+  std::int8_t centred_in_cell = 0;      // DCENTERFIELD: 1 = shifted by half a tile
+  std::int8_t consumed_on_contact = 0;  // DKILLONCOLLISION
+  std::int32_t points = 0;              // DSCORE
+  std::int8_t count_up = 0;             // DCOUNTTOSCORE: points go to the score target
+  std::string touch_sound_text;         // DCOUNTSOUND
+  std::int8_t play_touch_sound = 0;     // DUSECOUNTSOUND
+  std::int8_t player_marker = 0;        // DISPLAYER
+  std::int8_t enemy_group = 0;          // DISENEMY: 1 group A, 2 group B
+  std::int32_t step_chance = 0;         // DRANDOMMOVE
+  std::int32_t steps_per_tile_x = 0;    // DVELOX
+  std::int32_t steps_per_tile_y = 0;    // DVELOY
+  std::int8_t behaviour = 0;            // DAILEVEL
+  std::int32_t activity_chance = 0;     // DDMOVE
+  std::int32_t turn_chance = 0;         // DCHANGEDIRECTION
+  std::int8_t goody = 0;                // DISGOODY
+  std::int32_t extra_time = 0;          // DEXTRATIME
+  std::int32_t rotation_step = 0;       // DROTATE
 
   // Ids of placement_text and touch_sound_text in the world's name table, set when the kind is
   // loaded.

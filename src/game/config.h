@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "media/graphics.h"
+
 namespace orv {
 
 struct Config {
@@ -30,6 +32,7 @@ struct Config {
   std::string scre_gfx_path;       // SCREGFXPATH: screen sprite pictures, as written
   std::int32_t scre_gfx_max = 50;  // SCREGFXMAX: extra copies of each screen sprite
   std::string load_intro_screen;   // LOADINTROSCREEN: picture behind the title and highscore
+  std::string highscore_file;      // HIGHSCOREFILE: score table below the per-user data folder
 
   // Screen and pacing.
   std::int32_t multitask = 0;       // MULTITASK: ms pause per frame and event wait
@@ -40,6 +43,8 @@ struct Config {
   std::uint8_t world_drawing = 0;   // WINDOWMODE / USESPRITE3D: draw the world each frame
   std::uint8_t smooth = 1;          // SMOOTH: filtered screen capture pass
   std::int32_t world_refresh = 60;  // WORLDREFRESH: frames per time unit, minus one
+  // Window or fullscreen at start; not a key of the file (the command line chooses it).
+  media::DisplayMode display_mode = media::DisplayMode::kWindow;
 
   // World and levels.
   float tile_width = -1.0f;               // RESOLUTION

@@ -24,6 +24,9 @@ Message message_for(const Game& g, int code) {
   switch (code) {
     case kErrorConfiguration:
       return {" Could not open " + g.frame.configuration_path};
+    case kErrorNoDataFolder:
+      return {" Could not open " + g.frame.configuration_path, media::kRequesterOk, true,
+              kExitAfterFaults};
     case kErrorThread:
       return {"Could not create multithreading", media::kRequesterOk, false};
     case kErrorScreen:

@@ -26,6 +26,9 @@ enum ErrorCode {
   kErrorBaseFile = 7,        // base file of generated levels not opened: ends the program
   kErrorRepeatedFaults = 8,  // every frame faulted, kMaxFaultsInARow in a row: ends the program
   kErrorStartUpFault = 9,    // a fault abandoned start-up: ends the program
+  // No place of the data folder search holds DATA/ini.txt: the configuration path names the
+  // places looked at; ends the program with kExitAfterFaults.
+  kErrorNoDataFolder = 10,
 };
 
 // Shows the message box of the error (title "ERROR ") and, for codes that end the program,

@@ -12,6 +12,11 @@ constexpr std::int32_t kGameEnding = 23;
 struct FrameState {
   std::string start_directory;     // current directory at start-up, ending with "/"
   std::string configuration_path;  // start directory + "DATA\ini.txt"
+  // The player's configuration folder (controls.txt, gamecontrollerdb.txt), ending with "/";
+  // empty: none.
+  std::string user_config_folder;
+  // Playing the data installed with the game, which is never written into.
+  bool installed_data = false;
   std::int32_t game_state = kGameRunning;
   bool quit_requested = false;  // set by the quit dialog
   // The HARDCORE trap caught the player: the end of the frame returns to the title.

@@ -29,18 +29,19 @@ struct Cell {
   std::array<NameId, kChildSlots> child_names{};  // CHILD1..8; "#" = unused slot
   NameId tile_name = name::kEmpty;                // also the name of the tile definition file
   NameId graphic_name = name::kEmpty;             // GFXNAME
-  std::int32_t sprite = 0;                        // 3D sprite of the tile graphic
-  std::int32_t alpha = 0;                         // opacity 0..255; 0 = not drawn
-  std::int32_t value = 0;                         // VALUE1: points of the tile kind
-  std::int32_t blend_source = 0;                  // DX1; both 0 = default blending
-  std::int32_t blend_destination = 0;             // DX2
-  std::int32_t rotation_step = 0;                 // ROTATE: degrees per drawn frame
-  std::int8_t last_placed_slot = 0;               // highest slot that got an object; -1 = none
-  std::int8_t last_named_slot = 0;                // highest slot named by the definition
-  std::int8_t collision = 0;    // USECOLLISION: 0 free, 1 blocks player and group A, 2+ all
-  std::int8_t contact = 0;      // 1 = an object of the cell reacts to the player
-  std::int8_t live = 0;         // 1 = part of the built level
-  std::int8_t enemy_spawn = 0;  // USEENEMY: 1 = enemies may be spawned here
+  std::int32_t sprite = 0;        // 3D sprite of the tile graphic, shared by its cells
+  float angle = 0;                // the tile graphic's turn in this cell, accumulated by ROTATE
+  std::int32_t alpha = 0;         // opacity 0..255; 0 = not drawn
+  std::int32_t value = 0;         // VALUE1: points of the tile kind
+  std::int32_t blend_source = 0;  // DX1; both 0 = default blending
+  std::int32_t blend_destination = 0;  // DX2
+  std::int32_t rotation_step = 0;      // ROTATE: degrees per drawn frame
+  std::int8_t last_placed_slot = 0;    // highest slot that got an object; -1 = none
+  std::int8_t last_named_slot = 0;     // highest slot named by the definition
+  std::int8_t collision = 0;           // USECOLLISION: 0 free, 1 blocks player and group A, 2+ all
+  std::int8_t contact = 0;             // 1 = an object of the cell reacts to the player
+  std::int8_t live = 0;                // 1 = part of the built level
+  std::int8_t enemy_spawn = 0;         // USEENEMY: 1 = enemies may be spawned here
 };
 
 class WorldGrid {

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "game/key_bindings.h"
+
 namespace orv {
 
 // Command codes read after read_input.
@@ -41,6 +43,7 @@ struct InputState {
   // The command that closed a screen or a dialog: its keys (or button) count as up until they
   // have been seen up, so one press never acts twice (kCommandNone = nothing held back).
   std::int32_t held_back = kCommandNone;
+  KeyBindings keys = default_key_bindings();
 };
 
 }  // namespace orv

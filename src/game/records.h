@@ -28,6 +28,7 @@ struct PlacedObject {
   std::int8_t play_touch_sound = 0;     // DUSECOUNTSOUND
   std::int8_t player_marker = 0;        // DISPLAYER: not drawn by the object pass
   std::int8_t goody = 0;                // DISGOODY
+  std::int8_t released = 0;             // 1 = no cell holds it; its position waits for reuse
 };
 
 // Direction codes of enemies and of the player's steps.

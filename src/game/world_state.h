@@ -31,9 +31,10 @@ struct WorldState {
 
   NameTable names;  // the texts of every NameId in the grid and the placed objects
   WorldGrid grid;   // empty until start-up creates it (create_world_grid)
-  std::vector<PlacedObject> objects;  // the world object list; cells hold positions in it
-  std::vector<Enemy> enemies_a;       // enemy group A: paints floor pink
-  std::vector<Enemy> enemies_b;       // enemy group B: wipes painted floor
+  std::vector<PlacedObject> objects;       // the world object list; cells hold positions in it
+  std::vector<std::int32_t> free_objects;  // positions of released objects, reused first
+  std::vector<Enemy> enemies_a;            // enemy group A: paints floor pink
+  std::vector<Enemy> enemies_b;            // enemy group B: wipes painted floor
   Player player;
 
   // The view: the cell in the top-left corner of the screen and the view's size in cells.

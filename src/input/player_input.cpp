@@ -1,89 +1,96 @@
-// The player's input: one device snapshot per frame turned into a held direction and a command.
+// The player's input: keyboard and pad snapshots, taken every frame, turned into a held
+// direction and a command.
 #include "input/player_input.h"
 
 #include "game/game.h"
 #include "input/dialogs.h"
 #include "input/player_step.h"
 #include "input/screenshots.h"
-#include "media/keys.h"
 #include "rules/bombs.h"
 
 namespace orv {
 namespace {
 
-namespace key = media::key;
-
-// Arrow keys in the order they are tested; a later one overrides an earlier one.
-struct ArrowKey {
-  int key;
+// The arrows in the order they are tested; a later one overrides an earlier one.
+struct Arrow {
+  Control control;
   std::uint8_t held;
 };
-constexpr ArrowKey kArrowKeys[] = {{key::kUp, kHeldUp},
-                                   {key::kLeft, kHeldLeft},
-                                   {key::kRight, kHeldRight},
-                                   {key::kDown, kHeldDown}};
+constexpr Arrow kArrows[] = {{Control::kUp, kHeldUp},
+                             {Control::kLeft, kHeldLeft},
+                             {Control::kRight, kHeldRight},
+                             {Control::kDown, kHeldDown}};
+
+// The command keys in the order they are tested; a later one overrides an earlier one. The
+// screenshot key (on release) comes last.
+struct CommandControl {
+  std::int32_t command;
+  Control control;
+};
+constexpr CommandControl kCommandControls[] = {
+    {kCommandA, Control::kBomb}, {kCommandB, Control::kB},       {kCommandX, Control::kX},
+    {kCommandY, Control::kY},    {kCommandQuit, Control::kQuit}, {kCommandStart, Control::kPause}};
 
 // Joypad buttons 1 to 10 and their commands.
 constexpr std::int32_t kButtonCommands[] = {
     kCommandX,       kCommandA,       kCommandB,       kCommandY,    kCommandButton5,
     kCommandButton6, kCommandButton7, kCommandButton8, kCommandQuit, kCommandStart};
+constexpr int kBombButton = 2;
 
-bool is_diagonal(const media::Input& in) {
-  const bool up = in.keyboard_pushed(key::kUp);
-  const bool down = in.keyboard_pushed(key::kDown);
-  const bool left = in.keyboard_pushed(key::kLeft);
-  const bool right = in.keyboard_pushed(key::kRight);
-  return (up || down) && (left || right);
+const std::vector<int>& keys_of(const Game& g, Control control) {
+  return g.input.keys[std::size_t(control)];
 }
 
+bool down(const Game& g, Control control) {
+  for (int key : keys_of(g, control))
+    if (g.media.input.keyboard_pushed(key)) return true;
+  return false;
+}
+
+bool released(const Game& g, Control control) {
+  for (int key : keys_of(g, control))
+    if (g.media.input.keyboard_released(key)) return true;
+  return false;
+}
+
+bool is_diagonal(const Game& g) {
+  const bool vertical = down(g, Control::kUp) || down(g, Control::kDown);
+  return vertical && (down(g, Control::kLeft) || down(g, Control::kRight));
+}
+
+// Arrows, a diagonal stops; Page Up and Page Down change the level on release.
 void read_keyboard_direction(Game& g) {
-  media::Input& in = g.media.input;
-  in.examine_keyboard();
-  for (const ArrowKey& arrow : kArrowKeys)
-    if (in.keyboard_pushed(arrow.key)) g.input.held_direction = arrow.held;
-  if (in.keyboard_released(key::kPageDown)) --g.world.level;
-  if (in.keyboard_released(key::kPageUp)) ++g.world.level;
-  if (is_diagonal(in)) g.input.held_direction = kHeldNone;
+  g.media.input.examine_keyboard();
+  for (const Arrow& arrow : kArrows)
+    if (down(g, arrow.control)) g.input.held_direction = arrow.held;
+  if (released(g, Control::kLevelDown)) --g.world.level;
+  if (released(g, Control::kLevelUp)) ++g.world.level;
+  if (is_diagonal(g)) g.input.held_direction = kHeldNone;
 }
 
+// The pad's axes override the keyboard's direction; a diagonal moves vertically.
 void read_joypad_direction(Game& g) {
   media::Input& in = g.media.input;
   in.examine_joystick();
+  g.frame.joypad_present = in.joystick_present();
   if (in.joystick_axis_x() > 0) g.input.held_direction = kHeldRight;
   if (in.joystick_axis_x() < 0) g.input.held_direction = kHeldLeft;
   if (in.joystick_axis_y() > 0) g.input.held_direction = kHeldDown;
   if (in.joystick_axis_y() < 0) g.input.held_direction = kHeldUp;
 }
 
-// The command keys in the order they are tested; a later one overrides an earlier one. F12
-// (screenshot, on release) comes last.
-struct CommandKeys {
-  std::int32_t command;
-  int key, other_key;
-};
-constexpr CommandKeys kCommandKeys[] = {{kCommandA, key::kSpace, key::kA},
-                                        {kCommandB, key::kB, key::kB},
-                                        {kCommandX, key::kC, key::kX},
-                                        {kCommandY, key::kD, key::kY},
-                                        {kCommandQuit, key::kEscape, key::kEscape},
-                                        {kCommandStart, key::kP, key::kP}};
-
-bool keys_down(const media::Input& in, const CommandKeys& keys) {
-  return in.keyboard_pushed(keys.key) || in.keyboard_pushed(keys.other_key);
-}
-
 // The keyboard's command, with the keys of the held-back command counted as up.
-std::int32_t keyboard_command(const media::Input& in, std::int32_t held_back) {
+std::int32_t keyboard_command(const Game& g, std::int32_t held_back) {
   std::int32_t command = kCommandNone;
-  for (const CommandKeys& keys : kCommandKeys)
-    if (keys.command != held_back && keys_down(in, keys)) command = keys.command;
-  if (in.keyboard_released(key::kF12)) command = kCommandScreenshot;
+  for (const CommandControl& c : kCommandControls)
+    if (c.command != held_back && down(g, c.control)) command = c.command;
+  if (released(g, Control::kScreenshot)) command = kCommandScreenshot;
   return command;
 }
 
-bool keyboard_holds(const media::Input& in, std::int32_t command) {
-  for (const CommandKeys& keys : kCommandKeys)
-    if (keys.command == command && keys_down(in, keys)) return true;
+bool keyboard_holds(const Game& g, std::int32_t command) {
+  for (const CommandControl& c : kCommandControls)
+    if (c.command == command && down(g, c.control)) return true;
   return false;
 }
 
@@ -107,10 +114,8 @@ bool joypad_holds(const media::Input& in, std::int32_t command) {
 void read_input(Game& g) {
   g.input.held_direction = kHeldNone;
   g.input.command = kCommandNone;
-  if (!g.frame.joypad_present)
-    read_keyboard_direction(g);
-  else
-    read_joypad_direction(g);
+  read_keyboard_direction(g);
+  read_joypad_direction(g);
   read_commands(g);
   if (++g.input.step_counter > g.config.step_delay) {
     if (g.input.held_direction != kHeldNone) move_player(g, g.input.held_direction);
@@ -118,22 +123,18 @@ void read_input(Game& g) {
   }
 }
 
-// Uses the snapshot read_input took: a key release shows only in the first snapshot after it.
+// Uses the snapshots read_input took: a key release shows only in the first snapshot after it.
+// Both devices are read; a keyboard command comes before the pad's.
 void read_commands(Game& g) {
   const media::Input& in = g.media.input;
   InputState& input = g.input;
-  const bool keyboard = !g.frame.joypad_present;
-  const bool held =
-      keyboard ? keyboard_holds(in, input.held_back) : joypad_holds(in, input.held_back);
-  if (!held) input.held_back = kCommandNone;
-  std::int32_t command = kCommandNone;
-  if (keyboard) {
-    command = keyboard_command(in, input.held_back);
-    if (command != kCommandA) input.action_latch = kActionSeenUp;
-  } else {
-    command = joypad_command(in, input.held_back);
-    if (!in.joystick_button(2)) input.action_latch = kActionSeenUp;
-  }
+  if (!keyboard_holds(g, input.held_back) && !joypad_holds(in, input.held_back))
+    input.held_back = kCommandNone;
+  const std::int32_t from_keys = keyboard_command(g, input.held_back);
+  const std::int32_t from_pad = joypad_command(in, input.held_back);
+  if (from_keys != kCommandA && !in.joystick_button(kBombButton))
+    input.action_latch = kActionSeenUp;
+  const std::int32_t command = from_keys != kCommandNone ? from_keys : from_pad;
   input.command = command;
   if (command == kCommandNone) return;
   dispatch_command(g, command);

@@ -5,6 +5,7 @@
 #include "catalogue/cell_zoom.h"
 #include "catalogue/enemy_placement.h"
 #include "catalogue/object_kinds.h"
+#include "catalogue/object_list.h"
 #include "catalogue/player_placement.h"
 #include "catalogue/tile_definitions.h"
 #include "catalogue/tile_placement.h"
@@ -151,16 +152,11 @@ void seed_level_random(Game& g) {
 
 void reset_world(Game& g, int max_x, int max_y) {
   WorldState& w = g.world;
-  media::Graphics& gfx = g.media.gfx;
   w.view_origin_x = 0;
   w.view_origin_y = 0;
   g.levels.edges.clear();
-  for (const PlacedObject& o : w.objects)
-    if (o.sprite != 0) gfx.free_sprite3d(o.sprite);
-  std::vector<PlacedObject>().swap(w.objects);
-  for (int x = 0; x < w.grid.columns(); ++x)
-    for (int y = 0; y < w.grid.rows(); ++y)
-      if (const int s = w.grid.at(x, y).sprite; s != 0) gfx.free_sprite3d(s);
+  clear_placed_objects(g);
+  // The cells' 3D sprites belong to the tile graphics and stay.
   w.grid.recreate(std::max(kLevelGridSize, max_x + 1), std::max(kLevelGridSize, max_y + 1));
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <vector>
 
 #include "catalogue/enemy_placement.h"
 #include "catalogue/player_placement.h"
@@ -30,9 +31,42 @@ struct CellCursor {
   }
 };
 
+bool inside_largest_grid(const CellCursor& at) {
+  return at.x < kLargestGridSize && at.y < kLargestGridSize;
+}
+
 Cell* grid_cell(Game& g, const CellCursor& at) {
-  if (at.x > kLargestGridSize || at.y > kLargestGridSize) return nullptr;
+  if (!inside_largest_grid(at)) return nullptr;
   return g.world.grid.find(int(at.x), int(at.y));
+}
+
+// The tile names of a level file's cells, read before the grid is sized so that a header cannot
+// make the grid larger than the cells behind it. Names are kept, in file order, for the cells
+// inside the largest grid; the cells beyond it are only counted.
+struct DeliveredCells {
+  std::vector<NameId> names;
+  std::int64_t count = 0;  // every cell read, kept or not
+  int columns = 0;         // the grid size that holds the kept cells
+  int rows = 0;
+};
+
+DeliveredCells read_cell_names(Game& g, media::Handle f, std::int32_t max_x, std::int32_t max_y) {
+  media::Files& files = g.media.files;
+  DeliveredCells cells;
+  CellCursor at;
+  do {
+    std::string tile = files.read_string(f);
+    tile += files.read_string(f);
+    tile += files.read_string(f);
+    if (inside_largest_grid(at)) {
+      cells.names.push_back(g.world.names.intern(tile));
+      cells.columns = std::max(cells.columns, int(at.x) + 1);
+      cells.rows = std::max(cells.rows, int(at.y) + 1);
+    }
+    ++cells.count;
+    at.advance(max_y);
+  } while (!files.eof(f) && at.x <= max_x);
+  return cells;
 }
 
 int fitting_size(std::int32_t last_index) {
@@ -100,10 +134,10 @@ void load_level_file(Game& g, const std::string& file) {
     if (line == 2) max_x = media::val(text);
     if (line == 3) max_y = media::val(text);
   }
-  WorldGrid& grid = g.world.grid;
-  grid.grow(fitting_size(max_x), fitting_size(max_y));
-  g.world.last_column = std::min(max_x, grid.columns() - 1);
-  g.world.last_row = std::min(max_y, grid.rows() - 1);
+  // The extent is the header's, held inside the largest grid; the grid itself only grows as far
+  // as the cells that the file delivers (see read_level_cells).
+  g.world.last_column = std::min(max_x, kLargestGridSize - 1);
+  g.world.last_row = std::min(max_y, kLargestGridSize - 1);
   read_level_cells(g, f, max_x, max_y);
   files.close_file(f);
   const media::Handle alpha = files.read_file(g.config.app_entry + g.config.app_start + ".red");
@@ -112,20 +146,22 @@ void load_level_file(Game& g, const std::string& file) {
 }
 
 void read_level_cells(Game& g, media::Handle f, std::int32_t max_x, std::int32_t max_y) {
-  media::Files& files = g.media.files;
+  const DeliveredCells cells = read_cell_names(g, f, max_x, max_y);
+  g.world.grid.grow(cells.columns, cells.rows);
   CellCursor at;
-  do {
-    std::string tile = files.read_string(f);
-    tile += files.read_string(f);
-    tile += files.read_string(f);
-    if (Cell* c = grid_cell(g, at)) {
-      c->tile_name = g.world.names.intern(tile);
-      c->live = 1;
-      if (g.config.world_drawing == 1) retile_cell(g, int(at.x), int(at.y));
+  std::size_t next_name = 0;
+  for (std::int64_t n = 0; n < cells.count; ++n) {
+    if (inside_largest_grid(at)) {
+      const NameId tile = cells.names[next_name++];
+      if (Cell* c = g.world.grid.find(int(at.x), int(at.y))) {
+        c->tile_name = tile;
+        c->live = 1;
+        if (g.config.world_drawing == 1) retile_cell(g, int(at.x), int(at.y));
+      }
     }
     at.advance(max_y);
     show_file_progress(g, max_x, max_y);
-  } while (!files.eof(f) && at.x <= max_x);
+  }
   set_view_size(g);
   draw_progress_bar(g);
 }

@@ -37,7 +37,7 @@ void show_build_progress(Game& g, int max_x, int max_y) {
   l.bar_length += progress_step(g, max_x, max_y);
   if (++l.build_counter > 2 * std::int64_t(max_x)) {
     draw_progress_bar(g);
-    g.media.gfx.flip_buffers();
+    g.media.gfx.show_progress();
     l.build_counter = 0;
   }
 }
@@ -47,7 +47,7 @@ void show_file_progress(Game& g, int max_x, int max_y) {
   l.bar_length += progress_step(g, max_x, max_y);
   if (l.file_counter == 0) {
     draw_progress_bar(g);
-    g.media.gfx.flip_buffers();
+    g.media.gfx.show_progress();
   }
   if (++l.file_counter > 500) l.file_counter = 0;
 }

@@ -71,7 +71,12 @@ Files::Files() = default;
 Files::~Files() = default;
 
 Handle Files::read_file(const std::string& name) {
-  FILE* file = open_regular(resolve_path(name), O_RDONLY, "rb");
+  FILE* file = nullptr;
+  if (auto it = memory_files_.find(name); it != memory_files_.end()) {
+    file = ::fmemopen(it->second.data(), it->second.size(), "rb");
+  } else {
+    file = open_regular(resolve_path(name), O_RDONLY, "rb");
+  }
   return file == nullptr ? 0 : files_.add(std::make_unique<OpenFile>(file));
 }
 
@@ -104,6 +109,14 @@ void Files::write_string_line(Handle file, const std::string& text) {
 
 void Files::close_file(Handle file) {
   files_.remove(file);
+}
+
+void Files::put_memory_file(const std::string& name, std::string bytes) {
+  memory_files_.insert_or_assign(name, std::move(bytes));
+}
+
+void Files::clear_memory_files() {
+  memory_files_.clear();
 }
 
 }  // namespace orv::media

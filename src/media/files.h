@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,9 +26,16 @@ class Files {
   void write_string_line(Handle file, const std::string& text);
   void close_file(Handle file);
 
+  // Files held in memory, found by read_file under exactly this name before the disk is asked:
+  // lets tools and fuzz targets run the game's readers on data that is not on disk. The bytes
+  // must outlive every handle read_file gives for them (an entry is not replaced while open).
+  void put_memory_file(const std::string& name, std::string bytes);
+  void clear_memory_files();
+
  private:
   struct OpenFile;
   HandleTable<std::unique_ptr<OpenFile>> files_;
+  std::map<std::string, std::string, std::less<>> memory_files_;
 };
 
 }  // namespace orv::media

@@ -18,11 +18,6 @@
 namespace orv::media {
 namespace {
 
-std::string with_slash(std::string folder) {
-  if (folder.empty() || folder.back() != '/') folder += '/';
-  return folder;
-}
-
 bool same_letter(char a, char b) {
   return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
 }
@@ -107,7 +102,9 @@ bool Folders::for_each_file(const std::string& folder, const std::string& patter
   if (scan == 0) return false;
   while (next_directory_entry(scan)) {
     if (directory_entry_type(scan) != EntryType::kFile) continue;
-    fn(directory_entry_name(scan));
+    // A name holding "\" would become a path of its own once the separators are converted.
+    const std::string name = directory_entry_name(scan);
+    if (is_plain_name(name)) fn(name);
   }
   finish_directory(scan);
   return true;

@@ -2,11 +2,13 @@
 // quads that can be zoomed, turned and blended.
 #include "media/graphics.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
 
 #include "media/decode/picture.h"
+#include "media/numbers.h"
 #include "media/render/draw_quad.h"
 #include "media/render/rect.h"
 
@@ -41,11 +43,6 @@ void cos_sin(double degrees, double& c, double& s) {
   s = std::sin(radians);
 }
 
-// Keeps an accumulated angle small so that it never loses precision, however long it turns.
-float wrap_degrees(double degrees) {
-  return float(std::fmod(degrees, 360.0));
-}
-
 }  // namespace
 
 Graphics::Graphics(Platform& platform) : platform_(platform) {}
@@ -54,8 +51,10 @@ void Graphics::examine_desktops() {
   desktop_ = platform_.desktop();
 }
 
-Handle Graphics::open_window(int width, int height, const std::string& title) {
-  if (!sane_size(width, height) || !platform_.open_window(width, height, title)) return 0;
+Handle Graphics::open_window(int width, int height, const std::string& title, DisplayMode mode) {
+  if (!sane_size(width, height)) return 0;
+  platform_.set_fullscreen(mode == DisplayMode::kFullscreen);
+  if (!platform_.open_window(width, height, title)) return 0;
   window_open_ = true;
   return kWindowHandle;
 }
@@ -91,6 +90,15 @@ void Graphics::flip_buffers() {
   check_close_request();
 }
 
+void Graphics::show_progress() {
+  if (screen_open_) {
+    const Image& shown = back_.read();
+    platform_.present_progress(shown.pixels.data(), shown.width, shown.height);
+  }
+  pacing_started_ = false;
+  check_close_request();
+}
+
 void Graphics::check_close_request() {
   if (close_handler_ && platform_.close_requested()) close_handler_();
 }
@@ -109,7 +117,7 @@ void Graphics::pace_frame() {
     next_frame_ns_ = now;
     return;
   }
-  if (next_frame_ns_ > now) platform_.sleep_ns(next_frame_ns_ - now);
+  if (next_frame_ns_ > now) platform_.sleep_until_ns(next_frame_ns_);
 }
 
 int Graphics::window_event(int timeout_ms) {
@@ -128,17 +136,24 @@ void Graphics::mouse_locate(int x, int y) {
   platform_.move_mouse(x, y);
 }
 
-// The upright width x height rectangle turned about its centre, clockwise on screen.
-void Graphics::set_corners(Sprite3D& s3, float angle) {
+// The upright width x height rectangle turned about its centre, clockwise on screen, relative
+// to the top-left drawing position.
+Quad Graphics::corners_of(const Sprite3D& s3) {
+  // Unturned, the sums below give exactly the rectangle's corners.
+  if (s3.turn == 0) {
+    return {Point{0, 0}, Point{s3.width, 0}, Point{s3.width, s3.height}, Point{0, s3.height}};
+  }
   double c = 1, s = 0;
-  cos_sin(angle, c, s);
+  cos_sin(s3.turn, c, s);
   const double cx = s3.width / 2.0, cy = s3.height / 2.0;
   const double xs[4] = {0, s3.width, s3.width, 0};
   const double ys[4] = {0, 0, s3.height, s3.height};
+  Quad corners{};
   for (int i = 0; i < 4; ++i) {
     const double dx = xs[i] - cx, dy = ys[i] - cy;
-    s3.corners[i] = {float(cx + dx * c - dy * s), float(cy + dx * s + dy * c)};
+    corners[i] = {float(cx + dx * c - dy * s), float(cy + dx * s + dy * c)};
   }
+  return corners;
 }
 
 Handle Graphics::create_sprite3d(Handle sprite) {
@@ -148,7 +163,6 @@ Handle Graphics::create_sprite3d(Handle sprite) {
   s3.width = float(s->width);
   s3.height = float(s->height);
   s3.sprite = std::move(s);
-  set_corners(s3, 0);
   return sprites3d_.add(std::move(s3));
 }
 
@@ -165,7 +179,7 @@ void Graphics::zoom_sprite3d(Handle s3, float width, float height) {
   if (s == nullptr || !std::isfinite(width) || !std::isfinite(height)) return;
   s->width = width;
   s->height = height;
-  set_corners(*s, 0);
+  s->turn = 0;
 }
 
 void Graphics::rotate_sprite3d(Handle s3, float angle, int mode) {
@@ -173,11 +187,11 @@ void Graphics::rotate_sprite3d(Handle s3, float angle, int mode) {
   if (s == nullptr || !std::isfinite(angle)) return;
   if (mode == kRotateAbsolute) {
     s->angle = 0;
-    set_corners(*s, wrap_degrees(angle));
+    s->turn = turn_degrees(0, angle);
     return;
   }
-  s->angle = wrap_degrees(double(s->angle) + angle);
-  set_corners(*s, s->angle);
+  s->angle = turn_degrees(s->angle, angle);
+  s->turn = s->angle;
 }
 
 void Graphics::sprite3d_blending(int source, int destination) {
@@ -187,8 +201,8 @@ void Graphics::sprite3d_blending(int source, int destination) {
 
 // An opaque upright quad over every pixel centre with plain alpha blending leaves nothing of
 // what was there before.
-bool Graphics::covers_screen_opaquely(const Sprite3D& s3, float x, float y, int alpha) const {
-  const Quad& q = s3.corners;
+bool Graphics::covers_screen_opaquely(const Sprite3D& s3, const Quad& q, float x, float y,
+                                      int alpha) const {
   if (alpha < 255 || !s3.sprite->opaque || blend_.source != blend::kSourceAlpha ||
       blend_.destination != blend::kInverseSourceAlpha) {
     return false;
@@ -198,14 +212,30 @@ bool Graphics::covers_screen_opaquely(const Sprite3D& s3, float x, float y, int 
          q[3].y + y > back_.height() - 0.5f;
 }
 
+// A quad wholly outside the back buffer draws nothing, so it is left at that; its texture is
+// made when it is first seen.
+bool Graphics::outside_screen(const Quad& q) const {
+  float left = q[0].x, right = q[0].x, top = q[0].y, bottom = q[0].y;
+  for (const Point& p : q) {
+    left = std::min(left, p.x);
+    right = std::max(right, p.x);
+    top = std::min(top, p.y);
+    bottom = std::max(bottom, p.y);
+  }
+  return right < -1.0f || bottom < -1.0f || left > float(back_.width()) + 1.0f ||
+         top > float(back_.height()) + 1.0f;
+}
+
 void Graphics::display_sprite3d(Handle s3, float x, float y, int alpha) {
   if (!in_3d_ || !std::isfinite(x) || !std::isfinite(y)) return;
   Sprite3D* s = sprites3d_.get(s3);
   if (s == nullptr) return;
-  Quad quad = s->corners;
+  const Quad corners = corners_of(*s);
+  Quad quad = corners;
   for (Point& p : quad) p = {p.x + x, p.y + y};
+  if (outside_screen(quad)) return;
   const TextureView texture = sprites_.texture_of(*s->sprite);
-  Image& target = back_.clear_pending() && covers_screen_opaquely(*s, x, y, alpha)
+  Image& target = back_.clear_pending() && covers_screen_opaquely(*s, corners, x, y, alpha)
                       ? back_.write_over()
                       : back_.write();
   draw_quad(target, texture, quad, alpha, blend_, bilinear_);

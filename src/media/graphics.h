@@ -20,6 +20,11 @@ namespace orv::media {
 constexpr int kRotateAbsolute = 0;
 constexpr int kRotateRelative = 1;
 
+// How the window opens: the window of the configured size centred on the desktop, or the whole
+// desktop (the picture keeps its size and aspect ratio and is scaled up, with black bars).
+// The player switches between the two with F11 or Alt+Enter at any time.
+enum class DisplayMode { kWindow, kFullscreen };
+
 class Graphics {
  public:
   explicit Graphics(Platform& platform);
@@ -28,13 +33,21 @@ class Graphics {
   void examine_desktops();
   int desktop_width() const { return desktop_.width; }
   int desktop_height() const { return desktop_.height; }
-  // The window is always borderless and centred.
-  Handle open_window(int width, int height, const std::string& title);
+  // The window is always borderless; in DisplayMode::kWindow it is centred.
+  Handle open_window(int width, int height, const std::string& title,
+                     DisplayMode mode = DisplayMode::kWindow);
   // The drawable screen of the window: the back buffer, shown stretched to the window.
   Handle open_windowed_screen(Handle window, int width, int height);
   void clear_screen(Colour colour);
+  // Size of the back buffer in pixels (0 before the screen is open).
+  int screen_width() const { return back_.width(); }
+  int screen_height() const { return back_.height(); }
   // Shows the back buffer and paces the game to kFramesPerSecond.
   void flip_buffers();
+  // Shows the back buffer as a step of a long operation (a level build), without pacing and
+  // without waiting for the display, which may leave it out: the operation runs at the speed
+  // of its work. The frame after it starts a fresh schedule.
+  void show_progress();
   int window_event(int timeout_ms);
   // Called by flip_buffers and window_event once the desktop asked the game to close (window
   // closed, Alt+F4, SIGTERM), so every loop of the game, menus included, can end cleanly.
@@ -56,6 +69,8 @@ class Graphics {
   bool save_sprite(Handle sprite, const std::string& file) { return sprites_.save(sprite, file); }
   // Makes a sprite from pixels already in memory (used by tools and tests).
   Handle add_sprite(Image picture) { return sprites_.add(std::move(picture)); }
+  // The pictures decoded from files and their memory budget (see picture_cache.h).
+  PictureCache& picture_cache() { return sprites_.pictures(); }
 
   // 3D sprites.
   void start_3d() { in_3d_ = true; }
@@ -80,14 +95,17 @@ class Graphics {
   static constexpr int kFramesPerSecond = 60;
 
  private:
+  // The corners are worked out from the size and the turn when the quad is drawn, so turning a
+  // sprite that is not drawn costs one addition, and a 3D sprite keeps only what it must.
   struct Sprite3D {
     std::shared_ptr<Sprite> sprite;
     float width = 0, height = 0;
     float angle = 0;  // accumulated rotation in degrees
-    Quad corners{};   // relative to the top-left drawing position
+    float turn = 0;   // the angle the corners are turned by
   };
-  static void set_corners(Sprite3D& s3, float angle);
-  bool covers_screen_opaquely(const Sprite3D& s3, float x, float y, int alpha) const;
+  static Quad corners_of(const Sprite3D& s3);
+  bool covers_screen_opaquely(const Sprite3D& s3, const Quad& q, float x, float y, int alpha) const;
+  bool outside_screen(const Quad& q) const;
   void pace_frame();
 
   Platform& platform_;

@@ -28,9 +28,12 @@ bool Input::init_keyboard() {
   return platform_.open_keyboard();
 }
 
-bool Input::init_joystick() {
-  joystick_ = platform_.open_joystick();
-  return joystick_;
+bool Input::init_joystick(const std::string& mapping_file) {
+  if (!mapping_file.empty()) platform_.add_pad_mappings(mapping_file);
+  watching_pads_ = true;
+  const bool present = platform_.open_joystick();
+  examine_joystick();
+  return present;
 }
 
 void Input::examine_keyboard() {
@@ -51,19 +54,20 @@ bool Input::keyboard_released(int key) const {
 }
 
 void Input::examine_joystick() {
-  if (joystick_) platform_.read_joystick(pad_);
+  pad_ = JoystickState{};
+  if (watching_pads_) platform_.read_joystick(pad_);
 }
 
 int Input::joystick_axis_x() const {
-  return joystick_ ? axis_direction(pad_.axis_x) : 0;
+  return axis_direction(pad_.axis_x);
 }
 
 int Input::joystick_axis_y() const {
-  return joystick_ ? axis_direction(pad_.axis_y) : 0;
+  return axis_direction(pad_.axis_y);
 }
 
 bool Input::joystick_button(int button) const {
-  if (!joystick_ || button < 1 || button > int(pad_.buttons.size())) return false;
+  if (button < 1 || button > int(pad_.buttons.size())) return false;
   return pad_.buttons[button - 1];
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "media/files.h"
+#include "media/files/user_folders.h"
 #include "media/folders.h"
 #include "media/graphics.h"
 #include "media/input.h"
@@ -35,6 +36,7 @@ class Media {
   Platform& platform;
   Files files;
   Folders folders;
+  UserFolders user_folders;  // tests replace it with one on an environment of their own
   Graphics gfx;
   Sound sound;
   Input input;

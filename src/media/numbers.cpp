@@ -80,4 +80,8 @@ std::int32_t saturating_add(std::int32_t a, std::int64_t b) {
   return std::int32_t(std::clamp<std::int64_t>(sum, Limits::min(), Limits::max()));
 }
 
+float turn_degrees(float angle, double step) {
+  return float(std::fmod(double(angle) + step, 360.0));
+}
+
 }  // namespace orv::media

@@ -21,7 +21,9 @@ struct DesktopInfo {
 // Key states indexed by the game's key numbers (see keys.h).
 using KeyStates = std::array<bool, key::kCount>;
 
+// The game pad that drives the game: the first one connected of those still connected.
 struct JoystickState {
+  bool connected = false;          // false: no pad, everything else zero
   int axis_x = 0;                  // -1000 .. 1000
   int axis_y = 0;                  // -1000 .. 1000
   std::array<bool, 32> buttons{};  // buttons[0] is button 1
@@ -46,12 +48,22 @@ class Platform {
  public:
   virtual ~Platform() = default;
 
-  // Display. The window is borderless and centred on the desktop; the back buffer is
-  // presented scaled to the window's client area.
+  // Display. The window is borderless and centred on the desktop, or fills the desktop in
+  // fullscreen; the back buffer is presented scaled to the largest centred rectangle of its
+  // aspect ratio inside the window, with black bars around it.
   virtual DesktopInfo desktop() = 0;
   virtual bool open_window(int width, int height, const std::string& title) = 0;
   virtual bool open_screen(int width, int height) = 0;
   virtual void present(const Pixel* pixels, int width, int height) = 0;
+  // A picture of a long operation (a progress bar). It never waits for the display; a platform
+  // may leave it out when it showed a picture less than a display frame ago.
+  virtual void present_progress(const Pixel* pixels, int width, int height) {
+    present(pixels, width, height);
+  }
+  // Window or fullscreen. Called before open_window, the window opens in that mode; afterwards
+  // it switches the open window. The player switches with F11 or Alt+Enter.
+  virtual void set_fullscreen(bool /*fullscreen*/) {}
+  virtual bool fullscreen() const { return false; }
 
   // Window events. pump handles everything pending; wait_event waits at most timeout_ms
   // (-1 = forever, 0 = not at all) for one event and returns a non-zero number when it got one.
@@ -67,8 +79,12 @@ class Platform {
   // Input snapshots.
   virtual bool open_keyboard() = 0;
   virtual void read_keys(KeyStates& keys) = 0;
+  // Starts watching for game pads, which may come and go at any time; true when one is
+  // connected now.
   virtual bool open_joystick() = 0;
   virtual void read_joystick(JoystickState& state) = 0;
+  // Adds game controller mappings from a file (SDL's gamecontrollerdb.txt form), when it exists.
+  virtual void add_pad_mappings(const std::string& /*file*/) {}
 
   // Audio: the callback runs on the platform's audio thread until the platform is destroyed.
   // Returns false when no device could be opened; the game then runs silently.
@@ -83,6 +99,9 @@ class Platform {
   // Clock: a monotonic time in nanoseconds, and sleeping.
   virtual std::int64_t now_ns() = 0;
   virtual void sleep_ns(std::int64_t ns) = 0;
+  // Sleeps until now_ns() reaches the deadline (returns at once when it has passed). Frames
+  // are paced by absolute deadlines, so a late wake-up does not shift the frames after it.
+  virtual void sleep_until_ns(std::int64_t deadline_ns) { sleep_ns(deadline_ns - now_ns()); }
   virtual LocalTime local_time() = 0;
 };
 

@@ -36,13 +36,25 @@ Handle Sound::load_sound(const std::string& file) {
   if (!data) return 0;
   std::optional<SoundData> sound = decode_ogg(*data);
   if (!sound) return 0;
-  return sounds_.add(std::make_shared<const SoundData>(std::move(*sound)));
+  return sounds_.add(Loaded{std::make_shared<const SoundData>(std::move(*sound)), {}, nullptr});
+}
+
+Handle Sound::load_music(const std::string& file) {
+  std::unique_ptr<OggStream> stream = OggStream::open(file);
+  if (!stream) return 0;
+  return sounds_.add(Loaded{nullptr, file, std::move(stream)});
 }
 
 void Sound::play_sound(Handle sound, bool loop) {
-  const std::shared_ptr<const SoundData>* data = sounds_.get(sound);
-  if (data == nullptr) return;
-  mixer_->play(sound, *data, loop);
+  Loaded* loaded = sounds_.get(sound);
+  if (loaded == nullptr) return;
+  if (loaded->decoded) {
+    mixer_->play(sound, loaded->decoded, loop);
+  } else {
+    std::unique_ptr<OggStream> stream = std::move(loaded->opened);
+    if (!stream) stream = OggStream::open(loaded->streamed_file);
+    mixer_->play_stream(sound, std::move(stream), loop);
+  }
   platform_.sound_started(sound, loop);
 }
 

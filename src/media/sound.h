@@ -20,6 +20,9 @@ class Sound {
   // Opens the audio output; false when there is none (the game then runs silently).
   bool init_sound();
   Handle load_sound(const std::string& file);
+  // A sound that is decoded while it plays rather than at once: for music, whose tracks may be
+  // long. 0 when the file is no readable OGG Vorbis file.
+  Handle load_music(const std::string& file);
   void play_sound(Handle sound, bool loop);
   void stop_sound(Handle sound);
   void free_sound(Handle sound);
@@ -33,7 +36,12 @@ class Sound {
  private:
   Platform& platform_;
   std::shared_ptr<Mixer> mixer_;
-  HandleTable<std::shared_ptr<const SoundData>> sounds_;
+  struct Loaded {
+    std::shared_ptr<const SoundData> decoded;  // or
+    std::string streamed_file;
+    std::unique_ptr<OggStream> opened;  // the stream load_music opened, for the first play
+  };
+  HandleTable<Loaded> sounds_;
 };
 
 }  // namespace orv::media

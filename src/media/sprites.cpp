@@ -59,11 +59,22 @@ Handle Sprites::add(Image picture) {
 }
 
 Handle Sprites::load(const std::string& file) {
-  std::optional<Bytes> bytes = read_whole_file(file, kMaxPictureFileBytes);
-  if (!bytes) return 0;
-  std::optional<Image> picture = decode_picture(*bytes);
-  if (!picture) return 0;
-  return add_picture(std::move(*picture));
+  if (pictures_.refused(file)) return 0;
+  std::shared_ptr<Image> store = pictures_.find(file);
+  if (!store) {
+    std::optional<Bytes> bytes = read_whole_file(file, kMaxPictureFileBytes);
+    if (!bytes) return 0;
+    std::optional<Image> picture = decode_picture(*bytes);
+    if (!picture || !well_formed(*picture)) return 0;
+    store = std::make_shared<Image>(std::move(*picture));
+    if (!pictures_.admit(file, store)) return 0;
+  }
+  Sprite sprite;
+  sprite.width = store->width;
+  sprite.height = store->height;
+  sprite.store = std::move(store);
+  sprite.file = file;
+  return add_sprite(std::move(sprite));
 }
 
 // A grab inside the screen keeps the back buffer's own pixels (the back buffer moves to
@@ -92,8 +103,8 @@ Handle Sprites::grab(int x, int y, int width, int height) {
     sprite.store = std::move(copy);
     sprite.x = sprite.y = 0;
     if (!sprite.opaque) {
-      sprite.keyed =
-          make_texture(*sprite.store, default_key_, back_.take_spare(sprite.store->pixels.size()));
+      sprite.keyed = std::make_shared<Image>(
+          make_texture(*sprite.store, default_key_, back_.take_spare(sprite.store->pixels.size())));
     }
   } else {
     sprite.opaque = true;
@@ -130,7 +141,7 @@ void Sprites::free(Handle sprite) {
   if (s == nullptr) return;
   // The memory goes back to the pool unless a 3D sprite still draws the sprite.
   if (s->use_count() == 1) {
-    if ((*s)->keyed) back_.keep_spare(std::move((*s)->keyed->pixels));
+    back_.recycle(std::move((*s)->keyed));
     back_.recycle(std::move((*s)->store));
   }
   table_.remove(sprite);
@@ -149,12 +160,14 @@ std::shared_ptr<Sprite> Sprites::get(Handle sprite) const {
 
 TextureView Sprites::texture_of(Sprite& s) {
   if (!s.texture_ready) {
-    if (has_key_texels(picture_of(s), s.key)) {
+    s.keyed = s.file.empty() ? nullptr : pictures_.find_keyed(s.file, s.key);
+    if (!s.keyed && has_key_texels(picture_of(s), s.key)) {
       std::vector<Pixel> memory = back_.take_spare(std::size_t(s.width) * s.height);
       const bool whole =
           s.x == 0 && s.y == 0 && s.width == s.store->width && s.height == s.store->height;
-      s.keyed = whole ? make_texture(*s.store, s.key, std::move(memory))
-                      : make_texture(copy_of(s), s.key, std::move(memory));
+      s.keyed = std::make_shared<Image>(whole ? make_texture(*s.store, s.key, std::move(memory))
+                                              : make_texture(copy_of(s), s.key, std::move(memory)));
+      if (!s.file.empty()) pictures_.keep_keyed(s.file, s.key, s.keyed);
     }
     s.texture_ready = true;
   }

@@ -8,6 +8,7 @@
 
 #include "media/back_buffer.h"
 #include "media/handle_table.h"
+#include "media/picture_cache.h"
 #include "media/render/render.h"
 #include "media/types.h"
 
@@ -20,8 +21,10 @@ struct Sprite {
   std::shared_ptr<Image> store;
   int x = 0, y = 0, width = 0, height = 0;
   Colour key = 0;
-  // Built on first draw, dropped on key change; not needed when nothing is keyed.
-  std::optional<Image> keyed;
+  // Built on first draw, dropped on key change; not needed when nothing is keyed. Sprites
+  // loaded from one file with one key share it.
+  std::shared_ptr<Image> keyed;
+  std::string file;  // the file the picture came from, if any
   bool texture_ready = false;
   bool opaque = false;  // known to have no texel with alpha below 255
 };
@@ -35,7 +38,8 @@ class Sprites {
  public:
   explicit Sprites(BackBuffer& back) : back_(back) {}
 
-  // 0 when the file cannot be read or is no picture.
+  // 0 when the file cannot be read, is no picture, or its picture would take the decoded
+  // pictures past their budget. Sprites loaded from one file share its decoded picture.
   Handle load(const std::string& file);
   // 0 for a malformed picture.
   Handle add(Image picture);
@@ -54,6 +58,8 @@ class Sprites {
   std::shared_ptr<Sprite> get(Handle sprite) const;
   // What a draw of the sprite reads: its pixels with the key applied.
   TextureView texture_of(Sprite& sprite);
+  // The decoded pictures loaded from files, for tests and tools.
+  PictureCache& pictures() { return pictures_; }
 
  private:
   Handle add_sprite(Sprite sprite);
@@ -62,6 +68,7 @@ class Sprites {
   BackBuffer& back_;
   Colour default_key_ = rgb(0, 0, 0);
   HandleTable<std::shared_ptr<Sprite>> table_;
+  PictureCache pictures_;
 };
 
 }  // namespace orv::media

@@ -13,6 +13,11 @@ int System::message_requester(const std::string& title, const std::string& text,
   return platform_.message_box(title, text, buttons) == BoxAnswer::kNo ? 0 : 1;
 }
 
+void System::notice(const std::string& text) {
+  const std::string line = "orvante: " + text + "\n";
+  std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
 // Sleeps in short slices and keeps the window alive meanwhile, so a long pause (the intro
 // waits seconds) still answers a close request from the desktop.
 void System::delay(int ms) {

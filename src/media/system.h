@@ -21,6 +21,8 @@ class System {
   // kRequesterOk shows OK, kRequesterYesNo Yes and No. Returns 1 for OK or Yes, 0 for No.
   // The text is also written to stderr.
   int message_requester(const std::string& title, const std::string& text, int flags);
+  // A line for the player on stderr, such as where the game writes its files.
+  void notice(const std::string& text);
   // Sleeps; a close request from the desktop calls the close handler (see Media).
   void delay(int ms);
   void on_close_request(std::function<void()> handler) { close_handler_ = std::move(handler); }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "catalogue/object_kinds.h"
+#include "catalogue/object_list.h"
 #include "game/game.h"
 #include "media/numbers.h"
 
@@ -113,9 +114,7 @@ void scan_screen_sprites(Game& g) {
 void clear_catalogues(Game& g) {
   free_sounds(g, g.assets.sounds);
   g.levels.edges.clear();
-  for (const PlacedObject& o : g.world.objects)
-    if (o.sprite != 0) g.media.gfx.free_sprite3d(o.sprite);
-  g.world.objects.clear();
+  clear_placed_objects(g);
   clear_object_kinds(g);
 }
 

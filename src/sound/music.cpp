@@ -18,7 +18,7 @@ void stop_all_music(Game& g) {
 }
 
 bool start(Game& g, SoundEntry& track) {
-  track.sound = g.media.sound.load_sound(track.path);
+  track.sound = g.media.sound.load_music(track.path);
   if (track.sound == 0) return false;
   g.media.sound.play_sound(track.sound, true);
   return true;

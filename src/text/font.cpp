@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "media/files/paths.h"
 #include "media/numbers.h"
 
 namespace orv {
@@ -81,6 +82,8 @@ void load_glyph(Game& g, const GlyphSource& source) {
   // emptied completely first.
   release_glyph(gfx, glyph);
   gfx.transparent_sprite_colour(media::kNewSprites, media::rgb(255, 255, 255));
+  // "/" and "\\" in the character list would name pictures outside the font folder.
+  if (!media::is_plain_name(source.image_name)) return;
   glyph.image = gfx.load_sprite(g.config.font_path + "\\" + source.image_name + ".png");
   if (glyph.image == 0) return;
   const float scale = g.frame.display_scale;
@@ -94,6 +97,10 @@ void load_glyph(Game& g, const GlyphSource& source) {
 }
 
 }  // namespace
+
+std::string glyph_picture_name(std::uint8_t c) {
+  return glyph_source(c).image_name;
+}
 
 void free_font(Game& g) {
   for (Glyph& glyph : g.text.glyphs) release_glyph(g.media.gfx, glyph);

@@ -1,6 +1,8 @@
 // The moving things of a world frame: both enemy groups and the player.
 #include "world/actor_passes.h"
 
+#include <cmath>
+
 #include "enemy/enemy_movement.h"
 #include "game/coordinates.h"
 #include "game/game.h"
@@ -14,6 +16,14 @@ namespace {
 
 using MoveEnemy = void (*)(Game&, Enemy&, int);
 
+// Whether an enemy drawn at (x, y) may show on the screen, however it is turned: the quad
+// turns about its centre, so it stays within a square of its width + height around it.
+bool may_show(const media::Graphics& gfx, const Enemy& e, double x, double y) {
+  const double reach = std::abs(double(e.width)) + std::abs(double(e.height)) + 2.0;
+  return x + reach >= 0 && y + reach >= 0 && x - reach <= gfx.screen_width() &&
+         y - reach <= gfx.screen_height();
+}
+
 void enemy_pass(Game& g, std::vector<Enemy>& group, MoveEnemy move) {
   media::Graphics& gfx = g.media.gfx;
   const WorldState& w = g.world;
@@ -21,13 +31,15 @@ void enemy_pass(Game& g, std::vector<Enemy>& group, MoveEnemy move) {
     if (e.rotation_step != 0)
       gfx.rotate_sprite3d(e.sprite, float(e.rotation_step), media::kRotateRelative);
     move(g, e, e.behaviour);
+    const double sx = e.x + e.hotspot_x - double(w.view_origin_x) * g.config.tile_width;
+    const double sy = e.y + e.hotspot_y - double(w.view_origin_y) * g.config.tile_height;
+    // An enemy off the screen still moves and turns, but is not drawn.
+    if (!may_show(gfx, e, sx, sy)) continue;
     if (e.blend_source > 0 || e.blend_destination > 0) {
       gfx.sprite3d_blending(e.blend_source, e.blend_destination);
     } else {
       gfx.sprite3d_blending(media::blend::kSourceAlpha, media::blend::kInverseSourceAlpha);
     }
-    const double sx = e.x + e.hotspot_x - double(w.view_origin_x) * g.config.tile_width;
-    const double sy = e.y + e.hotspot_y - double(w.view_origin_y) * g.config.tile_height;
     gfx.display_sprite3d(e.sprite, float(media::round_even(sx)), float(media::round_even(sy)),
                          e.alpha);
     gfx.sprite3d_blending(media::blend::kSourceAlpha, media::blend::kInverseSourceAlpha);

@@ -2,6 +2,8 @@
 // counts the score up towards its target and keeps the remaining count at 0 or above.
 #include "world/hud.h"
 
+#include <algorithm>
+
 #include "game/game.h"
 #include "media/numbers.h"
 #include "text/text_drawing.h"
@@ -29,7 +31,9 @@ void draw_hud(Game& g) {
   line(g, " SCORE " + str(w.score) + "|", 0.7f, 0.05f, 1.0f, 240);
   line(g, " TIME " + str(w.time) + "|", 0.06f, 0.05f, 1.0f, 240);
   line(g, " \xF6\xF6\xF6 |", 0.4f, 0.01f, 1.0f, 200);  // the three empty bomb slots
-  line(g, " " + std::string(std::size_t(std::max(w.bombs, 0)), '&') + "|", 0.4f, 0.01f, 1.0f, 240);
+  // One "&" per bomb carried, over the empty slots; a player carries at most three.
+  static constexpr const char* kBombs[] = {" |", " &|", " &&|", " &&&|"};
+  line(g, kBombs[std::clamp(w.bombs, 0, 3)], 0.4f, 0.01f, 1.0f, 240);
   line(g, " CRITCAL MASS " + str(w.remaining) + "|", 0.4f, 0.1f, 1.0f, 240);
   line(g, " DIMENSION " + str(w.level) + "|", 0.7f, 0.1f, 1.0f, 240);
   line(g, " PLAYER:" + w.player_name + "|", 0.4f, 0.15f, 0.5f, 240);

@@ -3,7 +3,9 @@
 #include "world/placed_objects.h"
 
 #include <cstddef>
+#include <utility>
 
+#include "catalogue/object_list.h"
 #include "game/game.h"
 #include "media/numbers.h"
 #include "sound/named_sounds.h"
@@ -17,7 +19,8 @@ namespace {
 PlacedObject* object_in_slot(Game& g, const Cell& c, int slot) {
   const std::int32_t index = c.child_objects[std::size_t(slot)];
   if (index < 0 || std::size_t(index) >= g.world.objects.size()) return nullptr;
-  return &g.world.objects[std::size_t(index)];
+  PlacedObject& o = g.world.objects[std::size_t(index)];
+  return o.released == 0 ? &o : nullptr;
 }
 
 int last_slot(const Cell& c) {
@@ -91,7 +94,7 @@ void take_from_cell(Game& g, int x, int y, int slot) {
     if (g.world.bombs >= 3) return;
     ++g.world.bombs;
   }
-  c->child_objects[std::size_t(slot)] = -1;
+  release_placed_object(g, std::exchange(c->child_objects[std::size_t(slot)], -1));
 }
 
 }  // namespace orv

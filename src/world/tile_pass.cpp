@@ -17,11 +17,13 @@ void tile_pass(Game& g) {
     if (before.alpha <= 0 || before.live != 1) return;
     fix_blue_patterns(g, x, y);
     fix_pink_patterns(g, x, y);
-    const Cell& c = w.grid.at(x, y);  // the rules may have retiled it
+    Cell& c = w.grid.at(x, y);  // the rules may have retiled it
     if (c.blend_source != 0 || c.blend_destination != 0) {
       gfx.sprite3d_blending(c.blend_source, c.blend_destination);
     }
-    gfx.rotate_sprite3d(c.sprite, float(c.rotation_step), media::kRotateRelative);
+    // The cell's own angle, turned on each drawn frame, on the sprite its tile kind shares.
+    c.angle = media::turn_degrees(c.angle, float(c.rotation_step));
+    gfx.rotate_sprite3d(c.sprite, c.angle, media::kRotateAbsolute);
     gfx.display_sprite3d(c.sprite, float(media::round_even(i * tw)),
                          float(media::round_even(j * th)), c.alpha);
     gfx.sprite3d_blending(media::blend::kSourceAlpha, media::blend::kInverseSourceAlpha);

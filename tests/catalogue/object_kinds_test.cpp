@@ -36,12 +36,13 @@ TEST(ObjectKeys, EveryKeySetsItsField) {
        "DROTATE",          "-25",  "DLIFETIME",        "99",       "DPOWERUP",       "99"});
   EXPECT_EQ(std::tuple(k.placement_text, k.anchor, k.touch_sound_text),
             std::tuple("COIN", "CENTER", "coin.ogg"));
-  EXPECT_EQ(std::tuple(k.alpha, k.density, k.fit_to_tile, k.contact, k.blend_source,
-                       k.blend_destination, k.shown, k.centred_in_cell, k.consumed_on_contact, k.points,
-                       k.count_up, k.play_touch_sound, k.player_marker, k.enemy_group, k.step_chance),
-            std::tuple(200, 3, 4, -1, 6, 7, 1, 9, 10, 258, 11, 12, 13, 2, 15));
-  EXPECT_EQ(std::tuple(k.steps_per_tile_x, k.steps_per_tile_y, k.behaviour, k.activity_chance, k.turn_chance, k.goody,
-                       k.extra_time, k.rotation_step),
+  EXPECT_EQ(
+      std::tuple(k.alpha, k.density, k.fit_to_tile, k.contact, k.blend_source, k.blend_destination,
+                 k.shown, k.centred_in_cell, k.consumed_on_contact, k.points, k.count_up,
+                 k.play_touch_sound, k.player_marker, k.enemy_group, k.step_chance),
+      std::tuple(200, 3, 4, -1, 6, 7, 1, 9, 10, 258, 11, 12, 13, 2, 15));
+  EXPECT_EQ(std::tuple(k.steps_per_tile_x, k.steps_per_tile_y, k.behaviour, k.activity_chance,
+                       k.turn_chance, k.goody, k.extra_time, k.rotation_step),
             std::tuple(18, 19, 127, 21, 22, 23, 24, -25));
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <vector>
 
 #include "catalogue/enemy_placement.h"
 #include "catalogue/tile_placement.h"
@@ -16,21 +17,45 @@ class Placement : public test::WorldTest {
   Placement() { tile_file("GEMS", {"CHILD1", "GEM", "CHILD2", "#", "CHILD3", "RUBY"}); }
 };
 
-// Each kind of a slot's name gets its own roll; goodies (DISGOODY 1 only) raise the remaining
-// count each time they are placed.
+// Each kind of a slot's name gets its own roll, the later taking the slot over from the earlier
+// (whose sprite is freed at once); goodies (DISGOODY 1 only) raise the remaining count each time
+// they are placed.
 TEST_F(Placement, TwoKindsOfOneNameBothPlaceAndGoodiesCountEachTime) {
   add_kind("GEM", 0, 4, 4).goody = 1;
   add_kind("GEM", 0, 5, 5);
   add_kind("RUBY", 0, 6, 6).goody = 2;
   g.world.remaining = 5;
   retile(7, 7, "GEMS");
-  ASSERT_EQ(g.world.objects.size(), 3u);
+  ASSERT_EQ(g.world.objects.size(), 2u);
   const Cell& c = cell(7, 7);
   EXPECT_EQ(std::tuple(c.child_objects[0], c.child_objects[2], c.last_placed_slot),
-            std::tuple(1, 2, 2));
-  EXPECT_EQ(g.world.objects[1].width, 5.0f);
+            std::tuple(0, 1, 2));
+  EXPECT_EQ(g.world.objects[0].width, 5.0f);
   retile(7, 7, "GEMS");
   EXPECT_EQ(g.world.remaining, 7);
+}
+
+// Painting and wiping the same cells again and again: every retile releases the objects of the
+// slots it empties and a taken object is released too, so the list stays as long as the objects
+// the cells hold, and every released sprite is freed.
+TEST_F(Placement, RetilingTheSameCellsKeepsTheObjectListBounded) {
+  ObjectKind& gem = add_kind("GEM", 0);
+  gem.contact = 1, gem.consumed_on_contact = 1;
+  add_kind("RUBY", 0);
+  tile_file("BARE", {"CHILD1", "#", "CHILD2", "#", "CHILD3", "#"});
+  for (int frame = 0; frame <= 500; ++frame) {
+    for (int x = 0; x < 4; ++x) retile(x, 1, frame % 2 == 0 ? "GEMS" : "BARE");
+    cell(0, 1).contact = 1;
+    touch_cell_objects(g, 0, 1);
+  }
+  EXPECT_LE(g.world.objects.size(), 8u);
+  std::vector<media::Handle> held;
+  for (const PlacedObject& o : g.world.objects)
+    if (o.released == 0) held.push_back(o.sprite);
+  ASSERT_EQ(held.size(), 7u);  // (0, 1) has lost its gem
+  for (int x = 0; x < 4; ++x) retile(x, 1, "BARE");
+  for (media::Handle sprite : held) EXPECT_FALSE(g.media.gfx.is_sprite3d(sprite));
+  EXPECT_EQ(g.world.free_objects.size(), g.world.objects.size());
 }
 
 // A fresh cell without definition offers its empty slot 0; "#" and "NOPE" slots take nothing.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <utility>
 
 #include "catalogue/tile_definitions.h"
 #include "game/game.h"
@@ -63,8 +64,9 @@ TEST_F(TileDefinitions, TheLastChildLineThatIsNotHashDecidesTheLastNamedSlot) {
   }
 }
 
-// An unknown graphic keeps the cell's sprite, a known one replaces and frees it.
-TEST_F(TileDefinitions, AKnownGraphicReplacesAndFreesTheSprite) {
+// An unknown graphic keeps the cell's sprite and angle; a known one gives the cell the 3D sprite
+// all cells of that graphic share, turned afresh, and leaves the sprite of the old one alone.
+TEST_F(TileDefinitions, CellsOfOneGraphicShareItsSprite) {
   add_tile_graphic("a.png");
   add_tile_graphic("b.png");
   tile_file("A", {"GFXNAME", "a.png", "TRANSPARENCY", "0"});
@@ -73,12 +75,16 @@ TEST_F(TileDefinitions, AKnownGraphicReplacesAndFreesTheSprite) {
   retile(0, 0, "A");
   const media::Handle first = cell(0, 0).sprite;
   ASSERT_NE(first, 0);
+  cell(0, 0).angle = 30;
   retile(0, 0, "C");
-  EXPECT_EQ(cell(0, 0).sprite, first);
+  EXPECT_EQ(std::pair(cell(0, 0).sprite, cell(0, 0).angle), std::pair(first, 30.0f));
   retile(1, 1, "A");
-  const media::Handle replaced = cell(1, 1).sprite;
+  EXPECT_EQ(cell(1, 1).sprite, first);
   retile(1, 1, "B");
-  EXPECT_FALSE(g.media.gfx.is_sprite3d(replaced));
+  EXPECT_NE(cell(1, 1).sprite, first);
+  EXPECT_TRUE(g.media.gfx.is_sprite3d(first));
+  retile(0, 0, "B");
+  EXPECT_EQ(std::pair(cell(0, 0).sprite, cell(0, 0).angle), std::pair(cell(1, 1).sprite, 0.0f));
   retile(6, 6, "C");
   EXPECT_EQ(cell(6, 6).sprite, 0);
 }

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# The real game, started in a folder without DATA/ini.txt, shows the configuration error in a
-# message box (and on stderr) before any window opens, and ends with exit code 0 once the box is
-# answered. Needs an X display (the test suite runs under xvfb-run) and xdotool.
+# The real game, given a data folder without DATA/ini.txt (--data), shows the configuration
+# error naming the folder in a message box (and on stderr) before any window opens, and ends
+# with exit code 1 once the box is answered. Needs an X display (the test suite runs under
+# xvfb-run) and xdotool.
 set -u
 game=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 
-"$game" 2> "$work/stderr.txt" > /dev/null &
+"$game" --data "$work" 2> "$work/stderr.txt" > /dev/null &
 pid=$!
 trap 'kill -9 $pid 2>/dev/null; rm -rf "$work"' EXIT
 
@@ -17,7 +18,7 @@ for _ in $(seq 1 100); do
   grep -q "Could not open" "$work/stderr.txt" 2>/dev/null && break
   sleep 0.1
 done
-grep -qF "ERROR :  Could not open $work/DATA\\ini.txt" "$work/stderr.txt" || {
+grep -qF "ERROR :  Could not open DATA/ini.txt in any of: $work/" "$work/stderr.txt" || {
   echo "stderr did not carry the message:"; cat "$work/stderr.txt"; exit 1; }
 for _ in $(seq 1 50); do
   kill -0 $pid 2>/dev/null || break
@@ -30,5 +31,5 @@ done
 kill -0 $pid 2>/dev/null && { echo "the game did not end after the box was answered"; exit 1; }
 wait $pid
 code=$?
-[ $code -eq 0 ] || { echo "exit code $code, expected 0"; cat "$work/stderr.txt"; exit 1; }
-echo "message shown, exit code 0"
+[ $code -eq 1 ] || { echo "exit code $code, expected 1"; cat "$work/stderr.txt"; exit 1; }
+echo "message shown, exit code 1"

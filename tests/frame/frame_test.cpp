@@ -106,6 +106,18 @@ TEST(StartUp, AMissingConfigurationFileEndsTheProgramBeforeAnyWindowOpens) {
   EXPECT_FALSE(t.platform.window_open());
 }
 
+TEST(StartUp, TheGameScreenOpensInTheConfiguredDisplayMode) {
+  for (media::DisplayMode mode : {media::DisplayMode::kWindow, media::DisplayMode::kFullscreen}) {
+    test::TestGame t;
+    t.game.config.res_base_w = 64;
+    t.game.config.res_base_h = 48;
+    t.game.config.display_mode = mode;
+    open_game_screen(t.game);
+    EXPECT_TRUE(t.platform.window_open());
+    EXPECT_EQ(t.platform.fullscreen(), mode == media::DisplayMode::kFullscreen);
+  }
+}
+
 class FaultLog : public ::testing::Test {
  protected:
   FaultLog() {

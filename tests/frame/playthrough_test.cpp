@@ -19,6 +19,7 @@
 #include "frame/start_up.h"
 #include "game/coordinates.h"
 #include "game/game.h"
+#include "media/input_recording.h"
 #include "media/keys.h"
 #include "support/data_set.h"
 #include "support/input_script.h"
@@ -186,6 +187,44 @@ TEST_F(PlayThrough, TheRecordedInputCompletesTheFirstTwoLevels) {
   EXPECT_TRUE(platform.boxes().empty());
 }
 
+// What --record keeps of a game replays it with --replay: the play-through's input goes through
+// the recording platform into a recording file, which is then replayed with no keyboard at all
+// and ends with the same score and level.
+TEST_F(PlayThrough, ARecordedGameReplaysToTheSameScoreAndLevel) {
+  const auto events = test::parse_input_script(read_text(kFixture / "input.txt"));
+  const std::vector<std::string> expected = lines_of(read_text(kFixture / "expected.txt"));
+  ASSERT_TRUE(events.has_value());
+  ASSERT_FALSE(expected.empty());
+  const std::int64_t frames = frame_of(expected.back());
+  using Recorder = media::InputRecordingPlatform;
+
+  struct Outcome {
+    std::int32_t score, level;
+    bool operator==(const Outcome&) const = default;
+  };
+  const auto play = [&](media::Platform& inner, Recorder::Mode mode,
+                        std::vector<media::KeyEvent> replay, std::int32_t seed) {
+    Recorder recorder(inner, mode, std::move(replay));
+    media::Media m(recorder, "/home/tester/");
+    Game game(m);
+    m.sys.random_seed(seed);
+    start_up(game);
+    while (recorder.frame() < frames) main_loop_turn(game);
+    return std::pair(Outcome{game.world.score, game.world.level}, recorder.events());
+  };
+
+  test::schedule(platform, *events);
+  const auto [recorded, input] = play(platform, Recorder::Mode::kRecord, {}, 77);
+  const auto recording = media::parse_recording(media::format_recording({77, input}));
+  ASSERT_TRUE(recording.has_value());
+  GuardedPlatform no_keyboard;
+  const auto [replayed, unused] =
+      play(no_keyboard, Recorder::Mode::kReplay, recording->events, recording->seed);
+  EXPECT_EQ(replayed, recorded);
+  EXPECT_EQ(recorded.level, kLevelsToPlay + 1);
+  EXPECT_GT(recorded.score, 0);
+}
+
 // A damaged recording must not replay half-way: any bad line rejects the whole script.
 TEST(InputScript, RoundTripsAndRejectsDamagedLines) {
   const std::vector<test::KeyEvent> events{
@@ -197,6 +236,17 @@ TEST(InputScript, RoundTripsAndRejectsDamagedLines) {
   for (const char* bad : {"5 UP", "5 UP pressed", "5 HOME down", "-1 UP down", "x UP down",
                           "5 UP down extra", "6 UP down\n5 UP up"})
     EXPECT_FALSE(test::parse_input_script(bad).has_value()) << bad;
+}
+
+// A recording is a script with the seed in a comment; without its seed it is no recording.
+TEST(InputScript, ARecordingKeepsItsSeed) {
+  const media::Recording recording{-42,
+                                   {{1, media::key::kF12, true}, {2, media::key::kPageUp, true}}};
+  const auto back = media::parse_recording(media::format_recording(recording));
+  ASSERT_TRUE(back.has_value());
+  EXPECT_EQ(std::pair(back->seed, back->events), std::pair(recording.seed, recording.events));
+  for (const char* bad : {"1 UP down\n", "# seed x\n", "# seed 1 2\n", "# seed 1\n1 UP\n"})
+    EXPECT_FALSE(media::parse_recording(bad).has_value()) << bad;
 }
 
 }  // namespace

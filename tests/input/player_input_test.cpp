@@ -77,5 +77,25 @@ TEST_F(Commands, HoldingSpaceDetonatesOneBombPerPress) {
   EXPECT_EQ(g.world.bombs, 1);
 }
 
+// Page Up and Page Down change the level once each, when they are let go, with or without a pad.
+class LevelKeys : public test::InputTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(LevelKeys, ChangeTheLevelOnRelease) {
+  t.platform.set_joystick(GetParam());
+  g.media.input.init_joystick();
+  g.world.level = 5;
+  hold(key::kPageUp);
+  frames(3);
+  EXPECT_EQ(g.world.level, 5) << "held";
+  release(key::kPageUp);
+  frames(2);
+  EXPECT_EQ(g.world.level, 6);
+  t.platform.tap_key(key::kPageDown, now(), 2);
+  frames(4);
+  EXPECT_EQ(g.world.level, 5);
+}
+
+INSTANTIATE_TEST_SUITE_P(WithoutAndWithPad, LevelKeys, ::testing::Bool());
+
 }  // namespace
 }  // namespace orv

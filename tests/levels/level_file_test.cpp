@@ -57,13 +57,45 @@ TEST_F(LevelFile, AHeaderTooLargeForTheGridIsReadSafely) {
   write_level("h\n2000000000\n3000000000\nh\nh\n1\n2\n3\n4\n5\n6\n");
   write_alpha("h\nh\nh\nh\nh\n10\n20\n");
   load();
-  EXPECT_EQ(std::tuple(g.world.grid.columns(), g.world.grid.rows(), g.world.last_column),
-            std::tuple(kLargestGridSize, kLargestGridSize, kLargestGridSize - 1));
+  EXPECT_EQ(g.world.last_column, kLargestGridSize - 1);
   EXPECT_EQ(std::tuple(tile(0, 0), tile(0, 1), alpha(0, 1)), std::tuple("123", "456", 20));
   write_level("h\n2000000000\n-5\nh\nh\n1\n2\n3\n");
   remove("LAB.red");
   load();
   EXPECT_EQ(std::tuple(tile(0, 0), g.world.last_row), std::tuple("123", -5));
+}
+
+// The grid grows only as far as the cells of the file go: a five-line file claiming two billion
+// columns keeps the grid it found, while an honest level larger than the grid still gets it.
+TEST_F(LevelFile, TheGridGrowsOnlyForCellsTheFileDelivers) {
+  const std::size_t before = g.world.grid.bytes();
+  write_level("h\n2000000000\n2000000000\nh\nh\n");
+  remove("LAB.red");
+  load();
+  EXPECT_EQ(std::tuple(g.world.grid.columns(), g.world.grid.rows(), g.world.grid.bytes()),
+            std::tuple(kStartGridSize, kStartGridSize, before));
+
+  const int last = kStartGridSize + 10;
+  std::string level = "h\n" + std::to_string(last) + "\n1\nh\nh\n";
+  for (int cell = 0; cell < (last + 1) * 2; ++cell) level += "1\n2\n3\n";
+  write_level(level);
+  load();
+  EXPECT_EQ(std::tuple(g.world.grid.columns(), tile(last, 1), g.world.grid.at(last, 1).live),
+            std::tuple(last + 1, "123", std::int8_t(1)));
+}
+
+// A tile name that climbs out of the tile folder is an unknown tile: the file it names is not
+// read, though the cell keeps its name.
+TEST_F(LevelFile, TileNamesThatLeaveTheTileFolderAreUnknown) {
+  t.dir.write("x", "VALUE1\n42\n");
+  t.dir.write("DATA/RGB/x", "VALUE1\n43\n");
+  t.dir.write("DATA/RGB/LAB/ok", "VALUE1\n44\n");
+  write_level("h\n0\n3\nh\nh\n..\\..\\..\\x\n\n\n../../../x\n\n\n..\n\\x\n\nok\n\n\n");
+  load();
+  EXPECT_EQ(tile(0, 0), "..\\..\\..\\x");
+  EXPECT_EQ(std::tuple(g.world.grid.at(0, 0).value, g.world.grid.at(0, 1).value,
+                       g.world.grid.at(0, 2).value, g.world.grid.at(0, 3).value),
+            std::tuple(0, 0, 0, 44));
 }
 
 TEST_F(LevelFile, AMissingLevelFileEndsTheProgram) {

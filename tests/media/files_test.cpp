@@ -145,6 +145,43 @@ TEST_F(FilesTest, ScansListTheNamesInByteOrder) {
   EXPECT_EQ(listed, sorted);
 }
 
+// Names from data are joined under a folder only when they cannot leave it. A scan lists no
+// file whose name would: "a\..\..\x.png" is a path of its own once "\" becomes "/".
+TEST_F(FilesTest, NamesThatWouldLeaveTheirFolderAreRefused) {
+  for (const char* plain : {"25500", "LAB_WALL", "a.png", ".", "_a", "\xe9"})
+    EXPECT_TRUE(is_plain_name(plain)) << plain;
+  for (const char* climbing : {"..", "..\\..\\etc\\x", "../x", "a/b", "\\", "a..b"})
+    EXPECT_FALSE(is_plain_name(climbing)) << climbing;
+  for (const char* name : {"ok.png", "a\\..\\..\\x.png", "b..png"})
+    dir_.write(std::string("gfx/") + name);
+  Lines listed;
+  folders_.for_each_file(dir_ / "gfx", "*.png", [&](const std::string& n) { listed.push_back(n); });
+  EXPECT_EQ(listed, Lines{"ok.png"});
+}
+
+// Files held in memory are read under exactly their name, before the disk; the rest still come
+// from the disk.
+TEST_F(FilesTest, MemoryFilesAreReadBeforeTheDisk) {
+  dir_.write("a.txt", "disk\n");
+  dir_.write("b.txt", "disk b\n");
+  files_.put_memory_file(dir_ / "a.txt", std::string("one\r\ntw\0o", 10));
+  files_.put_memory_file("empty", "");
+  Handle a = files_.read_file(dir_ / "a.txt");
+  EXPECT_EQ(read_all(a), (Lines{"one", "tw", "o"}));
+  files_.close_file(a);
+  Handle empty = files_.read_file("empty");
+  EXPECT_NE(empty, 0);
+  EXPECT_TRUE(files_.eof(empty));
+  files_.close_file(empty);
+  Handle b = files_.read_file(dir_ / "b.txt");
+  EXPECT_EQ(read_all(b), Lines{"disk b"});
+  files_.close_file(b);
+  files_.clear_memory_files();
+  Handle again = files_.read_file(dir_ / "a.txt");
+  EXPECT_EQ(read_all(again), Lines{"disk"});
+  files_.close_file(again);
+}
+
 TEST_F(FilesTest, PathsResolveBackslashesAndCaseAgainstWhatExists) {
   dir_.write("Data/Ini.txt");
   dir_.write("Sub/Deep/x");

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <limits>
+#include <vector>
 
 #include "media/graphics.h"
 #include "media/platform_headless/headless_platform.h"
@@ -87,6 +88,47 @@ TEST_F(GraphicsTest, PacesSixtyFramesPerSecondCatchesUpAndResyncsAfterAStall) {
   before = platform.now_ns();
   gfx.flip_buffers();
   EXPECT_EQ(platform.now_ns() - before, kFrameNs);
+}
+
+// Records the deadlines the pacer sleeps to.
+class DeadlinePlatform : public HeadlessPlatform {
+ public:
+  void sleep_until_ns(std::int64_t deadline_ns) override {
+    deadlines.push_back(deadline_ns);
+    HeadlessPlatform::sleep_until_ns(deadline_ns);
+  }
+  std::vector<std::int64_t> deadlines;
+};
+
+TEST(GraphicsPacing, FramesSleepToAbsoluteSlotsAndProgressPicturesNeverWait) {
+  DeadlinePlatform platform;
+  Graphics gfx(platform);
+  platform.sleep_ns(5'000'000);
+  ASSERT_NE(gfx.open_windowed_screen(gfx.open_window(32, 24, "t"), 32, 24), 0);
+  for (int i = 0; i < 3; ++i) {
+    platform.sleep_ns(3'000'000 + i * 4'000'000);  // uneven work
+    gfx.flip_buffers();
+  }
+  EXPECT_EQ(platform.deadlines,
+            (std::vector<std::int64_t>{5'000'000 + kFrameNs, 5'000'000 + 2 * kFrameNs,
+                                       5'000'000 + 3 * kFrameNs}));
+  // A build shows its bar many times: every picture is presented, none waits.
+  const std::int64_t frame = platform.frame(), before = platform.now_ns();
+  for (int i = 0; i < 100; ++i) gfx.show_progress();
+  EXPECT_EQ(std::pair(platform.frame() - frame, platform.now_ns()), std::pair(100L, before));
+  // 40 ms of work later the next frame gets a whole slot of its own instead of catching up.
+  platform.sleep_ns(40'000'000);
+  gfx.flip_buffers();
+  EXPECT_EQ(platform.now_ns(), before + 40'000'000 + kFrameNs);
+}
+
+TEST(GraphicsWindow, TheDisplayModeChosenAtStartReachesThePlatform) {
+  for (DisplayMode mode : {DisplayMode::kFullscreen, DisplayMode::kWindow}) {
+    HeadlessPlatform platform;
+    Graphics gfx(platform);
+    ASSERT_NE(gfx.open_window(32, 24, "t", mode), 0);
+    EXPECT_EQ(platform.fullscreen(), mode == DisplayMode::kFullscreen);
+  }
 }
 
 TEST_F(GraphicsTest, ZeroUnknownAndFreedHandlesDoNothing) {

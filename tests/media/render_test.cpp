@@ -9,6 +9,7 @@
 
 #include "media/render/cpu.h"
 #include "media/render/draw_quad.h"
+#include "media/render/quad_upright.h"
 #include "media/render/rect.h"
 #include "media/render/texture.h"
 #include "support/image_helpers.h"
@@ -151,6 +152,24 @@ TEST(RenderQuad, BilinearUpscaleBlendsNeighbours) {
   draw_quad(smooth, tex, rect_quad(0, 0, 4, 1), 255, kAlpha, true);
   const int expected[4] = {0, 64, 191, 255};  // texel centres at 0.5 and 1.5
   for (int x = 0; x < 4; ++x) EXPECT_NEAR(red(smooth.at(x, 0)), expected[x], 1) << x;
+}
+
+// The presenting scaler: the filter of an upright bilinear quad, written into rows of a
+// larger surface without touching what lies beside them.
+TEST(RenderQuad, StretchIntoPitchedRowsMatchesTheBilinearQuad) {
+  Image tex(5, 3, kBlack);
+  for (int i = 0; i < 15; ++i) tex.pixels[i] = argb(255, i * 17, 255 - i * 9, i * 3);
+  Image quad(13, 7, kBlack);
+  draw_quad(quad, tex, rect_quad(0, 0, 13, 7), 255, kAlpha, true);
+  constexpr int kStride = 16;
+  constexpr Pixel kOutside = 0x12345678;
+  std::vector<Pixel> surface(kStride * 7, kOutside);
+  stretch_bilinear(view_of(tex), surface.data(), 13, 7, kStride);
+  for (int y = 0; y < 7; ++y) {
+    for (int x = 0; x < kStride; ++x) {
+      ASSERT_EQ(surface[y * kStride + x], x < 13 ? quad.at(x, y) : kOutside) << x << "," << y;
+    }
+  }
 }
 
 TEST(RenderQuad, ShapesSplitInTwoNeverDrawAPixelTwice) {

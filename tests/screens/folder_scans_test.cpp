@@ -6,6 +6,7 @@
 #include "game/game.h"
 #include "screens/folder_scans.h"
 #include "support/assets_fixture.h"
+#include "support/png_writer.h"
 
 namespace orv {
 namespace {
@@ -39,6 +40,23 @@ TEST_F(Assets, DriftSpritesAreCountPlusOneCopiesInsideTheScreen) {
   g.config.egfx_max = -1;
   scan_effect_sprites(g);
   EXPECT_TRUE(g.assets.effect_sprites.empty());
+}
+
+// A small file of a huge picture, fifty-one copies: decoded once, within the budget.
+TEST_F(Assets, CopiesOfAHugeDriftPictureShareOneDecode) {
+  g.config.egfx_max = 50;
+  t.dir.write("DATA/EFFECTS/huge.png", media::test::blank_grey_png(16384, 4096));
+  ASSERT_LT(t.dir.read("DATA/EFFECTS/huge.png").size(), 100'000u);
+  media::PictureCache& pictures = g.media.gfx.picture_cache();
+  const std::size_t before = pictures.decoded_bytes();
+  const std::size_t decodes = pictures.decode_count();
+  scan_effect_sprites(g);
+  ASSERT_EQ(g.assets.effect_sprites.size(), 102u);
+  EXPECT_EQ(pictures.decode_count() - decodes, 2u);  // spark.png and huge.png
+  const std::size_t huge = std::size_t(16384) * 4096 * 4;
+  EXPECT_GE(pictures.decoded_bytes() - before, huge);
+  EXPECT_LT(pictures.decoded_bytes() - before, huge + (1u << 20));
+  EXPECT_LE(pictures.decoded_bytes(), media::PictureCache::kDefaultBudgetBytes);
 }
 
 }  // namespace

@@ -75,6 +75,26 @@ TEST_P(TitleFadeTest, TitleAndPromptFadeInToFullOpacity) {
 
 INSTANTIATE_TEST_SUITE_P(KeyboardAndJoypad, TitleFadeTest, ::testing::Bool());
 
+// A pad plugged in while the title menu shows: the prompt names it from the next frame on.
+TEST_F(TitleMenuTest, ThePromptNamesAPadPluggedInLater) {
+  t.game.frame.joypad_present = t.media.input.init_joystick();
+  test::load_test_font(t, "OKJ");
+  constexpr int kFrames = 1300;
+  t.platform.set_joystick(true, kFrames - 2);
+  media::JoystickState start;
+  start.buttons[9] = true;
+  t.platform.set_joystick_state(start, kFrames);
+  std::vector<bool> pad_prompt;
+  t.platform.on_present = [&](const media::Image& f, std::int64_t) {
+    pad_prompt.push_back(bool(test::find_colour(f, colour::kJ)));
+  };
+  show_title_menu(t.game);
+  ASSERT_EQ(pad_prompt.size(), std::size_t(kFrames));
+  EXPECT_EQ(std::vector<bool>(pad_prompt.end() - 3, pad_prompt.end()),
+            (std::vector<bool>{false, true, true}));
+  EXPECT_FALSE(bool(test::find_colour(t.platform.last_presented(), colour::kK)));
+}
+
 // START that leaves a screen acts once, however long it is held: the title menu after the
 // highscore screen waits for a fresh press, and play after the title menu does not pause.
 class StartActsOnceTest : public test::ScreenTest, public ::testing::WithParamInterface<bool> {};

@@ -1,28 +1,17 @@
-// Recorded keyboard input: which key went down or up at which frame, as a small text file that
-// can be replayed on the headless platform.
+// Input scripts (media/input_script.h) on the headless platform: scheduling and recording.
 #pragma once
 
 #include <cstdint>
-#include <optional>
-#include <string>
 #include <vector>
 
+#include "media/input_script.h"
 #include "media/platform_headless/headless_platform.h"
 
 namespace orv::test {
 
-struct KeyEvent {
-  std::int64_t frame = 0;  // frames are counted by presents, as on the headless platform
-  int key = 0;
-  bool down = false;
-  bool operator==(const KeyEvent&) const = default;
-};
-
-// One event per line: "<frame> <key name> down|up". Blank lines and lines starting with "#"
-// are comments. Key names: P, ESCAPE, SPACE, B, X, UP, DOWN, LEFT, RIGHT, F12. Any other line
-// makes the whole script invalid (nullopt), so a damaged recording cannot replay half-way.
-std::optional<std::vector<KeyEvent>> parse_input_script(const std::string& text);
-std::string format_input_script(const std::vector<KeyEvent>& events, const std::string& header);
+using media::format_input_script;
+using media::KeyEvent;
+using media::parse_input_script;
 
 // Schedules every event on the platform before the game starts.
 void schedule(media::HeadlessPlatform& platform, const std::vector<KeyEvent>& events);

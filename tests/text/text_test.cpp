@@ -88,6 +88,21 @@ TEST_F(TextTest, MissingAndBrokenPicturesLeaveOnlyTheirOwnSlotsEmpty) {
     EXPECT_EQ(std::tuple(glyph(missing).drawable, glyph(missing).image), std::tuple(0, 0));
 }
 
+// "/" and "\" in the character list would make paths that leave the font folder: their slots
+// stay empty even where such a path finds a picture (here "glyphs/.png").
+TEST_F(TextTest, SeparatorCharactersLoadNoPicture) {
+  const std::string folder = t.dir.path() + "glyphs";
+  std::filesystem::create_directories(folder);
+  for (const char* copy : {"/A.png", "/.png"})
+    std::filesystem::copy_file(test::test_font_folder() + "/A.png", folder + copy);
+  t.game.config.font_path = folder;
+  t.game.config.font_system = t.dir.write("chars.txt", "A/\\\r\n");
+  load_font(t.game);
+  EXPECT_NE(glyph('A').drawable, 0);
+  for (int refused : {'/', '\\'})
+    EXPECT_EQ(std::tuple(glyph(refused).drawable, glyph(refused).image), std::tuple(0, 0));
+}
+
 // A second load frees every old glyph, sizes included; without the character list nothing
 // is loaded, every text draws nothing and no error is shown.
 TEST_F(TextTest, LoadingAgainFreesEveryOldGlyph) {

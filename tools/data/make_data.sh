@@ -7,8 +7,8 @@
 #   (defaults: data/ and dist/icons/ at the top of the checkout)
 #
 # Needs Debian's imagemagick, fonts-dejavu-core, vorbis-tools, python3 and python3-numpy. The
-# generated files are committed; run this only to change the data set, then run check_data.sh
-# and tools/data/measure_audio.py. The application icons of the desktop entry are drawn by
+# generated files are committed; run this only to change the data set, then run orvante-check on
+# data/ and data/ARENA, and tools/data/measure_audio.py. The application icons of the desktop entry are drawn by
 # make_icons.sh, which this script runs at the end.
 set -euo pipefail
 
@@ -150,6 +150,7 @@ pairs "$out/DATA/ini.txt" \
   LOGFILE error.log \
   USELOGFILE 1 \
   SCRSAVE 'SHOTS\' \
+  HIGHSCOREFILE scores.txt \
   SAVEGFX 'SHOTS\' \
   GFXPATH 'GFX\' \
   BASICGFX 'GFX\' \

@@ -11,11 +11,6 @@
 namespace orv::media {
 namespace {
 
-bool exists(const std::string& path) {
-  struct stat st;
-  return ::stat(path.c_str(), &st) == 0;
-}
-
 // Finds an entry of folder whose name equals name without regard to ASCII case.
 std::string match_component(const std::string& folder, const std::string& name) {
   std::error_code ec;
@@ -30,11 +25,26 @@ std::string match_component(const std::string& folder, const std::string& name) 
 
 }  // namespace
 
+std::string with_slash(std::string folder) {
+  if (folder.empty() || folder.back() != '/') folder += '/';
+  return folder;
+}
+
+bool file_exists(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+bool is_plain_name(std::string_view name) {
+  return name.find_first_of("/\\") == std::string_view::npos &&
+         name.find("..") == std::string_view::npos;
+}
+
 std::string resolve_path(const std::string& path) {
   std::string unix_path = path;
   for (char& c : unix_path)
     if (c == '\\') c = '/';
-  if (unix_path.empty() || exists(unix_path)) return unix_path;
+  if (unix_path.empty() || file_exists(unix_path)) return unix_path;
 
   // Rebuild the path component by component, taking a case-insensitive match for each
   // component that does not exist as written.
@@ -46,7 +56,7 @@ std::string resolve_path(const std::string& path) {
     std::string part = unix_path.substr(pos, end - pos);
     if (!part.empty()) {
       std::string next = built + part;
-      if (!exists(next) && part != "." && part != "..") {
+      if (!file_exists(next) && part != "." && part != "..") {
         std::string match = match_component(built, part);
         // Nothing matches (a file about to be created): keep the rest as written.
         if (match.empty()) return built + unix_path.substr(pos);

@@ -59,6 +59,10 @@ void HeadlessPlatform::tap_key(int key, std::int64_t from_frame, int frames) {
   release_key(key, from + std::max(frames, 1));
 }
 
+void HeadlessPlatform::set_joystick(bool present, std::int64_t from_frame) {
+  insert_change(pad_presence_, resolve_frame(from_frame), present);
+}
+
 void HeadlessPlatform::set_joystick_state(const JoystickState& s, std::int64_t from_frame) {
   insert_change(pad_script_, resolve_frame(from_frame), s);
 }
@@ -114,9 +118,16 @@ void HeadlessPlatform::read_keys(KeyStates& keys) {
   }
 }
 
+bool HeadlessPlatform::open_joystick() {
+  const bool* present = change_at(pad_presence_, frame_);
+  return present && *present;
+}
+
 void HeadlessPlatform::read_joystick(JoystickState& state) {
-  const JoystickState* scripted = joystick_present_ ? change_at(pad_script_, frame_) : nullptr;
+  const bool connected = open_joystick();
+  const JoystickState* scripted = connected ? change_at(pad_script_, frame_) : nullptr;
   state = scripted ? *scripted : JoystickState{};
+  state.connected = connected;
 }
 
 bool HeadlessPlatform::open_audio(AudioCallback callback) {

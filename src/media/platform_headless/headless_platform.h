@@ -1,7 +1,8 @@
 // A platform without window, audio device or real time, for tests and tools. Key and joypad
 // states are scripted per frame (a frame ends at each present()), the clock is virtual and only
 // moves when the game sleeps or waits, message box answers are scripted, and every presented
-// frame and every sound start can be inspected.
+// frame and every sound start can be inspected. Progress pictures are presented (and counted as
+// frames) like any other; they never wait, so the clock stands still meanwhile.
 #pragma once
 
 #include <deque>
@@ -29,7 +30,9 @@ class HeadlessPlatform : public Platform {
   void release_key(int key, std::int64_t from_frame = -1);
   // Shortcut: the key is down during frames [from, from + frames).
   void tap_key(int key, std::int64_t from_frame, int frames = 1);
-  void set_joystick(bool present) { joystick_present_ = present; }
+  // A pad connected (or disconnected) from the given frame on; its state comes from
+  // set_joystick_state while it is connected.
+  void set_joystick(bool present, std::int64_t from_frame = -1);
   void set_joystick_state(const JoystickState& s, std::int64_t from_frame = -1);
   // When no answer is queued, OK boxes answer kOk and Yes/No boxes kNo.
   void queue_box_answer(BoxAnswer answer) { answers_.push_back(answer); }
@@ -57,6 +60,7 @@ class HeadlessPlatform : public Platform {
   };
   const std::vector<Box>& boxes() const { return boxes_; }
   bool window_open() const { return window_open_; }
+  bool fullscreen() const override { return fullscreen_; }
   // Renders audio as the device would (only when open_audio succeeded).
   void render_audio(std::int16_t* samples, int frames);
 
@@ -65,6 +69,7 @@ class HeadlessPlatform : public Platform {
   bool open_window(int width, int height, const std::string& title) override;
   bool open_screen(int width, int height) override;
   void present(const Pixel* pixels, int width, int height) override;
+  void set_fullscreen(bool fullscreen) override { fullscreen_ = fullscreen; }
   void pump_events() override {}
   // No events ever arrive: a positive timeout advances the clock by that much, -1 returns at
   // once (after yielding the core for a millisecond of real time).
@@ -74,7 +79,7 @@ class HeadlessPlatform : public Platform {
   void move_mouse(int, int) override {}
   bool open_keyboard() override { return true; }
   void read_keys(KeyStates& keys) override;
-  bool open_joystick() override { return joystick_present_; }
+  bool open_joystick() override;
   void read_joystick(JoystickState& state) override;
   bool open_audio(AudioCallback callback) override;
   void sound_started(Handle sound, bool loop) override;
@@ -93,7 +98,7 @@ class HeadlessPlatform : public Platform {
   // key -> (from_frame, down) changes, sorted by frame; for equal frames the later call wins
   std::map<int, std::vector<std::pair<std::int64_t, bool>>> key_script_;
   std::vector<std::pair<std::int64_t, JoystickState>> pad_script_;
-  bool joystick_present_ = false;
+  std::vector<std::pair<std::int64_t, bool>> pad_presence_;
   std::deque<BoxAnswer> answers_;
   std::vector<Box> boxes_;
   bool close_ = false;
@@ -107,6 +112,7 @@ class HeadlessPlatform : public Platform {
   bool window_available_ = true;
   bool screen_available_ = true;
   bool window_open_ = false;
+  bool fullscreen_ = false;
 };
 
 }  // namespace orv::media

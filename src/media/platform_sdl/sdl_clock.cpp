@@ -1,31 +1,42 @@
 #include "media/platform_sdl/sdl_clock.h"
 
-#include <SDL.h>
-
+#include <cerrno>
 #include <ctime>
-#include <thread>
-
-#include "media/platform_sdl/sdl_convert.h"
 
 namespace orv::media {
 
 namespace {
 
-constexpr std::int64_t kNsPerMs = 1'000'000;
-// SDL_Delay may oversleep by a scheduler tick; the last stretch is spent spinning.
-constexpr std::int64_t kSpinNs = 2 * kNsPerMs;
+constexpr std::int64_t kNsPerSecond = 1'000'000'000;
+
+timespec to_timespec(std::int64_t ns) {
+  timespec t{};
+  t.tv_sec = time_t(ns / kNsPerSecond);
+  t.tv_nsec = long(ns % kNsPerSecond);
+  return t;
+}
 
 }  // namespace
 
+// CLOCK_MONOTONIC, the clock clock_nanosleep can sleep against (SDL's performance counter
+// may be CLOCK_MONOTONIC_RAW, whose readings drift away from it).
 std::int64_t sdl_now_ns() {
-  return counter_to_ns(SDL_GetPerformanceCounter(), SDL_GetPerformanceFrequency());
+  timespec t{};
+  clock_gettime(CLOCK_MONOTONIC, &t);
+  return std::int64_t(t.tv_sec) * kNsPerSecond + t.tv_nsec;
 }
 
 void sdl_sleep_ns(std::int64_t ns) {
-  if (ns <= 0) return;
-  const std::int64_t end = sdl_now_ns() + ns;
-  if (ns > kSpinNs) SDL_Delay(Uint32((ns - kSpinNs) / kNsPerMs));
-  while (sdl_now_ns() < end) std::this_thread::yield();
+  if (ns > 0) sdl_sleep_until_ns(sdl_now_ns() + ns);
+}
+
+// An absolute deadline: a signal that interrupts the sleep resumes it against the same
+// deadline, and the kernel wakes the thread within its timer slack (50 us by default).
+void sdl_sleep_until_ns(std::int64_t deadline_ns) {
+  if (deadline_ns <= 0) return;
+  const timespec deadline = to_timespec(deadline_ns);
+  while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr) == EINTR) {
+  }
 }
 
 LocalTime local_time_now() {

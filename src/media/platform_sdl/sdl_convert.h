@@ -9,9 +9,6 @@ namespace orv::media {
 // The game's 8-bit Latin-1 text as the UTF-8 SDL expects for titles and message boxes.
 std::string latin1_to_utf8(const std::string& text);
 
-// A performance counter reading in nanoseconds, without overflowing for large readings.
-std::int64_t counter_to_ns(std::uint64_t counter, std::uint64_t frequency);
-
 // A joystick axis from SDL's -32768..32767 to the game's -1000..1000.
 int scale_axis(std::int16_t value);
 

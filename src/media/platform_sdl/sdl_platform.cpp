@@ -3,6 +3,7 @@
 #include "media/platform_sdl/sdl_platform.h"
 
 #include <chrono>
+#include <cstdio>
 
 #include "media/platform_sdl/sdl_convert.h"
 #include "media/platform_sdl/sdl_keys.h"
@@ -15,6 +16,8 @@ namespace {
 constexpr int kForeignWaitMs = 50;
 
 }  // namespace
+
+SdlPlatform::SdlPlatform() : trace_(SDL_getenv("ORV_TRACE_PRESENTS") != nullptr) {}
 
 SdlPlatform::~SdlPlatform() {
   audio_.close();  // first: the callback must never run into a half-destroyed platform
@@ -34,58 +37,62 @@ DesktopInfo SdlPlatform::desktop() {
 
 bool SdlPlatform::open_window(int width, int height, const std::string& title) {
   close_window();
-  window_ = SDL_CreateWindow(latin1_to_utf8(title).c_str(), SDL_WINDOWPOS_CENTERED_DISPLAY(0),
-                             SDL_WINDOWPOS_CENTERED_DISPLAY(0), width, height,
-                             SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
+  const Uint32 mode = fullscreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
+  window_w_ = width;
+  window_h_ = height;
+  window_ =
+      SDL_CreateWindow(latin1_to_utf8(title).c_str(), SDL_WINDOWPOS_CENTERED_DISPLAY(0),
+                       SDL_WINDOWPOS_CENTERED_DISPLAY(0), width, height,
+                       SDL_WINDOW_BORDERLESS | SDL_WINDOW_RESIZABLE | SDL_WINDOW_SHOWN | mode);
   return window_ != nullptr;
 }
 
+// The picture's size comes with every present; the screen is the window's own surface.
 bool SdlPlatform::open_screen(int width, int height) {
-  if (!window_) return false;
-  close_screen();
-  // No SDL_RENDERER_PRESENTVSYNC: the game paces itself and the display may not report a rate.
-  renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-  if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, 0);
-  if (renderer_ && make_texture(width, height)) return true;
-  close_screen();
-  return false;
-}
-
-bool SdlPlatform::make_texture(int width, int height) {
-  if (texture_) SDL_DestroyTexture(texture_);
-  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                               width, height);
-  if (!texture_) return false;
-  texture_w_ = width;
-  texture_h_ = height;
-  // The back buffer's alpha byte means nothing: copy, never blend.
-  SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
-  SDL_SetTextureScaleMode(texture_, SDL_ScaleModeLinear);
-  return true;
+  return window_ && width > 0 && height > 0 && screen_.attach(window_);
 }
 
 void SdlPlatform::present(const Pixel* pixels, int width, int height) {
-  if (renderer_ && pixels && width > 0 && height > 0) {
-    bool ready = (width == texture_w_ && height == texture_h_) || make_texture(width, height);
-    if (ready) {
-      SDL_UpdateTexture(texture_, nullptr, pixels, width * int(sizeof(Pixel)));
-      SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-      SDL_RenderPresent(renderer_);
-    }
+  show(pixels, width, height, "frame");
+}
+
+// At most one progress picture per display frame: a level build shows its bar hundreds of
+// times a second and must not spend its time copying them to the display.
+void SdlPlatform::present_progress(const Pixel* pixels, int width, int height) {
+  constexpr std::int64_t kDisplayFrameNs = 16'666'667;
+  if (now_ns() - last_present_ns_ >= kDisplayFrameNs) {
+    show(pixels, width, height, "progress");
+  } else {
+    trace("progress-left-out");
   }
+}
+
+void SdlPlatform::show(const Pixel* pixels, int width, int height, const char* what) {
+  screen_.present(pixels, width, height);
+  last_present_ns_ = now_ns();
+  trace(what);
   pump_events();
 }
 
-void SdlPlatform::close_screen() {
-  if (texture_) SDL_DestroyTexture(texture_);
-  if (renderer_) SDL_DestroyRenderer(renderer_);
-  texture_ = nullptr;
-  renderer_ = nullptr;
-  texture_w_ = texture_h_ = 0;
+// "present <monotonic ns> <what>": when each picture was shown, or a progress step left out.
+void SdlPlatform::trace(const char* what) {
+  if (trace_) std::fprintf(stderr, "present %lld %s\n", static_cast<long long>(now_ns()), what);
+}
+
+// Back from fullscreen the window gets its own size and place again; without a window manager
+// X leaves it as large as the desktop.
+void SdlPlatform::set_fullscreen(bool fullscreen) {
+  fullscreen_ = fullscreen;
+  if (!window_) return;
+  SDL_SetWindowFullscreen(window_, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  if (fullscreen) return;
+  SDL_SetWindowSize(window_, window_w_, window_h_);
+  SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(0),
+                        SDL_WINDOWPOS_CENTERED_DISPLAY(0));
 }
 
 void SdlPlatform::close_window() {
-  close_screen();
+  screen_.detach();
   if (window_) SDL_DestroyWindow(window_);
   window_ = nullptr;
   mouse_captured_ = false;
@@ -117,6 +124,8 @@ int SdlPlatform::wait_event(int timeout_ms) {
 void SdlPlatform::handle_event(const SDL_Event& event) {
   if (event.type == SDL_QUIT) {
     close_requested_ = true;
+  } else if (event.type == SDL_KEYDOWN && is_display_switch(event.key)) {
+    set_fullscreen(!fullscreen_);
   } else if (event.type == SDL_WINDOWEVENT) {
     if (event.window.event == SDL_WINDOWEVENT_CLOSE) close_requested_ = true;
     // The screens after the first capture request take no new one: the pointer is taken
@@ -127,6 +136,13 @@ void SdlPlatform::handle_event(const SDL_Event& event) {
       if (capture_wanted_) take_mouse();
     }
   }
+}
+
+// F11 or Alt+Enter pressed in the game window; a held key's repeats switch nothing.
+bool SdlPlatform::is_display_switch(const SDL_KeyboardEvent& key) const {
+  if (key.repeat || !window_ || key.windowID != SDL_GetWindowID(window_)) return false;
+  const SDL_Scancode code = key.keysym.scancode;
+  return code == SDL_SCANCODE_F11 || (code == SDL_SCANCODE_RETURN && (key.keysym.mod & KMOD_ALT));
 }
 
 void SdlPlatform::capture_mouse() {

@@ -1,5 +1,8 @@
-// The real platform: an SDL2 window with a streaming texture for the back buffer, SDL's keyboard
-// state, an SDL joystick, an SDL audio device and SDL message boxes.
+// The real platform: an SDL2 window that shows the back buffer on its own surface (see
+// sdl_screen.h), SDL's keyboard state, an SDL joystick, an SDL audio device and SDL message
+// boxes. F11 and Alt+Enter switch the window between its size and fullscreen on the desktop.
+// Frames and progress pictures are presented without waiting for the display; the game paces
+// itself against the monotonic clock.
 //
 // SDL wants its events pumped on the thread that created the window. Only that thread (the one
 // that made the platform) pumps: present() and read_keys() do it every frame, and wait_event()
@@ -16,12 +19,13 @@
 #include "media/platform_sdl/sdl_clock.h"
 #include "media/platform_sdl/sdl_dialog.h"
 #include "media/platform_sdl/sdl_joystick.h"
+#include "media/platform_sdl/sdl_screen.h"
 
 namespace orv::media {
 
 class SdlPlatform : public Platform {
  public:
-  SdlPlatform() = default;  // SDL_Init(SDL_INIT_VIDEO) must have succeeded
+  SdlPlatform();  // SDL_Init(SDL_INIT_VIDEO) must have succeeded
   ~SdlPlatform() override;
   SdlPlatform(const SdlPlatform&) = delete;
   SdlPlatform& operator=(const SdlPlatform&) = delete;
@@ -30,6 +34,9 @@ class SdlPlatform : public Platform {
   bool open_window(int width, int height, const std::string& title) override;
   bool open_screen(int width, int height) override;
   void present(const Pixel* pixels, int width, int height) override;
+  void present_progress(const Pixel* pixels, int width, int height) override;
+  void set_fullscreen(bool fullscreen) override;
+  bool fullscreen() const override { return fullscreen_; }
 
   void pump_events() override;
   int wait_event(int timeout_ms) override;
@@ -42,6 +49,7 @@ class SdlPlatform : public Platform {
   void read_keys(KeyStates& keys) override;
   bool open_joystick() override { return joystick_.open(); }
   void read_joystick(JoystickState& state) override { joystick_.read(state); }
+  void add_pad_mappings(const std::string& file) override { joystick_.add_mappings(file); }
 
   bool open_audio(AudioCallback callback) override { return audio_.open(std::move(callback)); }
 
@@ -52,26 +60,31 @@ class SdlPlatform : public Platform {
 
   std::int64_t now_ns() override { return sdl_now_ns(); }
   void sleep_ns(std::int64_t ns) override { sdl_sleep_ns(ns); }
+  void sleep_until_ns(std::int64_t deadline_ns) override { sdl_sleep_until_ns(deadline_ns); }
   LocalTime local_time() override { return local_time_now(); }
 
   // For tests of this platform.
   SDL_Window* window() const { return window_; }
-  SDL_Renderer* renderer() const { return renderer_; }
+  SDL_Rect picture_rect() const { return screen_.picture_rect(); }
 
  private:
   void handle_event(const SDL_Event& event);
   bool on_event_thread() const { return std::this_thread::get_id() == owner_; }
-  bool make_texture(int width, int height);
-  void close_screen();
   void close_window();
 
   std::thread::id owner_ = std::this_thread::get_id();
   std::atomic<bool> close_requested_ = false;
 
+  bool is_display_switch(const SDL_KeyboardEvent& key) const;
+  void show(const Pixel* pixels, int width, int height, const char* what);
+  void trace(const char* what);
+
   SDL_Window* window_ = nullptr;
-  SDL_Renderer* renderer_ = nullptr;
-  SDL_Texture* texture_ = nullptr;
-  int texture_w_ = 0, texture_h_ = 0;
+  SdlScreen screen_;
+  bool fullscreen_ = false;
+  int window_w_ = 0, window_h_ = 0;  // the window's size outside fullscreen
+  std::int64_t last_present_ns_ = 0;
+  bool trace_ = false;  // ORV_TRACE_PRESENTS: a stderr line per picture, for timing tools
 
   void take_mouse();
 

@@ -57,7 +57,9 @@ void draw_nearest(const QuadDraw& d, const Axis& ax, const Axis& ay) {
   }
 }
 
-void draw_bilinear(const QuadDraw& d, const Axis& ax, const Axis& ay) {
+// The rows of a bilinear draw, each handed to emit(y, samples, count) once sampled.
+template <class Emit>
+void bilinear_rows(const TextureView& texture, const Axis& ax, const Axis& ay, Emit emit) {
   Scratch& s = Scratch::get();
   const int count = ax.end - ax.first;
   std::int32_t* left = sized(s.left, count);
@@ -66,7 +68,7 @@ void draw_bilinear(const QuadDraw& d, const Axis& ax, const Axis& ay) {
   // Only the texture columns the row needs are mixed; copies of the last one pad the row for
   // the horizontal mix, which reads a little past each texel.
   const int first_col = left[0];
-  const int last_col = std::min(left[count - 1] + 1, d.texture.width - 1);
+  const int last_col = std::min(left[count - 1] + 1, texture.width - 1);
   for (int i = 0; i < count; ++i) left[i] -= first_col;
   const int span = last_col - first_col + 1;
   Pixel* mixed = sized(s.mixed, std::size_t(span) + kMixPadding);
@@ -74,14 +76,20 @@ void draw_bilinear(const QuadDraw& d, const Axis& ax, const Axis& ay) {
   for (int y = ay.first; y < ay.end; ++y) {
     int wv = 0;
     const int v0 = ay.lower(y, wv);
-    const int v1 = std::min(v0 + 1, d.texture.height - 1);
-    const Pixel* row0 = d.texture.pixels + v0 * d.texture.stride + first_col;
-    const Pixel* row1 = d.texture.pixels + v1 * d.texture.stride + first_col;
+    const int v1 = std::min(v0 + 1, texture.height - 1);
+    const Pixel* row0 = texture.pixels + v0 * texture.stride + first_col;
+    const Pixel* row1 = texture.pixels + v1 * texture.stride + first_col;
     mix_rows(mixed, row0, row1, wv, span);
     std::fill(mixed + span, mixed + span + kMixPadding, mixed[span - 1]);
     mix_columns(samples, mixed, left, weight, count);
-    d.blend(&d.target.pixels[std::size_t(y) * d.target.width + ax.first], samples, count);
+    emit(y, samples, count);
   }
+}
+
+void draw_bilinear(const QuadDraw& d, const Axis& ax, const Axis& ay) {
+  bilinear_rows(d.texture, ax, ay, [&](int y, const Pixel* samples, int count) {
+    d.blend(&d.target.pixels[std::size_t(y) * d.target.width + ax.first], samples, count);
+  });
 }
 
 }  // namespace
@@ -103,3 +111,18 @@ bool draw_upright(const QuadDraw& d) {
 }
 
 }  // namespace orv::media::detail
+
+namespace orv::media {
+
+void stretch_bilinear(const TextureView& picture, Pixel* target, int width, int height,
+                      std::ptrdiff_t stride) {
+  using namespace detail;
+  if (picture.width <= 0 || picture.height <= 0 || width <= 0 || height <= 0) return;
+  const Axis ax = make_axis(0, float(width), picture.width, width);
+  const Axis ay = make_axis(0, float(height), picture.height, height);
+  bilinear_rows(picture, ax, ay, [&](int y, const Pixel* samples, int count) {
+    std::copy(samples, samples + count, target + y * stride);
+  });
+}
+
+}  // namespace orv::media

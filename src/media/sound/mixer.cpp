@@ -27,8 +27,8 @@ std::int16_t soft_clip(std::int32_t value) {
 }
 
 // Adds up to frames frames of the sound from position on, wrapping round when it loops.
-void add_voice(const SoundData& sound, std::size_t& position, bool loop, std::int32_t* sum,
-               int frames) {
+void add_decoded(const SoundData& sound, std::size_t& position, bool loop, std::int32_t* sum,
+                 int frames) {
   const std::size_t total = sound.frames();
   std::size_t done = 0;
   while (done < std::size_t(frames) && position < total) {
@@ -40,6 +40,24 @@ void add_voice(const SoundData& sound, std::size_t& position, bool loop, std::in
     done += n;
     if (loop && position == total) position = 0;
   }
+}
+
+// Adds up to frames frames of the stream, starting it again at its end when it loops; false
+// once it has ended (or gives nothing even from its start).
+bool add_stream(OggStream& stream, bool loop, std::int32_t* sum, int frames) {
+  std::int16_t block[kBlockFrames * kAudioChannels];
+  int done = 0;
+  bool rewound = false;
+  while (done < frames) {
+    const std::size_t got = stream.read(block, std::size_t(frames - done));
+    std::int32_t* target = sum + std::size_t(done) * kAudioChannels;
+    for (std::size_t i = 0; i < got * kAudioChannels; ++i) target[i] += block[i];
+    done += int(got);
+    if (done == frames) break;
+    if (!loop || (rewound && got == 0) || !stream.rewind()) return false;
+    rewound = true;
+  }
+  return true;
 }
 
 }  // namespace
@@ -62,17 +80,32 @@ void Mixer::recover_after_fault() {
 }
 
 void Mixer::play(Handle owner, std::shared_ptr<const SoundData> sound, bool loop) {
+  Voice voice{owner, std::move(sound), nullptr};
+  voice.loop = loop;
+  voice.ended = !voice.sound || voice.sound->frames() == 0;
+  start_voice(std::move(voice));
+}
+
+void Mixer::play_stream(Handle owner, std::unique_ptr<OggStream> stream, bool loop) {
+  Voice voice{owner, nullptr, std::move(stream)};
+  voice.loop = loop;
+  voice.ended = !voice.stream;
+  start_voice(std::move(voice));
+}
+
+// The voice replaces the owner's playing one; a voice with nothing to play only stops that.
+void Mixer::start_voice(Voice voice) {
   Hold hold(*this);
   auto it = std::find_if(voices_.begin(), voices_.end(),
-                         [owner](const Voice& v) { return v.owner == owner; });
-  if (!sound || sound->frames() == 0) {
+                         [&voice](const Voice& v) { return v.owner == voice.owner; });
+  if (voice.ended) {
     if (it != voices_.end()) voices_.erase(it);
     return;
   }
   if (it != voices_.end()) {
-    *it = Voice{owner, std::move(sound), 0, loop};
+    *it = std::move(voice);
   } else {
-    voices_.push_back(Voice{owner, std::move(sound), 0, loop});
+    voices_.push_back(std::move(voice));
   }
 }
 
@@ -105,10 +138,18 @@ void Mixer::render(std::int16_t* out, int frames) {
     std::int16_t* block = out + std::size_t(start) * kAudioChannels;
     std::int32_t sum[kBlockFrames * kAudioChannels];
     std::copy(block, block + n * kAudioChannels, sum);
-    for (Voice& v : voices_) add_voice(*v.sound, v.position, v.loop, sum, n);
+    for (Voice& v : voices_) {
+      if (v.ended) continue;
+      if (v.stream) {
+        v.ended = !add_stream(*v.stream, v.loop, sum, n);
+      } else {
+        add_decoded(*v.sound, v.position, v.loop, sum, n);
+        v.ended = !v.loop && v.position >= v.sound->frames();
+      }
+    }
     std::transform(sum, sum + n * kAudioChannels, block, soft_clip);
   }
-  std::erase_if(voices_, [](const Voice& v) { return !v.loop && v.position >= v.sound->frames(); });
+  std::erase_if(voices_, [](const Voice& v) { return v.ended; });
 }
 
 }  // namespace orv::media

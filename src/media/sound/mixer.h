@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "media/sound/ogg_stream.h"
 #include "media/sound/sound_data.h"
 #include "media/types.h"
 
@@ -24,6 +25,8 @@ class Mixer {
   // Starts the sound from its beginning. owner identifies the voice for stop(); a sound that is
   // already playing under the same owner restarts.
   void play(Handle owner, std::shared_ptr<const SoundData> sound, bool loop);
+  // The same for a track decoded while it plays (on the thread that renders, a block at a time).
+  void play_stream(Handle owner, std::unique_ptr<OggStream> stream, bool loop);
   void stop(Handle owner);
   void stop_all();
   bool playing(Handle owner) const;
@@ -53,10 +56,13 @@ class Mixer {
 
   struct Voice {
     Handle owner;
-    std::shared_ptr<const SoundData> sound;
-    std::size_t position;  // in frames
-    bool loop;
+    std::shared_ptr<const SoundData> sound;  // or
+    std::unique_ptr<OggStream> stream;
+    std::size_t position = 0;  // in frames, of a decoded sound
+    bool loop = false;
+    bool ended = false;
   };
+  void start_voice(Voice voice);
   mutable std::mutex mutex_;
   mutable std::atomic<std::thread::id> holder_{};  // the thread inside the lock, if any
   std::vector<Voice> voices_;

@@ -1,0 +1,58 @@
+// The game as start-up leaves it on the shipped data set (data/, read only), on the headless
+// platform, for the benchmarks of level building and world frames.
+#pragma once
+
+#include <sys/resource.h>
+
+#include <filesystem>
+#include <string>
+
+#include "catalogue/object_kinds.h"
+#include "frame/configuration_file.h"
+#include "frame/system_setup.h"
+#include "frame/world_collections.h"
+#include "game/game.h"
+#include "media/media.h"
+#include "media/platform_headless/headless_platform.h"
+#include "screens/folder_scans.h"
+
+namespace orv {
+
+inline double peak_memory_mb() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return double(usage.ru_maxrss) / 1024.0;
+}
+
+// The game as start-up leaves it, on the shipped data set (read only).
+class BenchGame {
+ public:
+  BenchGame(int map_size, int screen_width, bool music) : media_(platform_), game_(media_) {
+    const std::string root =
+        (std::filesystem::path(__FILE__).parent_path().parent_path() / "data").string() + "/";
+    Game& g = game_;
+    g.frame.start_directory = root;
+    read_configuration_file(g, root + "DATA/ini.txt");
+    g.config.rgb_code_path = root + g.config.rgb_code_path;
+    g.config.ingame_music = root + g.config.ingame_music;
+    g.config.res_base_w = screen_width;
+    g.config.res_base_h = screen_width * 3 / 4;
+    g.config.max_x = g.config.max_y = map_size;
+    open_game_screen(g);
+    create_world_collections(g);
+    scan_tile_graphics(g);
+    clear_catalogues(g);
+    load_object_kinds(g);
+    if (music) scan_music(g);
+    // A base size whose levels are always cut to MAPSIZE.
+    g.levels.base_w = g.levels.base_h = 4 * map_size;
+  }
+  Game& game() { return game_; }
+
+ private:
+  media::HeadlessPlatform platform_;
+  media::Media media_;
+  Game game_;
+};
+
+}  // namespace orv

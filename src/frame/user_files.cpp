@@ -1,0 +1,55 @@
+// Moving the files the game writes out of a data folder it may not write into.
+#include "frame/user_files.h"
+
+#include <string>
+
+#include "game/game.h"
+#include "media/files/user_folders.h"
+
+namespace orv {
+namespace {
+
+// The part of a path setting after its last separator: the file name, or the name prefix of
+// SCRSAVE. Folders in front of it are dropped, so the name cannot leave the folder it is put
+// in.
+std::string last_part(const std::string& path) {
+  const std::size_t cut = path.find_last_of("/\\");
+  return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+// Creates the folder; true when it exists afterwards. A failure is told, not fatal: the
+// writes into it will then fail silently as writes into a missing folder do.
+bool prepare_folder(Game& g, const std::string& folder) {
+  const std::string error = media::create_folder(folder);
+  if (!error.empty()) g.media.sys.notice(error);
+  return error.empty();
+}
+
+void move_log_and_screenshots(Game& g) {
+  const media::UserFolders& user = g.media.user_folders;
+  const std::string state = user.state_folder();
+  prepare_folder(g, state);
+  g.config.log_path = state;
+  g.config.log_file = last_part(g.config.log_file);
+  g.media.sys.notice("error log: " + g.config.log_path + g.config.log_file);
+
+  const std::string pictures = user.pictures_folder();
+  prepare_folder(g, pictures);
+  g.config.scr_save = pictures + last_part(g.config.scr_save);
+  g.media.sys.notice("screenshots: " + pictures);
+}
+
+}  // namespace
+
+void place_user_files(Game& g) {
+  if (g.frame.installed_data || !media::folder_writable(g.frame.start_directory))
+    move_log_and_screenshots(g);
+  if (g.config.highscore_file.empty()) return;
+  // The folder is made when the first score is kept.
+  const std::string name = last_part(g.config.highscore_file);
+  g.config.highscore_file =
+      name.empty() ? std::string() : g.media.user_folders.data_folder() + name;
+  if (!name.empty()) g.media.sys.notice("best scores: " + g.config.highscore_file);
+}
+
+}  // namespace orv

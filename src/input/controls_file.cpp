@@ -1,0 +1,122 @@
+// Reading the player's key bindings with the game's own line reader.
+#include "input/controls_file.h"
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+#include <sstream>
+#include <vector>
+
+#include "game/game.h"
+#include "media/key_names.h"
+
+namespace orv {
+namespace {
+
+struct ControlName {
+  const char* name;
+  Control control;
+};
+constexpr ControlName kControlNames[] = {{"UP", Control::kUp},
+                                         {"DOWN", Control::kDown},
+                                         {"LEFT", Control::kLeft},
+                                         {"RIGHT", Control::kRight},
+                                         {"BOMB", Control::kBomb},
+                                         {"B", Control::kB},
+                                         {"X", Control::kX},
+                                         {"Y", Control::kY},
+                                         {"PAUSE", Control::kPause},
+                                         {"QUIT", Control::kQuit},
+                                         {"SCREENSHOT", Control::kScreenshot},
+                                         {"LEVELUP", Control::kLevelUp},
+                                         {"LEVELDOWN", Control::kLevelDown}};
+
+// The words of a line, split at blanks, tabs and commas.
+std::vector<std::string> words_of(std::string line) {
+  std::replace_if(
+      line.begin(), line.end(), [](char c) { return c == ',' || c == '\t'; }, ' ');
+  std::istringstream in(line);
+  std::vector<std::string> words;
+  for (std::string word; in >> word;) words.push_back(word);
+  return words;
+}
+
+std::optional<Control> control_named(const std::string& line) {
+  const std::vector<std::string> words = words_of(line);
+  if (words.size() != 1) return std::nullopt;
+  std::string name = words[0];
+  for (char& c : name) c = char(std::toupper((unsigned char)c));
+  for (const ControlName& known : kControlNames)
+    if (name == known.name) return known.control;
+  return std::nullopt;
+}
+
+// What the file says, before it is laid over the current bindings.
+struct FileBindings {
+  KeyBindings keys;
+  std::array<bool, kControlCount> named{};
+};
+
+class PairReader {
+ public:
+  PairReader(const std::string& path, std::ostream& errors) : path_(path), errors_(errors) {}
+
+  // One pair: the control on line number, its keys on the next.
+  void take(const std::string& control_line, const std::string& keys_line, int number) {
+    if (control_line.empty() && keys_line.empty()) return;
+    const std::optional<Control> control = control_named(control_line);
+    if (!control) return report(number, "unknown control \"" + control_line + "\"");
+    std::vector<int> keys;
+    for (const std::string& name : words_of(keys_line)) {
+      const int key = media::key_by_name(name);
+      if (key < 0) return report(number + 1, "unknown key \"" + name + "\"");
+      keys.push_back(key);
+    }
+    if (keys.empty()) return report(number + 1, "no key given");
+    std::vector<int>& bound = bindings_.keys[std::size_t(*control)];
+    for (int key : keys)
+      if (std::ranges::count(bound, key) == 0) bound.push_back(key);
+    bindings_.named[std::size_t(*control)] = true;
+  }
+  const FileBindings& bindings() const { return bindings_; }
+
+ private:
+  void report(int number, const std::string& what) {
+    errors_ << path_ << ":" << number << ": " << what << ", pair ignored\n";
+  }
+
+  const std::string& path_;
+  std::ostream& errors_;
+  FileBindings bindings_;
+};
+
+void lay_over(KeyBindings& keys, const FileBindings& file) {
+  std::vector<int> taken;
+  for (const std::vector<int>& bound : file.keys)
+    taken.insert(taken.end(), bound.begin(), bound.end());
+  for (int c = 0; c < kControlCount; ++c) {
+    if (file.named[c]) {
+      keys[c] = file.keys[c];
+    } else {
+      std::erase_if(keys[c], [&](int key) { return std::ranges::count(taken, key) > 0; });
+    }
+  }
+}
+
+}  // namespace
+
+void read_controls_file(Game& g, const std::string& path, std::ostream& errors) {
+  media::Files& files = g.media.files;
+  const media::Handle f = files.read_file(path);
+  if (f == 0) return;
+  PairReader reader(path, errors);
+  for (int number = 1; !files.eof(f); number += 2) {
+    const std::string control_line = files.read_string(f);
+    const std::string keys_line = files.read_string(f);
+    reader.take(control_line, keys_line, number);
+  }
+  files.close_file(f);
+  lay_over(g.input.keys, reader.bindings());
+}
+
+}  // namespace orv

@@ -1,0 +1,100 @@
+#include "media/platform_sdl/sdl_screen.h"
+
+#include <cstddef>
+
+#include "media/render/quad_upright.h"
+
+namespace orv::media {
+
+namespace {
+
+// Formats whose pixels have the back buffer's layout, 0x??RRGGBB, so the blit is a plain copy
+// (the alpha byte is ignored or copied, never blended).
+bool same_layout(Uint32 format) {
+  return format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888;
+}
+
+}  // namespace
+
+SDL_Rect letterbox(int picture_w, int picture_h, int window_w, int window_h) {
+  if (picture_w <= 0 || picture_h <= 0 || window_w <= 0 || window_h <= 0) return {};
+  const std::int64_t pw = picture_w, ph = picture_h, ww = window_w, wh = window_h;
+  SDL_Rect r{};
+  if (ww * ph <= wh * pw) {  // the width limits: bars above and below
+    r.w = window_w;
+    r.h = int((ww * ph * 2 + pw) / (pw * 2));
+  } else {  // the height limits: bars left and right
+    r.h = window_h;
+    r.w = int((wh * pw * 2 + ph) / (ph * 2));
+  }
+  r.x = (window_w - r.w) / 2;
+  r.y = (window_h - r.h) / 2;
+  return r;
+}
+
+bool SdlScreen::attach(SDL_Window* window) {
+  detach();
+  window_ = window;
+  if (window_ && SDL_GetWindowSurface(window_)) return true;
+  window_ = nullptr;
+  return false;
+}
+
+void SdlScreen::detach() {
+  if (source_) SDL_FreeSurface(source_);
+  source_ = nullptr;
+  shown_on_ = nullptr;
+  window_ = nullptr;
+  picture_rect_ = {};
+}
+
+// The surface header is made once per picture size and format; each frame only points it at
+// the pixels to show.
+SDL_Surface* SdlScreen::wrap(const Pixel* pixels, int width, int height, Uint32 format) {
+  if (!source_ || source_->w != width || source_->h != height ||
+      source_->format->format != format) {
+    if (source_) SDL_FreeSurface(source_);
+    source_ = SDL_CreateRGBSurfaceWithFormatFrom(nullptr, width, height, 32,
+                                                 width * int(sizeof(Pixel)), format);
+    if (!source_) return nullptr;
+    SDL_SetSurfaceBlendMode(source_, SDL_BLENDMODE_NONE);
+  }
+  source_->pixels = const_cast<Pixel*>(pixels);
+  return source_;
+}
+
+void SdlScreen::present(const Pixel* pixels, int width, int height) {
+  if (!window_ || !pixels || width <= 0 || height <= 0) return;
+  // Cheap while the window keeps its size; after a resize SDL makes a new surface.
+  SDL_Surface* target = SDL_GetWindowSurface(window_);
+  if (!target) return;
+  const Uint32 format =
+      same_layout(target->format->format) ? target->format->format : Uint32(SDL_PIXELFORMAT_RGB888);
+  SDL_Surface* source = wrap(pixels, width, height, format);
+  if (!source) return;
+  SDL_Rect rect = letterbox(width, height, target->w, target->h);
+  const bool scaled = rect.w != width || rect.h != height;
+  if (target != shown_on_ || target->w != shown_w_ || target->h != shown_h_) {
+    // A new surface: its content is undefined, and the bars stay black from now on.
+    SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
+    shown_on_ = target;
+    shown_w_ = target->w;
+    shown_h_ = target->h;
+  }
+  picture_rect_ = rect;
+  if (!scaled) {
+    SDL_BlitSurface(source, nullptr, target, &rect);
+  } else if (format == target->format->format && SDL_LockSurface(target) == 0) {
+    // The renderer's own bilinear stretch, written straight into the window's rows: several
+    // times faster than SDL_SoftStretchLinear.
+    const std::ptrdiff_t stride = target->pitch / std::ptrdiff_t(sizeof(Pixel));
+    Pixel* corner = static_cast<Pixel*>(target->pixels) + rect.y * stride + rect.x;
+    stretch_bilinear({pixels, width, height, width}, corner, rect.w, rect.h, stride);
+    SDL_UnlockSurface(target);
+  } else {
+    SDL_BlitScaled(source, nullptr, target, &rect);
+  }
+  SDL_UpdateWindowSurface(window_);
+}
+
+}  // namespace orv::media

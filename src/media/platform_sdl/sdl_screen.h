@@ -1,0 +1,46 @@
+// The screen of the SDL platform: the game's picture shown in the window with one copy.
+//
+// The picture is blitted straight from the game's back buffer onto the window's own surface,
+// the memory SDL hands to the display (an X shared-memory image under X11), so presenting a
+// frame copies it once. The back buffer stays the game's memory: sprites grabbed from it share
+// its pixels, which memory owned by SDL could not offer.
+//
+// When the window is not the picture's size (fullscreen, or a window resized by the desktop)
+// the picture is scaled smoothly into the largest centred rectangle of its aspect ratio, and
+// the rest of the window is black. The scaling is the renderer's bilinear filter.
+#pragma once
+
+#include <SDL.h>
+
+#include "media/types.h"
+
+namespace orv::media {
+
+// The largest rectangle of the picture's aspect ratio inside the window, centred.
+SDL_Rect letterbox(int picture_w, int picture_h, int window_w, int window_h);
+
+class SdlScreen {
+ public:
+  SdlScreen() = default;
+  ~SdlScreen() { detach(); }
+  SdlScreen(const SdlScreen&) = delete;
+  SdlScreen& operator=(const SdlScreen&) = delete;
+
+  // Shows pictures in this window from now on; false when the window has no surface.
+  bool attach(SDL_Window* window);
+  void detach();
+  void present(const Pixel* pixels, int width, int height);
+  // Where the last picture went inside the window.
+  SDL_Rect picture_rect() const { return picture_rect_; }
+
+ private:
+  SDL_Surface* wrap(const Pixel* pixels, int width, int height, Uint32 format);
+
+  SDL_Window* window_ = nullptr;
+  SDL_Surface* source_ = nullptr;  // the game's pixels, seen as an SDL surface
+  SDL_Surface* shown_on_ = nullptr;
+  int shown_w_ = 0, shown_h_ = 0;  // window size the black bars were drawn for
+  SDL_Rect picture_rect_{};
+};
+
+}  // namespace orv::media

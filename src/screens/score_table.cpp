@@ -1,0 +1,96 @@
+// Keeping the best scores: ordering, the file format, loading and saving.
+#include "screens/score_table.h"
+
+#include <algorithm>
+#include <charconv>
+#include <sstream>
+
+#include "media/files/file_replace.h"
+#include "media/files/paths.h"
+
+namespace orv {
+namespace {
+
+constexpr const char* kHeader = "ORVANTE SCORES";
+// Ten lines of a score table are far below this; a larger file is not one.
+constexpr std::size_t kFileLimit = 64 * 1024;
+
+std::optional<std::int32_t> whole_number(const std::string& text) {
+  std::int32_t n = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+  if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+  return n;
+}
+
+// A tab or line end inside a field would break the line into other fields.
+std::string field(std::string text) {
+  std::replace_if(
+      text.begin(), text.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
+  return text;
+}
+
+std::optional<ScoreEntry> parse_entry(const std::string& line) {
+  std::vector<std::string> fields;
+  std::size_t start = 0;
+  for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
+    fields.push_back(line.substr(start, tab - start));
+  fields.push_back(line.substr(start));
+  if (fields.size() != 4) return std::nullopt;
+  const auto score = whole_number(fields[0]);
+  const auto level = whole_number(fields[1]);
+  if (!score || !level) return std::nullopt;
+  return ScoreEntry{*score, *level, fields[2], fields[3]};
+}
+
+}  // namespace
+
+std::optional<std::size_t> add_score(ScoreTable& table, ScoreEntry entry) {
+  const auto at = std::upper_bound(table.begin(), table.end(), entry.score,
+                                   [](std::int32_t s, const ScoreEntry& e) { return s > e.score; });
+  const std::size_t place = std::size_t(at - table.begin());
+  if (place >= kScoresKept) return std::nullopt;
+  table.insert(at, std::move(entry));
+  if (table.size() > kScoresKept) table.resize(kScoresKept);
+  return place;
+}
+
+std::optional<ScoreTable> parse_score_table(const std::string& text) {
+  std::istringstream in(text);
+  std::string line;
+  if (!std::getline(in, line) || line != kHeader) return std::nullopt;
+  ScoreTable table;
+  while (std::getline(in, line)) {
+    if (line.empty()) continue;
+    auto entry = parse_entry(line);
+    if (!entry) return std::nullopt;
+    add_score(table, std::move(*entry));
+  }
+  return table;
+}
+
+std::string format_score_table(const ScoreTable& table) {
+  std::string text = std::string(kHeader) + "\n";
+  for (const ScoreEntry& e : table) {
+    text += std::to_string(e.score) + '\t' + std::to_string(e.level) + '\t' + field(e.date) + '\t' +
+            field(e.name) + '\n';
+  }
+  return text;
+}
+
+LoadedScores load_score_table(const std::string& path) {
+  const auto bytes = media::read_whole_file(path, kFileLimit);
+  if (!bytes) {
+    // Missing is a fresh start; present but unreadable or too large is damage.
+    if (!media::file_exists(path)) return {};
+    return {{}, media::set_file_aside(path)};
+  }
+  auto table = parse_score_table(std::string(bytes->begin(), bytes->end()));
+  if (!table) return {{}, media::set_file_aside(path)};
+  return {std::move(*table), {}};
+}
+
+bool save_score_table(const std::string& path, const ScoreTable& table) {
+  return media::replace_file(path, format_score_table(table));
+}
+
+}  // namespace orv

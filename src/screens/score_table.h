@@ -1,0 +1,44 @@
+// The table of the best scores kept on disk (HIGHSCOREFILE): score, level, date and player.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orv {
+
+struct ScoreEntry {
+  std::int32_t score = 0;
+  std::int32_t level = 0;
+  std::string date;  // yyyy-mm-dd
+  std::string name;
+  bool operator==(const ScoreEntry&) const = default;
+};
+
+using ScoreTable = std::vector<ScoreEntry>;
+
+constexpr std::size_t kScoresKept = 10;
+
+// Puts the entry in its place, best first; of equal scores the older stays ahead. At most
+// kScoresKept entries stay. Returns the entry's place (0 = best), nullopt when it fell out.
+std::optional<std::size_t> add_score(ScoreTable& table, ScoreEntry entry);
+
+// The file: the line "ORVANTE SCORES", then one entry a line, its four fields separated by
+// tabs. nullopt for anything else (a damaged file); the table comes back sorted and cut to
+// kScoresKept.
+std::optional<ScoreTable> parse_score_table(const std::string& text);
+std::string format_score_table(const ScoreTable& table);
+
+struct LoadedScores {
+  ScoreTable table;
+  std::string set_aside_as;  // where a damaged file went; empty when none was
+};
+
+// A missing file is an empty table; a damaged one is set aside and an empty table started.
+LoadedScores load_score_table(const std::string& path);
+// Replaces the file as a whole; false when it could not (the old file is then unchanged).
+bool save_score_table(const std::string& path, const ScoreTable& table);
+
+}  // namespace orv

@@ -1,0 +1,79 @@
+// The command line: each option, the forms of values, and what is a usage error.
+#include "frame/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace orv {
+namespace {
+
+using Action = CommandLine::Action;
+using media::DisplayMode;
+
+struct LineCase {
+  std::vector<std::string> args;
+  Action action;
+  std::string data, record, replay;
+  std::optional<DisplayMode> mode;
+  std::string error;
+};
+
+class CommandLineTable : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(CommandLineTable, GivesTheActionValuesOrOneLineError) {
+  const LineCase& c = GetParam();
+  const CommandLine line = parse_command_line(c.args);
+  EXPECT_EQ(line.action, c.action);
+  EXPECT_EQ(line.data_folder, c.data);
+  EXPECT_EQ(line.record_file, c.record);
+  EXPECT_EQ(line.replay_file, c.replay);
+  EXPECT_EQ(line.display_mode, c.mode);
+  EXPECT_EQ(line.error, c.error);
+  EXPECT_EQ(line.error.find('\n'), std::string::npos);
+}
+
+constexpr auto kPlay = Action::kPlay;
+constexpr auto kError = Action::kUsageError;
+constexpr auto kFull = DisplayMode::kFullscreen;
+constexpr auto kWin = DisplayMode::kWindow;
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CommandLineTable,
+    ::testing::Values(
+        LineCase{{}, kPlay, "", "", "", std::nullopt, ""},
+        LineCase{{"--help"}, Action::kHelp, "", "", "", std::nullopt, ""},
+        LineCase{{"-h"}, Action::kHelp, "", "", "", std::nullopt, ""},
+        LineCase{{"--version"}, Action::kVersion, "", "", "", std::nullopt, ""},
+        // --help ends the reading: what follows it does not matter.
+        LineCase{{"--help", "--bogus"}, Action::kHelp, "", "", "", std::nullopt, ""},
+        LineCase{{"--data", "/d", "--fullscreen"}, kPlay, "/d", "", "", kFull, ""},
+        LineCase{{"--data=/d e"}, kPlay, "/d e", "", "", std::nullopt, ""},
+        LineCase{{"--fullscreen", "--window"}, kPlay, "", "", "", kWin, ""},
+        LineCase{{"--window", "--fullscreen"}, kPlay, "", "", "", kFull, ""},
+        LineCase{{"--record", "r.txt"}, kPlay, "", "r.txt", "", std::nullopt, ""},
+        LineCase{{"--replay=p.txt", "--window"}, kPlay, "", "", "p.txt", kWin, ""},
+        LineCase{{"--bogus"}, kError, "", "", "", std::nullopt, "unknown option --bogus"},
+        LineCase{{"level.ai42"}, kError, "", "", "", std::nullopt, "unknown option level.ai42"},
+        LineCase{{"--data"}, kError, "", "", "", std::nullopt, "--data needs a value"},
+        LineCase{{"--record="}, kError, "", "", "", std::nullopt, "--record needs a value"},
+        LineCase{{"--window=1"}, kError, "", "", "", std::nullopt, "--window takes no value"},
+        LineCase{{"--record", "a", "--replay", "b"},
+                 kError,
+                 "",
+                 "",
+                 "",
+                 std::nullopt,
+                 "--record and --replay cannot be used together"}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+TEST(CommandLineHelp, HasEveryOptionOnALineAndEveryPlace) {
+  const std::string help = help_text({"/inst/", "/src/", "/state/", "/pics/", "/scores/"});
+  for (const char* text :
+       {"\n  --help ", "\n  --version ", "\n  --data DIR ", "\n  --fullscreen ", "\n  --window ",
+        "\n  --record FILE ", "\n  --replay FILE ", "/inst/", "/src/", "/state/", "/pics/",
+        "/scores/", "orvante-check", "orvante-level"})
+    EXPECT_NE(help.find(text), std::string::npos) << text;
+  EXPECT_EQ(help.rfind(usage_text(), 0), 0u);
+}
+
+}  // namespace
+}  // namespace orv

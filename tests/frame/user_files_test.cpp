@@ -1,0 +1,107 @@
+// Files the game writes when its data folder must stay untouched: the error log and
+// screenshots go to the player's own folders, the score table always does.
+#include "frame/user_files.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <map>
+
+#include "frame/fault_log.h"
+#include "game/input_state.h"
+#include "input/screenshots.h"
+#include "support/files_temp_folder.h"
+#include "support/screen_game.h"
+
+namespace orv {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every file below the folder with its content.
+std::map<std::string, std::string> snapshot(const std::string& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    std::string content;
+    if (entry.is_regular_file()) content = std::to_string(entry.file_size());
+    files[entry.path().string()] = content;
+  }
+  return files;
+}
+
+enum class ReadOnly { kInstalled, kNotWritable };
+
+class UserFiles : public ::testing::TestWithParam<ReadOnly> {
+ protected:
+  UserFiles() {
+    test::open_test_screen(t.game, 64, 48);
+    t.dir.write("DATA/ini.txt", "APPNAME\nT\n");
+    t.dir.write("LOG/.keep", "");
+    Config& c = t.game.config;
+    c.log_path = t.dir.path() + "LOG/";
+    c.log_file = "error.log";
+    c.scr_save = "SHOTS\\shot_";
+    c.highscore_file = "../scores.txt";
+    const std::string root = home.path();
+    t.media.user_folders =
+        media::UserFolders([root](const std::string& name) -> std::optional<std::string> {
+          if (name == "HOME") return root;
+          return std::nullopt;
+        });
+  }
+  ~UserFiles() override { ::chmod(t.dir.path().c_str(), 0755); }
+
+  media::testing::FilesTempFolder home;
+  test::ScreenGame t;
+};
+
+TEST_P(UserFiles, LogAndScreenshotsGoToThePlayersFoldersAndNothingIntoTheData) {
+  if (GetParam() == ReadOnly::kInstalled) {
+    t.game.frame.installed_data = true;
+  } else {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    ::chmod(t.dir.path().c_str(), 0555);
+  }
+  const auto data_before = snapshot(t.dir.path());
+
+  place_user_files(t.game);
+  write_log_entry(t.game, "Attempted division by zero");
+  screenshot_test(t.game, kCommandScreenshot);
+
+  const Config& c = t.game.config;
+  EXPECT_EQ(c.log_path + c.log_file, home / ".local/state/orvante/error.log");
+  EXPECT_EQ(c.scr_save, home / ".local/share/orvante/shot_");  // no ~/Pictures here
+  EXPECT_EQ(c.highscore_file, home / ".local/share/orvante/scores.txt");
+  EXPECT_NE(home.read(".local/state/orvante/error.log").find("Attempted division by zero"),
+            std::string::npos);
+  int shots = 0;
+  for (const auto& entry : fs::directory_iterator(home / ".local/share/orvante/"))
+    shots += entry.path().filename().string().starts_with("shot_");
+  EXPECT_EQ(shots, 1);
+  EXPECT_EQ(snapshot(t.dir.path()), data_before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, UserFiles,
+                         ::testing::Values(ReadOnly::kInstalled, ReadOnly::kNotWritable));
+
+TEST(UserFilesWritable, AWritableDataFolderKeepsLogAndScreenshotsWhereTheyWere) {
+  test::ScreenGame t;
+  media::testing::FilesTempFolder home;
+  const std::string root = home.path();
+  t.media.user_folders = media::UserFolders([root](const std::string& name) {
+    return name == "HOME" ? std::optional<std::string>(root) : std::nullopt;
+  });
+  t.game.config.log_path = t.dir.path() + "LOG/";
+  t.game.config.scr_save = "SHOTS\\";
+  place_user_files(t.game);
+  EXPECT_EQ(t.game.config.log_path, t.dir.path() + "LOG/");
+  EXPECT_EQ(t.game.config.scr_save, "SHOTS\\");
+  EXPECT_EQ(t.game.config.highscore_file, "");
+  EXPECT_FALSE(fs::exists(home / ".local"));  // nothing made without a reason
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,74 @@
+// The player's key bindings file: good, missing and bad entries.
+#include "input/controls_file.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "input/input_test_support.h"
+
+namespace orv {
+namespace {
+
+namespace key = media::key;
+
+class ControlsFile : public test::InputTest {
+ protected:
+  // Writes controls.txt with the given lines, reads it and returns what was reported.
+  std::string read(std::initializer_list<std::string> l) {
+    path = t.dir.write("controls.txt", test::lines(l));
+    std::ostringstream errors;
+    read_controls_file(g, path, errors);
+    return errors.str();
+  }
+  const std::vector<int>& keys(Control c) const { return g.input.keys[std::size_t(c)]; }
+
+  std::string path;
+};
+
+TEST_F(ControlsFile, NamedControlsGetTheirKeysAndTheOthersLoseOnlyTheKeysTakenFromThem) {
+  EXPECT_EQ(read({"UP", "W", "left", "a, q", "LEFT", "KP4", "RIGHT", "d", "BOMB", "SPACE"}), "");
+  EXPECT_EQ(keys(Control::kUp), std::vector<int>{0x11});
+  EXPECT_EQ(keys(Control::kLeft), (std::vector<int>{key::kA, 0x10, 0x4B}));
+  EXPECT_EQ(keys(Control::kBomb), std::vector<int>{key::kSpace}) << "A went to LEFT";
+  EXPECT_EQ(keys(Control::kY), std::vector<int>{key::kY}) << "D went to RIGHT";
+  EXPECT_EQ(keys(Control::kDown), std::vector<int>{key::kDown});
+  EXPECT_EQ(keys(Control::kX), (std::vector<int>{key::kC, key::kX}));
+
+  hold(0x11);  // W
+  frame();
+  EXPECT_EQ(g.input.held_direction, kHeldUp);
+  release(0x11);
+  hold(key::kUp);
+  frame();
+  EXPECT_EQ(g.input.held_direction, kHeldNone) << "the arrow is no longer bound";
+}
+
+TEST_F(ControlsFile, AMissingFileKeepsTheGamesKeys) {
+  std::ostringstream errors;
+  read_controls_file(g, t.dir.path() + "controls.txt", errors);
+  EXPECT_EQ(g.input.keys, default_key_bindings());
+  EXPECT_EQ(errors.str(), "");
+}
+
+TEST_F(ControlsFile, BadPairsAreReportedWithTheirLineNumbersAndIgnored) {
+  const std::string errors = read({"UP", "W",               // 1, 2
+                                   "JUMP", "SPACE",         // 3, 4
+                                   "DOWN", "S NOPE",        // 5, 6
+                                   "RIGHT", "",             // 7, 8
+                                   "", "",                  // 9, 10: skipped quietly
+                                   "SCREENSHOT", "F5 F12",  // 11, 12
+                                   "QUIT"});                // 13, and no line 14
+  EXPECT_EQ(errors, path + ":3: unknown control \"JUMP\", pair ignored\n" +  //
+                        path + ":6: unknown key \"NOPE\", pair ignored\n" +  //
+                        path + ":8: no key given, pair ignored\n" +          //
+                        path + ":14: no key given, pair ignored\n");
+  EXPECT_EQ(keys(Control::kUp), std::vector<int>{0x11});
+  EXPECT_EQ(keys(Control::kDown), std::vector<int>{key::kDown});
+  EXPECT_EQ(keys(Control::kRight), std::vector<int>{key::kRight});
+  EXPECT_EQ(keys(Control::kScreenshot), (std::vector<int>{0x3F, key::kF12}));
+  EXPECT_EQ(keys(Control::kQuit), std::vector<int>{key::kEscape});
+}
+
+}  // namespace
+}  // namespace orv

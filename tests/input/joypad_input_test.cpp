@@ -1,0 +1,144 @@
+// The pad's side of read_input: axes, the ten buttons, the action latch, and the keyboard
+// beside it; pads plugged in and pulled out during play.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <tuple>
+#include <vector>
+
+#include "input/input_test_support.h"
+
+namespace orv {
+namespace {
+
+namespace key = media::key;
+
+media::JoystickState pad_state(std::initializer_list<int> buttons, int x = 0, int y = 0) {
+  media::JoystickState s;
+  s.axis_x = x;
+  s.axis_y = y;
+  for (int b : buttons) s.buttons[std::size_t(b - 1)] = true;
+  return s;
+}
+
+// A pad connected at start-up; the player on cell (3, 3).
+class Joypad : public test::InputTest {
+ protected:
+  Joypad() {
+    g.world.player.x = g.world.player.y = 64;
+    t.platform.set_joystick(true);
+    g.frame.joypad_present = g.media.input.init_joystick();
+  }
+  void pad(std::initializer_list<int> buttons, int x = 0, int y = 0) {
+    t.platform.set_joystick_state(pad_state(buttons, x, y), now());
+  }
+};
+
+TEST_F(Joypad, AxesGiveTheDirectionAndADiagonalMovesVertically) {
+  const std::tuple<int, int, std::uint8_t> cases[] = {
+      {1000, 0, kHeldRight},  {-1000, 0, kHeldLeft},   {0, 1000, kHeldDown},
+      {0, -1000, kHeldUp},    {1000, 1000, kHeldDown}, {-1000, 1000, kHeldDown},
+      {1000, -1000, kHeldUp}, {-1000, -1000, kHeldUp}, {400, -400, kHeldNone}};
+  for (auto [x, y, held] : cases) {
+    pad({}, x, y);
+    frame();
+    EXPECT_EQ(g.input.held_direction, held) << x << ", " << y;
+  }
+  pad({}, 1000, 0);
+  const float before = g.world.player.x;
+  frame();
+  EXPECT_EQ(g.world.player.x, before + 32) << "the pad steps the player";
+}
+
+// Buttons 1 to 10 (menu active, so that no dialog opens).
+class JoypadButton : public Joypad, public ::testing::WithParamInterface<std::pair<int, int>> {};
+
+TEST_P(JoypadButton, GivesItsCommand) {
+  g.frame.menu_active = true;
+  const auto [button, command] = GetParam();
+  pad({button});
+  EXPECT_EQ(frame(), command);
+  pad({});
+  EXPECT_EQ(frame(), kCommandNone);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TenButtons, JoypadButton,
+    ::testing::Values(std::pair(1, kCommandX), std::pair(2, kCommandA), std::pair(3, kCommandB),
+                      std::pair(4, kCommandY), std::pair(5, kCommandButton5),
+                      std::pair(6, kCommandButton6), std::pair(7, kCommandButton7),
+                      std::pair(8, kCommandButton8), std::pair(9, kCommandQuit),
+                      std::pair(10, kCommandStart)));
+
+TEST_F(Joypad, TheLowestButtonDownGivesTheCommand) {
+  g.frame.menu_active = true;
+  pad({2, 1, 10});
+  EXPECT_EQ(frame(), kCommandX);
+  pad({10, 9});
+  EXPECT_EQ(frame(), kCommandQuit);
+}
+
+TEST_F(Joypad, HoldingButtonTwoDetonatesOneBombPerPress) {
+  g.world.bombs = 3;
+  frame();
+  pad({2});
+  frames(5);
+  EXPECT_EQ(g.world.bombs, 2);
+  pad({2, 4});  // another button beside it does not re-arm
+  frames(2);
+  EXPECT_EQ(g.world.bombs, 2);
+  pad({});
+  frame();
+  pad({2});
+  frames(2);
+  EXPECT_EQ(g.world.bombs, 1);
+}
+
+TEST_F(Joypad, TheKeyboardWorksBesideIt) {
+  g.world.bombs = 1;
+  hold(key::kRight);
+  frame();
+  EXPECT_EQ(g.world.player.x, 96);
+  release(key::kRight);
+  hold(key::kSpace);
+  frame();
+  EXPECT_EQ(g.world.bombs, 0);
+  release(key::kSpace);
+  g.frame.menu_active = true;
+  hold(key::kP);
+  EXPECT_EQ(frame(), kCommandStart);
+  release(key::kP);
+  pad({1});  // a command from the keyboard comes before the pad's
+  hold(key::kB);
+  EXPECT_EQ(frame(), kCommandB);
+  release(key::kB);
+  pad({}, 0, -1000);  // a direction on the pad wins over the keyboard's
+  hold(key::kDown);
+  frame();
+  EXPECT_EQ(g.input.held_direction, kHeldUp);
+  EXPECT_TRUE(g.frame.joypad_present);
+}
+
+// Keyboard play; a pad holding button 1 (X) plugged in at frame 2 and pulled out at frame 4.
+using JoypadHotPlug = test::InputTest;
+
+TEST_F(JoypadHotPlug, APadIsUsedWhileConnectedAndTheKeyboardAlways) {
+  g.frame.menu_active = true;
+  EXPECT_FALSE(g.media.input.init_joystick());
+  t.platform.set_joystick_state(pad_state({1}));
+  t.platform.set_joystick(true, 2);
+  t.platform.set_joystick(false, 4);
+  t.platform.hold_key(key::kY, 5);
+  std::vector<bool> present;
+  std::vector<std::int32_t> commands;
+  for (int i = 0; i < 6; ++i) {
+    commands.push_back(frame());
+    present.push_back(g.frame.joypad_present);
+  }
+  EXPECT_EQ(present, (std::vector<bool>{false, false, true, true, false, false}));
+  EXPECT_EQ(commands, (std::vector<std::int32_t>{kCommandNone, kCommandNone, kCommandX, kCommandX,
+                                                 kCommandNone, kCommandY}));
+}
+
+}  // namespace
+}  // namespace orv

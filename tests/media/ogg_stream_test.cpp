@@ -1,0 +1,134 @@
+// Music decoded while it plays: the same samples as the whole decode, seamless loops, a long
+// track that starts with little memory, and stopping or freeing in the middle.
+#include "media/sound/ogg_stream.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "media/files/paths.h"
+#include "media/platform_headless/headless_platform.h"
+#include "media/sound.h"
+#include "media/sound/ogg_decode.h"
+#include "support/files_temp_folder.h"
+#include "support/ogg_writer.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+// From the sanitizer's allocator interface, whose header not every compiler ships.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#else
+#include <malloc.h>
+#endif
+
+namespace orv::media {
+namespace {
+
+std::size_t heap_bytes() {
+#if defined(__SANITIZE_ADDRESS__)
+  return __sanitizer_get_current_allocated_bytes();
+#else
+  return mallinfo2().uordblks;
+#endif
+}
+
+class OggStreamTest : public ::testing::Test {
+ protected:
+  std::string track(const std::string& name, const test::Tone& tone) {
+    const Bytes bytes = test::write_ogg(tone);
+    dir_.write(name, std::string(bytes.begin(), bytes.end()));
+    return dir_ / name;
+  }
+  static std::vector<std::int16_t> whole(const std::string& file) {
+    const std::optional<Bytes> bytes = read_whole_file(file, 1 << 24);
+    std::optional<SoundData> sound = bytes ? decode_ogg(*bytes) : std::nullopt;
+    return sound ? sound->samples : std::vector<std::int16_t>{};
+  }
+  std::vector<std::int16_t> render(Mixer& mixer, std::size_t frames) {
+    std::vector<std::int16_t> out(frames * kAudioChannels, 0);
+    mixer.render(out.data(), int(frames));
+    return out;
+  }
+
+  testing::FilesTempFolder dir_;
+};
+
+// Read in odd pieces, a stream gives exactly the whole decode's samples, resampled or not.
+TEST_F(OggStreamTest, GivesTheSamplesOfTheWholeDecode) {
+  for (const test::Tone& tone : {test::Tone{.rate = 44100, .channels = 2, .seconds = 0.7},
+                                 test::Tone{.rate = 11025, .channels = 1, .seconds = 0.5},
+                                 test::Tone{.rate = 48000, .channels = 2, .seconds = 0.3}}) {
+    const std::string file = track("t.ogg", tone);
+    const std::vector<std::int16_t> expected = whole(file);
+    ASSERT_FALSE(expected.empty());
+    std::unique_ptr<OggStream> stream = OggStream::open(file);
+    ASSERT_NE(stream, nullptr);
+    std::vector<std::int16_t> got;
+    std::vector<std::int16_t> piece(1000 * kAudioChannels);
+    for (std::size_t n = 1, read = 1; read > 0; n = n * 7 % 997 + 1) {
+      read = stream->read(piece.data(), n);
+      got.insert(got.end(), piece.begin(), piece.begin() + std::ptrdiff_t(read * kAudioChannels));
+    }
+    EXPECT_EQ(got, expected) << tone.rate;
+  }
+}
+
+// A looping stream sounds like the whole decode looping, across the seam, twice over.
+TEST_F(OggStreamTest, LoopsWithoutASeam) {
+  const std::string file = track("loop.ogg", {.rate = 22050, .channels = 2, .seconds = 0.25});
+  const auto decoded = std::make_shared<SoundData>(SoundData{whole(file)});
+  ASSERT_GT(decoded->frames(), 0u);
+  Mixer streamed, reference;
+  streamed.play_stream(1, OggStream::open(file), true);
+  reference.play(1, decoded, true);
+  const std::size_t frames = decoded->frames() * 5 / 2;
+  EXPECT_EQ(render(streamed, frames), render(reference, frames));
+  EXPECT_TRUE(streamed.playing(1));
+}
+
+// Eleven minutes, longer than any sound decoded whole may be: the music starts with the
+// decoder's memory only, where the whole decode would take over a hundred megabytes.
+TEST_F(OggStreamTest, ALongTrackStartsWithLittleMemory) {
+  const std::string file = track("long.ogg", {.rate = 8000, .seconds = 660, .quality = -0.1f});
+  HeadlessPlatform platform;
+  Sound sound(platform);
+  ASSERT_TRUE(sound.init_sound());
+  const std::size_t before = heap_bytes();
+  const Handle music = sound.load_music(file);
+  ASSERT_NE(music, 0);
+  sound.play_sound(music, true);
+  std::vector<std::int16_t> out(4096 * kAudioChannels, 0);
+  platform.render_audio(out.data(), 4096);
+  EXPECT_TRUE(std::any_of(out.begin(), out.end(), [](std::int16_t s) { return s != 0; }));
+  EXPECT_LT(heap_bytes() - before, std::size_t(4) << 20);
+  EXPECT_EQ(sound.load_sound(file), 0);  // too long to decode whole
+}
+
+// Stopping or freeing in the middle silences the track; playing again starts it afresh.
+TEST_F(OggStreamTest, StopAndFreeInTheMiddle) {
+  const std::string file = track("mid.ogg", {.rate = 44100, .seconds = 0.5});
+  HeadlessPlatform platform;
+  Sound sound(platform);
+  const Handle music = sound.load_music(file);
+  ASSERT_NE(music, 0);
+  EXPECT_EQ(sound.load_music(dir_ / "missing.ogg"), 0);
+  dir_.write("junk.ogg", std::string(5000, 'x'));
+  EXPECT_EQ(sound.load_music(dir_ / "junk.ogg"), 0);
+  sound.play_sound(music, false);
+  const std::vector<std::int16_t> start = render(sound.mixer(), 3000);
+  render(sound.mixer(), 3000);
+  sound.stop_sound(music);
+  EXPECT_EQ(sound.mixer().voice_count(), 0u);
+  sound.play_sound(music, false);
+  EXPECT_EQ(render(sound.mixer(), 3000), start);
+  sound.free_sound(music);
+  EXPECT_FALSE(sound.is_sound(music));
+  EXPECT_EQ(render(sound.mixer(), 100), std::vector<std::int16_t>(100 * kAudioChannels, 0));
+  // A one-shot stream ends and leaves the mixer.
+  const Handle again = sound.load_music(file);
+  sound.play_sound(again, false);
+  render(sound.mixer(), 44100);
+  EXPECT_EQ(sound.mixer().voice_count(), 0u);
+}
+
+}  // namespace
+}  // namespace orv::media

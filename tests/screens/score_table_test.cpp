@@ -1,0 +1,115 @@
+// The table of best scores: its order, its size, its file, and what a damaged file or a
+// failing write does.
+#include "screens/score_table.h"
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+
+#include "support/files_temp_folder.h"
+
+namespace orv {
+namespace {
+
+ScoreEntry entry(std::int32_t score, std::string name = "ann") {
+  return {score, 3, "2026-12-07", std::move(name)};
+}
+
+std::vector<std::int32_t> scores_of(const ScoreTable& table) {
+  std::vector<std::int32_t> scores;
+  for (const ScoreEntry& e : table) scores.push_back(e.score);
+  return scores;
+}
+
+TEST(ScoreTable, KeepsTheTenBestBestFirstAndOlderAheadOfEqual) {
+  ScoreTable table;
+  for (std::int32_t s : {50, 20, 90, 20, 70, 10, 30, 60, 80, 40}) add_score(table, entry(s));
+  EXPECT_EQ(scores_of(table), (std::vector<std::int32_t>{90, 80, 70, 60, 50, 40, 30, 20, 20, 10}));
+  EXPECT_EQ(add_score(table, entry(20, "late")), 9u);  // behind the two older 20s
+  EXPECT_EQ(table.back().name, "late");
+  EXPECT_EQ(add_score(table, entry(5)), std::nullopt);  // below all ten: not kept
+  EXPECT_EQ(add_score(table, entry(100)), 0u);
+  EXPECT_EQ(table.size(), kScoresKept);
+  EXPECT_EQ(scores_of(table).front(), 100);
+  EXPECT_EQ(scores_of(table).back(), 20);
+}
+
+TEST(ScoreTable, FileRoundTripsAndKeepsNamesOnOneLine) {
+  ScoreTable table{entry(300, "b\tob"), entry(200, "line\nbreak"), entry(-5, "")};
+  const auto read = parse_score_table(format_score_table(table));
+  ASSERT_TRUE(read);
+  ASSERT_EQ(read->size(), 3u);
+  EXPECT_EQ((*read)[0], entry(300, "b ob"));
+  EXPECT_EQ((*read)[1], entry(200, "line break"));
+  EXPECT_EQ((*read)[2], entry(-5, ""));
+}
+
+TEST(ScoreTable, DamagedTextIsRefused) {
+  for (const char* text :
+       {"", "SCORES\n", "ORVANTE SCORES\n12\t1\tdate\n", "ORVANTE SCORES\nx\t1\td\tn\n",
+        "ORVANTE SCORES\n12\t1x\td\tn\n", "ORVANTE SCORES\n99999999999\t1\td\tn\n",
+        "ORVANTE SCORES\n1\t1\td\tn\textra\n"})
+    EXPECT_FALSE(parse_score_table(text)) << text;
+  // An unordered or too long table is still a table: it is sorted and cut.
+  std::string text = "ORVANTE SCORES\n";
+  for (int s = 1; s <= 12; ++s) text += std::to_string(s) + "\t1\td\tn\n";
+  const auto table = parse_score_table(text);
+  ASSERT_TRUE(table);
+  EXPECT_EQ(table->size(), kScoresKept);
+  EXPECT_EQ(table->front().score, 12);
+}
+
+class ScoreFile : public ::testing::Test {
+ protected:
+  media::testing::FilesTempFolder dir;
+  std::string path = dir / "scores.txt";
+};
+
+TEST_F(ScoreFile, MissingIsEmptyAndSavedIsLoaded) {
+  EXPECT_TRUE(load_score_table(path).table.empty());
+  EXPECT_FALSE(std::filesystem::exists(path));
+  ASSERT_TRUE(save_score_table(path, {entry(70), entry(40)}));
+  const LoadedScores loaded = load_score_table(path);
+  EXPECT_EQ(scores_of(loaded.table), (std::vector<std::int32_t>{70, 40}));
+  EXPECT_EQ(loaded.set_aside_as, "");
+  // Nothing but the table is left in the folder.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST_F(ScoreFile, DamagedFileIsSetAsideAndAFreshTableStarted) {
+  dir.write("scores.txt", "ORVANTE SCORES\n1\t2\n");
+  const LoadedScores loaded = load_score_table(path);
+  EXPECT_TRUE(loaded.table.empty());
+  EXPECT_EQ(loaded.set_aside_as, path + ".damaged");
+  EXPECT_EQ(dir.read("scores.txt.damaged"), "ORVANTE SCORES\n1\t2\n");
+  EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+// A write that stops half way, as on a full disk: the file size limit makes the write fail
+// after the first bytes. The old table stays whole and no temporary file is left behind.
+TEST_F(ScoreFile, AWriteFailingHalfWayKeepsTheOldTable) {
+  ASSERT_TRUE(save_score_table(path, {entry(70)}));
+  const std::string before = dir.read("scores.txt");
+  ScoreTable big;
+  for (int i = 0; i < 10; ++i) big.push_back(entry(1000 - i, std::string(200, 'n')));
+
+  rlimit old{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+  const auto old_handler = ::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = old;
+  small.rlim_cur = 100;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool saved = save_score_table(path, big);
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  ::signal(SIGXFSZ, old_handler);
+
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(dir.read("scores.txt"), before);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+}  // namespace
+}  // namespace orv

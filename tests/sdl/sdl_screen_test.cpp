@@ -1,0 +1,137 @@
+// The SDL platform's screen inside an X server (Xvfb): the picture in a window of another size
+// and in fullscreen, and the F11 / Alt+Enter switch.
+#include "media/platform_sdl/sdl_screen.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
+
+#include "sdl/sdl_test_support.h"
+
+namespace orv::media {
+namespace {
+
+using Rect = std::tuple<int, int, int, int>;
+
+Rect as_tuple(const SDL_Rect& r) {
+  return {r.x, r.y, r.w, r.h};
+}
+
+TEST(Letterbox, FillsTheLargestCentredRectangleOfThePicturesAspectRatio) {
+  struct Case {
+    int pw, ph, ww, wh;
+    Rect expected;
+  };
+  const Case cases[] = {
+      {1024, 768, 1024, 768, {0, 0, 1024, 768}},      // same size: no bars
+      {1024, 768, 1920, 1080, {240, 0, 1440, 1080}},  // wide desktop: bars left and right
+      {1024, 768, 1280, 1024, {0, 32, 1280, 960}},    // tall desktop: bars above and below
+      {1024, 768, 512, 384, {0, 0, 512, 384}},        // smaller window: scaled down
+      {4, 3, 5, 100, {0, 48, 5, 4}},                  // 3.75 rows round to 4
+      {80, 60, 200, 60, {60, 0, 80, 60}},             // a wider window: unscaled, centred
+      {0, 768, 1920, 1080, {0, 0, 0, 0}},             // nothing to show
+      {1024, 768, 0, 0, {0, 0, 0, 0}},                // a minimised window
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(as_tuple(letterbox(c.pw, c.ph, c.ww, c.wh)), c.expected)
+        << c.pw << "x" << c.ph << " in " << c.ww << "x" << c.wh;
+  }
+}
+
+// Left half red, right half blue, alpha bytes zero, which the screen must ignore.
+std::vector<Pixel> two_halves(int width, int height) {
+  std::vector<Pixel> pixels(std::size_t(width) * height);
+  for (std::size_t i = 0; i < pixels.size(); ++i) {
+    pixels[i] = int(i % width) < width / 2 ? 0xFF0000u : 0x0000FFu;
+  }
+  return pixels;
+}
+
+class SdlScreenTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform = make_platform();
+    ASSERT_TRUE(platform && platform->open_window(80, 60, "ORVANTE")) << SDL_GetError();
+    ASSERT_TRUE(platform->open_screen(80, 60)) << SDL_GetError();
+  }
+  void present() { platform->present(picture.data(), 80, 60); }
+  bool window_is(int w, int h) {
+    int ww = 0, wh = 0;
+    SDL_GetWindowSize(platform->window(), &ww, &wh);
+    return ww == w && wh == h;
+  }
+  // Sends a key press as the desktop would.
+  void press(SDL_Scancode code, Uint16 mod = KMOD_NONE, bool repeat = false) {
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.windowID = SDL_GetWindowID(platform->window());
+    event.key.keysym.scancode = code;
+    event.key.keysym.mod = mod;
+    event.key.repeat = repeat ? 1 : 0;
+    SDL_PushEvent(&event);
+    platform->pump_events();
+  }
+
+  std::unique_ptr<SdlPlatform> platform;
+  std::vector<Pixel> picture = two_halves(80, 60);
+};
+
+TEST_F(SdlScreenTest, AResizedWindowShowsThePictureScaledSmoothlyAndCentredWithBlackBars) {
+  SDL_SetWindowSize(platform->window(), 320, 100);
+  ASSERT_TRUE(pump_until(*platform, [&] { return window_is(320, 100); }));
+  present();
+  // 80x60 in 320x100 is 133x100 (133.3 rounded) at x = 93.
+  EXPECT_EQ(as_tuple(platform->picture_rect()), Rect(93, 0, 133, 100));
+  EXPECT_EQ((std::vector{shown_at(*platform, 5, 50), shown_at(*platform, 92, 50),
+                         shown_at(*platform, 100, 50), shown_at(*platform, 220, 50),
+                         shown_at(*platform, 226, 50), shown_at(*platform, 319, 99)}),
+            (std::vector<Pixel>{0, 0, 0xFF0000, 0x0000FF, 0, 0}));
+  // Smooth scaling: where red meets blue the pixels are mixed, not one or the other.
+  bool mixed = false;
+  for (int x = 150; x < 170; ++x) {
+    const Pixel p = shown_at(*platform, x, 50);
+    mixed = mixed || ((p >> 16) > 0 && (p >> 16) < 255 && (p & 0xFF) > 0);
+  }
+  EXPECT_TRUE(mixed);
+}
+
+TEST_F(SdlScreenTest, F11AndAltEnterSwitchFullscreenAndBackRepeatsAndOtherKeysDoNot) {
+  const auto fullscreen_flag = [&] {
+    return (SDL_GetWindowFlags(platform->window()) & SDL_WINDOW_FULLSCREEN_DESKTOP) ==
+           SDL_WINDOW_FULLSCREEN_DESKTOP;
+  };
+  press(SDL_SCANCODE_F11, KMOD_NONE, true);
+  press(SDL_SCANCODE_RETURN);
+  press(SDL_SCANCODE_F12);
+  EXPECT_FALSE(platform->fullscreen() || fullscreen_flag());
+  press(SDL_SCANCODE_F11);
+  EXPECT_TRUE(platform->fullscreen() && fullscreen_flag());
+  press(SDL_SCANCODE_RETURN, KMOD_LALT);
+  EXPECT_FALSE(platform->fullscreen() || fullscreen_flag());
+  EXPECT_TRUE(pump_until(*platform, [&] { return window_is(80, 60); }));
+  present();
+  EXPECT_EQ(as_tuple(platform->picture_rect()), Rect(0, 0, 80, 60));
+  EXPECT_EQ(shown_at(*platform, 60, 30), 0x0000FFu);
+}
+
+TEST_F(SdlScreenTest, AWindowOpenedFullscreenCoversTheDesktopWithTheLetterboxedPicture) {
+  platform->set_fullscreen(true);
+  ASSERT_TRUE(platform->open_window(80, 60, "ORVANTE") && platform->open_screen(80, 60));
+  const DesktopInfo desktop = platform->desktop();
+  EXPECT_TRUE(SDL_GetWindowFlags(platform->window()) & SDL_WINDOW_FULLSCREEN_DESKTOP);
+  ASSERT_TRUE(pump_until(*platform, [&] { return window_is(desktop.width, desktop.height); }));
+  present();
+  const SDL_Rect r = platform->picture_rect();
+  EXPECT_EQ(as_tuple(r), as_tuple(letterbox(80, 60, desktop.width, desktop.height)));
+  const int mid_y = r.y + r.h / 2;
+  EXPECT_EQ((std::vector{shown_at(*platform, r.x + 2, mid_y),
+                         shown_at(*platform, r.x + r.w - 3, mid_y), shown_at(*platform, 0, 0),
+                         shown_at(*platform, desktop.width - 1, desktop.height - 1)}),
+            (std::vector<Pixel>{0xFF0000, 0x0000FF, 0, 0}))
+      << "picture inside, black bars (or none) at the corners";
+}
+
+}  // namespace
+}  // namespace orv::media
