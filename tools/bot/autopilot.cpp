@@ -52,7 +52,7 @@ bool holds_clock(const Game& g, const Cell& cell) {
   for (std::int32_t index : cell.child_objects) {
     if (index < 0 || std::size_t(index) >= g.world.objects.size()) continue;
     const PlacedObject& o = g.world.objects[std::size_t(index)];
-    if (o.shown == 1 && o.contact != 0 && o.extra_time > 0) return true;
+    if (o.released == 0 && o.shown == 1 && o.contact != 0 && o.extra_time > 0) return true;
   }
   return false;
 }

@@ -32,6 +32,8 @@ std::vector<LevelRow> measure_balance(
       if (r.level < 1 || r.level > max_level) continue;
       LevelRow& row = rows[std::size_t(r.level - 1)];
       ++row.completed;
+      row.goal.push_back(r.goal);
+      row.start_time.push_back(r.start_time);
       row.time_left.push_back(r.time_left);
       row.score.push_back(r.score);
       row.frames.push_back(r.frames);
@@ -42,11 +44,12 @@ std::vector<LevelRow> measure_balance(
 
 std::string format_balance(const std::vector<LevelRow>& rows, int seeds) {
   std::ostringstream out;
-  out << "| level | completed | median time left | median score | median frames |\n"
-      << "|---|---|---|---|---|\n";
+  out << "| level | completed | median goal | median time | median time left | median score | "
+         "median frames |\n"
+      << "|---|---|---|---|---|---|---|\n";
   for (const LevelRow& row : rows)
     out << "| " << row.level << " | " << row.completed << " / " << seeds << " | "
-        << median(row.time_left) << " | " << median(row.score) << " | " << median(row.frames)
+        << median(row.goal) << " | " << median(row.start_time) << " | " << median(row.time_left) << " | " << median(row.score) << " | " << median(row.frames)
         << " |\n";
   return out.str();
 }

@@ -13,7 +13,9 @@ namespace orv::bot {
 struct LevelRow {
   std::int32_t level = 0;
   int completed = 0;
-  std::vector<std::int32_t> time_left;  // of each completion
+  std::vector<std::int32_t> goal;  // of each completion
+  std::vector<std::int32_t> start_time;
+  std::vector<std::int32_t> time_left;
   std::vector<std::int32_t> score;
   std::vector<std::int64_t> frames;
 };

@@ -38,22 +38,30 @@ void BotPlatform::play(const Game& g) {
   if (!in_play_) {
     in_play_ = true;
     current_ = GameResult{};
-    level_ = g.world.level;
-    level_start_frame_ = frame();
+    begin_level(g);
   }
   if (g.world.level > level_) {
-    current_.completed.push_back({level_, time_, std::max(g.world.score, g.world.score_target),
+    current_.completed.push_back({level_, goal_, start_time_, time_,
+                                  std::max(g.world.score, g.world.score_target),
                                   frame() - level_start_frame_});
-    level_ = g.world.level;
-    level_start_frame_ = frame();
+    begin_level(g);
   }
   time_ = g.world.time;
+  // The HUD shows the level's goal and time once its build is done; frames shown by the build's
+  // progress bar show none yet.
+  if (goal_ <= 0) goal_ = g.world.remaining, start_time_ = time_;
   const CellPosition cell = cell_under_player(g);
   if (!(cell == cell_)) {
     cell_ = cell;
     rest_until_ = frame() + std::int64_t(pace_ - 1) * (g.config.step_delay + 1);
   }
   hold_only(frame() < rest_until_ ? std::nullopt : autopilot_arrow(g, aim_));
+}
+
+void BotPlatform::begin_level(const Game& g) {
+  level_ = g.world.level;
+  goal_ = 0;
+  level_start_frame_ = frame();
 }
 
 void BotPlatform::hold_only(std::optional<int> arrow) {

@@ -16,6 +16,8 @@ namespace orv::bot {
 
 struct LevelResult {
   std::int32_t level = 0;
+  std::int32_t goal = 0;        // CRITCAL MASS when the level began
+  std::int32_t start_time = 0;  // time units on the clock when the level began
   std::int32_t time_left = 0;  // time units on the clock when the level was complete
   std::int32_t score = 0;      // the score the game had reached then
   std::int64_t frames = 0;     // frames the level took
@@ -53,7 +55,11 @@ class BotPlatform : public media::HeadlessPlatform {
   std::int64_t rest_until_ = 0;
   const Game* game_ = nullptr;
   bool in_play_ = false;
+  void begin_level(const Game& g);
+
   std::int32_t level_ = 0;
+  std::int32_t goal_ = 0;
+  std::int32_t start_time_ = 0;
   std::int32_t time_ = 0;
   std::int64_t level_start_frame_ = 0;
   std::optional<int> held_;

@@ -46,6 +46,13 @@ struct BotGame {
       : folder(data.path()),
         platform(aim, pace),
         media(platform, (data.path() / "HOME").string() + "/") {
+    // The player's folders (best scores, logs) lie inside the copy, never in the real home.
+    const std::string home = (data.path() / "HOME").string();
+    media.user_folders =
+        media::UserFolders([home](const std::string& name) -> std::optional<std::string> {
+          if (name == "HOME") return home;
+          return std::nullopt;
+        });
     platform.watch(game);
   }
 
