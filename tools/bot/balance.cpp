@@ -49,8 +49,8 @@ std::string format_balance(const std::vector<LevelRow>& rows, int seeds) {
       << "|---|---|---|---|---|---|---|\n";
   for (const LevelRow& row : rows)
     out << "| " << row.level << " | " << row.completed << " / " << seeds << " | "
-        << median(row.goal) << " | " << median(row.start_time) << " | " << median(row.time_left) << " | " << median(row.score) << " | " << median(row.frames)
-        << " |\n";
+        << median(row.goal) << " | " << median(row.start_time) << " | " << median(row.time_left)
+        << " | " << median(row.score) << " | " << median(row.frames) << " |\n";
   return out.str();
 }
 

@@ -18,9 +18,9 @@ struct LevelResult {
   std::int32_t level = 0;
   std::int32_t goal = 0;        // CRITCAL MASS when the level began
   std::int32_t start_time = 0;  // time units on the clock when the level began
-  std::int32_t time_left = 0;  // time units on the clock when the level was complete
-  std::int32_t score = 0;      // the score the game had reached then
-  std::int64_t frames = 0;     // frames the level took
+  std::int32_t time_left = 0;   // time units on the clock when the level was complete
+  std::int32_t score = 0;       // the score the game had reached then
+  std::int64_t frames = 0;      // frames the level took
 };
 
 struct GameResult {
