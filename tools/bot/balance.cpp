@@ -19,11 +19,11 @@ std::string median(std::vector<T> values) {
 }  // namespace
 
 std::vector<LevelRow> measure_balance(
-    DataCopy& data, Aim aim, int pace, int seeds, std::int32_t max_level,
+    DataCopy& data, Aim aim, int pace, int first_seed, int seeds, std::int32_t max_level,
     const std::vector<std::pair<std::string, std::string>>& settings) {
   std::vector<LevelRow> rows(std::size_t(std::max(max_level, 0)));
   for (std::size_t i = 0; i < rows.size(); ++i) rows[i].level = std::int32_t(i + 1);
-  for (int seed = 1; seed <= seeds; ++seed) {
+  for (int seed = first_seed; seed < first_seed + seeds; ++seed) {
     auto with_seed = settings;
     with_seed.emplace_back("WORLDRANDOM", std::to_string(seed));
     data.set(with_seed);

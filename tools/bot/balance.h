@@ -20,10 +20,11 @@ struct LevelRow {
   std::vector<std::int64_t> frames;
 };
 
-// Plays one game per seed up to max_level; row i counts the completions of level i + 1 (a game
-// reaches a level only by completing the ones before it).
+// Plays one game per seed (WORLDRANDOM first_seed, first_seed + 1, ...) up to max_level; row i
+// counts the completions of level i + 1 (a game reaches a level only by completing the ones before
+// it).
 std::vector<LevelRow> measure_balance(
-    DataCopy& data, Aim aim, int pace, int seeds, std::int32_t max_level,
+    DataCopy& data, Aim aim, int pace, int first_seed, int seeds, std::int32_t max_level,
     const std::vector<std::pair<std::string, std::string>>& settings);
 
 // The rows as a Markdown table: completions out of seeds and the medians of each level.

@@ -1,9 +1,9 @@
 // orvante-bot: the game played by a bot on the headless platform.
-//   orvante-bot balance --data DIR [--levels 5] [--seeds 20] [--aim greedy|nearest] [--pace 3]
-//                       [--set KEY=VALUE]... [--min-level1 N]
-//     one game per seed (WORLDRANDOM 1..seeds) up to the given level; prints the completions
-//     and medians per level as a Markdown table. With --min-level1 the exit status is 1 when
-//     fewer games than N complete level 1.
+//   orvante-bot balance --data DIR [--levels 5] [--seeds 20] [--first-seed 1]
+//                       [--aim greedy|nearest] [--pace 3] [--set KEY=VALUE]... [--min-level1 N]
+//     one game per seed (WORLDRANDOM first-seed, first-seed + 1, ...) up to the given level; prints
+//     the completions and medians per level as a Markdown table. With --min-level1 the exit status
+//     is 1 when fewer games than N complete level 1.
 //   orvante-bot long --data DIR [--frames 200000] [--every 10000] [--largest] [--pace 3]
 //     plays game after game and prints the memory held every so many frames; --largest fills
 //     every child slot, the largest labyrinths and many enemies.
@@ -63,7 +63,8 @@ int balance(const Options& o) {
   const int seeds = int(o.number("seeds", 20));
   const auto aim =
       o.value("aim", "greedy") == "nearest" ? orv::bot::Aim::kNearest : orv::bot::Aim::kGreedy;
-  const auto rows = orv::bot::measure_balance(data, aim, int(o.number("pace", kHumanPace)), seeds,
+  const auto rows = orv::bot::measure_balance(data, aim, int(o.number("pace", kHumanPace)),
+                                              int(o.number("first-seed", 1)), seeds,
                                               int(o.number("levels", 5)), o.settings);
   std::cout << orv::bot::format_balance(rows, seeds);
   const long long minimum = o.number("min-level1", 0);
@@ -99,7 +100,7 @@ int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
   if ((command != "balance" && command != "long") || !parse(argc, argv, options)) {
     std::fprintf(stderr,
-                 "usage: orvante-bot balance --data DIR [--levels N] [--seeds N] "
+                 "usage: orvante-bot balance --data DIR [--levels N] [--seeds N] [--first-seed N] "
                  "[--aim greedy|nearest] [--pace N] [--set KEY=VALUE]... [--min-level1 N]\n"
                  "       orvante-bot long --data DIR [--frames N] [--every N] [--largest] "
                  "[--set KEY=VALUE]...\n");
