@@ -5,7 +5,7 @@
 // recorded state of expected.txt. Any change to the rules, the order of random draws or the timing
 // of frames shows up here.
 //
-// ORV_UPDATE_GOLDEN=1 records both files anew with the autopilot of tests/support/autopilot.h.
+// ORV_UPDATE_GOLDEN=1 records both files anew with the autopilot of tools/bot/autopilot.h.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,13 +14,13 @@
 #include <fstream>
 #include <sstream>
 
+#include "bot/autopilot.h"
 #include "frame/main_loop.h"
 #include "frame/start_up.h"
 #include "game/coordinates.h"
 #include "game/game.h"
 #include "media/input_recording.h"
 #include "media/keys.h"
-#include "support/autopilot.h"
 #include "support/data_set.h"
 #include "support/input_script.h"
 
@@ -96,6 +96,14 @@ class Trace {
   std::int64_t next_ = 0;
 };
 
+// Holds the arrow the autopilot chooses (or none) for the coming frames.
+void steer(const Game& g, test::KeyRecorder& keys) {
+  const std::optional<int> arrow = bot::autopilot_arrow(g);
+  for (int key : {media::key::kRight, media::key::kLeft, media::key::kDown, media::key::kUp})
+    if (arrow != key) keys.set(key, false);
+  if (arrow) keys.set(*arrow, true);
+}
+
 std::vector<std::string> lines_of(const std::string& text) {
   std::vector<std::string> lines;
   std::istringstream in(text);
@@ -125,7 +133,7 @@ class PlayThrough : public ::testing::Test {
     start_up(g);
     keys.set(media::key::kP, false);
     while (g.world.level <= kLevelsToPlay) {
-      test::steer(g, keys);
+      steer(g, keys);
       turn();
     }
     keys.release_all();

@@ -44,19 +44,39 @@ TEST(Mixer, LoopsWrapAcrossRendersAndOneShotsEndAndAreRemoved) {
   EXPECT_EQ(std::pair(left[699], left[700]), std::pair(699, 0));
 }
 
-TEST(Mixer, SumsSaturateBothWaysAndAddToWhatIsThere) {
+TEST(Mixer, QuietSumsPassExactlyAndAddToWhatIsThere) {
   Mixer mixer;
-  mixer.play(1, ramp(1, 30000, 0), false);
-  mixer.play(2, ramp(1, 30000, 0), false);
-  mixer.play(3, ramp(1, -30000, 0), false);
-  EXPECT_EQ(render_left(mixer, 1), (std::vector<int>{30000}));  // summed before clamping
-  mixer.play(1, ramp(1, -30000, 0), false);
-  mixer.play(2, ramp(1, -30000, 0), false);
-  EXPECT_EQ(render_left(mixer, 1), (std::vector<int>{-32768}));
-  mixer.play(1, ramp(1, 30000, 0), false);
+  mixer.play(1, ramp(1, 12000, 0), false);
+  mixer.play(2, ramp(1, 9000, 0), false);
+  mixer.play(3, ramp(1, -1000, 0), false);
+  EXPECT_EQ(render_left(mixer, 1), (std::vector<int>{20000}));  // summed before bending
+  mixer.play(1, ramp(1, 15000, 0), false);
   std::vector<std::int16_t> out{5000, -5000};
   mixer.render(out.data(), 1);
-  EXPECT_EQ(out, (std::vector<std::int16_t>{32767, 25000}));
+  EXPECT_EQ(out, (std::vector<std::int16_t>{20000, 10000}));
+}
+
+TEST(Mixer, LoudSumsBendSmoothlyAndSymmetricallyUnderFullScale) {
+  Mixer mixer;
+  for (Handle h = 1; h <= 5; ++h) mixer.play(h, ramp(1100, 0, 29), false);  // up to 159355
+  std::vector<int> left = render_left(mixer, 1100);
+  for (int i = 0; i < 1100; ++i) {
+    const int sum = 5 * 29 * i;
+    if (sum <= 20000) {
+      ASSERT_EQ(left[i], sum) << i;
+    }
+    if (i > 0) {
+      ASSERT_GE(left[i], left[i - 1]) << i;  // never folds back
+    }
+    ASSERT_LT(left[i], 32000) << i;
+  }
+  EXPECT_GT(left.back(), 30000);
+  EXPECT_LT(left[150] - left[149], 5 * 29);  // the slope has fallen above the knee
+  for (Handle h = 1; h <= 5; ++h) mixer.play(h, ramp(1, -32767, 0), false);
+  mixer.play(6, ramp(1, 30000, 0), false);
+  const int negative = render_left(mixer, 1)[0];
+  for (Handle h = 1; h <= 6; ++h) mixer.play(h, ramp(1, h == 6 ? -30000 : 32767, 0), false);
+  EXPECT_EQ(negative, -render_left(mixer, 1)[0]);
 }
 
 TEST(Mixer, PlayingAgainRestartsAndStopEndsOnlyThatOwner) {

@@ -1,4 +1,4 @@
-// The mixer: voices summed block by block in 32 bits, then saturated to 16.
+// The mixer: voices summed block by block in 32 bits, then bent under full scale by a soft clip.
 #include "media/sound/mixer.h"
 
 #include <algorithm>
@@ -11,8 +11,19 @@ namespace {
 // Frames mixed per pass; the sum of one pass lives on the stack, so rendering never allocates.
 constexpr int kBlockFrames = 256;
 
-std::int16_t saturate(std::int32_t value) {
-  return std::int16_t(std::clamp<std::int32_t>(value, INT16_MIN, INT16_MAX));
+// A sum up to kKnee in size passes bit for bit. Above it the sum bends smoothly (the slope is 1 at
+// the knee and falls from there) towards kCeiling, which it never reaches, so even a pile of loud
+// sounds never clips: y = knee + room * over / (room + over).
+constexpr std::int64_t kKnee = 20000;     // -4.3 dBFS, above the music's own peaks
+constexpr std::int64_t kCeiling = 32000;  // -0.2 dBFS
+constexpr std::int64_t kRoom = kCeiling - kKnee;
+
+std::int16_t soft_clip(std::int32_t value) {
+  const std::int64_t size = value < 0 ? -std::int64_t(value) : std::int64_t(value);
+  if (size <= kKnee) return std::int16_t(value);
+  const std::int64_t over = size - kKnee;
+  const auto bent = std::int16_t(kKnee + kRoom * over / (kRoom + over));
+  return value < 0 ? std::int16_t(-bent) : bent;
 }
 
 // Adds up to frames frames of the sound from position on, wrapping round when it loops.
@@ -136,7 +147,7 @@ void Mixer::render(std::int16_t* out, int frames) {
         v.ended = !v.loop && v.position >= v.sound->frames();
       }
     }
-    std::transform(sum, sum + n * kAudioChannels, block, saturate);
+    std::transform(sum, sum + n * kAudioChannels, block, soft_clip);
   }
   std::erase_if(voices_, [](const Voice& v) { return v.ended; });
 }

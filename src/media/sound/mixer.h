@@ -31,8 +31,8 @@ class Mixer {
   void stop_all();
   bool playing(Handle owner) const;
   std::size_t voice_count() const;
-  // Adds all voices into out (interleaved stereo, frames frames), saturating; voices that end
-  // are removed.
+  // Adds all voices into out (interleaved stereo, frames frames); sums up to -4.3 dBFS pass
+  // unchanged, louder ones are bent softly under full scale. Voices that end are removed.
   void render(std::int16_t* out, int frames);
 
   // To be called on a thread that a caught fault has just pulled out of one of the calls

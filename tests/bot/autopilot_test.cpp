@@ -1,0 +1,62 @@
+// Where the bot walks: the nearest floor to paint, or greedily a farther cell that closes a 2x2
+// block, and nowhere when every way is walled off.
+#include "bot/autopilot.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "media/keys.h"
+#include "support/world_fixture.h"
+
+namespace orv::bot {
+namespace {
+
+namespace key = media::key;
+
+class Autopilot : public test::WorldTest {
+ protected:
+  // Lays out the level from rows of W (wall), F (floor), B (blue) and @ (the player on blue).
+  void level(std::initializer_list<std::string> rows) {
+    int y = 0;
+    for (const std::string& row : rows) {
+      for (int x = 0; x < int(row.size()); ++x) {
+        Cell& c = cell(x, y);
+        c.collision = row[std::size_t(x)] == 'W' ? 2 : 0;
+        c.tile_name = row[std::size_t(x)] == 'F'   ? name::kLabFloor
+                      : row[std::size_t(x)] == 'W' ? name::kLabWall
+                                                   : name::kLabBlueFloor;
+        if (row[std::size_t(x)] == '@') {
+          g.world.player.x = float(x * 32 + 8);
+          g.world.player.y = float(y * 32 + 8);
+        }
+      }
+      g.world.last_column = int(row.size()) - 1;
+      ++y;
+    }
+    g.world.last_row = y - 1;
+  }
+};
+
+TEST_F(Autopilot, NearestPaintsTheClosestFloorGreedyPrefersClosingABlock) {
+  level({"WWWWWWWW",  //
+         "WFF@BFBW",  //
+         "WWWWWBBW",  //
+         "WWWWWWWW"});
+  EXPECT_EQ(autopilot_arrow(g, Aim::kNearest), key::kLeft);
+  EXPECT_EQ(autopilot_arrow(g, Aim::kGreedy), key::kRight);
+}
+
+TEST_F(Autopilot, NothingToPaintOrNoWayThereGivesNoArrow) {
+  level({"WWWWW",  //
+         "W@BBW",  //
+         "WWWWW"});
+  EXPECT_EQ(autopilot_arrow(g, Aim::kGreedy), std::nullopt);
+  level({"WWWWW",  //
+         "W@WFW",  //
+         "WWWWW"});
+  EXPECT_EQ(autopilot_arrow(g, Aim::kNearest), std::nullopt);
+}
+
+}  // namespace
+}  // namespace orv::bot
