@@ -41,6 +41,30 @@ TEST_F(InputTest, PushedFollowsTheSnapshotAndReleaseCountsOnce) {
   for (int k : {-2, key::kCount}) EXPECT_FALSE(pushed(k) || released(k)) << k;  // outside the table
 }
 
+// A bot holds and releases keys for hours: forgetting the past changes keeps what the keys do
+// now and what is scheduled for later.
+TEST_F(InputTest, ForgettingPastKeyChangesKeepsTheKeysNowAndLater) {
+  for (int i = 0; i < 50; ++i) {
+    if (i % 2 == 1)
+      snapshot({key::kA});
+    else
+      snapshot({});
+  }
+  platform_.hold_key(key::kB, platform_.frame() + 2);
+  platform_.release_key(key::kB, platform_.frame() + 3);
+  platform_.forget_past_key_changes();
+  KeyStates keys{};
+  std::vector<std::vector<bool>> seen;
+  for (int i = 0; i < 4; ++i) {
+    platform_.read_keys(keys);
+    seen.push_back({keys[key::kA], keys[key::kB]});
+    platform_.present(nullptr, 0, 0);
+  }
+  const std::vector<std::vector<bool>> expected = {
+      {true, false}, {true, false}, {true, true}, {true, false}};
+  EXPECT_EQ(seen, expected);
+}
+
 TEST_F(InputTest, JoypadAxesTurnAt500AndButtonsCountFromOne) {
   JoystickState pad;
   pad.buttons[0] = pad.buttons[31] = true;

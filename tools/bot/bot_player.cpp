@@ -25,6 +25,7 @@ void BotPlatform::present(const media::Pixel* pixels, int width, int height) {
   } else if (g.frame.built_level == g.world.level && g.world.level >= 1) {
     play(g);
   }
+  forget_past_key_changes();
   if (on_frame) on_frame();
 }
 

@@ -59,6 +59,15 @@ void HeadlessPlatform::tap_key(int key, std::int64_t from_frame, int frames) {
   release_key(key, from + std::max(frames, 1));
 }
 
+void HeadlessPlatform::forget_past_key_changes() {
+  for (auto& [key, changes] : key_script_) {
+    auto future =
+        std::upper_bound(changes.begin(), changes.end(), frame_,
+                         [](std::int64_t f, const auto& change) { return f < change.first; });
+    if (future - changes.begin() > 1) changes.erase(changes.begin(), future - 1);
+  }
+}
+
 void HeadlessPlatform::set_joystick(bool present, std::int64_t from_frame) {
   insert_change(pad_presence_, resolve_frame(from_frame), present);
 }

@@ -30,6 +30,9 @@ class HeadlessPlatform : public Platform {
   void release_key(int key, std::int64_t from_frame = -1);
   // Shortcut: the key is down during frames [from, from + frames).
   void tap_key(int key, std::int64_t from_frame, int frames = 1);
+  // Forgets the key changes that can no longer matter: each key keeps only the change in force
+  // now and those still to come, so a long scripted run (a bot) keeps a short script.
+  void forget_past_key_changes();
   // A pad connected (or disconnected) from the given frame on; its state comes from
   // set_joystick_state while it is connected.
   void set_joystick(bool present, std::int64_t from_frame = -1);
