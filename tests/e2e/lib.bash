@@ -33,14 +33,31 @@ start_game() {
   launcher=$!
   game_pid=$launcher
   window=
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 300); do
     [ $# -gt 0 ] && game_pid=$(pgrep -P "$launcher" | head -n 1)
     [ -n "$game_pid" ] && window=$(xdotool search --all --pid "$game_pid" \
       --name "^${title:-ORVANTE TEST}\$" 2>/dev/null | head -n 1)
     [ -n "$window" ] && return 0
+    kill -0 "$launcher" 2>/dev/null || break
     sleep 0.1
   done
+  describe_missing_window
   fail "no game window"
+}
+
+# What the game was doing when its window did not show: its exit status, or where it waits.
+describe_missing_window() {
+  if ! kill -0 "$launcher" 2>/dev/null; then
+    wait "$launcher"
+    echo "the game ended with status $? before showing its window"
+    launcher=
+    return
+  fi
+  echo "the game runs but shows no window titled ${title:-ORVANTE TEST}; its windows:"
+  xdotool search --all --pid "$game_pid" --name '.*' getwindowname %@ 2>&1 | head -n 5
+  ps -o pid,stat,wchan:20,etime,args -p "$game_pid" 2>&1
+  command -v gdb > /dev/null &&
+    timeout 60 gdb -p "$game_pid" -batch -ex 'thread apply all bt 12' 2>&1 | grep -E '^(#|Thread)'
 }
 
 stop_game() {
