@@ -12,7 +12,8 @@ constexpr Uint16 kDeviceFrames = 1024;  // about 23 ms per callback
 
 bool SdlAudio::open(AudioCallback callback) {
   close();
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  if (!subsystem_ && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  subsystem_ = true;
   callback_ = std::move(callback);
   SDL_AudioSpec wanted{};
   wanted.freq = kAudioRate;
@@ -26,7 +27,6 @@ bool SdlAudio::open(AudioCallback callback) {
   device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
   if (device_ == 0) {
     callback_ = nullptr;
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
   }
   SDL_PauseAudioDevice(device_, 0);
@@ -48,7 +48,11 @@ void SdlAudio::close() {
   SDL_CloseAudioDevice(device_);  // waits for a running callback to finish
   device_ = 0;
   callback_ = nullptr;
-  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+SdlAudio::~SdlAudio() {
+  close();
+  if (subsystem_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 }  // namespace orv::media

@@ -11,7 +11,7 @@ namespace orv::media {
 class SdlAudio {
  public:
   SdlAudio() = default;
-  ~SdlAudio() { close(); }
+  ~SdlAudio();
   SdlAudio(const SdlAudio&) = delete;
   SdlAudio& operator=(const SdlAudio&) = delete;
 
@@ -26,6 +26,10 @@ class SdlAudio {
 
   SDL_AudioDeviceID device_ = 0;
   AudioCallback callback_;
+  // SDL's audio side stays started from the first open to the end, also when no device
+  // opened: stopping it then waits for SDL's device-watching thread, which sleeps 100 ms
+  // first, and that would delay the first picture of a machine without sound.
+  bool subsystem_ = false;
 };
 
 }  // namespace orv::media
