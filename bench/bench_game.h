@@ -4,6 +4,7 @@
 
 #include <sys/resource.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 
@@ -24,10 +25,29 @@ inline double peak_memory_mb() {
   return double(usage.ru_maxrss) / 1024.0;
 }
 
+// The headless platform, showing a build's progress pictures as the real one does: at most one
+// per display frame of real time. With every_progress_picture it copies each of them, as the
+// headless platform does for the tests to inspect.
+class BenchPlatform : public media::HeadlessPlatform {
+ public:
+  explicit BenchPlatform(bool every_progress_picture) : every_(every_progress_picture) {}
+  void present_progress(const media::Pixel* pixels, int width, int height) override {
+    const auto now = std::chrono::steady_clock::now();
+    if (!every_ && now - last_ < std::chrono::nanoseconds(16'666'667)) return;
+    last_ = now;
+    present(pixels, width, height);
+  }
+
+ private:
+  bool every_;
+  std::chrono::steady_clock::time_point last_{};
+};
+
 // The game as start-up leaves it, on the shipped data set (read only).
 class BenchGame {
  public:
-  BenchGame(int map_size, int screen_width, bool music) : media_(platform_), game_(media_) {
+  BenchGame(int map_size, int screen_width, bool music, bool every_progress_picture = false)
+      : platform_(every_progress_picture), media_(platform_), game_(media_) {
     const std::string root =
         (std::filesystem::path(__FILE__).parent_path().parent_path() / "data").string() + "/";
     Game& g = game_;
@@ -50,7 +70,7 @@ class BenchGame {
   Game& game() { return game_; }
 
  private:
-  media::HeadlessPlatform platform_;
+  BenchPlatform platform_;
   media::Media media_;
   Game game_;
 };
