@@ -161,6 +161,20 @@ TEST(SdlPlatform, AudioCallbackSamplesReachTheDevice) {
   for (int i = 0; i < int(samples.size()); ++i) ASSERT_EQ(samples[i], sample(i)) << i;
 }
 
+// Stopping SDL's audio right after a failed open would wait for its device-watching thread,
+// which sleeps 100 ms first: the first picture of a machine without sound came that much later.
+TEST(SdlPlatform, AFailedAudioOpenLeavesSdlAudioStartedUntilThePlatformEnds) {
+  ScopedEnv driver("SDL_AUDIODRIVER", "disk");
+  ScopedEnv file("SDL_DISKAUDIOFILE", "/no/such/folder/orv_audio.raw");
+  auto platform = make_platform();
+  ASSERT_TRUE(platform) << SDL_GetError();
+  EXPECT_FALSE(platform->open_audio([](std::int16_t*, int) {}));
+  EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+  EXPECT_FALSE(platform->open_audio([](std::int16_t*, int) {}));
+  platform.reset();
+  EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+}
+
 TEST(SdlPlatform, WithoutSoundOrDialogsTheGameGoesOnSafely) {
   ScopedEnv audio("SDL_AUDIODRIVER", "no_such_driver");
   ScopedEnv video("SDL_VIDEODRIVER", "dummy");
