@@ -33,7 +33,10 @@ start_game() {
   launcher=$!
   game_pid=$launcher
   window=
-  for _ in $(seq 1 300); do
+  # A generous minute: a start-up stalled on a desktop service (D-Bus calls time out after
+  # 25 s) still gets its window checked, and the report below says what held it up.
+  local deadline=$((SECONDS + 60))
+  while [ $SECONDS -lt $deadline ]; do
     [ $# -gt 0 ] && game_pid=$(pgrep -P "$launcher" | head -n 1)
     [ -n "$game_pid" ] && window=$(xdotool search --all --pid "$game_pid" \
       --name "^${title:-ORVANTE TEST}\$" 2>/dev/null | head -n 1)
