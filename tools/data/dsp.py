@@ -102,11 +102,11 @@ def tone(freq, n, shape="saw", cutoff=2000.0, order=2, pw=0.5, vibrato=0.0, vib_
     return out
 
 
-def partials(freq, n, spec, phase=0.0):
-    """Inharmonic partials: spec is a list of (ratio, level, decay seconds)."""
+def partials(freq, n, ratios, phase=0.0):
+    """Inharmonic partials: ratios is a list of (ratio, level, decay seconds)."""
     t = np.arange(n, dtype=float) / RATE
     out = np.zeros(n)
-    for ratio, level, decay in spec:
+    for ratio, level, decay in ratios:
         if freq * ratio < NYQUIST_GUARD:
             out += level * np.sin(TAU * (freq * ratio * t + phase * ratio)) * np.exp(-t / decay)
     return out
@@ -136,9 +136,9 @@ def band(x, low=None, high=None, order=2, circular=False):
     circle; any other is padded so that nothing wraps from its end to its start."""
     n = len(x)
     size = n if circular else 2 * n
-    spec = np.fft.rfft(x, size)
-    spec *= _response(np.fft.rfftfreq(size, 1.0 / RATE), low, high, order)
-    return np.fft.irfft(spec, size)[:n]
+    spectrum = np.fft.rfft(x, size)
+    spectrum *= _response(np.fft.rfftfreq(size, 1.0 / RATE), low, high, order)
+    return np.fft.irfft(spectrum, size)[:n]
 
 
 # ---------------------------------------------------------------------------------------------
