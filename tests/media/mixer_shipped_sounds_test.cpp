@@ -22,9 +22,12 @@ SoundData load(const std::string& name) {
   return sound ? *sound : SoundData{};
 }
 
+bool quieter(std::int16_t a, std::int16_t b) {
+  return std::abs(a) < std::abs(b);
+}
+
 std::size_t peak_index(const SoundData& sound) {
-  auto louder = [](std::int16_t a, std::int16_t b) { return std::abs(a) < std::abs(b); };
-  return std::size_t(std::max_element(sound.samples.begin(), sound.samples.end(), louder) -
+  return std::size_t(std::max_element(sound.samples.begin(), sound.samples.end(), quieter) -
                      sound.samples.begin());
 }
 
@@ -62,9 +65,7 @@ TEST(MixerShippedSounds, LoudestSoundsWithTheirPeaksAlignedNeverReachFullScale) 
   }
   EXPECT_GT(raw_peak, 32767);  // summed plainly they would clip
   std::vector<std::int16_t> out = render_all(mixer, sounds[0].frames());
-  auto loudest = std::max_element(out.begin(), out.end(), [](std::int16_t a, std::int16_t b) {
-    return std::abs(a) < std::abs(b);
-  });
+  auto loudest = std::max_element(out.begin(), out.end(), quieter);
   EXPECT_LT(std::abs(*loudest), 32000);
   EXPECT_GT(std::abs(*loudest), 20000);
 }

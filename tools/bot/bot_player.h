@@ -51,6 +51,7 @@ class BotPlatform : public media::HeadlessPlatform {
   void press_start();
   void play(const Game& g);
   void hold_only(std::optional<int> arrow);
+  void begin_level(const Game& g);
 
   Aim aim_;
   int pace_;
@@ -58,7 +59,6 @@ class BotPlatform : public media::HeadlessPlatform {
   std::int64_t rest_until_ = 0;
   const Game* game_ = nullptr;
   bool in_play_ = false;
-  void begin_level(const Game& g);
 
   std::int32_t level_ = 0;
   std::int32_t goal_ = 0;

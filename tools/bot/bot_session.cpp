@@ -13,13 +13,6 @@ namespace orv::bot {
 namespace fs = std::filesystem;
 namespace {
 
-std::string read_text(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 // The resident memory of this process, from the kernel's accounting.
 std::int64_t resident_kib() {
   std::ifstream in("/proc/self/status");
@@ -78,7 +71,7 @@ DataCopy::DataCopy(const fs::path& source) {
   path_ = fs::temp_directory_path() / ("orvante-bot-" + std::to_string(random()));
   fs::copy(source, path_, fs::copy_options::recursive);
   fs::create_directories(path_ / "HOME");
-  ini_ = read_text(path_ / "DATA" / "ini.txt");
+  ini_ = read("DATA/ini.txt");
 }
 
 DataCopy::~DataCopy() {
@@ -91,6 +84,13 @@ void DataCopy::set(const std::vector<std::pair<std::string, std::string>>& setti
   if (!text.empty() && text.back() != '\n') text += "\r\n";
   for (const auto& [key, value] : settings) text += key + "\r\n" + value + "\r\n";
   write("DATA/ini.txt", text);
+}
+
+std::string DataCopy::read(const std::string& relative) const {
+  std::ifstream in(path_ / relative, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
 }
 
 void DataCopy::write(const std::string& relative, const std::string& text) const {

@@ -23,6 +23,8 @@ class DataCopy {
   const std::filesystem::path& path() const { return path_; }
   // Replaces the added settings: key, value pairs.
   void set(const std::vector<std::pair<std::string, std::string>>& settings);
+  // A file of the copy, by its path below the copy's folder.
+  std::string read(const std::string& relative) const;
   void write(const std::string& relative, const std::string& text) const;
 
  private:

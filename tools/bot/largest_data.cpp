@@ -1,6 +1,5 @@
 #include "bot/largest_data.h"
 
-#include <fstream>
 #include <sstream>
 
 namespace orv::bot {
@@ -27,10 +26,7 @@ std::string with_all_children(const std::string& definition) {
 std::vector<std::pair<std::string, std::string>> make_largest(DataCopy& data) {
   for (const char* tile : {"LAB_FLOOR", "LAB_GREEN"}) {
     const std::string relative = std::string("DATA/TILES/ORVANTE/") + tile;
-    std::ifstream in(data.path() / relative, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    data.write(relative, with_all_children(text.str()));
+    data.write(relative, with_all_children(data.read(relative)));
   }
   data.write("DATA/LEVELS/BASE.ai42", "ORVANTE\r\n480\r\n480\r\n0\r\n0\r\n");
   return {{"MAPSIZE", "1024"}, {"MAXFOE", "64"}};
