@@ -23,6 +23,7 @@ class BackBuffer {
 
   void clear(Pixel colour) { pending_clear_ = colour; }
   bool clear_pending() const { return pending_clear_.has_value(); }
+  std::optional<Pixel> pending_clear() const { return pending_clear_; }
 
   // The pixels as they stand, for reading.
   const Image& read();

@@ -199,17 +199,42 @@ void Graphics::sprite3d_blending(int source, int destination) {
   blend_ = {source, destination};
 }
 
-// An opaque upright quad over every pixel centre with plain alpha blending leaves nothing of
-// what was there before.
-bool Graphics::covers_screen_opaquely(const Sprite3D& s3, const Quad& q, float x, float y,
-                                      int alpha) const {
-  if (alpha < 255 || !s3.sprite->opaque || blend_.source != blend::kSourceAlpha ||
-      blend_.destination != blend::kInverseSourceAlpha) {
-    return false;
-  }
+// An upright quad over every pixel centre of the screen.
+bool Graphics::covers_screen(const Quad& q, float x, float y) const {
   if (q[0].y != q[1].y || q[2].y != q[3].y || q[0].x != q[3].x || q[1].x != q[2].x) return false;
   return q[0].x + x <= 0.5f && q[0].y + y <= 0.5f && q[1].x + x > back_.width() - 0.5f &&
          q[3].y + y > back_.height() - 0.5f;
+}
+
+// Full opacity and plain alpha blending: an opaque texel simply replaces the pixel under it.
+bool Graphics::plain_blend(int alpha) const {
+  return alpha >= 255 && blend_.source == blend::kSourceAlpha &&
+         blend_.destination == blend::kInverseSourceAlpha;
+}
+
+// An opaque quad over the whole screen, plainly blended, leaves nothing of what was there.
+bool Graphics::covers_screen_opaquely(const Sprite3D& s3, const Quad& q, float x, float y,
+                                      int alpha) const {
+  return s3.sprite->opaque && plain_blend(alpha) && covers_screen(q, x, y);
+}
+
+// A fresh grab drawn over the whole screen right after a clear (the full-screen pass that
+// ends each play frame) hardly ever holds its key colour. Rather than scanning it all for the
+// key first, it is drawn as a plain copy that checks each texel as it is read; should one be
+// keyed after all, the clear is carried out and the grab is drawn the ordinary way.
+bool Graphics::draw_fresh_grab(const Sprite3D& s3, const Quad& corners, const Quad& quad, float x,
+                               float y, int alpha) {
+  const Sprite& sprite = *s3.sprite;
+  const std::optional<Pixel> clear = back_.pending_clear();
+  if (!sprite.grabbed || sprite.texture_ready || !clear || !plain_blend(alpha) ||
+      !covers_screen(corners, x, y)) {
+    return false;
+  }
+  Image& target = back_.write_over();
+  if (draw_quad_plain(target, picture_of(sprite), quad, colour_to_pixel(sprite.key), bilinear_))
+    return true;
+  fill_rect(target, 0, 0, target.width, target.height, *clear);
+  return false;
 }
 
 // A quad wholly outside the back buffer draws nothing, so it is left at that; its texture is
@@ -233,7 +258,7 @@ void Graphics::display_sprite3d(Handle s3, float x, float y, int alpha) {
   const Quad corners = corners_of(*s);
   Quad quad = corners;
   for (Point& p : quad) p = {p.x + x, p.y + y};
-  if (outside_screen(quad)) return;
+  if (outside_screen(quad) || draw_fresh_grab(*s, corners, quad, x, y, alpha)) return;
   const TextureView texture = sprites_.texture_of(*s->sprite);
   Image& target = back_.clear_pending() && covers_screen_opaquely(*s, corners, x, y, alpha)
                       ? back_.write_over()

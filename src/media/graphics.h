@@ -104,7 +104,11 @@ class Graphics {
     float turn = 0;   // the angle the corners are turned by
   };
   static Quad corners_of(const Sprite3D& s3);
+  bool covers_screen(const Quad& q, float x, float y) const;
+  bool plain_blend(int alpha) const;
   bool covers_screen_opaquely(const Sprite3D& s3, const Quad& q, float x, float y, int alpha) const;
+  bool draw_fresh_grab(const Sprite3D& s3, const Quad& corners, const Quad& quad, float x, float y,
+                       int alpha);
   bool outside_screen(const Quad& q) const;
   void pace_frame();
 

@@ -30,15 +30,15 @@ bool write_file(const std::string& path, const Bytes& bytes) {
   return std::fclose(f.release()) == 0;
 }
 
-TextureView picture_of(const Sprite& s) {
-  return view_of(*s.store, s.x, s.y, s.width, s.height);
-}
-
 Image copy_of(const Sprite& s) {
   return copy_rect(*s.store, s.x, s.y, s.width, s.height);
 }
 
 }  // namespace
+
+TextureView picture_of(const Sprite& s) {
+  return view_of(*s.store, s.x, s.y, s.width, s.height);
+}
 
 Handle Sprites::add_sprite(Sprite sprite) {
   sprite.key = default_key_;
@@ -78,8 +78,9 @@ Handle Sprites::load(const std::string& file) {
 }
 
 // A grab inside the screen keeps the back buffer's own pixels (the back buffer moves to
-// fresh memory before it next changes); one reaching outside, or holding the key colour, is
-// copied. Grabbed pixels are opaque, so only the key can make some of them transparent.
+// fresh memory before it next changes) and is looked at for its key on its first draw; one
+// reaching outside is copied. Grabbed pixels are opaque, so only the key can make some of
+// them transparent.
 Handle Sprites::grab(int x, int y, int width, int height) {
   if (width <= 0 || height <= 0 || width > kMaxPictureSide || height > kMaxPictureSide ||
       std::int64_t(width) * height > kMaxPicturePixels) {
@@ -91,23 +92,21 @@ Handle Sprites::grab(int x, int y, int width, int height) {
   sprite.y = y;
   sprite.width = width;
   sprite.height = height;
-  const TextureView window = view_of(*sprite.store, x, y, width, height);
-  const bool keyed = window.pixels == nullptr || has_key_texels(window, default_key_);
-  if (keyed) {
-    auto copy = std::make_shared<Image>();
-    copy->width = width;
-    copy->height = height;
-    copy->pixels = back_.take_spare(std::size_t(width) * height);
-    copy->pixels.resize(std::size_t(width) * height);
-    sprite.opaque = !copy_rect_into(*sprite.store, x, y, *copy, default_key_);
-    sprite.store = std::move(copy);
-    sprite.x = sprite.y = 0;
-    if (!sprite.opaque) {
-      sprite.keyed = std::make_shared<Image>(
-          make_texture(*sprite.store, default_key_, back_.take_spare(sprite.store->pixels.size())));
-    }
-  } else {
-    sprite.opaque = true;
+  if (view_of(*sprite.store, x, y, width, height).pixels != nullptr) {
+    sprite.grabbed = true;
+    return add_sprite(std::move(sprite));
+  }
+  auto copy = std::make_shared<Image>();
+  copy->width = width;
+  copy->height = height;
+  copy->pixels = back_.take_spare(std::size_t(width) * height);
+  copy->pixels.resize(std::size_t(width) * height);
+  sprite.opaque = !copy_rect_into(*sprite.store, x, y, *copy, default_key_);
+  sprite.store = std::move(copy);
+  sprite.x = sprite.y = 0;
+  if (!sprite.opaque) {
+    sprite.keyed = std::make_shared<Image>(
+        make_texture(*sprite.store, default_key_, back_.take_spare(sprite.store->pixels.size())));
   }
   sprite.texture_ready = true;
   return add_sprite(std::move(sprite));
@@ -171,7 +170,10 @@ TextureView Sprites::texture_of(Sprite& s) {
     }
     s.texture_ready = true;
     // Known-opaque pictures let a draw over the whole screen skip clearing it first.
-    if (!s.opaque) s.opaque = all_texels_opaque(s.keyed ? view_of(*s.keyed) : picture_of(s));
+    if (s.grabbed)
+      s.opaque = !s.keyed;
+    else if (!s.opaque)
+      s.opaque = all_texels_opaque(s.keyed ? view_of(*s.keyed) : picture_of(s));
   }
   return s.keyed ? view_of(*s.keyed) : picture_of(s);
 }

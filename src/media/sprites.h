@@ -27,7 +27,13 @@ struct Sprite {
   std::string file;  // the file the picture came from, if any
   bool texture_ready = false;
   bool opaque = false;  // known to have no texel with alpha below 255
+  // Grabbed from the back buffer, whose pixels are all opaque: only the key can make some
+  // transparent. Whether it does is found out on the first draw.
+  bool grabbed = false;
 };
+
+// The sprite's own pixels, before its key is applied.
+TextureView picture_of(const Sprite& s);
 
 // The sprite handle that stands for sprites made afterwards (set_key).
 constexpr Handle kNewSprites = -1;

@@ -234,6 +234,33 @@ TEST_F(GraphicsTest, ScreenCaptureStretchShowsTheFrameAndKeyedHoles) {
   }
 }
 
+// A grab drawn smoothly over the whole screen right after a clear is copied while its texels
+// are checked; with or without a keyed texel, the screen must show what drawing the same
+// picture as an ordinary sprite over black shows.
+TEST_F(GraphicsTest, AFreshGrabOverAClearShowsWhatItsPictureShows) {
+  gfx.transparent_sprite_colour(-1, rgb(255, 0, 255));
+  gfx.sprite3d_quality(1);
+  for (bool keyed : {false, true}) {
+    for (int i = 0; i < 32 * 24; ++i) gfx.box(i % 32, i / 32, 1, 1, rgb(i * 7, i * 13, i * 3));
+    if (keyed) gfx.box(19, 14, 3, 3, rgb(255, 0, 255));
+    Image picture(31, 23);
+    for (int y = 0; y < 23; ++y)
+      for (int x = 0; x < 31; ++x) picture.at(x, y) = at(x + 1, y + 1);
+    const Handle grab = gfx.grab_sprite(1, 1, 31, 23);
+    const Handle capture = gfx.create_sprite3d(grab);
+    gfx.zoom_sprite3d(capture, 32, 24);
+    gfx.clear_screen(rgb(0, 0, 0));
+    draw(capture, 0, 0);
+    const std::vector<Pixel> shown = gfx.back_buffer().pixels;
+    const Handle ordinary = gfx.create_sprite3d(gfx.add_sprite(picture));
+    gfx.zoom_sprite3d(ordinary, 32, 24);
+    gfx.box(0, 0, 32, 24, rgb(0, 0, 0));
+    draw(ordinary, 0, 0);
+    EXPECT_EQ(shown, gfx.back_buffer().pixels) << keyed;
+    EXPECT_EQ(shown[15 * 32 + 20] == kBlack, keyed);  // the keyed texel's hole shows the clear
+  }
+}
+
 // A picture drawn over the whole screen right after a clear may take the clear's place only
 // when it hides everything: a translucent or keyed texel still shows the clear colour.
 TEST_F(GraphicsTest, AFullScreenPictureReplacesTheClearOnlyWhereItIsOpaque) {

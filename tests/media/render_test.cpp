@@ -172,6 +172,45 @@ TEST(RenderQuad, StretchIntoPitchedRowsMatchesTheBilinearQuad) {
   }
 }
 
+// A plain draw checks the texels it reads instead of scanning the texture first: when they
+// are all opaque and unkeyed it must leave exactly what the ordinary alpha-blended draw
+// leaves, and it must refuse as soon as it reads a keyed or translucent texel.
+TEST(RenderQuad, APlainDrawEqualsTheBlendedDrawOrRefusesWhatItReads) {
+  constexpr Pixel kKey = 0x00FF00FF;
+  Image tex = noisy(37, 23, 5);
+  for (Pixel& p : tex.pixels) p = (p & 0xFFFFFFu) == kKey ? kBlack : p | 0xFF000000u;
+  const Quad quads[] = {rect_quad(0, 0, 40, 30), rect_quad(-3.5f, 2.25f, 47, 19),
+                        rect_quad(1, 1, 20, 12), rect_quad(0, 0, 37, 23)};
+  for (bool avx2 : {true, false}) {
+    detail::allow_avx2(avx2);
+    for (const Quad& quad : quads) {
+      for (bool bilinear : {false, true}) {
+        Image blended = noisy(40, 30, 9), plain = blended;
+        draw_quad(blended, tex, quad, 255, kAlpha, bilinear);
+        ASSERT_TRUE(draw_quad_plain(plain, view_of(tex), quad, kKey, bilinear));
+        ASSERT_EQ(plain.pixels, blended.pixels) << avx2 << bilinear << quad[1].x;
+      }
+    }
+    detail::allow_avx2(true);
+  }
+  // Texel (30, 20) is read by a draw of the whole texture, not by one of its top-left quarter.
+  const Quad whole = rect_quad(0, 0, 40, 30);
+  const TextureView quarter = view_of(tex, 0, 0, 18, 11);
+  for (Pixel odd : {kKey, argb(254, 1, 2, 3), 0xFFFF00FFu}) {
+    Image with_odd = tex;
+    with_odd.at(30, 20) = odd;
+    for (bool bilinear : {false, true}) {
+      Image target(40, 30);
+      EXPECT_FALSE(draw_quad_plain(target, view_of(with_odd), whole, kKey, bilinear));
+      EXPECT_TRUE(draw_quad_plain(target, view_of(with_odd, 0, 0, 18, 11), whole, kKey, bilinear));
+    }
+  }
+  Image target(40, 30);
+  EXPECT_TRUE(draw_quad_plain(target, quarter, whole, kKey, true));
+  const Quad mirrored = rect_quad(40, 0, -40, 30);
+  EXPECT_FALSE(draw_quad_plain(target, quarter, mirrored, kKey, true));
+}
+
 TEST(RenderQuad, ShapesSplitInTwoNeverDrawAPixelTwice) {
   // Additive blending shows a doubly drawn pixel as 20 instead of 10.
   Image tex(8, 8, argb(255, 10, 10, 10));

@@ -42,4 +42,13 @@ void draw_quad(Image& target, const TextureView& texture, const Quad& quad, int 
   detail::draw_general(d);
 }
 
+bool draw_quad_plain(Image& target, const TextureView& texture, const Quad& quad, Pixel key,
+                     bool bilinear) {
+  if (!usable(target) || texture.pixels == nullptr || texture.width <= 0 || texture.height <= 0 ||
+      !sane(quad)) {
+    return false;
+  }
+  return detail::draw_upright_plain(target, texture, quad, key, bilinear);
+}
+
 }  // namespace orv::media

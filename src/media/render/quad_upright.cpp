@@ -9,6 +9,7 @@
 #include "media/render/raster.h"
 #include "media/render/sample.h"
 #include "media/render/scratch.h"
+#include "media/render/texture.h"
 
 namespace orv::media::detail {
 namespace {
@@ -57,57 +58,134 @@ void draw_nearest(const QuadDraw& d, const Axis& ax, const Axis& ay) {
   }
 }
 
-// The rows of a bilinear draw, each handed to emit(y, samples, count) once sampled.
-template <class Emit>
-void bilinear_rows(const TextureView& texture, const Axis& ax, const Axis& ay, Emit emit) {
-  Scratch& s = Scratch::get();
-  const int count = ax.end - ax.first;
-  std::int32_t* left = sized(s.left, count);
-  std::int32_t* weight = sized(s.weight, count);
-  for (int i = 0; i < count; ++i) left[i] = ax.lower(ax.first + i, weight[i]);
-  // Only the texture columns the row needs are mixed; copies of the last one pad the row for
-  // the horizontal mix, which reads a little past each texel.
-  const int first_col = left[0];
-  const int last_col = std::min(left[count - 1] + 1, texture.width - 1);
-  for (int i = 0; i < count; ++i) left[i] -= first_col;
-  const int span = last_col - first_col + 1;
-  Pixel* mixed = sized(s.mixed, std::size_t(span) + kMixPadding);
-  Pixel* samples = sized(s.samples, count);
+// The rows of a bilinear draw. The texel columns and weights of a screen row are worked out
+// once; each screen row then mixes two texture rows vertically and the result horizontally.
+class BilinearRows {
+ public:
+  BilinearRows(const TextureView& texture, const Axis& ax, const Axis& ay)
+      : texture_(texture), ay_(ay), count_(ax.end - ax.first) {
+    Scratch& s = Scratch::get();
+    left_ = sized(s.left, count_);
+    weight_ = sized(s.weight, count_);
+    for (int i = 0; i < count_; ++i) left_[i] = ax.lower(ax.first + i, weight_[i]);
+    // Only the texture columns the row needs are mixed; copies of the last one pad the row
+    // for the horizontal mix, which reads a little past each texel.
+    first_col_ = left_[0];
+    const int last_col = std::min(left_[count_ - 1] + 1, texture.width - 1);
+    for (int i = 0; i < count_; ++i) left_[i] -= first_col_;
+    span_ = last_col - first_col_ + 1;
+    mixed_ = sized(s.mixed, std::size_t(span_) + kMixPadding);
+  }
+
+  int count() const { return count_; }
+  int span() const { return span_; }
+  // The texture rows screen row y reads (v0 <= v1; both grow with y), and their weight.
+  int rows_for(int y, int& v1, int& weight) const {
+    const int v0 = ay_.lower(y, weight);
+    v1 = std::min(v0 + 1, texture_.height - 1);
+    return v0;
+  }
+  // The texels of texture row v that a screen row reads.
+  const Pixel* texels(int v) const { return texture_.pixels + v * texture_.stride + first_col_; }
+
+  // Writes the count() samples of screen row y to out.
+  void sample(int y, Pixel* out) {
+    int wv = 0, v1 = 0;
+    const int v0 = rows_for(y, v1, wv);
+    mix_rows(mixed_, texels(v0), texels(v1), wv, span_);
+    std::fill(mixed_ + span_, mixed_ + span_ + kMixPadding, mixed_[span_ - 1]);
+    mix_columns(out, mixed_, left_, weight_, count_);
+  }
+
+ private:
+  const TextureView& texture_;
+  const Axis& ay_;
+  int count_;
+  int first_col_ = 0, span_ = 0;
+  std::int32_t* left_;
+  std::int32_t* weight_;
+  Pixel* mixed_ = nullptr;
+};
+
+void draw_bilinear(const QuadDraw& d, const Axis& ax, const Axis& ay) {
+  BilinearRows rows(d.texture, ax, ay);
+  Pixel* samples = sized(Scratch::get().samples, rows.count());
   for (int y = ay.first; y < ay.end; ++y) {
-    int wv = 0;
-    const int v0 = ay.lower(y, wv);
-    const int v1 = std::min(v0 + 1, texture.height - 1);
-    const Pixel* row0 = texture.pixels + v0 * texture.stride + first_col;
-    const Pixel* row1 = texture.pixels + v1 * texture.stride + first_col;
-    mix_rows(mixed, row0, row1, wv, span);
-    std::fill(mixed + span, mixed + span + kMixPadding, mixed[span - 1]);
-    mix_columns(samples, mixed, left, weight, count);
-    emit(y, samples, count);
+    rows.sample(y, samples);
+    d.blend(&d.target.pixels[std::size_t(y) * d.target.width + ax.first], samples, rows.count());
   }
 }
 
-void draw_bilinear(const QuadDraw& d, const Axis& ax, const Axis& ay) {
-  bilinear_rows(d.texture, ax, ay, [&](int y, const Pixel* samples, int count) {
-    d.blend(&d.target.pixels[std::size_t(y) * d.target.width + ax.first], samples, count);
-  });
+// Rows of a plain draw: samples go straight into the target, which they replace outright, as
+// long as every texel read is opaque and unkeyed; each texture row is checked once, right
+// before it is first mixed, while it is on its way into the cache anyway.
+bool draw_bilinear_plain(Image& target, const TextureView& texture, const Axis& ax, const Axis& ay,
+                         Pixel key) {
+  BilinearRows rows(texture, ax, ay);
+  int checked = -1;  // texture rows up to this one are known to be plain
+  for (int y = ay.first; y < ay.end; ++y) {
+    int v1 = 0, wv = 0;
+    const int v0 = rows.rows_for(y, v1, wv);
+    for (int v : {v0, v1}) {
+      if (v <= checked) continue;
+      if (!plain_texels(rows.texels(v), std::size_t(rows.span()), key)) return false;
+      checked = v;
+    }
+    rows.sample(y, &target.pixels[std::size_t(y) * target.width + ax.first]);
+  }
+  return true;
+}
+
+bool draw_nearest_plain(Image& target, const TextureView& texture, const Axis& ax, const Axis& ay,
+                        Pixel key) {
+  const int count = ax.end - ax.first;
+  std::int32_t* index = sized(Scratch::get().left, count);
+  for (int i = 0; i < count; ++i) index[i] = ax.nearest(ax.first + i);
+  for (int y = ay.first; y < ay.end; ++y) {
+    Pixel* out = &target.pixels[std::size_t(y) * target.width + ax.first];
+    gather_texels(out, texture.pixels + ay.nearest(y) * texture.stride, index, count);
+    if (!plain_texels(out, std::size_t(count), key)) return false;
+  }
+  return true;
+}
+
+// The axes of an upright stretch; false for a quad that is not one (mirrored quads go the
+// general way).
+bool upright_axes(const Quad& q, const TextureView& texture, const Image& target, Axis& ax,
+                  Axis& ay) {
+  if (q[0].y != q[1].y || q[2].y != q[3].y || q[0].x != q[3].x || q[1].x != q[2].x) return false;
+  if (!(q[1].x > q[0].x) || !(q[3].y > q[0].y)) return false;
+  ax = make_axis(q[0].x, q[1].x, texture.width, target.width);
+  ay = make_axis(q[0].y, q[3].y, texture.height, target.height);
+  return true;
+}
+
+// Nothing to draw: no pixel centre covered, or thinner than a billionth of a texel per pixel.
+bool draws_no_pixel(const Axis& ax, const Axis& ay) {
+  return ax.first >= ax.end || ay.first >= ay.end || !(ax.scale < kMaxScale) ||
+         !(ay.scale < kMaxScale);
 }
 
 }  // namespace
 
 bool draw_upright(const QuadDraw& d) {
-  const Quad& q = d.quad;
-  if (q[0].y != q[1].y || q[2].y != q[3].y || q[0].x != q[3].x || q[1].x != q[2].x) return false;
-  if (!(q[1].x > q[0].x) || !(q[3].y > q[0].y)) return false;  // mirrored: general path
-  const Axis ax = make_axis(q[0].x, q[1].x, d.texture.width, d.target.width);
-  const Axis ay = make_axis(q[0].y, q[3].y, d.texture.height, d.target.height);
-  if (ax.first >= ax.end || ay.first >= ay.end) return true;
-  // A quad thinner than a billionth of a texel per pixel shows nothing worth sampling.
-  if (!(ax.scale < kMaxScale) || !(ay.scale < kMaxScale)) return true;
+  Axis ax{}, ay{};
+  if (!upright_axes(d.quad, d.texture, d.target, ax, ay)) return false;
+  if (draws_no_pixel(ax, ay)) return true;
   if (d.bilinear)
     draw_bilinear(d, ax, ay);
   else
     draw_nearest(d, ax, ay);
   return true;
+}
+
+bool draw_upright_plain(Image& target, const TextureView& texture, const Quad& quad, Pixel key,
+                        bool bilinear) {
+  Axis ax{}, ay{};
+  if (!upright_axes(quad, texture, target, ax, ay)) return false;
+  if (draws_no_pixel(ax, ay)) return true;
+  return bilinear ? draw_bilinear_plain(target, texture, ax, ay, key)
+                  : draw_nearest_plain(target, texture, ax, ay, key);
 }
 
 }  // namespace orv::media::detail
@@ -120,9 +198,8 @@ void stretch_bilinear(const TextureView& picture, Pixel* target, int width, int 
   if (picture.width <= 0 || picture.height <= 0 || width <= 0 || height <= 0) return;
   const Axis ax = make_axis(0, float(width), picture.width, width);
   const Axis ay = make_axis(0, float(height), picture.height, height);
-  bilinear_rows(picture, ax, ay, [&](int y, const Pixel* samples, int count) {
-    std::copy(samples, samples + count, target + y * stride);
-  });
+  BilinearRows rows(picture, ax, ay);
+  for (int y = ay.first; y < ay.end; ++y) rows.sample(y, target + y * stride);
 }
 
 }  // namespace orv::media

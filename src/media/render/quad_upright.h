@@ -10,6 +10,12 @@ namespace orv::media::detail {
 // False, drawing nothing, when the quad is not upright.
 bool draw_upright(const QuadDraw& d);
 
+// An upright quad drawn as a copy of its samples, for a texture whose texels are expected to
+// be opaque and unkeyed but have not been checked: they are checked as they are read.
+// False when a texel read is not plain or the quad is not upright.
+bool draw_upright_plain(Image& target, const TextureView& texture, const Quad& quad, Pixel key,
+                        bool bilinear);
+
 }  // namespace orv::media::detail
 
 namespace orv::media {

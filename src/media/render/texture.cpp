@@ -26,6 +26,14 @@ ORV_PIXEL_LOOP bool all_opaque_in_row(const Pixel* __restrict in, std::size_t n)
   return (alphas & px::kOpaque) == px::kOpaque;
 }
 
+ORV_PIXEL_LOOP bool plain_in_block(const Pixel* __restrict in, std::size_t n, Pixel key) {
+  std::uint32_t faults = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    faults |= ((in[i] & px::kRgbMask) == key) | ((in[i] & px::kOpaque) != px::kOpaque);
+  }
+  return faults == 0;
+}
+
 // Scans in blocks so that a keyed picture is recognised early.
 bool any_key(const Pixel* in, std::size_t n, Pixel key) {
   constexpr std::size_t kBlock = 4096;
@@ -54,6 +62,10 @@ bool all_texels_opaque(const TextureView& picture) {
       return false;
   }
   return true;
+}
+
+bool plain_texels(const Pixel* texels, std::size_t n, Pixel key) {
+  return plain_in_block(texels, n, key & px::kRgbMask);
 }
 
 TextureView view_of(const Image& image) {

@@ -1,6 +1,7 @@
 // Textures of sprites: views of texels, and colour keys made transparent.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -24,5 +25,8 @@ Image make_texture(const Image& picture, std::optional<Colour> key,
 bool has_key_texels(const TextureView& picture, Colour key);
 // True when every texel has alpha 255: a draw of it at full opacity hides what lies below.
 bool all_texels_opaque(const TextureView& picture);
+// True when each of the n texels has alpha 255 and a colour other than key (0x00RRGGBB):
+// drawn at full opacity with alpha blending, such texels are simply copied.
+bool plain_texels(const Pixel* texels, std::size_t n, Pixel key);
 
 }  // namespace orv::media
