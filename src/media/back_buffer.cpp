@@ -11,6 +11,12 @@ namespace orv::media {
 void BackBuffer::reset(int width, int height) {
   image_ = std::make_shared<Image>(width, height, colour_to_pixel(rgb(0, 0, 0)));
   pending_clear_.reset();
+  partly_done_ = false;
+}
+
+void BackBuffer::clear(Pixel colour) {
+  pending_clear_ = colour;
+  partly_done_ = false;
 }
 
 const Image& BackBuffer::read() {
@@ -19,17 +25,45 @@ const Image& BackBuffer::read() {
 }
 
 Image& BackBuffer::write() {
-  own(!pending_clear_);
-  if (pending_clear_) {
+  own(!pending_clear_ || partly_done_);
+  if (!pending_clear_) return *image_;
+  if (!partly_done_) {
     fill_rect(*image_, 0, 0, image_->width, image_->height, *pending_clear_);
-    pending_clear_.reset();
+  } else {
+    for (int y = 0; y < image_->height; ++y)
+      fill_rect(*image_, done_[y], y, image_->width - done_[y], 1, *pending_clear_);
   }
+  pending_clear_.reset();
+  partly_done_ = false;
   return *image_;
 }
 
 Image& BackBuffer::write_over() {
   own(false);
   pending_clear_.reset();
+  partly_done_ = false;
+  return *image_;
+}
+
+Image& BackBuffer::write_box(int left, int top, int right, int bottom, bool cover) {
+  if (!pending_clear_) return write();
+  own(partly_done_);
+  if (!partly_done_) {
+    done_.assign(std::size_t(std::max(image_->height, 0)), 0);
+    partly_done_ = true;
+  }
+  left = std::clamp(left, 0, image_->width);
+  right = std::clamp(right, 0, image_->width);
+  top = std::clamp(top, 0, image_->height);
+  bottom = std::clamp(bottom, 0, image_->height);
+  if (left >= right) return *image_;
+  for (int y = top; y < bottom; ++y) {
+    int& done = done_[std::size_t(y)];
+    if (right <= done) continue;
+    const int fill_end = cover ? std::max(done, left) : right;
+    fill_rect(*image_, done, y, fill_end - done, 1, *pending_clear_);
+    done = right;
+  }
   return *image_;
 }
 

@@ -1,6 +1,8 @@
 // The back buffer behind Graphics, managed lazily: a clear only notes its colour until the
-// buffer is next used, and a grabbed sprite may keep the very pixels of the buffer (no copy)
-// while the back buffer moves on to fresh memory before its next change.
+// buffer is next used, and then is carried out only where it is still seen (a draw that
+// replaces pixels outright needs no clear under it); a grabbed sprite may keep the very pixels
+// of the buffer (no copy) while the back buffer moves on to fresh memory before its next
+// change.
 #pragma once
 
 #include <cstddef>
@@ -21,7 +23,7 @@ class BackBuffer {
   int width() const { return image_->width; }
   int height() const { return image_->height; }
 
-  void clear(Pixel colour) { pending_clear_ = colour; }
+  void clear(Pixel colour);
   bool clear_pending() const { return pending_clear_.has_value(); }
   std::optional<Pixel> pending_clear() const { return pending_clear_; }
 
@@ -32,6 +34,11 @@ class BackBuffer {
   // The pixels for a draw that will cover every pixel opaquely: neither a pending clear nor
   // the old content matter.
   Image& write_over();
+  // The pixels for a draw that touches nothing outside columns [left, right) of rows
+  // [top, bottom) (clipped to the screen). A pending clear is carried out there first, except
+  // over the part a covering draw replaces outright: with cover, the draw writes every pixel
+  // of the box opaquely.
+  Image& write_box(int left, int top, int right, int bottom, bool cover);
   // The buffer itself, shared with a sprite grabbed from it; the back buffer leaves it before
   // its next change.
   std::shared_ptr<Image> share();
@@ -48,6 +55,12 @@ class BackBuffer {
 
   std::shared_ptr<Image> image_;
   std::optional<Pixel> pending_clear_;
+  // While a clear is pending and partly_done_, row y holds its final pixels in columns
+  // [0, done_[y]) and still owes the clear colour beyond. Without partly_done_ every row owes
+  // it all. (Drawing mostly proceeds left to right along rows, the play field's tiles
+  // included, so one bound per row keeps the bookkeeping cheap.)
+  bool partly_done_ = false;
+  std::vector<int> done_;
   std::vector<std::vector<Pixel>> spares_;
 };
 

@@ -10,6 +10,7 @@
 #include "media/decode/picture.h"
 #include "media/numbers.h"
 #include "media/render/draw_quad.h"
+#include "media/render/raster.h"
 #include "media/render/rect.h"
 
 namespace orv::media {
@@ -218,6 +219,39 @@ bool Graphics::covers_screen_opaquely(const Sprite3D& s3, const Quad& q, float x
   return s3.sprite->opaque && plain_blend(alpha) && covers_screen(q, x, y);
 }
 
+// The back buffer for drawing a quad, with a pending clear carried out only where the quad may
+// leave it seen: everywhere in its bounds, or, for an opaque upright quad plainly blended,
+// nowhere in the pixels it covers (those whose centres it contains; each gets an opaque
+// sample). The tiles of the play field hide most of the screen that way.
+Image& Graphics::target_for(const Sprite3D& s3, const Quad& quad, const TextureView& texture,
+                            int alpha) {
+  constexpr float kFar = 1e9f;  // draw_quad draws nothing for corners much further out
+  const bool sane = std::all_of(quad.begin(), quad.end(), [&](const Point& p) {
+    return std::fabs(p.x) < kFar && std::fabs(p.y) < kFar;  // false for NaN too
+  });
+  if (!back_.clear_pending() || !sane) return back_.write();
+  float left = quad[0].x, right = quad[0].x, top = quad[0].y, bottom = quad[0].y;
+  for (const Point& p : quad) {
+    left = std::min(left, p.x);
+    right = std::max(right, p.x);
+    top = std::min(top, p.y);
+    bottom = std::max(bottom, p.y);
+  }
+  const bool upright = quad[0].y == quad[1].y && quad[2].y == quad[3].y && quad[0].x == quad[3].x &&
+                       quad[1].x == quad[2].x && quad[1].x - quad[0].x >= 1 &&
+                       quad[3].y - quad[0].y >= 1;
+  const bool cover = upright && s3.sprite->opaque && plain_blend(alpha) && texture.pixels;
+  const int w = back_.width(), h = back_.height();
+  if (!cover) {
+    auto edge = [](float v, int size) { return int(std::clamp(v, -1.0f, float(size) + 1.0f)); };
+    return back_.write_box(edge(std::floor(left), w) - 1, edge(std::floor(top), h) - 1,
+                           edge(std::ceil(right), w) + 1, edge(std::ceil(bottom), h) + 1, false);
+  }
+  using detail::clamped_ceil;
+  return back_.write_box(clamped_ceil(left - 0.5, 0, w), clamped_ceil(top - 0.5, 0, h),
+                         clamped_ceil(right - 0.5, 0, w), clamped_ceil(bottom - 0.5, 0, h), true);
+}
+
 // A fresh grab drawn over the whole screen right after a clear (the full-screen pass that
 // ends each play frame) hardly ever holds its key colour. Rather than scanning it all for the
 // key first, it is drawn as a plain copy that checks each texel as it is read; should one be
@@ -262,7 +296,7 @@ void Graphics::display_sprite3d(Handle s3, float x, float y, int alpha) {
   const TextureView texture = sprites_.texture_of(*s->sprite);
   Image& target = back_.clear_pending() && covers_screen_opaquely(*s, corners, x, y, alpha)
                       ? back_.write_over()
-                      : back_.write();
+                      : target_for(*s, quad, texture, alpha);
   draw_quad(target, texture, quad, alpha, blend_, bilinear_);
 }
 

@@ -107,6 +107,7 @@ class Graphics {
   bool covers_screen(const Quad& q, float x, float y) const;
   bool plain_blend(int alpha) const;
   bool covers_screen_opaquely(const Sprite3D& s3, const Quad& q, float x, float y, int alpha) const;
+  Image& target_for(const Sprite3D& s3, const Quad& quad, const TextureView& texture, int alpha);
   bool draw_fresh_grab(const Sprite3D& s3, const Quad& corners, const Quad& quad, float x, float y,
                        int alpha);
   bool outside_screen(const Quad& q) const;

@@ -234,6 +234,44 @@ TEST_F(GraphicsTest, ScreenCaptureStretchShowsTheFrameAndKeyedHoles) {
   }
 }
 
+// After a clear, the clear colour is only written where a draw may leave it seen; opaque
+// upright quads replace what they cover without it. Whatever the mix and order of draws, the
+// screen must end up as if the clear had been carried out first, also over old content.
+TEST(GraphicsLazyClear, DrawsAfterAClearShowWhatTheyShowOverAClearedScreen) {
+  auto frame = [](bool clear_first) {
+    HeadlessPlatform platform;
+    Graphics gfx(platform);
+    gfx.open_windowed_screen(gfx.open_window(48, 40, "t"), 48, 40);
+    Image noise(48, 40);
+    for (int i = 0; i < 48 * 40; ++i) noise.pixels[i] = argb(i % 7 * 30, i * 5, i * 11, i * 3);
+    const Handle old = gfx.create_sprite3d(gfx.add_sprite(noise));
+    Image solid(5, 4, argb(255, 10, 200, 30));
+    solid.at(2, 1) = argb(255, 240, 20, 20);
+    const Handle opaque = gfx.add_sprite(solid);
+    const Handle soft = gfx.add_sprite(noise);
+    gfx.start_3d();
+    gfx.display_sprite3d(old, 0, 0, 255);  // the memory now holds something else than the clear
+    gfx.stop_3d();
+    gfx.clear_screen(rgb(20, 40, 60));
+    if (clear_first) gfx.box(0, 0, 48, 40, rgb(20, 40, 60));
+    gfx.start_3d();
+    std::uint32_t seed = 3;
+    for (int i = 0; i < 60; ++i) {
+      seed = seed * 1664525u + 1013904223u;
+      const Handle s3 = gfx.create_sprite3d((seed >> 8) % 3 == 0 ? soft : opaque);
+      gfx.zoom_sprite3d(s3, float((seed >> 12) % 90) / 7.0f + 0.4f, float((seed >> 4) % 60) / 5.0f);
+      if ((seed >> 20) % 5 == 0) gfx.rotate_sprite3d(s3, float(seed % 360), kRotateRelative);
+      gfx.sprite3d_quality(int(seed >> 30) & 1);
+      const float x = float(int((seed >> 7) % 600) - 100) / 9.0f;
+      const float y = float(int((seed >> 17) % 500) - 100) / 9.0f;
+      gfx.display_sprite3d(s3, x, y, (seed >> 25) % 4 == 0 ? 128 : 255);
+    }
+    gfx.stop_3d();
+    return gfx.back_buffer().pixels;
+  };
+  EXPECT_EQ(frame(false), frame(true));
+}
+
 // A grab drawn smoothly over the whole screen right after a clear is copied while its texels
 // are checked; with or without a keyed texel, the screen must show what drawing the same
 // picture as an ordinary sprite over black shows.
