@@ -48,6 +48,7 @@ class BenchGame {
  public:
   BenchGame(int map_size, int screen_width, bool music, bool every_progress_picture = false)
       : platform_(every_progress_picture), media_(platform_), game_(media_) {
+    media::keep_large_blocks_returnable();  // as the game does at start-up
     const std::string root =
         (std::filesystem::path(__FILE__).parent_path().parent_path() / "data").string() + "/";
     Game& g = game_;

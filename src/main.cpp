@@ -84,6 +84,7 @@ int play(orv::media::Platform& platform, const orv::CommandLine& line,
 }  // namespace
 
 int main(int argc, char** argv) {
+  orv::media::keep_large_blocks_returnable();
   orv::CommandLine line = orv::parse_command_line({argv + 1, argv + argc});
   if (auto status = answer_command_line(line)) return *status;
   // The game moves into its data folder: the recording is named from where it was started.

@@ -57,11 +57,12 @@ Image& BackBuffer::write_box(int left, int top, int right, int bottom, bool cove
   top = std::clamp(top, 0, image_->height);
   bottom = std::clamp(bottom, 0, image_->height);
   if (left >= right) return *image_;
-  for (int y = top; y < bottom; ++y) {
+  const Pixel colour = *pending_clear_;
+  Pixel* row = image_->pixels.data() + std::size_t(top) * std::size_t(image_->width);
+  for (int y = top; y < bottom; ++y, row += image_->width) {
     int& done = done_[std::size_t(y)];
     if (right <= done) continue;
-    const int fill_end = cover ? std::max(done, left) : right;
-    fill_rect(*image_, done, y, fill_end - done, 1, *pending_clear_);
+    std::fill(row + done, row + (cover ? std::max(done, left) : right), colour);
     done = right;
   }
   return *image_;

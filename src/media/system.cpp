@@ -4,7 +4,17 @@
 #include <algorithm>
 #include <cstdio>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace orv::media {
+
+void keep_large_blocks_returnable() {
+#if defined(__GLIBC__)
+  mallopt(M_MMAP_THRESHOLD, 1 << 20);  // a fixed threshold also stops it from moving
+#endif
+}
 
 int System::message_requester(const std::string& title, const std::string& text, int flags) {
   std::string line = title + ": " + text + "\n";

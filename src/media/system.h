@@ -14,6 +14,13 @@ namespace orv::media {
 constexpr int kRequesterOk = 0;
 constexpr int kRequesterYesNo = 4;
 
+// Keeps every block of a megabyte or more (pictures, screens, level grids) mapped on its own,
+// so that freeing it gives the memory back. The C library otherwise starts serving such
+// blocks from its heap once one has been freed, where freed memory mostly stays with the
+// process: a game that builds a new level of a hundred megabytes would keep much of the old
+// one's memory as well. Called once, at start-up.
+void keep_large_blocks_returnable();
+
 class System {
  public:
   explicit System(Platform& platform) : platform_(platform) {}
