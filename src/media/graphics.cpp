@@ -44,6 +44,27 @@ void cos_sin(double degrees, double& c, double& s) {
   s = std::sin(radians);
 }
 
+// The smallest upright box holding the quad.
+struct Bounds {
+  float left, top, right, bottom;
+};
+
+Bounds bounds_of(const Quad& q) {
+  Bounds b{q[0].x, q[0].y, q[0].x, q[0].y};
+  for (const Point& p : q) {
+    b.left = std::min(b.left, p.x);
+    b.right = std::max(b.right, p.x);
+    b.top = std::min(b.top, p.y);
+    b.bottom = std::max(b.bottom, p.y);
+  }
+  return b;
+}
+
+// Corners in drawing order with level top and bottom edges and plumb sides.
+bool upright(const Quad& q) {
+  return q[0].y == q[1].y && q[2].y == q[3].y && q[0].x == q[3].x && q[1].x == q[2].x;
+}
+
 }  // namespace
 
 Graphics::Graphics(Platform& platform) : platform_(platform) {}
@@ -202,9 +223,8 @@ void Graphics::sprite3d_blending(int source, int destination) {
 
 // An upright quad over every pixel centre of the screen.
 bool Graphics::covers_screen(const Quad& q, float x, float y) const {
-  if (q[0].y != q[1].y || q[2].y != q[3].y || q[0].x != q[3].x || q[1].x != q[2].x) return false;
-  return q[0].x + x <= 0.5f && q[0].y + y <= 0.5f && q[1].x + x > back_.width() - 0.5f &&
-         q[3].y + y > back_.height() - 0.5f;
+  return upright(q) && q[0].x + x <= 0.5f && q[0].y + y <= 0.5f &&
+         q[1].x + x > back_.width() - 0.5f && q[3].y + y > back_.height() - 0.5f;
 }
 
 // Full opacity and plain alpha blending: an opaque texel simply replaces the pixel under it.
@@ -225,31 +245,24 @@ bool Graphics::covers_screen_opaquely(const Sprite3D& s3, const Quad& q, float x
 // sample). The tiles of the play field hide most of the screen that way.
 Image& Graphics::target_for(const Sprite3D& s3, const Quad& quad, const TextureView& texture,
                             int alpha) {
-  constexpr float kFar = 1e9f;  // draw_quad draws nothing for corners much further out
+  // draw_quad draws nothing for corners much further out; nearer ones convert to int safely.
+  constexpr float kFar = 1e9f;
   const bool sane = std::all_of(quad.begin(), quad.end(), [&](const Point& p) {
     return std::fabs(p.x) < kFar && std::fabs(p.y) < kFar;  // false for NaN too
   });
   if (!back_.clear_pending() || !sane) return back_.write();
-  float left = quad[0].x, right = quad[0].x, top = quad[0].y, bottom = quad[0].y;
-  for (const Point& p : quad) {
-    left = std::min(left, p.x);
-    right = std::max(right, p.x);
-    top = std::min(top, p.y);
-    bottom = std::max(bottom, p.y);
+  const Bounds b = bounds_of(quad);
+  const bool cover = upright(quad) && quad[1].x - quad[0].x >= 1 && quad[3].y - quad[0].y >= 1 &&
+                     s3.sprite->opaque && plain_blend(alpha) && texture.pixels;
+  if (!cover) {  // a pixel's worth of margin on every side
+    return back_.write_box(int(std::floor(b.left)) - 1, int(std::floor(b.top)) - 1,
+                           int(std::ceil(b.right)) + 1, int(std::ceil(b.bottom)) + 1, false);
   }
-  const bool upright = quad[0].y == quad[1].y && quad[2].y == quad[3].y && quad[0].x == quad[3].x &&
-                       quad[1].x == quad[2].x && quad[1].x - quad[0].x >= 1 &&
-                       quad[3].y - quad[0].y >= 1;
-  const bool cover = upright && s3.sprite->opaque && plain_blend(alpha) && texture.pixels;
   const int w = back_.width(), h = back_.height();
-  if (!cover) {
-    auto edge = [](float v, int size) { return int(std::clamp(v, -1.0f, float(size) + 1.0f)); };
-    return back_.write_box(edge(std::floor(left), w) - 1, edge(std::floor(top), h) - 1,
-                           edge(std::ceil(right), w) + 1, edge(std::ceil(bottom), h) + 1, false);
-  }
   using detail::clamped_ceil;
-  return back_.write_box(clamped_ceil(left - 0.5, 0, w), clamped_ceil(top - 0.5, 0, h),
-                         clamped_ceil(right - 0.5, 0, w), clamped_ceil(bottom - 0.5, 0, h), true);
+  return back_.write_box(clamped_ceil(b.left - 0.5, 0, w), clamped_ceil(b.top - 0.5, 0, h),
+                         clamped_ceil(b.right - 0.5, 0, w), clamped_ceil(b.bottom - 0.5, 0, h),
+                         true);
 }
 
 // A fresh grab drawn over the whole screen right after a clear (the full-screen pass that
@@ -274,15 +287,9 @@ bool Graphics::draw_fresh_grab(const Sprite3D& s3, const Quad& corners, const Qu
 // A quad wholly outside the back buffer draws nothing, so it is left at that; its texture is
 // made when it is first seen.
 bool Graphics::outside_screen(const Quad& q) const {
-  float left = q[0].x, right = q[0].x, top = q[0].y, bottom = q[0].y;
-  for (const Point& p : q) {
-    left = std::min(left, p.x);
-    right = std::max(right, p.x);
-    top = std::min(top, p.y);
-    bottom = std::max(bottom, p.y);
-  }
-  return right < -1.0f || bottom < -1.0f || left > float(back_.width()) + 1.0f ||
-         top > float(back_.height()) + 1.0f;
+  const Bounds b = bounds_of(q);
+  return b.right < -1.0f || b.bottom < -1.0f || b.left > float(back_.width()) + 1.0f ||
+         b.top > float(back_.height()) + 1.0f;
 }
 
 void Graphics::display_sprite3d(Handle s3, float x, float y, int alpha) {
