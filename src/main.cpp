@@ -70,6 +70,7 @@ int play(orv::media::Platform& platform, const orv::CommandLine& line,
   orv::media::Media media(platform);
   orv::Game game(media);
   if (seed) media.sys.random_seed(*seed);
+  game.frame.replaying = !line.replay_file.empty();
   game.config.display_mode = line.display_mode.value_or(orv::media::DisplayMode::kWindow);
   try {
     orv::enter_data_folder(game, line.data_folder, {installed_data(), ORV_SOURCE_DATA});

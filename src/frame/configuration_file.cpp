@@ -6,6 +6,7 @@
 
 #include "game/config.h"
 #include "game/game.h"
+#include "media/messages.h"
 #include "media/numbers.h"
 
 namespace orv {
@@ -181,26 +182,33 @@ std::vector<ConfigurationKey> configuration_keys() {
   return keys;
 }
 
-void apply_configuration_pair(Game& g, const std::string& key, const std::string& value) {
-  if (key.empty()) return;
+bool apply_configuration_pair(Game& g, const std::string& key, const std::string& value) {
+  if (key.empty()) return false;
   for (const KeyDef& def : kKeys) {
     if (key == def.name) {
       store(g, def, value);
-      return;
+      return true;
     }
   }
+  return false;
 }
 
 bool read_configuration_file(Game& g, const std::string& path) {
   media::Files& files = g.media.files;
   media::Handle f = files.read_file(path);
   if (f == 0) return false;
+  int known = 0;
   while (!files.eof(f)) {
     std::string key = files.read_string(f);
     std::string value = files.read_string(f);
-    apply_configuration_pair(g, key, value);
+    if (apply_configuration_pair(g, key, value)) ++known;
   }
   files.close_file(f);
+  // An empty file, or some other text in its place, is most likely a mistake; the game still
+  // runs, on the defaults.
+  if (known == 0)
+    g.media.sys.notice(media::quoted_path(path) +
+                       " sets no key the game knows; using the defaults");
   replace_unusable_settings(g.config);
   return true;
 }

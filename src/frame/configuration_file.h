@@ -20,11 +20,12 @@ struct ConfigurationKey {
 // Every key the reader knows, in the order in which keys are tested.
 std::vector<ConfigurationKey> configuration_keys();
 
-// Stores one key/value pair into the game's settings; unknown keys do nothing.
-void apply_configuration_pair(Game& g, const std::string& key, const std::string& value);
+// Stores one key/value pair into the game's settings; unknown keys do nothing (false).
+bool apply_configuration_pair(Game& g, const std::string& key, const std::string& value);
 
 // Reads the configuration file at path, then replaces the values the game cannot run with.
-// Returns false when it cannot be opened (the caller reports the error).
+// Returns false when it cannot be opened (the caller reports the error). A file that sets no
+// known key at all is told on stderr.
 bool read_configuration_file(Game& g, const std::string& path);
 
 }  // namespace orv

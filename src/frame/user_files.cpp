@@ -3,7 +3,9 @@
 
 #include <string>
 
+#include "frame/data_set_key.h"
 #include "game/game.h"
+#include "media/files/record_store.h"
 #include "media/files/user_folders.h"
 
 namespace orv {
@@ -20,7 +22,7 @@ std::string last_part(const std::string& path) {
 // Creates the folder; true when it exists afterwards. A failure is told, not fatal: the
 // writes into it will then fail silently as writes into a missing folder do.
 bool prepare_folder(Game& g, const std::string& folder) {
-  const std::string error = media::create_folder(folder);
+  const std::string error = g.media.user_folders.create(folder);
   if (!error.empty()) g.media.sys.notice(error);
   return error.empty();
 }
@@ -44,11 +46,16 @@ void move_log_and_screenshots(Game& g) {
 void place_user_files(Game& g) {
   if (g.frame.installed_data || !media::folder_writable(g.frame.start_directory))
     move_log_and_screenshots(g);
+  g.frame.data_set_key = data_set_key(g);
+  const media::RecordStore records(g.media.user_folders.data_folder(), g.frame.data_set_key);
+  const int stale = media::remove_stale_temporaries(records.folder());
+  if (stale > 0)
+    g.media.sys.notice("removed " + std::to_string(stale) + " unfinished saves in " +
+                       records.folder());
   if (g.config.highscore_file.empty()) return;
   // The folder is made when the first score is kept.
   const std::string name = last_part(g.config.highscore_file);
-  g.config.highscore_file =
-      name.empty() ? std::string() : g.media.user_folders.data_folder() + name;
+  g.config.highscore_file = name.empty() ? std::string() : records.path_of(name);
   if (!name.empty()) g.media.sys.notice("best scores: " + g.config.highscore_file);
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "media/messages.h"
 
 namespace orv {
 namespace {
@@ -12,21 +13,20 @@ struct Message {
   std::string text;
   int buttons = media::kRequesterOk;
   bool ends_program = true;
-  int exit_code = 0;
+  int exit_code = kExitFatalError;
 };
 
 std::string log_file_note(const Game& g) {
-  return " please read logfile:" + g.config.log_path + g.config.log_file +
+  return " please read logfile:" + media::quoted_path(g.config.log_path + g.config.log_file) +
          "\n for more information";
 }
 
 Message message_for(const Game& g, int code) {
   switch (code) {
     case kErrorConfiguration:
-      return {" Could not open " + g.frame.configuration_path};
+      return {" Could not open " + media::quoted_path(g.frame.configuration_path)};
     case kErrorNoDataFolder:
-      return {" Could not open " + g.frame.configuration_path, media::kRequesterOk, true,
-              kExitAfterFaults};
+      return {" Could not open " + media::quoted_path(g.frame.configuration_path)};
     case kErrorThread:
       return {"Could not create multithreading", media::kRequesterOk, false};
     case kErrorScreen:
@@ -39,7 +39,7 @@ Message message_for(const Game& g, int code) {
     case kErrorLevelFile:
       return {" Could not open topographic data"};
     case kErrorBaseFile:
-      return {" Could not open:" + g.config.self_create_base};
+      return {" Could not open:" + media::quoted_path(g.config.self_create_base)};
     case kErrorRepeatedFaults:
       return {" engine stopped: " + std::to_string(kMaxFaultsInARow) + " faults in a row." +
                   log_file_note(g),

@@ -12,6 +12,9 @@ struct ProgramEnd {
 
 // Exit code of a program that ends because faults kept it from running.
 constexpr int kExitAfterFaults = 1;
+// Exit code of a program ended by an error that keeps it from running (no configuration,
+// window, screen, level or base file).
+constexpr int kExitFatalError = 1;
 // Faulting frames in a row after which the game gives up instead of filling the log.
 constexpr int kMaxFaultsInARow = 100;
 
@@ -35,7 +38,8 @@ enum ErrorCode {
 // ends it. Returns only for the codes that go on.
 void report_error(Game& g, int code);
 
-// Ends the program, with exit code 0 unless told otherwise. Nothing is saved.
+// Ends the program, with exit code 0 unless told otherwise (the player chose to leave). Nothing
+// is saved.
 [[noreturn]] void end_program(Game& g, int exit_code = 0);
 
 }  // namespace orv

@@ -29,6 +29,11 @@ struct FrameState {
   float screen_height = 1.0f;
   float display_scale = 1.0f;  // screen width / RESBASEW
   bool joypad_present = false;
+  // The game plays a recording (--replay): what it reaches is not kept in the table.
+  bool replaying = false;
+  // The data set's key (a digest of the files that make its rules), naming its records'
+  // folder below the per-user data folder; empty before the configuration is read.
+  std::string data_set_key;
 
   // Where the game is, for the fault log: the module and a line near the running statement.
   const char* fault_module = "Main Module";

@@ -27,6 +27,8 @@ struct WorldState {
   std::int32_t time = 0;               // level time in time units
   std::int32_t bombs = 1;              // bombs carried, at most 3; the HUD shows one "&" each
   std::string player_name;
+  // Page Up or Page Down changed the level during this game: it is not kept in the table.
+  bool level_keys_used = false;
   bool level_transition_pending = false;
 
   NameTable names;  // the texts of every NameId in the grid and the placed objects

@@ -9,6 +9,7 @@
 
 #include "game/game.h"
 #include "media/key_names.h"
+#include "media/messages.h"
 
 namespace orv {
 namespace {
@@ -59,17 +60,18 @@ struct FileBindings {
 
 class PairReader {
  public:
-  PairReader(const std::string& path, std::ostream& errors) : path_(path), errors_(errors) {}
+  PairReader(const std::string& path, std::ostream& errors) : findings_(path, errors) {}
 
   // One pair: the control on line number, its keys on the next.
   void take(const std::string& control_line, const std::string& keys_line, int number) {
     if (control_line.empty() && keys_line.empty()) return;
     const std::optional<Control> control = control_named(control_line);
-    if (!control) return report(number, "unknown control \"" + control_line + "\"");
+    if (!control)
+      return report(number, "unknown control \"" + media::printable(control_line) + "\"");
     std::vector<int> keys;
     for (const std::string& name : words_of(keys_line)) {
       const int key = media::key_by_name(name);
-      if (key < 0) return report(number + 1, "unknown key \"" + name + "\"");
+      if (key < 0) return report(number + 1, "unknown key \"" + media::printable(name) + "\"");
       keys.push_back(key);
     }
     if (keys.empty()) return report(number + 1, "no key given");
@@ -79,14 +81,14 @@ class PairReader {
     bindings_.named[std::size_t(*control)] = true;
   }
   const FileBindings& bindings() const { return bindings_; }
+  void finish() { findings_.finish(); }
 
  private:
   void report(int number, const std::string& what) {
-    errors_ << path_ << ":" << number << ": " << what << ", pair ignored\n";
+    findings_.report(number, what + ", pair ignored");
   }
 
-  const std::string& path_;
-  std::ostream& errors_;
+  media::FindingLimit findings_;
   FileBindings bindings_;
 };
 
@@ -116,6 +118,7 @@ void read_controls_file(Game& g, const std::string& path, std::ostream& errors) 
     reader.take(control_line, keys_line, number);
   }
   files.close_file(f);
+  reader.finish();
   lay_over(g.input.keys, reader.bindings());
 }
 

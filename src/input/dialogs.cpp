@@ -68,6 +68,10 @@ void quit_dialog(Game& g) {
   }
 }
 
+bool ask_quit(Game& g) {
+  return run_dialog(g, kQuitTexts) == kCommandB;
+}
+
 void pause_dialog(Game& g) {
   if (run_dialog(g, kPauseTexts) == kCommandB) {
     g.frame.built_level = -1;

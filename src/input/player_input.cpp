@@ -65,6 +65,8 @@ void read_keyboard_direction(Game& g) {
     if (down(g, arrow.control)) g.input.held_direction = arrow.held;
   if (released(g, Control::kLevelDown)) --g.world.level;
   if (released(g, Control::kLevelUp)) ++g.world.level;
+  if (!g.frame.menu_active && (released(g, Control::kLevelDown) || released(g, Control::kLevelUp)))
+    g.world.level_keys_used = true;
   if (is_diagonal(g)) g.input.held_direction = kHeldNone;
 }
 

@@ -9,6 +9,8 @@
 
 #include "media/files/line_reader.h"
 #include "media/files/paths.h"
+#include "media/files/regular_file.h"
+#include "media/messages.h"
 
 namespace orv::media {
 namespace {
@@ -21,20 +23,6 @@ class StdioSource : public ByteSource {
  private:
   FILE* file_;
 };
-
-// Opens path with the given open(2) flags and wraps it in a stream; only regular files count.
-FILE* open_regular(const std::string& path, int flags, const char* mode) {
-  int fd = ::open(path.c_str(), flags | O_CLOEXEC, 0644);
-  if (fd < 0) return nullptr;
-  struct stat st;
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    return nullptr;
-  }
-  FILE* file = ::fdopen(fd, mode);
-  if (file == nullptr) ::close(fd);
-  return file;
-}
 
 }  // namespace
 
@@ -72,16 +60,26 @@ Files::~Files() = default;
 
 Handle Files::read_file(const std::string& name) {
   FILE* file = nullptr;
+  std::string refusal;
   if (auto it = memory_files_.find(name); it != memory_files_.end()) {
-    file = ::fmemopen(it->second.data(), it->second.size(), "rb");
+    refusal = text_refusal(it->second);
+    if (refusal.empty()) file = ::fmemopen(it->second.data(), it->second.size(), "rb");
   } else {
-    file = open_regular(resolve_path(name), O_RDONLY, "rb");
+    file = open_regular_stream(resolve_path(name), O_RDONLY, "rb");
+    if (file != nullptr) refusal = text_file_refusal(file);
+  }
+  if (!refusal.empty()) {
+    if (file != nullptr) std::fclose(file);
+    // Told once per file, however often the game tries it.
+    if (refused_.insert(name).second)
+      print_notice(quoted_path(name) + " " + refusal + ", not read");
+    return 0;
   }
   return file == nullptr ? 0 : files_.add(std::make_unique<OpenFile>(file));
 }
 
 Handle Files::open_file(const std::string& name) {
-  FILE* file = open_regular(resolve_path(name), O_RDWR | O_CREAT, "r+b");
+  FILE* file = open_regular_stream(resolve_path(name), O_RDWR | O_CREAT, "r+b");
   return file == nullptr ? 0 : files_.add(std::make_unique<OpenFile>(file));
 }
 

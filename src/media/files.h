@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,8 @@ class Files {
   Files();
   ~Files();
 
+  // 0 for a missing file and for anything but a regular file. A text file beyond the limits
+  // of files/regular_file.h is not read either: that is told once on stderr.
   Handle read_file(const std::string& name);
   Handle open_file(const std::string& name);
   // The next line, ending at CR, LF, CR LF or NUL, without the line end.
@@ -36,6 +39,7 @@ class Files {
   struct OpenFile;
   HandleTable<std::unique_ptr<OpenFile>> files_;
   std::map<std::string, std::string, std::less<>> memory_files_;
+  std::set<std::string> refused_;  // text files found too large, already told
 };
 
 }  // namespace orv::media

@@ -26,6 +26,7 @@ constexpr float kTableRowStep = 0.022f;
 struct HighscoreTexts {
   std::string global_line;
   std::string player_line;
+  std::string not_kept_line;  // why the game just played is not in the table; empty when it is
   std::vector<std::string> table_rows;
 };
 
@@ -37,6 +38,8 @@ void draw_highscore_texts(Game& g, const HighscoreTexts& texts, int fade_in_alph
   draw_text(g, texts.global_line, left, h * 0.25f, 1.0f, 0.0f, 255, 1.0f, 0, 0);
   draw_text(g, texts.player_line, left, h * 0.3f, 0.8f, 0.0f, 240, 1.0f, 0, 0);
   draw_text(g, screen_text::kOnlineHighscore, left, h * 0.35f, 0.4f, 0.0f, 240, 1.0f, 0, 0);
+  if (!texts.not_kept_line.empty())
+    draw_text(g, texts.not_kept_line, left, h * 0.375f, 0.4f, 0.0f, 240, 1.0f, 0, 0);
   for (std::size_t i = 0; i < texts.table_rows.size(); ++i) {
     const float y = h * (kTableTop + kTableRowStep * float(i));
     draw_text(g, texts.table_rows[i], left, y, 0.4f, 0.0f, 240, 1.0f, 0, 0);
@@ -64,23 +67,32 @@ std::vector<std::string> table_rows(const ScoreTable& table, std::optional<std::
   return rows;
 }
 
+// Why the game just played does not enter the table; nullptr when it does.
+const char* not_kept_reason(const Game& g) {
+  if (g.frame.replaying) return screen_text::kReplayNotKept;
+  if (g.world.level_keys_used) return screen_text::kLevelKeysNotKept;
+  return nullptr;
+}
+
 // Adds the game just played to the table on disk and returns the table. A damaged file is set
 // aside; a table that cannot be saved is still shown.
 ScoreTable keep_score(Game& g, std::optional<std::size_t>& place) {
   const std::string& path = g.config.highscore_file;
-  LoadedScores loaded = load_score_table(path);
-  if (!loaded.set_aside_as.empty())
-    g.media.sys.notice("damaged score table moved to " + loaded.set_aside_as);
-  if (g.world.score <= 0) return loaded.table;
-  place = add_score(loaded.table,
-                    {g.world.score, g.world.level,
-                     media::format_date("%yyyy-%mm-%dd", g.media.sys.date()), g.world.player_name});
-  if (!place) return loaded.table;
-  const std::string error = media::create_folder(path.substr(0, path.rfind('/') + 1));
-  if (!error.empty()) g.media.sys.notice(error);
-  if (!save_score_table(path, loaded.table))
-    g.media.sys.notice("could not write the score table " + path);
-  return loaded.table;
+  std::optional<ScoreEntry> entry;
+  if (g.world.score > 0 && not_kept_reason(g) == nullptr) {
+    entry =
+        ScoreEntry{g.world.score, g.world.level,
+                   media::format_date("%yyyy-%mm-%dd", g.media.sys.date()), g.world.player_name};
+    // The folder is made when the first score is kept.
+    const std::string error = g.media.user_folders.create(path.substr(0, path.rfind('/') + 1));
+    if (!error.empty()) g.media.sys.notice(error);
+  }
+  KeptScores kept = keep_score_in_table(path, entry);
+  if (!kept.set_aside_as.empty())
+    g.media.sys.notice("damaged score table moved to " + kept.set_aside_as);
+  if (!kept.error.empty()) g.media.sys.notice(kept.error);
+  place = kept.place;
+  return std::move(kept.table);
 }
 
 HighscoreTexts highscore_texts(Game& g) {
@@ -91,6 +103,8 @@ HighscoreTexts highscore_texts(Game& g) {
     const ScoreTable table = keep_score(g, place);
     if (!table.empty()) best = std::max(best, table.front().score);
     texts.table_rows = table_rows(table, place);
+    if (const char* reason = not_kept_reason(g); reason != nullptr && g.world.score > 0)
+      texts.not_kept_line = reason;
   }
   const std::string score = media::str(g.world.score);
   texts.global_line = screen_text::kGlobalHighscore + media::str(best) + "|";

@@ -7,6 +7,7 @@
 
 #include "media/files/file_replace.h"
 #include "media/files/paths.h"
+#include "media/files/record_store.h"
 
 namespace orv {
 namespace {
@@ -91,6 +92,25 @@ LoadedScores load_score_table(const std::string& path) {
 
 bool save_score_table(const std::string& path, const ScoreTable& table) {
   return media::replace_file(path, format_score_table(table));
+}
+
+KeptScores keep_score_in_table(const std::string& path, const std::optional<ScoreEntry>& entry) {
+  KeptScores kept;
+  const auto change = [&](const media::RecordContent& old) {
+    media::RecordChange wanted;
+    std::optional<ScoreTable> table = ScoreTable{};
+    if (old.present) table = old.bytes ? parse_score_table(*old.bytes) : std::nullopt;
+    // Present but unreadable, too large or not a table: damage, kept aside.
+    wanted.set_old_aside = !table;
+    kept.table = table ? std::move(*table) : ScoreTable{};
+    if (entry) kept.place = add_score(kept.table, *entry);
+    if (kept.place) wanted.write = format_score_table(kept.table);
+    return wanted;
+  };
+  const media::RecordOutcome outcome = media::update_record_file(path, kFileLimit, change);
+  kept.set_aside_as = outcome.set_aside_as;
+  kept.error = outcome.error;
+  return kept;
 }
 
 }  // namespace orv

@@ -41,4 +41,16 @@ LoadedScores load_score_table(const std::string& path);
 // Replaces the file as a whole; false when it could not (the old file is then unchanged).
 bool save_score_table(const std::string& path, const ScoreTable& table);
 
+struct KeptScores {
+  ScoreTable table;
+  std::optional<std::size_t> place;  // where the new entry went; nullopt when it fell out
+  std::string set_aside_as;          // where a damaged file went
+  std::string error;                 // for the player, when the table could not be locked or kept
+};
+
+// Adds the entry (when there is one) to the table on disk: under the table's lock the file is
+// read again, so an entry another game saved meanwhile stays, and written by rename when the
+// entry got a place. A damaged file is set aside and a new table started.
+KeptScores keep_score_in_table(const std::string& path, const std::optional<ScoreEntry>& entry);
+
 }  // namespace orv

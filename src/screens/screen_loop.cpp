@@ -67,7 +67,8 @@ const char* continue_prompt(const Game& g) {
 }
 
 void run_screen_loop(Game& g, const std::string& music,
-                     const std::function<void(int fade_in_alpha)>& draw_texts) {
+                     const std::function<void(int fade_in_alpha)>& draw_texts,
+                     const std::function<void()>& on_quit) {
   ORV_FAULT_SITE(g, "io_control");
   g.frame.menu_active = true;
   g.frame.game_state = kGameRunning;
@@ -79,6 +80,7 @@ void run_screen_loop(Game& g, const std::string& music,
     fade = fade > 0.0f ? fade - kFadeStep : 0.0f;
     show_screen_page(g);
     read_input(g);
+    if (on_quit && g.input.command == kCommandQuit) on_quit();
   } while (g.input.command != kCommandStart);
   // The P that left the screen must not pause the game that follows, however long it is held.
   hold_back_until_released(g, kCommandStart);

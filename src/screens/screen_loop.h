@@ -25,8 +25,10 @@ const char* continue_prompt(const Game& g);
 // Runs a screen until the START command: menu active on, game running, the named music track,
 // the LOADINTROSCREEN background; every frame draws the background, the drifting screen sprites
 // and then calls draw_texts with the opacity of the texts that fade in (0, rising to 255). The
-// START that ends it counts again only after P (or the button) has been released.
+// START that ends it counts again only after P (or the button) has been released. on_quit, when
+// given, is called when the QUIT command (Escape, pad Back) comes.
 void run_screen_loop(Game& g, const std::string& music,
-                     const std::function<void(int fade_in_alpha)>& draw_texts);
+                     const std::function<void(int fade_in_alpha)>& draw_texts,
+                     const std::function<void()>& on_quit = {});
 
 }  // namespace orv

@@ -17,6 +17,9 @@ constexpr const char* kNotice = "  (C)2026 ORVANTE TEAM ALL RIGHTS RESERVED|";
 constexpr const char* kGlobalHighscore = "  GLOBAL HIGHSCORE: ";
 constexpr const char* kPlayer = "  PLAYER:";
 constexpr const char* kPlayerScore = "   SCORE:   ";
+// Said instead of keeping a game in the table of best scores.
+constexpr const char* kReplayNotKept = "  A REPLAYED GAME IS NOT KEPT IN THE TABLE|";
+constexpr const char* kLevelKeysNotKept = "  NOT KEPT: PAGE UP OR DOWN CHANGED THE LEVEL|";
 constexpr const char* kOnlineHighscore = "  ONLINE HIGHSCORE IS NOT IMPLEMENTED FOR NOW|";
 
 // Page 1 of the intro, top to bottom; the seventh line is left empty.

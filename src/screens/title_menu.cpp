@@ -1,7 +1,9 @@
 // The title menu.
 #include "screens/title_menu.h"
 
+#include "game/errors.h"
 #include "game/game.h"
+#include "input/dialogs.h"
 #include "screens/screen_loop.h"
 #include "screens/screen_texts.h"
 #include "sound/music.h"
@@ -21,7 +23,12 @@ void draw_title_texts(Game& g, int fade_in_alpha) {
 }  // namespace
 
 void show_title_menu(Game& g) {
-  run_screen_loop(g, kMenuTrack, [&g](int fade_in_alpha) { draw_title_texts(g, fade_in_alpha); });
+  // Escape (pad Back) asks whether to leave the game; B ends the program, X stays here.
+  const auto quit = [&g] {
+    if (ask_quit(g)) end_program(g);
+  };
+  run_screen_loop(
+      g, kMenuTrack, [&g](int fade_in_alpha) { draw_title_texts(g, fade_in_alpha); }, quit);
   g.frame.menu_active = false;
   // A new game: level 1, no points (none left to count up either; a restart from the pause
   // dialog goes back to 0, not to a score of the last game) and the bomb the first game had.
@@ -31,6 +38,7 @@ void show_title_menu(Game& g) {
   w.score_target = 0;
   w.level_start_score = 0;
   w.bombs = 1;
+  w.level_keys_used = false;
   // The main loop builds level 1 afresh: a game that ended on level 1 would otherwise go on in
   // the old labyrinth with its time run out, and end again at the next time unit.
   g.frame.built_level = -1;

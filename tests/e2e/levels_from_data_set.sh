@@ -2,7 +2,7 @@
 # The real game on the test data set (tests/fixtures/data): it builds its first level from the
 # base file and keeps running; with generated levels switched off it loads the level file and
 # keeps running. Without the base file, or without the level file, it shows the error of each
-# and ends with exit code 0 once the box is answered. Needs an X display xdotool and xwininfo.
+# and ends with exit code 1 once the box is answered. Needs an X display xdotool and xwininfo.
 set -u
 game=$(realpath "$1")
 data=$(cd "$(dirname "$0")/../fixtures/data" && pwd)
@@ -40,7 +40,7 @@ runs() {
   echo "$1: runs"
 }
 
-# The game must show the message, and end with exit code 0 once the box is answered.
+# The game must show the message, and end with exit code 1 once the box is answered.
 shows() {
   (cd "$work" && exec "$game" 2> "$work/stderr.txt") &
   local pid=$!
@@ -60,8 +60,9 @@ shows() {
   kill -0 $pid 2>/dev/null && { kill -9 $pid; fail "$1: the game did not end"; }
   wait $pid
   local code=$?
-  [ $code -eq 0 ] || fail "$1: exit code $code, expected 0"
-  echo "$1: message shown, exit code 0"
+  # A missing level or base file keeps the game from running: a failure, not a success.
+  [ $code -eq 1 ] || fail "$1: exit code $code, expected 1"
+  echo "$1: message shown, exit code 1"
 }
 
 prepare
@@ -70,7 +71,7 @@ prepare USESELFCREATEBASE 0
 runs "level file"
 prepare
 rm "$work/DATA/base.txt"
-shows "missing base file" "Could not open:$work/DATA\\base.txt"
+shows "missing base file" "Could not open:$work/DATA/base.txt"
 prepare USESELFCREATEBASE 0
 rm "$work/DATA/LEVELS/LAB.ai42"
 shows "missing level file" "Could not open topographic data"

@@ -102,7 +102,7 @@ TEST(StartUp, AMissingConfigurationFileEndsTheProgramBeforeAnyWindowOpens) {
   EXPECT_THROW(start_up(t.game), ProgramEnd);
   ASSERT_EQ(t.platform.boxes().size(), 1u);
   EXPECT_EQ(t.platform.boxes()[0].text,
-            " Could not open " + t.game.frame.start_directory + "DATA\\ini.txt");
+            " Could not open " + t.game.frame.start_directory + "DATA/ini.txt");
   EXPECT_FALSE(t.platform.window_open());
 }
 
@@ -151,7 +151,7 @@ TEST_F(FaultLog, EntriesOfSevenLinesAreAppendedAndOnlyDivisionByZeroAsks) {
   EXPECT_NE(log.find("ERROR TYPE:Attempted division by zero\r\n"), std::string::npos);
   ASSERT_EQ(t.platform.boxes().size(), 1u);
   EXPECT_EQ(t.platform.boxes()[0].text, " division by zero. please read logfile:" + t.dir.path() +
-                                            "LOG\\errors.txt" +
+                                            "LOG/errors.txt" +
                                             "\n for more information\n continue engine?");
 }
 
@@ -195,7 +195,7 @@ TEST_F(FaultLog, AFaultAbandonsItsFrameAndAHundredInARowEndTheProgramWithAMessag
   ASSERT_EQ(t.platform.boxes().size(), 1u);
   EXPECT_EQ(t.platform.boxes()[0].text,
             " engine stopped: 100 faults in a row. please read logfile:" + t.dir.path() +
-                "LOG\\errors.txt\n for more information");
+                "LOG/errors.txt\n for more information");
 }
 
 // Start-up cannot go on after a fault, so even a division by zero asks nothing: it is logged,
@@ -211,7 +211,7 @@ TEST_F(FaultLog, AFaultDuringStartUpIsLoggedAndEndsTheProgramWithoutAQuestion) {
   EXPECT_EQ(t.platform.boxes()[0].buttons, media::BoxButtons::kOk);
   EXPECT_EQ(t.platform.boxes()[0].text,
             " fault during start-up. please read logfile:" + t.game.frame.start_directory +
-                "LOG\\errors.txt\n for more information");
+                "LOG/errors.txt\n for more information");
   EXPECT_NE(t.dir.read("LOG/errors.txt").find("ERROR TYPE:Attempted division by zero\r\n"),
             std::string::npos);
 }

@@ -74,7 +74,10 @@ TEST_P(UserFiles, LogAndScreenshotsGoToThePlayersFoldersAndNothingIntoTheData) {
   const Config& c = t.game.config;
   EXPECT_EQ(c.log_path + c.log_file, home / ".local/state/orvante/error.log");
   EXPECT_EQ(c.scr_save, home / ".local/share/orvante/shot_");  // no ~/Pictures here
-  EXPECT_EQ(c.highscore_file, home / ".local/share/orvante/scores.txt");
+  // The table is kept per data set, in the folder of its key.
+  ASSERT_EQ(t.game.frame.data_set_key.size(), 16u);
+  EXPECT_EQ(c.highscore_file,
+            home / (".local/share/orvante/records/" + t.game.frame.data_set_key + "/scores.txt"));
   EXPECT_NE(home.read(".local/state/orvante/error.log").find("Attempted division by zero"),
             std::string::npos);
   int shots = 0;

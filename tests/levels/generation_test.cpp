@@ -110,7 +110,7 @@ TEST_F(Generation, AMissingBaseFileEndsTheProgram) {
   g.config.self_create_base = t.dir.path() + "DATA\\none.txt";
   EXPECT_THROW(build_level_from_base(g, g.config.self_create_base), ProgramEnd);
   ASSERT_EQ(t.platform.boxes().size(), 1u);
-  EXPECT_EQ(t.platform.boxes()[0].text, " Could not open:" + g.config.self_create_base);
+  EXPECT_EQ(t.platform.boxes()[0].text, " Could not open:" + t.dir.path() + "DATA/none.txt");
   EXPECT_FALSE(g.catalogue.tile_cache.active);
 }
 

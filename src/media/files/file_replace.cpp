@@ -6,9 +6,13 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <string>
 
 namespace orv::media {
 namespace {
+
+// Damaged files set aside beside one record before the game stops looking for a free name.
+constexpr int kMostAsideNames = 1000;
 
 bool write_all(int fd, const std::string& bytes) {
   std::size_t done = 0;
@@ -33,8 +37,13 @@ void sync_folder_of(const std::string& path) {
 
 }  // namespace
 
+bool is_temporary_name(std::string_view name) {
+  const std::size_t mark = name.rfind(kTemporaryMark);
+  return mark != std::string_view::npos && mark + kTemporaryMark.size() + 6 == name.size();
+}
+
 bool replace_file(const std::string& path, const std::string& bytes) {
-  std::string temporary = path + ".XXXXXX";
+  std::string temporary = path + std::string(kTemporaryMark) + "XXXXXX";
   const int fd = ::mkstemp(temporary.data());
   if (fd < 0) return false;
   const bool written = write_all(fd, bytes) && ::fsync(fd) == 0;
@@ -48,8 +57,18 @@ bool replace_file(const std::string& path, const std::string& bytes) {
 }
 
 std::string set_file_aside(const std::string& path) {
-  const std::string aside = path + ".damaged";
-  return std::rename(path.c_str(), aside.c_str()) == 0 ? aside : std::string();
+  for (int n = 1; n <= kMostAsideNames; ++n) {
+    std::string aside = path + ".damaged";
+    if (n > 1) aside.append(1, '-').append(std::to_string(n));
+    if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0)
+      return aside;
+    if (errno == EEXIST) continue;
+    if (errno != EINVAL && errno != ENOSYS) return {};
+    // A file system without the no-replace rename: a hard link fails on an existing name too.
+    if (::link(path.c_str(), aside.c_str()) == 0) return ::unlink(path.c_str()) == 0 ? aside : "";
+    if (errno != EEXIST) return {};
+  }
+  return {};
 }
 
 }  // namespace orv::media

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "media/files/regular_file.h"
+
 namespace orv::media {
 namespace {
 
@@ -32,7 +34,11 @@ std::string LineReader::next_line(ByteSource& source) {
     const char* begin = buffer_.data() + pos_;
     const char* stop = buffer_.data() + end_;
     const char* found = std::find_if(begin, stop, is_line_end);
-    line.append(begin, found);
+    // A line longer than the limit keeps its first kMostTextLineBytes bytes: the readers
+    // refuse such files before reading, this only bounds a file that grew meanwhile.
+    line.append(begin, std::min<std::size_t>(
+                           std::size_t(found - begin),
+                           kMostTextLineBytes - std::min(line.size(), kMostTextLineBytes)));
     pos_ += std::size_t(found - begin);
     if (found == stop) continue;
     ++pos_;

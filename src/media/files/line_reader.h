@@ -1,5 +1,6 @@
 // Cuts a byte stream into the game's text lines. A line ends at CR, LF, CR LF or NUL; the end
-// is not part of the line, lines have no length limit, and bytes pass through untouched.
+// is not part of the line, a line keeps at most
+// kMostTextLineBytes bytes (files/regular_file.h), and bytes pass through untouched.
 #pragma once
 
 #include <cstddef>

@@ -1,12 +1,15 @@
 // Path handling: "\" separators and case-insensitive matching of data made on Windows.
 #include "media/files/paths.h"
 
+#include <fcntl.h>
 #include <strings.h>
 #include <sys/stat.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+
+#include "media/files/regular_file.h"
 
 namespace orv::media {
 namespace {
@@ -71,7 +74,7 @@ std::string resolve_path(const std::string& path) {
 }
 
 std::optional<Bytes> read_whole_file(const std::string& path, std::size_t max_bytes) {
-  std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(resolve_path(path).c_str(), "rb"),
+  std::unique_ptr<FILE, int (*)(FILE*)> f(open_regular_stream(resolve_path(path), O_RDONLY, "rb"),
                                           &std::fclose);
   if (!f) return std::nullopt;
   struct stat st;

@@ -96,6 +96,13 @@ std::string UserFolders::pictures_folder() const {
   return data_folder();
 }
 
+std::string UserFolders::create(const std::string& folder) const {
+  const std::string home_folder = home();
+  if (folder.starts_with(home_folder) && !is_folder(home_folder))
+    return "the home folder " + home_folder + " does not exist, " + folder + " is not made";
+  return create_folder(folder);
+}
+
 std::string create_folder(const std::string& folder) {
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);

@@ -29,6 +29,11 @@ class UserFolders {
 
   // The home folder, ending with "/": $HOME, else the password database's.
   std::string home() const;
+  // Creates one of the folders above (or one below them) with its parents, as create_folder
+  // does, but never the home folder itself: below a home folder that does not exist nothing is
+  // made and the message says so.
+  std::string create(const std::string& folder) const;
+
   // A variable of the environment the folders come from.
   std::optional<std::string> environment(const std::string& name) const {
     return environment_(name);

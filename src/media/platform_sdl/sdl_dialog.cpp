@@ -1,10 +1,58 @@
 #include "media/platform_sdl/sdl_dialog.h"
 
+#include <pthread.h>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <mutex>
+
 #include "media/platform_sdl/sdl_convert.h"
 
 namespace orv::media {
 
 namespace {
+
+// SDL shows a box on X11 from a process of its own, forked for it, while the game waits. That
+// process must not outlive the game: every process the game forks is killed when the game
+// ends, however it ends.
+void die_with_parent() {
+  ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+}
+
+void register_die_with_parent() {
+  static std::once_flag registered;
+  std::call_once(registered, [] { ::pthread_atfork(nullptr, nullptr, die_with_parent); });
+}
+
+// While the box is up, SIGTERM and SIGINT end the game at once, as they would without SDL's
+// handlers (which only post a quit event nobody reads while the box waits); the box goes with
+// it.
+extern "C" void end_by_signal(int sig) {
+  ::kill(::getpid(), sig);  // delivered with the default action once this handler returns
+}
+
+class SignalsEndTheBox {
+ public:
+  SignalsEndTheBox() {
+    struct sigaction action {};
+    action.sa_handler = end_by_signal;
+    action.sa_flags = SA_RESETHAND;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGTERM, &action, &old_term_);
+    ::sigaction(SIGINT, &action, &old_int_);
+  }
+  ~SignalsEndTheBox() {
+    ::sigaction(SIGTERM, &old_term_, nullptr);
+    ::sigaction(SIGINT, &old_int_, nullptr);
+  }
+  SignalsEndTheBox(const SignalsEndTheBox&) = delete;
+  SignalsEndTheBox& operator=(const SignalsEndTheBox&) = delete;
+
+ private:
+  struct sigaction old_term_ {};
+  struct sigaction old_int_ {};
+};
 
 constexpr int kNoButton = 0;
 constexpr int kYesButton = 1;
@@ -36,6 +84,8 @@ BoxAnswer show_message_box(SDL_Window* window, const std::string& title, const s
   box.buttons = buttons == BoxButtons::kOk ? ok : yes_no;
 
   int pressed = -1;
+  register_die_with_parent();
+  const SignalsEndTheBox signals;
   if (SDL_ShowMessageBox(&box, &pressed) < 0) return safe_default(buttons);
   if (buttons == BoxButtons::kOk) return BoxAnswer::kOk;
   return pressed == kYesButton ? BoxAnswer::kYes : BoxAnswer::kNo;

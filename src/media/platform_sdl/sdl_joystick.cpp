@@ -2,11 +2,15 @@
 
 #include <algorithm>
 
+#include "media/files/paths.h"
 #include "media/pad_filter.h"
 #include "media/platform_sdl/sdl_pad_layout.h"
 
 namespace orv::media {
 namespace {
+
+// SDL's whole mapping database is about half a megabyte; a larger file is not one.
+constexpr std::size_t kMostMappingBytes = 8 * 1024 * 1024;
 
 PadTraits traits_of(SDL_Joystick* joystick, bool mapped) {
   const char* name = SDL_JoystickName(joystick);
@@ -40,7 +44,10 @@ bool SdlJoystick::open() {
 void SdlJoystick::add_mappings(const std::string& file) {
   mapping_file_ = file;
   // A missing or unreadable file adds nothing; SDL's own mappings stay.
-  if (open_) SDL_GameControllerAddMappingsFromFile(file.c_str());
+  if (!open_) return;
+  const auto bytes = read_whole_file(file, kMostMappingBytes);
+  if (!bytes || bytes->empty()) return;
+  SDL_GameControllerAddMappingsFromRW(SDL_RWFromConstMem(bytes->data(), int(bytes->size())), 1);
 }
 
 void SdlJoystick::read(JoystickState& state) {

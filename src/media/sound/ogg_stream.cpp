@@ -4,11 +4,15 @@
 
 #include <vorbis/vorbisfile.h>
 
+#include <fcntl.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
 #include "media/files/paths.h"
+#include "media/files/regular_file.h"
 #include "media/platform.h"
 #include "media/sound/stereo_resampler.h"
 
@@ -37,7 +41,22 @@ struct OggStream::Decoder {
 
 std::unique_ptr<OggStream> OggStream::open(const std::string& path) {
   auto decoder = std::make_unique<Decoder>();
-  if (ov_fopen(resolve_path(path).c_str(), &decoder->file) != 0) return nullptr;
+  // vorbisfile opens with fopen, which waits for good on a FIFO: the file is opened here.
+  std::FILE* file = open_regular_stream(resolve_path(path), O_RDONLY, "rb");
+  if (file == nullptr) return nullptr;
+  const ov_callbacks callbacks = {
+      [](void* dst, std::size_t size, std::size_t n, void* f) {
+        return std::fread(dst, size, n, static_cast<std::FILE*>(f));
+      },
+      [](void* f, ogg_int64_t offset, int whence) {
+        return ::fseeko(static_cast<std::FILE*>(f), off_t(offset), whence);
+      },
+      [](void* f) { return std::fclose(static_cast<std::FILE*>(f)); },
+      [](void* f) { return long(::ftello(static_cast<std::FILE*>(f))); }};
+  if (ov_open_callbacks(file, &decoder->file, nullptr, 0, callbacks) != 0) {
+    std::fclose(file);  // vorbisfile leaves the stream to its caller when it fails
+    return nullptr;
+  }
   decoder->open = true;
   decoder->pending.reserve(std::size_t(kStepFrames) * 2 * kAudioChannels);
   std::unique_ptr<OggStream> stream(new OggStream(std::move(decoder)));
