@@ -100,5 +100,19 @@ INSTANTIATE_TEST_SUITE_P(Values, UnusableSetting,
                                            "RESOLUTION\n0.001\n", "RESOLUTION\n-32\n",
                                            "MULTITASK\n-5\nMULTICORE\n0\n", "RESOLUTION\n1e30\n"));
 
+// An empty configuration, or any text in its place, still runs on the defaults, but says so.
+TEST_F(ConfigFile, AFileWithoutAnyKnownKeyIsToldOnce) {
+  for (const char* text : {"", "hello\nworld\n", "appname\nlower case is not a key\n"}) {
+    ::testing::internal::CaptureStderr();
+    read(text);
+    const std::string told = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(told.find("DATA/ini.txt sets no key the game knows"), std::string::npos) << told;
+    EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1);
+  }
+  ::testing::internal::CaptureStderr();
+  read("APPNAME\nX\n");
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+}
+
 }  // namespace
 }  // namespace orv

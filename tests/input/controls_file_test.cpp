@@ -70,5 +70,24 @@ TEST_F(ControlsFile, BadPairsAreReportedWithTheirLineNumbersAndIgnored) {
   EXPECT_EQ(keys(Control::kQuit), std::vector<int>{key::kEscape});
 }
 
+// A hostile file (random bytes, escape sequences included) gives at most ten findings and a
+// count of the rest, with no byte on the terminal outside printable ASCII.
+TEST_F(ControlsFile, FindingsOfAnyFileAreCappedAndPrintable) {
+  std::string bytes;
+  std::uint32_t state = 12345;
+  for (int i = 0; i < 1 << 20; ++i) {
+    state = state * 1664525u + 1013904223u;
+    bytes += char(state >> 24);
+  }
+  path = t.dir.write("controls.txt", "UP\n\x1b[31mW\n" + bytes);
+  std::ostringstream errors;
+  read_controls_file(g, path, errors);
+  const std::string told = errors.str();
+  EXPECT_LE(std::count(told.begin(), told.end(), '\n'), 11);
+  EXPECT_NE(told.find("unknown key \"\\x1B[31mW\""), std::string::npos) << told;
+  EXPECT_NE(told.find(" more\n"), std::string::npos);
+  for (char c : told) EXPECT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7f)) << int(c);
+}
+
 }  // namespace
 }  // namespace orv

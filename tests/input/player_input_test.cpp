@@ -78,6 +78,7 @@ TEST_F(Commands, HoldingSpaceDetonatesOneBombPerPress) {
 }
 
 // Page Up and Page Down change the level once each, when they are let go, with or without a pad.
+using LevelKeysInPlay = test::InputTest;
 class LevelKeys : public test::InputTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(LevelKeys, ChangeTheLevelOnRelease) {
@@ -96,6 +97,21 @@ TEST_P(LevelKeys, ChangeTheLevelOnRelease) {
 }
 
 INSTANTIATE_TEST_SUITE_P(WithoutAndWithPad, LevelKeys, ::testing::Bool());
+
+// A level changed by the keys in play marks the game, which then stays out of the best scores;
+// on the menus the keys change nothing that counts (a new game starts at level 1).
+TEST_F(LevelKeysInPlay, MarkTheGameAsNotKept) {
+  g.frame.menu_active = true;
+  t.platform.tap_key(key::kPageUp, now(), 2);
+  frames(4);
+  EXPECT_FALSE(g.world.level_keys_used);
+  g.frame.menu_active = false;
+  frames(2);
+  EXPECT_FALSE(g.world.level_keys_used);
+  t.platform.tap_key(key::kPageDown, now(), 2);
+  frames(4);
+  EXPECT_TRUE(g.world.level_keys_used);
+}
 
 }  // namespace
 }  // namespace orv
