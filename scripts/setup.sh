@@ -6,7 +6,7 @@ packages=(
   libsdl2-dev libpng-dev zlib1g-dev libjpeg-dev libtiff-dev libvorbis-dev libogg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang clang-format libclang-rt-14-dev
-  xvfb xdotool x11-apps x11-utils imagemagick strace
+  xvfb xfonts-base xdotool x11-apps x11-utils imagemagick strace
   desktop-file-utils appstream dpkg-dev file
 )
 missing=()
