@@ -98,7 +98,8 @@ std::string help_text(const HelpPlaces& places) {
       "Error log and screenshots: LOGPATH and SCRSAVE of the data folder when it is\n"
       "  writable, else " +
       places.state + " and " + places.pictures + "\n";
-  text += "Best scores (with HIGHSCOREFILE in DATA/ini.txt): " + places.scores + "\n";
+  text += "Best scores (with HIGHSCOREFILE in DATA/ini.txt): " + places.scores +
+          "records/<key>/,\n  one table per data set\n";
   text += "\nSee also: orvante-check(6), orvante-level(6), man orvante\n";
   return text;
 }

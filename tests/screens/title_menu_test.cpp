@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <tuple>
 
+#include "game/errors.h"
 #include "input/player_input.h"
+#include "media/keys.h"
 #include "screens/highscore.h"
 #include "screens/screen_test_support.h"
 
@@ -126,6 +128,50 @@ TEST_P(StartActsOnceTest, StartHeldAfterAScreenDoesNothingMore) {
 }
 
 INSTANTIATE_TEST_SUITE_P(KeyboardAndJoypad, StartActsOnceTest, ::testing::Bool());
+
+// The way out of the title: QUIT (Escape, pad Back) opens the quit dialog; X returns to the
+// title, where START still begins a game, and B ends the program with status 0. With a pad
+// alone: Back, then B.
+class TitleQuitTest : public test::ScreenTest, public ::testing::WithParamInterface<bool> {
+ protected:
+  // Presses the game button (1 to 10) or the key from the frame on, and lets it go 3 frames on.
+  void tap(int key, int button, std::int64_t frame) {
+    if (GetParam()) {
+      media::JoystickState pad;
+      pad.buttons[std::size_t(button - 1)] = true;
+      t.platform.set_joystick_state(pad, frame);
+      t.platform.set_joystick_state({}, frame + 3);
+    } else {
+      t.platform.tap_key(key, frame, 3);
+    }
+  }
+  void SetUp() override {
+    ScreenTest::SetUp();
+    t.platform.set_joystick(GetParam());
+    t.game.frame.joypad_present = t.media.input.init_joystick();
+  }
+};
+
+TEST_P(TitleQuitTest, QuitThenXReturnsAndQuitThenBEndsWithStatusZero) {
+  tap(media::key::kEscape, 9, 2);
+  tap(media::key::kX, 1, 10);
+  tap(media::key::kP, 10, 20);
+  show_title_menu(t.game);
+  EXPECT_GE(t.platform.frame(), 20);
+  EXPECT_EQ(t.game.world.level, 1);  // a new game, the program goes on
+
+  const std::int64_t now = t.platform.frame() + 5;
+  tap(media::key::kEscape, 9, now);
+  tap(media::key::kB, 3, now + 10);
+  try {
+    show_title_menu(t.game);
+    ADD_FAILURE() << "B in the title's quit dialog did not end the program";
+  } catch (const ProgramEnd& end) {
+    EXPECT_EQ(end.exit_code, 0);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(KeyboardAndPad, TitleQuitTest, ::testing::Bool());
 
 }  // namespace
 }  // namespace orv

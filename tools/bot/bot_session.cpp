@@ -7,6 +7,8 @@
 #include "frame/main_loop.h"
 #include "frame/start_up.h"
 #include "game/errors.h"
+#include "media/files/paths.h"
+#include "media/files/regular_file.h"
 #include "media/media.h"
 
 namespace orv::bot {
@@ -87,10 +89,8 @@ void DataCopy::set(const std::vector<std::pair<std::string, std::string>>& setti
 }
 
 std::string DataCopy::read(const std::string& relative) const {
-  std::ifstream in(path_ / relative, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
+  const auto bytes = media::read_whole_file((path_ / relative).string(), media::kMostTextFileBytes);
+  return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
 }
 
 void DataCopy::write(const std::string& relative, const std::string& text) const {
