@@ -6,8 +6,11 @@
 
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "support/files_temp_folder.h"
 
@@ -109,6 +112,44 @@ TEST_F(ScoreFile, AWriteFailingHalfWayKeepsTheOldTable) {
   EXPECT_FALSE(saved);
   EXPECT_EQ(dir.read("scores.txt"), before);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+// Games finishing at the same moment, in processes of their own: every score that belongs in
+// the table is there, best first, and the file is never damaged.
+TEST_F(ScoreFile, GamesSavingAtOnceKeepEveryBestScore) {
+  constexpr int kGames = 4;
+  constexpr int kScoresEach = 6;
+  int start[2];
+  ASSERT_EQ(::pipe(start), 0);
+  std::vector<pid_t> games;
+  for (int game = 0; game < kGames; ++game) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+      ::close(start[1]);
+      char c;
+      while (::read(start[0], &c, 1) > 0) {
+      }
+      bool ok = true;
+      for (int n = 0; n < kScoresEach; ++n) {
+        const KeptScores kept = keep_score_in_table(path, entry(1000 + n * kGames + game));
+        ok = ok && kept.error.empty() && kept.set_aside_as.empty();
+      }
+      ::_exit(ok ? 0 : 1);
+    }
+    games.push_back(pid);
+  }
+  ::close(start[0]);
+  ::close(start[1]);
+  for (pid_t pid : games) {
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  const auto table = parse_score_table(dir.read("scores.txt"));
+  ASSERT_TRUE(table);
+  ASSERT_EQ(table->size(), kScoresKept);
+  for (std::size_t i = 0; i < kScoresKept; ++i)
+    EXPECT_EQ((*table)[i].score, 1000 + kGames * kScoresEach - 1 - std::int32_t(i));
 }
 
 }  // namespace
