@@ -96,6 +96,8 @@ bool save_score_table(const std::string& path, const ScoreTable& table) {
 
 KeptScores keep_score_in_table(const std::string& path, const std::optional<ScoreEntry>& entry) {
   KeptScores kept;
+  // Nothing to add and nothing to read: no lock file is made (the folder may not exist yet).
+  if (!entry && !media::file_exists(path)) return kept;
   const auto change = [&](const media::RecordContent& old) {
     media::RecordChange wanted;
     std::optional<ScoreTable> table = ScoreTable{};

@@ -152,5 +152,18 @@ TEST_F(ScoreFile, GamesSavingAtOnceKeepEveryBestScore) {
     EXPECT_EQ((*table)[i].score, 1000 + kGames * kScoresEach - 1 - std::int32_t(i));
 }
 
+// Looking at the table without adding to it leaves no lock file where there is no table, and
+// sets a damaged table aside as adding would.
+TEST_F(ScoreFile, WithoutAnEntryNothingIsMadeAndDamageIsStillSetAside) {
+  const KeptScores none = keep_score_in_table(dir / "nowhere/scores.txt", std::nullopt);
+  EXPECT_TRUE(none.table.empty());
+  EXPECT_EQ(none.error, "");
+  EXPECT_FALSE(std::filesystem::exists(dir / "nowhere"));
+  dir.write("scores.txt", "not a table");
+  const KeptScores damaged = keep_score_in_table(path, std::nullopt);
+  EXPECT_EQ(damaged.set_aside_as, path + ".damaged");
+  EXPECT_FALSE(std::filesystem::exists(path));
+}
+
 }  // namespace
 }  // namespace orv
