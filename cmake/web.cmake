@@ -1,0 +1,38 @@
+# The browser build (Emscripten): the SDL platform compiled for the web, the game as
+# orvante.js + orvante.wasm with its shipped data packed into orvante.data, and the render
+# benchmark as a page of its own. scripts/build_web.sh configures it with the libraries built
+# for the web (scripts/web/build_libs.sh) and copies the page beside it.
+pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
+add_subdirectory(src/media/platform_sdl)
+
+# The decoders' own dependencies: the static libtiff needs libjpeg and zlib after it.
+find_library(ORV_WEB_JPEG NAMES libjpeg.a REQUIRED)
+find_library(ORV_WEB_ZLIB NAMES libz.a REQUIRED)
+
+# Every blocking loop of the game sleeps through the frame pacer or SDL's waits; ASYNCIFY
+# turns those sleeps into returns to the browser's event loop.
+set(ORV_WEB_LINK
+  -sASYNCIFY -sASYNCIFY_STACK_SIZE=131072
+  -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=134217728
+  -sDISABLE_EXCEPTION_CATCHING=0
+  -sENVIRONMENT=web -sINVOKE_RUN=0 -sEXIT_RUNTIME=1
+  -sEXPORTED_RUNTIME_METHODS=callMain
+  -sFORCE_FILESYSTEM=1 -lidbfs.js)
+
+add_executable(orvante src/main.cpp)
+target_link_libraries(orvante PRIVATE orv_frame orv_media_sdl ${ORV_WEB_JPEG} ${ORV_WEB_ZLIB})
+target_compile_definitions(orvante PRIVATE
+  ORV_VERSION="${PROJECT_VERSION}"
+  ORV_DATA_FROM_BINDIR="../share/orvante/"
+  ORV_SOURCE_DATA="/data/")
+target_link_options(orvante PRIVATE ${ORV_WEB_LINK}
+  "SHELL:--preload-file ${PROJECT_SOURCE_DIR}/data@/data")
+set_property(TARGET orvante APPEND PROPERTY LINK_DEPENDS ${PROJECT_SOURCE_DIR}/data/DATA/ini.txt)
+
+# The typical play frame of the native benchmark, timed by a small stand-in for Google
+# Benchmark that prints each case's median.
+add_executable(bench_render_frame bench/bench_render_frame.cpp)
+target_include_directories(bench_render_frame PRIVATE ${PROJECT_SOURCE_DIR}/bench/web)
+target_link_libraries(bench_render_frame PRIVATE orv_media_core ${ORV_WEB_JPEG} ${ORV_WEB_ZLIB})
+target_link_options(bench_render_frame PRIVATE -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=web
+  -sDISABLE_EXCEPTION_CATCHING=0 -sEXIT_RUNTIME=1)
