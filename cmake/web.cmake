@@ -5,9 +5,13 @@
 pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
 add_subdirectory(src/media/platform_sdl)
 
-# The decoders' own dependencies: the static libtiff needs libjpeg and zlib after it.
+# The decoders' own dependencies, which static libraries do not bring along: libvorbisfile
+# needs libvorbis and libogg, libtiff needs libjpeg and zlib.
+find_library(ORV_WEB_VORBIS NAMES libvorbis.a REQUIRED)
+find_library(ORV_WEB_OGG NAMES libogg.a REQUIRED)
 find_library(ORV_WEB_JPEG NAMES libjpeg.a REQUIRED)
 find_library(ORV_WEB_ZLIB NAMES libz.a REQUIRED)
+set(ORV_WEB_DEPS ${ORV_WEB_VORBIS} ${ORV_WEB_OGG} ${ORV_WEB_JPEG} ${ORV_WEB_ZLIB})
 
 # Every blocking loop of the game sleeps through the frame pacer or SDL's waits; ASYNCIFY
 # turns those sleeps into returns to the browser's event loop.
@@ -17,10 +21,12 @@ set(ORV_WEB_LINK
   -sDISABLE_EXCEPTION_CATCHING=0
   -sENVIRONMENT=web -sINVOKE_RUN=0 -sEXIT_RUNTIME=1
   -sEXPORTED_RUNTIME_METHODS=callMain
-  -sFORCE_FILESYSTEM=1 -lidbfs.js)
+  -sFORCE_FILESYSTEM=1 -lidbfs.js
+  # SDL2's audio calls these helpers of Emscripten's JavaScript library.
+  -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${PROJECT_SOURCE_DIR}/web/library_funcs.json)
 
 add_executable(orvante src/main.cpp)
-target_link_libraries(orvante PRIVATE orv_frame orv_media_sdl ${ORV_WEB_JPEG} ${ORV_WEB_ZLIB})
+target_link_libraries(orvante PRIVATE orv_frame orv_media_sdl ${ORV_WEB_DEPS})
 target_compile_definitions(orvante PRIVATE
   ORV_VERSION="${PROJECT_VERSION}"
   ORV_DATA_FROM_BINDIR="../share/orvante/"
@@ -33,6 +39,6 @@ set_property(TARGET orvante APPEND PROPERTY LINK_DEPENDS ${PROJECT_SOURCE_DIR}/d
 # Benchmark that prints each case's median.
 add_executable(bench_render_frame bench/bench_render_frame.cpp)
 target_include_directories(bench_render_frame PRIVATE ${PROJECT_SOURCE_DIR}/bench/web)
-target_link_libraries(bench_render_frame PRIVATE orv_media_core ${ORV_WEB_JPEG} ${ORV_WEB_ZLIB})
+target_link_libraries(bench_render_frame PRIVATE orv_media_core ${ORV_WEB_DEPS})
 target_link_options(bench_render_frame PRIVATE -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=web
   -sDISABLE_EXCEPTION_CATCHING=0 -sEXIT_RUNTIME=1)
