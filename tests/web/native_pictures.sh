@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The native game's pictures that the browser version must show too, taken in an X server:
 # native_pictures.sh <game binary> <data folder> <output folder>. Writes title.rgb (the title
-# menu) and then play.rgb (play, three seconds after P), raw 8-bit RGB of the 1024x768 window,
+# menu) and then play.rgb (play, eight seconds after P), raw 8-bit RGB of the 1024x768 window,
 # each as soon as it is taken. Needs Xvfb (or a display), xdotool and ImageMagick.
 set -eu
 binary=$(realpath "$1")
@@ -33,5 +33,5 @@ take title
 xdotool windowfocus "$window" keydown p 2>/dev/null
 sleep 0.15
 xdotool keyup p 2>/dev/null
-sleep 3
+sleep 8  # the level announcement, then play with its status line
 take play
