@@ -9,10 +9,10 @@ set -eu
 root=$(cd "$(dirname "$0")/../.." && pwd)
 web=$root/build/web
 native=${1:-$root/build/release/bench/bench_render_frame}
-driver=${XDG_CACHE_HOME:-$HOME/.cache}/orvante-web/node-playwright-1.65.2
+driver=${XDG_CACHE_HOME:-$HOME/.cache}/orvante-web/node-playwright-1.58.0
 if [ ! -d "$driver/node_modules/playwright-core" ]; then
   mkdir -p "$driver"
-  npm install --prefix "$driver" --no-audit --no-fund --silent playwright-core@1.65.2
+  npm install --prefix "$driver" --no-audit --no-fund --silent playwright-core@1.58.0
 fi
 export NODE_PATH=$driver/node_modules
 

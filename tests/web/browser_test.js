@@ -145,14 +145,17 @@ try {
   await savePicture(page, 'title');
 
   // P starts play: the status line shows DIMENSION 1 in the native game's letters.
-  await holdKey(page, 'p', 150);
   const play = await nativePicture('play');
   const letters = (r, g, b) => r > 180 && g > 100 && b < 120;
-  let dimension = 1;
-  const shownPlay = await waitFor(page, (c) => {
-    dimension = Math.min(dimension, differingShare(c, play, 40, 700, 60, 300, 60, letters));
-    return dimension < 0.1;
-  }, 20000, 250);
+  let dimension = 1, shownPlay = null;
+  for (let i = 0; i < 3 && !shownPlay; i++) {
+    // P again only while the title menu still shows (a press the page had no frame for).
+    if (i === 0 || differingShare(await grab(page), title, 24) < 0.05) await holdKey(page, 'p', 250);
+    shownPlay = await waitFor(page, (c) => {
+      dimension = Math.min(dimension, differingShare(c, play, 40, 700, 60, 300, 60, letters));
+      return dimension < 0.1;
+    }, 15000, 250);
+  }
   check(shownPlay !== null, 'P starts play and DIMENSION 1 appears', `${(dimension * 100).toFixed(1)} % of its letter pixels off`);
   await savePicture(page, 'play');
 
@@ -167,6 +170,15 @@ try {
   }
   await savePicture(page, 'moved');
 
+  // F12 takes a screenshot, which the page offers as a download.
+  const download = page.waitForEvent('download', { timeout: 10000 }).catch(() => null);
+  await holdKey(page, 'F12', 150);
+  const shot = await download;
+  const shotFile = shot && (await shot.path().catch(() => null));
+  const shotBytes = shotFile ? fs.statSync(shotFile).size : 0;
+  check(shot !== null && /\.bmp$/i.test(shot.suggestedFilename()) && shotBytes > 1000000,
+    'F12 offers the screenshot as a download', shot ? `${shot.suggestedFilename()}, ${shotBytes} bytes` : 'no download');
+
   // The level's time runs out: the highscore screen keeps the score in the player's files,
   // which the page writes back to IndexedDB.
   const kept = await waitForFile(page, 120000);
@@ -179,16 +191,21 @@ try {
   const playing = (c) => differingShare(c, play, 40, 700, 60, 300, 60, letters) < 0.1;
   let again = false;
   for (let i = 0; i < 20 && !again; i++) {
-    await holdKey(page, 'p', 150);
+    await holdKey(page, 'p', 250);
     again = (await waitFor(page, playing, 4000, 250)) !== null;
   }
   check(again, 'P on the highscore screen and the title menu starts a new game');
-  await sleep(1000);
-  await holdKey(page, 'Escape', 150);
-  await sleep(700);
-  await savePicture(page, 'quit');
-  await holdKey(page, 'b', 150);
-  const ended = await page.waitForSelector('#ended', { state: 'visible', timeout: 20000 }).then(() => true, () => false);
+  // A key held while the page was too busy to run a frame can go unseen (as on the desktop,
+  // the game reads the keys once a frame), so the pair is tried again after a while.
+  let ended = false;
+  for (let i = 0; i < 4 && !ended; i++) {
+    await sleep(1000);
+    await holdKey(page, 'Escape', 250);
+    await sleep(700);
+    if (i === 0) await savePicture(page, 'quit');
+    await holdKey(page, 'b', 250);
+    ended = await page.waitForSelector('#ended', { state: 'visible', timeout: 5000 }).then(() => true, () => false);
+  }
   check(ended, 'Escape then B ends the game');
 
   // The kept best score is there again after a reload, before the game even starts.

@@ -12,10 +12,10 @@ native=${1:-$root/build/release/orvante}
 [ -f "$root/build/web/index.html" ] || { echo "no build/web: run scripts/build_web.sh"; exit 1; }
 [ -x "$native" ] || { echo "no native game at $native"; exit 1; }
 
-driver=${XDG_CACHE_HOME:-$HOME/.cache}/orvante-web/node-playwright-1.65.2
+driver=${XDG_CACHE_HOME:-$HOME/.cache}/orvante-web/node-playwright-1.58.0
 if [ ! -d "$driver/node_modules/playwright-core" ]; then
   mkdir -p "$driver"
-  npm install --prefix "$driver" --no-audit --no-fund --silent playwright-core@1.65.2
+  npm install --prefix "$driver" --no-audit --no-fund --silent playwright-core@1.58.0
 fi
 export NODE_PATH=$driver/node_modules
 
