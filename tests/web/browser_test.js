@@ -110,116 +110,116 @@ async function waitFor(page, test, ms, step = 250) {
 }
 
 async function main() {
-const browser = await chromium.launch({ executablePath: process.env.CHROMIUM || '/usr/bin/chromium', args: chromiumArgs });
-const context = await browser.newContext({ viewport: { width: 1280, height: 960 }, acceptDownloads: true });
-const page = await context.newPage();
-const consoleErrors = [];
-page.on('console', (m) => { if (m.type() === 'error') consoleErrors.push(m.text()); });
-page.on('pageerror', (e) => consoleErrors.push(String(e)));
-try {
-  // Loading: the progress bar, then the click that starts the game.
-  const loadStart = Date.now();
-  await page.goto(url);
-  await page.waitForSelector('#start', { state: 'visible', timeout: 120000 });
-  check(true, 'the page loads its data and offers the start', `${Date.now() - loadStart} ms`);
-  await page.click('#start');
-  const clicked = Date.now();
+  const browser = await chromium.launch({ executablePath: process.env.CHROMIUM || '/usr/bin/chromium', args: chromiumArgs });
+  const context = await browser.newContext({ viewport: { width: 1280, height: 960 }, acceptDownloads: true });
+  const page = await context.newPage();
+  const consoleErrors = [];
+  page.on('console', (m) => { if (m.type() === 'error') consoleErrors.push(m.text()); });
+  page.on('pageerror', (e) => consoleErrors.push(String(e)));
+  try {
+    // Loading: the progress bar, then the click that starts the game.
+    const loadStart = Date.now();
+    await page.goto(url);
+    await page.waitForSelector('#start', { state: 'visible', timeout: 120000 });
+    check(true, 'the page loads its data and offers the start', `${Date.now() - loadStart} ms`);
+    await page.click('#start');
+    const clicked = Date.now();
 
-  // The intro: a first picture that is not the title menu.
-  const intro = await waitFor(page, lit, 30000, 50);
-  check(intro !== null, 'the intro shows its first picture', `${Date.now() - clicked} ms after the click`);
-  await savePicture(page, 'intro');
+    // The intro: a first picture that is not the title menu.
+    const intro = await waitFor(page, lit, 30000, 50);
+    check(intro !== null, 'the intro shows its first picture', `${Date.now() - clicked} ms after the click`);
+    await savePicture(page, 'intro');
 
-  const title = await nativePicture('title');
-  check(intro && differingShare(intro, title, 24) > 0.2, 'the intro is not the title menu');
-  // The title menu, the same picture as the native game's within a tolerance: its drifting
-  // stars move with the clock and the random draws of each run (about 2 % of the pixels
-  // between any two moments, natively too); everything else matches.
-  let best = 1;
-  const shownTitle = await waitFor(page, (c) => {
-    best = Math.min(best, differingShare(c, title, 24));
-    return best < 0.035;
-  }, 90000, 500);
-  check(shownTitle !== null, 'the title menu matches the native picture (under 3.5 % of pixels off by more than 24)',
-    `${(best * 100).toFixed(2)} % differ`);
-  await savePicture(page, 'title');
+    const title = await nativePicture('title');
+    check(intro && differingShare(intro, title, 24) > 0.2, 'the intro is not the title menu');
+    // The title menu, the same picture as the native game's within a tolerance: its drifting
+    // stars move with the clock and the random draws of each run (about 2 % of the pixels
+    // between any two moments, natively too); everything else matches.
+    let best = 1;
+    const shownTitle = await waitFor(page, (c) => {
+      best = Math.min(best, differingShare(c, title, 24));
+      return best < 0.035;
+    }, 90000, 500);
+    check(shownTitle !== null, 'the title menu matches the native picture (under 3.5 % of pixels off by more than 24)',
+      `${(best * 100).toFixed(2)} % differ`);
+    await savePicture(page, 'title');
 
-  // P starts play: the status line shows DIMENSION 1 in the native game's letters.
-  const play = await nativePicture('play');
-  const letters = (r, g, b) => r > 180 && g > 100 && b < 120;
-  let dimension = 1, shownPlay = null;
-  for (let i = 0; i < 3 && !shownPlay; i++) {
-    // P again only while the title menu still shows (a press the page had no frame for).
-    if (i === 0 || differingShare(await grab(page), title, 24) < 0.05) await holdKey(page, 'p', 250);
-    shownPlay = await waitFor(page, (c) => {
-      dimension = Math.min(dimension, differingShare(c, play, 40, 700, 60, 300, 60, letters));
-      return dimension < 0.1;
-    }, 15000, 250);
+    // P starts play: the status line shows DIMENSION 1 in the native game's letters.
+    const play = await nativePicture('play');
+    const letters = (r, g, b) => r > 180 && g > 100 && b < 120;
+    let dimension = 1, shownPlay = null;
+    for (let i = 0; i < 3 && !shownPlay; i++) {
+      // P again only while the title menu still shows (a press the page had no frame for).
+      if (i === 0 || differingShare(await grab(page), title, 24) < 0.05) await holdKey(page, 'p', 250);
+      shownPlay = await waitFor(page, (c) => {
+        dimension = Math.min(dimension, differingShare(c, play, 40, 700, 60, 300, 60, letters));
+        return dimension < 0.1;
+      }, 15000, 250);
+    }
+    check(shownPlay !== null, 'P starts play and DIMENSION 1 appears', `${(dimension * 100).toFixed(1)} % of its letter pixels off`);
+    await savePicture(page, 'play');
+
+    // Arrows move the player, who paints the floor blue on the way.
+    let painted = bluePaint(await grab(page));
+    for (const key of ['ArrowRight', 'ArrowDown']) {
+      await holdKey(page, key, 1000);
+      await sleep(300);
+      const now = bluePaint(await grab(page));
+      check(now > painted + 500, `${key} moves the player (blue paint behind)`, `${painted} -> ${now} pixels`);
+      painted = now;
+    }
+    await savePicture(page, 'moved');
+
+    // F12 takes a screenshot, which the page offers as a download.
+    const download = page.waitForEvent('download', { timeout: 10000 }).catch(() => null);
+    await holdKey(page, 'F12', 150);
+    const shot = await download;
+    const shotFile = shot && (await shot.path().catch(() => null));
+    const shotBytes = shotFile ? fs.statSync(shotFile).size : 0;
+    check(shot !== null && /\.bmp$/i.test(shot.suggestedFilename()) && shotBytes > 1000000,
+      'F12 offers the screenshot as a download', shot ? `${shot.suggestedFilename()}, ${shotBytes} bytes` : 'no download');
+
+    // The level's time runs out: the highscore screen keeps the score in the player's files,
+    // which the page writes back to IndexedDB.
+    const kept = await waitForFile(page, 120000);
+    check(kept !== null, 'the time runs out and the best score is written', kept ? JSON.stringify(kept.split('\n')[0]) : '');
+    await savePicture(page, 'highscore');
+    const synced = await page.waitForFunction(() => !window.orvWritingBack(), null, { timeout: 20000 }).then(() => true, () => false);
+    check(synced, 'the best score is written back to IndexedDB');
+
+    // P on the highscore screen and on the title menu start a new game; Escape then B ends it.
+    const playing = (c) => differingShare(c, play, 40, 700, 60, 300, 60, letters) < 0.1;
+    let again = false;
+    for (let i = 0; i < 20 && !again; i++) {
+      await holdKey(page, 'p', 250);
+      again = (await waitFor(page, playing, 4000, 250)) !== null;
+    }
+    check(again, 'P on the highscore screen and the title menu starts a new game');
+    // A key held while the page was too busy to run a frame can go unseen (as on the desktop,
+    // the game reads the keys once a frame), so the pair is tried again after a while.
+    let ended = false;
+    for (let i = 0; i < 4 && !ended; i++) {
+      await sleep(1000);
+      await holdKey(page, 'Escape', 250);
+      await sleep(700);
+      if (i === 0) await savePicture(page, 'quit');
+      await holdKey(page, 'b', 250);
+      ended = await page.waitForSelector('#ended', { state: 'visible', timeout: 5000 }).then(() => true, () => false);
+    }
+    check(ended, 'Escape then B ends the game');
+
+    // The kept best score is there again after a reload, before the game even starts.
+    await page.reload();
+    await page.waitForSelector('#start', { state: 'visible', timeout: 120000 });
+    const reloaded = await readScores(page);
+    check(kept !== null && reloaded === kept, 'the best score survives a reload', JSON.stringify((reloaded || '').split('\n')[0]));
+  } catch (e) {
+    check(false, 'the browser test ran to its end', String(e));
+  } finally {
+    check(consoleErrors.length === 0, 'no console errors', consoleErrors.join(' | '));
+    await browser.close();
   }
-  check(shownPlay !== null, 'P starts play and DIMENSION 1 appears', `${(dimension * 100).toFixed(1)} % of its letter pixels off`);
-  await savePicture(page, 'play');
-
-  // Arrows move the player, who paints the floor blue on the way.
-  let painted = bluePaint(await grab(page));
-  for (const key of ['ArrowRight', 'ArrowDown']) {
-    await holdKey(page, key, 1000);
-    await sleep(300);
-    const now = bluePaint(await grab(page));
-    check(now > painted + 500, `${key} moves the player (blue paint behind)`, `${painted} -> ${now} pixels`);
-    painted = now;
-  }
-  await savePicture(page, 'moved');
-
-  // F12 takes a screenshot, which the page offers as a download.
-  const download = page.waitForEvent('download', { timeout: 10000 }).catch(() => null);
-  await holdKey(page, 'F12', 150);
-  const shot = await download;
-  const shotFile = shot && (await shot.path().catch(() => null));
-  const shotBytes = shotFile ? fs.statSync(shotFile).size : 0;
-  check(shot !== null && /\.bmp$/i.test(shot.suggestedFilename()) && shotBytes > 1000000,
-    'F12 offers the screenshot as a download', shot ? `${shot.suggestedFilename()}, ${shotBytes} bytes` : 'no download');
-
-  // The level's time runs out: the highscore screen keeps the score in the player's files,
-  // which the page writes back to IndexedDB.
-  const kept = await waitForFile(page, 120000);
-  check(kept !== null, 'the time runs out and the best score is written', kept ? JSON.stringify(kept.split('\n')[0]) : '');
-  await savePicture(page, 'highscore');
-  const synced = await page.waitForFunction(() => !window.orvWritingBack(), null, { timeout: 20000 }).then(() => true, () => false);
-  check(synced, 'the best score is written back to IndexedDB');
-
-  // P on the highscore screen and on the title menu start a new game; Escape then B ends it.
-  const playing = (c) => differingShare(c, play, 40, 700, 60, 300, 60, letters) < 0.1;
-  let again = false;
-  for (let i = 0; i < 20 && !again; i++) {
-    await holdKey(page, 'p', 250);
-    again = (await waitFor(page, playing, 4000, 250)) !== null;
-  }
-  check(again, 'P on the highscore screen and the title menu starts a new game');
-  // A key held while the page was too busy to run a frame can go unseen (as on the desktop,
-  // the game reads the keys once a frame), so the pair is tried again after a while.
-  let ended = false;
-  for (let i = 0; i < 4 && !ended; i++) {
-    await sleep(1000);
-    await holdKey(page, 'Escape', 250);
-    await sleep(700);
-    if (i === 0) await savePicture(page, 'quit');
-    await holdKey(page, 'b', 250);
-    ended = await page.waitForSelector('#ended', { state: 'visible', timeout: 5000 }).then(() => true, () => false);
-  }
-  check(ended, 'Escape then B ends the game');
-
-  // The kept best score is there again after a reload, before the game even starts.
-  await page.reload();
-  await page.waitForSelector('#start', { state: 'visible', timeout: 120000 });
-  const reloaded = await readScores(page);
-  check(kept !== null && reloaded === kept, 'the best score survives a reload', JSON.stringify((reloaded || '').split('\n')[0]));
-} catch (e) {
-  check(false, 'the browser test ran to its end', String(e));
-} finally {
-  check(consoleErrors.length === 0, 'no console errors', consoleErrors.join(' | '));
-  await browser.close();
-}
-return failures ? 1 : 0;
+  return failures ? 1 : 0;
 }
 
 main().then((code) => process.exit(code), (e) => {
