@@ -2,7 +2,8 @@
 # Sets up the machine, builds everything and runs the whole test suite: formatting and source
 # rules, a short fuzzing run of every parser and decoder, the tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the core and its tests built without SDL, then the tests of the
-# optimised build, including those that run the real game in an X server (Xvfb). Every step
+# optimised build, including those that run the real game in an X server (Xvfb), and last the
+# browser version, played in headless Chromium beside the optimised native game. Every step
 # fails when it ran no test: a build folder configured without tests, or a filter that matches
 # nothing, is an error, not a success.
 set -eu
@@ -47,3 +48,9 @@ echo "== Tests of the optimised build"
 scripts/build.sh build/release -DCMAKE_BUILD_TYPE=Release -DORV_TESTS=ON -DORV_BENCH=ON
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build/release --output-on-failure -j 2 \
   --no-tests=error
+
+echo "== The browser version"
+# The libraries for the browser are compiled once per machine and kept in the user's cache
+# (docs/WEB.md); the game and its page are built in build/web.
+scripts/build_web.sh
+xvfb-run -a -s "-screen 0 1280x1024x24" tests/web/run.sh "$root/build/release/orvante"

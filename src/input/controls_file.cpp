@@ -77,7 +77,7 @@ class PairReader {
     if (keys.empty()) return report(number + 1, "no key given");
     std::vector<int>& bound = bindings_.keys[std::size_t(*control)];
     for (int key : keys)
-      if (std::ranges::count(bound, key) == 0) bound.push_back(key);
+      if (std::count(bound.begin(), bound.end(), key) == 0) bound.push_back(key);
     bindings_.named[std::size_t(*control)] = true;
   }
   const FileBindings& bindings() const { return bindings_; }
@@ -100,7 +100,8 @@ void lay_over(KeyBindings& keys, const FileBindings& file) {
     if (file.named[c]) {
       keys[c] = file.keys[c];
     } else {
-      std::erase_if(keys[c], [&](int key) { return std::ranges::count(taken, key) > 0; });
+      std::erase_if(keys[c],
+                    [&](int key) { return std::count(taken.begin(), taken.end(), key) > 0; });
     }
   }
 }

@@ -20,7 +20,7 @@ thread_local Recovery* t_recovery = nullptr;
 // The lowest address of this thread's stack, to tell a stack overflow from other bad accesses.
 thread_local std::uintptr_t t_stack_low = 0;
 
-constexpr std::size_t kAltStackSize = 64 * 1024;
+[[maybe_unused]] constexpr std::size_t kAltStackSize = 64 * 1024;
 constexpr std::uintptr_t kGuardZone = 1024 * 1024;
 constexpr int kSignals[] = {SIGFPE, SIGSEGV, SIGBUS, SIGILL};
 
@@ -84,7 +84,9 @@ void remember_stack_bounds() {
   pthread_attr_destroy(&attr);
 }
 
+// WebAssembly has no signal stacks; a fault there stops the program instead of signalling.
 void install_alternate_stack() {
+#ifndef __EMSCRIPTEN__
   stack_t current{};
   if (sigaltstack(nullptr, &current) == 0 && (current.ss_flags & SS_DISABLE) == 0) return;
   stack_t ss{};
@@ -92,6 +94,7 @@ void install_alternate_stack() {
   if (ss.ss_sp == nullptr) return;
   ss.ss_size = kAltStackSize;
   sigaltstack(&ss, nullptr);
+#endif
 }
 
 }  // namespace

@@ -3,13 +3,17 @@
 #include <cerrno>
 #include <ctime>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 namespace orv::media {
 
 namespace {
 
 constexpr std::int64_t kNsPerSecond = 1'000'000'000;
 
-timespec to_timespec(std::int64_t ns) {
+[[maybe_unused]] timespec to_timespec(std::int64_t ns) {
   timespec t{};
   t.tv_sec = time_t(ns / kNsPerSecond);
   t.tv_nsec = long(ns % kNsPerSecond);
@@ -34,9 +38,16 @@ void sdl_sleep_ns(std::int64_t ns) {
 // deadline, and the kernel wakes the thread within its timer slack (50 us by default).
 void sdl_sleep_until_ns(std::int64_t deadline_ns) {
   if (deadline_ns <= 0) return;
+#ifdef __EMSCRIPTEN__
+  // In the browser the sleep hands control back to the page (a timer wakes the game again),
+  // which is when the canvas is painted and input arrives: a clock_nanosleep there would spin.
+  const std::int64_t left_ns = deadline_ns - sdl_now_ns();
+  emscripten_sleep(unsigned(left_ns > 0 ? (left_ns + 500'000) / 1'000'000 : 0));
+#else
   const timespec deadline = to_timespec(deadline_ns);
   while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr) == EINTR) {
   }
+#endif
 }
 
 LocalTime local_time_now() {

@@ -8,6 +8,7 @@
 #include <mutex>
 
 #include "media/platform_sdl/sdl_convert.h"
+#include "media/platform_sdl/sdl_web.h"
 
 namespace orv::media {
 
@@ -74,6 +75,13 @@ BoxAnswer show_message_box(SDL_Window* window, const std::string& title, const s
                                              {kEscape, kNoButton, "No"}};
   std::string utf8_title = latin1_to_utf8(title);
   std::string utf8_text = latin1_to_utf8(text);
+#ifdef __EMSCRIPTEN__
+  // In a browser the page shows the message (and asks the question) itself.
+  (void)window;
+  const bool yes = web_message(utf8_title, utf8_text, buttons == BoxButtons::kYesNo);
+  if (buttons == BoxButtons::kOk) return BoxAnswer::kOk;
+  return yes ? BoxAnswer::kYes : BoxAnswer::kNo;
+#endif
 
   SDL_MessageBoxData box{};
   box.flags = SDL_MESSAGEBOX_INFORMATION | SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT;

@@ -7,10 +7,21 @@
 
 #include "media/platform_sdl/sdl_convert.h"
 #include "media/platform_sdl/sdl_keys.h"
+#include "media/platform_sdl/sdl_web.h"
 
 namespace orv::media {
 
 namespace {
+
+#ifdef __EMSCRIPTEN__
+// In a browser the canvas keeps the picture's size and the page scales it; fullscreen is the
+// page's.
+constexpr Uint32 kWindowFlags = SDL_WINDOW_SHOWN;
+constexpr bool kWebPage = true;
+#else
+constexpr Uint32 kWindowFlags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_RESIZABLE | SDL_WINDOW_SHOWN;
+constexpr bool kWebPage = false;
+#endif
 
 // How long wait_event(-1) sleeps on a thread that may not pump before it returns 0.
 constexpr int kForeignWaitMs = 50;
@@ -37,13 +48,11 @@ DesktopInfo SdlPlatform::desktop() {
 
 bool SdlPlatform::open_window(int width, int height, const std::string& title) {
   close_window();
-  const Uint32 mode = fullscreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
+  const Uint32 mode = fullscreen_ && !kWebPage ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
   window_w_ = width;
   window_h_ = height;
-  window_ =
-      SDL_CreateWindow(latin1_to_utf8(title).c_str(), SDL_WINDOWPOS_CENTERED_DISPLAY(0),
-                       SDL_WINDOWPOS_CENTERED_DISPLAY(0), width, height,
-                       SDL_WINDOW_BORDERLESS | SDL_WINDOW_RESIZABLE | SDL_WINDOW_SHOWN | mode);
+  window_ = SDL_CreateWindow(latin1_to_utf8(title).c_str(), SDL_WINDOWPOS_CENTERED_DISPLAY(0),
+                             SDL_WINDOWPOS_CENTERED_DISPLAY(0), width, height, kWindowFlags | mode);
   return window_ != nullptr;
 }
 
@@ -67,7 +76,11 @@ void SdlPlatform::present_progress(const Pixel* pixels, int width, int height) {
   }
 }
 
+// In a browser the page only shows the picture, and only takes input, once the game yields:
+// a frame that slept since the last picture has yielded already, any other yields here.
 void SdlPlatform::show(const Pixel* pixels, int width, int height, const char* what) {
+  if (kWebPage && !slept_) web_yield();
+  slept_ = false;
   screen_.present(pixels, width, height);
   last_present_ns_ = now_ns();
   trace(what);
@@ -83,6 +96,7 @@ void SdlPlatform::trace(const char* what) {
 // X leaves it as large as the desktop.
 void SdlPlatform::set_fullscreen(bool fullscreen) {
   fullscreen_ = fullscreen;
+  if (kWebPage) return web_fullscreen(fullscreen);
   if (!window_) return;
   SDL_SetWindowFullscreen(window_, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
   if (fullscreen) return;
@@ -150,8 +164,10 @@ void SdlPlatform::capture_mouse() {
   take_mouse();
 }
 
+// A page keeps the pointer: a browser locks it only after a click and shows a banner about
+// it, and the game steers by keys and pads alone.
 void SdlPlatform::take_mouse() {
-  if (!window_ || mouse_captured_ || capture_failed_) return;
+  if (kWebPage || !window_ || mouse_captured_ || capture_failed_) return;
   // A grab without focus can stall for seconds under X11; wait until the window has the focus.
   if (!(SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS)) return;
   if (SDL_SetRelativeMouseMode(SDL_TRUE) == 0) {

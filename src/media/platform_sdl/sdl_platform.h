@@ -59,8 +59,14 @@ class SdlPlatform : public Platform {
   }
 
   std::int64_t now_ns() override { return sdl_now_ns(); }
-  void sleep_ns(std::int64_t ns) override { sdl_sleep_ns(ns); }
-  void sleep_until_ns(std::int64_t deadline_ns) override { sdl_sleep_until_ns(deadline_ns); }
+  void sleep_ns(std::int64_t ns) override {
+    slept_ = true;
+    sdl_sleep_ns(ns);
+  }
+  void sleep_until_ns(std::int64_t deadline_ns) override {
+    slept_ = true;
+    sdl_sleep_until_ns(deadline_ns);
+  }
   LocalTime local_time() override { return local_time_now(); }
 
   // For tests of this platform.
@@ -85,6 +91,7 @@ class SdlPlatform : public Platform {
   int window_w_ = 0, window_h_ = 0;  // the window's size outside fullscreen
   std::int64_t last_present_ns_ = 0;
   bool trace_ = false;  // ORV_TRACE_PRESENTS: a stderr line per picture, for timing tools
+  bool slept_ = false;  // the game slept since the last picture (in a browser: it yielded)
 
   void take_mouse();
 
