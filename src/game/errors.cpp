@@ -27,8 +27,6 @@ Message message_for(const Game& g, int code) {
     case kErrorNoDataFolder:
       return {" Could not open " + g.frame.configuration_path, media::kRequesterOk, true,
               kExitAfterFaults};
-    case kErrorThread:
-      return {"Could not create multithreading", media::kRequesterOk, false};
     case kErrorScreen:
       return {" Could not open screen"};
     case kErrorWindow:
