@@ -191,9 +191,7 @@ TEST_F(DataChecker, AFolderWithoutItsSeparatorIsOneFinding) {
       EXPECT_EQ(f.message.find("does not decode"), std::string::npos) << describe(findings);
       EXPECT_EQ(f.message.find("does not load"), std::string::npos) << describe(findings);
     }
-    if (std::string(key) != "WORLDGFX" && std::string(key) != "TOPOGFX") {
-      EXPECT_EQ(findings.size(), 1u) << describe(findings);
-    }
+    EXPECT_EQ(findings.size(), 1u) << describe(findings);
   }
 }
 

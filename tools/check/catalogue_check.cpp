@@ -35,11 +35,14 @@ void check_tile_file(DataCheck& c, const std::string& path,
                      const std::vector<std::string>& object_names) {
   const auto pairs = read_pairs(c.g, path);
   if (!pairs) return;
+  // Without its separator the object folder gives the game no objects at all: that one
+  // finding explains every child name, which is not reported again.
+  const bool objects_reachable = ends_with_separator(c.g.config.world_gfx);
   check_pairs(c.report, path, *pairs, tile_definition_keys());
   for (const Pair& p : *pairs) {
     if (p.key == "GFXNAME" && !p.value.empty()) {
       check_listed(c, graphics, p.value, path, p.line + 1, "tile graphic");
-    } else if (p.key.starts_with("CHILD") && p.value != "#") {
+    } else if (p.key.starts_with("CHILD") && p.value != "#" && objects_reachable) {
       check_listed(c, object_names, p.value, path, p.line + 1, "child object");
     }
   }
