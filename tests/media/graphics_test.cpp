@@ -326,7 +326,7 @@ TEST_F(GraphicsTest, AQuadOutOfReachDrawsNothingAndTheClearStillShows) {
   for (bool grab : {false, true}) {
     gfx.box(0, 0, 32, 24, rgb(0, 200, 0));
     const Handle s3 = grab ? gfx.create_sprite3d(gfx.grab_sprite(1, 1, 30, 22)) : picture;
-    gfx.zoom_sprite3d(s3, 4e9f, 4e9f);
+    gfx.zoom_sprite3d(s3, 4e12f, 4e12f);
     gfx.clear_screen(rgb(0, 0, 0));
     draw(s3, 0, 0);
     EXPECT_EQ(std::tuple(at(0, 0), at(16, 12), at(31, 23)), std::tuple(kBlack, kBlack, kBlack))
