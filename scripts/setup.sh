@@ -7,7 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang clang-format libclang-rt-14-dev
   xvfb xfonts-base xdotool x11-apps x11-utils imagemagick strace
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file python3 python3-numpy vorbis-tools lintian
 )
 missing=()
 for p in "${packages[@]}"; do

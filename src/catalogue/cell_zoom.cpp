@@ -6,16 +6,42 @@
 namespace orv {
 namespace {
 
-void rezoom(Game& g, const Cell& c) {
+std::int32_t shared_sprite(Game& g, std::int32_t& slot, std::int32_t image) {
+  media::Graphics& gfx = g.media.gfx;
+  if (slot == 0 || !gfx.is_sprite3d(slot)) slot = gfx.create_sprite3d(image);
+  return slot;
+}
+
+// The graphic whose unzoomed sprite the cell holds, or nullptr. Usually the cell's own graphic;
+// a cell whose later graphic was unknown kept the sprite of the earlier one.
+TileGraphic* natural_owner(Game& g, const Cell& c) {
+  AssetsState& assets = g.assets;
+  auto it = assets.tile_graphic_index.find(c.graphic_name);
+  if (it != assets.tile_graphic_index.end()) {
+    TileGraphic& own = assets.tile_graphics[it->second];
+    if (own.natural == c.sprite) return &own;
+    if (own.drawable == c.sprite) return nullptr;
+  }
+  for (TileGraphic& t : assets.tile_graphics)
+    if (t.natural == c.sprite) return &t;
+  return nullptr;
+}
+
+void rezoom(Game& g, Cell& c) {
   if (c.sprite == 0 || c.alpha <= 0) return;
+  if (TileGraphic* t = natural_owner(g, c)) c.sprite = shared_sprite(g, t->drawable, t->image);
   g.media.gfx.zoom_sprite3d(c.sprite, float(media::round_even(g.config.tile_width)),
                             float(media::round_even(g.config.tile_height)));
 }
 
 }  // namespace
 
+std::int32_t natural_tile_sprite(Game& g, TileGraphic& t) {
+  return shared_sprite(g, t.natural, t.image);
+}
+
 void rezoom_cell(Game& g, int x, int y) {
-  if (const Cell* c = g.world.grid.find(x, y)) rezoom(g, *c);
+  if (Cell* c = g.world.grid.find(x, y)) rezoom(g, *c);
 }
 
 void rezoom_level_cells(Game& g) {

@@ -79,12 +79,9 @@ void set_cell_graphic(Game& g, int x, int y, NameId graphic_name) {
   AssetsState& assets = g.assets;
   auto it = assets.tile_graphic_index.find(graphic_name);
   if (it == assets.tile_graphic_index.end()) return;
-  // Cells share the graphic's 3D sprite: what a cell draws differs only in its angle, which
-  // starts afresh with each new graphic.
-  TileGraphic& t = assets.tile_graphics[it->second];
-  media::Graphics& gfx = g.media.gfx;
-  if (t.drawable == 0 || !gfx.is_sprite3d(t.drawable)) t.drawable = gfx.create_sprite3d(t.image);
-  c->sprite = t.drawable;
+  // Cells share the graphic's 3D sprite at its own size until they are zoomed: what a cell
+  // draws differs only in its angle, which starts afresh with each new graphic.
+  c->sprite = natural_tile_sprite(g, assets.tile_graphics[it->second]);
   c->angle = 0;
   rezoom_cell(g, x, y);
 }

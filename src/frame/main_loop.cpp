@@ -30,14 +30,19 @@ void handle_fault(Game& g, media::FaultKind kind) {
 
 // A new level number means a new labyrinth, when levels are generated. A level file game loads
 // its level file again for a new game or a restart (built level -1) and after a completed
-// level; Page Up and Page Down only change the number it shows.
+// level; Page Up and Page Down only change the number it shows. A level file with nothing to
+// fix completes on its first frame like any such level, but loaded again it would complete
+// again on every frame: that second load is marked as counted.
 void build_level_when_changed(Game& g) {
   FrameState& f = g.frame;
   if (f.built_level == g.world.level) return;
+  g.world.completion_counted = false;
   if (g.config.use_self_create_base == 1) {
     build_generated_level(g);
   } else if (f.built_level == -1 || g.world.remaining < 1) {
+    const bool after_completion = f.built_level != -1;
     build_level_from_file(g);
+    g.world.completion_counted = after_completion && g.world.remaining < 1;
   } else {
     f.built_level = g.world.level;
     return;

@@ -26,9 +26,11 @@ using DriftSpriteList = std::vector<DriftSprite>;
 // A picture of the TOPOGFX folder, found by its file name (a tile definition's GFXNAME).
 struct TileGraphic {
   std::int32_t image = 0;  // sprite; 0 when the picture did not load
-  // The 3D sprite every cell showing the graphic draws, made when a cell first shows it; each
-  // cell keeps its own angle.
+  // The 3D sprites the cells showing the graphic draw, each made when a cell first needs it;
+  // each cell keeps its own angle. Cells zoomed to the tile size share `drawable`; cells that
+  // keep the picture's own size (alpha 0 or less) share `natural`, which is never zoomed.
   std::int32_t drawable = 0;
+  std::int32_t natural = 0;
 };
 
 // A sound effect or a music track. Sound effects are loaded by the scan, music tracks only

@@ -27,8 +27,6 @@ Message message_for(const Game& g, int code) {
       return {" Could not open " + media::quoted_path(g.frame.configuration_path)};
     case kErrorNoDataFolder:
       return {" Could not open " + media::quoted_path(g.frame.configuration_path)};
-    case kErrorThread:
-      return {"Could not create multithreading", media::kRequesterOk, false};
     case kErrorScreen:
       return {" Could not open screen"};
     case kErrorWindow:

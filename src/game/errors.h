@@ -18,10 +18,11 @@ constexpr int kExitFatalError = 1;
 // Faulting frames in a row after which the game gives up instead of filling the log.
 constexpr int kMaxFaultsInARow = 100;
 
-// Error codes of report_error.
+// Error codes of report_error. Code 1 is not used: window events are polled on the game thread
+// (the window layer wants them on the thread that made the window), so no event thread is
+// started and none can fail to start.
 enum ErrorCode {
   kErrorConfiguration = 0,   // DATA/ini.txt could not be opened: ends the program
-  kErrorThread = 1,          // event thread not started: goes on
   kErrorScreen = 2,          // drawable screen not opened: ends the program
   kErrorWindow = 3,          // window not opened: ends the program
   kErrorDivision = 5,        // division by zero: Yes goes on, No ends the program

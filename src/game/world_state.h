@@ -30,9 +30,12 @@ struct WorldState {
   // Page Up or Page Down changed the level during this game: it is not kept in the table.
   bool level_keys_used = false;
   bool level_transition_pending = false;
+  // The level was loaded again right after it completed and still has nothing to fix: its
+  // completion has been counted once and is not counted again; it stays until its time runs out.
+  bool completion_counted = false;
 
   NameTable names;  // the texts of every NameId in the grid and the placed objects
-  WorldGrid grid;   // empty until start-up creates it (create_world_grid)
+  WorldGrid grid;   // empty until start-up creates it (create_world_collections)
   std::vector<PlacedObject> objects;       // the world object list; cells hold positions in it
   std::vector<std::int32_t> free_objects;  // positions of released objects, reused first
   std::vector<Enemy> enemies_a;            // enemy group A: paints floor pink

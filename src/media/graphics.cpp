@@ -60,6 +60,14 @@ Bounds bounds_of(const Quad& q) {
   return b;
 }
 
+// draw_quad draws nothing for corners much further out than this; nearer ones convert to int
+// safely. False for NaN corners too.
+bool within_reach(const Quad& q) {
+  constexpr float kFar = 1e9f;
+  return std::all_of(q.begin(), q.end(),
+                     [](const Point& p) { return std::fabs(p.x) < kFar && std::fabs(p.y) < kFar; });
+}
+
 // Corners in drawing order with level top and bottom edges and plumb sides.
 bool upright(const Quad& q) {
   return q[0].y == q[1].y && q[2].y == q[3].y && q[0].x == q[3].x && q[1].x == q[2].x;
@@ -196,6 +204,11 @@ bool Graphics::is_sprite3d(Handle s3) const {
   return sprites3d_.contains(s3);
 }
 
+std::pair<float, float> Graphics::sprite3d_size(Handle s3) const {
+  const Sprite3D* s = sprites3d_.get(s3);
+  return s == nullptr ? std::pair(0.0f, 0.0f) : std::pair(s->width, s->height);
+}
+
 void Graphics::zoom_sprite3d(Handle s3, float width, float height) {
   Sprite3D* s = sprites3d_.get(s3);
   if (s == nullptr || !std::isfinite(width) || !std::isfinite(height)) return;
@@ -245,12 +258,7 @@ bool Graphics::covers_screen_opaquely(const Sprite3D& s3, const Quad& q, float x
 // sample). The tiles of the play field hide most of the screen that way.
 Image& Graphics::target_for(const Sprite3D& s3, const Quad& quad, const TextureView& texture,
                             int alpha) {
-  // draw_quad draws nothing for corners much further out; nearer ones convert to int safely.
-  constexpr float kFar = 1e9f;
-  const bool sane = std::all_of(quad.begin(), quad.end(), [&](const Point& p) {
-    return std::fabs(p.x) < kFar && std::fabs(p.y) < kFar;  // false for NaN too
-  });
-  if (!back_.clear_pending() || !sane) return back_.write();
+  if (!back_.clear_pending() || !within_reach(quad)) return back_.write();
   const Bounds b = bounds_of(quad);
   const bool cover = upright(quad) && quad[1].x - quad[0].x >= 1 && quad[3].y - quad[0].y >= 1 &&
                      s3.sprite->opaque && plain_blend(alpha) && texture.pixels;
@@ -299,11 +307,15 @@ void Graphics::display_sprite3d(Handle s3, float x, float y, int alpha) {
   const Quad corners = corners_of(*s);
   Quad quad = corners;
   for (Point& p : quad) p = {p.x + x, p.y + y};
-  if (outside_screen(quad) || draw_fresh_grab(*s, corners, quad, x, y, alpha)) return;
+  if (outside_screen(quad)) return;
+  // A quad out of reach draws nothing, so it may never stand in for a pending clear.
+  const bool reachable = within_reach(quad);
+  if (reachable && draw_fresh_grab(*s, corners, quad, x, y, alpha)) return;
   const TextureView texture = sprites_.texture_of(*s->sprite);
-  Image& target = back_.clear_pending() && covers_screen_opaquely(*s, corners, x, y, alpha)
-                      ? back_.write_over()
-                      : target_for(*s, quad, texture, alpha);
+  Image& target =
+      reachable && back_.clear_pending() && covers_screen_opaquely(*s, corners, x, y, alpha)
+          ? back_.write_over()
+          : target_for(*s, quad, texture, alpha);
   draw_quad(target, texture, quad, alpha, blend_, bilinear_);
 }
 

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "media/back_buffer.h"
 #include "media/handle_table.h"
@@ -78,6 +79,8 @@ class Graphics {
   Handle create_sprite3d(Handle sprite);
   void free_sprite3d(Handle s3);
   bool is_sprite3d(Handle s3) const;
+  // The size the 3D sprite draws at ({0, 0} for an unknown handle).
+  std::pair<float, float> sprite3d_size(Handle s3) const;
   void display_sprite3d(Handle s3, float x, float y, int alpha = 255);
   void zoom_sprite3d(Handle s3, float width, float height);
   void rotate_sprite3d(Handle s3, float angle, int mode);

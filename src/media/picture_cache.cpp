@@ -20,9 +20,13 @@ std::shared_ptr<Image> PictureCache::find(const std::string& path) const {
   return it == entries_.end() ? nullptr : it->second.picture.lock();
 }
 
+bool PictureCache::fits(std::size_t bytes) const {
+  return bytes <= budget_ && decoded_bytes() <= budget_ - bytes;
+}
+
 bool PictureCache::refused(const std::string& path) const {
   auto it = entries_.find(path);
-  return it != entries_.end() && it->second.refused;
+  return it != entries_.end() && it->second.refused && !fits(it->second.bytes);
 }
 
 bool PictureCache::admit(const std::string& path, const std::shared_ptr<Image>& picture) {
@@ -30,11 +34,15 @@ bool PictureCache::admit(const std::string& path, const std::shared_ptr<Image>& 
   prune();
   const std::size_t bytes = bytes_of(*picture);
   Entry& entry = entries_[path];
-  if (bytes > budget_ || decoded_bytes() > budget_ - bytes) {
+  if (!fits(bytes)) {
+    // Said once for as long as the file stays refused; it is refused without a decode until
+    // freed pictures make room for it.
+    if (!entry.refused)
+      std::fprintf(stderr, "Picture left out, decoded pictures would pass %zu MB: %s\n",
+                   budget_ >> 20, path.c_str());
     entry = Entry{};
     entry.refused = true;
-    std::fprintf(stderr, "Picture left out, decoded pictures would pass %zu MB: %s\n",
-                 budget_ >> 20, path.c_str());
+    entry.bytes = bytes;
     return false;
   }
   entry = Entry{picture, bytes, false, {}};

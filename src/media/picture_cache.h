@@ -20,10 +20,11 @@ class PictureCache {
   // The decoded picture of the file while some sprite still holds it; null otherwise.
   std::shared_ptr<Image> find(const std::string& path) const;
   // Notes a fresh decode of the file. False when it would take the decoded pictures past the
-  // budget: the picture is then dropped, the file refused from now on, and one line naming it
-  // goes to the error output.
+  // budget: the picture is then dropped, the file refused until the pictures held leave room
+  // for it, and one line naming it goes to the error output.
   bool admit(const std::string& path, const std::shared_ptr<Image>& picture);
-  // Whether the file was refused for the budget (it then loads as a missing picture).
+  // Whether the file was refused for the budget and still would not fit (it then loads as a
+  // missing picture, without being decoded again).
   bool refused(const std::string& path) const;
 
   // The keyed texture made from the file's picture with that key, while some sprite holds it.
@@ -43,10 +44,12 @@ class PictureCache {
   };
   struct Entry {
     std::weak_ptr<Image> picture;
-    std::size_t bytes = 0;
+    std::size_t bytes = 0;  // of the picture, held or refused
     bool refused = false;
     std::vector<Keyed> keyed;
   };
+  // Whether a picture of that many bytes fits beside the decoded pictures held now.
+  bool fits(std::size_t bytes) const;
   // Forgets the pictures no sprite holds any more.
   void prune();
 

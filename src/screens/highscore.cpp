@@ -19,9 +19,13 @@
 namespace orv {
 namespace {
 
-// The table's rows fill the free space between the online line and the prompt.
-constexpr float kTableTop = 0.4f;
-constexpr float kTableRowStep = 0.022f;
+// The table is read from a distance: its rows are as tall as the head-up display's lines
+// (zoom 1.0), one a line from below the online line on.
+constexpr float kTableTop = 0.38f;
+constexpr float kTableZoom = 1.0f;
+constexpr float kPromptTop = 0.65f;
+constexpr float kMargin = 0.02f;  // of the screen width, kept free on both sides
+constexpr float kLeastRowStep = 0.03f;
 
 struct HighscoreTexts {
   std::string global_line;
@@ -29,6 +33,26 @@ struct HighscoreTexts {
   std::string not_kept_line;  // why the game just played is not in the table; empty when it is
   std::vector<std::string> table_rows;
 };
+
+// The rows, centred as a block and kept inside the screen: a row too wide for it loses the end
+// of its name. Returns the height below the last row.
+float draw_table(Game& g, const std::vector<std::string>& rows, float top) {
+  const float w = g.frame.screen_width;
+  const float h = g.frame.screen_height;
+  const float room = w * (1.0f - 2 * kMargin);
+  float widest = 0.0f;
+  for (const std::string& row : rows) widest = std::max(widest, text_width(g, row, kTableZoom, 1));
+  const float left = std::clamp((w - widest) / 2, w * kMargin, w * 0.3f);
+  const float step = std::max(line_height(g, kTableZoom), h * kLeastRowStep);  // a font without A
+  float y = top;
+  for (std::string row : rows) {
+    while (row.size() > 1 && left + text_width(g, row, kTableZoom, 1) > w * kMargin + room)
+      row.erase(row.size() - 2, 1);  // the character before the closing "|"
+    draw_text(g, row, left, y, kTableZoom, 0.0f, 240, 1.0f, 0, 0);
+    y += step;
+  }
+  return y;
+}
 
 void draw_highscore_texts(Game& g, const HighscoreTexts& texts, int fade_in_alpha) {
   const float w = g.frame.screen_width;
@@ -38,13 +62,15 @@ void draw_highscore_texts(Game& g, const HighscoreTexts& texts, int fade_in_alph
   draw_text(g, texts.global_line, left, h * 0.25f, 1.0f, 0.0f, 255, 1.0f, 0, 0);
   draw_text(g, texts.player_line, left, h * 0.3f, 0.8f, 0.0f, 240, 1.0f, 0, 0);
   draw_text(g, screen_text::kOnlineHighscore, left, h * 0.35f, 0.4f, 0.0f, 240, 1.0f, 0, 0);
-  if (!texts.not_kept_line.empty())
-    draw_text(g, texts.not_kept_line, left, h * 0.375f, 0.4f, 0.0f, 240, 1.0f, 0, 0);
-  for (std::size_t i = 0; i < texts.table_rows.size(); ++i) {
-    const float y = h * (kTableTop + kTableRowStep * float(i));
-    draw_text(g, texts.table_rows[i], left, y, 0.4f, 0.0f, 240, 1.0f, 0, 0);
+  // The reason a game is not kept stands between the online line and the table.
+  float table_top = h * kTableTop;
+  if (!texts.not_kept_line.empty()) {
+    draw_text(g, texts.not_kept_line, left, table_top, 0.4f, 0.0f, 240, 1.0f, 0, 0);
+    table_top += line_height(g, 0.4f) * 1.5f;
   }
-  draw_text(g, continue_prompt(g), left, h * 0.65f, 0.8f, 0.0f, fade_in_alpha, 1.0f, 0, 0);
+  const float below_table = draw_table(g, texts.table_rows, table_top);
+  const float prompt_y = std::max(h * kPromptTop, below_table + line_height(g, 0.8f) * 0.5f);
+  draw_text(g, continue_prompt(g), left, prompt_y, 0.8f, 0.0f, fade_in_alpha, 1.0f, 0, 0);
   draw_text(g, screen_text::kNotice, left, h * 0.9f, 0.4f, 0.0f, 255, 1.0f, 0, 0);
 }
 

@@ -53,6 +53,25 @@ void draw_glyph(Game& g, std::uint8_t code, float x, float y, float zoom, float 
   }
 }
 
+float text_width(const Game& g, std::string_view text, float zoom, float spacing) {
+  if (zoom < 0.0f) zoom = 1.0f;
+  const TextState& t = g.text;
+  float width = 0.0f;
+  for (char c : text) {
+    const auto code = std::uint8_t(c);
+    if (code == ' ') {
+      width += t.glyphs[kSpaceWidthGlyph].width;
+    } else if (code != kNewLine && code != kCursorReset && t.glyphs[code].drawable != 0) {
+      width += t.glyphs[code].width * zoom * spacing;
+    }
+  }
+  return width;
+}
+
+float line_height(const Game& g, float zoom) {
+  return g.text.glyphs[kLineHeightGlyph].height * kLineHeightFactor * (zoom < 0.0f ? 1.0f : zoom);
+}
+
 void draw_text(Game& g, std::string_view text, float x, float y, float zoom, float angle, int alpha,
                float spacing, int blend_source, int blend_destination) {
   if (blend_source != 0 || blend_destination != 0) {

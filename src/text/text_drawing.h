@@ -15,6 +15,11 @@ struct Game;
 void draw_text(Game& g, std::string_view text, float x, float y, float zoom, float angle, int alpha,
                float spacing, int blend_source, int blend_destination);
 
+// The width draw_text's cursor advances over a one-line text, and the height of a line, at the
+// zoom and spacing given.
+float text_width(const Game& g, std::string_view text, float zoom, float spacing);
+float line_height(const Game& g, float zoom);
+
 // Draws one character with the blending already set and moves the cursor.
 void draw_glyph(Game& g, std::uint8_t code, float x, float y, float zoom, float angle, int alpha,
                 float spacing);

@@ -30,6 +30,9 @@ void level_announcement(Game& g) {
   }
   g.world.level_transition_pending = false;
   free_screen_capture(g);
+  // The announcement runs inside the frame's drawing: the rest of the frame (the full-screen
+  // pass and the head-up display) must still be drawn, or the frame after it shows black.
+  gfx.start_3d();
 }
 
 }  // namespace orv

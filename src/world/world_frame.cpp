@@ -17,7 +17,7 @@ namespace orv {
 void world_frame(Game& g) {
   if (g.config.world_drawing == 1) draw_world(g);
   WorldState& w = g.world;
-  if (w.remaining < 1) {
+  if (w.remaining < 1 && !w.completion_counted) {
     w.level_start_score = w.score;
     w.level = media::saturating_add(w.level, 1);
     w.time = 0;

@@ -3,6 +3,7 @@
 #include <tuple>
 #include <utility>
 
+#include "catalogue/cell_zoom.h"
 #include "catalogue/tile_definitions.h"
 #include "game/game.h"
 #include "support/world_fixture.h"
@@ -87,6 +88,35 @@ TEST_F(TileDefinitions, CellsOfOneGraphicShareItsSprite) {
   EXPECT_EQ(std::pair(cell(0, 0).sprite, cell(0, 0).angle), std::pair(cell(1, 1).sprite, 0.0f));
   retile(6, 6, "C");
   EXPECT_EQ(cell(6, 6).sprite, 0);
+}
+
+// A cell with alpha 0 or less keeps the picture's own size whatever other cells of the same
+// graphic do: zooming them, retiling them, or zooming the whole level. A cell zoomed before its
+// alpha dropped stays zoomed; one whose later graphic was unknown keeps its earlier sprite.
+TEST_F(TileDefinitions, UnzoomedCellsKeepThePicturesSizeBesideZoomedOnes) {
+  add_tile_graphic("a.png", 8, 6);
+  tile_file("Z", {"GFXNAME", "a.png", "TRANSPARENCY", "0"});
+  tile_file("N", {"GFXNAME", "a.png", "TRANSPARENCY", "255"});
+  tile_file("U", {"GFXNAME", "unknown.png", "TRANSPARENCY", "0"});
+  const auto size = [&](int x, int y) { return g.media.gfx.sprite3d_size(cell(x, y).sprite); };
+  const std::pair tile(32.0f, 32.0f), own(8.0f, 6.0f);
+  retile(1, 1, "N");
+  EXPECT_EQ(size(1, 1), own);
+  retile(0, 0, "Z");
+  retile(2, 1, "Z");
+  EXPECT_EQ(size(0, 0), tile);
+  EXPECT_EQ(size(1, 1), own);
+  retile(3, 3, "N");
+  retile(4, 4, "N");
+  retile(4, 4, "U");
+  g.world.last_column = g.world.last_row = 5;
+  rezoom_level_cells(g);
+  EXPECT_EQ(std::tuple(size(1, 1), size(3, 3), size(4, 4), size(2, 1)),
+            std::tuple(own, own, tile, tile));
+  cell(2, 1).alpha = 0;
+  retile(1, 1, "N");
+  rezoom_level_cells(g);
+  EXPECT_EQ(std::tuple(size(1, 1), size(3, 3), size(2, 1)), std::tuple(own, own, tile));
 }
 
 }  // namespace

@@ -12,9 +12,9 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" > "$work/install.txt" 2>&1 ||
   { cat "$work/install.txt"; fail "cmake --install failed"; }
 for file in bin/orvante bin/orvante-check bin/orvante-level share/orvante/DATA/ini.txt \
-  share/orvante/README.md share/man/man6/orvante-check.6 share/man/man6/orvante-level.6 \
-  share/applications/io.github.orvante.Orvante.desktop \
-  share/metainfo/io.github.orvante.Orvante.metainfo.xml share/man/man6/orvante.6 \
+  share/orvante/README.md share/man/man6/orvante-check.6.gz share/man/man6/orvante-level.6.gz \
+  share/applications/io.github.orvante.Orvante.desktop share/doc/orvante/copyright \
+  share/metainfo/io.github.orvante.Orvante.metainfo.xml share/man/man6/orvante.6.gz \
   share/icons/hicolor/16x16/apps/orvante.png share/icons/hicolor/256x256/apps/orvante.png \
   share/icons/hicolor/scalable/apps/orvante.svg; do
   [ -f "$prefix/$file" ] || fail "not installed: $file"

@@ -32,10 +32,19 @@ class PlayerPlatform : public media::HeadlessPlatform {
   const Game* game = nullptr;
   bool press_start_on_screens = false;
   int dialog_frames = 0;
+  double darkest = 1.0;         // the least share of lit pixels in a frame shown from now on
+  double darkest_dialog = 1.0;  // the same for frames shown with a dialog open
 
   void present(const media::Pixel* pixels, int width, int height) override {
     HeadlessPlatform::present(pixels, width, height);
-    if (game->input.open_dialogs > 0) ++dialog_frames;
+    const auto lit = std::count_if(pixels, pixels + std::ptrdiff_t(width) * height,
+                                   [](media::Pixel p) { return (p & 0xFFFFFFu) != 0; });
+    const double share = double(lit) / (double(width) * height);
+    darkest = std::min(darkest, share);
+    if (game->input.open_dialogs > 0) {
+      ++dialog_frames;
+      darkest_dialog = std::min(darkest_dialog, share);
+    }
     if (press_start_on_screens && game->frame.menu_active) {
       frame() % 2 == 0 ? hold_key(key::kP) : release_key(key::kP);
       pressing_ = true;
@@ -104,6 +113,30 @@ TEST_F(GameFlow, StartHeldFromTheTitleMenuIntoPlayDoesNotPause) {
   EXPECT_EQ(platform.dialog_frames, 0);
   EXPECT_EQ(std::tuple(g.frame.menu_active, g.world.level, g.frame.built_level),
             std::tuple(0, 1, 1));
+}
+
+// After a level change the level is announced, and the frame after the announcement shows the
+// new level with its head-up display, as does a pause dialog opened right then (START held
+// through the end of the announcement): no frame of the change is black.
+TEST_F(GameFlow, TheFramesAfterALevelAnnouncementShowTheLevel) {
+  configure("WORLDREFRESH\n2000\n");  // no time runs out
+  platform.hold_key(key::kP, 30);
+  platform.release_key(key::kP, 400);
+  platform.hold_key(key::kX, 500);
+  platform.release_key(key::kX, 560);
+  ASSERT_NO_THROW(start_up(g));
+  ASSERT_NO_THROW(while (platform.frame() < 600) main_loop_turn(g));
+  ASSERT_EQ(g.world.level, 1);
+  platform.darkest = 1.0;
+  platform.tap_key(key::kPageUp, 600, 6);
+  platform.hold_key(key::kP, 620);  // inside the announcement of 640 / 5 frames
+  platform.release_key(key::kP, 800);
+  platform.hold_key(key::kX, 850);
+  ASSERT_NO_THROW(while (platform.frame() < 900) main_loop_turn(g));
+  EXPECT_EQ(g.world.level, 2);
+  EXPECT_GT(platform.dialog_frames, 0);
+  EXPECT_GT(platform.darkest, 0.5);
+  EXPECT_GT(platform.darkest_dialog, 0.5);
 }
 
 // The first game after launch and a game after the time ran out start alike: level 1 built

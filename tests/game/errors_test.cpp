@@ -11,9 +11,10 @@
 namespace orv {
 namespace {
 
-TEST(Errors, EachCodeShowsItsTextAndOnlyTheThreadErrorGoesOn) {
+// Each code shows its text; those that end the program end it, an unknown code goes on.
+TEST(Errors, EachCodeShowsItsTextAndOnlyAnUnknownCodeGoesOn) {
   const std::pair<int, std::string> cases[] = {
-      {kErrorThread, "Could not create multithreading"},
+      {1, " Unknown error 1"},
       {kErrorScreen, " Could not open screen"},
       {kErrorWindow, " Could not open window"},
       {kErrorLevelFile, " Could not open topographic data"},
@@ -21,7 +22,7 @@ TEST(Errors, EachCodeShowsItsTextAndOnlyTheThreadErrorGoesOn) {
   for (const auto& [code, text] : cases) {
     test::TestGame t;
     t.game.config.self_create_base = "BASE.txt";
-    if (code == kErrorThread)
+    if (code == 1)
       EXPECT_NO_THROW(report_error(t.game, code));
     else
       EXPECT_THROW(report_error(t.game, code), ProgramEnd) << code;

@@ -91,5 +91,25 @@ TEST_F(StartUpLevels, WithoutGeneratedLevelsTheLevelFileIsLoadedForEveryLevel) {
   EXPECT_GT(g.world.time, 0);
 }
 
+// A level file with no open cell has nothing to fix: it completes once, is loaded once more for
+// the next level and then stays, its clock running (down to the highscore screen), instead of
+// completing and loading again on every frame.
+TEST_F(StartUpLevels, ALevelFileWithNothingToFixCompletesOnceAndItsClockRuns) {
+  t.dir.write("DATA/ini.txt", t.dir.read("DATA/ini.txt") + "USESELFCREATEBASE\n0\n");
+  std::string walls = "ORVANTE ROOM\n1\n1\n0\n0\n";
+  for (int cell = 0; cell < 4; ++cell) walls += "255\n0\n0\n";
+  t.dir.write("DATA/LEVELS/LAB.ai42", walls);
+  test::CurrentDirectory here(t.dir.path());
+  start();
+  const std::size_t before = music_starts();
+  for (int frame = 0; frame < 10; ++frame) main_loop_turn(g);
+  EXPECT_EQ(std::tuple(g.world.level, g.frame.built_level, g.world.remaining, music_starts()),
+            std::tuple(2, 2, 0, before + 2));
+  ASSERT_GT(g.frame.time_unit_length, 20);
+  for (int frame = 0; frame < 10; ++frame) main_loop_turn(g);
+  EXPECT_EQ(std::tuple(g.world.level, music_starts(), g.world.time), std::tuple(2, before + 2, 0));
+  EXPECT_GT(g.frame.frame_counter, 10);  // the clock runs
+}
+
 }  // namespace
 }  // namespace orv

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <limits>
+#include <tuple>
 #include <vector>
 
 #include "media/graphics.h"
@@ -314,6 +315,22 @@ TEST_F(GraphicsTest, AFullScreenPictureReplacesTheClearOnlyWhereItIsOpaque) {
       EXPECT_EQ(at(1, 1), odd == kWhite ? kWhite : red);
       EXPECT_EQ(at(5, 5), kBlack);
     }
+  }
+}
+
+// A quad zoomed beyond the range a quad is drawn in draws nothing, so it never takes the place
+// of a pending clear, whether it is an ordinary picture or a fresh grab: the clear shows, not
+// the previous frame.
+TEST_F(GraphicsTest, AQuadOutOfReachDrawsNothingAndTheClearStillShows) {
+  const Handle picture = gfx.create_sprite3d(gfx.add_sprite(Image(32, 24, kWhite)));
+  for (bool grab : {false, true}) {
+    gfx.box(0, 0, 32, 24, rgb(0, 200, 0));
+    const Handle s3 = grab ? gfx.create_sprite3d(gfx.grab_sprite(1, 1, 30, 22)) : picture;
+    gfx.zoom_sprite3d(s3, 4e12f, 4e12f);
+    gfx.clear_screen(rgb(0, 0, 0));
+    draw(s3, 0, 0);
+    EXPECT_EQ(std::tuple(at(0, 0), at(16, 12), at(31, 23)), std::tuple(kBlack, kBlack, kBlack))
+        << grab;
   }
 }
 

@@ -5,10 +5,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <future>
+#include <thread>
+
+#include <sys/stat.h>
 
 #include "media/files/paths.h"
 #include "media/platform_headless/headless_platform.h"
 #include "media/sound.h"
+#include "media/sound/mixer.h"
 #include "media/sound/ogg_decode.h"
 #include "support/files_temp_folder.h"
 #include "support/ogg_writer.h"
@@ -128,6 +136,54 @@ TEST_F(OggStreamTest, StopAndFreeInTheMiddle) {
   sound.play_sound(again, false);
   render(sound.mixer(), 44100);
   EXPECT_EQ(sound.mixer().voice_count(), 0u);
+}
+
+// Starting a sound never waits for a stream's decode: with the track read through a pipe that
+// has run dry, the rendering thread sits in the decoder, and a sound still starts at once.
+TEST_F(OggStreamTest, ASoundStartsWhileAStreamWaitsForItsData) {
+  test::Tone tone;
+  tone.seconds = 20;
+  tone.quality = 0.5f;
+  const Bytes bytes = test::write_ogg(tone);
+  ASSERT_GT(bytes.size(), 40000u);
+  const std::string pipe = dir_ / "pipe.ogg";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  std::promise<void> rest_wanted;
+  std::thread writer([&] {
+    std::FILE* out = std::fopen(pipe.c_str(), "wb");
+    if (out == nullptr) return;
+    std::fwrite(bytes.data(), 1, bytes.size() / 4, out);
+    std::fflush(out);
+    rest_wanted.get_future().wait();
+    std::fwrite(bytes.data() + bytes.size() / 4, 1, bytes.size() - bytes.size() / 4, out);
+    std::fclose(out);
+  });
+  Mixer mixer;
+  mixer.play_stream(1, OggStream::open(pipe), false);
+  std::atomic<bool> rendering{true};
+  std::atomic<int> passes{0};
+  std::thread audio([&] {
+    std::vector<std::int16_t> out(1024 * kAudioChannels);
+    while (rendering.load()) {
+      mixer.render(out.data(), 1024);
+      ++passes;
+    }
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));  // the pipe runs dry
+  const int before = passes.load();
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  const bool waiting = passes.load() == before && before > 0;
+  auto sound = std::make_shared<SoundData>();
+  sound->samples.assign(100 * kAudioChannels, 7);
+  auto start = std::async(std::launch::async, [&] { mixer.play(2, sound, false); });
+  const bool started = start.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
+  rendering.store(false);
+  rest_wanted.set_value();
+  start.wait();
+  audio.join();
+  writer.join();
+  EXPECT_TRUE(waiting) << "the rendering thread should wait in the decoder";
+  EXPECT_TRUE(started) << "the start waited for the decode";
 }
 
 }  // namespace

@@ -80,7 +80,8 @@ TEST_F(PictureCacheTest, CopiesWithDifferentKeysDrawTheirOwnWay) {
 }
 
 // A picture that would take the decoded pictures past the budget loads as missing, and stays
-// so without being decoded again; pictures within the budget still load.
+// so without being decoded again while the memory is held; pictures within the budget still
+// load, and the refused one loads once freeing the others leaves room for it.
 TEST_F(PictureCacheTest, PicturesPastTheBudgetActAsMissing) {
   cache().set_budget(64 * 64 * 4 + 100);
   const Handle big = gfx.load_sprite(picture("big.png", 64, 64));
@@ -95,6 +96,16 @@ TEST_F(PictureCacheTest, PicturesPastTheBudgetActAsMissing) {
   EXPECT_EQ(cache().decode_count(), 2u);
   EXPECT_NE(gfx.load_sprite(picture("small.png", 4, 4)), 0);
   EXPECT_LE(cache().decoded_bytes(), 64u * 64 * 4 + 100);
+  gfx.free_sprite(big);
+  ::testing::internal::CaptureStderr();
+  const Handle later = gfx.load_sprite(more);
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+  ASSERT_NE(later, 0);
+  EXPECT_EQ(gfx.sprite_width(later), 32);
+  EXPECT_EQ(cache().decode_count(), 4u);
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(gfx.load_sprite(picture("big2.png", 64, 64)), 0) << "the budget still holds";
+  ::testing::internal::GetCapturedStderr();
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "screens/score_table.h"
 
 #include <tuple>
+#include <vector>
 
 #include "screens/screen_test_support.h"
 
@@ -58,6 +59,36 @@ TEST_F(HighscoreTest, WithAScoreTableTheBestKeptIsShownAndTheGameIsKept) {
   EXPECT_EQ(kept[0].name, "bob");
   EXPECT_EQ(std::tuple(kept[1].score, kept[1].level, kept[1].name), std::tuple(1234, 2, "ann"));
   EXPECT_EQ(kept[1].date.size(), 10u);
+}
+
+// On a 1024x768 screen the table is drawn at the size of the head-up display's lines (zoom 1:
+// the test glyph's full 10 pixels), one row a line (the "A" of 20 pixels sets the line) below
+// the online line and above the prompt, every row inside the screen.
+TEST_F(HighscoreTest, TheTableIsAsTallAsTheHeadUpDisplaysLinesAndFitsTheScreen) {
+  test::open_test_screen(t.game, 1024, 768);
+  const std::string path = t.dir.path() + "scores.txt";
+  ScoreTable table;
+  for (int i = 0; i < 10; ++i) table.push_back({4444 - i, 9, "2026-01-02", "bob"});
+  ASSERT_TRUE(save_score_table(path, table));
+  t.game.config.highscore_file = path;
+  press_start_at(0);
+  test::load_test_font(t, "A4");
+  show_highscore(t.game);
+
+  const auto& shown = t.platform.last_presented();
+  const auto black = media::rgb(0, 0, 0);
+  // Runs of lines holding anything between the online line and the prompt: one per row, each
+  // the glyph's full height.
+  std::vector<int> heights;
+  bool in_row = false;
+  for (int y = 768 * 37 / 100; y < 768 * 70 / 100; ++y) {
+    const bool lit = test::anything_but(shown, black, {0, y, 1024, 1});
+    if (lit && !in_row) heights.push_back(0);
+    if (lit) ++heights.back();
+    in_row = lit;
+  }
+  EXPECT_EQ(heights, std::vector<int>(10, 10));
+  EXPECT_FALSE(test::anything_but(shown, black, {0, 768 * 37 / 100, 1024 * 2 / 100, 768 / 3}));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "sdl/sdl_test_support.h"
+#include "sdl/x_server_view.h"
 
 namespace orv::media {
 namespace {
@@ -116,21 +117,48 @@ TEST_F(SdlScreenTest, F11AndAltEnterSwitchFullscreenAndBackRepeatsAndOtherKeysDo
   EXPECT_EQ(shown_at(*platform, 60, 30), 0x0000FFu);
 }
 
-TEST_F(SdlScreenTest, AWindowOpenedFullscreenCoversTheDesktopWithTheLetterboxedPicture) {
+// A window opened fullscreen takes the desktop's size as far as SDL knows; the picture is
+// letterboxed in the window as the X server shows it: the whole desktop with a window manager,
+// the window's own size on a bare server.
+TEST_F(SdlScreenTest, AWindowOpenedFullscreenShowsTheLetterboxedPictureInTheWindowShown) {
   platform->set_fullscreen(true);
   ASSERT_TRUE(platform->open_window(80, 60, "ORVANTE") && platform->open_screen(80, 60));
   const DesktopInfo desktop = platform->desktop();
   EXPECT_TRUE(SDL_GetWindowFlags(platform->window()) & SDL_WINDOW_FULLSCREEN_DESKTOP);
   ASSERT_TRUE(pump_until(*platform, [&] { return window_is(desktop.width, desktop.height); }));
   present();
+  const SDL_Point shown = test::server_window_size(platform->window())
+                              .value_or(SDL_Point{desktop.width, desktop.height});
   const SDL_Rect r = platform->picture_rect();
-  EXPECT_EQ(as_tuple(r), as_tuple(letterbox(80, 60, desktop.width, desktop.height)));
+  EXPECT_EQ(as_tuple(r), as_tuple(letterbox(80, 60, shown.x, shown.y)));
   const int mid_y = r.y + r.h / 2;
-  EXPECT_EQ((std::vector{shown_at(*platform, r.x + 2, mid_y),
-                         shown_at(*platform, r.x + r.w - 3, mid_y), shown_at(*platform, 0, 0),
-                         shown_at(*platform, desktop.width - 1, desktop.height - 1)}),
-            (std::vector<Pixel>{0xFF0000, 0x0000FF, 0, 0}))
-      << "picture inside, black bars (or none) at the corners";
+  EXPECT_EQ(
+      (std::vector{shown_at(*platform, r.x + 2, mid_y), shown_at(*platform, r.x + r.w - 3, mid_y),
+                   shown_at(*platform, desktop.width - 1, desktop.height - 1)}),
+      (std::vector<Pixel>{0xFF0000, 0x0000FF, 0}))
+      << "picture inside, black beyond";
+}
+
+// Switched to fullscreen on a bare X server (no window manager, as under xvfb-run), the window
+// keeps its own size while SDL reports the desktop's: the picture must be fitted to the window
+// the server shows, not cut at its right and bottom. With a window manager the window covers
+// the desktop and the picture is letterboxed in it.
+TEST_F(SdlScreenTest, FullscreenFitsThePictureToTheWindowTheServerShows) {
+  if (!test::server_window_size(platform->window())) GTEST_SKIP() << "not an X11 window";
+  press(SDL_SCANCODE_F11);
+  ASSERT_TRUE(platform->fullscreen());
+  for (int frame = 0; frame < 40; ++frame) {  // room for a window manager to act
+    present();
+    platform->pump_events();
+    SDL_Delay(10);
+  }
+  const SDL_Point real = *test::server_window_size(platform->window());
+  const SDL_Rect r = platform->picture_rect();
+  EXPECT_EQ(as_tuple(r), as_tuple(letterbox(80, 60, real.x, real.y)));
+  const int mid_y = r.y + r.h / 2;
+  const auto left = test::server_window_pixel(platform->window(), r.x + r.w / 8, mid_y);
+  const auto right = test::server_window_pixel(platform->window(), r.x + r.w * 7 / 8, mid_y);
+  EXPECT_EQ(std::tuple(left.value_or(1), right.value_or(1)), std::tuple(0xFF0000u, 0x0000FFu));
 }
 
 }  // namespace

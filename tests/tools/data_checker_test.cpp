@@ -172,6 +172,29 @@ TEST_F(DataChecker, ConfigurationValues) {
   }
 }
 
+// A folder without its trailing separator is one cause: the game finds none of its files. It is
+// reported once, and the files are never said not to decode or load, since the game does not
+// reach them at all.
+TEST_F(DataChecker, AFolderWithoutItsSeparatorIsOneFinding) {
+  for (const char* key : {"SOUNDFXPATH", "TOPOGFX", "WORLDGFX", "EGFXPATH", "SCREGFXPATH"}) {
+    SCOPED_TRACE(key);
+    fresh();
+    const int line = line_of(kIni, key);
+    std::string value = lines(kIni).at(std::size_t(line));
+    value.pop_back();
+    replace_line(kIni, line + 1, value);
+    const auto findings = check();
+    ASSERT_FALSE(findings.empty());
+    EXPECT_EQ(findings[0].line, line) << describe(findings);
+    EXPECT_NE(findings[0].message.find("lacks its trailing \\"), std::string::npos);
+    for (const Finding& f : findings) {
+      EXPECT_EQ(f.message.find("does not decode"), std::string::npos) << describe(findings);
+      EXPECT_EQ(f.message.find("does not load"), std::string::npos) << describe(findings);
+    }
+    EXPECT_EQ(findings.size(), 1u) << describe(findings);
+  }
+}
+
 TEST_F(DataChecker, TheMusicFolderHoldsTheScreensTracks) {
   fs::rename(dir.path() + "MUSIC/score.ogg", dir.path() + "MUSIC/Score.ogg");
   expect_finding(kIni, line_of(kIni, "INGAMEMUSIC"), "has \"Score.ogg\", not \"score.ogg\"");

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <random>
 #include <string>
+#include <tuple>
 
 #include "levels/level_file.h"
 #include "levels/level_fixture.h"
@@ -99,6 +100,44 @@ TEST_F(LevelPicture, LevelsThatAreNoPicturesAreRefusedWithTheirLine) {
   }
 }
 
+// A legend maps colours to tile names both ways: a drawn picture becomes rule tiles split as
+// the game's own levels write them, other colours stay colour codes, and the level converts
+// back to the same picture. Faulty legends are refused with their line.
+TEST_F(LevelPicture, ALegendNamesTilesForColours) {
+  dir.write("legend.txt", "255 255 255\r\nLAB_FLOOR\r\n0,0,0\r\nLAB_WALL\r\n9 9 9\r\nROCK\r\n\r\n");
+  const auto legend = read_legend(path("legend.txt"), error);
+  ASSERT_TRUE(legend) << error;
+  media::Image p(2, 2, media::argb(255, 255, 255, 255));
+  p.at(0, 0) = media::argb(255, 0, 0, 0);
+  p.at(1, 0) = media::argb(128, 9, 9, 9);
+  p.at(1, 1) = media::argb(255, 255, 0, 0);
+  ASSERT_TRUE(write_level_files(p, path("R.ai42"), error, &*legend)) << error;
+  EXPECT_EQ(dir.read("R.ai42"),
+            "R\r\n1\r\n1\r\n0\r\n0\r\nLAB\r\n_\r\nWALL\r\nLAB\r\n_\r\nFLOOR\r\n"
+            "ROCK\r\n\r\n\r\n255\r\n0\r\n0\r\n");
+  const auto back = read_level_picture(path("R.ai42"), error, &*legend);
+  ASSERT_TRUE(back) << error;
+  EXPECT_EQ(back->pixels, p.pixels);
+  EXPECT_FALSE(read_level_picture(path("R.ai42"), error)) << "no legend, no rule tiles";
+
+  const struct {
+    const char* text;
+    const char* fragment;
+  } faulty[] = {
+      {"255 255\nLAB_FLOOR\n", "L.txt:1: \"255 255\" is not a colour"},
+      {"1 2 300\nLAB_FLOOR\n", "L.txt:1:"},
+      {"1 2 3\n\n", "L.txt:2: \"\" is not a tile name"},
+      {"1 2 3\nA\\..\\B\n", "L.txt:2:"},
+      {"1 2 3\nA\n4 5 6\nA\n", "L.txt:3: colour or tile \"A\" given twice"},
+      {"1 2 3\nA\n1 2 3\nB\n", "L.txt:3:"},
+  };
+  for (const auto& f : faulty) {
+    dir.write("L.txt", f.text);
+    EXPECT_FALSE(read_legend(path("L.txt"), error)) << f.text;
+    EXPECT_NE(error.find(f.fragment), std::string::npos) << error;
+  }
+}
+
 TEST_F(LevelPicture, PicturesLargerThanTheGridAreRefused) {
   EXPECT_FALSE(write_level_files(media::Image(1026, 1), path("wide.ai42"), error));
   EXPECT_NE(error.find("1026 x 1 pixels"), std::string::npos) << error;
@@ -126,6 +165,26 @@ TEST_F(ConvertedLevel, PlaysInTheGame) {
   EXPECT_EQ(g.world.grid.at(1, 1).value, 42);
   EXPECT_EQ(g.world.grid.at(1, 1).alpha, 90);
   EXPECT_EQ(g.world.grid.at(2, 0).alpha, 255);
+}
+
+// A picture drawn with the legend's floor and wall colours plays: its floor is the rules' floor,
+// which counts towards the goal and takes paint.
+TEST_F(ConvertedLevel, ADrawnLevelWithALegendHasFloorToPaint) {
+  media::Image p(6, 5, media::argb(255, 0, 0, 0));
+  for (int x = 1; x < 5; ++x)
+    for (int y = 1; y < 4; ++y) p.at(x, y) = media::argb(255, 255, 255, 255);
+  std::string error;
+  t.dir.write("legend.txt", "255 255 255\nLAB_FLOOR\n0 0 0\nLAB_WALL\n");
+  const auto legend = read_legend(t.dir.path() + "legend.txt", error);
+  ASSERT_TRUE(legend) << error;
+  ASSERT_TRUE(write_level_files(p, t.dir.path() + "DATA/LEVELS/LAB.ai42", error, &*legend));
+  g.config.world_drawing = 1;
+  build_level_from_file(g);
+  EXPECT_EQ(std::tuple(tile(0, 0), tile(2, 2)), std::tuple("LAB_WALL", "LAB_FLOOR"));
+  EXPECT_EQ(g.world.grid.at(2, 2).collision, 0);
+  EXPECT_EQ(g.world.grid.at(0, 0).collision, 2);
+  EXPECT_GE(g.world.remaining, 3);  // a quarter of the 12 floor cells and their goodies
+  EXPECT_GT(g.world.time, 0);
 }
 
 }  // namespace

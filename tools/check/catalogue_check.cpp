@@ -35,11 +35,14 @@ void check_tile_file(DataCheck& c, const std::string& path,
                      const std::vector<std::string>& object_names) {
   const auto pairs = read_pairs(c.g, path);
   if (!pairs) return;
+  // Without its separator the object folder gives the game no objects at all: that one
+  // finding explains every child name, which is not reported again.
+  const bool objects_reachable = ends_with_separator(c.g.config.world_gfx);
   check_pairs(c.report, path, *pairs, tile_definition_keys());
   for (const Pair& p : *pairs) {
     if (p.key == "GFXNAME" && !p.value.empty()) {
       check_listed(c, graphics, p.value, path, p.line + 1, "tile graphic");
-    } else if (p.key.starts_with("CHILD") && p.value != "#") {
+    } else if (p.key.starts_with("CHILD") && p.value != "#" && objects_reachable) {
       check_listed(c, object_names, p.value, path, p.line + 1, "child object");
     }
   }
@@ -51,6 +54,8 @@ std::vector<std::string> check_sounds(DataCheck& c) {
   const std::string& folder = c.g.config.sound_fx_path;
   std::vector<std::string> sounds = files_of(c.g, folder, "*.ogg");
   for (const std::string& s : sounds) {
+    // A file the game cannot reach by this name is explained by the folder's finding.
+    if (find_path(folder + s) == Found::kMissing) continue;
     const media::Handle h = c.g.media.sound.load_sound(folder + s);
     if (h == 0)
       c.report.add(folder + s, 0, "does not decode as an Ogg Vorbis sound");
@@ -99,6 +104,7 @@ std::vector<std::string> check_objects(DataCheck& c, const std::vector<std::stri
   std::vector<std::string> names;
   for (const std::string& picture : files_of(c.g, config.world_gfx, "*" + config.gfx_codec)) {
     const std::string path = config.world_gfx + picture;
+    if (find_path(path) == Found::kMissing) continue;  // explained by the folder's finding
     check_picture(c, path);
     const std::string definition = definition_file_of(path, config.gfx_codec);
     const auto pairs = read_pairs(c.g, definition);

@@ -59,8 +59,13 @@ void check_folder_key(DataCheck& c, const FolderKey& folder) {
   if (p == nullptr || p->value.empty()) return;
   std::string path = game_path_of(c, *p);
   if (folder.appends_names && !ends_with_separator(p->value)) {
+    // The one cause of every file of the folder missing for the game: the files are not
+    // reported one by one (their checks skip what the game cannot reach).
     c.add_at_key(p->key, p->key + " " + quoted(p->value) +
-                             " lacks its trailing \\: the game appends file names to it");
+                             " lacks its trailing \\: the game appends file names to it (" +
+                             quoted(p->value + "name") +
+                             "), so it finds none of the folder's files and they are not "
+                             "checked one by one");
     path += '\\';
   }
   check_exists(c, *p, path, "folder");

@@ -141,6 +141,19 @@ def band(x, low=None, high=None, order=2, circular=False):
     return np.fft.irfft(spectrum, size)[:n]
 
 
+def tilt(x, low_db, low_corner, high_db, high_corner):
+    """Two gentle shelves without phase shift, on a circular signal: low_db below low_corner
+    and high_db above high_corner (both reached smoothly over about an octave each side), the
+    middle left as it is. Small speakers give little below 200 Hz; the music must not depend
+    on that range, and its highs must carry its detail."""
+    n = len(x)
+    f = np.maximum(np.fft.rfftfreq(n, 1.0 / RATE), 1e-6)
+    low = 1.0 / (1.0 + (f / low_corner) ** 2)          # 1 deep down, 0 well above the corner
+    high = (f / high_corner) ** 2 / (1.0 + (f / high_corner) ** 2)
+    gain = undb(low_db * low + high_db * high)
+    return np.fft.irfft(np.fft.rfft(x) * gain, n)
+
+
 # ---------------------------------------------------------------------------------------------
 # Space: echo and reverb over a circular stereo buffer of shape (2, n)
 

@@ -8,8 +8,12 @@ the loudest 100 ms (short-term level) and the peak, in dBFS (full scale = a full
 wave; a full-scale sine measures -3 dB). For music it also prints the loop seam: the jump
 from the last sample back to the first, next to the typical (median) step between neighbouring
 samples and the share of all steps that are smaller than the jump. A jump that is an ordinary
-step (larger than at most 99 % of them) makes no click. Exits non-zero when
-a track's seam is larger than that, or when any file reaches full scale.
+step (larger than at most 99 % of them) makes no click. For every file it prints the balance of
+its spectrum: the share of its energy below 200 Hz and above 2 kHz. Small laptop speakers give
+almost nothing below 200 Hz, so music that keeps most of its energy there sounds muffled on
+them; a track must keep at most 55 % of its energy below 200 Hz and at least 3 % above 2 kHz.
+Exits non-zero when a track's seam is larger than an ordinary step, when a track's balance is
+outside those bounds, or when any file reaches full scale.
 Needs oggdec (Debian vorbis-tools) and python3-numpy.
 """
 
@@ -42,20 +46,37 @@ def seam(x):
     return jump, float(np.median(steps)), 100.0 * float(np.mean(steps < jump))
 
 
+LOW_HZ, HIGH_HZ = 200.0, 2000.0
+MOST_LOW, LEAST_HIGH = 55.0, 3.0
+
+
+def balance(x):
+    """Shares of the energy (both channels) below LOW_HZ and above HIGH_HZ, in percent."""
+    power = np.zeros(len(x) // 2 + 1)
+    for c in range(x.shape[1]):
+        power += np.abs(np.fft.rfft(x[:, c])) ** 2
+    freqs = np.fft.rfftfreq(len(x), 1.0 / 44100.0)
+    total = max(float(np.sum(power)), 1e-30)
+    return (100.0 * float(np.sum(power[freqs < LOW_HZ])) / total,
+            100.0 * float(np.sum(power[freqs > HIGH_HZ])) / total)
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     data = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "..", "data")
     failed = False
-    print("%-16s %7s %8s %8s %8s   %s" % ("file", "seconds", "RMS", "100 ms", "peak",
-                                         "loop seam: jump / median step / steps below it"))
+    print("%-16s %7s %8s %8s %8s %7s %7s   %s" % (
+        "file", "seconds", "RMS", "100 ms", "peak", "<200Hz", ">2kHz",
+        "loop seam: jump / median step / steps below it"))
     for folder in ("MUSIC", "SFX"):
         path = os.path.join(data, folder)
         for name in sorted(f for f in os.listdir(path) if f.endswith(".ogg")):
             x = decode(os.path.join(path, name))
             peak = db(np.max(np.abs(x)))
-            line = "%-16s %7.2f %8.1f %8.1f %8.1f" % (
+            low, high = balance(x)
+            line = "%-16s %7.2f %8.1f %8.1f %8.1f %6.1f%% %6.1f%%" % (
                 folder + "/" + name[:-4], len(x) / 44100.0, db(np.sqrt(np.mean(np.square(x)))),
-                short_term_db(x), peak)
+                short_term_db(x), peak, low, high)
             if peak >= -0.01:
                 line += "   FULL SCALE"
                 failed = True
@@ -64,6 +85,9 @@ def main():
                 verdict = "ok" if rank <= 99.0 else "CLICK"
                 failed |= rank > 99.0
                 line += "   %.4f / %.4f / %5.1f %%  %s" % (jump, median, rank, verdict)
+                if low > MOST_LOW or high < LEAST_HIGH:
+                    line += "   MUFFLED"
+                    failed = True
             print(line)
     sys.exit(1 if failed else 0)
 

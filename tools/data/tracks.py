@@ -6,7 +6,7 @@ Drum grooves: one dictionary per bar, lane -> sixteen steps; X accent, x normal,
 Lanes: k kick, s snare, c clap, h hat, o open hat, x shaker, t/T low/high tom, C crash.
 """
 
-from compose import Section, Song
+from compose import TILT, Section, Song
 
 GROOVES = {
     "drive": [
@@ -118,8 +118,9 @@ def menu():
         Section(["Fmaj7", "Em7", "Dm7", "Gsus4 G"], pad=1, keys="long", bells="bells",
                 bass="long", drums="air"),
     ]
+    # Soft bells and a flute hold little above 2 kHz: the highs get a little more lift.
     return render(Song(92, sections, 0, "major", 104), verb_seconds=2.2, verb_level=0.8,
-                  drums=-12.0)
+                  drums=-12.0, tilt_shelves=(-3.0, 150.0, 12.5, 2000.0))
 
 
 def score():
@@ -135,7 +136,8 @@ def score():
     return render(Song(100, sections, 5, "major", 105))
 
 
-def render(song, bass_style="round", verb_seconds=1.6, verb_level=0.55, drums=-8.0):
+def render(song, bass_style="round", verb_seconds=1.6, verb_level=0.55, drums=-8.0,
+           tilt_shelves=TILT):
     """Renders every part at its level (dB RMS over the bars where it plays) and mixes them.
     A sparse groove reaches its level with fewer, louder hits, so calm tracks set the drums
     lower."""
@@ -146,7 +148,7 @@ def render(song, bass_style="round", verb_seconds=1.6, verb_level=0.55, drums=-8
     song.render_arp("arp", level=-19.0, instrument="pluck")
     song.render_arp("bells", level=-19.0, instrument="bell", pan=0.5)
     song.render_melody(level=-11.0)
-    return song.mix(verb_seconds, verb_level)
+    return song.mix(verb_seconds, verb_level, tilt_shelves=tilt_shelves)
 
 
 TRACKS = {"game1": game1, "game2": game2, "game3": game3, "menu": menu, "score": score}

@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string resolved = orv::media::resolve_path(joined);
     check(resolved.compare(0, folder.size() + 1, folder + "/") == 0 && !climbs(resolved));
   } else {
-    check(name.find_first_of("/\\") != std::string::npos || name.find("..") != std::string::npos);
+    check(name.find_first_of("/\\") != std::string::npos || name == "." || name == "..");
   }
   return 0;
 }

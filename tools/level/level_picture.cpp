@@ -71,13 +71,20 @@ bool read_header(LineFile& in, const std::string& file, int& columns, int& rows,
   return true;
 }
 
-// Reads the next number 0..255 into value.
-bool read_number(LineFile& in, const std::string& file, int& value, std::string& error) {
+// Reads the next line into text.
+bool read_line(LineFile& in, const std::string& file, std::string& text, std::string& error) {
   if (in.at_end()) {
     error = where(file, in.line()) + "the file ends before its last cell";
     return false;
   }
-  const std::string text = in.next();
+  text = in.next();
+  return true;
+}
+
+// Reads the next number 0..255 into value.
+bool read_number(LineFile& in, const std::string& file, int& value, std::string& error) {
+  std::string text;
+  if (!read_line(in, file, text, error)) return false;
   const auto n = colour_number(text);
   if (!n) {
     error = where(file, in.line()) + "\"" + text + "\" is not a number from 0 to 255";
@@ -87,7 +94,35 @@ bool read_number(LineFile& in, const std::string& file, int& value, std::string&
   return true;
 }
 
-bool read_colours(const std::string& file, media::Image& picture, std::string& error) {
+// Reads one cell's three lines as its colour: the legend's colour of its tile, or the numbers.
+bool read_cell_colour(LineFile& in, const std::string& file, const Legend* legend,
+                      media::Pixel& colour, std::string& error) {
+  std::string lines[3];
+  for (std::string& text : lines)
+    if (!read_line(in, file, text, error)) return false;
+  if (legend != nullptr) {
+    if (const auto c = legend->colour_of(lines[0] + lines[1] + lines[2])) {
+      colour = media::Pixel(0xFF000000u) | *c;
+      return true;
+    }
+  }
+  int rgb[3];
+  for (int i = 0; i < 3; ++i) {
+    const auto n = colour_number(lines[i]);
+    if (!n) {
+      error = where(file, in.line() - 2 + i) + "\"" + lines[i] +
+              "\" is not a number from 0 to 255" +
+              (legend ? " nor part of a tile of the legend" : "");
+      return false;
+    }
+    rgb[i] = *n;
+  }
+  colour = media::argb(255, rgb[0], rgb[1], rgb[2]);
+  return true;
+}
+
+bool read_colours(const std::string& file, const Legend* legend, media::Image& picture,
+                  std::string& error) {
   LineFile in(file);
   if (!in.is_open()) {
     error = file + ": cannot be read";
@@ -96,14 +131,9 @@ bool read_colours(const std::string& file, media::Image& picture, std::string& e
   int columns = 0, rows = 0;
   if (!read_header(in, file, columns, rows, error)) return false;
   picture = media::Image(columns, rows);
-  for (int x = 0; x < columns; ++x) {
-    for (int y = 0; y < rows; ++y) {
-      int rgb[3];
-      for (int& c : rgb)
-        if (!read_number(in, file, c, error)) return false;
-      picture.at(x, y) = media::argb(255, rgb[0], rgb[1], rgb[2]);
-    }
-  }
+  for (int x = 0; x < columns; ++x)
+    for (int y = 0; y < rows; ++y)
+      if (!read_cell_colour(in, file, legend, picture.at(x, y), error)) return false;
   return true;
 }
 
@@ -146,15 +176,16 @@ std::string alpha_file_of(const std::string& level_file) {
   return std::filesystem::path(level_file).replace_extension(".red").string();
 }
 
-std::optional<media::Image> read_level_picture(const std::string& level_file, std::string& error) {
+std::optional<media::Image> read_level_picture(const std::string& level_file, std::string& error,
+                                               const Legend* legend) {
   media::Image picture;
-  if (!read_colours(level_file, picture, error)) return std::nullopt;
+  if (!read_colours(level_file, legend, picture, error)) return std::nullopt;
   if (!read_alphas(alpha_file_of(level_file), picture, error)) return std::nullopt;
   return picture;
 }
 
 bool write_level_files(const media::Image& picture, const std::string& level_file,
-                       std::string& error) {
+                       std::string& error, const Legend* legend) {
   if (picture.empty() || picture.width > kLargestGridSize || picture.height > kLargestGridSize) {
     error = "a level has 1 x 1 to " + std::to_string(kLargestGridSize) + " x " +
             std::to_string(kLargestGridSize) + " cells, the picture " +
@@ -166,7 +197,11 @@ bool write_level_files(const media::Image& picture, const std::string& level_fil
   for (int x = 0; x < picture.width; ++x) {
     for (int y = 0; y < picture.height; ++y) {
       const media::Pixel p = picture.at(x, y);
-      for (int shift : {16, 8, 0}) cells += media::str((p >> shift) & 255) + "\r\n";
+      if (const std::string* tile = legend ? legend->tile_of(p) : nullptr) {
+        for (const std::string& line : cell_lines_of(*tile)) cells += line + "\r\n";
+      } else {
+        for (int shift : {16, 8, 0}) cells += media::str((p >> shift) & 255) + "\r\n";
+      }
       alphas += media::str(p >> 24) + "\r\n";
     }
   }

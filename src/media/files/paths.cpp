@@ -39,8 +39,7 @@ bool file_exists(const std::string& path) {
 }
 
 bool is_plain_name(std::string_view name) {
-  return name.find_first_of("/\\") == std::string_view::npos &&
-         name.find("..") == std::string_view::npos;
+  return name.find_first_of("/\\") == std::string_view::npos && name != "." && name != "..";
 }
 
 std::string resolve_path(const std::string& path) {

@@ -23,8 +23,9 @@ std::string with_slash(std::string folder);
 bool file_exists(const std::string& path);
 
 // True when a name read from data (a tile name, a glyph name, a file name from a folder listing)
-// may be joined under a folder: it holds no "/" or "\" and no "..", so the path it makes stays
-// inside that folder. Names that fail are treated as unknown by their callers.
+// may be joined under a folder: it holds no "/" or "\" and is neither "." nor "..", so the path
+// it makes names something inside that folder ("wall..png" does). Names that fail are treated as
+// unknown by their callers.
 bool is_plain_name(std::string_view name);
 
 // Reads a whole file; nullopt when it cannot be read or is larger than max_bytes.

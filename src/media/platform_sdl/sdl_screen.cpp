@@ -2,11 +2,16 @@
 
 #include <cstddef>
 
+#include "media/platform_sdl/sdl_window_size.h"
 #include "media/render/quad_upright.h"
 
 namespace orv::media {
 
 namespace {
+
+// While the window the display shows differs from SDL's surface (a window manager still at
+// work, or none at all), its size is asked for again every this many frames.
+constexpr int kFramesBetweenSizeChecks = 30;
 
 // Formats whose pixels have the back buffer's layout, 0x??RRGGBB, so the blit is a plain copy
 // (the alpha byte is ignored or copied, never blended).
@@ -45,6 +50,8 @@ void SdlScreen::detach() {
   source_ = nullptr;
   shown_on_ = nullptr;
   window_ = nullptr;
+  window_size_ = {};
+  frames_to_ask_ = 0;
   picture_rect_ = {};
 }
 
@@ -63,6 +70,16 @@ SDL_Surface* SdlScreen::wrap(const Pixel* pixels, int width, int height, Uint32 
   return source_;
 }
 
+SDL_Point SdlScreen::shown_part(const SDL_Surface* target, bool new_surface) {
+  if (new_surface || (frames_to_ask_ > 0 && --frames_to_ask_ == 0)) {
+    window_size_ = shown_window_size(window_);
+    const bool differs = window_size_.x != target->w || window_size_.y != target->h;
+    frames_to_ask_ = differs ? kFramesBetweenSizeChecks : 0;
+  }
+  if (window_size_.x <= 0 || window_size_.y <= 0) return {target->w, target->h};
+  return {SDL_min(window_size_.x, target->w), SDL_min(window_size_.y, target->h)};
+}
+
 void SdlScreen::present(const Pixel* pixels, int width, int height) {
   if (!window_ || !pixels || width <= 0 || height <= 0) return;
   // Cheap while the window keeps its size; after a resize SDL makes a new surface.
@@ -72,14 +89,18 @@ void SdlScreen::present(const Pixel* pixels, int width, int height) {
       same_layout(target->format->format) ? target->format->format : Uint32(SDL_PIXELFORMAT_RGB888);
   SDL_Surface* source = wrap(pixels, width, height, format);
   if (!source) return;
-  SDL_Rect rect = letterbox(width, height, target->w, target->h);
+  const bool new_surface = target != shown_on_ || target->w != shown_w_ || target->h != shown_h_;
+  const SDL_Point shown = shown_part(target, new_surface);
+  SDL_Rect rect = letterbox(width, height, shown.x, shown.y);
   const bool scaled = rect.w != width || rect.h != height;
-  if (target != shown_on_ || target->w != shown_w_ || target->h != shown_h_) {
-    // A new surface: its content is undefined, and the bars stay black from now on.
+  if (new_surface || shown.x != bars_for_.x || shown.y != bars_for_.y) {
+    // A new surface, or a new part of it shown: its content is undefined, and the bars stay
+    // black from now on.
     SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
     shown_on_ = target;
     shown_w_ = target->w;
     shown_h_ = target->h;
+    bars_for_ = shown;
   }
   picture_rect_ = rect;
   if (!scaled) {

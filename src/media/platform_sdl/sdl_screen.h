@@ -7,7 +7,9 @@
 //
 // When the window is not the picture's size (fullscreen, or a window resized by the desktop)
 // the picture is scaled smoothly into the largest centred rectangle of its aspect ratio, and
-// the rest of the window is black. The scaling is the renderer's bilinear filter.
+// the rest of the window is black. The scaling is the renderer's bilinear filter. The window's
+// size is the one the display shows (shown_window_size): without a window manager a
+// fullscreen window keeps its own size while SDL's surface takes the desktop's.
 #pragma once
 
 #include <SDL.h>
@@ -35,11 +37,16 @@ class SdlScreen {
 
  private:
   SDL_Surface* wrap(const Pixel* pixels, int width, int height, Uint32 format);
+  // The part of the surface the window shows, from its top-left corner.
+  SDL_Point shown_part(const SDL_Surface* target, bool new_surface);
 
   SDL_Window* window_ = nullptr;
   SDL_Surface* source_ = nullptr;  // the game's pixels, seen as an SDL surface
   SDL_Surface* shown_on_ = nullptr;
-  int shown_w_ = 0, shown_h_ = 0;  // window size the black bars were drawn for
+  int shown_w_ = 0, shown_h_ = 0;  // surface size the black bars were drawn for
+  SDL_Point bars_for_{};           // and the part of it the window shows
+  SDL_Point window_size_{};        // as the display shows it, asked for when the surface changes
+  int frames_to_ask_ = 0;          // while it differs from the surface's, asked again now and then
   SDL_Rect picture_rect_{};
 };
 

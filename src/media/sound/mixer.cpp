@@ -42,22 +42,29 @@ void add_decoded(const SoundData& sound, std::size_t& position, bool loop, std::
   }
 }
 
-// Adds up to frames frames of the stream, starting it again at its end when it loops; false
-// once it has ended (or gives nothing even from its start).
-bool add_stream(OggStream& stream, bool loop, std::int32_t* sum, int frames) {
-  std::int16_t block[kBlockFrames * kAudioChannels];
-  int done = 0;
+// Reads up to frames frames of the stream into out, starting it again at its end when it loops;
+// done receives how many. False once it has ended (or gives nothing even from its start).
+bool read_stream(OggStream& stream, bool loop, std::int16_t* out, std::size_t frames,
+                 std::size_t& done) {
+  done = 0;
   bool rewound = false;
   while (done < frames) {
-    const std::size_t got = stream.read(block, std::size_t(frames - done));
-    std::int32_t* target = sum + std::size_t(done) * kAudioChannels;
-    for (std::size_t i = 0; i < got * kAudioChannels; ++i) target[i] += block[i];
-    done += int(got);
+    const std::size_t got = stream.read(out + done * kAudioChannels, frames - done);
+    done += got;
     if (done == frames) break;
     if (!loop || (rewound && got == 0) || !stream.rewind()) return false;
     rewound = true;
   }
   return true;
+}
+
+// Adds frames [from, from + frames) of a stream's decoded frames, as far as they go.
+void add_ready(const std::vector<std::int16_t>& ready, std::size_t ready_frames, std::size_t from,
+               std::int32_t* sum, int frames) {
+  if (from >= ready_frames) return;
+  const std::size_t n = std::min(std::size_t(frames), ready_frames - from);
+  const std::int16_t* source = ready.data() + from * kAudioChannels;
+  for (std::size_t i = 0; i < n * kAudioChannels; ++i) sum[i] += source[i];
 }
 
 }  // namespace
@@ -87,9 +94,14 @@ void Mixer::play(Handle owner, std::shared_ptr<const SoundData> sound, bool loop
 }
 
 void Mixer::play_stream(Handle owner, std::unique_ptr<OggStream> stream, bool loop) {
-  Voice voice{owner, nullptr, std::move(stream)};
+  Voice voice{owner, nullptr, nullptr};
   voice.loop = loop;
-  voice.ended = !voice.stream;
+  voice.ended = !stream;
+  if (stream) {
+    voice.stream = std::make_shared<StreamVoice>();
+    voice.stream->stream = std::move(stream);
+    voice.stream->loop = loop;
+  }
   start_voice(std::move(voice));
 }
 
@@ -132,6 +144,28 @@ std::size_t Mixer::voice_count() const {
 
 void Mixer::render(std::int16_t* out, int frames) {
   if (out == nullptr || frames <= 0) return;
+  decode_streams(frames);
+  mix(out, frames);
+  decoding_.clear();  // a stream whose voice was stopped meanwhile is closed here
+}
+
+// The streams that play are noted under the lock and decoded outside it.
+void Mixer::decode_streams(int frames) {
+  {
+    Hold hold(*this);
+    for (const Voice& v : voices_)
+      if (v.stream && !v.ended) decoding_.push_back(v.stream);
+  }
+  for (const std::shared_ptr<StreamVoice>& s : decoding_) {
+    s->ready.resize(std::size_t(frames) * kAudioChannels);
+    s->ended =
+        !read_stream(*s->stream, s->loop, s->ready.data(), std::size_t(frames), s->ready_frames);
+    s->decoded = true;
+  }
+}
+
+// A stream started after the decoding joins in with the next pass.
+void Mixer::mix(std::int16_t* out, int frames) {
   Hold hold(*this);
   for (int start = 0; start < frames; start += kBlockFrames) {
     int n = std::min(kBlockFrames, frames - start);
@@ -141,13 +175,19 @@ void Mixer::render(std::int16_t* out, int frames) {
     for (Voice& v : voices_) {
       if (v.ended) continue;
       if (v.stream) {
-        v.ended = !add_stream(*v.stream, v.loop, sum, n);
+        add_ready(v.stream->ready, v.stream->ready_frames, std::size_t(start), sum, n);
       } else {
         add_decoded(*v.sound, v.position, v.loop, sum, n);
         v.ended = !v.loop && v.position >= v.sound->frames();
       }
     }
     std::transform(sum, sum + n * kAudioChannels, block, soft_clip);
+  }
+  for (Voice& v : voices_) {
+    if (!v.stream || !v.stream->decoded) continue;
+    v.ended = v.stream->ended;
+    v.stream->decoded = false;
+    v.stream->ready_frames = 0;
   }
   std::erase_if(voices_, [](const Voice& v) { return v.ended; });
 }

@@ -15,7 +15,8 @@
 namespace orv::media {
 
 // Mixes playing voices. Thread-safe: the game thread starts and stops voices while the audio
-// thread renders.
+// thread renders. Streams are decoded outside the lock, so starting a sound never waits for a
+// decode: only for the mixing itself.
 class Mixer {
  public:
   Mixer() = default;
@@ -54,18 +55,32 @@ class Mixer {
     const Mixer& mixer_;
   };
 
+  // A streamed track. Once playing, only the rendering thread touches it; the voice that plays
+  // it and the rendering pass share it, so a voice stopped during a decode keeps its stream
+  // alive until the pass lets go.
+  struct StreamVoice {
+    std::unique_ptr<OggStream> stream;
+    bool loop = false;
+    std::vector<std::int16_t> ready;  // frames decoded for the current pass
+    std::size_t ready_frames = 0;
+    bool decoded = false;  // ready holds this pass's frames
+    bool ended = false;
+  };
   struct Voice {
     Handle owner;
     std::shared_ptr<const SoundData> sound;  // or
-    std::unique_ptr<OggStream> stream;
+    std::shared_ptr<StreamVoice> stream;
     std::size_t position = 0;  // in frames, of a decoded sound
     bool loop = false;
     bool ended = false;
   };
   void start_voice(Voice voice);
+  void decode_streams(int frames);
+  void mix(std::int16_t* out, int frames);
   mutable std::mutex mutex_;
   mutable std::atomic<std::thread::id> holder_{};  // the thread inside the lock, if any
   std::vector<Voice> voices_;
+  std::vector<std::shared_ptr<StreamVoice>> decoding_;  // the rendering thread's own
 };
 
 }  // namespace orv::media

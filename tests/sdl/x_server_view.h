@@ -1,0 +1,18 @@
+// What the X server itself shows of an SDL window, asked through Xlib (kept out of the test
+// files: Xlib's macros clash with GoogleTest's names).
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <optional>
+
+namespace orv::media::test {
+
+// The window's size as the server has it; nullopt when the window is not an X11 window or
+// Xlib is not built in.
+std::optional<SDL_Point> server_window_size(SDL_Window* window);
+// The colour 0xRRGGBB of a pixel of the window as the server shows it; nullopt as above.
+std::optional<std::uint32_t> server_window_pixel(SDL_Window* window, int x, int y);
+
+}  // namespace orv::media::test
