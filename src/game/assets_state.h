@@ -26,6 +26,7 @@ using DriftSpriteList = std::vector<DriftSprite>;
 // A picture of the TOPOGFX folder, found by its file name (a tile definition's GFXNAME).
 struct TileGraphic {
   std::int32_t image = 0;  // sprite; 0 when the picture did not load
+  std::string file = {};   // the picture's file name in the folder
   // The 3D sprite every cell showing the graphic draws, made when a cell first shows it; each
   // cell keeps its own angle.
   std::int32_t drawable = 0;

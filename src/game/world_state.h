@@ -27,6 +27,7 @@ struct WorldState {
   std::int32_t time = 0;               // level time in time units
   std::int32_t bombs = 1;              // bombs carried, at most 3; the HUD shows one "&" each
   std::string player_name;
+  std::string login_name;  // the last folder of the home folder, the name when none is set
   bool level_transition_pending = false;
 
   NameTable names;  // the texts of every NameId in the grid and the placed objects

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "media/render/quad_upright.h"
+#include "media/render/stretch_nearest.h"
 
 namespace orv::media {
 
@@ -63,6 +64,12 @@ SDL_Surface* SdlScreen::wrap(const Pixel* pixels, int width, int height, Uint32 
   return source_;
 }
 
+// The bars change with the picture's place: the next picture clears the window first.
+void SdlScreen::set_scaling(Scaling scaling) {
+  scaling_ = scaling;
+  shown_on_ = nullptr;
+}
+
 void SdlScreen::present(const Pixel* pixels, int width, int height) {
   if (!window_ || !pixels || width <= 0 || height <= 0) return;
   // Cheap while the window keeps its size; after a resize SDL makes a new surface.
@@ -73,6 +80,12 @@ void SdlScreen::present(const Pixel* pixels, int width, int height) {
   SDL_Surface* source = wrap(pixels, width, height, format);
   if (!source) return;
   SDL_Rect rect = letterbox(width, height, target->w, target->h);
+  const bool sharp = scaling_ == Scaling::kSharp;
+  if (sharp) {
+    const ScreenRect r =
+        sharp_rect(width, height, target->w, target->h, {rect.x, rect.y, rect.w, rect.h});
+    rect = {r.x, r.y, r.w, r.h};
+  }
   const bool scaled = rect.w != width || rect.h != height;
   if (target != shown_on_ || target->w != shown_w_ || target->h != shown_h_) {
     // A new surface: its content is undefined, and the bars stay black from now on.
@@ -89,7 +102,11 @@ void SdlScreen::present(const Pixel* pixels, int width, int height) {
     // times faster than SDL_SoftStretchLinear.
     const std::ptrdiff_t stride = target->pitch / std::ptrdiff_t(sizeof(Pixel));
     Pixel* corner = static_cast<Pixel*>(target->pixels) + rect.y * stride + rect.x;
-    stretch_bilinear({pixels, width, height, width}, corner, rect.w, rect.h, stride);
+    if (sharp) {
+      stretch_nearest({pixels, width, height, width}, corner, rect.w, rect.h, stride);
+    } else {
+      stretch_bilinear({pixels, width, height, width}, corner, rect.w, rect.h, stride);
+    }
     SDL_UnlockSurface(target);
   } else {
     SDL_BlitScaled(source, nullptr, target, &rect);

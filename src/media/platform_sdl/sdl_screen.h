@@ -7,11 +7,13 @@
 //
 // When the window is not the picture's size (fullscreen, or a window resized by the desktop)
 // the picture is scaled smoothly into the largest centred rectangle of its aspect ratio, and
-// the rest of the window is black. The scaling is the renderer's bilinear filter.
+// the rest of the window is black. The scaling is the renderer's bilinear filter, or in sharp
+// mode a nearest-neighbour copy by whole multiples where they fit (see stretch_nearest.h).
 #pragma once
 
 #include <SDL.h>
 
+#include "media/platform.h"
 #include "media/types.h"
 
 namespace orv::media {
@@ -30,6 +32,7 @@ class SdlScreen {
   bool attach(SDL_Window* window);
   void detach();
   void present(const Pixel* pixels, int width, int height);
+  void set_scaling(Scaling scaling);
   // Where the last picture went inside the window.
   SDL_Rect picture_rect() const { return picture_rect_; }
 
@@ -41,6 +44,7 @@ class SdlScreen {
   SDL_Surface* shown_on_ = nullptr;
   int shown_w_ = 0, shown_h_ = 0;  // window size the black bars were drawn for
   SDL_Rect picture_rect_{};
+  Scaling scaling_ = Scaling::kSmooth;
 };
 
 }  // namespace orv::media
