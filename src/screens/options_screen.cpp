@@ -15,8 +15,9 @@ constexpr const char* kHeading = "  OPTIONS|";
 constexpr const char* kKeyboardHint = "  ARROWS CHOOSE AND CHANGE   RETURN ENTERS   ESCAPE LEAVES|";
 constexpr const char* kPadHint = "  D-PAD CHOOSES AND CHANGES   A ENTERS   BACK LEAVES|";
 
-constexpr float kLinesTop = 0.2f;
-constexpr float kLineStep = 0.066f;
+// Below the top fifth, where the shipped title picture has its panel.
+constexpr float kLinesTop = 0.31f;
+constexpr float kLineStep = 0.062f;
 constexpr float kLineZoom = 0.7f;
 constexpr int kOtherLineAlpha = 170;
 
@@ -24,7 +25,7 @@ void draw_options_frame(Game& g, const OptionsState& s) {
   const float w = g.frame.screen_width;
   const float h = g.frame.screen_height;
   draw_screen_base(g);
-  draw_text(g, kHeading, w * 0.1f, h * 0.06f, 2.0f, 0.0f, 255, 1.0f, 0, 0);
+  draw_text(g, kHeading, w * 0.1f, h * 0.21f, 1.5f, 0.0f, 255, 1.0f, 0, 0);
   switch (s.page) {
     case OptionsPage::kList:
       draw_options_list(g, s);
