@@ -1,5 +1,7 @@
 // The key bindings on the options screen: choose a control, press its new key. The control gets
 // that key alone, every other control loses it, and controls.txt is written.
+#include "screens/controls_page.h"
+
 #include "game/game.h"
 #include "input/controls_file.h"
 #include "media/key_names.h"

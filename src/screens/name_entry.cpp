@@ -1,5 +1,7 @@
 // The player name entry: typed on the keyboard, or picked letter by letter with the pad (Up and
 // Down change the letter under the cursor, Left and Right move it, A confirms, Back cancels).
+#include "screens/name_entry.h"
+
 #include "game/game.h"
 #include "screens/options_pages.h"
 

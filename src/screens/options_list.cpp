@@ -1,4 +1,6 @@
 // The list of settings on the options screen: each line's value, and Left/Right changing it.
+#include "screens/options_list.h"
+
 #include <algorithm>
 
 #include "game/game.h"

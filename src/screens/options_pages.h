@@ -35,18 +35,6 @@ enum OptionsRow {
   kOptionsRows
 };
 
-void draw_options_list(Game& g, const OptionsState& s);
-void handle_options_list(Game& g, OptionsState& s, const MenuInput& in);
-
-void draw_name_entry(Game& g, const OptionsState& s);
-void handle_name_entry(Game& g, OptionsState& s, const MenuInput& in);
-// The characters a name can hold and the font draws, in the order the pad offers them: space,
-// capitals, small letters, digits, then the rest.
-std::string name_alphabet(const Game& g);
-
-void draw_controls_page(Game& g, const OptionsState& s);
-void handle_controls_page(Game& g, OptionsState& s, const MenuInput& in);
-
 // One line of the options pages at row (0 the first, fractions allowed), its label and its value;
 // the chosen line is drawn fully opaque and marked.
 void draw_options_line(Game& g, float row, const std::string& label, const std::string& value,
