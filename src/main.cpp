@@ -42,8 +42,9 @@ std::optional<int> answer_command_line(const orv::CommandLine& line) {
   const orv::media::UserFolders user;
   switch (line.action) {
     case Action::kHelp:
-      print(stdout, orv::help_text({installed_data(), ORV_SOURCE_DATA, user.state_folder(),
-                                    user.pictures_folder(), user.data_folder()}));
+      print(stdout,
+            orv::help_text({installed_data(), ORV_SOURCE_DATA, user.state_folder(),
+                            user.pictures_folder(), user.data_folder(), user.config_folder()}));
       return 0;
     case Action::kVersion:
       print(stdout, "orvante " ORV_VERSION "\n");
@@ -72,6 +73,8 @@ int play(orv::media::Platform& platform, const orv::CommandLine& line,
   if (seed) media.sys.random_seed(*seed);
   game.frame.replaying = !line.replay_file.empty();
   game.config.display_mode = line.display_mode.value_or(orv::media::DisplayMode::kWindow);
+  game.frame.display_chosen = line.display_mode.has_value();
+  game.frame.recorded_input = !line.record_file.empty() || !line.replay_file.empty();
   try {
     orv::enter_data_folder(game, line.data_folder, {installed_data(), ORV_SOURCE_DATA});
     orv::start_up(game);

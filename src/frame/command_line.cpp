@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "game/settings_file.h"
+
 namespace orv {
 namespace {
 
@@ -100,6 +102,9 @@ std::string help_text(const HelpPlaces& places) {
       places.state + " and " + places.pictures + "\n";
   text += "Best scores (with HIGHSCOREFILE in DATA/ini.txt): " + places.scores +
           "records/<key>/,\n  one table per data set\n";
+  text += "Settings, kept by the OPTIONS screen (O on the title) in " + places.config +
+          "settings.txt:\n" + settings_help();
+  text += "Key bindings: " + places.config + "controls.txt\n";
   text += "\nSee also: orvante-check(6), orvante-level(6), man orvante\n";
   return text;
 }

@@ -36,6 +36,7 @@ struct HelpPlaces {
   std::string state;           // per-user folders
   std::string pictures;
   std::string scores;
+  std::string config;  // the per-user configuration folder
 };
 
 // Every option on a line of its own, then the folders; ends with a newline.

@@ -5,7 +5,7 @@ namespace orv {
 
 struct Game;
 
-// Takes the player name from the last folder of the home folder.
+// The name the settings give, else the last folder of the home folder (the login name).
 void read_player_name(Game& g);
 
 }  // namespace orv

@@ -36,7 +36,8 @@ void start_up_steps(Game& g) {
   scan_effect_sprites(g);
   scan_screen_sprites(g);
   load_font(g);
-  show_intro(g);
+  // A recorded game always has its intro: the intro's frames and random draws are part of it.
+  if (g.settings.intro_shown || g.frame.recorded_input) show_intro(g);
   show_title_menu(g);
   build_first_level(g);
   // The first game starts as every later one does: the main loop builds its level 1 afresh

@@ -8,6 +8,7 @@
 #include "frame/configuration_file.h"
 #include "game/errors.h"
 #include "game/game.h"
+#include "game/settings_file.h"
 #include "input/controls_file.h"
 #include "media/numbers.h"
 
@@ -29,6 +30,16 @@ void read_configuration(Game& g) {
   const std::string& folder = g.frame.user_config_folder;
   g.frame.joypad_present = m.input.init_joystick(user_file(folder, "gamecontrollerdb.txt"));
   if (!folder.empty()) read_controls_file(g, folder + "controls.txt", std::cerr);
+  if (!folder.empty()) g.settings = read_settings_file(folder + kSettingsFileName, std::cerr);
+  apply_settings(g);
+}
+
+void apply_settings(Game& g) {
+  const Settings& s = g.settings;
+  g.media.sound.set_volume(media::SoundGroup::kMusic, s.music_volume);
+  g.media.sound.set_volume(media::SoundGroup::kEffects, s.effects_volume);
+  g.media.platform.set_scaling(s.scaling);
+  if (!g.frame.display_chosen) g.config.display_mode = s.display;
 }
 
 void open_game_screen(Game& g) {

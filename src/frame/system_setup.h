@@ -9,5 +9,8 @@ struct Game;
 void read_configuration(Game& g);
 // Sizes the screen from the desktop and opens the window and its drawable screen.
 void open_game_screen(Game& g);
+// Hands the player's settings to the media services: loudness, scaling, and the display mode
+// unless the command line chose one.
+void apply_settings(Game& g);
 
 }  // namespace orv

@@ -26,6 +26,7 @@ using DriftSpriteList = std::vector<DriftSprite>;
 // A picture of the TOPOGFX folder, found by its file name (a tile definition's GFXNAME).
 struct TileGraphic {
   std::int32_t image = 0;  // sprite; 0 when the picture did not load
+  std::string file = {};   // the picture's file name in the folder
   // The 3D sprites the cells showing the graphic draw, each made when a cell first needs it;
   // each cell keeps its own angle. Cells zoomed to the tile size share `drawable`; cells that
   // keep the picture's own size (alpha 0 or less) share `natural`, which is never zoomed.

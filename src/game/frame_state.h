@@ -17,6 +17,11 @@ struct FrameState {
   std::string user_config_folder;
   // Playing the data installed with the game, which is never written into.
   bool installed_data = false;
+  // The command line chose window or fullscreen: that wins over the player's settings.
+  bool display_chosen = false;
+  // The input is recorded or replayed: the game takes the same frames whatever the settings
+  // say (the intro is shown, losing the focus opens no pause dialog).
+  bool recorded_input = false;
   std::int32_t game_state = kGameRunning;
   bool quit_requested = false;  // set by the quit dialog
   // The HARDCORE trap caught the player: the end of the frame returns to the title.

@@ -9,6 +9,7 @@
 #include "game/input_state.h"
 #include "game/levels_state.h"
 #include "game/screens_state.h"
+#include "game/settings.h"
 #include "game/text_state.h"
 #include "game/world_state.h"
 #include "media/media.h"
@@ -30,6 +31,7 @@ struct Game {
   TextState text;
   AssetsState assets;
   ScreensState screens;
+  Settings settings;  // the player's own (settings.txt)
 };
 
 }  // namespace orv

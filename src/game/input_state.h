@@ -1,6 +1,7 @@
 // Held direction, command and the action latch of the player's input.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "game/key_bindings.h"
@@ -32,6 +33,15 @@ constexpr std::uint8_t kHeldNone = 16;
 constexpr std::uint8_t kActionSeenUp = 17;  // the action button was up since the last action
 constexpr std::uint8_t kActionTaken = 16;   // an action was just taken
 
+// What the menus (the options screen) saw of the keys and the pad in their last frame, so that
+// they act on presses, and how long a direction has been held, for its repeats.
+struct MenuInputState {
+  std::array<bool, media::key::kCount> keys_before{};
+  std::uint32_t buttons_before = 0;  // bit b: pad button b + 1
+  std::uint8_t held = kHeldNone;
+  int held_frames = 0;
+};
+
 struct InputState {
   std::uint8_t held_direction = 0;  // this frame: 6 up, 7 down, 8 left, 9 right, 16 none
   std::int32_t command = -1;        // this frame's command; 16 = none
@@ -44,6 +54,7 @@ struct InputState {
   // have been seen up, so one press never acts twice (kCommandNone = nothing held back).
   std::int32_t held_back = kCommandNone;
   KeyBindings keys = default_key_bindings();
+  MenuInputState menu;
 };
 
 }  // namespace orv

@@ -10,6 +10,8 @@ struct ScreensState {
   // screen frees it and loads its own; it stays loaded after the screen ends.
   media::Handle background_image = 0;
   media::Handle background_drawable = 0;
+  // The key or button that opens the options screen from the title was down last frame.
+  bool options_key_down = false;
 };
 
 }  // namespace orv

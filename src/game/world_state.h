@@ -29,6 +29,7 @@ struct WorldState {
   std::string player_name;
   // Page Up or Page Down changed the level during this game: it is not kept in the table.
   bool level_keys_used = false;
+  std::string login_name;  // the last folder of the home folder, the name when none is set
   bool level_transition_pending = false;
   // The level was loaded again right after it completed and still has nothing to fix: its
   // completion has been counted once and is not counted again; it stays until its time runs out.

@@ -8,6 +8,10 @@
 #include <vector>
 
 #include "game/game.h"
+#include "media/files/file_replace.h"
+#include "media/files/line_reader.h"
+#include "media/files/paths.h"
+#include "media/files/user_folders.h"
 #include "media/key_names.h"
 #include "media/messages.h"
 
@@ -106,7 +110,100 @@ void lay_over(KeyBindings& keys, const FileBindings& file) {
   }
 }
 
+// A controls file is a few hundred bytes; a larger one is not rewritten.
+constexpr std::size_t kMaxControlsBytes = 1 << 20;
+
+class TextSource : public media::ByteSource {
+ public:
+  explicit TextSource(const std::string& text) : text_(text) {}
+  std::size_t read(char* dst, std::size_t max) override {
+    const std::size_t n = std::min(max, text_.size() - at_);
+    std::copy_n(text_.data() + at_, n, dst);
+    at_ += n;
+    return n;
+  }
+
+ private:
+  const std::string& text_;
+  std::size_t at_ = 0;
+};
+
+std::string keys_line(const std::vector<int>& keys) {
+  std::string line;
+  for (int key : keys) {
+    if (!line.empty()) line += ' ';
+    line += media::key_name(key);
+  }
+  return line;
+}
+
 }  // namespace
+
+std::string control_name(Control control) {
+  for (const ControlName& known : kControlNames)
+    if (known.control == control) return known.name;
+  return {};
+}
+
+void rebind_control(KeyBindings& keys, Control control, int key) {
+  std::vector<int> old = keys[std::size_t(control)];
+  std::erase(old, key);
+  for (std::vector<int>& bound : keys) {
+    if (std::erase(bound, key) > 0 && bound.empty()) bound = old;  // a swap, never no key
+  }
+  keys[std::size_t(control)] = {key};
+}
+
+std::string rewrite_controls(const std::string& old_text, const KeyBindings& keys) {
+  TextSource source(old_text);
+  media::LineReader reader;
+  std::string text;
+  std::array<bool, kControlCount> named{};
+  while (!reader.at_end(source)) {
+    const std::string first = reader.next_line(source);
+    const bool has_second = !reader.at_end(source);
+    const std::string second = reader.next_line(source);
+    const std::optional<Control> control = control_named(first);
+    if (!control) {  // kept as it is, reported at every start as before
+      text += first + "\n" + (has_second ? second + "\n" : "");
+      continue;
+    }
+    named[std::size_t(*control)] = true;
+    const std::vector<int>& bound = keys[std::size_t(*control)];
+    if (!bound.empty()) text += first + "\n" + keys_line(bound) + "\n";
+  }
+  // A control the file does not name reads as its own keys less those the file gives to
+  // others: it is named too when that is not what it has. Naming one takes its keys from the
+  // others, so this is repeated until nothing changes.
+  const KeyBindings defaults = default_key_bindings();
+  for (bool added = true; added;) {
+    added = false;
+    std::vector<int> taken;
+    for (int c = 0; c < kControlCount; ++c)
+      if (named[c]) taken.insert(taken.end(), keys[c].begin(), keys[c].end());
+    for (int c = 0; c < kControlCount; ++c) {
+      if (named[c]) continue;
+      std::vector<int> read_back = defaults[c];
+      std::erase_if(read_back, [&](int key) { return std::ranges::count(taken, key) > 0; });
+      if (read_back == keys[c] || keys[c].empty()) continue;
+      text += control_name(Control(c)) + "\n" + keys_line(keys[c]) + "\n";
+      named[c] = added = true;
+    }
+  }
+  return text;
+}
+
+bool save_controls_file(const Game& g, const std::string& path) {
+  std::string old_text;
+  if (media::file_exists(path)) {
+    const auto bytes = media::read_whole_file(path, kMaxControlsBytes);
+    if (!bytes) return false;
+    old_text.assign(bytes->begin(), bytes->end());
+  }
+  const std::size_t slash = path.rfind('/');
+  if (slash != std::string::npos) media::create_folder(path.substr(0, slash + 1));
+  return media::replace_file(path, rewrite_controls(old_text, g.input.keys));
+}
 
 void read_controls_file(Game& g, const std::string& path, std::ostream& errors) {
   media::Files& files = g.media.files;

@@ -111,6 +111,14 @@ bool joypad_holds(const media::Input& in, std::int32_t command) {
   return false;
 }
 
+// Play opens the pause dialog when the window has lost the focus, if the player wants it. A loss
+// seen on a menu or in a dialog is forgotten.
+void pause_on_focus_loss(Game& g) {
+  if (!g.media.platform.take_focus_loss()) return;
+  if (!g.settings.focus_pause || g.frame.menu_active || g.input.open_dialogs > 0) return;
+  pause_dialog(g);
+}
+
 }  // namespace
 
 void read_input(Game& g) {
@@ -119,6 +127,7 @@ void read_input(Game& g) {
   read_keyboard_direction(g);
   read_joypad_direction(g);
   read_commands(g);
+  pause_on_focus_loss(g);
   if (++g.input.step_counter > g.config.step_delay) {
     if (g.input.held_direction != kHeldNone) move_player(g, g.input.held_direction);
     g.input.step_counter = 0;

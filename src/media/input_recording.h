@@ -27,6 +27,11 @@ class InputRecordingPlatform : public Platform {
   }
   bool open_screen(int width, int height) override { return inner_.open_screen(width, height); }
   void present(const Pixel* pixels, int width, int height) override;
+  void set_fullscreen(bool fullscreen) override { inner_.set_fullscreen(fullscreen); }
+  bool fullscreen() const override { return inner_.fullscreen(); }
+  void set_scaling(Scaling scaling) override { inner_.set_scaling(scaling); }
+  // A recorded game never pauses on a focus loss: the recording could not replay it.
+  bool take_focus_loss() override { return false; }
   void pump_events() override { inner_.pump_events(); }
   int wait_event(int timeout_ms) override { return inner_.wait_event(timeout_ms); }
   bool close_requested() override { return inner_.close_requested(); }

@@ -47,4 +47,10 @@ int key_by_name(const std::string& name) {
   return -1;
 }
 
+std::string key_name(int key) {
+  for (const auto& [name, number] : kNames)
+    if (number == key) return name;
+  return {};
+}
+
 }  // namespace orv::media

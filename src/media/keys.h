@@ -6,7 +6,10 @@ namespace orv::media::key {
 constexpr int kAny = -1;
 constexpr int kEscape = 1;
 constexpr int k1 = 2;
+constexpr int kBackspace = 14;
+constexpr int kW = 17;
 constexpr int kY = 21;
+constexpr int kO = 24;
 constexpr int kP = 25;
 constexpr int kReturn = 28;
 constexpr int kA = 30;

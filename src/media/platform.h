@@ -40,6 +40,10 @@ using AudioCallback = std::function<void(std::int16_t* samples, int frames)>;
 constexpr int kAudioRate = 44100;
 constexpr int kAudioChannels = 2;
 
+// How a picture smaller or larger than the window is scaled into it: filtered (smooth), or
+// every window pixel a copy of one picture pixel, by whole multiples when they fit (sharp).
+enum class Scaling { kSmooth, kSharp };
+
 // Answers of a message box.
 enum class BoxAnswer { kOk, kYes, kNo };
 enum class BoxButtons { kOk, kYesNo };
@@ -64,6 +68,9 @@ class Platform {
   // it switches the open window. The player switches with F11 or Alt+Enter.
   virtual void set_fullscreen(bool /*fullscreen*/) {}
   virtual bool fullscreen() const { return false; }
+  virtual void set_scaling(Scaling /*scaling*/) {}
+  // True once after the window lost the keyboard focus (to another window); the game may pause.
+  virtual bool take_focus_loss() { return false; }
 
   // Window events. pump handles everything pending; wait_event waits at most timeout_ms
   // (-1 = forever, 0 = not at all) for one event and returns a non-zero number when it got one.

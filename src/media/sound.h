@@ -27,6 +27,9 @@ class Sound {
   void stop_sound(Handle sound);
   void free_sound(Handle sound);
   bool is_sound(Handle sound) const;
+  // The loudness of music (tracks loaded with load_music) or effects, 0 to 10.
+  void set_volume(SoundGroup group, int volume) { mixer_->set_volume(group, volume); }
+  int volume(SoundGroup group) const { return mixer_->volume(group); }
   // After a caught fault on the calling thread: see Mixer::recover_after_fault.
   void recover_after_fault() { mixer_->recover_after_fault(); }
 

@@ -59,15 +59,40 @@ void scan_drift_sprites(Game& g, DriftSpriteList& list, const std::string& folde
   }
 }
 
+// The tile picture of that file name: with colour assist on, its patterned twin in the ASSIST
+// folder inside the tile folder when there is one.
+media::Handle load_tile_picture(Game& g, const std::string& name) {
+  media::Graphics& gfx = g.media.gfx;
+  const std::string& folder = g.config.topo_gfx;
+  if (g.settings.colour_assist) {
+    const media::Handle assist = gfx.load_sprite(folder + kColourAssistFolder + name);
+    if (assist != 0) return assist;
+  }
+  return gfx.load_sprite(folder + name);
+}
+
 }  // namespace
+
+void reload_tile_pictures(Game& g) {
+  media::Graphics& gfx = g.media.gfx;
+  for (TileGraphic& t : g.assets.tile_graphics) {
+    for (std::int32_t* shared : {&t.drawable, &t.natural}) {
+      if (*shared != 0 && gfx.is_sprite3d(*shared)) gfx.free_sprite3d(*shared);
+      *shared = 0;
+    }
+    if (t.image != 0 && gfx.is_sprite(t.image)) gfx.free_sprite(t.image);
+    t.image = load_tile_picture(g, t.file);
+  }
+  // Cells point at the freed drawables: the level is built again before it is shown.
+  g.frame.built_level = -1;
+}
 
 void scan_tile_graphics(Game& g) {
   ORV_FAULT_SITE(g, "io_control");
-  media::Graphics& gfx = g.media.gfx;
   AssetsState& a = g.assets;
   const std::string& folder = g.config.topo_gfx;
   g.media.folders.for_each_file(folder, "*" + g.config.gfx_codec, [&](const std::string& n) {
-    const TileGraphic t{gfx.load_sprite(folder + n)};
+    const TileGraphic t{load_tile_picture(g, n), n};
     // Lookups take the first graphic of a name.
     a.tile_graphic_index.emplace(g.world.names.intern(n), a.tile_graphics.size());
     a.tile_graphics.push_back(t);

@@ -5,8 +5,15 @@ namespace orv {
 
 struct Game;
 
-// Every picture "*" + GFXCODEC of the TOPOGFX folder, appended to the tile graphics list.
+// The folder inside TOPOGFX with the colour assist pictures: a picture there replaces the tile
+// picture of the same file name while COLOUR ASSIST is on.
+constexpr const char* kColourAssistFolder = "ASSIST\\";
+
+// Every picture "*" + GFXCODEC of the TOPOGFX folder, appended to the tile graphics list (each
+// from the colour assist folder when the setting is on and it has one).
 void scan_tile_graphics(Game& g);
+// Loads every tile picture again, after COLOUR ASSIST changed; the level is built again.
+void reload_tile_pictures(Game& g);
 // Every "*.ogg" of the SOUNDFXPATH folder, loaded, into the emptied sound list.
 void scan_sounds(Game& g);
 // Every "*.ogg" of the INGAMEMUSIC folder into the emptied music list; nothing is loaded.

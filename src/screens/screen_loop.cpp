@@ -27,15 +27,19 @@ void free_screen_background(Game& g) {
 
 void draw_screen_frame(Game& g, int fade_in_alpha,
                        const std::function<void(int fade_in_alpha)>& draw_texts) {
+  draw_screen_base(g);
+  draw_texts(fade_in_alpha);
+}
+
+}  // namespace
+
+void draw_screen_base(Game& g) {
   media::Graphics& gfx = g.media.gfx;
   gfx.start_3d();
   gfx.clear_screen(media::rgb(0, 0, 0));
   draw_screen_background(g);
   move_drift_sprites(g, g.assets.screen_sprites, DriftBounce::kScreenSprites);
-  draw_texts(fade_in_alpha);
 }
-
-}  // namespace
 
 void load_screen_background(Game& g, const std::string& path) {
   media::Graphics& gfx = g.media.gfx;
@@ -68,7 +72,7 @@ const char* continue_prompt(const Game& g) {
 
 void run_screen_loop(Game& g, const std::string& music,
                      const std::function<void(int fade_in_alpha)>& draw_texts,
-                     const std::function<void()>& on_quit) {
+                     const std::function<void()>& after_input) {
   ORV_FAULT_SITE(g, "io_control");
   g.frame.menu_active = true;
   g.frame.game_state = kGameRunning;
@@ -80,7 +84,7 @@ void run_screen_loop(Game& g, const std::string& music,
     fade = fade > 0.0f ? fade - kFadeStep : 0.0f;
     show_screen_page(g);
     read_input(g);
-    if (on_quit && g.input.command == kCommandQuit) on_quit();
+    if (after_input) after_input();
   } while (g.input.command != kCommandStart);
   // The P that left the screen must not pause the game that follows, however long it is held.
   hold_back_until_released(g, kCommandStart);

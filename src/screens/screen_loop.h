@@ -14,6 +14,8 @@ struct Game;
 void load_screen_background(Game& g, const std::string& path);
 // Draws the background over the whole screen, when there is one.
 void draw_screen_background(Game& g);
+// Begins a screen's page: start_3d, black, the background and the drifting screen sprites.
+void draw_screen_base(Game& g);
 
 // Ends a drawn page: stop_3d and flip (where a close request from the desktop ends the
 // program); with MULTICORE 0 the window events of the page are handled.
@@ -25,10 +27,10 @@ const char* continue_prompt(const Game& g);
 // Runs a screen until the START command: menu active on, game running, the named music track,
 // the LOADINTROSCREEN background; every frame draws the background, the drifting screen sprites
 // and then calls draw_texts with the opacity of the texts that fade in (0, rising to 255). The
-// START that ends it counts again only after P (or the button) has been released. on_quit, when
-// given, is called when the QUIT command (Escape, pad Back) comes.
+// START that ends it counts again only after P (or the button) has been released. after_input,
+// when given, runs after each frame's input is read.
 void run_screen_loop(Game& g, const std::string& music,
                      const std::function<void(int fade_in_alpha)>& draw_texts,
-                     const std::function<void()>& on_quit = {});
+                     const std::function<void()>& after_input = {});
 
 }  // namespace orv

@@ -12,6 +12,8 @@ namespace orv::screen_text {
 constexpr const char* kTitle = "  ORVANTE |";
 constexpr const char* kKeyboardPrompt = "  PRESS  P  ON KEYBOARD TO CONTINUE|";
 constexpr const char* kJoypadPrompt = "  PRESS START ON JOYPAD CONTINUE|";
+constexpr const char* kKeyboardOptionsPrompt = "  PRESS  O  FOR OPTIONS|";
+constexpr const char* kJoypadOptionsPrompt = "  PRESS Y ON JOYPAD FOR OPTIONS|";
 constexpr const char* kNotice = "  (C)2026 ORVANTE TEAM ALL RIGHTS RESERVED|";
 
 constexpr const char* kGlobalHighscore = "  GLOBAL HIGHSCORE: ";

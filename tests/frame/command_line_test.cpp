@@ -66,11 +66,13 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(CommandLineHelp, HasEveryOptionOnALineAndEveryPlace) {
-  const std::string help = help_text({"/inst/", "/src/", "/state/", "/pics/", "/scores/"});
+  const std::string help =
+      help_text({"/inst/", "/src/", "/state/", "/pics/", "/scores/", "/config/"});
   for (const char* text :
        {"\n  --help ", "\n  --version ", "\n  --data DIR ", "\n  --fullscreen ", "\n  --window ",
         "\n  --record FILE ", "\n  --replay FILE ", "/inst/", "/src/", "/state/", "/pics/",
-        "/scores/", "orvante-check", "orvante-level"})
+        "/scores/", "orvante-check", "orvante-level", "/config/settings.txt",
+        "/config/controls.txt", "\n  MUSICVOLUME ", "\n  PLAYERNAME "})
     EXPECT_NE(help.find(text), std::string::npos) << text;
   EXPECT_EQ(help.rfind(usage_text(), 0), 0u);
 }

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "input/input_test_support.h"
+#include "media/key_names.h"
 
 namespace orv {
 namespace {
@@ -87,6 +88,51 @@ TEST_F(ControlsFile, FindingsOfAnyFileAreCappedAndPrintable) {
   EXPECT_NE(told.find("unknown key \"\\x1B[31mW\""), std::string::npos) << told;
   EXPECT_NE(told.find(" more\n"), std::string::npos);
   for (char c : told) EXPECT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7f)) << int(c);
+}
+
+// Whatever keys the options screen binds, the file it rewrites reads back as exactly those
+// bindings, from a file that named some controls (twice, even) or from none, and keeps the
+// lines it cannot read.
+TEST_F(ControlsFile, RewrittenFilesReadBackAsTheBindingsTheyWereWrittenFor) {
+  const std::string starts[] = {"", "LEFT\nA\nNOSUCH\nQ\n", "UP\nW\nup\nI\nPAUSE\nP\n"};
+  const int new_keys[] = {key::kA, key::kP, key::kSpace, 0x11, key::kEscape, key::kDown, 0x10};
+  std::uint32_t seed = 7;
+  for (const std::string& start : starts) {
+    for (int round = 0; round < 40; ++round) {
+      g.input.keys = default_key_bindings();
+      path = t.dir.write("controls.txt", start);
+      std::ostringstream ignored;
+      read_controls_file(g, path, ignored);
+      for (int n = 0; n < 1 + round % 4; ++n) {
+        seed = seed * 1103515245u + 12345u;
+        rebind_control(g.input.keys, Control((seed >> 8) % kControlCount),
+                       new_keys[(seed >> 20) % std::size(new_keys)]);
+      }
+      const KeyBindings bound = g.input.keys;
+      ASSERT_TRUE(save_controls_file(g, path));
+      const std::string written = t.dir.read("controls.txt");
+      g.input.keys = default_key_bindings();
+      std::ostringstream errors;
+      read_controls_file(g, path, errors);
+      ASSERT_EQ(g.input.keys, bound) << start << " became\n" << written;
+      if (start.find("NOSUCH\nQ\n") != std::string::npos) {
+        EXPECT_NE(written.find("NOSUCH\nQ\n"), std::string::npos);
+      }
+    }
+  }
+}
+
+TEST_F(ControlsFile, ARebindMovesTheKeyAndNamesComeBackAsTheFileWritesThem) {
+  rebind_control(g.input.keys, Control::kUp, key::kA);
+  EXPECT_EQ(keys(Control::kUp), std::vector<int>{key::kA});
+  EXPECT_EQ(keys(Control::kBomb), std::vector<int>{key::kSpace});
+  for (int c = 0; c < kControlCount; ++c) {
+    const std::string name = control_name(Control(c));
+    EXPECT_EQ(read({name, "F5"}), "") << name;
+  }
+  EXPECT_EQ(media::key_name(key::kSpace), "SPACE");
+  EXPECT_EQ(media::key_by_name(media::key_name(0xC9)), 0xC9);
+  EXPECT_EQ(media::key_name(0xFF), "");
 }
 
 }  // namespace

@@ -53,6 +53,34 @@ TEST_F(Dialogs, PauseThenBRestartsTheLevelAndOnlyABombActsInside) {
   EXPECT_EQ(g.world.bombs, 1);
 }
 
+// Losing the window's focus in play opens the pause dialog (X goes on); with the setting off,
+// or on a menu, nothing opens and the loss is forgotten rather than kept for later.
+TEST_F(Dialogs, LosingTheFocusPausesPlayOnlyWhenWantedAndOnlyInPlay) {
+  t.platform.lose_focus();
+  t.platform.hold_key(key::kX, 3);
+  frame();
+  EXPECT_EQ(now(), 4);  // the pause dialog showed frames 0 to 3
+  EXPECT_EQ(g.input.open_dialogs, 0);
+  t.platform.release_key(key::kX, now());
+  frame();
+
+  g.settings.focus_pause = false;
+  t.platform.lose_focus();
+  const std::int64_t before = now();
+  frame();
+  EXPECT_EQ(now(), before + 1);
+  g.settings.focus_pause = true;
+  frame();
+  EXPECT_EQ(now(), before + 2);  // the loss was not kept for later
+
+  g.frame.menu_active = true;
+  t.platform.lose_focus();
+  frame();
+  g.frame.menu_active = false;
+  frame();
+  EXPECT_EQ(now(), before + 4);
+}
+
 // The key that answered a dialog, still held, neither answers the next dialog nor acts in play:
 // a dialog opened while it is held waits for a fresh press.
 class DialogAnswers : public test::InputTest,

@@ -98,6 +98,35 @@ TEST_F(SdlScreenTest, AResizedWindowShowsThePictureScaledSmoothlyAndCentredWithB
   EXPECT_TRUE(mixed);
 }
 
+// Sharp scaling at several window sizes: whole multiples where they fit, else the smooth
+// letterbox's rectangle; inside it every shown pixel is the game pixel under its centre, and
+// the bars are black.
+TEST_F(SdlScreenTest, SharpScalingShowsAnExactNearestNeighbourCopyAtSeveralSizes) {
+  for (int i = 0; i < 80 * 60; ++i) picture[std::size_t(i)] = Pixel((i * 2654435761u) & 0xFFFFFFu);
+  platform->set_scaling(Scaling::kSharp);
+  const std::tuple<int, int, Rect> sizes[] = {{160, 120, {0, 0, 160, 120}},
+                                              {250, 200, {5, 10, 240, 180}},
+                                              {320, 100, {120, 20, 80, 60}},
+                                              {70, 50, {1, 0, 67, 50}}};
+  for (const auto& [w, h, expected] : sizes) {
+    SDL_SetWindowSize(platform->window(), w, h);
+    ASSERT_TRUE(pump_until(*platform, [&] { return window_is(w, h); })) << w << "x" << h;
+    present();
+    const SDL_Rect r = platform->picture_rect();
+    ASSERT_EQ(as_tuple(r), expected) << w << "x" << h;
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) {
+        const bool inside = x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
+        const int sx = ((x - r.x) * 2 + 1) * 80 / (r.w * 2);
+        const int sy = ((y - r.y) * 2 + 1) * 60 / (r.h * 2);
+        const Pixel want = inside ? picture[std::size_t(sy * 80 + sx)] : 0;
+        ASSERT_EQ(shown_at(*platform, x, y) & 0xFFFFFFu, want)
+            << w << "x" << h << " at " << x << "," << y;
+      }
+    }
+  }
+}
+
 TEST_F(SdlScreenTest, F11AndAltEnterSwitchFullscreenAndBackRepeatsAndOtherKeysDoNot) {
   const auto fullscreen_flag = [&] {
     return (SDL_GetWindowFlags(platform->window()) & SDL_WINDOW_FULLSCREEN_DESKTOP) ==

@@ -9,6 +9,7 @@
 #include "catalogue/object_kinds.h"
 #include "catalogue/tile_definitions.h"
 #include "frame/configuration_file.h"
+#include "game/settings_file.h"
 
 namespace orv {
 namespace {
@@ -31,6 +32,17 @@ TEST(ModdingManual, NamesEveryKeyTheGameReads) {
     if (key.starts_with("CHILD")) key = "CHILD1";
     EXPECT_NE(text.find("`" + key + "`"), std::string::npos) << key;
   }
+}
+
+// The player's manual names every key of settings.txt, in the form the file takes.
+TEST(SettingsManual, NamesEveryKeyOfTheSettingsFile) {
+  std::ifstream in(std::string(ORV_SHIPPED_DATA) + "/../docs/SETTINGS.md");
+  std::stringstream text;
+  text << in.rdbuf();
+  ASSERT_FALSE(text.str().empty());
+  std::istringstream keys(format_settings(Settings{}));
+  for (std::string key, value; std::getline(keys, key) && std::getline(keys, value);)
+    EXPECT_NE(text.str().find("`" + key + "`"), std::string::npos) << key;
 }
 
 }  // namespace

@@ -308,6 +308,8 @@ fixed() {  # fixed OUT BASE LIGHT DARK INLAY SEED
 }
 fixed "$G/fixed.png" '#2f7cf6' '#9cc6ff' '#123a8c' '#d8e9ff' 15
 fixed "$G/fixed_pink.png" '#e0409f' '#ffb0e0' '#7a1050' '#ffe0f3' 16
+# The same tiles with patterns, for COLOUR ASSIST (GFX/TILES/ASSIST/).
+bash "$here/make_assist.sh" "$out"
 
 # Edge tiles: floor that shows the edge of its left (E) or upper (S) neighbour.
 edge() {  # edge OUT SIDE COLOUR WIDTH

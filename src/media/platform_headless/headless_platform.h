@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "media/platform.h"
@@ -43,6 +44,9 @@ class HeadlessPlatform : public Platform {
   // The local time is fixed until set again; the clock only moves with sleep_ns and wait_event.
   void set_local_time(const LocalTime& t) { time_ = t; }
   void set_audio_available(bool available) { audio_available_ = available; }
+  // The window loses the keyboard focus, as when the player clicks another window.
+  void lose_focus() { focus_lost_ = true; }
+  Scaling scaling() const { return scaling_; }
   // Makes open_window or open_screen fail, as on a machine without a usable display.
   void set_window_available(bool available) { window_available_ = available; }
   void set_screen_available(bool available) { screen_available_ = available; }
@@ -73,6 +77,8 @@ class HeadlessPlatform : public Platform {
   bool open_screen(int width, int height) override;
   void present(const Pixel* pixels, int width, int height) override;
   void set_fullscreen(bool fullscreen) override { fullscreen_ = fullscreen; }
+  void set_scaling(Scaling scaling) override { scaling_ = scaling; }
+  bool take_focus_loss() override { return std::exchange(focus_lost_, false); }
   void pump_events() override {}
   // No events ever arrive: a positive timeout advances the clock by that much, -1 returns at
   // once (after yielding the core for a millisecond of real time).
@@ -116,6 +122,8 @@ class HeadlessPlatform : public Platform {
   bool screen_available_ = true;
   bool window_open_ = false;
   bool fullscreen_ = false;
+  bool focus_lost_ = false;
+  Scaling scaling_ = Scaling::kSmooth;
 };
 
 }  // namespace orv::media

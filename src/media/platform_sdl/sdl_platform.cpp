@@ -142,6 +142,7 @@ void SdlPlatform::handle_event(const SDL_Event& event) {
     set_fullscreen(!fullscreen_);
   } else if (event.type == SDL_WINDOWEVENT) {
     if (event.window.event == SDL_WINDOWEVENT_CLOSE) close_requested_ = true;
+    if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) focus_lost_ = true;
     // The screens after the first capture request take no new one: the pointer is taken
     // whenever the game window gains the focus, on whatever screen that happens.
     if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED && window_ &&

@@ -37,6 +37,8 @@ class SdlPlatform : public Platform {
   void present_progress(const Pixel* pixels, int width, int height) override;
   void set_fullscreen(bool fullscreen) override;
   bool fullscreen() const override { return fullscreen_; }
+  void set_scaling(Scaling scaling) override { screen_.set_scaling(scaling); }
+  bool take_focus_loss() override { return focus_lost_.exchange(false); }
 
   void pump_events() override;
   int wait_event(int timeout_ms) override;
@@ -80,6 +82,7 @@ class SdlPlatform : public Platform {
 
   std::thread::id owner_ = std::this_thread::get_id();
   std::atomic<bool> close_requested_ = false;
+  std::atomic<bool> focus_lost_ = false;
 
   bool is_display_switch(const SDL_KeyboardEvent& key) const;
   void show(const Pixel* pixels, int width, int height, const char* what);

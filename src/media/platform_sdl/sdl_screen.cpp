@@ -4,6 +4,7 @@
 
 #include "media/platform_sdl/sdl_window_size.h"
 #include "media/render/quad_upright.h"
+#include "media/render/stretch_nearest.h"
 
 namespace orv::media {
 
@@ -80,6 +81,12 @@ SDL_Point SdlScreen::shown_part(const SDL_Surface* target, bool new_surface) {
   return {SDL_min(window_size_.x, target->w), SDL_min(window_size_.y, target->h)};
 }
 
+// The bars change with the picture's place: the next picture clears the window first.
+void SdlScreen::set_scaling(Scaling scaling) {
+  scaling_ = scaling;
+  shown_on_ = nullptr;
+}
+
 void SdlScreen::present(const Pixel* pixels, int width, int height) {
   if (!window_ || !pixels || width <= 0 || height <= 0) return;
   // Cheap while the window keeps its size; after a resize SDL makes a new surface.
@@ -92,6 +99,12 @@ void SdlScreen::present(const Pixel* pixels, int width, int height) {
   const bool new_surface = target != shown_on_ || target->w != shown_w_ || target->h != shown_h_;
   const SDL_Point shown = shown_part(target, new_surface);
   SDL_Rect rect = letterbox(width, height, shown.x, shown.y);
+  const bool sharp = scaling_ == Scaling::kSharp;
+  if (sharp) {
+    const ScreenRect r =
+        sharp_rect(width, height, shown.x, shown.y, {rect.x, rect.y, rect.w, rect.h});
+    rect = {r.x, r.y, r.w, r.h};
+  }
   const bool scaled = rect.w != width || rect.h != height;
   if (new_surface || shown.x != bars_for_.x || shown.y != bars_for_.y) {
     // A new surface, or a new part of it shown: its content is undefined, and the bars stay
@@ -110,7 +123,11 @@ void SdlScreen::present(const Pixel* pixels, int width, int height) {
     // times faster than SDL_SoftStretchLinear.
     const std::ptrdiff_t stride = target->pitch / std::ptrdiff_t(sizeof(Pixel));
     Pixel* corner = static_cast<Pixel*>(target->pixels) + rect.y * stride + rect.x;
-    stretch_bilinear({pixels, width, height, width}, corner, rect.w, rect.h, stride);
+    if (sharp) {
+      stretch_nearest({pixels, width, height, width}, corner, rect.w, rect.h, stride);
+    } else {
+      stretch_bilinear({pixels, width, height, width}, corner, rect.w, rect.h, stride);
+    }
     SDL_UnlockSurface(target);
   } else {
     SDL_BlitScaled(source, nullptr, target, &rect);

@@ -7,13 +7,15 @@
 //
 // When the window is not the picture's size (fullscreen, or a window resized by the desktop)
 // the picture is scaled smoothly into the largest centred rectangle of its aspect ratio, and
-// the rest of the window is black. The scaling is the renderer's bilinear filter. The window's
-// size is the one the display shows (shown_window_size): without a window manager a
+// the rest of the window is black. The scaling is the renderer's bilinear filter, or in sharp
+// mode a nearest-neighbour copy by whole multiples where they fit (see stretch_nearest.h). The
+// window's size is the one the display shows (shown_window_size): without a window manager a
 // fullscreen window keeps its own size while SDL's surface takes the desktop's.
 #pragma once
 
 #include <SDL.h>
 
+#include "media/platform.h"
 #include "media/types.h"
 
 namespace orv::media {
@@ -32,6 +34,7 @@ class SdlScreen {
   bool attach(SDL_Window* window);
   void detach();
   void present(const Pixel* pixels, int width, int height);
+  void set_scaling(Scaling scaling);
   // Where the last picture went inside the window.
   SDL_Rect picture_rect() const { return picture_rect_; }
 
@@ -48,6 +51,7 @@ class SdlScreen {
   SDL_Point window_size_{};        // as the display shows it, asked for when the surface changes
   int frames_to_ask_ = 0;          // while it differs from the surface's, asked again now and then
   SDL_Rect picture_rect_{};
+  Scaling scaling_ = Scaling::kSmooth;
 };
 
 }  // namespace orv::media

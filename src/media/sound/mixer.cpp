@@ -67,7 +67,40 @@ void add_ready(const std::vector<std::int16_t>& ready, std::size_t ready_frames,
   for (std::size_t i = 0; i < n * kAudioChannels; ++i) sum[i] += source[i];
 }
 
+// The gain of a volume step: the square of the fraction, so that each step sounds about as much
+// quieter as the one before it; 10 is exactly 1.
+std::int32_t gain_of(int volume) {
+  return std::int32_t(std::int64_t(volume) * volume * 65536 / (kMaxGroupVolume * kMaxGroupVolume));
+}
+
+// Adds a group's sum into the block's, scaled by a gain that moves from `from` to `to` over the
+// block. At unity gain the samples pass unchanged, at gain 0 they are left out.
+void add_group(const std::int32_t* group, std::int32_t* sum, int frames, std::int32_t from,
+               std::int32_t to) {
+  const int n = frames * kAudioChannels;
+  if (from == to && to == (1 << 16)) {
+    for (int i = 0; i < n; ++i) sum[i] += group[i];
+    return;
+  }
+  if (from == to && to == 0) return;
+  for (int f = 0; f < frames; ++f) {
+    const std::int64_t gain = from + (std::int64_t(to) - from) * (f + 1) / frames;
+    for (int c = 0; c < kAudioChannels; ++c) {
+      const int i = f * kAudioChannels + c;
+      sum[i] += std::int32_t(group[i] * gain / 65536);
+    }
+  }
+}
+
 }  // namespace
+
+void Mixer::set_volume(SoundGroup group, int volume) {
+  volume_[int(group)].store(std::clamp(volume, 0, kMaxGroupVolume));
+}
+
+int Mixer::volume(SoundGroup group) const {
+  return volume_[int(group)].load();
+}
 
 Mixer::Hold::Hold(const Mixer& mixer) : mixer_(mixer) {
   mixer_.mutex_.lock();
@@ -183,13 +216,47 @@ void Mixer::mix(std::int16_t* out, int frames) {
     }
     std::transform(sum, sum + n * kAudioChannels, block, soft_clip);
   }
+
+  const int n = std::min(kBlockFrames, frames - start);
+  mix_block(out + std::size_t(start) * kAudioChannels, n);
+}
+for (Voice& v : voices_) {
+  if (!v.stream || !v.stream->decoded) continue;
+  v.ended = v.stream->ended;
+  v.stream->decoded = false;
+  v.stream->ready_frames = 0;
+}
+std::erase_if(voices_, [](const Voice& v) { return v.ended; });
+}
+
+// Each group is summed on its own, then the groups are added to what the block held, each at
+// its gain, and the total is bent under full scale. Muted voices still play on (silently), so
+// the music goes on where it is when it is heard again.
+void Mixer::mix_block(std::int16_t* block, std::size_t start, int n) {
+  std::int32_t sum[kBlockFrames * kAudioChannels];
+  std::int32_t groups[kSoundGroups][kBlockFrames * kAudioChannels] = {};
+  std::copy(block, block + n * kAudioChannels, sum);
+  bool sounding[kSoundGroups] = {};
   for (Voice& v : voices_) {
-    if (!v.stream || !v.stream->decoded) continue;
-    v.ended = v.stream->ended;
-    v.stream->decoded = false;
-    v.stream->ready_frames = 0;
+    if (v.ended) continue;
+    sounding[int(v.stream ? SoundGroup::kMusic : SoundGroup::kEffects)] = true;
+    if (v.stream) {
+      add_ready(v.stream->ready, v.stream->ready_frames, start, groups[int(SoundGroup::kMusic)], n);
+    } else {
+      add_decoded(*v.sound, v.position, v.loop, groups[int(SoundGroup::kEffects)], n);
+      v.ended = !v.loop && v.position >= v.sound->frames();
+    }
   }
-  std::erase_if(voices_, [](const Voice& v) { return v.ended; });
+  for (int group = 0; group < kSoundGroups; ++group) {
+    const std::int32_t target = gain_of(volume_[group].load(std::memory_order_relaxed));
+    // A group that played nothing in the last block takes its new gain at once: there is no
+    // sound to click.
+    if (!sounded_[group]) gain_now_[group] = target;
+    if (sounding[group]) add_group(groups[group], sum, n, gain_now_[group], target);
+    gain_now_[group] = target;
+    sounded_[group] = sounding[group];
+  }
+  std::transform(sum, sum + n * kAudioChannels, block, soft_clip);
 }
 
 }  // namespace orv::media

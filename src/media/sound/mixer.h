@@ -14,6 +14,12 @@
 
 namespace orv::media {
 
+// The two groups of voices, each with its own loudness: tracks decoded while they play (music)
+// and sounds decoded whole (effects).
+enum class SoundGroup { kMusic, kEffects };
+constexpr int kSoundGroups = 2;
+constexpr int kMaxGroupVolume = 10;
+
 // Mixes playing voices. Thread-safe: the game thread starts and stops voices while the audio
 // thread renders. Streams are decoded outside the lock, so starting a sound never waits for a
 // decode: only for the mixing itself.
@@ -32,6 +38,11 @@ class Mixer {
   void stop_all();
   bool playing(Handle owner) const;
   std::size_t voice_count() const;
+  // A group's loudness, 0 (silent) to 10 (the sounds as they are); values outside are clamped.
+  // Heard from the next block on, faded over one block so that the change does not click.
+  // Takes no lock: safe from any thread while the audio thread renders.
+  void set_volume(SoundGroup group, int volume);
+  int volume(SoundGroup group) const;
   // Adds all voices into out (interleaved stereo, frames frames); sums up to -4.3 dBFS pass
   // unchanged, louder ones are bent softly under full scale. Voices that end are removed.
   void render(std::int16_t* out, int frames);
@@ -77,6 +88,14 @@ class Mixer {
   void start_voice(Voice voice);
   void decode_streams(int frames);
   void mix(std::int16_t* out, int frames);
+  // Mixes frames [start, start + n) of the pass into one block.
+  void mix_block(std::int16_t* block, std::size_t start, int n);
+  // Gains in 1/65536: the one asked for (any thread) and the one the last block ended on (the
+  // audio thread, under the lock).
+  std::atomic<int> volume_[kSoundGroups] = {kMaxGroupVolume, kMaxGroupVolume};
+  std::int32_t gain_now_[kSoundGroups] = {kUnityGain, kUnityGain};
+  bool sounded_[kSoundGroups] = {};  // the group had a voice in the last block
+  static constexpr std::int32_t kUnityGain = 1 << 16;
   mutable std::mutex mutex_;
   mutable std::atomic<std::thread::id> holder_{};  // the thread inside the lock, if any
   std::vector<Voice> voices_;

@@ -1,0 +1,144 @@
+// The options screen from the title: keys and the pad alone change the settings, the name and
+// the key bindings; the changes are applied at once and kept in the per-user files.
+#include "screens/options_screen.h"
+
+#include <filesystem>
+
+#include "game/settings_file.h"
+#include "input/controls_file.h"
+#include "screens/options_pages.h"
+#include "screens/screen_test_support.h"
+#include "screens/title_menu.h"
+
+namespace orv {
+namespace {
+
+namespace key = media::key;
+
+class OptionsScreenTest : public test::ScreenTest {
+ protected:
+  void SetUp() override {
+    ScreenTest::SetUp();
+    test::load_test_font(t, "AB04");
+    t.game.frame.user_config_folder = t.dir.path() + "config/";
+    t.game.world.login_name = "tester";
+  }
+  // A key pressed at frame `at` for two frames; returns the frame after it is let go and seen.
+  std::int64_t tap(int k, std::int64_t at) {
+    t.platform.hold_key(k, at);
+    t.platform.release_key(k, at + 2);
+    return at + 4;
+  }
+  // The pad in this state from frame `at` for two frames, then let go.
+  std::int64_t pad(std::int64_t at, std::initializer_list<int> buttons, int x = 0, int y = 0) {
+    media::JoystickState s;
+    s.connected = true;
+    s.axis_x = x;
+    s.axis_y = y;
+    for (int b : buttons) s.buttons[std::size_t(b - 1)] = true;
+    t.platform.set_joystick_state(s, at);
+    media::JoystickState idle;
+    idle.connected = true;
+    t.platform.set_joystick_state(idle, at + 2);
+    return at + 4;
+  }
+  std::string saved_settings() { return t.dir.read("config/settings.txt"); }
+};
+
+TEST_F(OptionsScreenTest, OOnTheTitleOpensItAndArrowsChangeTheVolumesAtOnce) {
+  std::int64_t f = tap(key::kO, 2);
+  f = tap(key::kLeft, f + 2);  // MUSIC 9
+  f = tap(key::kLeft, f);      // MUSIC 8
+  f = tap(key::kDown, f);
+  f = tap(key::kLeft, f);  // EFFECTS 9
+  f = tap(key::kDown, f);
+  f = tap(key::kDown, f);
+  f = tap(key::kRight, f);  // SCALING SHARP
+  f = tap(key::kEscape, f);
+  t.platform.hold_key(key::kP, f + 4);
+  show_title_menu(t.game);
+
+  EXPECT_EQ(t.game.settings.music_volume, 8);
+  EXPECT_EQ(t.game.settings.effects_volume, 9);
+  EXPECT_EQ(t.media.sound.volume(media::SoundGroup::kMusic), 8);
+  EXPECT_EQ(t.media.sound.volume(media::SoundGroup::kEffects), 9);
+  EXPECT_EQ(t.platform.scaling(), media::Scaling::kSharp);
+  std::ostringstream errors;
+  const Settings kept = parse_settings(saved_settings(), "settings.txt", errors);
+  EXPECT_EQ(kept, t.game.settings);
+  EXPECT_EQ(errors.str(), "");
+}
+
+TEST_F(OptionsScreenTest, ThePadAloneNamesThePlayerLetterByLetter) {
+  t.platform.set_joystick(true, 0);
+  t.game.frame.joypad_present = t.media.input.init_joystick();
+  ASSERT_TRUE(t.game.frame.joypad_present);
+  std::int64_t f = pad(1, {});
+  f = pad(f, {4});                                                   // Y: the options
+  for (int i = 0; i < kRowPlayerName; ++i) f = pad(f, {}, 0, 1000);  // down to PLAYER NAME
+  f = pad(f, {2});                                                   // A: the name entry
+  f = pad(f, {}, 0, -1000);                                          // up: "A"
+  f = pad(f, {}, 0, -1000);                                          // up: "B"
+  f = pad(f, {}, 1000, 0);                                           // right: the next letter
+  f = pad(f, {}, 0, -1000);                                          // up: "BA"
+  f = pad(f, {}, 0, 1000);                                           // down: "B " (space)
+  f = pad(f, {}, 0, 1000);                                           // down: wraps to the last
+  f = pad(f, {}, 0, -1000);                                          // up: " " again
+  f = pad(f, {}, 0, -1000);                                          // up: "BA"
+  f = pad(f, {2});                                                   // A: kept
+  f = pad(f, {9});                                                   // Back: the title
+  pad(f, {10});                                                      // START
+  show_title_menu(t.game);
+
+  EXPECT_EQ(t.game.settings.player_name, "BA");
+  EXPECT_EQ(t.game.world.player_name, "BA");
+  EXPECT_NE(saved_settings().find("PLAYERNAME\nBA\n"), std::string::npos);
+}
+
+TEST_F(OptionsScreenTest, TypedNamesKeepOnlyWhatTheFontDrawsAndEmptyMeansTheLoginName) {
+  std::int64_t f = tap(key::kUp, 2);  // wraps to CONTROLS
+  f = tap(key::kUp, f);               // PLAYER NAME
+  f = tap(key::kReturn, f);
+  for (int k : {key::kB, key::kC, key::kA, key::k1 + 3, key::kSpace}) f = tap(k, f);  // C: none
+  f = tap(key::kReturn, f);
+  t.platform.hold_key(key::kEscape, f);
+  t.platform.release_key(key::kEscape, f + 2);
+  show_options_screen(t.game);
+  EXPECT_EQ(t.game.settings.player_name, "BA4");
+  EXPECT_EQ(t.game.world.player_name, "BA4");
+
+  // Erased to nothing: the login name again.
+  f = t.platform.frame() + 2;
+  f = tap(key::kUp, f);
+  f = tap(key::kUp, f);
+  f = tap(key::kReturn, f);
+  for (int i = 0; i < 4; ++i) f = tap(key::kBackspace, f);
+  f = tap(key::kReturn, f);
+  tap(key::kEscape, f);
+  show_options_screen(t.game);
+  EXPECT_EQ(t.game.settings.player_name, "");
+  EXPECT_EQ(t.game.world.player_name, "tester");
+}
+
+TEST_F(OptionsScreenTest, AChosenControlTakesTheNextKeyAndControlsTxtKeepsItsOtherLines) {
+  t.dir.write("config/controls.txt", "LEFT\nA\nNOSUCH\nQ\n");
+  std::ostringstream errors;
+  read_controls_file(t.game, t.game.frame.user_config_folder + "controls.txt", errors);
+  std::int64_t f = tap(key::kUp, 2);  // CONTROLS
+  f = tap(key::kReturn, f);           // the controls page, on UP
+  f = tap(key::kReturn, f);           // UP waits for its key
+  f = tap(key::kW, f);
+  f = tap(key::kDown, f);  // DOWN
+  f = tap(key::kReturn, f);
+  f = tap(key::kEscape, f);  // cancels: DOWN keeps its arrow
+  f = tap(key::kEscape, f);  // the list
+  tap(key::kEscape, f);      // the title
+  show_options_screen(t.game);
+
+  EXPECT_EQ(t.game.input.keys[std::size_t(Control::kUp)], std::vector<int>{key::kW});
+  EXPECT_EQ(t.game.input.keys[std::size_t(Control::kDown)], std::vector<int>{key::kDown});
+  EXPECT_EQ(t.dir.read("config/controls.txt"), "LEFT\nA\nNOSUCH\nQ\nUP\nW\n");
+}
+
+}  // namespace
+}  // namespace orv
