@@ -40,10 +40,15 @@ struct OggStream::Decoder {
 };
 
 std::unique_ptr<OggStream> OggStream::open(const std::string& path) {
-  auto decoder = std::make_unique<Decoder>();
   // vorbisfile opens with fopen, which waits for good on a FIFO: the file is opened here.
   std::FILE* file = open_regular_stream(resolve_path(path), O_RDONLY, "rb");
   if (file == nullptr) return nullptr;
+  return open_file(file);
+}
+
+std::unique_ptr<OggStream> OggStream::open_file(std::FILE* file) {
+  if (file == nullptr) return nullptr;
+  auto decoder = std::make_unique<Decoder>();
   const ov_callbacks callbacks = {
       [](void* dst, std::size_t size, std::size_t n, void* f) {
         return std::fread(dst, size, n, static_cast<std::FILE*>(f));

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -14,6 +15,9 @@ class OggStream {
   // Opens the file and decodes its first frames; null when it is no readable OGG Vorbis file or
   // holds no sound at all.
   static std::unique_ptr<OggStream> open(const std::string& path);
+  // The same for a stream already open, which it takes over (and closes, also on failure).
+  // open() hands it only regular files; tests hand it pipes that make the decoder wait.
+  static std::unique_ptr<OggStream> open_file(std::FILE* file);
   ~OggStream();
   OggStream(const OggStream&) = delete;
   OggStream& operator=(const OggStream&) = delete;
