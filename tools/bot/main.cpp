@@ -12,7 +12,7 @@
 //     the same games for each profile; prints per level the completions and the median time left
 //     of each profile. With --min-level1 the exit status is 1 when the first profile completes
 //     level 1 in fewer games than N.
-//   --pace n: the bot rests n - 1 steps' time on each cell (1 = top speed, 3 = a newcomer).
+//   --pace n: the bot rests n - 1 steps' time on each cell (1 = top speed, 3 = the default).
 //   --profile NAME (balance, long): the aim and pace of a profile (bot/profiles.h).
 #include <cstdio>
 #include <iostream>
@@ -30,8 +30,8 @@ namespace {
 
 using Settings = std::vector<std::pair<std::string, std::string>>;
 
-// A newcomer does not hold the arrows all the time: looking for the next cell to paint, they
-// walk at about a third of the player's top speed.
+// Without --pace or --profile the bot walks as the casual profile does: a player who does not
+// hold the arrows all the time, at about a third of the top speed.
 constexpr int kHumanPace = 3;
 
 struct Options {
@@ -88,7 +88,9 @@ std::optional<orv::bot::Profile> player(const Options& o) {
 
 // A line on the error stream for each game as it ends: long runs show how far they are.
 void report_game(int seed, const orv::bot::GameResult& game) {
-  std::cerr << "seed " << seed << ": " << game.completed.size() << " levels completed\n";
+  std::cerr << "seed " << seed << ": " << game.completed.size() << " levels completed, time left";
+  for (const orv::bot::LevelResult& level : game.completed) std::cerr << " " << level.time_left;
+  std::cerr << "\n";
 }
 
 int check_level1(const std::vector<orv::bot::LevelRow>& rows, long long minimum) {
@@ -132,8 +134,8 @@ int long_play(const Options& o) {
   std::cout << "| frame | level | game | RSS KiB | world objects | enemies "
                "|\n|---|---|---|---|---|---|\n";
   const long long levels = orv::bot::long_play(
-      data, o.values.count("profile") != 0 ? who->aim : orv::bot::Aim::kGreedy, who->pace,
-      o.number("frames", 200000), o.number("every", 10000), [](const orv::bot::MemorySample& s) {
+      data, who->aim, who->pace, o.number("frames", 200000), o.number("every", 10000),
+      [](const orv::bot::MemorySample& s) {
         std::cout << "| " << s.frame << " | " << s.level << " | " << s.games << " | " << s.rss_kib
                   << " | " << s.objects << " | " << s.enemies << " |" << std::endl;
       });
