@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,10 +23,11 @@ struct LevelRow {
 
 // Plays one game per seed (WORLDRANDOM first_seed, first_seed + 1, ...) up to max_level; row i
 // counts the completions of level i + 1 (a game reaches a level only by completing the ones before
-// it).
+// it). progress, when given, hears of each game as it ends.
 std::vector<LevelRow> measure_balance(
     DataCopy& data, Aim aim, int pace, int first_seed, int seeds, std::int32_t max_level,
-    const std::vector<std::pair<std::string, std::string>>& settings);
+    const std::vector<std::pair<std::string, std::string>>& settings,
+    const std::function<void(int seed, const GameResult&)>& progress = {});
 
 // The rows as a Markdown table: completions out of seeds and the medians of each level.
 std::string format_balance(const std::vector<LevelRow>& rows, int seeds);

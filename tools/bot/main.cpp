@@ -7,23 +7,31 @@
 //   orvante-bot long --data DIR [--frames 200000] [--every 10000] [--largest] [--pace 3]
 //     plays game after game and prints the memory held every so many frames; --largest fills
 //     every child slot, the largest labyrinths and many enemies.
-//   --pace n: the bot rests n - 1 steps' time on each cell (1 = top speed, 3 = a newcomer).
+//   orvante-bot curve --data DIR [--levels 15] [--seeds 20] [--first-seed 1]
+//                     [--profiles newcomer,casual,expert] [--set KEY=VALUE]... [--min-level1 N]
+//     the same games for each profile; prints per level the completions and the median time left
+//     of each profile. With --min-level1 the exit status is 1 when the first profile completes
+//     level 1 in fewer games than N.
+//   --pace n: the bot rests n - 1 steps' time on each cell (1 = top speed, 3 = the default).
+//   --profile NAME (balance, long): the aim and pace of a profile (bot/profiles.h).
 #include <cstdio>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "bot/balance.h"
 #include "bot/bot_session.h"
+#include "bot/curve.h"
 #include "bot/largest_data.h"
 
 namespace {
 
 using Settings = std::vector<std::pair<std::string, std::string>>;
 
-// A newcomer does not hold the arrows all the time: looking for the next cell to paint, they
-// walk at about a third of the player's top speed.
+// Without --pace or --profile the bot walks as the casual profile does: a player who does not
+// hold the arrows all the time, at about a third of the top speed.
 constexpr int kHumanPace = 3;
 
 struct Options {
@@ -38,6 +46,18 @@ struct Options {
     return std::stoll(value(key, std::to_string(fallback)));
   }
 };
+
+int usage() {
+  std::fprintf(stderr,
+               "usage: orvante-bot balance --data DIR [--levels N] [--seeds N] [--first-seed N] "
+               "[--aim greedy|nearest] [--pace N] [--profile NAME] [--set KEY=VALUE]... "
+               "[--min-level1 N]\n"
+               "       orvante-bot curve --data DIR [--levels N] [--seeds N] [--first-seed N] "
+               "[--profiles newcomer,casual,expert] [--set KEY=VALUE]... [--min-level1 N]\n"
+               "       orvante-bot long --data DIR [--frames N] [--every N] [--largest] "
+               "[--pace N] [--profile NAME] [--set KEY=VALUE]...\n");
+  return 2;
+}
 
 bool parse(int argc, char** argv, Options& options) {
   for (int i = 2; i < argc; ++i) {
@@ -58,25 +78,55 @@ bool parse(int argc, char** argv, Options& options) {
   return options.values.count("data") == 1;
 }
 
-int balance(const Options& o) {
-  orv::bot::DataCopy data(o.value("data", ""));
-  const int seeds = int(o.number("seeds", 20));
+// The aim and pace of --profile, or of --aim and --pace; nullopt for an unknown profile.
+std::optional<orv::bot::Profile> player(const Options& o) {
+  if (o.values.count("profile") != 0) return orv::bot::find_profile(o.value("profile", ""));
   const auto aim =
       o.value("aim", "greedy") == "nearest" ? orv::bot::Aim::kNearest : orv::bot::Aim::kGreedy;
-  const auto rows = orv::bot::measure_balance(data, aim, int(o.number("pace", kHumanPace)),
-                                              int(o.number("first-seed", 1)), seeds,
-                                              int(o.number("levels", 5)), o.settings);
+  return orv::bot::Profile{"", aim, int(o.number("pace", kHumanPace))};
+}
+
+// A line on the error stream for each game as it ends: long runs show how far they are.
+void report_game(int seed, const orv::bot::GameResult& game) {
+  std::cerr << "seed " << seed << ": " << game.completed.size() << " levels completed, time left";
+  for (const orv::bot::LevelResult& level : game.completed) std::cerr << " " << level.time_left;
+  std::cerr << "\n";
+}
+
+int check_level1(const std::vector<orv::bot::LevelRow>& rows, long long minimum) {
+  if (rows.empty() || rows[0].completed >= minimum) return 0;
+  std::cout << "level 1 completed in " << rows[0].completed << " games, fewer than " << minimum
+            << "\n";
+  return 1;
+}
+
+int balance(const Options& o) {
+  const auto who = player(o);
+  if (!who) return usage();
+  orv::bot::DataCopy data(o.value("data", ""));
+  const int seeds = int(o.number("seeds", 20));
+  const auto rows =
+      orv::bot::measure_balance(data, who->aim, who->pace, int(o.number("first-seed", 1)), seeds,
+                                int(o.number("levels", 5)), o.settings, report_game);
   std::cout << orv::bot::format_balance(rows, seeds);
-  const long long minimum = o.number("min-level1", 0);
-  if (!rows.empty() && rows[0].completed < minimum) {
-    std::cout << "level 1 completed in " << rows[0].completed << " games, fewer than " << minimum
-              << "\n";
-    return 1;
-  }
-  return 0;
+  return check_level1(rows, o.number("min-level1", 0));
+}
+
+int curve(const Options& o) {
+  const auto chosen = orv::bot::parse_profiles(o.value("profiles", "newcomer,casual,expert"));
+  if (!chosen) return usage();
+  orv::bot::DataCopy data(o.value("data", ""));
+  const int seeds = int(o.number("seeds", 20));
+  const auto columns =
+      orv::bot::measure_curve(data, *chosen, int(o.number("first-seed", 1)), seeds,
+                              int(o.number("levels", 15)), o.settings, report_game);
+  std::cout << orv::bot::format_curve(columns, seeds);
+  return check_level1(columns.front().rows, o.number("min-level1", 0));
 }
 
 int long_play(const Options& o) {
+  const auto who = player(o);
+  if (!who) return usage();
   orv::bot::DataCopy data(o.value("data", ""));
   Settings settings = o.largest ? orv::bot::make_largest(data) : Settings{};
   settings.insert(settings.end(), o.settings.begin(), o.settings.end());
@@ -84,8 +134,8 @@ int long_play(const Options& o) {
   std::cout << "| frame | level | game | RSS KiB | world objects | enemies "
                "|\n|---|---|---|---|---|---|\n";
   const long long levels = orv::bot::long_play(
-      data, orv::bot::Aim::kGreedy, int(o.number("pace", kHumanPace)), o.number("frames", 200000),
-      o.number("every", 10000), [](const orv::bot::MemorySample& s) {
+      data, who->aim, who->pace, o.number("frames", 200000), o.number("every", 10000),
+      [](const orv::bot::MemorySample& s) {
         std::cout << "| " << s.frame << " | " << s.level << " | " << s.games << " | " << s.rss_kib
                   << " | " << s.objects << " | " << s.enemies << " |" << std::endl;
       });
@@ -98,13 +148,9 @@ int long_play(const Options& o) {
 int main(int argc, char** argv) {
   Options options;
   const std::string command = argc > 1 ? argv[1] : "";
-  if ((command != "balance" && command != "long") || !parse(argc, argv, options)) {
-    std::fprintf(stderr,
-                 "usage: orvante-bot balance --data DIR [--levels N] [--seeds N] [--first-seed N] "
-                 "[--aim greedy|nearest] [--pace N] [--set KEY=VALUE]... [--min-level1 N]\n"
-                 "       orvante-bot long --data DIR [--frames N] [--every N] [--largest] "
-                 "[--set KEY=VALUE]...\n");
-    return 2;
-  }
-  return command == "balance" ? balance(options) : long_play(options);
+  if (!parse(argc, argv, options)) return usage();
+  if (command == "balance") return balance(options);
+  if (command == "curve") return curve(options);
+  if (command == "long") return long_play(options);
+  return usage();
 }

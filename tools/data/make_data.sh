@@ -97,6 +97,9 @@ printf '%s\n' '# Written by the game while it runs' 'LOG/*.log' 'SHOTS/*.bmp' > 
 
 # ---------------------------------------------------------------------------------------------
 echo "== Configuration"
+# The difficulty (docs/BALANCE.md): a time unit of 601 frames (10 seconds) leaves a newcomer
+# time to learn the first levels; at most two pink painters on any level; WORLDRANDOM picks the
+# first level every new game starts on (one that shows every idea near its start).
 pairs "$out/DATA/ini.txt" \
   APPNAME "ORVANTE" \
   RESBASEW 1024 \
@@ -109,14 +112,14 @@ pairs "$out/DATA/ini.txt" \
   SMOOTH 1 \
   FULLSCREENZOOM 1.0 \
   GAMEMODE DEFAULT \
-  WORLDREFRESH 100 \
+  WORLDREFRESH 600 \
   CURSORSPEED 250 \
-  MAXFOE 4 \
+  MAXFOE 2 \
   USESELFCREATEBASE 1 \
   SELFCREATEBASE 'DATA\LEVELS\BASE.ai42' \
   MAPSIZE 48 \
   LABSWITCH 8 \
-  WORLDRANDOM 1986 \
+  WORLDRANDOM 1975 \
   USEEXTENDEDTOPO 0 \
   APPENTRY 'DATA\LEVELS\' \
   APPSTART ORVANTE \
@@ -234,9 +237,11 @@ object bomb  DGFXNAME BOMB  DDENSITY 90  DCOLLISION 1 DKILLONCOLLISION 1 DSCORE 
              DCOUNTSOUND bomb.ogg DUSECOUNTSOUND 1
 # Enemies: never placed through tiles ("#"), spawned on floor cells. Group A paints pink, group
 # B wipes paint. A quarter tile per step; the chances set how often they act, step and turn.
-object blot  DISENEMY 1 DDENSITY 60  DAILEVEL 1 DDMOVE 2 DRANDOMMOVE 2 DCHANGEDIRECTION 12 \
+# About one of each on a first level (one pink painter per 121 floor or grass cells, one wiper
+# per 201); wipers grow with the level, pink painters stop at MAXFOE.
+object blot  DISENEMY 1 DDENSITY 120 DAILEVEL 1 DDMOVE 2 DRANDOMMOVE 2 DCHANGEDIRECTION 12 \
              DVELOX 4 DVELOY 4 DFITTOMATRIX 0
-object wiper DISENEMY 2 DDENSITY 180 DAILEVEL 1 DDMOVE 3 DRANDOMMOVE 2 DCHANGEDIRECTION 16 \
+object wiper DISENEMY 2 DDENSITY 200 DAILEVEL 1 DDMOVE 3 DRANDOMMOVE 2 DCHANGEDIRECTION 16 \
              DVELOX 4 DVELOY 4 DFITTOMATRIX 0 DROTATE 9
 
 # ---------------------------------------------------------------------------------------------
