@@ -1,7 +1,7 @@
 // Digesting files and folders.
 #include "media/files/content_digest.h"
 
-#include <strings.h>
+#include <cctype>
 
 #include <algorithm>
 #include <filesystem>
@@ -14,8 +14,12 @@ namespace orv::media {
 namespace {
 
 bool ends_with_any_case(std::string_view name, std::string_view suffix) {
-  return name.size() >= suffix.size() && ::strncasecmp(name.data() + name.size() - suffix.size(),
-                                                       suffix.data(), suffix.size()) == 0;
+  if (name.size() < suffix.size()) return false;
+  // Byte by byte: an empty suffix may have no data at all, which the C string functions must
+  // not be given.
+  return std::equal(
+      suffix.begin(), suffix.end(), name.end() - std::ptrdiff_t(suffix.size()),
+      [](char a, char b) { return ::tolower((unsigned char)a) == ::tolower((unsigned char)b); });
 }
 
 }  // namespace
