@@ -201,32 +201,16 @@ void Mixer::decode_streams(int frames) {
 void Mixer::mix(std::int16_t* out, int frames) {
   Hold hold(*this);
   for (int start = 0; start < frames; start += kBlockFrames) {
-    int n = std::min(kBlockFrames, frames - start);
-    std::int16_t* block = out + std::size_t(start) * kAudioChannels;
-    std::int32_t sum[kBlockFrames * kAudioChannels];
-    std::copy(block, block + n * kAudioChannels, sum);
-    for (Voice& v : voices_) {
-      if (v.ended) continue;
-      if (v.stream) {
-        add_ready(v.stream->ready, v.stream->ready_frames, std::size_t(start), sum, n);
-      } else {
-        add_decoded(*v.sound, v.position, v.loop, sum, n);
-        v.ended = !v.loop && v.position >= v.sound->frames();
-      }
-    }
-    std::transform(sum, sum + n * kAudioChannels, block, soft_clip);
+    const int n = std::min(kBlockFrames, frames - start);
+    mix_block(out + std::size_t(start) * kAudioChannels, std::size_t(start), n);
   }
-
-  const int n = std::min(kBlockFrames, frames - start);
-  mix_block(out + std::size_t(start) * kAudioChannels, n);
-}
-for (Voice& v : voices_) {
-  if (!v.stream || !v.stream->decoded) continue;
-  v.ended = v.stream->ended;
-  v.stream->decoded = false;
-  v.stream->ready_frames = 0;
-}
-std::erase_if(voices_, [](const Voice& v) { return v.ended; });
+  for (Voice& v : voices_) {
+    if (!v.stream || !v.stream->decoded) continue;
+    v.ended = v.stream->ended;
+    v.stream->decoded = false;
+    v.stream->ready_frames = 0;
+  }
+  std::erase_if(voices_, [](const Voice& v) { return v.ended; });
 }
 
 // Each group is summed on its own, then the groups are added to what the block held, each at
