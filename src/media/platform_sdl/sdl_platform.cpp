@@ -33,6 +33,7 @@ SdlPlatform::SdlPlatform() : trace_(SDL_getenv("ORV_TRACE_PRESENTS") != nullptr)
 SdlPlatform::~SdlPlatform() {
   audio_.close();  // first: the callback must never run into a half-destroyed platform
   close_window();
+  test_pad_.detach();  // before the joystick subsystem goes
   joystick_.close();
   SDL_Quit();
 }
@@ -62,6 +63,7 @@ bool SdlPlatform::open_screen(int width, int height) {
 }
 
 void SdlPlatform::present(const Pixel* pixels, int width, int height) {
+  test_pad_.next_frame();
   show(pixels, width, height, "frame");
 }
 
@@ -111,6 +113,13 @@ void SdlPlatform::close_window() {
   window_ = nullptr;
   mouse_captured_ = false;
   capture_failed_ = false;
+}
+
+// The test pad, when a test asks for one, is attached once the joystick subsystem is up.
+bool SdlPlatform::open_joystick() {
+  joystick_.open();
+  test_pad_.attach();
+  return joystick_.open();
 }
 
 void SdlPlatform::pump_events() {

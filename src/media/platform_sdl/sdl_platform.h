@@ -20,6 +20,7 @@
 #include "media/platform_sdl/sdl_dialog.h"
 #include "media/platform_sdl/sdl_joystick.h"
 #include "media/platform_sdl/sdl_screen.h"
+#include "media/platform_sdl/sdl_test_pad.h"
 
 namespace orv::media {
 
@@ -49,7 +50,7 @@ class SdlPlatform : public Platform {
 
   bool open_keyboard() override { return true; }
   void read_keys(KeyStates& keys) override;
-  bool open_joystick() override { return joystick_.open(); }
+  bool open_joystick() override;
   void read_joystick(JoystickState& state) override { joystick_.read(state); }
   void add_pad_mappings(const std::string& file) override { joystick_.add_mappings(file); }
 
@@ -103,6 +104,7 @@ class SdlPlatform : public Platform {
   bool capture_failed_ = false;  // retried after the window next gains focus
 
   SdlJoystick joystick_;
+  SdlTestPad test_pad_;  // a virtual pad for end-to-end tests, see sdl_test_pad.h
   SdlAudio audio_;
 };
 
