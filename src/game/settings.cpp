@@ -11,8 +11,9 @@ bool valid_name_character(std::uint8_t c) {
 }
 
 bool valid_player_name(const std::string& name) {
-  return name.size() <= kMaxPlayerName &&
-         std::ranges::all_of(name, [](char c) { return valid_name_character(std::uint8_t(c)); });
+  return name.size() <= kMaxPlayerName && std::all_of(name.begin(), name.end(), [](char c) {
+           return valid_name_character(std::uint8_t(c));
+         });
 }
 
 }  // namespace orv

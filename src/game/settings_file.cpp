@@ -47,7 +47,8 @@ std::optional<bool> word_choice(const std::string& value, const char* yes, const
 
 std::optional<int> volume_of(const std::string& value) {
   if (value.empty() || value.size() > 2) return std::nullopt;
-  if (!std::ranges::all_of(value, [](char c) { return c >= '0' && c <= '9'; })) return std::nullopt;
+  if (!std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return std::nullopt;
   const int v = std::stoi(value);
   return v <= kMaxVolume ? std::optional<int>(v) : std::nullopt;
 }

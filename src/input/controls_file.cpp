@@ -184,7 +184,8 @@ std::string rewrite_controls(const std::string& old_text, const KeyBindings& key
     for (int c = 0; c < kControlCount; ++c) {
       if (named[c]) continue;
       std::vector<int> read_back = defaults[c];
-      std::erase_if(read_back, [&](int key) { return std::ranges::count(taken, key) > 0; });
+      std::erase_if(read_back,
+                    [&](int key) { return std::count(taken.begin(), taken.end(), key) > 0; });
       if (read_back == keys[c] || keys[c].empty()) continue;
       text += control_name(Control(c)) + "\n" + keys_line(keys[c]) + "\n";
       named[c] = added = true;
