@@ -1,7 +1,9 @@
 #include "media/platform_sdl/sdl_dialog.h"
 
 #include <pthread.h>
+#ifndef __EMSCRIPTEN__
 #include <sys/prctl.h>
+#endif
 #include <unistd.h>
 
 #include <csignal>
@@ -18,7 +20,9 @@ namespace {
 // process must not outlive the game: every process the game forks is killed when the game
 // ends, however it ends.
 void die_with_parent() {
+#ifndef __EMSCRIPTEN__  // a page forks nothing
   ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+#endif
 }
 
 void register_die_with_parent() {
