@@ -60,10 +60,12 @@ std::string set_file_aside(const std::string& path) {
   for (int n = 1; n <= kMostAsideNames; ++n) {
     std::string aside = path + ".damaged";
     if (n > 1) aside.append(1, '-').append(std::to_string(n));
+#ifdef RENAME_NOREPLACE  // not in every C library (the browser build's has none)
     if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0)
       return aside;
     if (errno == EEXIST) continue;
     if (errno != EINVAL && errno != ENOSYS) return {};
+#endif
     // A file system without the no-replace rename: a hard link fails on an existing name too.
     if (::link(path.c_str(), aside.c_str()) == 0) return ::unlink(path.c_str()) == 0 ? aside : "";
     if (errno != EEXIST) return {};
