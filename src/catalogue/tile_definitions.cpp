@@ -135,8 +135,23 @@ void load_tile_definition(Game& g, int x, int y, const std::string& file) {
       it = cache.files.emplace(file, read_tile_definition(g, file)).first;
     cache.last_file = file;
     cache.last = &it->second;
+    cache.last_tile = name::kEmpty;
   }
   apply_to_cell(g, *cache.last, *cell);
+}
+
+bool load_last_tile_definition(Game& g, int x, int y, NameId tile) {
+  TileDefinitionCache& cache = g.catalogue.tile_cache;
+  if (!cache.active || cache.last == nullptr || tile == name::kEmpty || tile != cache.last_tile)
+    return false;
+  Cell* cell = g.world.grid.find(x, y);
+  if (cell != nullptr) apply_to_cell(g, *cache.last, *cell);
+  return true;
+}
+
+void remember_last_tile(Game& g, NameId tile) {
+  TileDefinitionCache& cache = g.catalogue.tile_cache;
+  if (cache.active && cache.last != nullptr) cache.last_tile = tile;
 }
 
 namespace {
@@ -145,6 +160,7 @@ void empty_cache(TileDefinitionCache& cache, bool active) {
   cache.files.clear();
   cache.last_file.clear();
   cache.last = nullptr;
+  cache.last_tile = name::kEmpty;
   cache.active = active;
 }
 

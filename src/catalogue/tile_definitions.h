@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "game/names.h"
+
 namespace orv {
 
 struct Game;
@@ -21,6 +23,11 @@ TileDefinition read_tile_definition(Game& g, const std::string& file);
 void apply_tile_definition(const TileDefinition& definition, Cell& cell);
 // Reads the file into cell (x, y), from the cache while a level is being built.
 void load_tile_definition(Game& g, int x, int y, const std::string& file);
+// While a level is being built: when the file read last is the definition of tile (as
+// remember_last_tile noted), applies it to cell (x, y) and returns true; otherwise false.
+bool load_last_tile_definition(Game& g, int x, int y, NameId tile);
+// Notes that the file read last by load_tile_definition is the definition of tile.
+void remember_last_tile(Game& g, NameId tile);
 
 // Empties the cache of a level build and switches it off, as the end of the build does; for a
 // build that a caught fault abandoned.

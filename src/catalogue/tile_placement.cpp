@@ -63,11 +63,13 @@ void retile_cell(Game& g, int x, int y) {
   Cell* c = g.world.grid.find(x, y);
   if (c == nullptr) return;
   // A tile name that would reach outside the tile folder is an unknown tile: no definition.
-  const std::string& tile = g.world.names.text(c->tile_name);
-  if (media::is_plain_name(tile)) {
+  const NameId tile_name = g.world.grid.tile_name(x, y);
+  const std::string& tile = g.world.names.text(tile_name);
+  if (!load_last_tile_definition(g, x, y, tile_name) && media::is_plain_name(tile)) {
     std::string& path = g.catalogue.path_scratch;
     path.assign(g.config.rgb_code_path).append(g.config.app_start).append("\\").append(tile);
     load_tile_definition(g, x, y, path);
+    remember_last_tile(g, tile_name);
   }
   set_cell_graphic(g, x, y, c->graphic_name);
   place_cell_objects(g, x, y);

@@ -87,6 +87,9 @@ struct TileDefinitionCache {
   // The file used last: runs of cells of one tile skip the hashing.
   std::string last_file;
   const TileDefinition* last = nullptr;
+  // The tile name whose definition file is last_file: retiling runs of cells of that tile
+  // skips building and checking the path. name::kEmpty when last is not known to be it.
+  NameId last_tile = name::kEmpty;
 };
 
 struct CatalogueState {

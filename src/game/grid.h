@@ -21,13 +21,12 @@ constexpr int kLargestGridSize = 1025;
 // placed object, which a definition that skips CHILD1 would then show and let be taken again.)
 constexpr std::array<std::int32_t, kChildSlots> kNoChildObjects = {-1, -1, -1, -1, -1, -1, -1, -1};
 
-// One tile of the labyrinth. Names are ids of the game's name table (WorldState::names).
-// Fields are grouped by size to keep the cell small; a fresh cell is zero but for its empty
-// object slots.
+// One tile of the labyrinth but for its tile name, which the grid keeps apart (see WorldGrid).
+// Names are ids of the game's name table (WorldState::names). Fields are grouped by size to
+// keep the cell small; a fresh cell is zero but for its empty object slots.
 struct Cell {
   std::array<std::int32_t, kChildSlots> child_objects = kNoChildObjects;  // -1 = none
   std::array<NameId, kChildSlots> child_names{};  // CHILD1..8; "#" = unused slot
-  NameId tile_name = name::kEmpty;                // also the name of the tile definition file
   NameId graphic_name = name::kEmpty;             // GFXNAME
   std::int32_t sprite = 0;        // 3D sprite of the tile graphic, shared by its cells
   float angle = 0;                // the tile graphic's turn in this cell, accumulated by ROTATE
@@ -44,13 +43,17 @@ struct Cell {
   std::int8_t enemy_spawn = 0;         // USEENEMY: 1 = enemies may be spawned here
 };
 
+// The cells, column by column, and beside them a compact array of their tile names: the
+// labyrinth walks test a tile name at every step and the rules look at the names around the
+// player, so those reads stay within a few megabytes instead of striding through the cells.
 class WorldGrid {
  public:
   WorldGrid() = default;
   WorldGrid(const WorldGrid&) = delete;
   WorldGrid& operator=(const WorldGrid&) = delete;
 
-  // Discards every cell and makes columns x rows fresh cells.
+  // Discards every cell and makes columns x rows fresh cells (reusing the memory of a grid of
+  // the same size).
   void recreate(int columns, int rows);
   // Makes the grid at least columns x rows (at most kLargestGridSize each), keeping every cell.
   void grow(int columns, int rows);
@@ -72,8 +75,20 @@ class WorldGrid {
   // The cell at (x, y), or nullptr outside the array.
   Cell* find(int x, int y) { return contains(x, y) ? &cells_[index(x, y)] : nullptr; }
 
-  // Bytes held by the cells, for memory figures.
-  std::size_t bytes() const { return cells_.capacity() * sizeof(Cell); }
+  // The tile name of cell (x, y), also the name of its tile definition file; outside the array
+  // an empty name.
+  NameId tile_name(int x, int y) const {
+    return contains(x, y) ? tile_names_[index(x, y)] : name::kEmpty;
+  }
+  // Sets the tile name of cell (x, y); outside the array nothing changes.
+  void set_tile_name(int x, int y, NameId tile) {
+    if (contains(x, y)) tile_names_[index(x, y)] = tile;
+  }
+
+  // Bytes held by the cells and their tile names, for memory figures.
+  std::size_t bytes() const {
+    return cells_.capacity() * sizeof(Cell) + tile_names_.capacity() * sizeof(NameId);
+  }
 
  private:
   // Column by column, the order in which levels are built and read.
@@ -81,6 +96,7 @@ class WorldGrid {
 
   static const Cell kEmptyCell;
   std::vector<Cell> cells_;
+  std::vector<NameId> tile_names_;  // beside cells_, in the same order
   int columns_ = 0;
   int rows_ = 0;
   Cell outside_;

@@ -166,7 +166,7 @@ void fill_walls(Game& g, int max_x, int max_y) {
     for (int y = 0; y <= max_y; ++y) {
       Cell* c = grid.find(x, y);
       if (c != nullptr) {
-        c->tile_name = name::kLabWall;
+        grid.set_tile_name(x, y, name::kLabWall);
         retile_cell(g, x, y);
         c->live = 1;
       }
@@ -184,9 +184,8 @@ void random_walk(Game& g, int max_x, int max_y, NameId tile, bool floor_pass) {
   bool player_placed = false;
   for (std::int64_t steps = std::int64_t(max_x) * max_y; steps > 0; --steps) {
     step_walker(g, max_x, max_y, x, y, direction);
-    Cell* c = w.grid.find(x, y);
-    if (c == nullptr || c->tile_name != name::kLabWall) continue;
-    c->tile_name = tile;
+    if (w.grid.tile_name(x, y) != name::kLabWall) continue;
+    w.grid.set_tile_name(x, y, tile);
     retile_cell(g, x, y);
     if (!floor_pass) continue;
     w.remaining = media::saturating_add(w.remaining, 1);
@@ -215,10 +214,10 @@ void edge_pass(Game& g) {
   auto pass = [&](int dx, int dy, const EdgeNames(&names)[3]) {
     for (const EdgeEntry& e : g.levels.edges) {
       if (e.x - dx < 0 || e.y - dy < 0) continue;
-      const NameId neighbour = grid.at(e.x - dx, e.y - dy).tile_name;
+      const NameId neighbour = grid.tile_name(e.x - dx, e.y - dy);
       if (neighbour == e.tile_name) continue;
       for (const EdgeNames& n : names)
-        if (neighbour == n.from) grid.at(e.x, e.y).tile_name = n.to;
+        if (neighbour == n.from) grid.set_tile_name(e.x, e.y, n.to);
       retile_cell(g, e.x, e.y);
     }
   };

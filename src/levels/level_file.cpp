@@ -154,7 +154,7 @@ void read_level_cells(Game& g, media::Handle f, std::int32_t max_x, std::int32_t
     if (inside_largest_grid(at)) {
       const NameId tile = cells.names[next_name++];
       if (Cell* c = g.world.grid.find(int(at.x), int(at.y))) {
-        c->tile_name = tile;
+        g.world.grid.set_tile_name(int(at.x), int(at.y), tile);
         c->live = 1;
         if (g.config.world_drawing == 1) retile_cell(g, int(at.x), int(at.y));
       }

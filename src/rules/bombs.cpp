@@ -19,7 +19,7 @@ bool passes(const Game& g, int x, int y) {
 }
 
 void reset_cell(Game& g, int x, int y) {
-  const NameId tile = g.world.grid.at(x, y).tile_name;
+  const NameId tile = g.world.grid.tile_name(x, y);
   if (tile != name::kLabFixedFloor && tile != name::kLabFixedPinkFloor) return;
   change_tile(g, x, y, name::kLabFloor);
   g.world.remaining = media::saturating_add(g.world.remaining, 1);

@@ -32,7 +32,7 @@ struct ColourClass {
 };
 
 bool in_class(const Game& g, int x, int y, ColourClass c) {
-  const NameId tile = g.world.grid.at(x, y).tile_name;
+  const NameId tile = g.world.grid.tile_name(x, y);
   return tile == c.painted || tile == c.fixed;
 }
 
@@ -50,7 +50,7 @@ bool fix_patterns(Game& g, int& x, int& y, ColourClass c) {
   if (y == 0) y = 1;
   for (const Pattern& p : kPatterns) {
     if (!complete(g, x, y, p, c)) continue;
-    if (g.world.grid.at(x, y).tile_name != c.painted) return false;
+    if (g.world.grid.tile_name(x, y) != c.painted) return false;
     change_tile(g, x, y, c.fixed);
     return true;
   }

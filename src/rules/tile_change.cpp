@@ -6,9 +6,8 @@
 namespace orv {
 
 void change_tile(Game& g, int x, int y, NameId tile_name) {
-  Cell* cell = g.world.grid.find(x, y);
-  if (cell == nullptr) return;
-  cell->tile_name = tile_name;
+  if (!g.world.grid.contains(x, y)) return;
+  g.world.grid.set_tile_name(x, y, tile_name);
   retile_cell(g, x, y);
 }
 

@@ -9,7 +9,7 @@
 namespace orv {
 
 void paint_by_player(Game& g, int x, int y) {
-  const NameId tile = g.world.grid.at(x, y).tile_name;
+  const NameId tile = g.world.grid.tile_name(x, y);
   if (tile == name::kLabFloor || tile == name::kLabGreen) {
     change_tile(g, x, y, name::kLabBlueFloor);
     play_named_sound(g, g.config.def_tile_sound, false);
@@ -27,7 +27,7 @@ void paint_by_player(Game& g, int x, int y) {
 namespace {
 
 bool is_open(const Game& g, int x, int y) {
-  const NameId tile = g.world.grid.at(x, y).tile_name;
+  const NameId tile = g.world.grid.tile_name(x, y);
   return tile != name::kLabBlueFloor && tile != name::kLabWall;
 }
 

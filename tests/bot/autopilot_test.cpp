@@ -23,9 +23,10 @@ class Autopilot : public test::WorldTest {
       for (int x = 0; x < int(row.size()); ++x) {
         Cell& c = cell(x, y);
         c.collision = row[std::size_t(x)] == 'W' ? 2 : 0;
-        c.tile_name = row[std::size_t(x)] == 'F'   ? name::kLabFloor
-                      : row[std::size_t(x)] == 'W' ? name::kLabWall
-                                                   : name::kLabBlueFloor;
+        g.world.grid.set_tile_name(x, y,
+                                   row[std::size_t(x)] == 'F'   ? name::kLabFloor
+                                   : row[std::size_t(x)] == 'W' ? name::kLabWall
+                                                                : name::kLabBlueFloor);
         if (row[std::size_t(x)] == '@') {
           g.world.player.x = float(x * 32 + 8);
           g.world.player.y = float(y * 32 + 8);

@@ -22,7 +22,8 @@ TEST_F(TileDefinitions, EveryKeySetsItsFieldAndKeysAreExact) {
                      "INTERNALNAME", "rock",     "CHILD2",       "GEM"});
   retile(4, 5, "ROCK");
   const Cell& c = cell(4, 5);
-  EXPECT_EQ(std::tuple(name_of(c.tile_name), name_of(c.graphic_name), name_of(c.child_names[1])),
+  EXPECT_EQ(std::tuple(name_of(g.world.grid.tile_name(4, 5)), name_of(c.graphic_name),
+                       name_of(c.child_names[1])),
             std::tuple("ROCK", "rock.png", "GEM"));
   EXPECT_EQ(std::tuple(c.value, c.rotation_step, c.collision, c.alpha, c.enemy_spawn,
                        c.blend_source, c.blend_destination, c.last_named_slot, c.live),
@@ -36,14 +37,14 @@ TEST_F(TileDefinitions, MissingKeysAndMissingFilesKeepThePreviousTilesValues) {
   retile(1, 1, "A");
   retile(1, 1, "B");
   const Cell& c = cell(1, 1);
-  EXPECT_EQ(
-      std::tuple(name_of(c.tile_name), name_of(c.graphic_name), c.collision, c.value, c.alpha),
-      std::tuple("B", "a.png", 2, 3, 245));
+  EXPECT_EQ(std::tuple(name_of(g.world.grid.tile_name(1, 1)), name_of(c.graphic_name), c.collision,
+                       c.value, c.alpha),
+            std::tuple("B", "a.png", 2, 3, 245));
   EXPECT_EQ(name_of(c.child_names[0]), "#");
   EXPECT_EQ(name_of(c.child_names[3]), "Y");  // not named by B: kept
   EXPECT_EQ(c.last_named_slot, 0);            // B names no slot
   retile(1, 1, "NO_SUCH_TILE");
-  EXPECT_EQ(std::tuple(name_of(c.tile_name), name_of(c.graphic_name), c.value),
+  EXPECT_EQ(std::tuple(name_of(g.world.grid.tile_name(1, 1)), name_of(c.graphic_name), c.value),
             std::tuple("NO_SUCH_TILE", "a.png", 3));
   // A fresh cell: an empty or missing GFXNAME gives "dummy.png", a missing file nothing.
   tile_file("EMPTY_NAME", {"GFXNAME", ""});

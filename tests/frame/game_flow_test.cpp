@@ -87,7 +87,7 @@ class GameFlow : public ::testing::Test {
     for (int x = 0; x <= g.world.last_column; ++x) {
       for (int y = 0; y <= g.world.last_row; ++y) {
         const Cell& c = g.world.grid.at(x, y);
-        if (g.world.names.text(c.tile_name) != tile) continue;
+        if (g.world.names.text(g.world.grid.tile_name(x, y)) != tile) continue;
         ++count;
         blocking += c.collision != 0 ? 1 : 0;
       }

@@ -90,7 +90,7 @@ TEST_F(Generation, DensityMinusOneNeverPlacesAndZeroAlwaysDoes) {
   for (int x = 0; x <= g.world.last_column; ++x) {
     for (int y = 0; y <= g.world.last_row; ++y) {
       const Cell& c = g.world.grid.at(x, y);
-      const bool floor = c.tile_name == name::kLabFloor;
+      const bool floor = g.world.grid.tile_name(x, y) == name::kLabFloor;
       EXPECT_EQ(std::tuple(c.child_objects[0], c.child_objects[1] >= 0, c.last_placed_slot),
                 std::tuple(-1, floor, floor ? 1 : -1));
     }

@@ -32,9 +32,7 @@ class LevelTest : public ::testing::Test {
   void rewrite(const std::string& relative, std::initializer_list<std::string> l) {
     t.dir.write(relative, lines(l));
   }
-  const std::string& tile(int x, int y) {
-    return g.world.names.text(g.world.grid.at(x, y).tile_name);
-  }
+  const std::string& tile(int x, int y) { return g.world.names.text(g.world.grid.tile_name(x, y)); }
   // Builds the labyrinth of a level number as the main loop does.
   void build(int level) {
     g.world.level = level;

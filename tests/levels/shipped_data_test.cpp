@@ -102,7 +102,7 @@ struct StartArea {
   }
   int& at(int x, int y) { return distance[std::size_t(y) * columns + x]; }
   bool paintable(int x, int y) {
-    const NameId t = grid.at(x, y).tile_name;
+    const NameId t = grid.tile_name(x, y);
     return at(x, y) >= 0 && (t == name::kLabFloor || t == name::kLabGreen);
   }
   // The walk to the nearest 2x2 block of paintable cells (to its farthest cell).

@@ -31,9 +31,7 @@ class StartUpLevels : public ::testing::Test {
     for (const auto& start : t.platform.sound_starts()) n += start.loop ? 1 : 0;
     return n;
   }
-  const std::string& tile(int x, int y) {
-    return g.world.names.text(g.world.grid.at(x, y).tile_name);
-  }
+  const std::string& tile(int x, int y) { return g.world.names.text(g.world.grid.tile_name(x, y)); }
   test::TestGame t;
   Game& g = t.game;
 };

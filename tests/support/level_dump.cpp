@@ -23,7 +23,8 @@ char tile_char(NameId n) {
 }
 
 // Slots of the cell that hold an object: "-" none, otherwise the number of such slots.
-char object_char(const Cell& c) {
+char object_char(const WorldGrid& grid, int x, int y) {
+  const Cell& c = grid.at(x, y);
   int n = 0;
   for (int k = 0; k <= c.last_placed_slot && k < kChildSlots; ++k) n += c.child_objects[k] >= 0;
   return n == 0 ? '-' : char('0' + n);
@@ -33,7 +34,7 @@ template <class CharOf>
 void picture(std::ostringstream& out, const Game& g, CharOf char_of) {
   const WorldState& w = g.world;
   for (int y = 0; y <= w.last_row; ++y) {
-    for (int x = 0; x <= w.last_column; ++x) out << char_of(w.grid.at(x, y));
+    for (int x = 0; x <= w.last_column; ++x) out << char_of(w.grid, x, y);
     out << '\n';
   }
 }
@@ -53,7 +54,8 @@ std::string dump_level(const Game& g) {
   out << "remaining " << w.remaining << " time " << w.time << " player " << w.player.x << ","
       << w.player.y << '\n';
   out << "tiles:\n";
-  picture(out, g, [](const Cell& c) { return tile_char(c.tile_name); });
+  picture(out, g,
+          [](const WorldGrid& grid, int x, int y) { return tile_char(grid.tile_name(x, y)); });
   out << "objects (" << w.objects.size() << " placed):\n";
   picture(out, g, object_char);
   enemies(out, "A", w.enemies_a);

@@ -18,7 +18,7 @@ class TileRulesTest : public WorldTest {
   TileRulesTest();
   // Sets each cell's tile name, retiles it and makes it a live cell of the level.
   void paint(const std::vector<std::pair<int, int>>& cells, const std::string& tile_name);
-  const std::string& tile(int x, int y) { return name_of(cell(x, y).tile_name); }
+  const std::string& tile(int x, int y) { return name_of(g.world.grid.tile_name(x, y)); }
 };
 
 }  // namespace orv::test

@@ -37,7 +37,7 @@ ObjectKind& WorldTest::add_kind(const std::string& placement_name, int density, 
 }
 
 void WorldTest::retile(int x, int y, const std::string& tile_name) {
-  g.world.grid.at(x, y).tile_name = g.world.names.intern(tile_name);
+  g.world.grid.set_tile_name(x, y, g.world.names.intern(tile_name));
   retile_cell(g, x, y);
 }
 

@@ -27,7 +27,7 @@ bool paintable(NameId tile) {
 }
 
 bool blue(const WorldGrid& grid, int x, int y) {
-  const NameId t = grid.at(x, y).tile_name;
+  const NameId t = grid.tile_name(x, y);
   return t == name::kLabBlueFloor || t == name::kLabFixedFloor;
 }
 
@@ -83,7 +83,7 @@ std::optional<int> autopilot_arrow(const Game& g, Aim aim) {
     queue.pop_front();
     if (best_key && distance - kClockBonus - kClosesBlockBonus >= best_cost) break;
     const int via = first_key[std::size_t(c.y) * columns + c.x];
-    if (via > 0 && paintable(w.grid.at(c.x, c.y).tile_name)) {
+    if (via > 0 && paintable(w.grid.tile_name(c.x, c.y))) {
       const int cost = distance - attraction(g, c.x, c.y, aim);
       if (!best_key || cost < best_cost) best_key = via, best_cost = cost;
       if (aim == Aim::kNearest) break;

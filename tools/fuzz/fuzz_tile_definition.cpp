@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   orv::clear_placed_objects(g);
   g.world.grid.recreate(3, 3);
   g.media.files.put_memory_file("tiles\\LAB\\T", std::string(orv::fuzz::text_of(data, size)));
-  g.world.grid.at(1, 1).tile_name = g.world.names.intern("T");
+  g.world.grid.set_tile_name(1, 1, g.world.names.intern("T"));
   orv::retile_cell(g, 1, 1);
   const orv::Cell& c = g.world.grid.at(1, 1);
   orv::fuzz::check(c.last_placed_slot >= -1 && c.last_placed_slot < orv::kChildSlots);
