@@ -66,6 +66,29 @@ TEST_F(TileDefinitions, TheLastChildLineThatIsNotHashDecidesTheLastNamedSlot) {
   }
 }
 
+// During a build runs of one tile reuse the definition read last: whatever was read in between
+// (another tile, an unknown or unsafe name, a file loaded by its path) must not leave a cell
+// with the wrong definition.
+TEST_F(TileDefinitions, ABuildsCachedDefinitionsFollowEveryTileName) {
+  tile_file("A", {"GFXNAME", "a.png", "VALUE1", "1"});
+  tile_file("B", {"GFXNAME", "b.png", "VALUE1", "2"});
+  TileDefinitionCacheScope cache(g);
+  const std::pair<const char*, int> cases[] = {{"A", 1},    {"A", 1}, {"B", 2},    {"A", 1},
+                                               {"NOPE", 1}, {"A", 1}, {"../A", 1}, {"B", 2}};
+  int x = 0;
+  for (auto [tile, value] : cases) {
+    cell(x, 0).value = cell(x - 1, 0).value;  // an unknown tile keeps the value the cell has
+    retile(x, 0, tile);
+    EXPECT_EQ(cell(x, 0).value, value) << x << " " << tile;
+    ++x;
+  }
+  retile(x, 0, "B");
+  load_tile_definition(g, x, 0, g.config.rgb_code_path + g.config.app_start + "\\A");
+  EXPECT_EQ(cell(x, 0).value, 1);
+  retile(x + 1, 0, "B");  // the last file read is A's now, though the last tile retiled was B
+  EXPECT_EQ(cell(x + 1, 0).value, 2);
+}
+
 // An unknown graphic keeps the cell's sprite and angle; a known one gives the cell the 3D sprite
 // all cells of that graphic share, turned afresh, and leaves the sprite of the old one alone.
 TEST_F(TileDefinitions, CellsOfOneGraphicShareItsSprite) {

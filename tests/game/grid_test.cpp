@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "frame/world_collections.h"
 #include "game/coordinates.h"
 #include "game/game.h"
@@ -46,8 +48,36 @@ TEST(WorldGrid, RecreateDiscardsAndGrowKeeps) {
   EXPECT_EQ(grid.at(256, 10).value, 0);
 }
 
+// Tile names live beside the cells: they follow the cells through grow, a recreate of the same
+// size refreshes both in place, and outside the array a name reads empty and cannot be set.
+TEST(WorldGrid, TileNamesFollowTheirCellsAndStayInside) {
+  WorldGrid grid;
+  grid.recreate(257, 257);
+  grid.set_tile_name(256, 10, name::kLabWall);
+  grid.set_tile_name(3, 256, name::kLabFloor);
+  grid.set_tile_name(257, 10, name::kLabFloor);
+  grid.set_tile_name(-1, 0, name::kLabFloor);
+  EXPECT_EQ(grid.tile_name(257, 10), name::kEmpty);
+  EXPECT_EQ(grid.tile_name(-1, 0), name::kEmpty);
+  grid.at(256, 10).value = 7;
+  grid.grow(300, 1500);
+  EXPECT_EQ(std::tuple(grid.tile_name(256, 10), grid.tile_name(3, 256), grid.at(256, 10).value),
+            std::tuple(name::kLabWall, name::kLabFloor, 7));
+  EXPECT_EQ(grid.tile_name(257, 10), name::kEmpty);  // a grown cell is fresh
+  EXPECT_EQ(grid.tile_name(3, 257), name::kEmpty);
+  grid.at(299, 1024).child_objects[2] = 5;
+  grid.recreate(300, 1500);  // the same size: refreshed in place
+  EXPECT_EQ(std::tuple(grid.tile_name(256, 10), grid.at(256, 10).value,
+                       grid.at(299, 1024).child_objects[2]),
+            std::tuple(name::kEmpty, 0, -1));
+  grid.set_tile_name(299, 1024, name::kLabWall);
+  grid.recreate(20, 30);
+  EXPECT_EQ(grid.tile_name(19, 29), name::kEmpty);
+  EXPECT_LT(grid.bytes(), 20 * 30 * (sizeof(Cell) + sizeof(NameId)) + 1);
+}
+
 TEST(WorldGrid, ACellStaysSmall) {
-  EXPECT_LE(sizeof(Cell), 112u);  // 1025 x 1025 cells: about 118 MB
+  EXPECT_LE(sizeof(Cell), 104u);  // 1025 x 1025 cells: about 109 MB, and 4 MB of tile names
 }
 
 TEST(Coordinates, WorldPixelsRoundHalvesToEvenAndThePlayerCountsWholeTiles) {
