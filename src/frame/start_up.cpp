@@ -20,6 +20,13 @@
 namespace orv {
 namespace {
 
+// What the intro's first picture does not need: the world grid (tens of megabytes to clear) and
+// the decoded sound effects, which the intro first plays six seconds later.
+void load_after_first_picture(Game& g) {
+  create_world_collections(g);
+  scan_sounds(g);
+}
+
 void start_up_steps(Game& g) {
   read_configuration(g);
   place_user_files(g);
@@ -27,17 +34,19 @@ void start_up_steps(Game& g) {
   // SDL wants window events handled on the thread that made the window, so no event thread is
   // started: with MULTICORE 1 the media layer handles them at every flip instead.
   read_player_name(g);
-  create_world_collections(g);
   scan_tile_graphics(g);
   clear_catalogues(g);
   load_object_kinds(g);
-  scan_sounds(g);
   scan_music(g);
   scan_effect_sprites(g);
   scan_screen_sprites(g);
   load_font(g);
   // A recorded game always has its intro: the intro's frames and random draws are part of it.
-  if (g.settings.intro_shown || g.frame.recorded_input) show_intro(g);
+  if (g.settings.intro_shown || g.frame.recorded_input) {
+    show_intro(g, [&g] { load_after_first_picture(g); });
+  } else {
+    load_after_first_picture(g);
+  }
   show_title_menu(g);
   build_first_level(g);
   // The first game starts as every later one does: the main loop builds its level 1 afresh

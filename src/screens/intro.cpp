@@ -50,7 +50,7 @@ std::string intro_picture_name(const std::string& pattern, int digit) {
   return pattern.substr(0, hash) + media::str(digit) + pattern.substr(hash + 1);
 }
 
-void show_intro(Game& g) {
+void show_intro(Game& g, const std::function<void()>& first_page_shown) {
   ORV_FAULT_SITE(g, "io_control");
   g.frame.menu_active = true;
   g.media.gfx.examine_mouse();
@@ -64,6 +64,7 @@ void show_intro(Game& g) {
   load_screen_background(g, picture);
 
   show_credits_page(g);
+  if (first_page_shown) first_page_shown();
   g.media.sys.delay(kCreditsMs);
   play_named_sound(g, g.config.quendral1, false);
   show_line_page(g, screen_text::kPresenting);
