@@ -1,6 +1,7 @@
 #include "screens/intro.h"
 
 #include <tuple>
+#include <vector>
 
 #include "game/errors.h"
 #include "screens/screen_test_support.h"
@@ -46,6 +47,25 @@ TEST_F(IntroTest, PagesAreHeldSixThreeAndTwoSecondsAndOpenWithTheirSounds) {
             std::tuple(t.game.assets.sounds[2].sound, 1, false));
   EXPECT_EQ(std::tuple(starts[1].sound, starts[1].frame, starts[1].loop),
             std::tuple(t.game.assets.sounds[1].sound, 2, false));
+}
+
+// Start-up loads the sound effects while the first page is on the screen: the work runs once,
+// after that page was presented and before the sounds of the next pages are looked up.
+TEST_F(IntroTest, WorkOfTheFirstPageRunsOnceItIsShownAndBeforeItsSounds) {
+  t.game.config.quendral1 = "first.ogg";
+  t.game.config.quendral = "second.ogg";
+  const std::string ogg = tone_file();
+  std::vector<std::int64_t> frames_at_work;
+  show_intro(t.game, [&] {
+    frames_at_work.push_back(t.platform.frame());
+    for (const char* name : {"second.ogg", "first.ogg"})
+      t.game.assets.sounds.push_back({ogg, name, t.media.sound.load_sound(ogg), 1});
+  });
+  EXPECT_EQ(frames_at_work, std::vector<std::int64_t>{1});
+  const auto& starts = t.platform.sound_starts();
+  ASSERT_EQ(starts.size(), 2u);
+  EXPECT_EQ(std::tuple(starts[0].sound, starts[0].frame, starts[1].sound, starts[1].frame),
+            std::tuple(t.game.assets.sounds[1].sound, 1, t.game.assets.sounds[0].sound, 2));
 }
 
 TEST_F(IntroTest, ACloseRequestEndsTheGameWhileAPageIsHeld) {
