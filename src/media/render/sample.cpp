@@ -93,19 +93,6 @@ void mix_rows(Pixel* out, const Pixel* row0, const Pixel* row1, int w, int count
   mix_rows_loop(out, row0, row1, std::uint32_t(w), count);
 }
 
-void mix_rows_streamed(Pixel* out, const Pixel* row0, const Pixel* row1, int w, int count) {
-#if ORV_HAVE_AVX2_LOOPS
-  if (use_avx2()) return avx2::mix_rows_streamed(out, row0, row1, w, count);
-#endif
-  mix_rows_loop(out, row0, row1, std::uint32_t(w), count);
-}
-
-void rows_streamed() {
-#if ORV_HAVE_AVX2_LOOPS
-  if (use_avx2()) avx2::stream_done();
-#endif
-}
-
 void mix_columns(Pixel* out, const Pixel* row, const std::int32_t* left, const std::int32_t* weight,
                  int count) {
 #if ORV_HAVE_AVX2_LOOPS

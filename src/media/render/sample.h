@@ -30,10 +30,6 @@ void sample_bilinear(Pixel* out, const TexelGrid& tex, const TexelWalk& walk, in
 void gather_texels(Pixel* out, const Pixel* row, const std::int32_t* index, int count);
 // out[i] = row0[i] and row1[i] mixed with weight w (0..255 towards row1).
 void mix_rows(Pixel* out, const Pixel* row0, const Pixel* row1, int w, int count);
-// mix_rows into memory written once and read by someone else (the window's), without passing
-// it through the caches where the processor can; finished with rows_streamed().
-void mix_rows_streamed(Pixel* out, const Pixel* row0, const Pixel* row1, int w, int count);
-void rows_streamed();
 // out[i] = row[left[i]] and row[left[i] + 1] mixed with weight[i] (0..255 towards the right).
 // left must be non-decreasing, and row readable up to kMixPadding texels past any left[i].
 constexpr int kMixPadding = 9;
