@@ -7,7 +7,9 @@ Runs the game on a scratch copy of the data folder and prints: start to the firs
 (the first intro page), the process's CPU share on the title screen and in play (utime + stime
 of /proc/PID/stat over 30 s each), and the time from the START key press (P) to the first
 frame of play. With --mapsize N the levels are N + 1 cells square (MAPSIZE N, and a base file twice
-that size), which makes the build behind that key press larger. Times of pictures come from the game's own stderr
+that size), which makes the build behind that key press larger. --fullscreen starts the game
+fullscreen (letterboxed on the X screen) and --scaling smooth|sharp chooses how the picture is
+scaled there (written to a scratch settings file; the player's own is not read). Times of pictures come from the game's own stderr
 lines under ORV_TRACE_PRESENTS; a binary without them still gives the CPU shares.
 """
 import argparse
@@ -68,9 +70,16 @@ def main():
     parser.add_argument("data")
     parser.add_argument("--mapsize", type=int)
     parser.add_argument("--seconds", type=int, default=30)
+    parser.add_argument("--fullscreen", action="store_true")
+    parser.add_argument("--scaling", choices=["smooth", "sharp"], default="smooth")
     args = parser.parse_args()
     folder = scratch_data(args.data, args.mapsize)
-    env = dict(os.environ, ORV_TRACE_PRESENTS="1")
+    config = tempfile.mkdtemp(prefix="orv_figures_config_")
+    os.makedirs(os.path.join(config, "orvante"))
+    with open(os.path.join(config, "orvante", "settings.txt"), "w") as f:
+        f.write(f"SCALING\n{args.scaling.upper()}\n")
+    env = dict(os.environ, ORV_TRACE_PRESENTS="1", XDG_CONFIG_HOME=config)
+    command = [os.path.abspath(args.binary)] + (["--fullscreen"] if args.fullscreen else [])
     pictures = []  # (monotonic ns, "frame", "progress" or "progress-left-out")
 
     def read(stream):
@@ -80,7 +89,7 @@ def main():
                 pictures.append((int(parts[1]), parts[2]))
 
     started = time.monotonic_ns()
-    game = subprocess.Popen([os.path.abspath(args.binary)], cwd=folder, env=env,
+    game = subprocess.Popen(command, cwd=folder, env=env,
                             stderr=subprocess.PIPE, stdout=subprocess.DEVNULL, text=True)
     reader = threading.Thread(target=read, args=(game.stderr,), daemon=True)
     reader.start()
@@ -112,6 +121,7 @@ def main():
         game.send_signal(signal.SIGKILL)
         game.wait()
         shutil.rmtree(folder, ignore_errors=True)
+        shutil.rmtree(config, ignore_errors=True)
 
 
 if __name__ == "__main__":

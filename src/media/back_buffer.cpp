@@ -15,6 +15,7 @@ void BackBuffer::reset(int width, int height) {
 }
 
 void BackBuffer::clear(Pixel colour) {
+  if (partly_done_) judge_boxes(std::int64_t(image_->pixels.size()) - box_filled_);
   pending_clear_ = colour;
   partly_done_ = false;
 }
@@ -30,8 +31,12 @@ Image& BackBuffer::write() {
   if (!partly_done_) {
     fill_rect(*image_, 0, 0, image_->width, image_->height, *pending_clear_);
   } else {
-    for (int y = 0; y < image_->height; ++y)
+    std::int64_t filled = box_filled_;
+    for (int y = 0; y < image_->height; ++y) {
       fill_rect(*image_, done_[y], y, image_->width - done_[y], 1, *pending_clear_);
+      filled += image_->width - done_[y];
+    }
+    judge_boxes(std::int64_t(image_->pixels.size()) - filled);
   }
   pending_clear_.reset();
   partly_done_ = false;
@@ -39,6 +44,7 @@ Image& BackBuffer::write() {
 }
 
 Image& BackBuffer::write_over() {
+  if (partly_done_) judge_boxes(std::int64_t(image_->pixels.size()) - box_filled_);
   own(false);
   pending_clear_.reset();
   partly_done_ = false;
@@ -47,10 +53,12 @@ Image& BackBuffer::write_over() {
 
 Image& BackBuffer::write_box(int left, int top, int right, int bottom, bool cover) {
   if (!pending_clear_) return write();
+  if (!partly_done_ && !track_boxes()) return write();
   own(partly_done_);
   if (!partly_done_) {
     done_.assign(std::size_t(std::max(image_->height, 0)), 0);
     partly_done_ = true;
+    box_filled_ = 0;
   }
   left = std::clamp(left, 0, image_->width);
   right = std::clamp(right, 0, image_->width);
@@ -62,10 +70,28 @@ Image& BackBuffer::write_box(int left, int top, int right, int bottom, bool cove
   for (int y = top; y < bottom; ++y, row += image_->width) {
     int& done = done_[std::size_t(y)];
     if (right <= done) continue;
-    std::fill(row + done, row + (cover ? std::max(done, left) : right), colour);
+    const int fill_end = cover ? std::max(done, left) : right;
+    std::fill(row + done, row + fill_end, colour);
+    box_filled_ += fill_end - done;
     done = right;
   }
   return *image_;
+}
+
+// Whether the clear now pending is to be kept track of box by box: while that pays, and once
+// in a while after it stopped paying, in case the scene changed.
+bool BackBuffer::track_boxes() {
+  constexpr int kRetryEvery = 30;
+  if (boxes_pay_ || ++plain_clears_ >= kRetryEvery) {
+    plain_clears_ = 0;
+    return true;
+  }
+  return false;
+}
+
+// Keeping track pays when it spared a quarter of the screen's fill, about its own cost.
+void BackBuffer::judge_boxes(std::int64_t never_filled) {
+  boxes_pay_ = never_filled * 4 >= std::int64_t(image_->pixels.size());
 }
 
 std::shared_ptr<Image> BackBuffer::share() {

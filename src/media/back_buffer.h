@@ -1,11 +1,14 @@
 // The back buffer behind Graphics, managed lazily: a clear only notes its colour until the
 // buffer is next used, and then is carried out only where it is still seen (a draw that
-// replaces pixels outright needs no clear under it); a grabbed sprite may keep the very pixels
-// of the buffer (no copy) while the back buffer moves on to fresh memory before its next
-// change.
+// replaces pixels outright needs no clear under it). Keeping track box by box costs more than
+// one plain fill when little is replaced (translucent tiles), so it is done only while the
+// last clear kept track of paid for it, and tried again now and then; a grabbed sprite may keep the
+// very pixels of the buffer (no copy) while the back buffer moves on to fresh memory before its
+// next change.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -37,7 +40,8 @@ class BackBuffer {
   // The pixels for a draw that touches nothing outside columns [left, right) of rows
   // [top, bottom) (clipped to the screen). A pending clear is carried out there first, except
   // over the part a covering draw replaces outright: with cover, the draw writes every pixel
-  // of the box opaquely.
+  // of the box opaquely. When keeping track box by box has not been paying, the whole clear
+  // is carried out at once instead.
   Image& write_box(int left, int top, int right, int bottom, bool cover);
   // The buffer itself, shared with a sprite grabbed from it; the back buffer leaves it before
   // its next change.
@@ -52,6 +56,8 @@ class BackBuffer {
 
  private:
   void own(bool keep_content);
+  bool track_boxes();
+  void judge_boxes(std::int64_t never_filled);
 
   std::shared_ptr<Image> image_;
   std::optional<Pixel> pending_clear_;
@@ -61,6 +67,9 @@ class BackBuffer {
   // included, so one bound per row keeps the bookkeeping cheap.)
   bool partly_done_ = false;
   std::vector<int> done_;
+  std::int64_t box_filled_ = 0;  // pixels filled box by box for the clear pending
+  bool boxes_pay_ = true;        // keeping track saved at least a quarter of the last fill
+  int plain_clears_ = 0;         // clears carried out at once since boxes were last tried
   std::vector<std::vector<Pixel>> spares_;
 };
 

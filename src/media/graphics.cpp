@@ -68,11 +68,6 @@ bool within_reach(const Quad& q) {
                      [](const Point& p) { return std::fabs(p.x) < kFar && std::fabs(p.y) < kFar; });
 }
 
-// Corners in drawing order with level top and bottom edges and plumb sides.
-bool upright(const Quad& q) {
-  return q[0].y == q[1].y && q[2].y == q[3].y && q[0].x == q[3].x && q[1].x == q[2].x;
-}
-
 }  // namespace
 
 Graphics::Graphics(Platform& platform) : platform_(platform) {}
@@ -235,9 +230,12 @@ void Graphics::sprite3d_blending(int source, int destination) {
 }
 
 // An upright quad over every pixel centre of the screen.
-bool Graphics::covers_screen(const Quad& q, float x, float y) const {
-  return upright(q) && q[0].x + x <= 0.5f && q[0].y + y <= 0.5f &&
-         q[1].x + x > back_.width() - 0.5f && q[3].y + y > back_.height() - 0.5f;
+bool Graphics::covers_screen(const Quad& q) const {
+  using detail::pixels_covered;
+  if (!detail::is_upright(q)) return false;
+  const detail::PixelRange xs = pixels_covered(q[0].x, q[1].x, back_.width());
+  const detail::PixelRange ys = pixels_covered(q[0].y, q[3].y, back_.height());
+  return xs.first == 0 && xs.end == back_.width() && ys.first == 0 && ys.end == back_.height();
 }
 
 // Full opacity and plain alpha blending: an opaque texel simply replaces the pixel under it.
@@ -246,49 +244,56 @@ bool Graphics::plain_blend(int alpha) const {
          blend_.destination == blend::kInverseSourceAlpha;
 }
 
-// An opaque quad over the whole screen, plainly blended, leaves nothing of what was there.
-bool Graphics::covers_screen_opaquely(const Sprite3D& s3, const Quad& q, float x, float y,
-                                      int alpha) const {
-  return s3.sprite->opaque && plain_blend(alpha) && covers_screen(q, x, y);
+// How a draw treats a pending clear; the one place that decides it. A draw may stand in for
+// the clear only over the pixels it replaces outright: an opaque picture, plainly blended,
+// upright, over the pixels whose centres it covers (each gets an opaque sample). The tiles of
+// the play field hide most of the screen that way.
+Graphics::ClearUse Graphics::clear_use(const Sprite& sprite, const Quad& quad, int alpha) const {
+  // A quad out of reach draws nothing, so it may never stand in for a pending clear.
+  if (!back_.clear_pending() || !within_reach(quad)) return ClearUse::kCarryOut;
+  const bool replaces =
+      plain_blend(alpha) && detail::is_upright(quad) && picture_of(sprite).pixels != nullptr;
+  if (replaces && covers_screen(quad)) {
+    // A fresh grab (the full-screen pass that ends each play frame) is not yet known to be
+    // free of its key colour: it is copied while each texel is checked.
+    if (sprite.grabbed && !sprite.texture_ready) return ClearUse::kCheckedCopy;
+    if (sprite.opaque) return ClearUse::kDropped;
+  }
+  // At least a pixel each way, so that the draw's scale is always in the rasteriser's range.
+  if (replaces && sprite.opaque && quad[1].x - quad[0].x >= 1 && quad[3].y - quad[0].y >= 1)
+    return ClearUse::kBeside;
+  return ClearUse::kAround;
 }
 
-// The back buffer for drawing a quad, with a pending clear carried out only where the quad may
-// leave it seen: everywhere in its bounds, or, for an opaque upright quad plainly blended,
-// nowhere in the pixels it covers (those whose centres it contains; each gets an opaque
-// sample). The tiles of the play field hide most of the screen that way.
-Image& Graphics::target_for(const Sprite3D& s3, const Quad& quad, const TextureView& texture,
-                            int alpha) {
-  if (!back_.clear_pending() || !within_reach(quad)) return back_.write();
+// The back buffer for a draw, with a pending clear treated as clear_use decided.
+Image& Graphics::target_for(ClearUse use, const Quad& quad) {
   const Bounds b = bounds_of(quad);
-  const bool cover = upright(quad) && quad[1].x - quad[0].x >= 1 && quad[3].y - quad[0].y >= 1 &&
-                     s3.sprite->opaque && plain_blend(alpha) && texture.pixels;
-  if (!cover) {  // a pixel's worth of margin on every side
-    return back_.write_box(int(std::floor(b.left)) - 1, int(std::floor(b.top)) - 1,
-                           int(std::ceil(b.right)) + 1, int(std::ceil(b.bottom)) + 1, false);
+  switch (use) {
+    case ClearUse::kDropped:
+      return back_.write_over();
+    case ClearUse::kBeside: {
+      const detail::PixelRange xs = detail::pixels_covered(b.left, b.right, back_.width());
+      const detail::PixelRange ys = detail::pixels_covered(b.top, b.bottom, back_.height());
+      return back_.write_box(xs.first, ys.first, xs.end, ys.end, true);
+    }
+    case ClearUse::kAround:  // a pixel's worth of margin on every side
+      return back_.write_box(int(std::floor(b.left)) - 1, int(std::floor(b.top)) - 1,
+                             int(std::ceil(b.right)) + 1, int(std::ceil(b.bottom)) + 1, false);
+    default:
+      return back_.write();
   }
-  const int w = back_.width(), h = back_.height();
-  using detail::clamped_ceil;
-  return back_.write_box(clamped_ceil(b.left - 0.5, 0, w), clamped_ceil(b.top - 0.5, 0, h),
-                         clamped_ceil(b.right - 0.5, 0, w), clamped_ceil(b.bottom - 0.5, 0, h),
-                         true);
 }
 
-// A fresh grab drawn over the whole screen right after a clear (the full-screen pass that
-// ends each play frame) hardly ever holds its key colour. Rather than scanning it all for the
-// key first, it is drawn as a plain copy that checks each texel as it is read; should one be
-// keyed after all, the clear is carried out and the grab is drawn the ordinary way.
-bool Graphics::draw_fresh_grab(const Sprite3D& s3, const Quad& corners, const Quad& quad, float x,
-                               float y, int alpha) {
-  const Sprite& sprite = *s3.sprite;
-  const std::optional<Pixel> clear = back_.pending_clear();
-  if (!sprite.grabbed || sprite.texture_ready || !clear || !plain_blend(alpha) ||
-      !covers_screen(corners, x, y)) {
-    return false;
-  }
+// A fresh grab drawn over the whole screen right after a clear hardly ever holds its key
+// colour. Rather than scanning it all for the key first, it is drawn as a plain copy that
+// checks each texel as it is read; should one be keyed after all, the clear is carried out and
+// false returned, for the grab to be drawn the ordinary way.
+bool Graphics::draw_checked_copy(const Sprite& sprite, const Quad& quad) {
+  const Pixel clear = *back_.pending_clear();
   Image& target = back_.write_over();
   if (draw_quad_plain(target, picture_of(sprite), quad, colour_to_pixel(sprite.key), bilinear_))
     return true;
-  fill_rect(target, 0, 0, target.width, target.height, *clear);
+  fill_rect(target, 0, 0, target.width, target.height, clear);
   return false;
 }
 
@@ -304,19 +309,17 @@ void Graphics::display_sprite3d(Handle s3, float x, float y, int alpha) {
   if (!in_3d_ || !std::isfinite(x) || !std::isfinite(y)) return;
   Sprite3D* s = sprites3d_.get(s3);
   if (s == nullptr) return;
-  const Quad corners = corners_of(*s);
-  Quad quad = corners;
+  Quad quad = corners_of(*s);
   for (Point& p : quad) p = {p.x + x, p.y + y};
   if (outside_screen(quad)) return;
-  // A quad out of reach draws nothing, so it may never stand in for a pending clear.
-  const bool reachable = within_reach(quad);
-  if (reachable && draw_fresh_grab(*s, corners, quad, x, y, alpha)) return;
-  const TextureView texture = sprites_.texture_of(*s->sprite);
-  Image& target =
-      reachable && back_.clear_pending() && covers_screen_opaquely(*s, corners, x, y, alpha)
-          ? back_.write_over()
-          : target_for(*s, quad, texture, alpha);
-  draw_quad(target, texture, quad, alpha, blend_, bilinear_);
+  Sprite& sprite = *s->sprite;
+  ClearUse use = clear_use(sprite, quad, alpha);
+  if (use == ClearUse::kCheckedCopy) {
+    if (draw_checked_copy(sprite, quad)) return;
+    use = ClearUse::kCarryOut;  // carried out already
+  }
+  const TextureView texture = sprites_.texture_of(sprite);
+  draw_quad(target_for(use, quad), texture, quad, alpha, blend_, bilinear_);
 }
 
 }  // namespace orv::media

@@ -107,12 +107,15 @@ class Graphics {
     float turn = 0;   // the angle the corners are turned by
   };
   static Quad corners_of(const Sprite3D& s3);
-  bool covers_screen(const Quad& q, float x, float y) const;
+  // How a draw treats a pending clear: carried out first, copied over with each texel checked
+  // (a fresh grab), dropped (every pixel replaced), carried out beside the pixels the draw
+  // replaces, or carried out around the draw.
+  enum class ClearUse { kCarryOut, kCheckedCopy, kDropped, kBeside, kAround };
+  bool covers_screen(const Quad& q) const;
   bool plain_blend(int alpha) const;
-  bool covers_screen_opaquely(const Sprite3D& s3, const Quad& q, float x, float y, int alpha) const;
-  Image& target_for(const Sprite3D& s3, const Quad& quad, const TextureView& texture, int alpha);
-  bool draw_fresh_grab(const Sprite3D& s3, const Quad& corners, const Quad& quad, float x, float y,
-                       int alpha);
+  ClearUse clear_use(const Sprite& sprite, const Quad& quad, int alpha) const;
+  Image& target_for(ClearUse use, const Quad& quad);
+  bool draw_checked_copy(const Sprite& sprite, const Quad& quad);
   bool outside_screen(const Quad& q) const;
   void pace_frame();
 

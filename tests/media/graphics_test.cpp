@@ -273,6 +273,48 @@ TEST(GraphicsLazyClear, DrawsAfterAClearShowWhatTheyShowOverAClearedScreen) {
   EXPECT_EQ(frame(false), frame(true));
 }
 
+// The lazy clear changes its way with the scene (box by box while opaque tiles hide the screen,
+// one fill while translucent ones hide nothing); frame after frame, across the changes and the
+// full-screen grab that ends a frame, the screen must show what a plain fill shows.
+TEST(GraphicsLazyClear, FrameAfterFrameTheScreenShowsWhatAPlainClearShows) {
+  struct Screen {
+    HeadlessPlatform platform;
+    Graphics gfx{platform};
+    Handle tile = 0;
+  };
+  Screen lazy, plain;
+  for (Screen* s : {&lazy, &plain}) {
+    s->gfx.open_windowed_screen(s->gfx.open_window(40, 32, "t"), 40, 32);
+    Image solid(8, 8, argb(255, 10, 200, 30));
+    solid.at(3, 3) = argb(255, 240, 20, 20);
+    s->tile = s->gfx.create_sprite3d(s->gfx.add_sprite(solid));
+  }
+  for (int frame = 0; frame < 150; ++frame) {
+    const bool opaque = frame / 40 % 2 == 1;
+    for (Screen* s : {&lazy, &plain}) {
+      Graphics& gfx = s->gfx;
+      gfx.clear_screen(rgb(frame, 40, 60));
+      if (s == &plain) gfx.box(0, 0, 40, 32, rgb(frame, 40, 60));
+      gfx.start_3d();
+      for (int i = 0; i < 16; ++i)  // a gap of two tiles and a part off screen
+        if (i != 5 && i != 6)
+          gfx.display_sprite3d(s->tile, float(i % 5 * 9 - 1), float(i / 5 * 9 + frame % 3),
+                               opaque ? 255 : 128);
+      if (frame % 7 == 0) {
+        const Handle grab = gfx.grab_sprite(0, 0, 40, 32);
+        const Handle whole = gfx.create_sprite3d(grab);
+        gfx.clear_screen(rgb(0, 0, 0));
+        if (s == &plain) gfx.box(0, 0, 40, 32, rgb(0, 0, 0));
+        gfx.display_sprite3d(whole, 0, 0);
+        gfx.free_sprite3d(whole);
+        gfx.free_sprite(grab);
+      }
+      gfx.stop_3d();
+    }
+    ASSERT_EQ(lazy.gfx.back_buffer().pixels, plain.gfx.back_buffer().pixels) << frame;
+  }
+}
+
 // A grab drawn smoothly over the whole screen right after a clear is copied while its texels
 // are checked; with or without a keyed texel, the screen must show what drawing the same
 // picture as an ordinary sprite over black shows.

@@ -10,6 +10,7 @@
 #include "media/render/cpu.h"
 #include "media/render/draw_quad.h"
 #include "media/render/quad_upright.h"
+#include "media/render/raster.h"
 #include "media/render/rect.h"
 #include "media/render/texture.h"
 #include "support/image_helpers.h"
@@ -209,6 +210,38 @@ TEST(RenderQuad, APlainDrawEqualsTheBlendedDrawOrRefusesWhatItReads) {
   EXPECT_TRUE(draw_quad_plain(target, quarter, whole, kKey, true));
   const Quad mirrored = rect_quad(40, 0, -40, 30);
   EXPECT_FALSE(draw_quad_plain(target, quarter, mirrored, kKey, true));
+}
+
+// The lazy clear skips the pixels an opaque upright draw is expected to replace, so every way
+// of drawing one must fill exactly the pixels the coverage rule names, edges on half pixels
+// and clipping included; mirrored and flat quads are not upright and promise nothing.
+TEST(RenderQuad, AnUprightDrawFillsExactlyThePixelsItCovers) {
+  const Image tex(5, 4, argb(255, 200, 100, 50));
+  const Quad quads[] = {rect_quad(2, 3, 5, 4),
+                        rect_quad(2.5f, 3.5f, 5, 4),
+                        rect_quad(1.4f, 0.6f, 9.2f, 2.3f),
+                        rect_quad(-3.7f, -2.5f, 11, 30),
+                        rect_quad(14.5f, 8.49f, 30, 0.51f),
+                        rect_quad(4.6f, 4.6f, 0.3f, 7)};
+  for (const Quad& q : quads) {
+    ASSERT_TRUE(detail::is_upright(q));
+    const detail::PixelRange xs = detail::pixels_covered(q[0].x, q[1].x, 20);
+    const detail::PixelRange ys = detail::pixels_covered(q[0].y, q[3].y, 16);
+    for (bool bilinear : {false, true}) {
+      Image target(20, 16, kBlack);
+      draw_quad(target, tex, q, 255, kAlpha, bilinear);
+      for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 20; ++x) {
+          const bool inside = x >= xs.first && x < xs.end && y >= ys.first && y < ys.end;
+          ASSERT_EQ(target.at(x, y) != kBlack, inside)
+              << q[0].x << "," << q[0].y << " " << x << "," << y << " " << bilinear;
+        }
+      }
+    }
+  }
+  EXPECT_FALSE(detail::is_upright(rect_quad(10, 0, -5, 4)));
+  EXPECT_FALSE(detail::is_upright(rect_quad(0, 0, 5, 0)));
+  EXPECT_FALSE(detail::is_upright(corners(0, 0, 5, 0.5f, 5, 4, 0, 4)));
 }
 
 TEST(RenderQuad, ShapesSplitInTwoNeverDrawAPixelTwice) {

@@ -41,8 +41,8 @@ struct Axis {
 };
 
 Axis make_axis(float start, float stop, int texels, int screen) {
-  return {clamped_ceil(start - 0.5, 0, screen), clamped_ceil(stop - 0.5, 0, screen), start,
-          texels / (double(stop) - start), texels};
+  const PixelRange covered = pixels_covered(start, stop, screen);
+  return {covered.first, covered.end, start, texels / (double(stop) - start), texels};
 }
 
 void draw_nearest(const QuadDraw& d, const Axis& ax, const Axis& ay) {
@@ -153,8 +153,7 @@ bool draw_nearest_plain(Image& target, const TextureView& texture, const Axis& a
 // general way).
 bool upright_axes(const Quad& q, const TextureView& texture, const Image& target, Axis& ax,
                   Axis& ay) {
-  if (q[0].y != q[1].y || q[2].y != q[3].y || q[0].x != q[3].x || q[1].x != q[2].x) return false;
-  if (!(q[1].x > q[0].x) || !(q[3].y > q[0].y)) return false;
+  if (!is_upright(q)) return false;
   ax = make_axis(q[0].x, q[1].x, texture.width, target.width);
   ay = make_axis(q[0].y, q[3].y, texture.height, target.height);
   return true;

@@ -29,6 +29,15 @@ int clamped_ceil(double value, int lo, int hi) {
   return int(std::ceil(value));
 }
 
+PixelRange pixels_covered(double start, double stop, int size) {
+  return {clamped_ceil(start - 0.5, 0, size), clamped_ceil(stop - 0.5, 0, size)};
+}
+
+bool is_upright(const Quad& q) {
+  return q[0].y == q[1].y && q[2].y == q[3].y && q[0].x == q[3].x && q[1].x == q[2].x &&
+         q[1].x > q[0].x && q[3].y > q[0].y;
+}
+
 bool affine_from_triangle(const Point p[3], const Point t[3], Affine& out) {
   double e1x = double(p[1].x) - p[0].x, e1y = double(p[1].y) - p[0].y;
   double e2x = double(p[2].x) - p[0].x, e2y = double(p[2].y) - p[0].y;

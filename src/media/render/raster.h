@@ -47,4 +47,18 @@ class ConvexSpans {
 // ceil(value) clamped to [lo, hi] without overflow, for any finite value.
 int clamped_ceil(double value, int lo, int hi);
 
+// Pixels [first, end) of a row or column.
+struct PixelRange {
+  int first = 0, end = 0;
+  bool empty() const { return first >= end; }
+};
+
+// The pixels among [0, size) whose centres (i + 0.5) lie in [start, stop): the rule every
+// upright draw fills by, so it also tells which pixels such a draw replaces.
+PixelRange pixels_covered(double start, double stop, int size);
+
+// Corners in drawing order with a level top and bottom, plumb sides, and some width and height
+// (mirrored and flat quads are not upright).
+bool is_upright(const Quad& q);
+
 }  // namespace orv::media::detail
