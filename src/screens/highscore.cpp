@@ -30,7 +30,9 @@ constexpr float kLeastRowStep = 0.03f;
 struct HighscoreTexts {
   std::string global_line;
   std::string player_line;
-  std::string online_line = screen_text::kOnlineHighscore;  // names the day's table after its game
+  // Names the day's table after its game, larger than the online line it replaces.
+  std::string online_line = screen_text::kOnlineHighscore;
+  float online_zoom = 0.4f;
   std::string not_kept_line;  // why the game just played is not in the table; empty when it is
   std::vector<std::string> table_rows;
 };
@@ -62,7 +64,7 @@ void draw_highscore_texts(Game& g, const HighscoreTexts& texts, int fade_in_alph
   draw_text(g, screen_text::kTitle, w * 0.4f, h * 0.2f, 1.0f, 0.0f, fade_in_alpha, 1.0f, 0, 0);
   draw_text(g, texts.global_line, left, h * 0.25f, 1.0f, 0.0f, 255, 1.0f, 0, 0);
   draw_text(g, texts.player_line, left, h * 0.3f, 0.8f, 0.0f, 240, 1.0f, 0, 0);
-  draw_text(g, texts.online_line, left, h * 0.35f, 0.4f, 0.0f, 240, 1.0f, 0, 0);
+  draw_text(g, texts.online_line, left, h * 0.35f, texts.online_zoom, 0.0f, 240, 1.0f, 0, 0);
   // The reason a game is not kept stands between the online line and the table.
   float table_top = h * kTableTop;
   if (!texts.not_kept_line.empty()) {
@@ -134,8 +136,10 @@ ScoreTable keep_score(Game& g, const std::string& path, std::optional<std::size_
 HighscoreTexts highscore_texts(Game& g) {
   std::int32_t best = g.world.score;
   HighscoreTexts texts;
-  if (g.frame.play.mode == PlayMode::kDaily)
+  if (g.frame.play.mode == PlayMode::kDaily) {
     texts.online_line = screen_text::kDailyTable + g.frame.play.daily_date + "|";
+    texts.online_zoom = 0.6f;
+  }
   if (const std::string path = kept_table_path(g); !path.empty()) {
     std::optional<std::size_t> place;
     const ScoreTable table = keep_score(g, path, place);

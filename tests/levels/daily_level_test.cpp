@@ -1,5 +1,6 @@
 // The day's labyrinth: its seed comes from the UTC date alone, so two games on the same day
 // build the same levels whatever WORLDRANDOM the data set has, and another day builds others.
+// A practice game started at a level builds the level a normal game reaches there.
 #include <gtest/gtest.h>
 
 #include "game/play_mode.h"
@@ -44,6 +45,17 @@ TEST_F(DailyLevel, TheSameDayBuildsTheSameFirstLabyrinthAndTheNextDayAnother) {
   g.config.world_random = daily_world_random(2026, 12, 8);
   build(1);
   EXPECT_EQ(test::dump_level(g), first);
+}
+
+// A normal game builds levels 1, 2 and 3 in turn; a practice game builds 3 straight away, and
+// after a daily game at that: the same labyrinth, objects, enemies and counters.
+TEST_F(DailyLevel, APracticeGameAtALevelBuildsTheLevelANormalGameReachesThere) {
+  for (int level : {1, 2, 3}) build(level);
+  const std::string reached = test::dump_level(g);
+  first_level_on({2026, 12, 8, 12, 0, 0});
+  g.frame.play.mode = PlayMode::kPractice;
+  build(3);
+  EXPECT_EQ(test::dump_level(g), reached);
 }
 
 }  // namespace
