@@ -72,6 +72,7 @@ int play(orv::media::Platform& platform, const orv::CommandLine& line,
   orv::Game game(media);
   if (seed) media.sys.random_seed(*seed);
   game.frame.replaying = !line.replay_file.empty();
+  game.frame.play.daily_at_start = line.daily;
   game.config.display_mode = line.display_mode.value_or(orv::media::DisplayMode::kWindow);
   game.frame.display_chosen = line.display_mode.has_value();
   game.frame.recorded_input = !line.record_file.empty() || !line.replay_file.empty();

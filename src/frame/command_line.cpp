@@ -15,12 +15,13 @@ struct OptionHelp {
   const char* text;
 };
 
-constexpr std::array<OptionHelp, 7> kOptions{{
+constexpr std::array<OptionHelp, 8> kOptions{{
     {"--help", "print this help and exit"},
     {"--version", "print the version and exit"},
     {"--data DIR", "play the data in DIR (the folder holding DATA/ini.txt)"},
     {"--fullscreen", "start in fullscreen (F11 or Alt+Enter switches)"},
     {"--window", "start in a window (the default)"},
+    {"--daily", "play the day's labyrinth at once (the same for everyone that UTC day)"},
     {"--record FILE", "record the game's seed and input into FILE"},
     {"--replay FILE", "play the recording in FILE instead of the keyboard and joypad"},
 }};
@@ -71,6 +72,8 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
       line.display_mode = media::DisplayMode::kFullscreen;
     } else if (name == "--window") {
       line.display_mode = media::DisplayMode::kWindow;
+    } else if (name == "--daily") {
+      line.daily = true;
     } else {
       return usage_error("unknown option " + name);
     }
@@ -81,7 +84,8 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
 }
 
 std::string usage_text() {
-  return "Usage: orvante [--data DIR] [--fullscreen | --window] [--record FILE | --replay FILE]\n"
+  return "Usage: orvante [--data DIR] [--fullscreen | --window] [--daily]\n"
+         "               [--record FILE | --replay FILE]\n"
          "       orvante --help | --version\n";
 }
 

@@ -19,6 +19,7 @@ struct CommandLine {
   std::optional<media::DisplayMode> display_mode;  // --fullscreen / --window, the last one wins
   std::string record_file;                         // --record FILE
   std::string replay_file;                         // --replay FILE
+  bool daily = false;                              // --daily: the first game is the day's
   std::string error;                               // one line, for kUsageError
 };
 

@@ -12,6 +12,7 @@
 #include "levels/generation.h"
 #include "levels/level_file.h"
 #include "media/faults.h"
+#include "screens/reached_level.h"
 
 namespace orv {
 namespace {
@@ -39,6 +40,7 @@ void build_level_when_changed(Game& g) {
   g.world.completion_counted = false;
   if (g.config.use_self_create_base == 1) {
     build_generated_level(g);
+    note_level_reached(g);
   } else if (f.built_level == -1 || g.world.remaining < 1) {
     const bool after_completion = f.built_level != -1;
     build_level_from_file(g);

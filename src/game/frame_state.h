@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/play_mode.h"
+
 namespace orv {
 
 constexpr std::int32_t kGameRunning = 21;
@@ -39,6 +41,8 @@ struct FrameState {
   // The data set's key (a digest of the files that make its rules), naming its records'
   // folder below the per-user data folder; empty before the configuration is read.
   std::string data_set_key;
+  // The kind of game being played (normal, practice, the day's) and the level record.
+  PlayModeState play;
 
   // Where the game is, for the fault log: the module and a line near the running statement.
   const char* fault_module = "Main Module";

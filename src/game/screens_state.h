@@ -12,6 +12,11 @@ struct ScreensState {
   media::Handle background_drawable = 0;
   // The key or button that opens the options screen from the title was down last frame.
   bool options_key_down = false;
+  // The same for practice and the day's labyrinth.
+  bool practice_key_down = false;
+  bool daily_key_down = false;
+  // Set during a screen loop to leave it as START would.
+  bool leave_screen = false;
 };
 
 }  // namespace orv

@@ -8,6 +8,7 @@ namespace orv {
 namespace {
 
 constexpr int kPadA = 2;
+constexpr int kPadB = 3;
 constexpr int kPadBack = 9;
 constexpr int kPadButtons = 10;
 
@@ -110,6 +111,7 @@ MenuInput read_menu_input(Game& g) {
   out.confirm = fresh(media::key::kReturn) || fresh_control(Control::kBomb) || fresh_button(kPadA);
   out.enter = fresh(media::key::kReturn) || fresh_button(kPadA);
   out.back = fresh_control(Control::kQuit) || fresh_button(kPadBack);
+  out.pad_b = fresh_button(kPadB);
   out.erase = fresh(media::key::kBackspace);
   for (int k = 0; k < media::key::kCount && out.key < 0; ++k) {
     if (!fresh(k)) continue;

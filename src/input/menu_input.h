@@ -13,6 +13,7 @@ struct MenuInput {
   bool confirm = false;  // Return, the bomb keys (Space, A) or pad button A
   bool enter = false;    // Return or pad button A alone (where letters are typed)
   bool back = false;     // the quit key (Escape) or pad Back
+  bool pad_b = false;    // pad button B (where it means back, beside Escape)
   bool erase = false;    // Backspace
   int typed = -1;        // the character of a letter, digit or sign key just pressed; -1 none
   int key = -1;          // the first key just pressed, of any kind; -1 none

@@ -12,6 +12,7 @@
 #include "game/coordinates.h"
 #include "game/errors.h"
 #include "game/game.h"
+#include "game/play_mode.h"
 #include "game/window_events.h"
 #include "levels/level_file.h"
 #include "levels/progress_bar.h"
@@ -147,7 +148,7 @@ void build_first_level(Game& g) {
 }
 
 void seed_level_random(Game& g) {
-  g.media.sys.random_seed(wrapping_add(g.config.world_random, g.world.level));
+  g.media.sys.random_seed(wrapping_add(level_world_random(g), g.world.level));
 }
 
 void reset_world(Game& g, int max_x, int max_y) {

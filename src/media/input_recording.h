@@ -50,6 +50,7 @@ class InputRecordingPlatform : public Platform {
   std::int64_t now_ns() override { return inner_.now_ns(); }
   void sleep_ns(std::int64_t ns) override { inner_.sleep_ns(ns); }
   LocalTime local_time() override { return inner_.local_time(); }
+  LocalTime utc_time() override { return inner_.utc_time(); }
 
  private:
   void record(KeyStates& keys);

@@ -110,6 +110,9 @@ class Platform {
   // are paced by absolute deadlines, so a late wake-up does not shift the frames after it.
   virtual void sleep_until_ns(std::int64_t deadline_ns) { sleep_ns(deadline_ns - now_ns()); }
   virtual LocalTime local_time() = 0;
+  // The calendar time in UTC, the same for every player at the same moment. A platform
+  // without a clock of its own gives its local time.
+  virtual LocalTime utc_time() { return local_time(); }
 };
 
 }  // namespace orv::media

@@ -1,4 +1,4 @@
-// Message boxes, sleeping, the local date and the game's own random numbers.
+// Message boxes, sleeping, the local and UTC date and the game's own random numbers.
 #pragma once
 
 #include <cstdint>
@@ -34,6 +34,7 @@ class System {
   void delay(int ms);
   void on_close_request(std::function<void()> handler) { close_handler_ = std::move(handler); }
   LocalTime date() { return platform_.local_time(); }
+  LocalTime utc_date() { return platform_.utc_time(); }
   std::int32_t random(std::int32_t max) { return random_.next(max); }
   void random_seed(std::int32_t seed) { random_.seed(seed); }
 

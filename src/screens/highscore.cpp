@@ -30,6 +30,9 @@ constexpr float kLeastRowStep = 0.03f;
 struct HighscoreTexts {
   std::string global_line;
   std::string player_line;
+  // Names the day's table after its game, larger than the online line it replaces.
+  std::string online_line = screen_text::kOnlineHighscore;
+  float online_zoom = 0.4f;
   std::string not_kept_line;  // why the game just played is not in the table; empty when it is
   std::vector<std::string> table_rows;
 };
@@ -61,7 +64,7 @@ void draw_highscore_texts(Game& g, const HighscoreTexts& texts, int fade_in_alph
   draw_text(g, screen_text::kTitle, w * 0.4f, h * 0.2f, 1.0f, 0.0f, fade_in_alpha, 1.0f, 0, 0);
   draw_text(g, texts.global_line, left, h * 0.25f, 1.0f, 0.0f, 255, 1.0f, 0, 0);
   draw_text(g, texts.player_line, left, h * 0.3f, 0.8f, 0.0f, 240, 1.0f, 0, 0);
-  draw_text(g, screen_text::kOnlineHighscore, left, h * 0.35f, 0.4f, 0.0f, 240, 1.0f, 0, 0);
+  draw_text(g, texts.online_line, left, h * 0.35f, texts.online_zoom, 0.0f, 240, 1.0f, 0, 0);
   // The reason a game is not kept stands between the online line and the table.
   float table_top = h * kTableTop;
   if (!texts.not_kept_line.empty()) {
@@ -96,14 +99,23 @@ std::vector<std::string> table_rows(const ScoreTable& table, std::optional<std::
 // Why the game just played does not enter the table; nullptr when it does.
 const char* not_kept_reason(const Game& g) {
   if (g.frame.replaying) return screen_text::kReplayNotKept;
+  if (g.frame.play.mode == PlayMode::kPractice) return screen_text::kPracticeNotKept;
   if (g.world.level_keys_used) return screen_text::kLevelKeysNotKept;
   return nullptr;
 }
 
-// Adds the game just played to the table on disk and returns the table. A damaged file is set
+// The table a game enters and shows: the day's table after the day's game, the best scores
+// after any other (a practice game shows them without entering).
+std::string kept_table_path(const Game& g) {
+  const PlayModeState& play = g.frame.play;
+  if (play.mode == PlayMode::kDaily)
+    return daily_table_path(g.config.highscore_file, play.daily_date);
+  return g.config.highscore_file;
+}
+
+// Adds the game just played to the table at path and returns the table. A damaged file is set
 // aside; a table that cannot be saved is still shown.
-ScoreTable keep_score(Game& g, std::optional<std::size_t>& place) {
-  const std::string& path = g.config.highscore_file;
+ScoreTable keep_score(Game& g, const std::string& path, std::optional<std::size_t>& place) {
   std::optional<ScoreEntry> entry;
   if (g.world.score > 0 && not_kept_reason(g) == nullptr) {
     entry =
@@ -124,9 +136,13 @@ ScoreTable keep_score(Game& g, std::optional<std::size_t>& place) {
 HighscoreTexts highscore_texts(Game& g) {
   std::int32_t best = g.world.score;
   HighscoreTexts texts;
-  if (!g.config.highscore_file.empty()) {
+  if (g.frame.play.mode == PlayMode::kDaily) {
+    texts.online_line = screen_text::kDailyTable + g.frame.play.daily_date + "|";
+    texts.online_zoom = 0.6f;
+  }
+  if (const std::string path = kept_table_path(g); !path.empty()) {
     std::optional<std::size_t> place;
-    const ScoreTable table = keep_score(g, place);
+    const ScoreTable table = keep_score(g, path, place);
     if (!table.empty()) best = std::max(best, table.front().score);
     texts.table_rows = table_rows(table, place);
     if (const char* reason = not_kept_reason(g); reason != nullptr && g.world.score > 0)

@@ -94,6 +94,13 @@ bool save_score_table(const std::string& path, const ScoreTable& table) {
   return media::replace_file(path, format_score_table(table));
 }
 
+std::string daily_table_path(const std::string& best_table_path, const std::string& date) {
+  const std::size_t slash = best_table_path.rfind('/');
+  if (best_table_path.empty() || date.empty()) return {};
+  const std::string folder = slash == std::string::npos ? "" : best_table_path.substr(0, slash + 1);
+  return folder + "daily-" + date;
+}
+
 KeptScores keep_score_in_table(const std::string& path, const std::optional<ScoreEntry>& entry) {
   KeptScores kept;
   // Nothing to add and nothing to read: no lock file is made (the folder may not exist yet).

@@ -51,6 +51,10 @@ struct KeptScores {
 // Adds the entry (when there is one) to the table on disk: under the table's lock the file is
 // read again, so an entry another game saved meanwhile stays, and written by rename when the
 // entry got a place. A damaged file is set aside and a new table started.
+// The table of the day's best games beside the table of the best scores: "daily-yyyy-mm-dd" in
+// the same folder. Empty when there is no best-scores table (the data set keeps no records).
+std::string daily_table_path(const std::string& best_table_path, const std::string& date);
+
 KeptScores keep_score_in_table(const std::string& path, const std::optional<ScoreEntry>& entry);
 
 }  // namespace orv

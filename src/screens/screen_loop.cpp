@@ -79,13 +79,14 @@ void run_screen_loop(Game& g, const std::string& music,
   float fade = kFadeStart;
   play_music(g, music);
   load_screen_background(g, g.config.load_intro_screen);
+  g.screens.leave_screen = false;
   do {
     draw_screen_frame(g, media::round_even(kFadeStart - fade), draw_texts);
     fade = fade > 0.0f ? fade - kFadeStep : 0.0f;
     show_screen_page(g);
     read_input(g);
     if (after_input) after_input();
-  } while (g.input.command != kCommandStart);
+  } while (g.input.command != kCommandStart && !g.screens.leave_screen);
   // The P that left the screen must not pause the game that follows, however long it is held.
   hold_back_until_released(g, kCommandStart);
 }

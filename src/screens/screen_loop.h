@@ -28,7 +28,8 @@ const char* continue_prompt(const Game& g);
 // the LOADINTROSCREEN background; every frame draws the background, the drifting screen sprites
 // and then calls draw_texts with the opacity of the texts that fade in (0, rising to 255). The
 // START that ends it counts again only after P (or the button) has been released. after_input,
-// when given, runs after each frame's input is read.
+// when given, runs after each frame's input is read; setting g.screens.leave_screen there ends
+// the screen as START does.
 void run_screen_loop(Game& g, const std::string& music,
                      const std::function<void(int fade_in_alpha)>& draw_texts,
                      const std::function<void()>& after_input = {});

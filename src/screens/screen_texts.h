@@ -14,6 +14,12 @@ constexpr const char* kKeyboardPrompt = "  PRESS  P  ON KEYBOARD TO CONTINUE|";
 constexpr const char* kJoypadPrompt = "  PRESS START ON JOYPAD CONTINUE|";
 constexpr const char* kKeyboardOptionsPrompt = "  PRESS  O  FOR OPTIONS|";
 constexpr const char* kJoypadOptionsPrompt = "  PRESS Y ON JOYPAD FOR OPTIONS|";
+// Offered on the title: practice from a level reached (when one beyond the first was) and the
+// day's labyrinth (when the data set generates its labyrinths).
+constexpr const char* kKeyboardPracticePrompt = "  PRESS  L  TO PRACTISE A LEVEL|";
+constexpr const char* kJoypadPracticePrompt = "  PRESS LB ON JOYPAD TO PRACTISE A LEVEL|";
+constexpr const char* kKeyboardDailyPrompt = "  PRESS  T  FOR THE DAILY LABYRINTH|";
+constexpr const char* kJoypadDailyPrompt = "  PRESS RB ON JOYPAD FOR THE DAILY LABYRINTH|";
 constexpr const char* kNotice = "  (C)2026 ORVANTE TEAM ALL RIGHTS RESERVED|";
 
 constexpr const char* kGlobalHighscore = "  GLOBAL HIGHSCORE: ";
@@ -22,6 +28,9 @@ constexpr const char* kPlayerScore = "   SCORE:   ";
 // Said instead of keeping a game in the table of best scores.
 constexpr const char* kReplayNotKept = "  A REPLAYED GAME IS NOT KEPT IN THE TABLE|";
 constexpr const char* kLevelKeysNotKept = "  NOT KEPT: PAGE UP OR DOWN CHANGED THE LEVEL|";
+constexpr const char* kPracticeNotKept = "  A PRACTICE GAME IS NOT KEPT IN A TABLE|";
+// Over the table of the day's best games, followed by the date and "|".
+constexpr const char* kDailyTable = "  BEST OF THE DAILY LABYRINTH ";
 constexpr const char* kOnlineHighscore = "  ONLINE HIGHSCORE IS NOT IMPLEMENTED FOR NOW|";
 
 // Page 1 of the intro, top to bottom; the seventh line is left empty.

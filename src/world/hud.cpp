@@ -15,6 +15,19 @@ namespace {
 constexpr char kNotice[] =
     " ORVANTE IS AN ALPHA DEMO OF THE ORVANTE TEAM - NOT FOR SALE - ALL RIGHTS RESERVED |";
 
+// Below the time: what kind of game this is, when it is not a normal one.
+std::string mode_line(const Game& g) {
+  switch (g.frame.play.mode) {
+    case PlayMode::kPractice:
+      return " PRACTICE|";
+    case PlayMode::kDaily:
+      return " DAILY " + g.frame.play.daily_date + "|";
+    case PlayMode::kNormal:
+      break;
+  }
+  return {};
+}
+
 void line(Game& g, const std::string& text, float fx, float fy, float zoom, int alpha) {
   draw_text(g, text, g.frame.screen_width * fx, g.frame.screen_height * fy, zoom, 0.0f, alpha, 1.0f,
             0, 0);
@@ -30,6 +43,7 @@ void draw_hud(Game& g) {
   line(g, " DEBUGGING: MULTITHREAD: " + str(g.config.multicore) + "|", 0.01f, 0.01f, 0.5f, 240);
   line(g, " SCORE " + str(w.score) + "|", 0.7f, 0.05f, 1.0f, 240);
   line(g, " TIME " + str(w.time) + "|", 0.06f, 0.05f, 1.0f, 240);
+  if (const std::string mode = mode_line(g); !mode.empty()) line(g, mode, 0.06f, 0.1f, 1.0f, 240);
   line(g, " \xF6\xF6\xF6 |", 0.4f, 0.01f, 1.0f, 200);  // the three empty bomb slots
   // One "&" per bomb carried, over the empty slots; a player carries at most three.
   static constexpr const char* kBombs[] = {" |", " &|", " &&|", " &&&|"};

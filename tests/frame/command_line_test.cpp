@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace orv {
 namespace {
 
@@ -65,13 +67,21 @@ INSTANTIATE_TEST_SUITE_P(
                  "--record and --replay cannot be used together"}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
+TEST(CommandLineDaily, IsAFlagThatGoesWithEveryOtherOptionButTakesNoValue) {
+  const CommandLine line = parse_command_line({"--daily", "--record", "r.txt", "--window"});
+  EXPECT_EQ(std::tuple(line.action, line.daily, line.record_file),
+            std::tuple(kPlay, true, "r.txt"));
+  EXPECT_FALSE(parse_command_line({"--window"}).daily);
+  EXPECT_EQ(parse_command_line({"--daily=2026-12-08"}).error, "--daily takes no value");
+}
+
 TEST(CommandLineHelp, HasEveryOptionOnALineAndEveryPlace) {
   const std::string help =
       help_text({"/inst/", "/src/", "/state/", "/pics/", "/scores/", "/config/"});
   for (const char* text :
        {"\n  --help ", "\n  --version ", "\n  --data DIR ", "\n  --fullscreen ", "\n  --window ",
-        "\n  --record FILE ", "\n  --replay FILE ", "/inst/", "/src/", "/state/", "/pics/",
-        "/scores/", "orvante-check", "orvante-level", "/config/settings.txt",
+        "\n  --record FILE ", "\n  --daily ", "\n  --replay FILE ", "/inst/", "/src/", "/state/",
+        "/pics/", "/scores/", "orvante-check", "orvante-level", "/config/settings.txt",
         "/config/controls.txt", "\n  MUSICVOLUME ", "\n  PLAYERNAME "})
     EXPECT_NE(help.find(text), std::string::npos) << text;
   EXPECT_EQ(help.rfind(usage_text(), 0), 0u);

@@ -1,15 +1,20 @@
 // The best scores are kept per data set: a mod keeps a table of its own, the same data played
-// from another folder finds its table again, and replays and games whose level was changed
-// with Page Up or Page Down never enter a table.
+// from another folder finds its table again, and replays, practice games and games whose level
+// was changed with Page Up or Page Down never enter a table; the day's games enter the day's
+// table only. The highest level reached is kept per data set as well.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 
 #include "frame/user_files.h"
 #include "game/input_state.h"
+#include "game/play_mode.h"
+#include "media/files/user_folders.h"
 #include "media/keys.h"
 #include "screens/highscore.h"
+#include "screens/reached_level.h"
 #include "screens/score_table.h"
 #include "support/files_temp_folder.h"
 #include "support/screen_game.h"
@@ -64,10 +69,11 @@ class DataSetRecords : public ::testing::Test {
     return test::anything_but(t.platform.last_presented(), media::rgb(0, 0, 0), {0, 296, 800, 16});
   }
 
-  static std::vector<std::int32_t> scores_of(const test::ScreenGame& t) {
+  static std::vector<std::int32_t> scores_of(const test::ScreenGame& t,
+                                             const std::string& table = {}) {
     std::vector<std::int32_t> scores;
-    for (const ScoreEntry& e : load_score_table(t.game.config.highscore_file).table)
-      scores.push_back(e.score);
+    const std::string path = table.empty() ? t.game.config.highscore_file : table;
+    for (const ScoreEntry& e : load_score_table(path).table) scores.push_back(e.score);
     return scores;
   }
 
@@ -102,6 +108,88 @@ TEST_F(DataSetRecords, AReplayAndALevelSkippingGameAddNothing) {
   t->game.world.level_keys_used = false;
   EXPECT_FALSE(finish_game(*t, 700));
   EXPECT_EQ(scores_of(*t), (std::vector<std::int32_t>{700, 100}));
+}
+
+TEST_F(DataSetRecords, APracticeGameAddsNothingAndTheDaysGamesEnterOnlyTheDaysTable) {
+  auto t = game_on("50");
+  Game& g = t->game;
+  finish_game(*t, 100);
+  g.frame.play.mode = PlayMode::kPractice;
+  EXPECT_TRUE(finish_game(*t, 900));  // says so
+
+  t->platform.set_utc_time({2026, 12, 8, 23, 0, 0});
+  choose_daily_game(g);
+  EXPECT_FALSE(finish_game(*t, 300));
+  EXPECT_FALSE(finish_game(*t, 200));
+  t->platform.set_utc_time({2026, 12, 9, 0, 30, 0});
+  choose_daily_game(g);
+  EXPECT_FALSE(finish_game(*t, 50));
+
+  const std::string folder = g.config.highscore_file.substr(0, g.config.highscore_file.rfind('/'));
+  EXPECT_EQ(scores_of(*t), std::vector<std::int32_t>{100});
+  EXPECT_EQ(scores_of(*t, folder + "/daily-2026-12-08"), (std::vector<std::int32_t>{300, 200}));
+  EXPECT_EQ(scores_of(*t, folder + "/daily-2026-12-09"), std::vector<std::int32_t>{50});
+}
+
+TEST_F(DataSetRecords, TheReachedLevelIsKeptPerDataSetAndRaisedOnlyByNormalGames) {
+  auto shipped = game_on("50");
+  auto mod = game_on("5000");
+  const auto reach = [](test::ScreenGame& t, std::int32_t level) {
+    t.game.world.level = level;
+    note_level_reached(t.game);
+    return read_reached_level(reached_level_path(t.game));
+  };
+  EXPECT_EQ(read_reached_level(reached_level_path(shipped->game)), 1);  // none yet
+  EXPECT_EQ(reach(*shipped, 4), 4);
+  EXPECT_EQ(reach(*shipped, 2), 4);  // never lowered
+  EXPECT_EQ(read_reached_level(reached_level_path(mod->game)), 1);
+  EXPECT_EQ(reach(*mod, 2), 2);
+
+  Game& g = shipped->game;
+  g.frame.play.mode = PlayMode::kPractice;
+  EXPECT_EQ(reach(*shipped, 9), 4);
+  g.frame.play.mode = PlayMode::kDaily;  // other labyrinths than the data set's
+  EXPECT_EQ(reach(*shipped, 9), 4);
+  g.frame.play.mode = PlayMode::kNormal;
+  g.frame.replaying = true;
+  EXPECT_EQ(reach(*shipped, 9), 4);
+  g.frame.replaying = false;
+  g.world.level_keys_used = true;
+  EXPECT_EQ(reach(*shipped, 9), 4);
+  g.world.level_keys_used = false;
+  EXPECT_EQ(reach(*shipped, 5), 5);
+
+  // Another game of the same data set raised it meanwhile: the file wins over what this game
+  // read at its title.
+  std::string error;
+  EXPECT_EQ(raise_reached_level(reached_level_path(mod->game), 7, error), 7);
+  EXPECT_EQ(reach(*mod, 3), 7);  // this game still believed 2: 3 is written over nothing
+  EXPECT_EQ(mod->game.frame.play.reached_level, 7);
+}
+
+TEST(ReachedLevelFile, OnlyAWholeLevelOfOneOrMoreBehindTheHeaderIsARecord) {
+  const std::string header = "ORVANTE REACHED LEVEL\n";
+  EXPECT_EQ(parse_reached_level(format_reached_level(12)), 12);
+  EXPECT_EQ(parse_reached_level(header + "12\r\n"), 12);
+  for (const std::string& bad : {header + "0\n", header + "-3\n", header + "12abc\n", header,
+                                 std::string("12\n"), header + "99999999999\n"})
+    EXPECT_EQ(parse_reached_level(bad), std::nullopt) << bad;
+}
+
+TEST_F(DataSetRecords, ADamagedReachedLevelIsReadAsOneAndReplacedWhenRaised) {
+  auto t = game_on("50");
+  const std::string path = reached_level_path(t->game);
+  ASSERT_FALSE(path.empty());
+  EXPECT_EQ(media::create_folder(path.substr(0, path.rfind('/') + 1)), "");
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  std::fputs("ORVANTE REACHED LEVEL\nlots\n", f);
+  std::fclose(f);
+  EXPECT_EQ(read_reached_level(path), 1);
+  std::string error;
+  EXPECT_EQ(raise_reached_level(path, 3, error), 3);
+  EXPECT_EQ(error, "");
+  EXPECT_EQ(read_reached_level(path), 3);
 }
 
 }  // namespace

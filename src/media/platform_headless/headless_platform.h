@@ -43,6 +43,7 @@ class HeadlessPlatform : public Platform {
   void request_close() { close_ = true; }
   // The local time is fixed until set again; the clock only moves with sleep_ns and wait_event.
   void set_local_time(const LocalTime& t) { time_ = t; }
+  void set_utc_time(const LocalTime& t) { utc_ = t; }
   void set_audio_available(bool available) { audio_available_ = available; }
   // The window loses the keyboard focus, as when the player clicks another window.
   void lose_focus() { focus_lost_ = true; }
@@ -97,6 +98,7 @@ class HeadlessPlatform : public Platform {
   std::int64_t now_ns() override { return clock_ns_; }
   void sleep_ns(std::int64_t ns) override;
   LocalTime local_time() override { return time_; }
+  LocalTime utc_time() override { return utc_; }
 
  private:
   std::int64_t resolve_frame(std::int64_t from_frame) const;
@@ -112,6 +114,7 @@ class HeadlessPlatform : public Platform {
   std::vector<Box> boxes_;
   bool close_ = false;
   LocalTime time_{2026, 12, 5, 14, 3, 9};
+  LocalTime utc_{2026, 12, 5, 13, 3, 9};
   bool audio_available_ = true;
   AudioCallback audio_;
   Image presented_;

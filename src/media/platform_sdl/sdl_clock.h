@@ -13,5 +13,6 @@ void sdl_sleep_ns(std::int64_t ns);
 // Sleeps until sdl_now_ns() reaches the deadline; returns at once when it has passed.
 void sdl_sleep_until_ns(std::int64_t deadline_ns);
 LocalTime local_time_now();
+LocalTime utc_time_now();
 
 }  // namespace orv::media

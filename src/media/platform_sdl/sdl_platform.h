@@ -71,6 +71,7 @@ class SdlPlatform : public Platform {
     sdl_sleep_until_ns(deadline_ns);
   }
   LocalTime local_time() override { return local_time_now(); }
+  LocalTime utc_time() override { return utc_time_now(); }
 
   // For tests of this platform.
   SDL_Window* window() const { return window_; }
