@@ -11,7 +11,8 @@ const [url, nativeDir, shotDir] = process.argv.slice(2);
 const W = 1024, H = 768;
 // Best scores are kept per data set, in records/<key of the data set>/.
 const recordsFolder = '/persist/data/orvante/records';
-// Chromium's own autoplay rule stays: sound may start only after the click on the page.
+// Headless Chromium lets a page's audio run without a click too, so the test can only check
+// that the sound runs once the start is clicked.
 const chromiumArgs = ['--disable-gpu', '--disable-quic', '--no-first-run',
   '--disable-background-networking', '--disable-component-update', '--disable-sync'];
 const settingsFile = '/persist/config/orvante/settings.txt';

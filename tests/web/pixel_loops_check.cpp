@@ -71,9 +71,12 @@ bool spans_agree() {
 
 bool mixing_agrees() {
   const std::vector<Pixel> row0 = noisy(40, 5, false), row1 = noisy(40, 6, false);
-  std::vector<std::int32_t> left(30), weight(30);
+  // Out of order and repeated, as a mirrored walk may be; and a zoomed one, where runs of
+  // four lie close together.
+  std::vector<std::int32_t> scattered(30), zoomed(30), weight(30);
   for (int i = 0; i < 30; ++i) {
-    left[i] = i * 37 % 38;  // out of order and repeated, as a mirrored or zoomed walk may be
+    scattered[i] = i * 37 % 38;
+    zoomed[i] = i * 5 / 4;
     weight[i] = i * 53 % 256;
   }
   for (int count = 0; count <= 30; ++count) {
@@ -85,12 +88,14 @@ bool mixing_agrees() {
       });
       if (!rows) return false;
     }
-    const bool columns = agree("mix_columns", count, [&] {
-      std::vector<Pixel> out(30);
-      detail::mix_columns(out.data(), row0.data(), left.data(), weight.data(), count);
-      return out;
-    });
-    if (!columns) return false;
+    for (const auto* left : {&scattered, &zoomed}) {
+      const bool columns = agree("mix_columns", count, [&] {
+        std::vector<Pixel> out(30);
+        detail::mix_columns(out.data(), row0.data(), left->data(), weight.data(), count);
+        return out;
+      });
+      if (!columns) return false;
+    }
   }
   return true;
 }

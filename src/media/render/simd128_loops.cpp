@@ -143,6 +143,26 @@ ORV_INLINE v128_t lerp4(v128_t p, v128_t q, v128_t w_lo, v128_t w_hi) {
   return narrow(lerp16(widen_lo(p), widen_lo(q), w_lo), lerp16(widen_hi(p), widen_hi(q), w_hi));
 }
 
+// The four texels at row[left[i]] and their right neighbours. When the four lie within the
+// four texels from the first on (any upscale), two loads and two byte shuffles replace eight
+// single reads.
+ORV_INLINE void fetch_pairs(const Pixel* row, const std::int32_t* l, v128_t& p, v128_t& q) {
+  const std::int32_t first = l[0];
+  const v128_t rel = wasm_i32x4_sub(load4(l), wasm_i32x4_splat(first));
+  if (wasm_i32x4_all_true(wasm_u32x4_le(rel, wasm_i32x4_splat(3)))) {
+    // Byte k of lane j: byte k of texel left[j] - first.
+    const v128_t at = wasm_i32x4_shl(rel, 2);
+    const v128_t bytes = wasm_i8x16_add(
+        wasm_i8x16_shuffle(at, at, 0, 0, 0, 0, 4, 4, 4, 4, 8, 8, 8, 8, 12, 12, 12, 12),
+        wasm_i8x16_make(0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3));
+    p = wasm_i8x16_swizzle(load4(row + first), bytes);
+    q = wasm_i8x16_swizzle(load4(row + first + 1), bytes);
+    return;
+  }
+  p = wasm_u32x4_make(row[l[0]], row[l[1]], row[l[2]], row[l[3]]);
+  q = wasm_u32x4_make(row[l[0] + 1], row[l[1] + 1], row[l[2] + 1], row[l[3] + 1]);
+}
+
 }  // namespace
 
 void blend_alpha(const BlendBlock& block, int opacity, const BlendTerms& terms) {
@@ -171,9 +191,8 @@ void mix_columns(Pixel* out, const Pixel* row, const std::int32_t* left, const s
                  int count) {
   int i = 0;
   for (; i + 4 <= count; i += 4) {
-    const std::int32_t* l = left + i;
-    const v128_t p = wasm_u32x4_make(row[l[0]], row[l[1]], row[l[2]], row[l[3]]);
-    const v128_t q = wasm_u32x4_make(row[l[0] + 1], row[l[1] + 1], row[l[2] + 1], row[l[3] + 1]);
+    v128_t p, q;
+    fetch_pairs(row, left + i, p, q);
     const v128_t w = wasm_i32x4_shl(load4(weight + i), 7);
     store4(out + i, lerp4(p, q, spread_lo(w), spread_hi(w)));
   }

@@ -17,7 +17,7 @@ namespace orv::media::detail::simd128 {
 // blend.h. The terms are those two blends' and serve the last few pixels of a row.
 void blend_alpha(const BlendBlock& block, int opacity, const BlendTerms& terms);
 void blend_add_scaled(const BlendBlock& block, int opacity, const BlendTerms& terms);
-// See sample.h; weights are 0..255.
+// See sample.h; weights are 0..255. mix_columns reads up to 4 texels past left[i].
 void mix_rows(Pixel* out, const Pixel* row0, const Pixel* row1, int w, int count);
 void mix_columns(Pixel* out, const Pixel* row, const std::int32_t* left, const std::int32_t* weight,
                  int count);
