@@ -47,3 +47,10 @@ target_include_directories(bench_render_frame PRIVATE ${PROJECT_SOURCE_DIR}/benc
 target_link_libraries(bench_render_frame PRIVATE orv_media_core ${ORV_WEB_DEPS})
 target_link_options(bench_render_frame PRIVATE ${ORV_WEB_ASYNCIFY} -sALLOW_MEMORY_GROWTH=1
   -sENVIRONMENT=web -sDISABLE_EXCEPTION_CATCHING=0 -sEXIT_RUNTIME=1)
+
+# The WebAssembly SIMD pixel loops checked against the portable ones, run under node by
+# tests/web/run.sh.
+add_executable(pixel_loops_check tests/web/pixel_loops_check.cpp)
+target_link_libraries(pixel_loops_check PRIVATE orv_media_core ${ORV_WEB_DEPS})
+target_link_options(pixel_loops_check PRIVATE -sENVIRONMENT=node -sALLOW_MEMORY_GROWTH=1
+  -sDISABLE_EXCEPTION_CATCHING=0 -sEXIT_RUNTIME=1)

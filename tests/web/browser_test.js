@@ -11,9 +11,28 @@ const [url, nativeDir, shotDir] = process.argv.slice(2);
 const W = 1024, H = 768;
 // Best scores are kept per data set, in records/<key of the data set>/.
 const recordsFolder = '/persist/data/orvante/records';
+// Headless Chromium lets a page's audio run without a click too, so the test can only check
+// that the sound runs once the start is clicked.
 const chromiumArgs = ['--disable-gpu', '--disable-quic', '--no-first-run',
-  '--disable-background-networking', '--disable-component-update', '--disable-sync',
-  '--autoplay-policy=no-user-gesture-required'];
+  '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+const settingsFile = '/persist/config/orvante/settings.txt';
+const padStart = 9;  // the Start button of the browser's standard gamepad layout
+
+// A gamepad as the browser's Gamepad API shows one (standard layout), there from the page's
+// start; window.orvTestPad.press(button, down) presses or lets go one of its buttons.
+function installTestPad() {
+  const buttons = Array.from({ length: 17 }, () => ({ pressed: false, touched: false, value: 0 }));
+  const pad = { id: 'Test pad (STANDARD GAMEPAD)', index: 0, connected: true, mapping: 'standard',
+    axes: [0, 0, 0, 0], buttons, timestamp: performance.now() };
+  Object.defineProperty(Navigator.prototype, 'getGamepads',
+    { value: () => [pad, null, null, null], configurable: true });
+  window.orvTestPad = {
+    press(button, down) {
+      buttons[button] = { pressed: down, touched: down, value: down ? 1 : 0 };
+      pad.timestamp = performance.now();
+    },
+  };
+}
 
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 let failures = 0;
@@ -70,6 +89,30 @@ function lit(canvas) {
   for (let i = 0; i < canvas.length; i += 4) if (canvas[i] + canvas[i + 1] + canvas[i + 2] > 60) return true;
   return false;
 }
+
+async function holdPadButton(page, button, ms) {
+  await page.evaluate((b) => window.orvTestPad.press(b, true), button);
+  await sleep(ms);
+  await page.evaluate((b) => window.orvTestPad.press(b, false), button);
+}
+
+// The state of the page's audio (SDL's AudioContext), once it is running or after `ms`.
+async function audioState(page, ms) {
+  const end = Date.now() + ms;
+  let state = 'none';
+  while (Date.now() < end) {
+    state = await page.evaluate(() => {
+      const sdl = window.Module && window.Module.SDL2;
+      return sdl && sdl.audioContext ? sdl.audioContext.state : 'none';
+    });
+    if (state === 'running') break;
+    await sleep(200);
+  }
+  return state;
+}
+
+const canvasRendering = (page) =>
+  page.evaluate(() => getComputedStyle(document.getElementById('canvas')).imageRendering);
 
 async function holdKey(page, key, ms) {
   await page.keyboard.down(key);
@@ -131,6 +174,8 @@ async function main() {
     check(true, 'the page loads its data and offers the start', `${Date.now() - loadStart} ms`);
     await page.click('#start');
     const clicked = Date.now();
+    const sound = await audioState(page, 10000);
+    check(sound === 'running', 'sound runs after the click', `AudioContext ${sound}`);
 
     // The intro: a first picture that is not the title menu.
     const intro = await waitFor(page, lit, 30000, 50);
@@ -150,6 +195,8 @@ async function main() {
     check(shownTitle !== null, 'the title menu matches the native picture (under 3.5 % of pixels off by more than 24)',
       `${(best * 100).toFixed(2)} % differ`);
     await savePicture(page, 'title');
+    const smooth = await canvasRendering(page);
+    check(smooth !== 'pixelated', 'the canvas is scaled smoothly by default', smooth);
 
     // P starts play: the status line shows DIMENSION 1 in the native game's letters.
     const play = await nativePicture('play');
@@ -216,11 +263,33 @@ async function main() {
     }
     check(ended, 'Escape then B ends the game');
 
-    // The kept best score is there again after a reload, before the game even starts.
+    // The kept best score is there again after a reload, before the game even starts. From
+    // here on the page also has a gamepad.
+    await context.addInitScript(installTestPad);
     await page.reload();
     await page.waitForSelector('#start', { state: 'visible', timeout: 120000 });
     const reloaded = await readScores(page);
     check(kept !== null && reloaded === kept, 'the best score survives a reload', JSON.stringify((reloaded || '').split('\n')[0]));
+
+    // The player's settings choose sharp scaling (and no intro): the page follows them.
+    await page.evaluate(([file, text]) => {
+      FS.mkdirTree(file.replace(/\/[^/]*$/, ''));
+      FS.writeFile(file, text);
+    }, [settingsFile, 'SCALING\nSHARP\nINTRO\nSKIPPED\n']);
+    await page.click('#start');
+    const sharp = await page.waitForFunction(() => document.body.classList.contains('sharp'), null,
+      { timeout: 30000 }).then(() => canvasRendering(page), () => 'not told');
+    check(sharp === 'pixelated', 'the SCALING setting SHARP gives square pixels on the page', sharp);
+
+    // Start on the gamepad begins play from the title menu.
+    let padPlay = false;
+    await waitFor(page, lit, 30000, 100);
+    for (let i = 0; i < 20 && !padPlay; i++) {
+      await holdPadButton(page, padStart, 250);
+      padPlay = (await waitFor(page, playing, 3000, 250)) !== null;
+    }
+    check(padPlay, 'Start on a gamepad begins play');
+    await savePicture(page, 'pad-play');
   } catch (e) {
     check(false, 'the browser test ran to its end', String(e));
   } finally {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The browser tests: the web build (build/web, from scripts/build_web.sh) served on this
-# machine and played in headless Chromium, its pictures compared with the native game's
-# (build/release/orvante unless told otherwise) taken at the same time in an X server.
+# The browser tests: the WebAssembly SIMD pixel loops checked under node, and the web build
+# (build/web, from scripts/build_web.sh) served on this machine and played in headless
+# Chromium, its pictures compared with the native game's (build/release/orvante unless told
+# otherwise) taken at the same time in an X server.
 #   tests/web/run.sh [native game binary]
 # Needs a display for the native game (run it under xvfb-run), node and Chromium; the test
 # driver (playwright-core from npm) is installed once into the user's cache. Pictures of the
@@ -30,6 +31,8 @@ pictures=$!
 trap 'kill $server $pictures 2>/dev/null || true' EXIT
 
 status=0
+# The browser build's own pixel loops give the portable loops' pixels.
+"$root/scripts/web/node_run.sh" "$root/build/web-objects/pixel_loops_check.js" || status=1
 node "$root/tests/web/browser_test.js" "http://127.0.0.1:$port/index.html" "$out/native" "$out" ||
   status=$?
 wait $pictures || { echo "the native pictures failed:"; cat "$out/native.log"; status=1; }

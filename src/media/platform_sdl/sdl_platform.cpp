@@ -38,6 +38,12 @@ SdlPlatform::~SdlPlatform() {
   SDL_Quit();
 }
 
+// In a browser the page scales the canvas, so it is told too.
+void SdlPlatform::set_scaling(Scaling scaling) {
+  screen_.set_scaling(scaling);
+  if (kWebPage) web_scaling(scaling == Scaling::kSharp);
+}
+
 DesktopInfo SdlPlatform::desktop() {
   DesktopInfo info;
   SDL_DisplayMode mode;

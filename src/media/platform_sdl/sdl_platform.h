@@ -38,7 +38,7 @@ class SdlPlatform : public Platform {
   void present_progress(const Pixel* pixels, int width, int height) override;
   void set_fullscreen(bool fullscreen) override;
   bool fullscreen() const override { return fullscreen_; }
-  void set_scaling(Scaling scaling) override { screen_.set_scaling(scaling); }
+  void set_scaling(Scaling scaling) override;
   bool take_focus_loss() override { return focus_lost_.exchange(false); }
 
   void pump_events() override;

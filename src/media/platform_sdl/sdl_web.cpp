@@ -3,8 +3,8 @@
 #ifdef __EMSCRIPTEN__
 #include <emscripten.h>
 
-// The page (index.html) defines Module.orvMessage and Module.orvFullscreen; without them the
-// message goes to the console and is answered no.
+// The page (index.html) defines Module.orvMessage, Module.orvFullscreen and Module.orvScaling;
+// without them the message goes to the console and is answered no.
 // clang-format off
 EM_JS(int, orv_web_message, (const char* title, const char* text, int question), {
   const t = UTF8ToString(title), m = UTF8ToString(text);
@@ -14,6 +14,9 @@ EM_JS(int, orv_web_message, (const char* title, const char* text, int question),
 });
 EM_JS(void, orv_web_fullscreen, (int on), {
   if (Module.orvFullscreen) Module.orvFullscreen(on != 0);
+});
+EM_JS(void, orv_web_scaling, (int sharp), {
+  if (Module.orvScaling) Module.orvScaling(sharp != 0);
 });
 // clang-format on
 #endif
@@ -41,6 +44,14 @@ void web_fullscreen(bool fullscreen) {
   orv_web_fullscreen(fullscreen ? 1 : 0);
 #else
   (void)fullscreen;
+#endif
+}
+
+void web_scaling(bool sharp) {
+#ifdef __EMSCRIPTEN__
+  orv_web_scaling(sharp ? 1 : 0);
+#else
+  (void)sharp;
 #endif
 }
 

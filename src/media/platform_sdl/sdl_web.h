@@ -17,4 +17,7 @@ bool web_message(const std::string& title, const std::string& text, bool questio
 // The page's own fullscreen, which the browser grants only from a player's key press or click.
 void web_fullscreen(bool fullscreen);
 
+// How the page scales the canvas to the browser window: square pixels (sharp) or smooth.
+void web_scaling(bool sharp);
+
 }  // namespace orv::media

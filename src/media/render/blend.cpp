@@ -1,9 +1,11 @@
 // The span blending loops: a portable loop for any factors, specialised copies of it for the
-// blends the game uses every frame, and the AVX2 loops for the two commonest.
+// blends the game uses every frame, and the AVX2 and WebAssembly SIMD loops for the two
+// commonest.
 #include "media/render/blend.h"
 #include "media/render/avx2_blend.h"
 #include "media/render/blend_factors.h"
 #include "media/render/blend_pixel.h"
+#include "media/render/simd128_loops.h"
 
 namespace orv::media::detail {
 namespace {
@@ -72,6 +74,10 @@ SpanBlender::Kernel choose_kernel(const BlendTerms& t, bool full) {
 #if ORV_HAVE_AVX2_LOOPS
   if (use_avx2() && t == kAlpha) return avx2_alpha;
   if (use_avx2() && t == kAddScaled) return avx2_add_scaled;
+#endif
+#if ORV_HAVE_SIMD128_LOOPS
+  if (use_simd128() && t == kAlpha) return simd128::blend_alpha;
+  if (use_simd128() && t == kAddScaled) return simd128::blend_add_scaled;
 #endif
   return full ? portable_kernel<true>(t) : portable_kernel<false>(t);
 }

@@ -5,7 +5,8 @@ namespace orv::media::detail {
 
 namespace {
 bool allowed = true;
-}
+bool simd128_allowed = true;
+}  // namespace
 
 bool use_avx2() {
 #if ORV_HAVE_AVX2_LOOPS
@@ -18,6 +19,14 @@ bool use_avx2() {
 
 void allow_avx2(bool allow) {
   allowed = allow;
+}
+
+bool use_simd128() {
+  return ORV_HAVE_SIMD128_LOOPS && simd128_allowed;
+}
+
+void allow_simd128(bool allow) {
+  simd128_allowed = allow;
 }
 
 }  // namespace orv::media::detail

@@ -4,6 +4,7 @@
 
 #include "media/render/avx2_sample.h"
 #include "media/render/pixel_ops.h"
+#include "media/render/simd128_loops.h"
 
 namespace orv::media::detail {
 namespace {
@@ -90,6 +91,9 @@ void mix_rows(Pixel* out, const Pixel* row0, const Pixel* row1, int w, int count
 #if ORV_HAVE_AVX2_LOOPS
   if (use_avx2()) return avx2::mix_rows(out, row0, row1, w, count);
 #endif
+#if ORV_HAVE_SIMD128_LOOPS
+  if (use_simd128()) return simd128::mix_rows(out, row0, row1, w, count);
+#endif
   mix_rows_loop(out, row0, row1, std::uint32_t(w), count);
 }
 
@@ -97,6 +101,9 @@ void mix_columns(Pixel* out, const Pixel* row, const std::int32_t* left, const s
                  int count) {
 #if ORV_HAVE_AVX2_LOOPS
   if (use_avx2()) return avx2::mix_columns(out, row, left, weight, count);
+#endif
+#if ORV_HAVE_SIMD128_LOOPS
+  if (use_simd128()) return simd128::mix_columns(out, row, left, weight, count);
 #endif
   mix_columns_loop(out, row, left, weight, count);
 }
