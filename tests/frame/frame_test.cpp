@@ -20,17 +20,27 @@
 namespace orv {
 namespace {
 
-TEST(LevelTimer, OneUnitEverySixtyOneFramesAndTheGameEndsBelowZero) {
+class LevelClock : public ::testing::Test {
+ protected:
+  LevelClock() {
+    t.platform.hold_key(media::key::kP, 0);  // leaves the highscore screen at once
+    t.game.world.time = 1;
+    t.game.frame.menu_active = false;
+    t.game.frame.built_level = t.game.world.level;
+  }
   test::TestGame t;
-  t.platform.hold_key(media::key::kP, 0);  // leaves the highscore screen at once
-  t.game.world.time = 1;
-  t.game.frame.menu_active = false;
-  t.game.frame.built_level = t.game.world.level;
+};
+
+TEST_F(LevelClock, OneUnitEndsEverySixtyOneFrames) {
   for (int i = 0; i < 60; ++i) level_timer_tick(t.game);
   EXPECT_EQ(t.game.world.time, 1);
   level_timer_tick(t.game);
   EXPECT_EQ(t.game.world.time, 0);
-  for (int i = 0; i < 61; ++i) level_timer_tick(t.game);
+  EXPECT_EQ(t.game.frame.game_state, kGameRunning);
+}
+
+TEST_F(LevelClock, TheGameEndsWhenTheTimeFallsBelowZero) {
+  for (int i = 0; i < 2 * 61; ++i) level_timer_tick(t.game);
   EXPECT_EQ(t.game.world.time, -1);
   EXPECT_EQ(t.game.frame.game_state, kGameEnding);
 }

@@ -34,7 +34,7 @@ Settings parsed(const std::string& text, std::string* errors = nullptr) {
   return s;
 }
 
-TEST(SettingsFile, EverySettingSurvivesAWriteAndARead) {
+TEST(SettingsFile, EverySettingSurvivesAWriteThenARead) {
   const Settings s = changed_settings();
   std::string errors;
   EXPECT_EQ(parsed(format_settings(s), &errors), s);
