@@ -210,7 +210,7 @@ TEST_F(FaultLog, AFaultAbandonsItsFrameAndAHundredInARowEndTheProgramWithAMessag
 
 // Start-up cannot go on after a fault, so even a division by zero asks nothing: it is logged,
 // and the program says so and ends with a failure.
-TEST_F(FaultLog, AFaultDuringStartUpIsLoggedAndEndsTheProgramWithoutAQuestion) {
+TEST_F(FaultLog, AFaultDuringStartUpIsLoggedThenEndsTheProgramWithoutAQuestion) {
   media::FaultTrap::install();
   t.dir.write("DATA/ini.txt", "LOGPATH\nLOG\\\nLOGFILE\nerrors.txt\nRESBASEW\n64\nRESBASEH\n48\n");
   t.platform.fault_at_frame(0, SIGFPE);  // the intro's first page

@@ -72,7 +72,7 @@ TEST(SettingsFile, LinesEndInAnyWayAndKeysAndWordsMatchInAnyCase) {
   EXPECT_FALSE(s.intro_shown);
 }
 
-TEST(SettingsFile, BadLinesAreReportedWithTheirNumbersAndTheDefaultsKept) {
+TEST(SettingsFile, BadLinesAreReportedByNumberWhileTheDefaultsStay) {
   std::string errors;
   const Settings s = parsed(
       "MUSICVOLUME\n11\n"                // 1, 2: out of range

@@ -56,7 +56,7 @@ TEST(Mixer, QuietSumsAddExactlyToWhatIsThere) {
   EXPECT_EQ(out, (std::vector<std::int16_t>{20000, 10000}));
 }
 
-TEST(Mixer, LoudSumsBendSmoothlyAndSymmetricallyUnderFullScale) {
+TEST(Mixer, LoudSumsBendSmoothlySymmetricallyUnderFullScale) {
   Mixer mixer;
   for (Handle h = 1; h <= 5; ++h) mixer.play(h, ramp(1100, 0, 29), false);  // up to 159355
   std::vector<int> left = render_left(mixer, 1100);
