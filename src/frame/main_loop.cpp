@@ -13,6 +13,7 @@
 #include "levels/level_file.h"
 #include "media/faults.h"
 #include "screens/reached_level.h"
+#include "media/render/blend_factors.h"
 
 namespace orv {
 namespace {
@@ -60,6 +61,13 @@ void recover_from_fault(Game& g) {
   g.frame.menu_active = false;
   if (g.catalogue.tile_cache.active) g.frame.built_level = -1;
   drop_tile_definition_cache(g);
+  // The drawing settings as every draw leaves them: a draw that changes them sets them back
+  // afterwards, which the abandoned one never did.
+  media::Graphics& gfx = g.media.gfx;
+  gfx.stop_3d();
+  gfx.sprite3d_blending(media::blend::kSourceAlpha, media::blend::kInverseSourceAlpha);
+  gfx.sprite3d_quality(0);
+  g.text.cursor_x = g.text.cursor_y = 0.0f;
   g.media.recover_after_fault();
 }
 

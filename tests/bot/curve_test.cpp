@@ -8,7 +8,7 @@
 namespace orv::bot {
 namespace {
 
-TEST(BotProfiles, RunFromSlowAndAimlessToFastAndPlanning) {
+TEST(BotProfiles, RunFromSlowAimlessToFastPlanning) {
   const auto& all = profiles();
   ASSERT_EQ(all.size(), 3u);
   EXPECT_EQ(all[0].name, "newcomer");

@@ -46,14 +46,21 @@ TEST(ObjectKeys, EveryKeySetsItsField) {
             std::tuple(18, 19, 127, 21, 22, 23, 24, -25));
 }
 
-TEST(ObjectKeys, HashOrEmptyNameMeansNopeAndKeysAreExact) {
+TEST(ObjectKeys, AHashOrAnEmptyNameMeansNope) {
   EXPECT_EQ(kind_from({"DGFXNAME", "#"}).placement_text, "NOPE");
   EXPECT_EQ(kind_from({"DGFXNAME", ""}).placement_text, "NOPE");
   EXPECT_EQ(kind_from({"DGFXNAME", " #"}).placement_text, " #");
   EXPECT_EQ(kind_from({"DSCORE", "5"}).placement_text, "");
+}
+
+// Keys are exact: no other case, no trailing space; of a key given twice the last value wins.
+TEST(ObjectKeys, OnlyTheExactKeysLastValueCounts) {
   const ObjectKind k = kind_from({"dscore", "5", "DSCORE ", "6", "DGFXNAME", "A", "DGFXNAME", "B"});
   EXPECT_EQ(k.points, 0);
   EXPECT_EQ(k.placement_text, "B");
+}
+
+TEST(ObjectKeys, NumbersAreReadFromTheirLeadingDigits) {
   EXPECT_EQ(kind_from({"DDENSITY", "  -7x"}).density, -7);
   EXPECT_EQ(kind_from({"DDENSITY", "x7"}).density, 0);
 }

@@ -95,7 +95,7 @@ TEST_F(Placement, SlotsADefinitionSkipsHoldNoObject) {
 
 // Hotspot word, half-tile shift and fitting on 64 x 64 tiles; width 0 is a kind whose
 // picture did not load: no sprite, no size, no offset.
-TEST_F(Placement, HotspotAndCentreFieldMoveTheObject) {
+TEST_F(Placement, HotspotOrCentreFieldMovesTheObject) {
   g.config.tile_width = g.config.tile_height = 64.0f;
   struct Case {
     const char* hotspot;

@@ -30,7 +30,7 @@ TEST_F(TileDefinitions, EveryKeySetsItsFieldAndKeysAreExact) {
             std::tuple(7, 12, 2, 200, 1, 2, 5, 1, 0));
 }
 
-TEST_F(TileDefinitions, MissingKeysAndMissingFilesKeepThePreviousTilesValues) {
+TEST_F(TileDefinitions, MissingKeysOrFilesKeepThePreviousTilesValues) {
   tile_file("A", {"GFXNAME", "a.png", "USECOLLISION", "2", "VALUE1", "9", "CHILD1", "X", "CHILD4",
                   "Y", "USEDIRECTION", "UP", "TRANSPARENCY", "10"});
   tile_file("B", {"CHILD1", "#", "USEDIRECTION", "up", "VALUE1", "3"});

@@ -45,7 +45,7 @@ TEST_F(EnemyTest, ThreeStepsPerTileCrossIntoTheNextColumnAtTheHalfTile) {
 }
 
 // A negative activity chance or behaviour 3 stands still; an axis without steps never moves.
-TEST_F(EnemyTest, FrozenStandingAndSteplessEnemiesDoNotMove) {
+TEST_F(EnemyTest, FrozenStandingOrSteplessEnemiesDoNotMove) {
   Enemy frozen = e, standing = e, stepless = e;
   frozen.activity_chance = -1;
   move_enemy_a(g, frozen, 1);
@@ -58,7 +58,7 @@ TEST_F(EnemyTest, FrozenStandingAndSteplessEnemiesDoNotMove) {
   EXPECT_EQ(stepless.direction, kDirectionRight);
 }
 
-TEST_F(EnemyTest, GroupBWalksThroughCollisionOneAndGroupADoesNot) {
+TEST_F(EnemyTest, OnlyGroupBWalksThroughCollisionOne) {
   wall_in({{3, 2}});
   paint({{3, 2}}, "LAB_WATER");
   Enemy a = e, b = e;

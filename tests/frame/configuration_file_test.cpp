@@ -56,7 +56,7 @@ TEST_F(ConfigFile, PairsArePositionalWithExactKeysAndValuesAreClamped) {
 }
 
 // Values the game cannot run with are replaced once the file is read.
-TEST_F(ConfigFile, TileSizesBelowOnePixelAndNegativePausesAreReplaced) {
+TEST_F(ConfigFile, UnusableTileSizesOrPausesAreReplaced) {
   read("MULTICORE\n0\n");  // no RESOLUTION at all
   EXPECT_EQ(c().tile_width, kDefaultTileSize);
   for (const char* resolution : {"0", "big", "0.5", "-3", "nan"}) {

@@ -96,7 +96,7 @@ TEST_F(DataSetRecords, TwoDataSetsKeepTwoTablesAndACopyFindsItsOwnAgain) {
   EXPECT_EQ(scores_of(*shipped), (std::vector<std::int32_t>{120, 90}));
 }
 
-TEST_F(DataSetRecords, AReplayAndALevelSkippingGameAddNothing) {
+TEST_F(DataSetRecords, NeitherAReplayNorALevelSkippingGameAddsARecord) {
   auto t = game_on("50");
   EXPECT_FALSE(finish_game(*t, 100));
   t->game.frame.replaying = true;

@@ -20,6 +20,7 @@
 #include "media/keys.h"
 #include "media/sound/mixer.h"
 #include "support/data_set.h"
+#include "text/text_drawing.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
@@ -168,6 +169,79 @@ TEST_F(FaultRecovery, AFaultInsideTheMixerReleasesItsLock) {
   });
   munmap(unreadable, page);
   EXPECT_TRUE(mixes_again);
+}
+
+// A blue square drawn twice its size on grey: additive blending makes it lighter and smoothed
+// scaling blurs its edge, so the picture tells the drawing settings apart.
+media::Image test_draw(Game& g) {
+  media::Graphics& gfx = g.media.gfx;
+  media::Image square(4, 4, media::argb(255, 0, 0, 200));
+  square.at(0, 0) = media::argb(255, 200, 0, 0);
+  const media::Handle s3 = gfx.create_sprite3d(gfx.add_sprite(square));
+  gfx.zoom_sprite3d(s3, 8, 8);
+  gfx.clear_screen(media::rgb(100, 100, 100));
+  gfx.display_sprite3d(s3, 10, 10, 255);  // drawn only in the 3D mode
+  gfx.start_3d();
+  gfx.display_sprite3d(s3, 30, 30, 255);
+  gfx.stop_3d();
+  return gfx.back_buffer();
+}
+
+struct AbandonedDraw {
+  const char* name;
+  void (*cut_short)(Game&);  // what the draw had changed when the fault came
+};
+void PrintTo(const AbandonedDraw& d, std::ostream* os) {
+  *os << d.name;
+}
+
+class FaultInsideADraw : public FaultRecovery,
+                         public ::testing::WithParamInterface<AbandonedDraw> {};
+
+// The next frame draws as after a frame without the fault.
+TEST_P(FaultInsideADraw, LeavesTheDrawingSettingsAsBetweenDraws) {
+  media::Image before, after;
+  run([&](Game& game) {
+    if (game.frame.consecutive_faults == 0) {
+      main_loop_turn(game);
+      before = test_draw(game);
+      GetParam().cut_short(game);
+      raise(SIGSEGV);
+    }
+    after = test_draw(game);
+    end_program(game);
+  });
+  ASSERT_FALSE(before.empty());
+  EXPECT_TRUE(after.pixels == before.pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, FaultInsideADraw,
+    ::testing::Values(AbandonedDraw{"AdditiveBlending",
+                                    [](Game& g) {
+                                      g.media.gfx.sprite3d_blending(media::blend::kOne,
+                                                                    media::blend::kOne);
+                                    }},
+                      AbandonedDraw{"SmoothedScaling",
+                                    [](Game& g) { g.media.gfx.sprite3d_quality(1); }},
+                      AbandonedDraw{"ThreeDMode", [](Game& g) { g.media.gfx.start_3d(); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A text cut short leaves the cursor where its next glyph would go; the next text must not
+// start there.
+TEST_F(FaultRecovery, AFaultInsideATextPutsTheTextCursorBackAtItsOrigin) {
+  float x = -1, y = -1;
+  run([&](Game& game) {
+    if (game.frame.consecutive_faults == 0) {
+      game.text.glyphs['A'].height = 10;                             // the line height
+      draw_text(game, "A\\B", 10, 10, 1.0f, 0.0f, 255, 1.0f, 0, 0);  // no "|" at its end
+      ASSERT_NE(game.text.cursor_y, 0.0f);
+      raise(SIGSEGV);
+    }
+    std::tie(x, y) = std::pair(game.text.cursor_x, game.text.cursor_y);
+    end_program(game);
+  });
+  EXPECT_EQ(std::pair(x, y), std::pair(0.0f, 0.0f));
 }
 
 }  // namespace

@@ -20,17 +20,27 @@
 namespace orv {
 namespace {
 
-TEST(LevelTimer, OneUnitEverySixtyOneFramesAndTheGameEndsBelowZero) {
+class LevelClock : public ::testing::Test {
+ protected:
+  LevelClock() {
+    t.platform.hold_key(media::key::kP, 0);  // leaves the highscore screen at once
+    t.game.world.time = 1;
+    t.game.frame.menu_active = false;
+    t.game.frame.built_level = t.game.world.level;
+  }
   test::TestGame t;
-  t.platform.hold_key(media::key::kP, 0);  // leaves the highscore screen at once
-  t.game.world.time = 1;
-  t.game.frame.menu_active = false;
-  t.game.frame.built_level = t.game.world.level;
+};
+
+TEST_F(LevelClock, OneUnitEndsEverySixtyOneFrames) {
   for (int i = 0; i < 60; ++i) level_timer_tick(t.game);
   EXPECT_EQ(t.game.world.time, 1);
   level_timer_tick(t.game);
   EXPECT_EQ(t.game.world.time, 0);
-  for (int i = 0; i < 61; ++i) level_timer_tick(t.game);
+  EXPECT_EQ(t.game.frame.game_state, kGameRunning);
+}
+
+TEST_F(LevelClock, TheGameEndsWhenTheTimeFallsBelowZero) {
+  for (int i = 0; i < 2 * 61; ++i) level_timer_tick(t.game);
   EXPECT_EQ(t.game.world.time, -1);
   EXPECT_EQ(t.game.frame.game_state, kGameEnding);
 }
@@ -200,7 +210,7 @@ TEST_F(FaultLog, AFaultAbandonsItsFrameAndAHundredInARowEndTheProgramWithAMessag
 
 // Start-up cannot go on after a fault, so even a division by zero asks nothing: it is logged,
 // and the program says so and ends with a failure.
-TEST_F(FaultLog, AFaultDuringStartUpIsLoggedAndEndsTheProgramWithoutAQuestion) {
+TEST_F(FaultLog, AFaultDuringStartUpIsLoggedThenEndsTheProgramWithoutAQuestion) {
   media::FaultTrap::install();
   t.dir.write("DATA/ini.txt", "LOGPATH\nLOG\\\nLOGFILE\nerrors.txt\nRESBASEW\n64\nRESBASEH\n48\n");
   t.platform.fault_at_frame(0, SIGFPE);  // the intro's first page

@@ -190,7 +190,7 @@ TEST_F(PlayThrough, TheRecordedInputCompletesTheFirstTwoLevels) {
 // What --record keeps of a game replays it with --replay: the play-through's input goes through
 // the recording platform into a recording file, which is then replayed with no keyboard at all
 // and ends with the same score and level.
-TEST_F(PlayThrough, ARecordedGameReplaysToTheSameScoreAndLevel) {
+TEST_F(PlayThrough, ARecordedGameReplaysToTheSameOutcome) {
   const auto events = test::parse_input_script(read_text(kFixture / "input.txt"));
   const std::vector<std::string> expected = lines_of(read_text(kFixture / "expected.txt"));
   ASSERT_TRUE(events.has_value());

@@ -36,7 +36,7 @@ TEST(WorldGrid, StartsWith513FreshCellsAndReadsOutsideAsEmpty) {
   EXPECT_EQ(grid.at(512, 512).collision, 2);
 }
 
-TEST(WorldGrid, RecreateDiscardsAndGrowKeeps) {
+TEST(WorldGrid, GrowKeepsEveryCellUpToTheLargestSize) {
   WorldGrid grid;
   grid.recreate(257, 257);
   grid.at(256, 10).value = 7;
@@ -44,6 +44,12 @@ TEST(WorldGrid, RecreateDiscardsAndGrowKeeps) {
   EXPECT_EQ(grid.columns(), 300);
   EXPECT_EQ(grid.rows(), kLargestGridSize);
   EXPECT_EQ(grid.at(256, 10).value, 7);
+}
+
+TEST(WorldGrid, RecreateDiscardsEveryCell) {
+  WorldGrid grid;
+  grid.recreate(257, 257);
+  grid.at(256, 10).value = 7;
   grid.recreate(257, 257);
   EXPECT_EQ(grid.at(256, 10).value, 0);
 }
@@ -80,12 +86,17 @@ TEST(WorldGrid, ACellStaysSmall) {
   EXPECT_LE(sizeof(Cell), 104u);  // 1025 x 1025 cells: about 109 MB, and 4 MB of tile names
 }
 
-TEST(Coordinates, WorldPixelsRoundHalvesToEvenAndThePlayerCountsWholeTiles) {
+TEST(Coordinates, WorldPixelsRoundHalvesToEven) {
   test::TestGame t;
   t.game.config.tile_width = t.game.config.tile_height = 32.0f;
   EXPECT_EQ(cell_under_world_pixel(t.game, 112, 160), (CellPosition{4, 5}));   // 3.5 -> 4
   EXPECT_EQ(cell_under_world_pixel(t.game, 80, 144), (CellPosition{2, 4}));    // 2.5 -> 2, 4.5 -> 4
   EXPECT_EQ(cell_under_world_pixel(t.game, -16, -48), (CellPosition{0, -2}));  // -0.5, -1.5
+}
+
+TEST(Coordinates, ThePlayerCountsWholeTilesFromTheViewOrigin) {
+  test::TestGame t;
+  t.game.config.tile_width = t.game.config.tile_height = 32.0f;
   WorldState& w = t.game.world;
   w.view_origin_x = 10;
   w.view_origin_y = 4;

@@ -34,7 +34,7 @@ Settings parsed(const std::string& text, std::string* errors = nullptr) {
   return s;
 }
 
-TEST(SettingsFile, EverySettingSurvivesAWriteAndARead) {
+TEST(SettingsFile, EverySettingSurvivesAWriteThenARead) {
   const Settings s = changed_settings();
   std::string errors;
   EXPECT_EQ(parsed(format_settings(s), &errors), s);
@@ -72,7 +72,7 @@ TEST(SettingsFile, LinesEndInAnyWayAndKeysAndWordsMatchInAnyCase) {
   EXPECT_FALSE(s.intro_shown);
 }
 
-TEST(SettingsFile, BadLinesAreReportedWithTheirNumbersAndTheDefaultsKept) {
+TEST(SettingsFile, BadLinesAreReportedByNumberWhileTheDefaultsStay) {
   std::string errors;
   const Settings s = parsed(
       "MUSICVOLUME\n11\n"                // 1, 2: out of range

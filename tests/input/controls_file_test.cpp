@@ -52,7 +52,7 @@ TEST_F(ControlsFile, AMissingFileKeepsTheGamesKeys) {
   EXPECT_EQ(errors.str(), "");
 }
 
-TEST_F(ControlsFile, BadPairsAreReportedWithTheirLineNumbersAndIgnored) {
+TEST_F(ControlsFile, BadPairsAreIgnoredWithTheirLineNumbersReported) {
   const std::string errors = read({"UP", "W",               // 1, 2
                                    "JUMP", "SPACE",         // 3, 4
                                    "DOWN", "S NOPE",        // 5, 6

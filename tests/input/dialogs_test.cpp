@@ -26,7 +26,7 @@ TEST_F(Dialogs, EscapeThenXGoesOnWithTheTimeUnchanged) {
   EXPECT_EQ(g.input.open_dialogs, 0);
 }
 
-TEST_F(Dialogs, EscapeThenBEndsTheGameAndTheProgram) {
+TEST_F(Dialogs, EscapeThenBEndsTheProgram) {
   t.platform.tap_key(key::kEscape, 0, 1);
   t.platform.hold_key(key::kB, 3);
   read_input(g);

@@ -41,7 +41,7 @@ TEST_F(Movement, KeyboardDiagonalsStop) {
   EXPECT_EQ(g.world.player.y, 64);
 }
 
-TEST_F(Movement, TheViewScrollsPastTheMiddleAndStopsAtColumnAndRowOne) {
+TEST_F(Movement, TheViewScrollsPastTheMiddleUntilColumnOrRowOne) {
   Player& p = g.world.player;
   move_player(g, kHeldLeft);  // left of the middle with the view at column 1: the player walks
   move_player(g, kHeldUp);

@@ -82,7 +82,7 @@ TEST_F(Generation, FloorCellsAndGoodiesAreQuarteredAndGreenGoodiesAdded) {
 }
 
 // Read from the definition files: DDENSITY -1 never places the coin or clock, 0 always the bomb.
-TEST_F(Generation, DensityMinusOneNeverPlacesAndZeroAlwaysDoes) {
+TEST_F(Generation, DensityMinusOneNeverPlacesWhereZeroAlwaysDoes) {
   rewrite("DATA/OBJECTS/coin.dll", {"DGFXNAME", "COIN", "DDENSITY", "-1"});
   rewrite("DATA/OBJECTS/bomb.dll", {"DGFXNAME", "BOMB", "DDENSITY", "0"});
   rewrite("DATA/OBJECTS/clock.dll", {"DGFXNAME", "CLOCK", "DDENSITY", "-1"});
@@ -114,7 +114,7 @@ TEST_F(Generation, AMissingBaseFileEndsTheProgram) {
   EXPECT_FALSE(g.catalogue.tile_cache.active);
 }
 
-TEST_F(Generation, ALevelBeyond256GrowsTheGridAndTheNextGivesItBack) {
+TEST_F(Generation, ALevelBeyond256GrowsTheGridOnlyWhileItLasts) {
   g.levels.base_w = g.levels.base_h = 1000;
   g.config.max_x = g.config.max_y = 300;
   build(1);

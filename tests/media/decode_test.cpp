@@ -191,7 +191,7 @@ TEST(DecodeHeaders, OversizedOrOverlongClaimsAreRefused) {
   EXPECT_FALSE(decode_tga(big));
 }
 
-TEST(DecodeTga, RunsCrossRowEndsAndAreCutAtTheLastPixel) {
+TEST(DecodeTga, RunsCrossRowEndsUpToTheLastPixel) {
   // 3x2: a run of 4 blue pixels crossing the row end, then a run of 128 red cut at the last pixel.
   std::optional<Image> runs = decode_tga(tga(10, 3, 2, {0x83, 255, 0, 0, 0xFF, 0, 0, 255}));
   ASSERT_TRUE(runs);

@@ -39,7 +39,7 @@ void returns_at_once(const std::string& fifo, const std::function<void()>& open)
   done.wait();
 }
 
-TEST(RegularFilesOnly, FifosAndFoldersReadAsMissingWithoutWaiting) {
+TEST(RegularFilesOnly, FifosOrFoldersReadAsMissingWithoutWaiting) {
   FilesTempFolder dir;
   const std::string fifo = dir / "fifo";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
@@ -79,7 +79,7 @@ TEST(RegularFilesOnly, ARegularFileOpensBlockingAgain) {
 
 // A file over the size limit is refused from its size alone (a sparse file, never read); one
 // line over the line limit refuses the whole file; each is told once, however often opened.
-TEST(TextLimits, OversizedFilesAndLinesAreRefusedAndToldOnce) {
+TEST(TextLimits, OversizedFilesOrLinesAreRefusedWithOneMessage) {
   FilesTempFolder dir;
   {
     const int fd = ::open((dir / "huge.txt").c_str(), O_WRONLY | O_CREAT, 0600);

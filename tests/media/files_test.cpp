@@ -82,7 +82,7 @@ class FilesTest : public ::testing::Test {
   Folders folders_;
 };
 
-TEST_F(FilesTest, UnknownHandlesReadEmptyLinesAndNeverEnd) {
+TEST_F(FilesTest, UnknownHandlesReadEmptyLinesWithoutEnd) {
   dir_.write("a.txt", "line\n");
   Handle closed = files_.read_file(dir_ / "a.txt");
   files_.close_file(closed);

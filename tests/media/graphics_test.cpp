@@ -132,7 +132,7 @@ TEST(GraphicsWindow, TheDisplayModeChosenAtStartReachesThePlatform) {
   }
 }
 
-TEST_F(GraphicsTest, ZeroUnknownAndFreedHandlesDoNothing) {
+TEST_F(GraphicsTest, ZeroUnknownOrFreedHandlesDoNothing) {
   Handle s = gfx.add_sprite(Image(2, 2, kWhite));
   Handle s3 = gfx.create_sprite3d(s);
   gfx.free_sprite(s);

@@ -46,7 +46,7 @@ TEST(HandleTable, HandleNumbersNeverRecurWhenOneSlotIsReused) {
 
 // Freeing a level's worth of objects and making as many again reuses the same slots: the
 // table does not grow, and each old handle stays dead.
-TEST(HandleTable, FreeingAndRefillingReusesSlots) {
+TEST(HandleTable, RefillingAfterFreeingReusesSlots) {
   HandleTable<std::string> table;
   std::vector<Handle> old;
   for (int i = 0; i < 1000; ++i) old.push_back(table.add(std::to_string(i)));

@@ -56,7 +56,7 @@ class MixerVolume : public ::testing::Test {
   std::shared_ptr<const SoundData> effect_ = sine(44100, 3000.0, 100.0);
 };
 
-TEST_F(MixerVolume, AMutedGroupIsSilentAndTheOtherUnchangedBitForBit) {
+TEST_F(MixerVolume, AMutedGroupLeavesTheOtherUnchangedBitForBit) {
   Mixer both, music_only, effect_only;
   start(both);
   music_only.play_stream(1, OggStream::open(folder_ / "track.ogg"), true);

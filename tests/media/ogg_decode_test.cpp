@@ -92,7 +92,7 @@ TEST(SoundResampler, InterpolatesAcrossChunksAndHoldsTheLastFrame) {
   EXPECT_EQ(resample(mono, 22050, 7), resample(mono, 22050, 5000));
 }
 
-TEST(SoundResampler, FoldsChannelLayoutsToStereoAndClamps) {
+TEST(SoundResampler, FoldsChannelLayoutsToClampedStereo) {
   // 5.1 drops the LFE; unknown layouts keep their first two channels.
   EXPECT_EQ(stereo_weight(6, 5).left + stereo_weight(12, 2).right, 0);
   // Full scale on every channel of a 5.1 frame stays full scale and no louder.

@@ -112,7 +112,7 @@ TEST_F(OggStreamTest, ALongTrackStartsWithLittleMemory) {
 }
 
 // Stopping or freeing in the middle silences the track; playing again starts it afresh.
-TEST_F(OggStreamTest, StopAndFreeInTheMiddle) {
+TEST_F(OggStreamTest, StoppingOrFreeingMidStreamIsSafe) {
   const std::string file = track("mid.ogg", {.rate = 44100, .seconds = 0.5});
   HeadlessPlatform platform;
   Sound sound(platform);

@@ -6,7 +6,7 @@
 namespace orv::media {
 namespace {
 
-TEST(PadFilter, PadsCountAndOtherDevicesDoNot) {
+TEST(PadFilter, OnlyPadsCount) {
   const std::pair<PadTraits, bool> cases[] = {
       {{"Xbox Wireless Controller", true, 6, 11, 1}, true},
       {{"Sony Interactive Entertainment Wireless Controller Motion Sensors", true, 6, 0, 0}, false},

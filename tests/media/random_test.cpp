@@ -31,7 +31,7 @@ TEST(Random, GoldenDraws) {
   for (std::int32_t max : {-1, INT32_MIN}) EXPECT_EQ(random.next(max), INT32_MIN);
 }
 
-TEST(Random, StaysWithinZeroToMaxReachesBothEndsAndSpreadsEvenly) {
+TEST(Random, DrawsSpreadEvenlyOverZeroToMax) {
   EXPECT_EQ(draws(12345, 0, 10), std::vector<std::int32_t>(10, 0));
   const std::vector<std::int32_t> dice = draws(12345, 6, 2000);
   auto [low_end, high_end] = std::minmax_element(dice.begin(), dice.end());

@@ -108,7 +108,7 @@ TEST(RecordUpdates, AStoreKeepsEachDataSetInAFolderOfItsKey) {
 }
 
 // The digest depends on names and contents, not on where the folder is.
-TEST(DataSetDigest, ContentsCountAndTheFolderDoesNot) {
+TEST(DataSetDigest, OnlyTheContentsCount) {
   FilesTempFolder dir;
   for (const char* set : {"a/", "b/", "c/"}) {
     dir.write(std::string(set) + "DEFS/gem.dll", "VALUE\r\n50\r\n");

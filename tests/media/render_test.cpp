@@ -88,7 +88,7 @@ Image noisy(int w, int h, std::uint32_t seed) {
   return img;
 }
 
-TEST(RenderPaths, PortableAndAvx2LoopsAgree) {
+TEST(RenderPaths, PortableLoopsAgreeWithAvx2Loops) {
   auto render = [](const Image& tex, const Quad& quad, Blend blend, bool bilinear, bool avx2) {
     detail::allow_avx2(avx2);
     Image target = noisy(40, 30, 7);
@@ -291,7 +291,7 @@ TEST(RenderTexture, OnlyTheExactKeyColourBecomesTransparentBlack) {
             (std::vector<Pixel>{0, pic.at(1, 0), pic.at(2, 0)}));
 }
 
-TEST(RenderRect, FillAndCopyAreClippedWithoutOverflow) {
+TEST(RenderRect, FillOrCopyIsClippedWithoutOverflow) {
   Image target(8, 6, kBlack);
   const Pixel white = argb(255, 255, 255, 255);
   fill_rect(target, -3, -2, 5, 4, white);  // 2x2 in the corner

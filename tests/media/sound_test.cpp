@@ -44,7 +44,7 @@ TEST(Mixer, LoopsWrapAcrossRendersAndOneShotsEndAndAreRemoved) {
   EXPECT_EQ(std::pair(left[699], left[700]), std::pair(699, 0));
 }
 
-TEST(Mixer, QuietSumsPassExactlyAndAddToWhatIsThere) {
+TEST(Mixer, QuietSumsAddExactlyToWhatIsThere) {
   Mixer mixer;
   mixer.play(1, ramp(1, 12000, 0), false);
   mixer.play(2, ramp(1, 9000, 0), false);
@@ -56,7 +56,7 @@ TEST(Mixer, QuietSumsPassExactlyAndAddToWhatIsThere) {
   EXPECT_EQ(out, (std::vector<std::int16_t>{20000, 10000}));
 }
 
-TEST(Mixer, LoudSumsBendSmoothlyAndSymmetricallyUnderFullScale) {
+TEST(Mixer, LoudSumsBendSmoothlySymmetricallyUnderFullScale) {
   Mixer mixer;
   for (Handle h = 1; h <= 5; ++h) mixer.play(h, ramp(1100, 0, 29), false);  // up to 159355
   std::vector<int> left = render_left(mixer, 1100);
@@ -79,7 +79,7 @@ TEST(Mixer, LoudSumsBendSmoothlyAndSymmetricallyUnderFullScale) {
   EXPECT_EQ(negative, -render_left(mixer, 1)[0]);
 }
 
-TEST(Mixer, PlayingAgainRestartsAndStopEndsOnlyThatOwner) {
+TEST(Mixer, PlayingAnOwnersSoundAgainRestartsIt) {
   Mixer mixer;
   mixer.play(1, ramp(10, 0), false);
   mixer.play(2, ramp(10, 1000), true);
@@ -87,10 +87,20 @@ TEST(Mixer, PlayingAgainRestartsAndStopEndsOnlyThatOwner) {
   mixer.play(1, ramp(10, 0), false);
   EXPECT_EQ(mixer.voice_count(), 2u);
   EXPECT_EQ(render_left(mixer, 1), (std::vector<int>{1005}));
+}
+
+TEST(Mixer, StopEndsOnlyThatOwnersSound) {
+  Mixer mixer;
+  mixer.play(1, ramp(10, 0), false);
+  mixer.play(2, ramp(10, 1000), true);
   mixer.stop(2);
   mixer.stop(7);
-  EXPECT_EQ(render_left(mixer, 1), (std::vector<int>{1}));
-  // Nothing to play and nowhere to render are harmless.
+  EXPECT_EQ(render_left(mixer, 1), (std::vector<int>{0}));
+}
+
+TEST(Mixer, NothingToPlayAndNowhereToRenderAreHarmless) {
+  Mixer mixer;
+  mixer.play(1, ramp(10, 0), false);
   mixer.play(1, nullptr, true);  // replaces the voice with nothing
   mixer.play(2, std::make_shared<SoundData>(), true);
   EXPECT_EQ(mixer.voice_count(), 0u);

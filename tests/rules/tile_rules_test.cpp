@@ -33,7 +33,7 @@ const PatternCase kPatternCases[] = {
 
 class PatternTest : public TileRulesTest, public ::testing::WithParamInterface<PatternCase> {};
 
-TEST_P(PatternTest, ACompleteBluePatternFixesTheTestedCellAndScoresTheFixedValue) {
+TEST_P(PatternTest, ACompleteBluePatternFixesTheTestedCellForTheFixedValue) {
   const PatternCase& c = GetParam();
   paint(c.blue, "LAB_BLUE_FLOOR");
   paint(c.fixed, "LAB_FIXED_FLOOR");
@@ -51,7 +51,7 @@ TEST_P(PatternTest, ACompleteBluePatternFixesTheTestedCellAndScoresTheFixedValue
 INSTANTIATE_TEST_SUITE_P(Cases, PatternTest, ::testing::ValuesIn(kPatternCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(TileRulesTest, ThePlayerAndBothEnemyGroupsChangeTilesByTheirRules) {
+TEST_F(TileRulesTest, EveryPainterChangesTilesByItsRules) {
   const struct {
     const char *from, *player, *group_a, *group_b;
   } cases[] = {{"LAB_FLOOR", "LAB_BLUE_FLOOR", "LAB_PINK_FLOOR", "LAB_FLOOR"},
@@ -119,7 +119,7 @@ class BombTest : public TileRulesTest {
   }
 };
 
-TEST_F(BombTest, EachBombBlastsRaysThatStopAtTheLastCellAndBeforeABlastStopper) {
+TEST_F(BombTest, EachBombBlastsRaysThatStopAtTheLastCellOrBeforeABlastStopper) {
   paint({{5, 2}}, "LAB_WALL");
   paint({{8, 5}}, "LAB_WATER");  // collision 1 lets the blast through
   g.world.bombs = 2;

@@ -27,7 +27,7 @@ std::vector<std::int32_t> scores_of(const ScoreTable& table) {
   return scores;
 }
 
-TEST(ScoreTable, KeepsTheTenBestBestFirstAndOlderAheadOfEqual) {
+TEST(ScoreTable, KeepsTheTenBestBestFirstOlderAheadOfEqual) {
   ScoreTable table;
   for (std::int32_t s : {50, 20, 90, 20, 70, 10, 30, 60, 80, 40}) add_score(table, entry(s));
   EXPECT_EQ(scores_of(table), (std::vector<std::int32_t>{90, 80, 70, 60, 50, 40, 30, 20, 20, 10}));
@@ -71,9 +71,12 @@ class ScoreFile : public ::testing::Test {
   std::string path = dir / "scores.txt";
 };
 
-TEST_F(ScoreFile, MissingIsEmptyAndSavedIsLoaded) {
+TEST_F(ScoreFile, AMissingFileIsAnEmptyTableAndMakesNoFile) {
   EXPECT_TRUE(load_score_table(path).table.empty());
   EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST_F(ScoreFile, ASavedTableIsLoadedAgainAndLeavesNoOtherFile) {
   ASSERT_TRUE(save_score_table(path, {entry(70), entry(40)}));
   const LoadedScores loaded = load_score_table(path);
   EXPECT_EQ(scores_of(loaded.table), (std::vector<std::int32_t>{70, 40}));

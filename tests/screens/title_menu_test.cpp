@@ -52,7 +52,7 @@ TEST_F(TitleMenuTest, StartInTheFirstFrameSetsUpANewGameAndEachScreenLoopsItsTra
 // keyboard ("K") or the joypad ("J").
 class TitleFadeTest : public test::ScreenTest, public ::testing::WithParamInterface<bool> {};
 
-TEST_P(TitleFadeTest, TitleAndPromptFadeInToFullOpacity) {
+TEST_P(TitleFadeTest, TitleWithItsPromptFadesInToFullOpacity) {
   const bool joypad = GetParam();
   t.platform.set_joystick(joypad);
   t.game.frame.joypad_present = t.media.input.init_joystick() ? 1 : 0;

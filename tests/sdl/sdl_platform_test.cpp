@@ -103,7 +103,7 @@ TEST(SdlPlatform, ThePointerIsTakenWhenTheFocusArrivesLater) {
   SDL_DestroyWindow(other);
 }
 
-TEST(SdlPlatform, WindowCloseAndSigtermRequestClosing) {
+TEST(SdlPlatform, WindowCloseOrSigtermRequestsClosing) {
   for (bool signal : {false, true}) {
     auto platform = make_platform();
     ASSERT_TRUE(platform && platform->open_window(64, 48, "ORVANTE")) << SDL_GetError();

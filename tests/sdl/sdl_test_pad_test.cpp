@@ -9,7 +9,7 @@
 namespace orv::media {
 namespace {
 
-TEST(TestPadScript, ReadsButtonsInFrameOrderAndSkipsComments) {
+TEST(TestPadScript, ReadsButtonsInFrameOrderSkippingComments) {
   std::vector<TestPadStep> steps;
   ASSERT_TRUE(parse_test_pad_script("# title\n20 UP up\r\n\n10 UP down\n10 BACK down\n", steps));
   ASSERT_EQ(steps.size(), 3u);

@@ -74,7 +74,7 @@ TEST_F(TextTest, EachCharacterLoadsItsPictureIntoItsSlot) {
   }
 }
 
-TEST_F(TextTest, MissingAndBrokenPicturesLeaveOnlyTheirOwnSlotsEmpty) {
+TEST_F(TextTest, AMissingOrBrokenPictureLeavesOnlyItsOwnSlotEmpty) {
   const std::string folder = t.dir.path() + "glyphs";
   std::filesystem::create_directories(folder);
   std::filesystem::copy_file(test::test_font_folder() + "/A.png", folder + "/A.png");

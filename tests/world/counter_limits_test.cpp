@@ -24,7 +24,7 @@ using CounterLimits = test::TileRulesTest;
 
 // A bomb left lying because the stock is full scores on every frame the player stands on it,
 // and every touched object adds its time.
-TEST_F(CounterLimits, PickUpsThatStayAddPointsAndTimeUpToTheLimits) {
+TEST_F(CounterLimits, PickUpsThatStayAddUpToTheLimits) {
   ObjectKind& bomb = add_kind("BOMB", 0);
   bomb.contact = 1, bomb.consumed_on_contact = 1;
   tile_file("ARMOURY", {"CHILD1", "BOMB"});
@@ -45,7 +45,7 @@ TEST_F(CounterLimits, PickUpsThatStayAddPointsAndTimeUpToTheLimits) {
   EXPECT_EQ(cell(2, 2).child_objects[0], 0);  // still lying there
 }
 
-TEST_F(CounterLimits, TileValuesGoodiesAndTheRemainingCountStopAtTheLimits) {
+TEST_F(CounterLimits, CountersOfTilesAndGoodiesStopAtTheLimits) {
   tile_file("LAB_FIXED_FLOOR", {"VALUE1", std::to_string(kMax)});
   tile_file("LAB_FLOOR", {"VALUE1", std::to_string(kMin)});
   paint({{3, 4}, {3, 5}, {4, 5}, {4, 4}}, "LAB_BLUE_FLOOR");
@@ -64,7 +64,7 @@ TEST_F(CounterLimits, TileValuesGoodiesAndTheRemainingCountStopAtTheLimits) {
   EXPECT_EQ(g.world.remaining, kMax);
 }
 
-TEST_F(CounterLimits, TheLevelClockAndTheLevelNumberStopAtTheLimits) {
+TEST_F(CounterLimits, TheLevelClockStopsAtTheLimits) {
   t.platform.hold_key(media::key::kP, 0);  // leaves the highscore screen at once
   g.frame.time_unit_length = kMax;         // WORLDREFRESH 2147483647: a unit never ends
   g.frame.frame_counter = kMax;
@@ -74,7 +74,11 @@ TEST_F(CounterLimits, TheLevelClockAndTheLevelNumberStopAtTheLimits) {
   g.world.time = kMin;
   level_timer_tick(g);
   EXPECT_EQ(g.world.time, kMin);
-  g.world.level = kMax;  // a level that is complete on every frame
+}
+
+TEST_F(CounterLimits, TheLevelNumberStopsAtTheLimit) {
+  t.platform.hold_key(media::key::kP, 0);  // leaves the highscore screen at once
+  g.world.level = kMax;                    // a level that is complete on every frame
   g.world.remaining = 0;
   world_frame(g);
   EXPECT_EQ(g.world.level, kMax);

@@ -59,7 +59,7 @@ struct Scene : EnemyCulling {
   void TestBody() override {}
 };
 
-TEST_F(EnemyCulling, AnEnemyOffTheScreenMovesPaintsAndTurnsAsIfItWereSeen) {
+TEST_F(EnemyCulling, AnEnemyOffTheScreenActsAsIfItWereSeen) {
   // The same scene again, seen from where the enemy is.
   auto seen = std::make_unique<Scene>();
   g.world.view_origin_x = seen->game().world.view_origin_x = 0;
