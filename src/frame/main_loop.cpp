@@ -12,8 +12,8 @@
 #include "levels/generation.h"
 #include "levels/level_file.h"
 #include "media/faults.h"
-#include "screens/reached_level.h"
 #include "media/render/blend_factors.h"
+#include "screens/reached_level.h"
 
 namespace orv {
 namespace {
