@@ -19,6 +19,8 @@ struct CommandLine {
   std::optional<media::DisplayMode> display_mode;  // --fullscreen / --window, the last one wins
   std::string record_file;                         // --record FILE
   std::string replay_file;                         // --replay FILE
+  std::string verify_file;                         // --verify FILE
+  std::string export_score;                        // --export-score N (1 = the best)
   std::string error;                               // one line, for kUsageError
 };
 

@@ -4,6 +4,8 @@
 #include "game/errors.h"
 #include "game/game.h"
 #include "input/dialogs.h"
+#include "screens/attract_demo.h"
+#include "screens/game_recording.h"
 #include "screens/options_screen.h"
 #include "screens/screen_loop.h"
 #include "screens/screen_texts.h"
@@ -40,13 +42,24 @@ void open_options_on_press(Game& g) {
 void show_title_menu(Game& g) {
   // Escape (pad Back) asks whether to leave the game; B ends the program, X stays here.
   g.screens.options_key_down = true;  // a key held since before the title counts once let go
-  const auto after_input = [&g] {
+  bool demo = false;
+  const auto after_input = [&g, &demo] {
     open_options_on_press(g);
     if (g.input.command == kCommandQuit && ask_quit(g)) end_program(g);
+    // A long idle title leaves as START would, to play its demo.
+    if (demo_due(g)) {
+      demo = true;
+      g.input.command = kCommandStart;
+    }
   };
   run_screen_loop(
       g, kMenuTrack, [&g](int fade_in_alpha) { draw_title_texts(g, fade_in_alpha); }, after_input);
   g.frame.menu_active = false;
+  start_new_game(g);
+  if (!demo || !start_demo(g)) begin_kept_game(g);
+}
+
+void start_new_game(Game& g) {
   // A new game: level 1, no points (none left to count up either; a restart from the pause
   // dialog goes back to 0, not to a score of the last game) and the bomb the first game had.
   WorldState& w = g.world;
@@ -59,6 +72,12 @@ void show_title_menu(Game& g) {
   // The main loop builds level 1 afresh: a game that ended on level 1 would otherwise go on in
   // the old labyrinth with its time run out, and end again at the next time unit.
   g.frame.built_level = -1;
+}
+
+void start_recorded_game(Game& g, bool watch_controls) {
+  g.frame.menu_active = false;
+  start_new_game(g);
+  if (g.tape.played) start_played_game(g, *g.tape.played, watch_controls);
 }
 
 }  // namespace orv

@@ -9,4 +9,10 @@ struct Game;
 // level 1, score 0, and a freshly built first level.
 void show_title_menu(Game& g);
 
+// The new game's reset, as the title does it when START leaves it.
+void start_new_game(Game& g);
+// Instead of the title: a new game that plays the recording read into the game's tape state
+// (with watch controls, the player may pause it, speed it up and take it over).
+void start_recorded_game(Game& g, bool watch_controls);
+
 }  // namespace orv
