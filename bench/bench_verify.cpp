@@ -33,6 +33,8 @@ void BM_VerifyKeptGame(benchmark::State& state) {
   const fs::path here = fs::current_path();
   for (auto _ : state) {
     media::HeadlessPlatform headless;
+    headless.set_desktop(recorded_desktop(record));
+    headless.keep_presented(false);
     const TaskOutcome out = verify_kept_game(headless, record, ORV_SHIPPED_DATA, {});
     fs::current_path(here);
     if (out.exit_code != 0) state.SkipWithError(out.text.c_str());

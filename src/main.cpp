@@ -120,6 +120,8 @@ int verify(const orv::CommandLine& line) {
     return 1;
   }
   orv::media::HeadlessPlatform headless;
+  headless.set_desktop(orv::recorded_desktop(*record));
+  headless.keep_presented(false);
   const orv::TaskOutcome outcome = orv::verify_kept_game(headless, *record, line.data_folder,
                                                          {installed_data(), ORV_SOURCE_DATA});
   print(outcome.exit_code == 0 ? stdout : stderr, outcome.text);

@@ -1,6 +1,8 @@
 // Verifying and exporting kept games.
 #include "frame/kept_games.h"
 
+#include <algorithm>
+
 #include "frame/main_loop.h"
 #include "frame/start_up.h"
 #include "frame/system_setup.h"
@@ -55,6 +57,16 @@ TaskOutcome judge(const Game& g, const media::GameRecord& record) {
 }
 
 }  // namespace
+
+media::DesktopInfo recorded_desktop(const media::GameRecord& record) {
+  // Games kept before the screen size was noted were played on a screen of the data's size.
+  constexpr int kLargest = 1 << 15;
+  const auto size = [&record](const char* name) {
+    const std::int64_t v = media::start_value(record, name, kLargest);
+    return int(std::clamp<std::int64_t>(v, 1, kLargest));
+  };
+  return {size("screen-width"), size("screen-height")};
+}
 
 TaskOutcome verify_kept_game(media::Platform& platform, const media::GameRecord& record,
                              const std::string& data_option, const BuiltInPlaces& places) {

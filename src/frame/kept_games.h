@@ -15,6 +15,10 @@ struct TaskOutcome {
   std::string text;  // for the standard output (lines ending with "\n")
 };
 
+// The desktop a verify's headless platform needs so the game opens the screen it was played
+// on (the screen is the desktop's size when that is smaller than the data's).
+media::DesktopInfo recorded_desktop(const media::GameRecord& record);
+
 // Plays the kept game on platform (a headless one: no window, sound or real time) from its
 // start to the end of its time and compares what it reached with its claim: exit 0 when score,
 // level and frames all match, 1 naming what differs, or naming the data set it needs when the

@@ -37,6 +37,12 @@ const StartValue kStartValues[] = {
      [](Game& g, std::int64_t v) { g.input.action_armed = v != 0; }},
     {"held-back", [](const Game& g) { return std::int64_t(g.input.held_back); },
      [](Game& g, std::int64_t v) { g.input.held_back = std::int32_t(v); }},
+    // The screen's size steers the view; it is opened before the game starts (a verify gives
+    // its headless platform a desktop of this size), so it is only noted here.
+    {"screen-width", [](const Game& g) { return std::int64_t(g.frame.screen_width); },
+     [](Game&, std::int64_t) {}},
+    {"screen-height", [](const Game& g) { return std::int64_t(g.frame.screen_height); },
+     [](Game&, std::int64_t) {}},
 };
 
 bool played_back(const Game& g) {

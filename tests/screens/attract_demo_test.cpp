@@ -52,6 +52,8 @@ TEST(AttractDemo, EveryShippedDemoVerifiesAndCompletesLevelOne) {
     EXPECT_GE(record->claim.level, 2) << file;
     test::CurrentDirectory keep(fs::current_path().string());
     media::HeadlessPlatform headless;
+    headless.set_desktop(recorded_desktop(*record));
+    headless.keep_presented(false);
     const TaskOutcome out = verify_kept_game(headless, *record, ORV_SHIPPED_DATA, {});
     EXPECT_EQ(out.exit_code, 0) << file << ": " << out.text;
   }
