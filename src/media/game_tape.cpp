@@ -121,6 +121,7 @@ void TapePlatform::stay_paused(const Pixel* pixels, int width, int height) {
     if (live[key::kSpace] && !live_before_[key::kSpace]) {
       take_over();
       // The Space that took over is no bomb: the game sees it once it is let go and pressed.
+      space_held_back_ = true;
       live_before_ = live;
       break;
     }
@@ -158,6 +159,10 @@ void TapePlatform::read_keys(KeyStates& keys) {
       fresh = played_keys();
     else
       inner_.read_keys(fresh);
+    if (space_held_back_ && fresh[key::kSpace])
+      fresh[key::kSpace] = false;
+    else
+      space_held_back_ = false;
     for (int key = 0; key < key::kCount; ++key)
       if (fresh[key] != held_[key] && kept_.keys.size() < kMostKept)
         kept_.keys.push_back({game_frame(), key, fresh[key]});

@@ -111,6 +111,7 @@ class TapePlatform : public Platform {
   bool live_seen_ = false;
   KeyStates live_before_{};
   bool paused_ = false;
+  bool space_held_back_ = false;  // the Space of a take-over, until it is let go
   bool fast_ = false;
   std::int64_t clock_offset_ns_ = 0;
 };
