@@ -1,7 +1,9 @@
 // Parsing the command line and the texts of --help.
 #include "frame/command_line.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 
 #include "game/settings_file.h"
 
@@ -15,7 +17,7 @@ struct OptionHelp {
   const char* text;
 };
 
-constexpr std::array<OptionHelp, 8> kOptions{{
+constexpr std::array<OptionHelp, 10> kOptions{{
     {"--help", "print this help and exit"},
     {"--version", "print the version and exit"},
     {"--data DIR", "play the data in DIR (the folder holding DATA/ini.txt)"},
@@ -23,7 +25,11 @@ constexpr std::array<OptionHelp, 8> kOptions{{
     {"--window", "start in a window (the default)"},
     {"--daily", "play the day's labyrinth at once (the same for everyone that UTC day)"},
     {"--record FILE", "record the game's seed and input into FILE"},
-    {"--replay FILE", "play the recording in FILE instead of the keyboard and joypad"},
+    {"--replay FILE",
+     "play the recording (or the kept game) in FILE instead of the keyboard and joypad;\n"
+     "                  P pauses, Right or Page Down held plays 4x, Space (paused) takes over"},
+    {"--export-score N", "write the recording of entry N of the best scores to a file"},
+    {"--verify FILE", "play the kept game in FILE without a window and check its score"},
 }};
 
 CommandLine usage_error(std::string error) {
@@ -44,6 +50,8 @@ std::string* value_slot(CommandLine& line, const std::string& name) {
   if (name == "--data") return &line.data_folder;
   if (name == "--record") return &line.record_file;
   if (name == "--replay") return &line.replay_file;
+  if (name == "--verify") return &line.verify_file;
+  if (name == "--export-score") return &line.export_score;
   return nullptr;
 }
 
@@ -80,12 +88,24 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
   }
   if (!line.record_file.empty() && !line.replay_file.empty())
     return usage_error("--record and --replay cannot be used together");
+  const int tasks = !line.verify_file.empty() + !line.export_score.empty() +
+                    (!line.record_file.empty() || !line.replay_file.empty());
+  if (tasks > 1)
+    return usage_error("--verify, --export-score and --record or --replay exclude each other");
+  if (!line.export_score.empty()) {
+    int n = 0;
+    const std::string& text = line.export_score;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (ec != std::errc() || end != text.data() + text.size() || n < 1)
+      return usage_error("--export-score needs an entry number from 1 on");
+  }
   return line;
 }
 
 std::string usage_text() {
   return "Usage: orvante [--data DIR] [--fullscreen | --window] [--daily]\n"
          "               [--record FILE | --replay FILE]\n"
+         "       orvante [--data DIR] --verify FILE | --export-score N\n"
          "       orvante --help | --version\n";
 }
 
@@ -93,7 +113,7 @@ std::string help_text(const HelpPlaces& places) {
   std::string text = usage_text() + "\nOptions:\n";
   for (const OptionHelp& option : kOptions) {
     std::string name = option.name;
-    name.resize(16, ' ');
+    name.resize(std::max<std::size_t>(name.size() + 1, 16), ' ');
     text += "  " + name + option.text + "\n";
   }
   text +=
@@ -105,7 +125,7 @@ std::string help_text(const HelpPlaces& places) {
       "  writable, else " +
       places.state + " and " + places.pictures + "\n";
   text += "Best scores (with HIGHSCOREFILE in DATA/ini.txt): " + places.scores +
-          "records/<key>/,\n  one table per data set\n";
+          "records/<key>/,\n  one table per data set, each score with the recording of its game\n";
   text += "Settings, kept by the OPTIONS screen (O on the title) in " + places.config +
           "settings.txt:\n" + settings_help();
   text += "Key bindings: " + places.config + "controls.txt\n";

@@ -20,6 +20,8 @@ struct CommandLine {
   std::string record_file;                         // --record FILE
   std::string replay_file;                         // --replay FILE
   bool daily = false;                              // --daily: the first game is the day's
+  std::string verify_file;                         // --verify FILE
+  std::string export_score;                        // --export-score N (1 = the best)
   std::string error;                               // one line, for kUsageError
 };
 

@@ -5,6 +5,7 @@
 #include "game/game.h"
 #include "game/window_events.h"
 #include "screens/game_over.h"
+#include "screens/game_recording.h"
 #include "world/world_frame.h"
 
 namespace orv {
@@ -20,6 +21,7 @@ void frame_end(Game& g) {
   ORV_FAULT_SITE(g, "ddd");
   gfx.flip_buffers();
   poll_window_events(g);
+  check_played_game(g);
   if (g.config.multitask > 0) g.media.sys.delay(g.config.multitask);
   if (g.frame.game_state == kGameEnding) {
     game_over(g);

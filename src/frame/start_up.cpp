@@ -27,9 +27,19 @@ void load_after_first_picture(Game& g) {
   scan_sounds(g);
 }
 
+// A kept game is played on the data set it was played on: a verify on other data ends here.
+void check_played_data_set(Game& g) {
+  if (!g.tape.played || g.tape.played->data_set == g.frame.data_set_key) return;
+  g.tape.other_data_set = true;
+  if (g.tape.mode == TapeMode::kVerify) end_program(g, 1);
+  g.media.sys.notice("the recording was made on the data set " + g.tape.played->data_set +
+                     ", this is " + g.frame.data_set_key + ": it may play another way");
+}
+
 void start_up_steps(Game& g) {
   read_configuration(g);
   place_user_files(g);
+  check_played_data_set(g);
   open_game_screen(g);
   // SDL wants window events handled on the thread that made the window, so no event thread is
   // started: with MULTICORE 1 the media layer handles them at every flip instead.
@@ -41,13 +51,20 @@ void start_up_steps(Game& g) {
   scan_effect_sprites(g);
   scan_screen_sprites(g);
   load_font(g);
-  // A recorded game always has its intro: the intro's frames and random draws are part of it.
-  if (g.settings.intro_shown || g.frame.recorded_input) {
-    show_intro(g, [&g] { load_after_first_picture(g); });
-  } else {
+  if (g.tape.mode == TapeMode::kVerify || g.tape.mode == TapeMode::kWatch) {
+    // A kept game starts as it did, without intro or title.
     load_after_first_picture(g);
+    start_recorded_game(g, g.tape.mode == TapeMode::kWatch);
+  } else {
+    // A recorded session always has its intro: the intro's frames and random draws are part of
+    // it.
+    if (g.settings.intro_shown || g.frame.recorded_input) {
+      show_intro(g, [&g] { load_after_first_picture(g); });
+    } else {
+      load_after_first_picture(g);
+    }
+    show_title_menu(g);
   }
-  show_title_menu(g);
   build_first_level(g);
   // The first game starts as every later one does: the main loop builds its level 1 afresh
   // and announces it.

@@ -10,6 +10,7 @@
 #include "game/levels_state.h"
 #include "game/screens_state.h"
 #include "game/settings.h"
+#include "game/tape_state.h"
 #include "game/text_state.h"
 #include "game/world_state.h"
 #include "media/media.h"
@@ -32,6 +33,7 @@ struct Game {
   AssetsState assets;
   ScreensState screens;
   Settings settings;  // the player's own (settings.txt)
+  TapeState tape;
 };
 
 }  // namespace orv

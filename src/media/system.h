@@ -37,6 +37,8 @@ class System {
   LocalTime utc_date() { return platform_.utc_time(); }
   std::int32_t random(std::int32_t max) { return random_.next(max); }
   void random_seed(std::int32_t seed) { random_.seed(seed); }
+  std::uint64_t random_state() const { return random_.state(); }
+  void set_random_state(std::uint64_t state) { random_.set_state(state); }
 
  private:
   Platform& platform_;

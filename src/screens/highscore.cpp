@@ -10,6 +10,7 @@
 #include "media/files/user_folders.h"
 #include "media/numbers.h"
 #include "media/system/format_date.h"
+#include "screens/game_recording.h"
 #include "screens/score_table.h"
 #include "screens/screen_loop.h"
 #include "screens/screen_texts.h"
@@ -98,7 +99,7 @@ std::vector<std::string> table_rows(const ScoreTable& table, std::optional<std::
 
 // Why the game just played does not enter the table; nullptr when it does.
 const char* not_kept_reason(const Game& g) {
-  if (g.frame.replaying) return screen_text::kReplayNotKept;
+  if (g.frame.replaying || g.tape.mode != TapeMode::kLive) return screen_text::kReplayNotKept;
   if (g.frame.play.mode == PlayMode::kPractice) return screen_text::kPracticeNotKept;
   if (g.world.level_keys_used) return screen_text::kLevelKeysNotKept;
   return nullptr;
@@ -125,7 +126,9 @@ ScoreTable keep_score(Game& g, const std::string& path, std::optional<std::size_
     const std::string error = g.media.user_folders.create(path.substr(0, path.rfind('/') + 1));
     if (!error.empty()) g.media.sys.notice(error);
   }
-  KeptScores kept = keep_score_in_table(path, entry);
+  std::optional<std::string> record;
+  if (entry && g.tape.tape != nullptr) record = media::format_game_record(finished_game_record(g));
+  KeptScores kept = keep_score_in_table(path, entry, record);
   if (!kept.set_aside_as.empty())
     g.media.sys.notice("damaged score table moved to " + kept.set_aside_as);
   if (!kept.error.empty()) g.media.sys.notice(kept.error);
@@ -158,6 +161,8 @@ HighscoreTexts highscore_texts(Game& g) {
 }  // namespace
 
 void show_highscore(Game& g) {
+  // A verified or demo game ends here, without the screen and out of every table.
+  if (end_played_game(g)) return;
   const HighscoreTexts texts = highscore_texts(g);
   run_screen_loop(g, kScoreTrack,
                   [&](int fade_in_alpha) { draw_highscore_texts(g, texts, fade_in_alpha); });

@@ -71,7 +71,9 @@ void load_reached_level(Game& g) {
 void note_level_reached(Game& g) {
   PlayModeState& play = g.frame.play;
   const std::int32_t level = g.world.level;
-  if (play.mode != PlayMode::kNormal || g.frame.replaying || g.world.level_keys_used) return;
+  if (play.mode != PlayMode::kNormal || g.frame.replaying || g.tape.mode != TapeMode::kLive ||
+      g.world.level_keys_used)
+    return;
   if (level <= play.reached_level) return;
   const std::string path = reached_level_path(g);
   if (path.empty()) return;

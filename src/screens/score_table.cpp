@@ -3,11 +3,15 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <sstream>
 
+#include "media/files/content_digest.h"
 #include "media/files/file_replace.h"
 #include "media/files/paths.h"
 #include "media/files/record_store.h"
+#include "media/folders.h"
+#include "media/game_record.h"
 
 namespace orv {
 namespace {
@@ -101,7 +105,52 @@ std::string daily_table_path(const std::string& best_table_path, const std::stri
   return folder + "daily-" + date;
 }
 
-KeptScores keep_score_in_table(const std::string& path, const std::optional<ScoreEntry>& entry) {
+namespace {
+
+constexpr const char* kRecordSuffix = ".game";
+
+std::string folder_of(const std::string& path) {
+  return path.substr(0, path.rfind('/') + 1);
+}
+
+std::string file_name_of(const std::string& path) {
+  return path.substr(path.rfind('/') + 1);
+}
+
+}  // namespace
+
+std::string game_record_path(const std::string& table_path, const ScoreEntry& entry) {
+  media::ContentDigest digest;
+  digest.add(std::to_string(entry.score));
+  digest.add(std::to_string(entry.level));
+  digest.add(entry.date);
+  digest.add(entry.name);
+  return table_path + "." + digest.hex() + kRecordSuffix;
+}
+
+std::string keep_game_record(const std::string& table_path, const ScoreTable& table,
+                             const ScoreEntry& entry, const std::string& record_text) {
+  std::string error;
+  if (std::find(table.begin(), table.end(), entry) != table.end() &&
+      !media::replace_file(game_record_path(table_path, entry), record_text))
+    error = "could not keep the recording of the game in " + game_record_path(table_path, entry);
+  // Recordings of scores that fell out of the table go with them.
+  std::vector<std::string> kept;
+  for (const ScoreEntry& e : table) kept.push_back(file_name_of(game_record_path(table_path, e)));
+  const std::string prefix = file_name_of(table_path) + ".";
+  std::vector<std::string> gone;
+  media::Folders folders;
+  folders.for_each_file(
+      folder_of(table_path), std::string("*") + kRecordSuffix, [&](const std::string& name) {
+        if (name.starts_with(prefix) && std::find(kept.begin(), kept.end(), name) == kept.end())
+          gone.push_back(name);
+      });
+  for (const std::string& name : gone) std::remove((folder_of(table_path) + name).c_str());
+  return error;
+}
+
+KeptScores keep_score_in_table(const std::string& path, const std::optional<ScoreEntry>& entry,
+                               const std::optional<std::string>& record_text) {
   KeptScores kept;
   // Nothing to add and nothing to read: no lock file is made (the folder may not exist yet).
   if (!entry && !media::file_exists(path)) return kept;
@@ -114,12 +163,32 @@ KeptScores keep_score_in_table(const std::string& path, const std::optional<Scor
     kept.table = table ? std::move(*table) : ScoreTable{};
     if (entry) kept.place = add_score(kept.table, *entry);
     if (kept.place) wanted.write = format_score_table(kept.table);
+    // Under the table's lock: the recordings follow the table that is about to be written.
+    if (kept.place && record_text)
+      kept.record_error = keep_game_record(path, kept.table, *entry, *record_text);
     return wanted;
   };
   const media::RecordOutcome outcome = media::update_record_file(path, kFileLimit, change);
   kept.set_aside_as = outcome.set_aside_as;
   kept.error = outcome.error;
+  if (kept.error.empty()) kept.error = kept.record_error;
   return kept;
+}
+
+std::optional<std::string> load_game_record(const std::string& table_path,
+                                            const ScoreEntry& entry) {
+  const std::string path = game_record_path(table_path, entry);
+  const auto bytes = media::read_whole_file(path, media::kGameRecordLimit);
+  if (!bytes) {
+    if (media::file_exists(path)) media::set_file_aside(path);
+    return std::nullopt;
+  }
+  std::string text(bytes->begin(), bytes->end());
+  if (!media::parse_game_record(text)) {
+    media::set_file_aside(path);
+    return std::nullopt;
+  }
+  return text;
 }
 
 }  // namespace orv

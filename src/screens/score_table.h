@@ -46,15 +46,31 @@ struct KeptScores {
   std::optional<std::size_t> place;  // where the new entry went; nullopt when it fell out
   std::string set_aside_as;          // where a damaged file went
   std::string error;                 // for the player, when the table could not be locked or kept
+  std::string record_error;          // the recording of the game could not be kept
 };
 
 // Adds the entry (when there is one) to the table on disk: under the table's lock the file is
 // read again, so an entry another game saved meanwhile stays, and written by rename when the
-// entry got a place. A damaged file is set aside and a new table started.
+// entry got a place. A damaged file is set aside and a new table started. With the recording
+// of the entry's game, it is kept beside the table (keep_game_record) under the same lock.
+KeptScores keep_score_in_table(const std::string& path, const std::optional<ScoreEntry>& entry,
+                               const std::optional<std::string>& record_text = std::nullopt);
+
 // The table of the day's best games beside the table of the best scores: "daily-yyyy-mm-dd" in
 // the same folder. Empty when there is no best-scores table (the data set keeps no records).
 std::string daily_table_path(const std::string& best_table_path, const std::string& date);
 
-KeptScores keep_score_in_table(const std::string& path, const std::optional<ScoreEntry>& entry);
+// Each kept score keeps the recording of its game beside the table: "<table>.<digest of the
+// entry>.game" in the table's folder, so the table's own format stays as it is.
+std::string game_record_path(const std::string& table_path, const ScoreEntry& entry);
+
+// Writes the recording of the entry's game (when the entry is in the table) and removes the
+// recordings of entries no longer in it. An error message for the player; empty when all went.
+std::string keep_game_record(const std::string& table_path, const ScoreTable& table,
+                             const ScoreEntry& entry, const std::string& record_text);
+
+// The recording of the entry's game as text; nullopt when it is missing, too large or damaged
+// (a damaged one is set aside, as a damaged table is).
+std::optional<std::string> load_game_record(const std::string& table_path, const ScoreEntry& entry);
 
 }  // namespace orv

@@ -4,6 +4,8 @@
 #include "game/errors.h"
 #include "game/game.h"
 #include "input/dialogs.h"
+#include "screens/attract_demo.h"
+#include "screens/game_recording.h"
 #include "screens/options_screen.h"
 #include "screens/practice_chooser.h"
 #include "screens/reached_level.h"
@@ -109,6 +111,7 @@ bool start_daily_at_once(Game& g) {
   choose_daily_game(g);
   g.frame.game_state = kGameRunning;
   set_up_new_game(g, 1);
+  begin_kept_game(g);
   return true;
 }
 
@@ -122,14 +125,26 @@ void show_title_menu(Game& g) {
   // A key held since before the title counts once let go.
   g.screens.options_key_down = g.screens.practice_key_down = g.screens.daily_key_down = true;
   std::int32_t start_level = 1;
-  const auto after_input = [&g, &start_level] {
+  bool demo = false;
+  const auto after_input = [&g, &start_level, &demo] {
     open_options_on_press(g);
     choose_other_games_on_press(g, start_level);
     if (g.input.command == kCommandQuit && ask_quit(g)) end_program(g);
+    // A long idle title leaves as START would, to play its demo.
+    if (demo_due(g)) {
+      demo = true;
+      g.input.command = kCommandStart;
+    }
   };
   run_screen_loop(
       g, kMenuTrack, [&g](int fade_in_alpha) { draw_title_texts(g, fade_in_alpha); }, after_input);
   set_up_new_game(g, start_level);
+  if (!demo || !start_demo(g)) begin_kept_game(g);
+}
+
+void start_recorded_game(Game& g, bool watch_controls) {
+  set_up_new_game(g, 1);
+  if (g.tape.played) start_played_game(g, *g.tape.played, watch_controls);
 }
 
 }  // namespace orv

@@ -51,6 +51,7 @@ void draw_hud(Game& g) {
   line(g, " CRITCAL MASS " + str(w.remaining) + "|", 0.4f, 0.1f, 1.0f, 240);
   line(g, " DIMENSION " + str(w.level) + "|", 0.7f, 0.1f, 1.0f, 240);
   line(g, " PLAYER:" + w.player_name + "|", 0.4f, 0.15f, 0.5f, 240);
+  if (g.tape.mode == TapeMode::kDemo) line(g, " DEMO|", 0.06f, 0.12f, 1.5f, 240);
   const float width = g.frame.screen_width;
   draw_text(g, kNotice, width - float(w.notice_scroll), g.frame.screen_height * 0.9f, 0.8f, 0.0f,
             200, 1.0f, 0, 0);

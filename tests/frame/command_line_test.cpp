@@ -87,5 +87,24 @@ TEST(CommandLineHelp, HasEveryOptionOnALineAndEveryPlace) {
   EXPECT_EQ(help.rfind(usage_text(), 0), 0u);
 }
 
+// The tasks on kept games take their values and exclude each other and playing.
+TEST(CommandLineKeptGames, VerifyAndExportTakeTheirValuesAndExcludeEachOther) {
+  const CommandLine verify = parse_command_line({"--data", "d", "--verify=game.txt"});
+  EXPECT_EQ(verify.action, Action::kPlay);
+  EXPECT_EQ(verify.verify_file, "game.txt");
+  EXPECT_EQ(parse_command_line({"--export-score", "3"}).export_score, "3");
+  for (const std::vector<std::string>& bad : {std::vector<std::string>{"--export-score", "0"},
+                                              {"--export-score", "x"},
+                                              {"--export-score", "2", "--verify", "f"},
+                                              {"--verify", "f", "--replay", "g"},
+                                              {"--verify"}}) {
+    const CommandLine line = parse_command_line(bad);
+    EXPECT_EQ(line.action, Action::kUsageError) << bad.front() << " " << bad.back();
+  }
+  const std::string help = help_text({});
+  for (const char* text : {"\n  --verify FILE ", "\n  --export-score N "})
+    EXPECT_NE(help.find(text), std::string::npos) << text;
+}
+
 }  // namespace
 }  // namespace orv

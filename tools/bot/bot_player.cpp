@@ -57,7 +57,8 @@ void BotPlatform::play(const Game& g) {
     cell_ = cell;
     rest_until_ = frame() + std::int64_t(pace_ - 1) * (g.config.step_delay + 1);
   }
-  hold_only(frame() < rest_until_ ? std::nullopt : autopilot_arrow(g, aim_));
+  const bool resting = rest_after_ > 0 && current_.completed.size() >= rest_after_;
+  hold_only(frame() < rest_until_ || resting ? std::nullopt : autopilot_arrow(g, aim_));
 }
 
 void BotPlatform::begin_level(const Game& g) {

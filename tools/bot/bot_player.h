@@ -36,6 +36,8 @@ class BotPlatform : public media::HeadlessPlatform {
   // cell it reaches, as a player who looks around before each step.
   BotPlatform(Aim aim, int pace) : aim_(aim), pace_(pace) {}
   void watch(const Game& g) { game_ = &g; }
+  // After this many completed levels of a game the bot lets the time run out (0: never).
+  void rest_after_levels(std::size_t levels) { rest_after_ = levels; }
   // Called after every frame with the game ended by a time-out and with each completed level.
   std::function<void(const GameResult&)> on_game_end;
   std::function<void()> on_frame;
@@ -55,6 +57,7 @@ class BotPlatform : public media::HeadlessPlatform {
 
   Aim aim_;
   int pace_;
+  std::size_t rest_after_ = 0;
   CellPosition cell_;
   std::int64_t rest_until_ = 0;
   const Game* game_ = nullptr;

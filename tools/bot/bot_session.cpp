@@ -1,5 +1,9 @@
 #include "bot/bot_session.h"
 
+#include "media/game_tape.h"
+#include "screens/score_table.h"
+
+#include <algorithm>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -37,10 +41,14 @@ struct CurrentFolder {
 // The game of the data copy with the bot at the keys, run from the copy's folder as the program
 // runs from its data folder.
 struct BotGame {
-  BotGame(const DataCopy& data, Aim aim, int pace)
+  // With keep_games every game keeps its recording with its score, as the program's do.
+  BotGame(const DataCopy& data, Aim aim, int pace, bool keep_games = false)
       : folder(data.path()),
         platform(aim, pace),
-        media(platform, (data.path() / "HOME").string() + "/") {
+        tape(platform),
+        media(keep_games ? static_cast<media::Platform&>(tape) : platform,
+              (data.path() / "HOME").string() + "/") {
+    if (keep_games) game.tape.tape = &tape;
     // The player's folders (best scores, logs) lie inside the copy, never in the real home.
     const std::string home = (data.path() / "HOME").string();
     media.user_folders =
@@ -62,6 +70,7 @@ struct BotGame {
 
   CurrentFolder folder;
   BotPlatform platform;
+  media::TapePlatform tape;
   media::Media media;
   Game game{media};
 };
@@ -134,6 +143,29 @@ std::int64_t long_play(const DataCopy& data, Aim aim, int pace, std::int64_t fra
   if (!bot.platform.current().timed_out)
     levels += std::int64_t(bot.platform.current().completed.size());
   return levels;
+}
+
+std::vector<std::string> record_games(const DataCopy& data, Aim aim, int pace, int games,
+                                      std::int64_t frame_limit, std::size_t rest_after_levels) {
+  BotGame bot(data, aim, pace, true);
+  bot.platform.rest_after_levels(rest_after_levels);
+  std::vector<std::string> records;
+  int ended = 0;
+  // Each game that ends adds its score, and its recording, to the table: the new one is kept.
+  bot.platform.on_game_end = [&](const GameResult&) {
+    ++ended;
+    const std::string& table_path = bot.game.config.highscore_file;
+    for (const ScoreEntry& entry : load_score_table(table_path).table) {
+      auto text = load_game_record(table_path, entry);
+      if (text && std::find(records.begin(), records.end(), *text) == records.end())
+        records.push_back(std::move(*text));
+    }
+  };
+  bot.platform.on_frame = [&] {
+    if (ended >= games || bot.platform.frame() >= frame_limit) bot.platform.request_close();
+  };
+  bot.run();
+  return records;
 }
 
 }  // namespace orv::bot

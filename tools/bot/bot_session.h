@@ -53,4 +53,11 @@ std::int64_t long_play(const DataCopy& data, Aim aim, int pace, std::int64_t fra
                        std::int64_t sample_every,
                        const std::function<void(const MemorySample&)>& report);
 
+// Games from the start of the program until the given number has ended (or frame_limit frames
+// have passed), each keeping its recording as a kept score does: the recordings' texts, in the
+// order the games ended (a game without score keeps none). With rest_after_levels the bot lets
+// the time run out once it completed that many levels of a game (a short game).
+std::vector<std::string> record_games(const DataCopy& data, Aim aim, int pace, int games,
+                                      std::int64_t frame_limit, std::size_t rest_after_levels = 0);
+
 }  // namespace orv::bot

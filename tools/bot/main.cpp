@@ -12,9 +12,16 @@
 //     the same games for each profile; prints per level the completions and the median time left
 //     of each profile. With --min-level1 the exit status is 1 when the first profile completes
 //     level 1 in fewer games than N.
+//   orvante-bot demo --data DIR --out FILE [--profile expert] [--set KEY=VALUE]...
+//                    [--min-level N] [--frames 40000] [--rest-after LEVELS]
+//     one game until its time runs out, its recording (a kept game, as --verify and the title's
+//     demo read it) written to FILE; exit status 1 when it reached no level beyond min-level
+//     (default 2: it completed level 1). With --rest-after the bot stops walking once it
+//     completed that many levels, so the game ends soon after.
 //   --pace n: the bot rests n - 1 steps' time on each cell (1 = top speed, 3 = the default).
 //   --profile NAME (balance, long): the aim and pace of a profile (bot/profiles.h).
 #include <cstdio>
+#include <fstream>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -25,6 +32,7 @@
 #include "bot/bot_session.h"
 #include "bot/curve.h"
 #include "bot/largest_data.h"
+#include "media/game_record.h"
 
 namespace {
 
@@ -48,14 +56,17 @@ struct Options {
 };
 
 int usage() {
-  std::fprintf(stderr,
-               "usage: orvante-bot balance --data DIR [--levels N] [--seeds N] [--first-seed N] "
-               "[--aim greedy|nearest] [--pace N] [--profile NAME] [--set KEY=VALUE]... "
-               "[--min-level1 N]\n"
-               "       orvante-bot curve --data DIR [--levels N] [--seeds N] [--first-seed N] "
-               "[--profiles newcomer,casual,expert] [--set KEY=VALUE]... [--min-level1 N]\n"
-               "       orvante-bot long --data DIR [--frames N] [--every N] [--largest] "
-               "[--pace N] [--profile NAME] [--set KEY=VALUE]...\n");
+  std::fprintf(
+      stderr,
+      "usage: orvante-bot balance --data DIR [--levels N] [--seeds N] [--first-seed N] "
+      "[--aim greedy|nearest] [--pace N] [--profile NAME] [--set KEY=VALUE]... "
+      "[--min-level1 N]\n"
+      "       orvante-bot curve --data DIR [--levels N] [--seeds N] [--first-seed N] "
+      "[--profiles newcomer,casual,expert] [--set KEY=VALUE]... [--min-level1 N]\n"
+      "       orvante-bot long --data DIR [--frames N] [--every N] [--largest] "
+      "[--pace N] [--profile NAME] [--set KEY=VALUE]...\n"
+      "       orvante-bot demo --data DIR --out FILE [--profile NAME] [--set KEY=VALUE]... "
+      "[--min-level N] [--frames N] [--rest-after N]\n");
   return 2;
 }
 
@@ -143,6 +154,25 @@ int long_play(const Options& o) {
   return 0;
 }
 
+int demo(const Options& o) {
+  const auto who = player(o);
+  if (!who || o.values.count("out") == 0) return usage();
+  orv::bot::DataCopy data(o.value("data", ""));
+  data.set(o.settings);
+  const auto records =
+      orv::bot::record_games(data, who->aim, who->pace, 1, o.number("frames", 40000),
+                             std::size_t(o.number("rest-after", 0)));
+  if (records.empty()) {
+    std::cerr << "the game kept no recording (it did not end within --frames?)\n";
+    return 1;
+  }
+  std::ofstream(o.value("out", ""), std::ios::binary) << records.front();
+  const auto record = orv::media::parse_game_record(records.front());
+  const long long level = record ? record->claim.level : 0;
+  std::cerr << "score " << (record ? record->claim.score : 0) << ", level " << level << "\n";
+  return level >= o.number("min-level", 2) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -152,5 +182,6 @@ int main(int argc, char** argv) {
   if (command == "balance") return balance(options);
   if (command == "curve") return curve(options);
   if (command == "long") return long_play(options);
+  if (command == "demo") return demo(options);
   return usage();
 }

@@ -95,7 +95,7 @@ bool HeadlessPlatform::open_screen(int width, int height) {
 }
 
 void HeadlessPlatform::present(const Pixel* pixels, int width, int height) {
-  if (pixels && width > 0 && height > 0) {
+  if (keep_presented_ && pixels && width > 0 && height > 0) {
     presented_.width = width;
     presented_.height = height;
     presented_.pixels.assign(pixels, pixels + std::size_t(width) * height);

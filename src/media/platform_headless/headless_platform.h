@@ -41,6 +41,9 @@ class HeadlessPlatform : public Platform {
   // When no answer is queued, OK boxes answer kOk and Yes/No boxes kNo.
   void queue_box_answer(BoxAnswer answer) { answers_.push_back(answer); }
   void request_close() { close_ = true; }
+  // false: presented frames are counted but not kept (last_presented stays empty), which
+  // spares a copy of every frame when nobody looks at them.
+  void keep_presented(bool keep) { keep_presented_ = keep; }
   // The local time is fixed until set again; the clock only moves with sleep_ns and wait_event.
   void set_local_time(const LocalTime& t) { time_ = t; }
   void set_utc_time(const LocalTime& t) { utc_ = t; }
@@ -121,6 +124,7 @@ class HeadlessPlatform : public Platform {
   std::vector<SoundStart> sound_starts_;
   std::int64_t fault_frame_ = -1;
   int fault_signal_ = 0;
+  bool keep_presented_ = true;
   bool window_available_ = true;
   bool screen_available_ = true;
   bool window_open_ = false;

@@ -1,0 +1,236 @@
+// Kept games prove their scores: a game the bot played (and kept with its score, as the
+// program keeps every game) plays again on the headless platform to exactly the score, level
+// and frames it claims, and any change to the claim, the input or the data is caught and named.
+// A replay handed to the player at a frame goes on from exactly that frame's state.
+#include "frame/kept_games.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "bot/bot_session.h"
+#include "frame/main_loop.h"
+#include "frame/start_up.h"
+#include "game/errors.h"
+#include "game/game.h"
+#include "media/keys.h"
+#include "media/platform_headless/headless_platform.h"
+#include "support/data_set.h"
+
+namespace orv {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::int64_t kFrameLimit = 60 * 60 * 12;
+
+// A game the bot plays on the shipped data, once for the whole suite, kept as the program keeps
+// every game with a score. Its clock runs three times faster than the shipped one, which keeps
+// the game short; the copy is a data set of its own.
+class KeptGames : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    data_ = new bot::DataCopy(ORV_SHIPPED_DATA);
+    data_->set({{"WORLDREFRESH", "199"}});
+    const auto texts = bot::record_games(*data_, bot::Aim::kGreedy, 2, 1, kFrameLimit, 1);
+    records_ = new std::vector<media::GameRecord>;
+    for (const std::string& text : texts) records_->push_back(*media::parse_game_record(text));
+  }
+  static void TearDownTestSuite() {
+    delete records_;
+    delete data_;
+  }
+
+  static TaskOutcome verify(const media::GameRecord& record, const std::string& data) {
+    test::CurrentDirectory keep(fs::current_path().string());
+    media::HeadlessPlatform headless;
+    headless.set_desktop(recorded_desktop(record));
+    headless.keep_presented(false);
+    return verify_kept_game(headless, record, data, {});
+  }
+  static std::string data_path() { return data_->path().string(); }
+
+  static bot::DataCopy* data_;
+  static std::vector<media::GameRecord>* records_;
+};
+
+bot::DataCopy* KeptGames::data_ = nullptr;
+std::vector<media::GameRecord>* KeptGames::records_ = nullptr;
+
+TEST_F(KeptGames, AKeptGameVerifiesToItsExactClaim) {
+  ASSERT_EQ(records_->size(), 1u);
+  for (const media::GameRecord& record : *records_) {
+    EXPECT_GT(record.claim.score, 0);
+    EXPECT_GT(record.claim.frames, 300);
+    const TaskOutcome out = verify(record, data_path());
+    EXPECT_EQ(out.exit_code, 0) << out.text;
+    EXPECT_NE(out.text.find("score " + std::to_string(record.claim.score) + ", level " +
+                            std::to_string(record.claim.level) + ", frames " +
+                            std::to_string(record.claim.frames)),
+              std::string::npos)
+        << out.text;
+  }
+}
+
+TEST_F(KeptGames, TheFileKeepsEverythingAVerifyNeeds) {
+  ASSERT_FALSE(records_->empty());
+  const media::GameRecord& record = records_->front();
+  const auto again = media::parse_game_record(media::format_game_record(record));
+  ASSERT_TRUE(again);
+  EXPECT_EQ(again->claim, record.claim);
+  EXPECT_EQ(again->input.keys, record.input.keys);
+  EXPECT_EQ(again->start, record.start);
+  EXPECT_EQ(again->bindings, record.bindings);
+  EXPECT_EQ(again->data_set, record.data_set);
+  // A cut file is no kept game.
+  const std::string text = media::format_game_record(record);
+  EXPECT_FALSE(media::parse_game_record(text.substr(0, text.size() - 4)));
+}
+
+TEST_F(KeptGames, AnEditedScoreIsCaughtAndNamed) {
+  ASSERT_FALSE(records_->empty());
+  media::GameRecord record = records_->front();
+  record.claim.score += 10;
+  const TaskOutcome out = verify(record, data_path());
+  EXPECT_EQ(out.exit_code, 1);
+  EXPECT_NE(
+      out.text.find("differs from the claim: score " + std::to_string(record.claim.score - 10) +
+                    " (claimed " + std::to_string(record.claim.score) + ")"),
+      std::string::npos)
+      << out.text;
+}
+
+// One arrow press comes a few frames later: the game goes another way.
+TEST_F(KeptGames, OneChangedInputFrameIsCaught) {
+  ASSERT_FALSE(records_->empty());
+  media::GameRecord record = records_->front();
+  auto& keys = record.input.keys;
+  const auto arrow = std::find_if(keys.begin() + std::ptrdiff_t(keys.size() / 2), keys.end(),
+                                  [](const media::KeyEvent& e) { return e.down; });
+  ASSERT_NE(arrow, keys.end());
+  const auto next = std::next(arrow);
+  ASSERT_NE(next, keys.end());
+  arrow->frame = std::min(arrow->frame + 8, next->frame);
+  const TaskOutcome out = verify(record, data_path());
+  EXPECT_EQ(out.exit_code, 1) << out.text;
+  EXPECT_NE(out.text.find("differs from the claim"), std::string::npos) << out.text;
+}
+
+TEST_F(KeptGames, ChangedDataIsNamedByTheDataSetItNeeds) {
+  ASSERT_FALSE(records_->empty());
+  bot::DataCopy other(data_->path());
+  other.set({{"WORLDREFRESH", "199"}, {"WORLDRANDOM", "4242"}});
+  const media::GameRecord& record = records_->front();
+  const TaskOutcome out = verify(record, other.path().string());
+  EXPECT_EQ(out.exit_code, 1);
+  EXPECT_NE(out.text.find("needs the data set " + record.data_set), std::string::npos) << out.text;
+}
+
+// A kept game played on the headless platform through the tape, frame by frame.
+struct TapeRun {
+  // kVerify ends at the game's end; kWatch has the watch controls.
+  TapeRun(const media::GameRecord& record, const std::string& data, TapeMode mode)
+      : keep(fs::current_path().string()), tape(headless), media(tape), g(media) {
+    headless.set_desktop(recorded_desktop(record));
+    headless.keep_presented(false);
+    g.tape.tape = &tape;
+    g.tape.mode = mode;
+    g.tape.played = record;
+    g.frame.replaying = true;
+    g.frame.recorded_input = true;
+    data_folder = data;
+  }
+  // Runs the game until stop says so after a frame (or the game ends).
+  void run(const std::function<bool()>& stop) {
+    try {
+      enter_data_folder(g, data_folder, {});
+      start_up(g);
+      while (!stop() && !g.frame.menu_active) main_loop_turn(g);
+    } catch (const ProgramEnd&) {
+    }
+  }
+  std::string state() const {
+    std::ostringstream out;
+    out << "frame " << tape.game_frame() << " level " << g.world.level << " score " << g.world.score
+        << " time " << g.world.time << " remaining " << g.world.remaining << " player "
+        << g.world.player.x << "," << g.world.player.y << " bombs " << g.world.bombs;
+    return out.str();
+  }
+
+  test::CurrentDirectory keep;
+  std::string data_folder;
+  media::HeadlessPlatform headless;
+  media::TapePlatform tape;
+  media::Media media;
+  Game g;
+};
+
+// At frame N the replay is handed over; the player's keys from then on are the recording's
+// own: the game ends exactly as the straight replay does.
+TEST_F(KeptGames, ATakeOverGoesOnFromTheReplaysStateAtThatFrame) {
+  ASSERT_FALSE(records_->empty());
+  const media::GameRecord& record = records_->front();
+  const std::int64_t n = record.claim.frames / 2;
+
+  TapeRun straight(record, data_path(), TapeMode::kVerify);
+  std::string straight_at_n;
+  straight.run([&] {
+    if (straight.tape.game_frame() == n) straight_at_n = straight.state();
+    return false;
+  });
+  ASSERT_FALSE(straight_at_n.empty());
+
+  TapeRun taken(record, data_path(), TapeMode::kVerify);
+  std::string taken_at_n;
+  std::int64_t offset = 0;
+  taken.run([&] {
+    if (taken.tape.game_frame() == n && !taken.tape.taken_over()) {
+      taken_at_n = taken.state();
+      // The live keys from now on: what the recording holds at frame n, then its changes.
+      offset = taken.headless.frame() - n;
+      media::KeyStates held{};
+      for (const media::KeyEvent& e : record.input.keys) {
+        if (e.frame <= n)
+          held[std::size_t(e.key)] = e.down;
+        else if (e.down)
+          taken.headless.hold_key(e.key, e.frame + offset);
+        else
+          taken.headless.release_key(e.key, e.frame + offset);
+      }
+      for (int key = 0; key < media::key::kCount; ++key)
+        if (held[std::size_t(key)]) taken.headless.hold_key(key);
+      taken.tape.take_over();
+    }
+    return false;
+  });
+  EXPECT_TRUE(taken.tape.taken_over());
+  EXPECT_EQ(taken_at_n, straight_at_n);
+  EXPECT_EQ(taken.state(), straight.state());
+  ASSERT_TRUE(taken.g.tape.outcome);
+  EXPECT_EQ(taken.g.tape.outcome->reached, record.claim);
+}
+
+// P on the live keyboard stops the replay at its frame; Space then hands it over.
+TEST_F(KeptGames, PausePausesTheReplayAndSpaceTakesItOver) {
+  ASSERT_FALSE(records_->empty());
+  TapeRun run(records_->front(), data_path(), TapeMode::kWatch);
+  std::int64_t paused_at = -1;
+  run.run([&] {
+    const std::int64_t frame = run.headless.frame();
+    if (paused_at < 0 && run.tape.game_frame() == 300) {
+      paused_at = run.tape.game_frame();
+      run.headless.tap_key(media::key::kP, frame, 2);
+      run.headless.tap_key(media::key::kSpace, frame + 40, 2);
+    }
+    return run.tape.taken_over();
+  });
+  EXPECT_TRUE(run.tape.taken_over());
+  // The game stood still while the window showed 40 paused frames.
+  EXPECT_LE(run.tape.game_frame(), paused_at + 2);
+  EXPECT_GE(run.headless.frame(), run.tape.game_frame() + 35);
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,128 @@
+// The title's demo on the shipped data: after 30 seconds of idle title a recording of the
+// data's DEMO folder plays with the game's own rules; any key brings the title back at once.
+// Every shipped demo plays to its recorded score and completes level 1.
+#include "screens/attract_demo.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "bot/bot_session.h"
+#include "frame/data_folder_choice.h"
+#include "frame/kept_games.h"
+#include "frame/main_loop.h"
+#include "frame/start_up.h"
+#include "game/errors.h"
+#include "game/game.h"
+#include "media/files/paths.h"
+#include "media/keys.h"
+#include "media/platform_headless/headless_platform.h"
+#include "support/data_set.h"
+
+namespace orv {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Calls after_frame after every presented frame.
+class WatchedPlatform : public media::HeadlessPlatform {
+ public:
+  void present(const media::Pixel* pixels, int width, int height) override {
+    HeadlessPlatform::present(pixels, width, height);
+    if (after_frame) after_frame();
+  }
+  std::function<void()> after_frame;
+};
+
+std::vector<fs::path> shipped_demos() {
+  std::vector<fs::path> files;
+  for (const auto& entry : fs::directory_iterator(fs::path(ORV_SHIPPED_DATA) / "DEMO"))
+    if (entry.path().extension() == ".txt") files.push_back(entry.path());
+  return files;
+}
+
+// Each demo completes level 1; the first plays to its exact score (tools/data/make_demos.sh
+// verifies them all when it makes them).
+TEST(AttractDemo, ShippedDemosCompleteLevelOneAndTheFirstVerifies) {
+  auto files = shipped_demos();
+  ASSERT_GE(files.size(), 2u);
+  std::sort(files.begin(), files.end());
+  for (const fs::path& file : files) {
+    const auto bytes = media::read_whole_file(file.string(), media::kGameRecordLimit);
+    ASSERT_TRUE(bytes) << file;
+    const auto record = media::parse_game_record(std::string(bytes->begin(), bytes->end()));
+    ASSERT_TRUE(record) << file;
+    EXPECT_GE(record->claim.level, 2) << file;
+    if (file != files.front()) continue;
+    test::CurrentDirectory keep(fs::current_path().string());
+    media::HeadlessPlatform headless;
+    headless.set_desktop(recorded_desktop(*record));
+    headless.keep_presented(false);
+    const TaskOutcome out = verify_kept_game(headless, *record, ORV_SHIPPED_DATA, {});
+    EXPECT_EQ(out.exit_code, 0) << file << ": " << out.text;
+  }
+}
+
+// The program on a copy of the shipped data, nobody at the keys.
+struct IdleTitle {
+  IdleTitle() : keep(data.path().string()), tape(headless), media(tape), g(media) {
+    const std::string home = (data.path() / "HOME").string();
+    media.user_folders =
+        media::UserFolders([home](const std::string& name) -> std::optional<std::string> {
+          if (name == "HOME") return home;
+          return std::nullopt;
+        });
+    g.tape.tape = &tape;
+  }
+  void run() {
+    try {
+      enter_data_folder(g, data.path().string(), {});
+      start_up(g);
+      for (;;) main_loop_turn(g);
+    } catch (const ProgramEnd&) {
+    }
+  }
+
+  bot::DataCopy data{ORV_SHIPPED_DATA};
+  test::CurrentDirectory keep;
+  WatchedPlatform headless;
+  media::TapePlatform tape;
+  media::Media media;
+  Game g;
+};
+
+TEST(AttractDemo, IdleTitleStartsTheDemoAndAKeyBringsTheTitleBackInOneFrame) {
+  IdleTitle t;
+  std::int64_t title_from = -1, demo_from = -1, key_at = -1, title_again = -1;
+  std::int32_t demo_level = 0;
+  t.headless.after_frame = [&] {
+    const Game& g = t.g;
+    const std::int64_t frame = t.headless.frame();
+    if (title_from < 0 && g.frame.menu_active && g.tape.mode == TapeMode::kLive &&
+        !g.assets.music.empty())
+      title_from = frame;
+    if (demo_from < 0 && g.tape.mode == TapeMode::kDemo) demo_from = frame;
+    if (demo_from >= 0 && key_at < 0 && frame == demo_from + 900) {
+      demo_level = g.world.level;
+      key_at = frame;
+      t.headless.tap_key(media::key::kX, frame, 3);
+    }
+    if (key_at >= 0 && title_again < 0 && g.frame.menu_active && g.tape.mode == TapeMode::kLive)
+      title_again = frame;
+    if (frame > 20000 || title_again >= 0) t.headless.request_close();
+  };
+  t.run();
+  ASSERT_GE(demo_from, 0) << "no demo";
+  // The intro comes first; the title then waits 30 s (at 60 frames a second) for a key.
+  EXPECT_GE(demo_from - title_from, kIdleFramesBeforeDemo - 5);
+  EXPECT_LE(demo_from - title_from, kIdleFramesBeforeDemo + 400);
+  EXPECT_GE(demo_level, 1);
+  ASSERT_GE(title_again, 0);
+  EXPECT_LE(title_again - key_at, 2);
+  // The demo entered no table.
+  EXPECT_FALSE(fs::exists(t.g.config.highscore_file));
+}
+
+}  // namespace
+}  // namespace orv
