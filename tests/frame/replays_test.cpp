@@ -69,14 +69,14 @@ int locked_pink_cells(const Game& g) {
   int count = 0;
   for (int x = 0; x < g.world.grid.columns(); ++x)
     for (int y = 0; y < g.world.grid.rows(); ++y)
-      count += g.world.grid.at(x, y).tile_name == name::kLabFixedPinkFloor;
+      count += g.world.grid.tile_name(x, y) == name::kLabFixedPinkFloor;
   return count;
 }
 
 bool on_locked_pink(const Game& g) {
   const CellPosition c = cell_under_player(g);
   return g.world.grid.contains(c.x, c.y) &&
-         g.world.grid.at(c.x, c.y).tile_name == name::kLabFixedPinkFloor;
+         g.world.grid.tile_name(c.x, c.y) == name::kLabFixedPinkFloor;
 }
 
 // The state one frame is compared with the next.
@@ -288,7 +288,7 @@ bool pink_in_blast(const Game& g) {
     for (int x = c.x, y = c.y; x > 0 && y > 0 && x < g.world.last_column && y < g.world.last_row &&
                                g.world.grid.contains(x, y) && g.world.grid.at(x, y).collision != 2;
          x += dx, y += dy)
-      if (g.world.grid.at(x, y).tile_name == name::kLabFixedPinkFloor) return true;
+      if (g.world.grid.tile_name(x, y) == name::kLabFixedPinkFloor) return true;
   return false;
 }
 
@@ -298,7 +298,9 @@ std::optional<int> arrow_to_locked_pink(const Game& g) {
   for (const auto& [dx, dy, key] : kArrows) {
     if (!g.world.grid.contains(c.x + dx, c.y + dy)) continue;
     const Cell& cell = g.world.grid.at(c.x + dx, c.y + dy);
-    if (cell.tile_name == name::kLabFixedPinkFloor && cell.collision == 0) return key;
+    if (g.world.grid.tile_name(c.x + dx, c.y + dy) == name::kLabFixedPinkFloor &&
+        cell.collision == 0)
+      return key;
   }
   return std::nullopt;
 }
