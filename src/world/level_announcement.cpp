@@ -8,6 +8,14 @@
 #include "text/text_drawing.h"
 
 namespace orv {
+namespace {
+
+// A key pressed during the title's demo ends it at once, announcement or not.
+bool demo_interrupted(const Game& g) {
+  return g.tape.mode == TapeMode::kDemo && g.tape.tape != nullptr && g.tape.tape->live_input_seen();
+}
+
+}  // namespace
 
 void level_announcement(Game& g) {
   if (g.world.level_transition_pending != 1) return;
@@ -18,7 +26,7 @@ void level_announcement(Game& g) {
   const float height = g.frame.screen_height;
   const std::string text = "  DIMENSION " + media::str(g.world.level) + "| ";
   float spacing = 0.0f;
-  for (float w = 1.0f; w < width; w += 5.0f) {
+  for (float w = 1.0f; w < width && !demo_interrupted(g); w += 5.0f) {
     gfx.start_3d();
     gfx.sprite3d_blending(media::blend::kSourceAlpha, media::blend::kInverseSourceAlpha);
     gfx.display_sprite3d(g.world.capture.sprite3d, 0, 0, 255);
