@@ -93,6 +93,7 @@ TaskOutcome export_kept_score(media::Platform& platform, int number, const std::
   Game g(media);
   try {
     enter_data_folder(g, data_option, places);
+    note_start_places(g);
     read_configuration(g);
     place_user_files(g);
   } catch (const ProgramEnd& end) {

@@ -73,10 +73,14 @@ void start_up_steps(Game& g) {
 
 }  // namespace
 
-void start_up(Game& g) {
+void note_start_places(Game& g) {
   g.frame.start_directory = g.media.folders.current_directory();
   g.frame.configuration_path = g.frame.start_directory + "DATA\\ini.txt";
   g.frame.user_config_folder = g.media.user_folders.config_folder();
+}
+
+void start_up(Game& g) {
+  note_start_places(g);
   media::FaultTrap::install();
   g.media.on_close_request([&g] { end_program(g); });
   // A fault during start-up leaves the game half made, with no frame to go on with: it is

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -72,6 +73,30 @@ TEST_F(KeptGames, AKeptGameVerifiesToItsExactClaim) {
               std::string::npos)
         << out.text;
   }
+}
+
+TEST_F(KeptGames, AnExportedEntryIsAKeptGameThatVerifies) {
+  test::CurrentDirectory keep(fs::current_path().string());
+  const fs::path out = fs::path(data_path()).parent_path() / "exported";
+  fs::create_directories(out);
+  // The bot kept its games in the copy's own home; the export reads the player's folders.
+  const char* home = std::getenv("HOME");
+  const std::string own_home = home ? home : "";
+  const char* data_home = std::getenv("XDG_DATA_HOME");
+  const std::string own_data_home = data_home ? data_home : "";
+  setenv("HOME", (fs::path(data_path()) / "HOME").c_str(), 1);
+  unsetenv("XDG_DATA_HOME");
+  media::HeadlessPlatform headless;
+  const TaskOutcome outcome = export_kept_score(headless, 1, out.string() + "/", data_path(), {});
+  setenv("HOME", own_home.c_str(), 1);
+  if (data_home) setenv("XDG_DATA_HOME", own_data_home.c_str(), 1);
+  ASSERT_EQ(outcome.exit_code, 0) << outcome.text;
+  std::ifstream in(out / "orvante-score-1.txt");
+  std::stringstream text;
+  text << in.rdbuf();
+  const auto record = media::parse_game_record(text.str());
+  ASSERT_TRUE(record);
+  EXPECT_EQ(verify(*record, data_path()).exit_code, 0);
 }
 
 TEST_F(KeptGames, TheFileKeepsEverythingAVerifyNeeds) {
