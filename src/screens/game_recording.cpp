@@ -3,6 +3,7 @@
 
 #include "game/errors.h"
 #include "game/game.h"
+#include "game/play_mode.h"
 #include "media/system/format_date.h"
 
 namespace orv {
@@ -21,7 +22,9 @@ struct StartValue {
 const StartValue kStartValues[] = {
     {"random", [](const Game& g) { return std::int64_t(g.media.sys.random_state()); },
      [](Game& g, std::int64_t v) { g.media.sys.set_random_state(std::uint64_t(v)); }},
-    {"world-random", [](const Game& g) { return std::int64_t(g.config.world_random); },
+    // The seed the game's levels were built from: the day's one in a daily game, so its
+    // recording plays the same labyrinth on any day.
+    {"world-random", [](const Game& g) { return std::int64_t(level_world_random(g)); },
      [](Game& g, std::int64_t v) { g.config.world_random = std::int32_t(v); }},
     {"level", [](const Game& g) { return std::int64_t(g.world.level); },
      [](Game& g, std::int64_t v) { g.world.level = std::int32_t(v); }},

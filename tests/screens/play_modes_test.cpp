@@ -2,6 +2,7 @@
 // LB) and the day's labyrinth (T, pad RB), and what the head-up display says of them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 #include "game/play_mode.h"
@@ -120,6 +121,12 @@ TEST_F(PlayModesTest, DailyOnTheCommandLineStartsTheDaysGameOnceWithoutTheTitle)
   show_title_menu(g);
   EXPECT_EQ(t.platform.frame(), 0);  // no title frame
   EXPECT_EQ(started(), std::tuple(PlayMode::kDaily, 1, -1));
+  // The game's recording starts from the day's labyrinth seed, so it plays again on any day.
+  const auto& start = g.tape.start;
+  const auto seed = std::find_if(start.begin(), start.end(),
+                                 [](const auto& value) { return value.first == "world-random"; });
+  ASSERT_NE(seed, start.end());
+  EXPECT_EQ(seed->second, g.frame.play.daily_world_random);
   EXPECT_FALSE(g.frame.menu_active);
   t.platform.hold_key(key::kP, 3);
   show_title_menu(g);  // the title after that game is the usual one
