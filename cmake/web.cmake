@@ -30,7 +30,7 @@ set(ORV_WEB_LINK
   -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${PROJECT_SOURCE_DIR}/web/library_funcs.json)
 
 add_executable(orvante src/main.cpp)
-target_link_libraries(orvante PRIVATE orv_frame orv_media_sdl ${ORV_WEB_DEPS})
+target_link_libraries(orvante PRIVATE orv_frame orv_media_sdl orv_media_headless ${ORV_WEB_DEPS})
 target_compile_definitions(orvante PRIVATE
   ORV_VERSION="${PROJECT_VERSION}"
   ORV_DATA_FROM_BINDIR="../share/orvante/"
