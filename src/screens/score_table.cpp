@@ -98,13 +98,6 @@ bool save_score_table(const std::string& path, const ScoreTable& table) {
   return media::replace_file(path, format_score_table(table));
 }
 
-std::string daily_table_path(const std::string& best_table_path, const std::string& date) {
-  const std::size_t slash = best_table_path.rfind('/');
-  if (best_table_path.empty() || date.empty()) return {};
-  const std::string folder = slash == std::string::npos ? "" : best_table_path.substr(0, slash + 1);
-  return folder + "daily-" + date;
-}
-
 namespace {
 
 constexpr const char* kRecordSuffix = ".game";
@@ -118,6 +111,11 @@ std::string file_name_of(const std::string& path) {
 }
 
 }  // namespace
+
+std::string daily_table_path(const std::string& best_table_path, const std::string& date) {
+  if (best_table_path.empty() || date.empty()) return {};
+  return folder_of(best_table_path) + "daily-" + date;
+}
 
 std::string game_record_path(const std::string& table_path, const ScoreEntry& entry) {
   media::ContentDigest digest;
