@@ -3,7 +3,7 @@
 set -eu
 packages=(
   build-essential cmake ninja-build pkg-config
-  libsdl2-dev libpng-dev zlib1g-dev libjpeg-dev libtiff-dev libvorbis-dev libogg-dev
+  libsdl2-dev libgl1-mesa-dri libpng-dev zlib1g-dev libjpeg-dev libtiff-dev libvorbis-dev libogg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang clang-format libclang-rt-14-dev
   xvfb xfonts-base xdotool x11-apps x11-utils imagemagick strace

@@ -161,7 +161,11 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  auto sdl = orv::media::make_sdl_platform();
+  using orv::media::Presenter;
+  const Presenter presenter = line.renderer == "gpu"        ? Presenter::kGpu
+                              : line.renderer == "software" ? Presenter::kSoftware
+                                                            : Presenter::kAuto;
+  auto sdl = orv::media::make_sdl_platform(presenter);
   if (!sdl) {
     std::fprintf(stderr, "ERROR : the video system could not be started\n");
     return 1;

@@ -17,12 +17,15 @@ struct OptionHelp {
   const char* text;
 };
 
-constexpr std::array<OptionHelp, 10> kOptions{{
+constexpr std::array<OptionHelp, 11> kOptions{{
     {"--help", "print this help and exit"},
     {"--version", "print the version and exit"},
     {"--data DIR", "play the data in DIR (the folder holding DATA/ini.txt)"},
     {"--fullscreen", "start in fullscreen (F11 or Alt+Enter switches)"},
     {"--window", "start in a window (the default)"},
+    {"--renderer R",
+     "show pictures by the CPU (software) or scaled by the GPU (gpu); without it the GPU\n"
+     "                  is used where it is hardware, and stderr names the one used"},
     {"--daily", "play the day's labyrinth at once (the same for everyone that UTC day)"},
     {"--record FILE", "record the game's seed and input into FILE"},
     {"--replay FILE",
@@ -52,6 +55,7 @@ std::string* value_slot(CommandLine& line, const std::string& name) {
   if (name == "--replay") return &line.replay_file;
   if (name == "--verify") return &line.verify_file;
   if (name == "--export-score") return &line.export_score;
+  if (name == "--renderer") return &line.renderer;
   return nullptr;
 }
 
@@ -92,6 +96,8 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
                     (!line.record_file.empty() || !line.replay_file.empty());
   if (tasks > 1)
     return usage_error("--verify, --export-score and --record or --replay exclude each other");
+  if (!line.renderer.empty() && line.renderer != "software" && line.renderer != "gpu")
+    return usage_error("--renderer takes software or gpu");
   if (!line.export_score.empty()) {
     int n = 0;
     const std::string& text = line.export_score;
@@ -104,6 +110,7 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
 
 std::string usage_text() {
   return "Usage: orvante [--data DIR] [--fullscreen | --window] [--daily]\n"
+         "               [--renderer software|gpu]\n"
          "               [--record FILE | --replay FILE]\n"
          "       orvante [--data DIR] --verify FILE | --export-score N\n"
          "       orvante --help | --version\n";

@@ -22,6 +22,7 @@ struct CommandLine {
   bool daily = false;                              // --daily: the first game is the day's
   std::string verify_file;                         // --verify FILE
   std::string export_score;                        // --export-score N (1 = the best)
+  std::string renderer;                            // --renderer software|gpu, empty: chosen
   std::string error;                               // one line, for kUsageError
 };
 

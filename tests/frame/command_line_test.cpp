@@ -75,6 +75,14 @@ TEST(CommandLineDaily, IsAFlagThatGoesWithEveryOtherOptionButTakesNoValue) {
   EXPECT_EQ(parse_command_line({"--daily=2026-12-08"}).error, "--daily takes no value");
 }
 
+TEST(CommandLineRenderer, TakesSoftwareOrGpuAndNothingElse) {
+  EXPECT_EQ(parse_command_line({"--renderer", "gpu"}).renderer, "gpu");
+  EXPECT_EQ(parse_command_line({"--renderer=software", "--window"}).renderer, "software");
+  EXPECT_EQ(parse_command_line({}).renderer, "");
+  EXPECT_EQ(parse_command_line({"--renderer", "opengl"}).error, "--renderer takes software or gpu");
+  EXPECT_EQ(parse_command_line({"--renderer"}).error, "--renderer needs a value");
+}
+
 TEST(CommandLineHelp, HasEveryOptionOnALineAndEveryPlace) {
   const std::string help =
       help_text({"/inst/", "/src/", "/state/", "/pics/", "/scores/", "/config/"});

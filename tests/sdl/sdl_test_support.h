@@ -12,8 +12,9 @@
 
 namespace orv::media {
 
-inline std::unique_ptr<SdlPlatform> make_platform() {
-  return std::unique_ptr<SdlPlatform>(static_cast<SdlPlatform*>(make_sdl_platform().release()));
+inline std::unique_ptr<SdlPlatform> make_platform(Presenter presenter = Presenter::kSoftware) {
+  return std::unique_ptr<SdlPlatform>(
+      static_cast<SdlPlatform*>(make_sdl_platform(presenter).release()));
 }
 
 // Pumps events until the condition holds, for at most five seconds.

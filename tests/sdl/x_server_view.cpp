@@ -43,11 +43,32 @@ std::optional<std::uint32_t> server_window_pixel(SDL_Window* window, int x, int 
   XDestroyImage(image);
   return pixel;
 }
+
+std::optional<std::vector<std::uint32_t>> server_window_pixels(SDL_Window* window, int width,
+                                                               int height) {
+  Display* display = nullptr;
+  Window x_window = 0;
+  if (!x11_of(window, display, x_window)) return std::nullopt;
+  XSync(display, False);
+  XImage* image =
+      XGetImage(display, x_window, 0, 0, unsigned(width), unsigned(height), AllPlanes, ZPixmap);
+  if (image == nullptr) return std::nullopt;
+  std::vector<std::uint32_t> pixels;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x)
+      pixels.push_back(std::uint32_t(XGetPixel(image, x, y)) & 0xFFFFFFu);
+  }
+  XDestroyImage(image);
+  return pixels;
+}
 #else
 std::optional<SDL_Point> server_window_size(SDL_Window*) {
   return std::nullopt;
 }
 std::optional<std::uint32_t> server_window_pixel(SDL_Window*, int, int) {
+  return std::nullopt;
+}
+std::optional<std::vector<std::uint32_t>> server_window_pixels(SDL_Window*, int, int) {
   return std::nullopt;
 }
 #endif

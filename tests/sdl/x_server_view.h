@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace orv::media::test {
 
@@ -14,5 +15,8 @@ namespace orv::media::test {
 std::optional<SDL_Point> server_window_size(SDL_Window* window);
 // The colour 0xRRGGBB of a pixel of the window as the server shows it; nullopt as above.
 std::optional<std::uint32_t> server_window_pixel(SDL_Window* window, int x, int y);
+// The colours of the window's top-left width x height pixels, row by row; nullopt as above.
+std::optional<std::vector<std::uint32_t>> server_window_pixels(SDL_Window* window, int width,
+                                                               int height);
 
 }  // namespace orv::media::test

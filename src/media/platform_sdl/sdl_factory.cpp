@@ -30,14 +30,15 @@ bool init_video() {
 
 }  // namespace
 
-std::unique_ptr<Platform> make_sdl_platform() {
-  // The game draws in software, so the screen is just a copy to the window. SDL's software
-  // renderer on a plain window surface does that in well under a millisecond for 1024x768;
-  // through OpenGL (llvmpipe on machines without a GPU) it took four times as long.
+std::unique_ptr<Platform> make_sdl_platform(Presenter presenter) {
+  // The window surface is the CPU's own memory, copied to the display: SDL's software
+  // framebuffer does that in well under a millisecond for 1024x768, while through OpenGL
+  // (llvmpipe on machines without a GPU) it took four times as long. Where a GPU is real, the
+  // platform shows pictures through a renderer instead (see sdl_renderer_choice.h).
   // An environment variable of the same name still overrides this.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (!init_video()) return nullptr;
-  return std::make_unique<SdlPlatform>();
+  return std::make_unique<SdlPlatform>(presenter);
 }
 
 }  // namespace orv::media

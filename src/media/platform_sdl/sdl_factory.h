@@ -8,7 +8,11 @@
 
 namespace orv::media {
 
+// How pictures reach the screen: chosen by the platform (the GPU where it is real hardware),
+// or forced to the CPU's window surface or to an SDL GL renderer.
+enum class Presenter { kAuto, kSoftware, kGpu };
+
 // Starts SDL's video system and makes the platform; null when there is no usable display.
-std::unique_ptr<Platform> make_sdl_platform();
+std::unique_ptr<Platform> make_sdl_platform(Presenter presenter = Presenter::kAuto);
 
 }  // namespace orv::media

@@ -7,6 +7,7 @@
 
 #include "media/platform_sdl/sdl_convert.h"
 #include "media/platform_sdl/sdl_keys.h"
+#include "media/platform_sdl/sdl_renderer_choice.h"
 #include "media/platform_sdl/sdl_web.h"
 
 namespace orv::media {
@@ -28,7 +29,8 @@ constexpr int kForeignWaitMs = 50;
 
 }  // namespace
 
-SdlPlatform::SdlPlatform() : trace_(SDL_getenv("ORV_TRACE_PRESENTS") != nullptr) {}
+SdlPlatform::SdlPlatform(Presenter presenter)
+    : presenter_(presenter), trace_(SDL_getenv("ORV_TRACE_PRESENTS") != nullptr) {}
 
 SdlPlatform::~SdlPlatform() {
   audio_.close();  // first: the callback must never run into a half-destroyed platform
@@ -41,6 +43,7 @@ SdlPlatform::~SdlPlatform() {
 // In a browser the page scales the canvas, so it is told too.
 void SdlPlatform::set_scaling(Scaling scaling) {
   screen_.set_scaling(scaling);
+  gpu_.set_scaling(scaling);
   if (kWebPage) web_scaling(scaling == Scaling::kSharp);
 }
 
@@ -55,17 +58,55 @@ DesktopInfo SdlPlatform::desktop() {
 
 bool SdlPlatform::open_window(int width, int height, const std::string& title) {
   close_window();
+  if (!presenter_chosen_) choose_presenter();
   const Uint32 mode = fullscreen_ && !kWebPage ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
   window_w_ = width;
   window_h_ = height;
-  window_ = SDL_CreateWindow(latin1_to_utf8(title).c_str(), SDL_WINDOWPOS_CENTERED_DISPLAY(0),
-                             SDL_WINDOWPOS_CENTERED_DISPLAY(0), width, height, kWindowFlags | mode);
+  window_ = create_window(title, kWindowFlags | mode);
+  if (window_ && !gpu_driver_.empty()) attach_gpu(title, kWindowFlags | mode);
   return window_ != nullptr;
 }
 
-// The picture's size comes with every present; the screen is the window's own surface.
+SDL_Window* SdlPlatform::create_window(const std::string& title, Uint32 flags) {
+  if (!gpu_driver_.empty()) flags |= SDL_WINDOW_OPENGL;
+  return SDL_CreateWindow(latin1_to_utf8(title).c_str(), SDL_WINDOWPOS_CENTERED_DISPLAY(0),
+                          SDL_WINDOWPOS_CENTERED_DISPLAY(0), window_w_, window_h_, flags);
+}
+
+// Once, before the first window: stderr names the way pictures will reach the screen.
+void SdlPlatform::choose_presenter() {
+  presenter_chosen_ = true;
+  gpu_driver_ = choose_renderer_driver(presenter_);
+  if (presenter_ == Presenter::kGpu && gpu_driver_.empty())
+    std::fprintf(stderr, "renderer: SDL offers no GL renderer here; software instead\n");
+  if (gpu_driver_.empty()) std::fprintf(stderr, "renderer: software\n");
+}
+
+// A window whose renderer cannot be made is made again without GL, shown by the CPU from
+// then on.
+void SdlPlatform::attach_gpu(const std::string& title, Uint32 flags) {
+  if (gpu_.attach(window_, gpu_driver_, display_at_60_hz())) {
+    if (!gpu_announced_) {
+      std::fprintf(stderr, "renderer: gpu (%s%s)\n", gpu_driver_.c_str(),
+                   software_rasterised() ? ", rasterised in software" : "");
+    }
+    gpu_announced_ = true;
+    return;
+  }
+  std::fprintf(stderr, "renderer: the %s renderer could not be made (%s); software instead\n",
+               gpu_driver_.c_str(), SDL_GetError());
+  if (!gpu_announced_) std::fprintf(stderr, "renderer: software\n");
+  gpu_announced_ = true;
+  gpu_driver_.clear();
+  SDL_DestroyWindow(window_);
+  window_ = create_window(title, flags);
+}
+
+// The picture's size comes with every present; the screen is the window's renderer or its
+// own surface.
 bool SdlPlatform::open_screen(int width, int height) {
-  return window_ && width > 0 && height > 0 && screen_.attach(window_);
+  if (!window_ || width <= 0 || height <= 0) return false;
+  return gpu_.attached() || screen_.attach(window_);
 }
 
 void SdlPlatform::present(const Pixel* pixels, int width, int height) {
@@ -89,7 +130,11 @@ void SdlPlatform::present_progress(const Pixel* pixels, int width, int height) {
 void SdlPlatform::show(const Pixel* pixels, int width, int height, const char* what) {
   if (kWebPage && !slept_) web_yield();
   slept_ = false;
-  screen_.present(pixels, width, height);
+  if (gpu_.attached()) {
+    gpu_.present(pixels, width, height);
+  } else {
+    screen_.present(pixels, width, height);
+  }
   last_present_ns_ = now_ns();
   trace(what);
   pump_events();
@@ -115,6 +160,7 @@ void SdlPlatform::set_fullscreen(bool fullscreen) {
 
 void SdlPlatform::close_window() {
   screen_.detach();
+  gpu_.detach();
   if (window_) SDL_DestroyWindow(window_);
   window_ = nullptr;
   mouse_captured_ = false;

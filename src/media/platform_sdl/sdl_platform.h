@@ -1,8 +1,9 @@
 // The real platform: an SDL2 window that shows the back buffer on its own surface (see
-// sdl_screen.h), SDL's keyboard state, an SDL joystick, an SDL audio device and SDL message
+// sdl_screen.h) or, where the GPU is real hardware or forced, through a renderer (see
+// sdl_gpu_screen.h), SDL's keyboard state, an SDL joystick, an SDL audio device and SDL message
 // boxes. F11 and Alt+Enter switch the window between its size and fullscreen on the desktop.
-// Frames and progress pictures are presented without waiting for the display; the game paces
-// itself against the monotonic clock.
+// The game paces itself against the monotonic clock; only on the GPU, with a display at 60 Hz,
+// does presenting also wait for the display.
 //
 // SDL wants its events pumped on the thread that created the window. Only that thread (the one
 // that made the platform) pumps: present() and read_keys() do it every frame, and wait_event()
@@ -12,12 +13,15 @@
 #include <SDL.h>
 
 #include <atomic>
+#include <string>
 #include <thread>
 
 #include "media/platform.h"
 #include "media/platform_sdl/sdl_audio.h"
 #include "media/platform_sdl/sdl_clock.h"
 #include "media/platform_sdl/sdl_dialog.h"
+#include "media/platform_sdl/sdl_factory.h"
+#include "media/platform_sdl/sdl_gpu_screen.h"
 #include "media/platform_sdl/sdl_joystick.h"
 #include "media/platform_sdl/sdl_screen.h"
 #include "media/platform_sdl/sdl_test_pad.h"
@@ -26,7 +30,8 @@ namespace orv::media {
 
 class SdlPlatform : public Platform {
  public:
-  SdlPlatform();  // SDL_Init(SDL_INIT_VIDEO) must have succeeded
+  // SDL_Init(SDL_INIT_VIDEO) must have succeeded.
+  explicit SdlPlatform(Presenter presenter = Presenter::kAuto);
   ~SdlPlatform() override;
   SdlPlatform(const SdlPlatform&) = delete;
   SdlPlatform& operator=(const SdlPlatform&) = delete;
@@ -75,12 +80,19 @@ class SdlPlatform : public Platform {
 
   // For tests of this platform.
   SDL_Window* window() const { return window_; }
-  SDL_Rect picture_rect() const { return screen_.picture_rect(); }
+  SDL_Rect picture_rect() const {
+    return gpu_.attached() ? gpu_.picture_rect() : screen_.picture_rect();
+  }
+  // The GPU's renderer when pictures go through one, else null.
+  SDL_Renderer* renderer() const { return gpu_.renderer(); }
 
  private:
   void handle_event(const SDL_Event& event);
   bool on_event_thread() const { return std::this_thread::get_id() == owner_; }
   void close_window();
+  SDL_Window* create_window(const std::string& title, Uint32 flags);
+  void choose_presenter();
+  void attach_gpu(const std::string& title, Uint32 flags);
 
   std::thread::id owner_ = std::this_thread::get_id();
   std::atomic<bool> close_requested_ = false;
@@ -92,6 +104,11 @@ class SdlPlatform : public Platform {
 
   SDL_Window* window_ = nullptr;
   SdlScreen screen_;
+  SdlGpuScreen gpu_;
+  Presenter presenter_ = Presenter::kAuto;
+  bool presenter_chosen_ = false;
+  bool gpu_announced_ = false;
+  std::string gpu_driver_;  // the renderer driver pictures go through, empty for the surface
   bool fullscreen_ = false;
   int window_w_ = 0, window_h_ = 0;  // the window's size outside fullscreen
   std::int64_t last_present_ns_ = 0;

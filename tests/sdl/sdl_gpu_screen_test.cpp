@@ -1,0 +1,140 @@
+// The picture scaled by the GPU, forced on whatever GL the X server offers (Mesa's software
+// OpenGL under Xvfb): what reaches the window matches the CPU's picture within the filter's
+// tolerance, through resizes and a fullscreen switch.
+#include "media/platform_sdl/sdl_gpu_screen.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <tuple>
+#include <vector>
+
+#include "media/platform_sdl/sdl_screen.h"
+#include "sdl/sdl_test_support.h"
+#include "sdl/x_server_view.h"
+
+namespace orv::media {
+namespace {
+
+constexpr int kW = 80, kH = 60;
+
+// Smooth ramps in red and blue, with sharp-edged green blocks for the filters to differ on.
+std::vector<Pixel> ramps() {
+  std::vector<Pixel> pixels(std::size_t(kW) * kH);
+  for (int y = 0; y < kH; ++y) {
+    for (int x = 0; x < kW; ++x) {
+      const Pixel green = ((x / 8 + y / 8) % 2) ? 0xFF00u : 0u;
+      pixels[std::size_t(y * kW + x)] =
+          Pixel(x * 255 / (kW - 1)) << 16 | green | Pixel(y * 255 / (kH - 1)) | 0xAB000000u;
+    }
+  }
+  return pixels;
+}
+
+struct Shown {
+  SDL_Rect rect{};
+  std::vector<std::uint32_t> pixels;
+  bool gpu = false;
+};
+
+// Opens a window of the picture's size, resizes it and shows the picture, as the X server
+// then holds it; the platform (and SDL) ends before the next one starts.
+Shown show(Presenter presenter, Scaling scaling, int w, int h) {
+  Shown shown;
+  auto platform = make_platform(presenter);
+  if (!platform || !platform->open_window(kW, kH, "ORVANTE") || !platform->open_screen(kW, kH))
+    return shown;
+  shown.gpu = platform->renderer() != nullptr;
+  platform->set_scaling(scaling);
+  SDL_SetWindowSize(platform->window(), w, h);
+  pump_until(*platform, [&] {
+    int ww = 0, wh = 0;
+    SDL_GetWindowSize(platform->window(), &ww, &wh);
+    return ww == w && wh == h;
+  });
+  const std::vector<Pixel> picture = ramps();
+  for (int frame = 0; frame < 3; ++frame) platform->present(picture.data(), kW, kH);
+  shown.rect = platform->picture_rect();
+  shown.pixels =
+      test::server_window_pixels(platform->window(), w, h).value_or(std::vector<std::uint32_t>{});
+  return shown;
+}
+
+int channel_difference(std::uint32_t a, std::uint32_t b) {
+  int most = 0;
+  for (int shift : {0, 8, 16})
+    most = std::max(most, std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)));
+  return most;
+}
+
+TEST(GpuScreen, ShowsTheSoftwarePicturesWithinTheFiltersTolerance) {
+  struct Case {
+    Scaling scaling;
+    int w, h;
+    int mean_tolerance_x100, max_tolerance;  // per channel, over the whole window
+  };
+  // Linear filtering on the GPU weighs texels at its own precision: close to the CPU's filter
+  // (Mesa's within 1), not always equal to it. Sharp whole multiples and the black bars are
+  // exact.
+  const Case cases[] = {{Scaling::kSmooth, 320, 100, 50, 12},
+                        {Scaling::kSmooth, 200, 200, 50, 12},
+                        {Scaling::kSharp, 250, 200, 0, 0}};
+  for (const Case& c : cases) {
+    const Shown gpu = show(Presenter::kGpu, c.scaling, c.w, c.h);
+    if (!gpu.gpu) GTEST_SKIP() << "no GL renderer on this display (libgl1-mesa-dri gives Xvfb one)";
+    const Shown cpu = show(Presenter::kSoftware, c.scaling, c.w, c.h);
+    ASSERT_EQ(gpu.pixels.size(), std::size_t(c.w) * c.h) << "the X server gave no picture";
+    ASSERT_EQ(cpu.pixels.size(), gpu.pixels.size());
+    EXPECT_EQ(std::tuple(gpu.rect.x, gpu.rect.y, gpu.rect.w, gpu.rect.h),
+              std::tuple(cpu.rect.x, cpu.rect.y, cpu.rect.w, cpu.rect.h));
+    const SDL_Rect& r = cpu.rect;
+    const std::uint32_t middle = gpu.pixels[std::size_t((r.y + r.h / 2) * c.w + r.x + r.w / 2)];
+    EXPECT_NEAR(int(middle >> 16), 128, 8) << "the picture's middle, half red";
+    long long sum = 0;
+    int most = 0;
+    for (std::size_t i = 0; i < gpu.pixels.size(); ++i) {
+      const int d = channel_difference(gpu.pixels[i], cpu.pixels[i]);
+      sum += d;
+      most = std::max(most, d);
+    }
+    EXPECT_LE(sum * 100 / std::int64_t(gpu.pixels.size()), c.mean_tolerance_x100)
+        << c.w << "x" << c.h;
+    EXPECT_LE(most, c.max_tolerance) << c.w << "x" << c.h;
+  }
+}
+
+// The renderer outlives resizes and fullscreen switches, its picture letterboxed each time in
+// the window the server shows (on a bare server a fullscreen window keeps its size while SDL
+// reports the desktop's); a window made again (a new game window) gets a new renderer.
+TEST(GpuScreen, KeepsPresentingThroughResizesFullscreenAndANewWindow) {
+  auto platform = make_platform(Presenter::kGpu);
+  ASSERT_TRUE(platform && platform->open_window(kW, kH, "ORVANTE"));
+  if (!platform->renderer()) GTEST_SKIP() << "no GL renderer on this display";
+  ASSERT_TRUE(platform->open_screen(kW, kH));
+  const std::vector<Pixel> picture = ramps();
+  const auto letterboxed = [&] {
+    platform->present(picture.data(), kW, kH);
+    SDL_Point out{};
+    SDL_GetRendererOutputSize(platform->renderer(), &out.x, &out.y);
+    const SDL_Point shown = test::server_window_size(platform->window()).value_or(out);
+    const SDL_Rect want = letterbox(kW, kH, std::min(out.x, shown.x), std::min(out.y, shown.y));
+    const SDL_Rect got = platform->picture_rect();
+    return out.x > 0 &&
+           std::tuple(got.x, got.y, got.w, got.h) == std::tuple(want.x, want.y, want.w, want.h);
+  };
+  EXPECT_TRUE(letterboxed());
+  SDL_SetWindowSize(platform->window(), 300, 120);
+  EXPECT_TRUE(pump_until(*platform, letterboxed) && platform->picture_rect().w == 160);
+  platform->set_fullscreen(true);
+  EXPECT_TRUE(pump_until(*platform, letterboxed));
+  platform->set_fullscreen(false);
+  EXPECT_TRUE(pump_until(*platform, letterboxed));
+  ASSERT_TRUE(platform->open_window(kW, kH, "ORVANTE") && platform->open_screen(kW, kH));
+  EXPECT_NE(platform->renderer(), nullptr);
+  EXPECT_TRUE(letterboxed());
+}
+
+}  // namespace
+}  // namespace orv::media
