@@ -5,6 +5,8 @@
 #include <sys/resource.h>
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -23,6 +25,18 @@ inline double peak_memory_mb() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   return double(usage.ru_maxrss) / 1024.0;
+}
+
+// The shipped data folder, with a trailing slash. Without its configuration every level would
+// be built from nothing and the figures would mean nothing, so the benchmark stops instead.
+inline std::string shipped_data() {
+  const std::string root = std::string(ORV_SHIPPED_DATA) + "/";
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(root + "DATA/ini.txt", error)) {
+    std::fprintf(stderr, "the shipped data set is not in %s (no DATA/ini.txt)\n", root.c_str());
+    std::exit(1);
+  }
+  return root;
 }
 
 // The headless platform, showing a build's progress pictures as the real one does: at most one
@@ -49,8 +63,7 @@ class BenchGame {
   BenchGame(int map_size, int screen_width, bool music, bool every_progress_picture = false)
       : platform_(every_progress_picture), media_(platform_), game_(media_) {
     media::keep_large_blocks_returnable();  // as the game does at start-up
-    const std::string root =
-        (std::filesystem::path(__FILE__).parent_path().parent_path() / "data").string() + "/";
+    const std::string root = shipped_data();
     Game& g = game_;
     g.frame.start_directory = root;
     read_configuration_file(g, root + "DATA/ini.txt");
