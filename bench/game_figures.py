@@ -9,7 +9,8 @@ of /proc/PID/stat over 30 s each), and the time from the START key press (P) to 
 frame of play. With --mapsize N the levels are N + 1 cells square (MAPSIZE N, and a base file twice
 that size), which makes the build behind that key press larger. --fullscreen starts the game
 fullscreen (letterboxed on the X screen) and --scaling smooth|sharp chooses how the picture is
-scaled there (written to a scratch settings file; the player's own is not read). Times of pictures come from the game's own stderr
+scaled there (written to a scratch settings file; the player's own is not read). --renderer
+software|gpu is handed to the game (a binary without that option leaves it out). Times of pictures come from the game's own stderr
 lines under ORV_TRACE_PRESENTS; a binary without them still gives the CPU shares.
 """
 import argparse
@@ -72,6 +73,7 @@ def main():
     parser.add_argument("--seconds", type=int, default=30)
     parser.add_argument("--fullscreen", action="store_true")
     parser.add_argument("--scaling", choices=["smooth", "sharp"], default="smooth")
+    parser.add_argument("--renderer", choices=["software", "gpu"])
     args = parser.parse_args()
     folder = scratch_data(args.data, args.mapsize)
     config = tempfile.mkdtemp(prefix="orv_figures_config_")
@@ -80,6 +82,8 @@ def main():
         f.write(f"SCALING\n{args.scaling.upper()}\n")
     env = dict(os.environ, ORV_TRACE_PRESENTS="1", XDG_CONFIG_HOME=config)
     command = [os.path.abspath(args.binary)] + (["--fullscreen"] if args.fullscreen else [])
+    if args.renderer:
+        command += ["--renderer", args.renderer]
     pictures = []  # (monotonic ns, "frame", "progress" or "progress-left-out")
 
     def read(stream):
