@@ -20,6 +20,7 @@ bool SdlGpuScreen::attach(SDL_Window* window, const std::string& driver, bool vs
   renderer_ = SDL_CreateRenderer(window, -1, flags);
   SDL_ResetHint(SDL_HINT_RENDER_DRIVER);
   window_ = renderer_ ? window : nullptr;
+  vsync_ = waiting_ = renderer_ && vsync;
   return renderer_ != nullptr;
 }
 
@@ -31,6 +32,7 @@ void SdlGpuScreen::detach() {
   window_ = nullptr;
   output_ = shown_ = {};
   frames_to_ask_ = 0;
+  vsync_ = waiting_ = false;
   texture_w_ = texture_h_ = 0;
   picture_rect_ = {};
 }
@@ -71,7 +73,7 @@ SDL_Point SdlGpuScreen::shown_size(int out_w, int out_h) {
   return {SDL_min(shown_.x, out_w), SDL_min(shown_.y, out_h)};
 }
 
-void SdlGpuScreen::present(const Pixel* pixels, int width, int height) {
+void SdlGpuScreen::present(const Pixel* pixels, int width, int height, bool wait) {
   if (!renderer_ || !pixels || width <= 0 || height <= 0 || !fit_texture(width, height)) return;
   if (SDL_UpdateTexture(texture_, nullptr, pixels, width * int(sizeof(Pixel))) != 0) return;
   int out_w = 0, out_h = 0;
@@ -91,6 +93,8 @@ void SdlGpuScreen::present(const Pixel* pixels, int width, int height) {
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   SDL_RenderClear(renderer_);
   SDL_RenderCopy(renderer_, texture_, nullptr, &drawn);
+  if (vsync_ && waiting_ != wait && SDL_RenderSetVSync(renderer_, wait ? 1 : 0) == 0)
+    waiting_ = wait;
   SDL_RenderPresent(renderer_);
 }
 

@@ -27,7 +27,9 @@ class SdlGpuScreen {
   bool attach(SDL_Window* window, const std::string& driver, bool vsync);
   void detach();
   bool attached() const { return renderer_ != nullptr; }
-  void present(const Pixel* pixels, int width, int height);
+  // A frame waits for the display when the renderer was made with vsync; a progress picture
+  // (wait false) never does, so a level build is not held back one display frame per picture.
+  void present(const Pixel* pixels, int width, int height, bool wait = true);
   void set_scaling(Scaling scaling);
   SDL_Rect picture_rect() const { return picture_rect_; }
   SDL_Renderer* renderer() const { return renderer_; }
@@ -45,6 +47,8 @@ class SdlGpuScreen {
   SDL_Point shown_{};      // the window's size as the display shows it
   int frames_to_ask_ = 0;  // while the two differ, asked again now and then
   Scaling scaling_ = Scaling::kSmooth;
+  bool vsync_ = false;    // made to wait for the display
+  bool waiting_ = false;  // and waiting now
 };
 
 }  // namespace orv::media

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 
 #include "media/platform_sdl/sdl_convert.h"
 #include "media/platform_sdl/sdl_keys.h"
@@ -131,7 +132,7 @@ void SdlPlatform::show(const Pixel* pixels, int width, int height, const char* w
   if (kWebPage && !slept_) web_yield();
   slept_ = false;
   if (gpu_.attached()) {
-    gpu_.present(pixels, width, height);
+    gpu_.present(pixels, width, height, std::strcmp(what, "frame") == 0);
   } else {
     screen_.present(pixels, width, height);
   }
