@@ -33,20 +33,14 @@ std::vector<Pixel> ramps() {
   return pixels;
 }
 
-struct Shown {
-  SDL_Rect rect{};
-  std::vector<std::uint32_t> pixels;
-  bool gpu = false;
-};
-
-// Opens a window of the picture's size, resizes it and shows the picture, as the X server
-// then holds it; the platform (and SDL) ends before the next one starts.
-Shown show(Presenter presenter, Scaling scaling, int w, int h) {
-  Shown shown;
+// Opens a window of the picture's size, resizes it and shows the picture; returns what the X
+// server then holds (empty when the GPU was asked for and there is no renderer). The platform
+// (and SDL) ends before the next one starts.
+std::vector<std::uint32_t> show(Presenter presenter, Scaling scaling, int w, int h) {
   auto platform = make_platform(presenter);
-  if (!platform || !platform->open_window(kW, kH, "ORVANTE") || !platform->open_screen(kW, kH))
-    return shown;
-  shown.gpu = platform->renderer() != nullptr;
+  if (!platform || !platform->open_window(kW, kH, "ORVANTE") || !platform->open_screen(kW, kH) ||
+      (presenter == Presenter::kGpu && !platform->renderer()))
+    return {};
   platform->set_scaling(scaling);
   SDL_SetWindowSize(platform->window(), w, h);
   pump_until(*platform, [&] {
@@ -56,52 +50,31 @@ Shown show(Presenter presenter, Scaling scaling, int w, int h) {
   });
   const std::vector<Pixel> picture = ramps();
   for (int frame = 0; frame < 3; ++frame) platform->present(picture.data(), kW, kH);
-  shown.rect = platform->picture_rect();
-  shown.pixels =
-      test::server_window_pixels(platform->window(), w, h).value_or(std::vector<std::uint32_t>{});
-  return shown;
+  return test::server_window_pixels(platform->window(), w, h)
+      .value_or(std::vector<std::uint32_t>{});
 }
 
-int channel_difference(std::uint32_t a, std::uint32_t b) {
-  int most = 0;
-  for (int shift : {0, 8, 16})
-    most = std::max(most, std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)));
-  return most;
-}
-
+// Linear filtering on the GPU weighs texels at its own precision: close to the CPU's filter
+// (Mesa's within 1 per channel), not always equal to it. Sharp whole multiples and the black
+// bars are exact; the picture's middle is half red on both.
 TEST(GpuScreen, ShowsTheSoftwarePicturesWithinTheFiltersTolerance) {
-  struct Case {
-    Scaling scaling;
-    int w, h;
-    int mean_tolerance_x100, max_tolerance;  // per channel, over the whole window
-  };
-  // Linear filtering on the GPU weighs texels at its own precision: close to the CPU's filter
-  // (Mesa's within 1), not always equal to it. Sharp whole multiples and the black bars are
-  // exact.
-  const Case cases[] = {{Scaling::kSmooth, 320, 100, 50, 12},
-                        {Scaling::kSmooth, 200, 200, 50, 12},
-                        {Scaling::kSharp, 250, 200, 0, 0}};
-  for (const Case& c : cases) {
-    const Shown gpu = show(Presenter::kGpu, c.scaling, c.w, c.h);
-    if (!gpu.gpu) GTEST_SKIP() << "no GL renderer on this display (libgl1-mesa-dri gives Xvfb one)";
-    const Shown cpu = show(Presenter::kSoftware, c.scaling, c.w, c.h);
-    ASSERT_EQ(gpu.pixels.size(), std::size_t(c.w) * c.h) << "the X server gave no picture";
-    ASSERT_EQ(cpu.pixels.size(), gpu.pixels.size());
-    EXPECT_EQ(std::tuple(gpu.rect.x, gpu.rect.y, gpu.rect.w, gpu.rect.h),
-              std::tuple(cpu.rect.x, cpu.rect.y, cpu.rect.w, cpu.rect.h));
-    const SDL_Rect& r = cpu.rect;
-    const std::uint32_t middle = gpu.pixels[std::size_t((r.y + r.h / 2) * c.w + r.x + r.w / 2)];
-    EXPECT_NEAR(int(middle >> 16), 128, 8) << "the picture's middle, half red";
-    long long sum = 0;
-    int most = 0;
-    for (std::size_t i = 0; i < gpu.pixels.size(); ++i) {
-      const int d = channel_difference(gpu.pixels[i], cpu.pixels[i]);
-      sum += d;
-      most = std::max(most, d);
+  const std::tuple<Scaling, int, int, int> cases[] = {{Scaling::kSmooth, 320, 100, 12},
+                                                      {Scaling::kSmooth, 200, 200, 12},
+                                                      {Scaling::kSharp, 250, 200, 0}};
+  for (const auto& [scaling, w, h, tolerance] : cases) {
+    const std::vector<std::uint32_t> gpu = show(Presenter::kGpu, scaling, w, h);
+    if (gpu.empty())
+      GTEST_SKIP() << "no GL renderer on this display (libgl1-mesa-dri gives Xvfb one)";
+    const std::vector<std::uint32_t> cpu = show(Presenter::kSoftware, scaling, w, h);
+    ASSERT_EQ(gpu.size(), std::size_t(w) * h) << "the X server gave no picture";
+    ASSERT_EQ(cpu.size(), gpu.size());
+    EXPECT_NEAR(int(gpu[std::size_t(h / 2 * w + w / 2)] >> 16), 128, 8) << w << "x" << h;
+    for (std::size_t i = 0; i < gpu.size(); ++i) {
+      for (int shift : {0, 8, 16}) {
+        ASSERT_NEAR(int(gpu[i] >> shift & 0xFF), int(cpu[i] >> shift & 0xFF), tolerance)
+            << w << "x" << h << " at " << i % w << "," << i / w;
+      }
     }
-    EXPECT_LE(sum * 100 / std::int64_t(gpu.pixels.size()), c.mean_tolerance_x100)
-        << c.w << "x" << c.h;
-    EXPECT_LE(most, c.max_tolerance) << c.w << "x" << c.h;
   }
 }
 

@@ -75,7 +75,12 @@ SDL_Point SdlGpuScreen::shown_size(int out_w, int out_h) {
 
 void SdlGpuScreen::present(const Pixel* pixels, int width, int height, bool wait) {
   if (!renderer_ || !pixels || width <= 0 || height <= 0 || !fit_texture(width, height)) return;
-  if (SDL_UpdateTexture(texture_, nullptr, pixels, width * int(sizeof(Pixel))) != 0) return;
+  // A texture the renderer lost (a GPU reset) is made anew for the next picture.
+  if (SDL_UpdateTexture(texture_, nullptr, pixels, width * int(sizeof(Pixel))) != 0) {
+    SDL_DestroyTexture(texture_);
+    texture_ = nullptr;
+    return;
+  }
   int out_w = 0, out_h = 0;
   if (SDL_GetRendererOutputSize(renderer_, &out_w, &out_h) != 0) return;
   const SDL_Point shown = shown_size(out_w, out_h);
