@@ -59,7 +59,7 @@ std::vector<Pixel> ramps() {
 // server then holds (empty when the GPU was asked for and there is no renderer). The platform
 // (and SDL) ends before the next one starts.
 std::vector<std::uint32_t> show(Presenter presenter, Scaling scaling, int w, int h) {
-  const GlLeaksIgnored ignored;
+  [[maybe_unused]] const GlLeaksIgnored ignored;
   auto platform = make_platform(presenter);
   if (!platform || !open_gl_window(*platform) ||
       (presenter == Presenter::kGpu && !platform->renderer()))
@@ -105,7 +105,7 @@ TEST(GpuScreen, ShowsTheSoftwarePicturesWithinTheFiltersTolerance) {
 // the window the server shows (on a bare server a fullscreen window keeps its size while SDL
 // reports the desktop's); a window made again (a new game window) gets a new renderer.
 TEST(GpuScreen, KeepsPresentingThroughResizesFullscreenAndANewWindow) {
-  const GlLeaksIgnored ignored;
+  [[maybe_unused]] const GlLeaksIgnored ignored;
   auto platform = make_platform(Presenter::kGpu);
   ASSERT_TRUE(platform && open_gl_window(*platform));
   if (!platform->renderer()) GTEST_SKIP() << "no GL renderer on this display";
