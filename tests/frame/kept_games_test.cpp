@@ -35,7 +35,7 @@ class KeptGames : public ::testing::Test {
   static void SetUpTestSuite() {
     data_ = new bot::DataCopy(ORV_SHIPPED_DATA);
     data_->set({{"WORLDREFRESH", "199"}});
-    const auto texts = bot::record_games(*data_, bot::Aim::kGreedy, 2, 1, kFrameLimit, 1);
+    const auto texts = bot::record_games(*data_, Aim::kGreedy, 2, 1, kFrameLimit, 1);
     records_ = new std::vector<media::GameRecord>;
     for (const std::string& text : texts) records_->push_back(*media::parse_game_record(text));
   }
