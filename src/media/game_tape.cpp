@@ -117,7 +117,8 @@ void TapePlatform::watch_live_input() {
 // The frame stays on the screen, darkened, until P goes on or Space takes the game over. The
 // time spent here does not count for the game's frame schedule.
 void TapePlatform::stay_paused(const Pixel* pixels, int width, int height) {
-  const std::vector<Pixel> picture = dimmed(pixels, width, height);
+  std::vector<Pixel> picture = dimmed(pixels, width, height);
+  if (mark_paused_) mark_paused_(picture, width, height);
   const std::int64_t paused_at = inner_.now_ns();
   fast_ = false;
   while (paused_ && !inner_.close_requested()) {

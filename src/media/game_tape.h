@@ -45,6 +45,9 @@ class TapePlatform : public Platform {
   // frame on the game sees the keys steer gives when it first reads them in a frame.
   using Steer = std::function<KeyStates()>;
   void play_steered(Steer steer);
+  // Marks the darkened picture a paused replay shows (the game writes PAUSED on it).
+  using PausedMark = std::function<void(std::vector<Pixel>& picture, int width, int height)>;
+  void mark_paused(PausedMark mark) { mark_paused_ = std::move(mark); }
   // Back to the live input from this frame on.
   void take_over();
   bool playing() const { return playing_; }
@@ -112,6 +115,7 @@ class TapePlatform : public Platform {
   bool watch_controls_ = false;
   GameInput played_;
   Steer steer_;
+  PausedMark mark_paused_;
   std::size_t next_key_ = 0;
   std::size_t next_pad_ = 0;
   bool live_seen_ = false;
