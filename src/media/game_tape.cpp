@@ -46,6 +46,7 @@ void TapePlatform::start_game() {
 
 void TapePlatform::play(GameInput input, bool watch_controls) {
   played_ = std::move(input);
+  steer_ = nullptr;
   play_origin_ = frame_;
   next_key_ = 0;
   next_pad_ = 0;
@@ -58,8 +59,14 @@ void TapePlatform::play(GameInput input, bool watch_controls) {
   pad_read_frame_ = -1;
 }
 
+void TapePlatform::play_steered(Steer steer) {
+  play({}, false);
+  steer_ = std::move(steer);
+}
+
 void TapePlatform::take_over() {
   playing_ = false;
+  steer_ = nullptr;
   paused_ = false;
   fast_ = false;
   taken_over_ = true;
@@ -110,7 +117,8 @@ void TapePlatform::watch_live_input() {
 // The frame stays on the screen, darkened, until P goes on or Space takes the game over. The
 // time spent here does not count for the game's frame schedule.
 void TapePlatform::stay_paused(const Pixel* pixels, int width, int height) {
-  const std::vector<Pixel> picture = dimmed(pixels, width, height);
+  std::vector<Pixel> picture = dimmed(pixels, width, height);
+  if (mark_paused_) mark_paused_(picture, width, height);
   const std::int64_t paused_at = inner_.now_ns();
   fast_ = false;
   while (paused_ && !inner_.close_requested()) {
@@ -133,6 +141,7 @@ void TapePlatform::stay_paused(const Pixel* pixels, int width, int height) {
 }
 
 KeyStates TapePlatform::played_keys() {
+  if (steer_) return steer_();
   KeyStates keys = held_;
   while (next_key_ < played_.keys.size() &&
          played_.keys[next_key_].frame <= frame_ - play_origin_) {

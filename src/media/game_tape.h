@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "media/input_script.h"
@@ -40,6 +41,13 @@ class TapePlatform : public Platform {
   // now); the live input is watched (live_input_seen) and, with watch controls, steers the
   // replay.
   void play(GameInput input, bool watch_controls);
+  // As play, with input made frame by frame instead of kept (a bot at the keys): from this
+  // frame on the game sees the keys steer gives when it first reads them in a frame.
+  using Steer = std::function<KeyStates()>;
+  void play_steered(Steer steer);
+  // Marks the darkened picture a paused replay shows (the game writes PAUSED on it).
+  using PausedMark = std::function<void(std::vector<Pixel>& picture, int width, int height)>;
+  void mark_paused(PausedMark mark) { mark_paused_ = std::move(mark); }
   // Back to the live input from this frame on.
   void take_over();
   bool playing() const { return playing_; }
@@ -106,6 +114,8 @@ class TapePlatform : public Platform {
   bool taken_over_ = false;
   bool watch_controls_ = false;
   GameInput played_;
+  Steer steer_;
+  PausedMark mark_paused_;
   std::size_t next_key_ = 0;
   std::size_t next_pad_ = 0;
   bool live_seen_ = false;

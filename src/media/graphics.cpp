@@ -103,6 +103,7 @@ void Graphics::clear_screen(Colour colour) {
 }
 
 void Graphics::box(int x, int y, int width, int height, Colour colour) {
+  if (!drawing_) return;
   fill_rect(back_.write(), x, y, width, height, colour_to_pixel(colour));
 }
 
@@ -306,7 +307,7 @@ bool Graphics::outside_screen(const Quad& q) const {
 }
 
 void Graphics::display_sprite3d(Handle s3, float x, float y, int alpha) {
-  if (!in_3d_ || !std::isfinite(x) || !std::isfinite(y)) return;
+  if (!in_3d_ || !drawing_ || !std::isfinite(x) || !std::isfinite(y)) return;
   Sprite3D* s = sprites3d_.get(s3);
   if (s == nullptr) return;
   Quad quad = corners_of(*s);

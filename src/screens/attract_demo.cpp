@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "game/game.h"
+#include "input/autopilot.h"
 #include "media/files/paths.h"
 #include "screens/game_recording.h"
 
@@ -46,6 +47,28 @@ std::optional<media::GameRecord> next_demo_record(Game& g) {
   return std::nullopt;
 }
 
+// The autopilot's keys: the arrow towards the best cell to paint once the level is built.
+media::KeyStates autopilot_keys(const Game& g) {
+  media::KeyStates keys{};
+  if (g.frame.built_level != g.world.level || g.world.level < 1) return keys;
+  const std::optional<int> arrow = autopilot_arrow(g, Aim::kGreedy);
+  if (arrow && *arrow >= 0 && *arrow < media::key::kCount) keys[std::size_t(*arrow)] = true;
+  return keys;
+}
+
+// The autopilot plays with the game's own keys, from the data set's seed and a fresh level
+// clock, so the same data set always shows the same demo.
+void start_live_demo(Game& g) {
+  media::GameRecord start;
+  start.start = {{"level-clock", 0}, {"step-counter", 0}};
+  for (const std::vector<int>& keys : default_key_bindings()) start.bindings.push_back(keys);
+  g.tape.mode = TapeMode::kDemo;
+  start_played_game(g, start, false);
+  g.media.sys.random_seed(g.config.world_random);
+  g.tape.tape->play_steered([&g] { return autopilot_keys(g); });
+  g.media.sys.notice("demo: the autopilot plays");
+}
+
 }  // namespace
 
 bool demo_due(Game& g) {
@@ -58,11 +81,15 @@ bool demo_due(Game& g) {
   if (!g.tape.demo_files_scanned) scan_demo_files(g);
   g.tape.idle_frames = 0;
   g.tape.played = next_demo_record(g);
-  return g.tape.played.has_value();
+  return true;
 }
 
 bool start_demo(Game& g) {
-  if (!g.tape.played) return false;
+  if (g.tape.tape == nullptr) return false;
+  if (!g.tape.played) {
+    start_live_demo(g);
+    return true;
+  }
   g.tape.mode = TapeMode::kDemo;
   start_played_game(g, *g.tape.played, false);
   return true;

@@ -5,6 +5,7 @@
 #include "game/game.h"
 #include "game/play_mode.h"
 #include "media/system/format_date.h"
+#include "screens/paused_replay.h"
 
 namespace orv {
 namespace {
@@ -85,6 +86,10 @@ void start_played_game(Game& g, const media::GameRecord& record, bool watch_cont
   if (g.tape.tape == nullptr) return;
   g.tape.tape->start_game();
   g.tape.tape->play(record.input, watch_controls);
+  if (watch_controls)
+    g.tape.tape->mark_paused([&g](std::vector<media::Pixel>& picture, int width, int height) {
+      mark_paused_picture(g, picture, width, height);
+    });
   // The game's input starts from what the recording held at its start, as the game it came
   // from had seen it on the title.
   g.media.input.examine_keyboard();

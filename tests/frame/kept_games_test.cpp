@@ -35,7 +35,7 @@ class KeptGames : public ::testing::Test {
   static void SetUpTestSuite() {
     data_ = new bot::DataCopy(ORV_SHIPPED_DATA);
     data_->set({{"WORLDREFRESH", "199"}});
-    const auto texts = bot::record_games(*data_, bot::Aim::kGreedy, 2, 1, kFrameLimit, 1);
+    const auto texts = bot::record_games(*data_, Aim::kGreedy, 2, 1, kFrameLimit, 1);
     records_ = new std::vector<media::GameRecord>;
     for (const std::string& text : texts) records_->push_back(*media::parse_game_record(text));
   }
@@ -153,6 +153,15 @@ TEST_F(KeptGames, ChangedDataIsNamedByTheDataSetItNeeds) {
   EXPECT_NE(out.text.find("needs the data set " + record.data_set), std::string::npos) << out.text;
 }
 
+// The headless platform calling after_present after every presented picture.
+struct WatchedHeadless : media::HeadlessPlatform {
+  void present(const media::Pixel* pixels, int width, int height) override {
+    HeadlessPlatform::present(pixels, width, height);
+    if (after_present) after_present();
+  }
+  std::function<void()> after_present;
+};
+
 // A kept game played on the headless platform through the tape, frame by frame.
 struct TapeRun {
   // kVerify ends at the game's end; kWatch has the watch controls.
@@ -186,7 +195,7 @@ struct TapeRun {
 
   test::CurrentDirectory keep;
   std::string data_folder;
-  media::HeadlessPlatform headless;
+  WatchedHeadless headless;
   media::TapePlatform tape;
   media::Media media;
   Game g;
@@ -237,11 +246,35 @@ TEST_F(KeptGames, ATakeOverGoesOnFromTheReplaysStateAtThatFrame) {
   EXPECT_EQ(taken.g.tape.outcome->reached, record.claim);
 }
 
-// P on the live keyboard stops the replay at its frame; Space then hands it over.
+// Pixels of the picture's box [x0, x1) x [y0, y1) that differ from the frame darkened.
+int marked_pixels(const media::Image& frame, const media::Image& paused, double x0, double y0,
+                  double x1, double y1) {
+  int marked = 0;
+  for (int y = int(y0 * frame.height); y < int(y1 * frame.height); ++y)
+    for (int x = int(x0 * frame.width); x < int(x1 * frame.width); ++x)
+      if (paused.at(x, y) != ((frame.at(x, y) >> 1) & 0x7F7F7F7Fu)) ++marked;
+  return marked;
+}
+
+// P on the live keyboard stops the replay at its frame, darkened with PAUSED at the top left
+// and the middle untouched; Space then hands it over.
 TEST_F(KeptGames, PausePausesTheReplayAndSpaceTakesItOver) {
   ASSERT_FALSE(records_->empty());
   TapeRun run(records_->front(), data_path(), TapeMode::kWatch);
+  run.headless.keep_presented(true);
   std::int64_t paused_at = -1;
+  media::Image frame_at_pause;
+  int marked_top_left = -1, marked_middle = -1;
+  run.headless.after_present = [&] {
+    if (paused_at < 0 || marked_top_left >= 0) return;
+    const media::Image& shown = run.headless.last_presented();
+    if (!run.tape.paused()) {
+      frame_at_pause = shown;
+      return;
+    }
+    marked_top_left = marked_pixels(frame_at_pause, shown, 0.0, 0.15, 0.4, 0.3);
+    marked_middle = marked_pixels(frame_at_pause, shown, 0.3, 0.35, 0.7, 0.65);
+  };
   run.run([&] {
     const std::int64_t frame = run.headless.frame();
     if (paused_at < 0 && run.tape.game_frame() == 300) {
@@ -251,6 +284,8 @@ TEST_F(KeptGames, PausePausesTheReplayAndSpaceTakesItOver) {
     }
     return run.tape.taken_over();
   });
+  EXPECT_GT(marked_top_left, 100);
+  EXPECT_EQ(marked_middle, 0);
   EXPECT_TRUE(run.tape.taken_over());
   // The game stood still while the window showed 40 paused frames.
   EXPECT_LE(run.tape.game_frame(), paused_at + 2);

@@ -5,7 +5,7 @@
 // recorded state of expected.txt. Any change to the rules, the order of random draws or the timing
 // of frames shows up here.
 //
-// ORV_UPDATE_GOLDEN=1 records both files anew with the autopilot of tools/bot/autopilot.h.
+// ORV_UPDATE_GOLDEN=1 records both files anew with the autopilot of src/input/autopilot.h.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,11 +14,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "bot/autopilot.h"
 #include "frame/main_loop.h"
 #include "frame/start_up.h"
 #include "game/coordinates.h"
 #include "game/game.h"
+#include "input/autopilot.h"
 #include "media/input_recording.h"
 #include "media/keys.h"
 #include "support/data_set.h"
@@ -98,7 +98,7 @@ class Trace {
 
 // Holds the arrow the autopilot chooses (or none) for the coming frames.
 void steer(const Game& g, test::KeyRecorder& keys) {
-  const std::optional<int> arrow = bot::autopilot_arrow(g);
+  const std::optional<int> arrow = autopilot_arrow(g);
   for (int key : {media::key::kRight, media::key::kLeft, media::key::kDown, media::key::kUp})
     if (arrow != key) keys.set(key, false);
   if (arrow) keys.set(*arrow, true);

@@ -3,7 +3,7 @@
 // one-line note, the data set and its settings, what the game must show on the way and the final
 // score, level, frame count and picture checksum). Each folder is a test case of its own.
 //
-// ORV_UPDATE_GOLDEN=1 records them anew: a scripted player (the autopilot of tools/bot and a few
+// ORV_UPDATE_GOLDEN=1 records them anew: a scripted player (the autopilot of src/input and a few
 // rules per replay) plays through the recording platform, and a recording is kept only when the
 // game showed what the replay is for.
 #include <gtest/gtest.h>
@@ -16,12 +16,12 @@
 #include <set>
 #include <sstream>
 
-#include "bot/autopilot.h"
 #include "frame/main_loop.h"
 #include "frame/start_up.h"
 #include "game/coordinates.h"
 #include "game/errors.h"
 #include "game/game.h"
+#include "input/autopilot.h"
 #include "media/input_recording.h"
 #include "media/keys.h"
 #include "media/platform_headless/headless_platform.h"
@@ -273,7 +273,7 @@ void hold_arrow(WatchingPlatform& p, std::optional<int> arrow) {
 }
 
 void autopilot(const Game& g, WatchingPlatform& p, const Seen&) {
-  hold_arrow(p, bot::autopilot_arrow(g));
+  hold_arrow(p, autopilot_arrow(g));
 }
 
 constexpr int kArrows[4][3] = {{1, 0, media::key::kRight},

@@ -1,6 +1,7 @@
 // The title's demo on the shipped data: after 30 seconds of idle title a recording of the
 // data's DEMO folder plays with the game's own rules; any key brings the title back at once.
-// Every shipped demo plays to its recorded score and completes level 1.
+// Every shipped demo plays to its recorded score and completes level 1. A data set without
+// recordings gets the autopilot playing live, which completes level 1 too.
 #include "screens/attract_demo.h"
 
 #include <gtest/gtest.h>
@@ -66,7 +67,8 @@ TEST(AttractDemo, ShippedDemosCompleteLevelOneAndTheFirstVerifies) {
 
 // The program on a copy of the shipped data, nobody at the keys.
 struct IdleTitle {
-  IdleTitle() : keep(data.path().string()), tape(headless), media(tape), g(media) {
+  explicit IdleTitle(const fs::path& source = ORV_SHIPPED_DATA)
+      : data(source), keep(data.path().string()), tape(headless), media(tape), g(media) {
     const std::string home = (data.path() / "HOME").string();
     media.user_folders =
         media::UserFolders([home](const std::string& name) -> std::optional<std::string> {
@@ -84,7 +86,7 @@ struct IdleTitle {
     }
   }
 
-  bot::DataCopy data{ORV_SHIPPED_DATA};
+  bot::DataCopy data;
   test::CurrentDirectory keep;
   WatchedPlatform headless;
   media::TapePlatform tape;
@@ -122,6 +124,48 @@ TEST(AttractDemo, IdleTitleStartsTheDemoAndAKeyBringsTheTitleBackInOneFrame) {
   EXPECT_LE(title_again - key_at, 2);
   // The demo entered no table.
   EXPECT_FALSE(fs::exists(t.g.config.highscore_file));
+}
+
+// Regular files below a folder.
+std::size_t files_below(const fs::path& folder) {
+  if (!fs::exists(folder)) return 0;
+  const auto all = fs::recursive_directory_iterator(folder);
+  return std::size_t(std::count_if(fs::begin(all), fs::end(all), [](const fs::directory_entry& e) {
+    return e.is_regular_file();
+  }));
+}
+
+// On the shipped data without its recordings and on the fixed levels of ARENA: the autopilot
+// completes level 1 with DEMO shown, a key as level 2 begins brings the title back within a
+// frame, and the demo leaves nothing behind (no table, no level record, no kept game).
+TEST(AttractDemo, WithoutRecordingsTheAutopilotPlaysLiveAndCompletesLevelOne) {
+  for (const fs::path& set : {fs::path(ORV_SHIPPED_DATA), fs::path(ORV_SHIPPED_DATA) / "ARENA"}) {
+    IdleTitle t(set);
+    fs::remove_all(t.data.path() / "DEMO");
+    std::size_t home_before = 0;
+    std::int64_t demo_from = -1, key_at = -1, title_again = -1;
+    t.headless.after_frame = [&] {
+      const Game& g = t.g;
+      const std::int64_t frame = t.headless.frame();
+      if (demo_from < 0 && g.tape.mode == TapeMode::kDemo) {
+        demo_from = frame;
+        home_before = files_below(t.data.path() / "HOME");
+      }
+      if (demo_from >= 0 && key_at < 0 && g.world.level >= 2) {
+        key_at = frame;
+        t.headless.tap_key(media::key::kX, frame, 3);
+      }
+      if (key_at >= 0 && title_again < 0 && g.frame.menu_active && g.tape.mode == TapeMode::kLive)
+        title_again = frame;
+      if (frame > 40000 || title_again >= 0) t.headless.request_close();
+    };
+    t.run();
+    ASSERT_GE(demo_from, kIdleFramesBeforeDemo) << set << ": no demo";
+    ASSERT_GE(key_at, 0) << set << ": level 1 not completed";
+    ASSERT_GE(title_again, 0) << set;
+    EXPECT_LE(title_again - key_at, 2) << set;
+    EXPECT_EQ(files_below(t.data.path() / "HOME"), home_before) << set;
+  }
 }
 
 }  // namespace

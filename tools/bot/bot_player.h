@@ -7,9 +7,9 @@
 #include <functional>
 #include <vector>
 
-#include "bot/autopilot.h"
 #include "game/coordinates.h"
 #include "game/game.h"
+#include "input/autopilot.h"
 #include "media/platform_headless/headless_platform.h"
 
 namespace orv::bot {

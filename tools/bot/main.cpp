@@ -92,8 +92,7 @@ bool parse(int argc, char** argv, Options& options) {
 // The aim and pace of --profile, or of --aim and --pace; nullopt for an unknown profile.
 std::optional<orv::bot::Profile> player(const Options& o) {
   if (o.values.count("profile") != 0) return orv::bot::find_profile(o.value("profile", ""));
-  const auto aim =
-      o.value("aim", "greedy") == "nearest" ? orv::bot::Aim::kNearest : orv::bot::Aim::kGreedy;
+  const auto aim = o.value("aim", "greedy") == "nearest" ? orv::Aim::kNearest : orv::Aim::kGreedy;
   return orv::bot::Profile{"", aim, int(o.number("pace", kHumanPace))};
 }
 

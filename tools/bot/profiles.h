@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "bot/autopilot.h"
+#include "input/autopilot.h"
 
 namespace orv::bot {
 

@@ -1,4 +1,4 @@
-#include "bot/autopilot.h"
+#include "input/autopilot.h"
 
 #include <array>
 #include <deque>
@@ -7,7 +7,7 @@
 #include "game/coordinates.h"
 #include "media/keys.h"
 
-namespace orv::bot {
+namespace orv {
 namespace {
 
 namespace key = media::key;
@@ -100,4 +100,4 @@ std::optional<int> autopilot_arrow(const Game& g, Aim aim) {
   return best_key;
 }
 
-}  // namespace orv::bot
+}  // namespace orv

@@ -1,6 +1,6 @@
 // Where the bot walks: the nearest floor to paint, or greedily a farther cell that closes a 2x2
 // block, and nowhere when every way is walled off.
-#include "bot/autopilot.h"
+#include "input/autopilot.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include "media/keys.h"
 #include "support/world_fixture.h"
 
-namespace orv::bot {
+namespace orv {
 namespace {
 
 namespace key = media::key;
@@ -60,4 +60,4 @@ TEST_F(Autopilot, NothingToPaintOrNoWayThereGivesNoArrow) {
 }
 
 }  // namespace
-}  // namespace orv::bot
+}  // namespace orv

@@ -6,7 +6,7 @@
 
 #include "game/game.h"
 
-namespace orv::bot {
+namespace orv {
 
 // How the next cell to paint is chosen.
 enum class Aim {
@@ -18,4 +18,4 @@ enum class Aim {
 // key; nullopt when no paintable cell can be reached.
 std::optional<int> autopilot_arrow(const Game& g, Aim aim = Aim::kNearest);
 
-}  // namespace orv::bot
+}  // namespace orv
