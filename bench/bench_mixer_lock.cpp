@@ -27,7 +27,7 @@ void BM_SoundStartWhileMusicStreams(benchmark::State& state) {
     state.SkipWithError("the shipped music track does not open");
     return;
   }
-  mixer.play_stream(1, std::move(stream), true);
+  mixer.play_stream(SoundId(1), std::move(stream), true);
   auto sound = std::make_shared<SoundData>();
   sound->samples.assign(std::size_t(2000) * kAudioChannels, 100);
   std::atomic<bool> running{true};
@@ -44,7 +44,7 @@ void BM_SoundStartWhileMusicStreams(benchmark::State& state) {
   std::int64_t starts = 0;
   for (auto _ : state) {
     const auto before = Clock::now();
-    mixer.play(2, sound, false);
+    mixer.play(SoundId(2), sound, false);
     const double us = std::chrono::duration<double, std::micro>(Clock::now() - before).count();
     longest_us = std::max(longest_us, us);
     total_us += us;

@@ -65,20 +65,20 @@ Image pattern(int w, int h, int seed, Look look) {
 }
 
 struct Drifter {
-  Handle s3;
+  Sprite3dId s3;
   float x, y, vx, vy;
 };
 
 class Frame {
  public:
   Frame() : gfx_(platform_) {
-    Handle window = gfx_.open_window(kWidth, kHeight, "bench");
+    WindowId window = gfx_.open_window(kWidth, kHeight, "bench");
     gfx_.open_windowed_screen(window, kWidth, kHeight);
     gfx_.transparent_sprite_colour(kNewSprites, kMagenta);
     make_tiles();
     make_drifters();
     make_spinners();
-    Handle glyph_sprite = gfx_.add_sprite(pattern(16, 20, 5, Look::kGlyph));
+    SpriteId glyph_sprite = gfx_.add_sprite(pattern(16, 20, 5, Look::kGlyph));
     for (int i = 0; i < 60; ++i) glyphs_.push_back(gfx_.create_sprite3d(glyph_sprite));
   }
 
@@ -124,12 +124,12 @@ class Frame {
 
  private:
   void make_tiles() {
-    Handle kinds[4];
+    SpriteId kinds[4];
     for (int k = 0; k < 4; ++k) kinds[k] = gfx_.add_sprite(pattern(32, 32, k, Look::kSolid));
     for (int i = 0; i < 32 * 24; ++i) tiles_.push_back(gfx_.create_sprite3d(kinds[i % 4]));
   }
   void make_drifters() {
-    Handle kinds[3];
+    SpriteId kinds[3];
     for (int k = 0; k < 3; ++k) kinds[k] = gfx_.add_sprite(pattern(64, 64, k, Look::kSoft));
     for (int i = 0; i < 300; ++i) {
       drifters_.push_back({gfx_.create_sprite3d(kinds[i % 3]), float((i * 97) % kWidth),
@@ -137,7 +137,7 @@ class Frame {
     }
   }
   void make_spinners() {
-    Handle kind = gfx_.add_sprite(pattern(48, 48, 3, Look::kSolid));
+    SpriteId kind = gfx_.add_sprite(pattern(48, 48, 3, Look::kSolid));
     for (int i = 0; i < 50; ++i) {
       spinners_.push_back(gfx_.create_sprite3d(kind));
       gfx_.rotate_sprite3d(spinners_.back(), float(i * 7), kRotateAbsolute);
@@ -166,8 +166,8 @@ class Frame {
   }
   void capture_and_stretch() {
     gfx_.sprite3d_quality(1);
-    Handle grab = gfx_.grab_sprite(1, 1, kWidth - 1, kHeight - 1);
-    Handle capture = gfx_.create_sprite3d(grab);
+    SpriteId grab = gfx_.grab_sprite(1, 1, kWidth - 1, kHeight - 1);
+    Sprite3dId capture = gfx_.create_sprite3d(grab);
     gfx_.zoom_sprite3d(capture, kWidth, kHeight);
     gfx_.clear_screen(rgb(0, 0, 0));
     gfx_.display_sprite3d(capture, 0, 0);
@@ -182,7 +182,7 @@ class Frame {
 
   NullPlatform platform_;
   Graphics gfx_;
-  std::vector<Handle> tiles_, spinners_, glyphs_;
+  std::vector<Sprite3dId> tiles_, spinners_, glyphs_;
   std::vector<Drifter> drifters_;
 };
 

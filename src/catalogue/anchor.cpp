@@ -25,10 +25,10 @@ void anchor_offset(const Game& g, const ObjectKind& k, float w, float h, float& 
 KindSprite make_kind_sprite(Game& g, const ObjectKind& k) {
   media::Graphics& gfx = g.media.gfx;
   KindSprite made;
-  made.sprite = gfx.create_sprite3d(k.sprite);
+  made.sprite3d = gfx.create_sprite3d(k.sprite);
   made.width = float(gfx.sprite_width(k.sprite));
   made.height = float(gfx.sprite_height(k.sprite));
-  gfx.zoom_sprite3d(made.sprite, float(media::round_even(made.width)),
+  gfx.zoom_sprite3d(made.sprite3d, float(media::round_even(made.width)),
                     float(media::round_even(made.height)));
   return made;
 }

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "media/types.h"
+
 namespace orv {
 
 struct Game;
@@ -17,7 +19,7 @@ void anchor_offset(const Game& g, const ObjectKind& kind, float w, float h, floa
 
 // A 3D sprite of its own made from the kind's picture, zoomed to the picture's size.
 struct KindSprite {
-  std::int32_t sprite = 0;
+  media::Sprite3dId sprite3d;
   float width = 0, height = 0;
 };
 KindSprite make_kind_sprite(Game& g, const ObjectKind& kind);

@@ -6,9 +6,9 @@
 namespace orv {
 namespace {
 
-std::int32_t shared_sprite(Game& g, std::int32_t& slot, std::int32_t image) {
+media::Sprite3dId shared_sprite(Game& g, media::Sprite3dId& slot, media::SpriteId sprite) {
   media::Graphics& gfx = g.media.gfx;
-  if (slot == 0 || !gfx.is_sprite3d(slot)) slot = gfx.create_sprite3d(image);
+  if (!slot || !gfx.is_sprite3d(slot)) slot = gfx.create_sprite3d(sprite);
   return slot;
 }
 
@@ -19,25 +19,25 @@ TileGraphic* natural_owner(Game& g, const Cell& c) {
   auto it = assets.tile_graphic_index.find(c.graphic_name);
   if (it != assets.tile_graphic_index.end()) {
     TileGraphic& own = assets.tile_graphics[it->second];
-    if (own.natural == c.sprite) return &own;
-    if (own.drawable == c.sprite) return nullptr;
+    if (own.natural_sprite3d == c.sprite3d) return &own;
+    if (own.sprite3d == c.sprite3d) return nullptr;
   }
   for (TileGraphic& t : assets.tile_graphics)
-    if (t.natural == c.sprite) return &t;
+    if (t.natural_sprite3d == c.sprite3d) return &t;
   return nullptr;
 }
 
 void rezoom(Game& g, Cell& c) {
-  if (c.sprite == 0 || c.alpha <= 0) return;
-  if (TileGraphic* t = natural_owner(g, c)) c.sprite = shared_sprite(g, t->drawable, t->image);
-  g.media.gfx.zoom_sprite3d(c.sprite, float(media::round_even(g.config.tile_width)),
+  if (!c.sprite3d || c.alpha <= 0) return;
+  if (TileGraphic* t = natural_owner(g, c)) c.sprite3d = shared_sprite(g, t->sprite3d, t->sprite);
+  g.media.gfx.zoom_sprite3d(c.sprite3d, float(media::round_even(g.config.tile_width)),
                             float(media::round_even(g.config.tile_height)));
 }
 
 }  // namespace
 
-std::int32_t natural_tile_sprite(Game& g, TileGraphic& t) {
-  return shared_sprite(g, t.natural, t.image);
+media::Sprite3dId natural_tile_sprite(Game& g, TileGraphic& t) {
+  return shared_sprite(g, t.natural_sprite3d, t.sprite);
 }
 
 void rezoom_cell(Game& g, int x, int y) {

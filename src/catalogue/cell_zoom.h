@@ -3,13 +3,15 @@
 
 #include <cstdint>
 
+#include "media/types.h"
+
 namespace orv {
 
 struct Game;
 struct TileGraphic;
 
 // The graphic's shared 3D sprite at the picture's own size, made when first asked for.
-std::int32_t natural_tile_sprite(Game& g, TileGraphic& t);
+media::Sprite3dId natural_tile_sprite(Game& g, TileGraphic& t);
 // Zooms the cell's sprite to the tile size (rounded) when it has one and its alpha is above 0.
 // A cell holding its graphic's unzoomed sprite moves to the graphic's zoomed one, so zooming
 // one cell never changes the size of another cell that keeps the picture's own size.

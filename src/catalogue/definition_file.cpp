@@ -5,7 +5,7 @@
 namespace orv {
 
 void read_line_pairs(
-    Game& g, media::Handle file,
+    Game& g, media::FileId file,
     const std::function<void(const std::string& key, const std::string& value)>& fn) {
   media::Files& files = g.media.files;
   while (!files.eof(file)) {

@@ -13,7 +13,7 @@ struct Game;
 
 // Reads pairs of lines until the end of the file; a missing last value reads as empty.
 void read_line_pairs(
-    Game& g, media::Handle file,
+    Game& g, media::FileId file,
     const std::function<void(const std::string& key, const std::string& value)>& fn);
 
 // The low 8 bits of a number read back as a signed byte (255 gives -1, 258 gives 2).

@@ -18,7 +18,7 @@ std::vector<Enemy>& group_list(Game& g, EnemyGroup group) {
 Enemy make_enemy(Game& g, const ObjectKind& k, int x, int y) {
   const KindSprite made = make_kind_sprite(g, k);
   Enemy e;
-  e.sprite = made.sprite;
+  e.sprite3d = made.sprite3d;
   e.width = made.width;
   e.height = made.height;
   e.blend_source = k.blend_source;
@@ -60,7 +60,7 @@ void spawn_enemies(Game& g, int max_x, int max_y, EnemyGroup group) {
 void clear_enemies(Game& g, EnemyGroup group) {
   std::vector<Enemy>& list = group_list(g, group);
   for (const Enemy& e : list)
-    if (e.sprite != 0) g.media.gfx.free_sprite3d(e.sprite);
+    if (e.sprite3d) g.media.gfx.free_sprite3d(e.sprite3d);
   list.clear();
 }
 

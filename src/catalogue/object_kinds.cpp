@@ -69,8 +69,8 @@ void load_object_kind(Game& g, const std::string& graphic_path) {
   ObjectKind& kind = g.catalogue.kinds.emplace_back();
   kind.sprite = g.media.gfx.load_sprite(graphic_path);
   media::Files& files = g.media.files;
-  const media::Handle file = files.read_file(definition_file_of(graphic_path, g.config.gfx_codec));
-  if (file != 0) {
+  const media::FileId file = files.read_file(definition_file_of(graphic_path, g.config.gfx_codec));
+  if (file) {
     read_line_pairs(g, file, [&kind](const std::string& key, const std::string& value) {
       apply_object_key(kind, key, value);
     });

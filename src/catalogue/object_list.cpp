@@ -26,7 +26,7 @@ void release_placed_object(Game& g, std::int32_t position) {
   if (position < 0 || std::size_t(position) >= w.objects.size()) return;
   PlacedObject& o = w.objects[std::size_t(position)];
   if (o.released != 0) return;
-  if (o.sprite != 0) g.media.gfx.free_sprite3d(o.sprite);
+  if (o.sprite3d) g.media.gfx.free_sprite3d(o.sprite3d);
   o = PlacedObject{};
   o.released = 1;
   w.free_objects.push_back(position);
@@ -35,7 +35,7 @@ void release_placed_object(Game& g, std::int32_t position) {
 void clear_placed_objects(Game& g) {
   WorldState& w = g.world;
   for (const PlacedObject& o : w.objects)
-    if (o.sprite != 0 && o.released == 0) g.media.gfx.free_sprite3d(o.sprite);
+    if (o.sprite3d && o.released == 0) g.media.gfx.free_sprite3d(o.sprite3d);
   std::vector<PlacedObject>().swap(w.objects);
   std::vector<std::int32_t>().swap(w.free_objects);
 }

@@ -8,9 +8,9 @@ void load_player_sprite(Game& g) {
   media::Graphics& gfx = g.media.gfx;
   Player& p = g.world.player;
   gfx.transparent_sprite_colour(media::kNewSprites, media::rgb(255, 255, 255));
-  const media::Handle sprite = gfx.load_sprite(g.config.cursor);
-  if (sprite == 0) return;  // the player keeps what it had
-  if (p.sprite3d != 0) gfx.free_sprite3d(p.sprite3d);
+  const media::SpriteId sprite = gfx.load_sprite(g.config.cursor);
+  if (!sprite) return;  // the player keeps what it had
+  if (p.sprite3d) gfx.free_sprite3d(p.sprite3d);
   if (gfx.is_sprite(p.sprite)) gfx.free_sprite(p.sprite);
   p.sprite = sprite;
   p.sprite3d = gfx.create_sprite3d(sprite);

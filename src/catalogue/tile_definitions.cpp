@@ -79,8 +79,8 @@ std::vector<std::string> tile_definition_keys() {
 TileDefinition read_tile_definition(Game& g, const std::string& file) {
   TileDefinition d;
   media::Files& files = g.media.files;
-  const media::Handle f = files.read_file(file);
-  if (f == 0) return d;
+  const media::FileId f = files.read_file(file);
+  if (!f) return d;
   d.found = true;
   read_line_pairs(g, f, [&g, &d](const std::string& key, const std::string& value) {
     apply_tile_key(g, d, key, value);

@@ -18,7 +18,7 @@ using media::round_even;
 PlacedObject make_placed_object(Game& g, const ObjectKind& k) {
   const KindSprite made = make_kind_sprite(g, k);
   PlacedObject o;
-  o.sprite = made.sprite;
+  o.sprite3d = made.sprite3d;
   o.width = made.width;
   o.height = made.height;
   o.shown = k.shown;
@@ -83,7 +83,7 @@ void set_cell_graphic(Game& g, int x, int y, NameId graphic_name) {
   if (it == assets.tile_graphic_index.end()) return;
   // Cells share the graphic's 3D sprite at its own size until they are zoomed: what a cell
   // draws differs only in its angle, which starts afresh with each new graphic.
-  c->sprite = natural_tile_sprite(g, assets.tile_graphics[it->second]);
+  c->sprite3d = natural_tile_sprite(g, assets.tile_graphics[it->second]);
   c->angle = 0;
   rezoom_cell(g, x, y);
 }
@@ -98,11 +98,11 @@ void place_cell_objects(Game& g, int x, int y) {
 }
 
 void anchor_object(Game& g, PlacedObject& o, const ObjectKind& k) {
-  if (o.sprite == 0) return;
+  if (!o.sprite3d) return;
   if (k.fit_to_tile == 1) {
     o.width = g.config.tile_width;
     o.height = g.config.tile_height;
-    g.media.gfx.zoom_sprite3d(o.sprite, float(round_even(o.width)), float(round_even(o.height)));
+    g.media.gfx.zoom_sprite3d(o.sprite3d, float(round_even(o.width)), float(round_even(o.height)));
   }
   anchor_offset(g, k, o.width, o.height, o.hotspot_x, o.hotspot_y);
 }

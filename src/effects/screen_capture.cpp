@@ -8,8 +8,8 @@ namespace orv {
 void free_screen_capture(Game& g) {
   ScreenCapture& c = g.world.capture;
   media::Graphics& gfx = g.media.gfx;
-  if (c.sprite3d != 0 && gfx.is_sprite3d(c.sprite3d)) gfx.free_sprite3d(c.sprite3d);
-  if (c.sprite != 0 && gfx.is_sprite(c.sprite)) gfx.free_sprite(c.sprite);
+  if (c.sprite3d && gfx.is_sprite3d(c.sprite3d)) gfx.free_sprite3d(c.sprite3d);
+  if (c.sprite && gfx.is_sprite(c.sprite)) gfx.free_sprite(c.sprite);
   c = ScreenCapture{};
 }
 
@@ -21,7 +21,7 @@ void grab_screen_capture(Game& g) {
   const int h = media::round_even(double(g.frame.screen_height) * zoom - 1);
   ScreenCapture& c = g.world.capture;
   c.sprite = gfx.grab_sprite(1, 1, w, h);
-  if (c.sprite != 0) c.sprite3d = gfx.create_sprite3d(c.sprite);
+  if (c.sprite) c.sprite3d = gfx.create_sprite3d(c.sprite);
 }
 
 void screen_capture_pass(Game& g, int smooth) {

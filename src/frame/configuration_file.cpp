@@ -195,8 +195,8 @@ bool apply_configuration_pair(Game& g, const std::string& key, const std::string
 
 bool read_configuration_file(Game& g, const std::string& path) {
   media::Files& files = g.media.files;
-  media::Handle f = files.read_file(path);
-  if (f == 0) return false;
+  media::FileId f = files.read_file(path);
+  if (!f) return false;
   int known = 0;
   while (!files.eof(f)) {
     std::string key = files.read_string(f);

@@ -12,8 +12,8 @@ namespace orv {
 
 void write_log_entry(Game& g, const std::string& error_type) {
   media::Files& files = g.media.files;
-  media::Handle log = files.open_file(g.config.log_path + g.config.log_file);
-  if (log == 0) return;
+  media::FileId log = files.open_file(g.config.log_path + g.config.log_file);
+  if (!log) return;
   while (!files.eof(log)) files.read_string(log);
   files.write_string_line(log, "KORVEL ENGINE ERROR AND WARNING LOG:");
   files.write_string_line(

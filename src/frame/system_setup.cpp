@@ -51,9 +51,9 @@ void open_game_screen(Game& g) {
 
   const int w = media::round_even(g.frame.screen_width);
   const int h = media::round_even(g.frame.screen_height);
-  media::Handle window = gfx.open_window(w, h, g.config.app_name, g.config.display_mode);
-  if (window == 0) report_error(g, kErrorWindow);
-  if (gfx.open_windowed_screen(window, w, h) == 0) report_error(g, kErrorScreen);
+  media::WindowId window = gfx.open_window(w, h, g.config.app_name, g.config.display_mode);
+  if (!window) report_error(g, kErrorWindow);
+  if (!gfx.open_windowed_screen(window, w, h)) report_error(g, kErrorScreen);
 }
 
 }  // namespace orv

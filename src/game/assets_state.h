@@ -16,7 +16,7 @@ namespace orv {
 struct DriftSprite {
   float x = 0.0f;  // top-left corner, screen pixels
   float y = 0.0f;
-  media::Handle sprite3d = 0;  // 0 draws nothing
+  media::Sprite3dId sprite3d;  // 0 draws nothing
   float velocity_x = 0.0f;     // pixels per frame
   float velocity_y = 0.0f;
 };
@@ -25,13 +25,13 @@ using DriftSpriteList = std::vector<DriftSprite>;
 
 // A picture of the TOPOGFX folder, found by its file name (a tile definition's GFXNAME).
 struct TileGraphic {
-  std::int32_t image = 0;  // sprite; 0 when the picture did not load
+  media::SpriteId sprite;  // 0 when the picture did not load
   std::string file = {};   // the picture's file name in the folder
   // The 3D sprites the cells showing the graphic draw, each made when a cell first needs it;
-  // each cell keeps its own angle. Cells zoomed to the tile size share `drawable`; cells that
-  // keep the picture's own size (alpha 0 or less) share `natural`, which is never zoomed.
-  std::int32_t drawable = 0;
-  std::int32_t natural = 0;
+  // each cell keeps its own angle. Cells zoomed to the tile size share `sprite3d`; cells that
+  // keep the picture's own size (alpha 0 or less) share `natural_sprite3d`, never zoomed.
+  media::Sprite3dId sprite3d{};
+  media::Sprite3dId natural_sprite3d{};
 };
 
 // A sound effect or a music track. Sound effects are loaded by the scan, music tracks only
@@ -39,7 +39,7 @@ struct TileGraphic {
 struct SoundEntry {
   std::string path;
   std::string name;  // file name with extension, the lookup key
-  std::int32_t sound = 0;
+  media::SoundId sound{};
   bool loaded = false;  // true when the sound loaded
 };
 

@@ -10,13 +10,14 @@
 #include <vector>
 
 #include "game/names.h"
+#include "media/types.h"
 
 namespace orv {
 
 // One kind of object, read from the definition file beside its graphic in the object folder.
 // Numbers are 0 and texts empty unless the definition sets them.
 struct ObjectKind {
-  std::int32_t sprite = 0;              // the graphic; 0 when it did not load
+  media::SpriteId sprite;               // the graphic; 0 when it did not load
   std::string placement_text;           // DGFXNAME: "NOPE" = never placed in a child slot
   std::int32_t alpha = 0;               // DGFXTRANSPARENCY: opacity of placed copies
   std::int32_t density = 0;             // DDENSITY: placed when random(density) is 0

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/names.h"
+#include "media/types.h"
 
 namespace orv {
 
@@ -28,7 +29,7 @@ struct Cell {
   std::array<std::int32_t, kChildSlots> child_objects = kNoChildObjects;  // -1 = none
   std::array<NameId, kChildSlots> child_names{};  // CHILD1..8; "#" = unused slot
   NameId graphic_name = name::kEmpty;             // GFXNAME
-  std::int32_t sprite = 0;        // 3D sprite of the tile graphic, shared by its cells
+  media::Sprite3dId sprite3d;     // 3D sprite of the tile graphic, shared by its cells
   float angle = 0;                // the tile graphic's turn in this cell, accumulated by ROTATE
   std::int32_t alpha = 0;         // opacity 0..255; 0 = not drawn
   std::int32_t value = 0;         // VALUE1: points of the tile kind

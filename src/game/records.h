@@ -5,6 +5,7 @@
 
 #include "game/names.h"
 #include "media/render/blend_factors.h"
+#include "media/types.h"
 
 namespace orv {
 
@@ -13,7 +14,7 @@ namespace orv {
 struct PlacedObject {
   float width = 0, height = 0;          // drawn size in pixels
   float hotspot_x = 0, hotspot_y = 0;   // added to the cell's screen position
-  std::int32_t sprite = 0;              // 3D sprite of its own
+  media::Sprite3dId sprite3d;           // 3D sprite of its own
   std::int32_t alpha = 0;               // DGFXTRANSPARENCY: draw opacity
   std::int32_t blend_source = 0;        // DXMODE1
   std::int32_t blend_destination = 0;   // DXMODE2
@@ -46,7 +47,7 @@ struct Enemy {
   std::int32_t blend_source = 0;                            // DXMODE1
   std::int32_t blend_destination = 0;                       // DXMODE2
   std::int32_t alpha = 0;                                   // DGFXTRANSPARENCY
-  std::int32_t sprite = 0;                                  // 3D sprite of its own
+  media::Sprite3dId sprite3d;                               // 3D sprite of its own
   std::int32_t step_chance = 0;                             // DRANDOMMOVE
   std::int32_t steps_per_tile_x = 0, steps_per_tile_y = 0;  // DVELOX, DVELOY
   std::int32_t activity_chance = 0;                         // DDMOVE
@@ -58,8 +59,8 @@ struct Enemy {
 
 struct Player {
   float x = 0, y = 0;  // screen pixels relative to the view origin
-  std::int32_t sprite3d = 0;
-  std::int32_t sprite = 0;
+  media::Sprite3dId sprite3d;
+  media::SpriteId sprite;
   std::int32_t blend_source = media::blend::kOne;  // additive: one, source alpha
   std::int32_t blend_destination = media::blend::kSourceAlpha;
   std::int32_t rotation_step = 16;  // degrees per frame

@@ -8,8 +8,8 @@ namespace orv {
 struct ScreensState {
   // The picture behind the intro, title and highscore screens, shared by all three: each
   // screen frees it and loads its own; it stays loaded after the screen ends.
-  media::Handle background_image = 0;
-  media::Handle background_drawable = 0;
+  media::SpriteId background_sprite;
+  media::Sprite3dId background_sprite3d;
   // The key or button that opens the options screen from the title was down last frame.
   bool options_key_down = false;
   // The same for practice and the day's labyrinth.

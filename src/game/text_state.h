@@ -11,8 +11,8 @@ namespace orv {
 struct Glyph {
   float height = 0.0f;
   float width = 0.0f;
-  media::Handle image = 0;     // the glyph picture; 0 = none
-  media::Handle drawable = 0;  // the 3D sprite made from it; 0 = the character draws nothing
+  media::SpriteId sprite;      // the glyph picture; 0 = none
+  media::Sprite3dId sprite3d;  // made from the picture; 0 = the character draws nothing
 };
 
 // One glyph per 8-bit (Latin-1) character code.

@@ -14,8 +14,8 @@ namespace orv {
 
 // A copy of the picture drawn so far (see effects/screen_capture.h).
 struct ScreenCapture {
-  media::Handle sprite = 0;
-  media::Handle sprite3d = 0;
+  media::SpriteId sprite;
+  media::Sprite3dId sprite3d;
 };
 
 struct WorldState {

@@ -208,8 +208,8 @@ bool save_controls_file(const Game& g, const std::string& path) {
 
 void read_controls_file(Game& g, const std::string& path, std::ostream& errors) {
   media::Files& files = g.media.files;
-  const media::Handle f = files.read_file(path);
-  if (f == 0) return;
+  const media::FileId f = files.read_file(path);
+  if (!f) return;
   PairReader reader(path, errors);
   for (int number = 1; !files.eof(f); number += 2) {
     const std::string control_line = files.read_string(f);

@@ -19,8 +19,8 @@ void take_screenshot(Game& g, const std::string& base_name) {
   media::Graphics& gfx = g.media.gfx;
   const int width = media::round_even(g.frame.screen_width - 2);
   const int height = media::round_even(g.frame.screen_height - 2);
-  const media::Handle picture = gfx.grab_sprite(2, 2, width, height);
-  if (picture == 0) return;
+  const media::SpriteId picture = gfx.grab_sprite(2, 2, width, height);
+  if (!picture) return;
   gfx.save_sprite(picture, base_name + ".bmp");
   gfx.free_sprite(picture);
 }

@@ -113,8 +113,8 @@ void build_level_from_base(Game& g, const std::string& file) {
   g.world.remaining = 0;
   poll_window_events(g);
   media::Files& files = g.media.files;
-  const media::Handle f = files.read_file(file);
-  if (f == 0) report_error(g, kErrorBaseFile);
+  const media::FileId f = files.read_file(file);
+  if (!f) report_error(g, kErrorBaseFile);
   files.read_string(f);
   g.levels.base_w = media::val(files.read_string(f));
   g.levels.base_h = media::val(files.read_string(f));

@@ -50,7 +50,7 @@ struct DeliveredCells {
   int rows = 0;
 };
 
-DeliveredCells read_cell_names(Game& g, media::Handle f, std::int32_t max_x, std::int32_t max_y) {
+DeliveredCells read_cell_names(Game& g, media::FileId f, std::int32_t max_x, std::int32_t max_y) {
   media::Files& files = g.media.files;
   DeliveredCells cells;
   CellCursor at;
@@ -126,8 +126,8 @@ void load_level_file(Game& g, const std::string& file) {
   ORV_FAULT_SITE(g, "io_control");
   TileDefinitionCacheScope cache(g);
   media::Files& files = g.media.files;
-  const media::Handle f = files.read_file(file);
-  if (f == 0) report_error(g, kErrorLevelFile);
+  const media::FileId f = files.read_file(file);
+  if (!f) report_error(g, kErrorLevelFile);
   std::int32_t max_x = 0, max_y = 0;
   for (int line = 1; line <= kHeaderLines; ++line) {
     const std::string text = files.read_string(f);
@@ -140,12 +140,12 @@ void load_level_file(Game& g, const std::string& file) {
   g.world.last_row = std::min(max_y, kLargestGridSize - 1);
   read_level_cells(g, f, max_x, max_y);
   files.close_file(f);
-  const media::Handle alpha = files.read_file(g.config.app_entry + g.config.app_start + ".red");
+  const media::FileId alpha = files.read_file(g.config.app_entry + g.config.app_start + ".red");
   read_alpha_cells(g, alpha, max_x, max_y);
-  if (alpha != 0) files.close_file(alpha);
+  if (alpha) files.close_file(alpha);
 }
 
-void read_level_cells(Game& g, media::Handle f, std::int32_t max_x, std::int32_t max_y) {
+void read_level_cells(Game& g, media::FileId f, std::int32_t max_x, std::int32_t max_y) {
   const DeliveredCells cells = read_cell_names(g, f, max_x, max_y);
   g.world.grid.grow(cells.columns, cells.rows);
   CellCursor at;
@@ -166,8 +166,8 @@ void read_level_cells(Game& g, media::Handle f, std::int32_t max_x, std::int32_t
   draw_progress_bar(g);
 }
 
-void read_alpha_cells(Game& g, media::Handle f, std::int32_t max_x, std::int32_t max_y) {
-  if (f == 0) {
+void read_alpha_cells(Game& g, media::FileId f, std::int32_t max_x, std::int32_t max_y) {
+  if (!f) {
     clear_alphas(g, max_x, max_y);
   } else {
     media::Files& files = g.media.files;

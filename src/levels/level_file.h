@@ -23,8 +23,8 @@ void build_level_from_file(Game& g);
 // APPSTART + ".red" into the world grid, growing the grid when the level needs it.
 void load_level_file(Game& g, const std::string& file);
 // The cells of an open level file after its header.
-void read_level_cells(Game& g, media::Handle file, std::int32_t max_x, std::int32_t max_y);
+void read_level_cells(Game& g, media::FileId file, std::int32_t max_x, std::int32_t max_y);
 // The alphas of an open alpha file (0 = the file did not open: every cell gets alpha 0).
-void read_alpha_cells(Game& g, media::Handle file, std::int32_t max_x, std::int32_t max_y);
+void read_alpha_cells(Game& g, media::FileId file, std::int32_t max_x, std::int32_t max_y);
 
 }  // namespace orv

@@ -58,7 +58,7 @@ Files::Files() = default;
 
 Files::~Files() = default;
 
-Handle Files::read_file(const std::string& name) {
+FileId Files::read_file(const std::string& name) {
   FILE* file = nullptr;
   std::string refusal;
   if (auto it = memory_files_.find(name); it != memory_files_.end()) {
@@ -73,31 +73,31 @@ Handle Files::read_file(const std::string& name) {
     // Told once per file, however often the game tries it.
     if (refused_.insert(name).second)
       print_notice(quoted_path(name) + " " + refusal + ", not read");
-    return 0;
+    return {};
   }
-  return file == nullptr ? 0 : files_.add(std::make_unique<OpenFile>(file));
+  return file == nullptr ? FileId() : files_.add(std::make_unique<OpenFile>(file));
 }
 
-Handle Files::open_file(const std::string& name) {
+FileId Files::open_file(const std::string& name) {
   FILE* file = open_regular_stream(resolve_path(name), O_RDWR | O_CREAT, "r+b");
-  return file == nullptr ? 0 : files_.add(std::make_unique<OpenFile>(file));
+  return file == nullptr ? FileId() : files_.add(std::make_unique<OpenFile>(file));
 }
 
-std::string Files::read_string(Handle file) {
+std::string Files::read_string(FileId file) {
   auto* open = files_.get(file);
   if (open == nullptr) return {};
   (*open)->prepare_read();
   return (*open)->reader.next_line((*open)->source);
 }
 
-bool Files::eof(Handle file) {
+bool Files::eof(FileId file) {
   auto* open = files_.get(file);
   if (open == nullptr) return false;
   (*open)->prepare_read();
   return (*open)->reader.at_end((*open)->source);
 }
 
-void Files::write_string_line(Handle file, const std::string& text) {
+void Files::write_string_line(FileId file, const std::string& text) {
   auto* open = files_.get(file);
   if (open == nullptr) return;
   (*open)->prepare_write();
@@ -105,7 +105,7 @@ void Files::write_string_line(Handle file, const std::string& text) {
   std::fwrite("\r\n", 1, 2, (*open)->file);
 }
 
-void Files::close_file(Handle file) {
+void Files::close_file(FileId file) {
   files_.remove(file);
 }
 

@@ -21,13 +21,13 @@ class Files {
 
   // 0 for a missing file and for anything but a regular file. A text file beyond the limits
   // of files/regular_file.h is not read either: that is told once on stderr.
-  Handle read_file(const std::string& name);
-  Handle open_file(const std::string& name);
+  FileId read_file(const std::string& name);
+  FileId open_file(const std::string& name);
   // The next line, ending at CR, LF, CR LF or NUL, without the line end.
-  std::string read_string(Handle file);
-  bool eof(Handle file);
-  void write_string_line(Handle file, const std::string& text);
-  void close_file(Handle file);
+  std::string read_string(FileId file);
+  bool eof(FileId file);
+  void write_string_line(FileId file, const std::string& text);
+  void close_file(FileId file);
 
   // Files held in memory, found by read_file under exactly this name before the disk is asked:
   // lets tools and fuzz targets run the game's readers on data that is not on disk. The bytes
@@ -37,7 +37,7 @@ class Files {
 
  private:
   struct OpenFile;
-  HandleTable<std::unique_ptr<OpenFile>> files_;
+  HandleTable<std::unique_ptr<OpenFile>, FileId> files_;
   std::map<std::string, std::string, std::less<>> memory_files_;
   std::set<std::string> refused_;  // text files found too large, already told
 };

@@ -60,10 +60,10 @@ auto current_entry(const Scan* s) -> decltype(&s->entries[0]) {
 
 }  // namespace
 
-Handle Folders::examine_directory(const std::string& folder, const std::string& pattern) {
+ScanId Folders::examine_directory(const std::string& folder, const std::string& pattern) {
   std::string path = with_slash(resolve_path(folder.empty() ? "." : folder));
   std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(path.c_str()), &::closedir);
-  if (!dir) return 0;
+  if (!dir) return {};
   Scan scan;
   while (const dirent* entry = ::readdir(dir.get())) {
     std::string name = entry->d_name;
@@ -75,31 +75,31 @@ Handle Folders::examine_directory(const std::string& folder, const std::string& 
   return scans_.add(std::move(scan));
 }
 
-bool Folders::next_directory_entry(Handle scan) {
+bool Folders::next_directory_entry(ScanId scan) {
   Scan* s = scans_.get(scan);
   if (s == nullptr || s->next > s->entries.size()) return false;
   ++s->next;  // one past the last entry means "exhausted"
   return s->next <= s->entries.size();
 }
 
-std::string Folders::directory_entry_name(Handle scan) const {
+std::string Folders::directory_entry_name(ScanId scan) const {
   auto* entry = current_entry(scans_.get(scan));
   return entry == nullptr ? std::string() : entry->first;
 }
 
-EntryType Folders::directory_entry_type(Handle scan) const {
+EntryType Folders::directory_entry_type(ScanId scan) const {
   auto* entry = current_entry(scans_.get(scan));
   return entry == nullptr ? EntryType::kNone : entry->second;
 }
 
-void Folders::finish_directory(Handle scan) {
+void Folders::finish_directory(ScanId scan) {
   scans_.remove(scan);
 }
 
 bool Folders::for_each_file(const std::string& folder, const std::string& pattern,
                             const std::function<void(const std::string& name)>& fn) {
-  const Handle scan = examine_directory(folder, pattern);
-  if (scan == 0) return false;
+  const ScanId scan = examine_directory(folder, pattern);
+  if (!scan) return false;
   while (next_directory_entry(scan)) {
     if (directory_entry_type(scan) != EntryType::kFile) continue;
     // A name holding "\" would become a path of its own once the separators are converted.

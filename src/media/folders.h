@@ -21,11 +21,11 @@ class Folders {
   // pattern is "*" or "*" followed by a suffix such as "*.ogg" (matched case-insensitively).
   // Entries come in byte order of their names, whatever order the file system keeps, so the
   // same data gives the same lists (and the same music, pictures and levels) on every machine.
-  Handle examine_directory(const std::string& folder, const std::string& pattern);
-  bool next_directory_entry(Handle scan);
-  std::string directory_entry_name(Handle scan) const;
-  EntryType directory_entry_type(Handle scan) const;
-  void finish_directory(Handle scan);
+  ScanId examine_directory(const std::string& folder, const std::string& pattern);
+  bool next_directory_entry(ScanId scan);
+  std::string directory_entry_name(ScanId scan) const;
+  EntryType directory_entry_type(ScanId scan) const;
+  void finish_directory(ScanId scan);
 
   // Calls fn with the name of every file (not folder) of the folder whose name matches the
   // pattern, in the order of the scan. Returns false when the folder cannot be scanned.
@@ -42,7 +42,7 @@ class Folders {
     std::size_t next = 0;
   };
   std::string home_;
-  HandleTable<Scan> scans_;
+  HandleTable<Scan, ScanId> scans_;
 };
 
 }  // namespace orv::media

@@ -83,7 +83,7 @@ class TapePlatform : public Platform {
   void read_joystick(JoystickState& state) override;
   void add_pad_mappings(const std::string& file) override { inner_.add_pad_mappings(file); }
   bool open_audio(AudioCallback callback) override { return inner_.open_audio(callback); }
-  void sound_started(Handle sound, bool loop) override { inner_.sound_started(sound, loop); }
+  void sound_started(SoundId sound, bool loop) override { inner_.sound_started(sound, loop); }
   BoxAnswer message_box(const std::string& title, const std::string& text,
                         BoxButtons buttons) override {
     return inner_.message_box(title, text, buttons);

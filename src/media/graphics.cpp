@@ -19,8 +19,8 @@ namespace {
 constexpr std::int64_t kFrameNs = 16'666'667;  // 1 s / Graphics::kFramesPerSecond
 // Further behind the schedule than this, the game gives up catching up and starts afresh.
 constexpr std::int64_t kMaxLagNs = 4 * kFrameNs;
-constexpr Handle kWindowHandle = 1;
-constexpr Handle kScreenHandle = 1;
+constexpr WindowId kWindowHandle{1};
+constexpr ScreenId kScreenHandle{1};
 
 bool sane_size(int width, int height) {
   return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
@@ -76,17 +76,17 @@ void Graphics::examine_desktops() {
   desktop_ = platform_.desktop();
 }
 
-Handle Graphics::open_window(int width, int height, const std::string& title, DisplayMode mode) {
-  if (!sane_size(width, height)) return 0;
+WindowId Graphics::open_window(int width, int height, const std::string& title, DisplayMode mode) {
+  if (!sane_size(width, height)) return {};
   platform_.set_fullscreen(mode == DisplayMode::kFullscreen);
-  if (!platform_.open_window(width, height, title)) return 0;
+  if (!platform_.open_window(width, height, title)) return {};
   window_open_ = true;
   return kWindowHandle;
 }
 
-Handle Graphics::open_windowed_screen(Handle window, int width, int height) {
-  if (!window_open_ || window != kWindowHandle || !sane_size(width, height)) return 0;
-  if (!platform_.open_screen(width, height)) return 0;
+ScreenId Graphics::open_windowed_screen(WindowId window, int width, int height) {
+  if (!window_open_ || window != kWindowHandle || !sane_size(width, height)) return {};
+  if (!platform_.open_screen(width, height)) return {};
   back_.reset(width, height);
   screen_open_ = true;
   // The first frame's slot counts from now.
@@ -182,9 +182,9 @@ Quad Graphics::corners_of(const Sprite3D& s3) {
   return corners;
 }
 
-Handle Graphics::create_sprite3d(Handle sprite) {
+Sprite3dId Graphics::create_sprite3d(SpriteId sprite) {
   std::shared_ptr<Sprite> s = sprites_.get(sprite);
-  if (s == nullptr) return 0;
+  if (s == nullptr) return {};
   Sprite3D s3;
   s3.width = float(s->width);
   s3.height = float(s->height);
@@ -192,20 +192,20 @@ Handle Graphics::create_sprite3d(Handle sprite) {
   return sprites3d_.add(std::move(s3));
 }
 
-void Graphics::free_sprite3d(Handle s3) {
+void Graphics::free_sprite3d(Sprite3dId s3) {
   sprites3d_.remove(s3);
 }
 
-bool Graphics::is_sprite3d(Handle s3) const {
+bool Graphics::is_sprite3d(Sprite3dId s3) const {
   return sprites3d_.contains(s3);
 }
 
-std::pair<float, float> Graphics::sprite3d_size(Handle s3) const {
+std::pair<float, float> Graphics::sprite3d_size(Sprite3dId s3) const {
   const Sprite3D* s = sprites3d_.get(s3);
   return s == nullptr ? std::pair(0.0f, 0.0f) : std::pair(s->width, s->height);
 }
 
-void Graphics::zoom_sprite3d(Handle s3, float width, float height) {
+void Graphics::zoom_sprite3d(Sprite3dId s3, float width, float height) {
   Sprite3D* s = sprites3d_.get(s3);
   if (s == nullptr || !std::isfinite(width) || !std::isfinite(height)) return;
   s->width = width;
@@ -213,7 +213,7 @@ void Graphics::zoom_sprite3d(Handle s3, float width, float height) {
   s->turn = 0;
 }
 
-void Graphics::rotate_sprite3d(Handle s3, float angle, int mode) {
+void Graphics::rotate_sprite3d(Sprite3dId s3, float angle, int mode) {
   Sprite3D* s = sprites3d_.get(s3);
   if (s == nullptr || !std::isfinite(angle)) return;
   if (mode == kRotateAbsolute) {
@@ -306,7 +306,7 @@ bool Graphics::outside_screen(const Quad& q) const {
          b.top > float(back_.height()) + 1.0f;
 }
 
-void Graphics::display_sprite3d(Handle s3, float x, float y, int alpha) {
+void Graphics::display_sprite3d(Sprite3dId s3, float x, float y, int alpha) {
   if (!in_3d_ || !drawing_ || !std::isfinite(x) || !std::isfinite(y)) return;
   Sprite3D* s = sprites3d_.get(s3);
   if (s == nullptr) return;

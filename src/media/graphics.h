@@ -35,10 +35,10 @@ class Graphics {
   int desktop_width() const { return desktop_.width; }
   int desktop_height() const { return desktop_.height; }
   // The window is always borderless; in DisplayMode::kWindow it is centred.
-  Handle open_window(int width, int height, const std::string& title,
-                     DisplayMode mode = DisplayMode::kWindow);
+  WindowId open_window(int width, int height, const std::string& title,
+                       DisplayMode mode = DisplayMode::kWindow);
   // The drawable screen of the window: the back buffer, shown stretched to the window.
-  Handle open_windowed_screen(Handle window, int width, int height);
+  ScreenId open_windowed_screen(WindowId window, int width, int height);
   void clear_screen(Colour colour);
   // Size of the back buffer in pixels (0 before the screen is open).
   int screen_width() const { return back_.width(); }
@@ -57,33 +57,35 @@ class Graphics {
   void mouse_locate(int x, int y);
 
   // Sprites (see sprites.h).
-  Handle load_sprite(const std::string& file) { return sprites_.load(file); }
+  SpriteId load_sprite(const std::string& file) { return sprites_.load(file); }
   // kNewSprites sets the key of sprites loaded or grabbed afterwards.
-  void transparent_sprite_colour(Handle sprite, Colour colour) { sprites_.set_key(sprite, colour); }
-  int sprite_width(Handle sprite) const { return sprites_.width(sprite); }
-  int sprite_height(Handle sprite) const { return sprites_.height(sprite); }
-  bool is_sprite(Handle sprite) const { return sprites_.contains(sprite); }
-  void free_sprite(Handle sprite) { sprites_.free(sprite); }
-  Handle grab_sprite(int x, int y, int width, int height) {
+  void transparent_sprite_colour(SpriteId sprite, Colour colour) {
+    sprites_.set_key(sprite, colour);
+  }
+  int sprite_width(SpriteId sprite) const { return sprites_.width(sprite); }
+  int sprite_height(SpriteId sprite) const { return sprites_.height(sprite); }
+  bool is_sprite(SpriteId sprite) const { return sprites_.contains(sprite); }
+  void free_sprite(SpriteId sprite) { sprites_.free(sprite); }
+  SpriteId grab_sprite(int x, int y, int width, int height) {
     return sprites_.grab(x, y, width, height);
   }
-  bool save_sprite(Handle sprite, const std::string& file) { return sprites_.save(sprite, file); }
+  bool save_sprite(SpriteId sprite, const std::string& file) { return sprites_.save(sprite, file); }
   // Makes a sprite from pixels already in memory (used by tools and tests).
-  Handle add_sprite(Image picture) { return sprites_.add(std::move(picture)); }
+  SpriteId add_sprite(Image picture) { return sprites_.add(std::move(picture)); }
   // The pictures decoded from files and their memory budget (see picture_cache.h).
   PictureCache& picture_cache() { return sprites_.pictures(); }
 
   // 3D sprites.
   void start_3d() { in_3d_ = true; }
   void stop_3d() { in_3d_ = false; }
-  Handle create_sprite3d(Handle sprite);
-  void free_sprite3d(Handle s3);
-  bool is_sprite3d(Handle s3) const;
+  Sprite3dId create_sprite3d(SpriteId sprite);
+  void free_sprite3d(Sprite3dId s3);
+  bool is_sprite3d(Sprite3dId s3) const;
   // The size the 3D sprite draws at ({0, 0} for an unknown handle).
-  std::pair<float, float> sprite3d_size(Handle s3) const;
-  void display_sprite3d(Handle s3, float x, float y, int alpha = 255);
-  void zoom_sprite3d(Handle s3, float width, float height);
-  void rotate_sprite3d(Handle s3, float angle, int mode);
+  std::pair<float, float> sprite3d_size(Sprite3dId s3) const;
+  void display_sprite3d(Sprite3dId s3, float x, float y, int alpha = 255);
+  void zoom_sprite3d(Sprite3dId s3, float width, float height);
+  void rotate_sprite3d(Sprite3dId s3, float angle, int mode);
   void sprite3d_blending(int source, int destination);
   void sprite3d_quality(int mode) { bilinear_ = mode != 0; }
 
@@ -136,7 +138,7 @@ class Graphics {
   bool bilinear_ = false;
   Blend blend_{};
   Sprites sprites_{back_};
-  HandleTable<Sprite3D> sprites3d_;
+  HandleTable<Sprite3D, Sprite3dId> sprites3d_;
   bool pacing_started_ = false;
   std::int64_t next_frame_ns_ = 0;
   std::function<void()> close_handler_;

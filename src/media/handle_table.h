@@ -16,7 +16,8 @@
 
 namespace orv::media {
 
-template <class T>
+// Key is the handle type of the kind stored (an Id, see types.h).
+template <class T, class Key>
 class HandleTable {
  public:
   // Handle layout: generation in the high bits, slot position + 1 in the low bits, so no handle
@@ -27,30 +28,30 @@ class HandleTable {
 
   // Stores the object and returns its new handle (never 0), or 0 when every handle number is
   // in use.
-  Handle add(T value) {
+  Key add(T value) {
     const std::optional<std::uint32_t> slot = free_slot();
-    if (!slot) return 0;
+    if (!slot) return Key();
     Slot& s = at(*slot);
     s.value.emplace(std::move(value));
     ++live_;
-    return Handle((s.generation << kSlotBits) | (*slot + 1));
+    return Key(std::int32_t((s.generation << kSlotBits) | (*slot + 1)));
   }
-  T* get(Handle h) {
+  T* get(Key h) {
     Slot* s = find(h);
     return s == nullptr ? nullptr : &*s->value;
   }
-  const T* get(Handle h) const {
+  const T* get(Key h) const {
     const Slot* s = const_cast<HandleTable*>(this)->find(h);
     return s == nullptr ? nullptr : &*s->value;
   }
-  bool contains(Handle h) const { return get(h) != nullptr; }
-  bool remove(Handle h) {
+  bool contains(Key h) const { return get(h) != nullptr; }
+  bool remove(Key h) {
     Slot* s = find(h);
     if (s == nullptr) return false;
     s->value.reset();
     --live_;
     // A slot whose generations are used up is retired, so its handle numbers never recur.
-    const std::uint32_t slot = std::uint32_t(h) & kMaxSlots;
+    const std::uint32_t slot = std::uint32_t(h.value) & kMaxSlots;
     if (++s->generation < kGenerations) {
       free_.push_back(slot - 1);
     } else {
@@ -72,12 +73,12 @@ class HandleTable {
 
   Slot& at(std::uint32_t slot) { return pages_[slot >> kPageBits][slot & (kPageSlots - 1)]; }
 
-  Slot* find(Handle h) {
-    if (h <= 0) return nullptr;
-    const std::uint32_t slot = std::uint32_t(h) & kMaxSlots;
+  Slot* find(Key h) {
+    if (h.value <= 0) return nullptr;
+    const std::uint32_t slot = std::uint32_t(h.value) & kMaxSlots;
     if (slot == 0 || slot > slot_count_) return nullptr;
     Slot& s = at(slot - 1);
-    if (!s.value || s.generation != (std::uint32_t(h) >> kSlotBits)) return nullptr;
+    if (!s.value || s.generation != (std::uint32_t(h.value) >> kSlotBits)) return nullptr;
     return &s;
   }
 

@@ -42,7 +42,7 @@ class InputRecordingPlatform : public Platform {
   bool open_joystick() override { return false; }
   void read_joystick(JoystickState& state) override { state = {}; }
   bool open_audio(AudioCallback callback) override { return inner_.open_audio(callback); }
-  void sound_started(Handle sound, bool loop) override { inner_.sound_started(sound, loop); }
+  void sound_started(SoundId sound, bool loop) override { inner_.sound_started(sound, loop); }
   BoxAnswer message_box(const std::string& title, const std::string& text,
                         BoxButtons buttons) override {
     return inner_.message_box(title, text, buttons);

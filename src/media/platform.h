@@ -97,7 +97,7 @@ class Platform {
   // Returns false when no device could be opened; the game then runs silently.
   virtual bool open_audio(AudioCallback callback) = 0;
   // Notification of every sound start, for tools and tests that want to see them.
-  virtual void sound_started(Handle /*sound*/, bool /*loop*/) {}
+  virtual void sound_started(SoundId /*sound*/, bool /*loop*/) {}
 
   // Modal message box. When none can be shown the safe default is returned.
   virtual BoxAnswer message_box(const std::string& title, const std::string& text,

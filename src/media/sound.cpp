@@ -31,21 +31,21 @@ bool Sound::init_sound() {
   });
 }
 
-Handle Sound::load_sound(const std::string& file) {
+SoundId Sound::load_sound(const std::string& file) {
   std::optional<Bytes> data = read_whole_file(file, kMaxSoundFileBytes);
-  if (!data) return 0;
+  if (!data) return {};
   std::optional<SoundData> sound = decode_ogg(*data);
-  if (!sound) return 0;
+  if (!sound) return {};
   return sounds_.add(Loaded{std::make_shared<const SoundData>(std::move(*sound)), {}, nullptr});
 }
 
-Handle Sound::load_music(const std::string& file) {
+SoundId Sound::load_music(const std::string& file) {
   std::unique_ptr<OggStream> stream = OggStream::open(file);
-  if (!stream) return 0;
+  if (!stream) return {};
   return sounds_.add(Loaded{nullptr, file, std::move(stream)});
 }
 
-void Sound::play_sound(Handle sound, bool loop) {
+void Sound::play_sound(SoundId sound, bool loop) {
   Loaded* loaded = sounds_.get(sound);
   if (loaded == nullptr) return;
   if (loaded->decoded) {
@@ -58,17 +58,17 @@ void Sound::play_sound(Handle sound, bool loop) {
   platform_.sound_started(sound, loop);
 }
 
-void Sound::stop_sound(Handle sound) {
+void Sound::stop_sound(SoundId sound) {
   if (sounds_.contains(sound)) mixer_->stop(sound);
 }
 
-void Sound::free_sound(Handle sound) {
+void Sound::free_sound(SoundId sound) {
   if (!sounds_.contains(sound)) return;
   mixer_->stop(sound);
   sounds_.remove(sound);
 }
 
-bool Sound::is_sound(Handle sound) const {
+bool Sound::is_sound(SoundId sound) const {
   return sounds_.contains(sound);
 }
 

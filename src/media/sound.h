@@ -19,14 +19,14 @@ class Sound {
 
   // Opens the audio output; false when there is none (the game then runs silently).
   bool init_sound();
-  Handle load_sound(const std::string& file);
+  SoundId load_sound(const std::string& file);
   // A sound that is decoded while it plays rather than at once: for music, whose tracks may be
   // long. 0 when the file is no readable OGG Vorbis file.
-  Handle load_music(const std::string& file);
-  void play_sound(Handle sound, bool loop);
-  void stop_sound(Handle sound);
-  void free_sound(Handle sound);
-  bool is_sound(Handle sound) const;
+  SoundId load_music(const std::string& file);
+  void play_sound(SoundId sound, bool loop);
+  void stop_sound(SoundId sound);
+  void free_sound(SoundId sound);
+  bool is_sound(SoundId sound) const;
   // The loudness of music (tracks loaded with load_music) or effects, 0 to 10.
   void set_volume(SoundGroup group, int volume) { mixer_->set_volume(group, volume); }
   int volume(SoundGroup group) const { return mixer_->volume(group); }
@@ -44,7 +44,7 @@ class Sound {
     std::string streamed_file;
     std::unique_ptr<OggStream> opened;  // the stream load_music opened, for the first play
   };
-  HandleTable<Loaded> sounds_;
+  HandleTable<Loaded, SoundId> sounds_;
 };
 
 }  // namespace orv::media

@@ -40,13 +40,13 @@ TextureView picture_of(const Sprite& s) {
   return view_of(*s.store, s.x, s.y, s.width, s.height);
 }
 
-Handle Sprites::add_sprite(Sprite sprite) {
+SpriteId Sprites::add_sprite(Sprite sprite) {
   sprite.key = default_key_;
   return table_.add(std::make_shared<Sprite>(std::move(sprite)));
 }
 
-Handle Sprites::add_picture(Image picture) {
-  if (!well_formed(picture)) return 0;
+SpriteId Sprites::add_picture(Image picture) {
+  if (!well_formed(picture)) return {};
   Sprite sprite;
   sprite.width = picture.width;
   sprite.height = picture.height;
@@ -54,20 +54,20 @@ Handle Sprites::add_picture(Image picture) {
   return add_sprite(std::move(sprite));
 }
 
-Handle Sprites::add(Image picture) {
+SpriteId Sprites::add(Image picture) {
   return add_picture(std::move(picture));
 }
 
-Handle Sprites::load(const std::string& file) {
-  if (pictures_.refused(file)) return 0;
+SpriteId Sprites::load(const std::string& file) {
+  if (pictures_.refused(file)) return {};
   std::shared_ptr<Image> store = pictures_.find(file);
   if (!store) {
     std::optional<Bytes> bytes = read_whole_file(file, kMaxPictureFileBytes);
-    if (!bytes) return 0;
+    if (!bytes) return {};
     std::optional<Image> picture = decode_picture(*bytes);
-    if (!picture || !well_formed(*picture)) return 0;
+    if (!picture || !well_formed(*picture)) return {};
     store = std::make_shared<Image>(std::move(*picture));
-    if (!pictures_.admit(file, store)) return 0;
+    if (!pictures_.admit(file, store)) return {};
   }
   Sprite sprite;
   sprite.width = store->width;
@@ -81,10 +81,10 @@ Handle Sprites::load(const std::string& file) {
 // fresh memory before it next changes) and is looked at for its key on its first draw; one
 // reaching outside is copied. Grabbed pixels are opaque, so only the key can make some of
 // them transparent.
-Handle Sprites::grab(int x, int y, int width, int height) {
+SpriteId Sprites::grab(int x, int y, int width, int height) {
   if (width <= 0 || height <= 0 || width > kMaxPictureSide || height > kMaxPictureSide ||
       std::int64_t(width) * height > kMaxPicturePixels) {
-    return 0;
+    return {};
   }
   Sprite sprite;
   sprite.store = back_.share();
@@ -112,7 +112,7 @@ Handle Sprites::grab(int x, int y, int width, int height) {
   return add_sprite(std::move(sprite));
 }
 
-void Sprites::set_key(Handle sprite, Colour colour) {
+void Sprites::set_key(SpriteId sprite, Colour colour) {
   if (sprite == kNewSprites) {
     default_key_ = colour;
     return;
@@ -125,17 +125,17 @@ void Sprites::set_key(Handle sprite, Colour colour) {
   (*s)->opaque = false;
 }
 
-int Sprites::width(Handle sprite) const {
+int Sprites::width(SpriteId sprite) const {
   const std::shared_ptr<Sprite>* s = table_.get(sprite);
   return s == nullptr ? 0 : (*s)->width;
 }
 
-int Sprites::height(Handle sprite) const {
+int Sprites::height(SpriteId sprite) const {
   const std::shared_ptr<Sprite>* s = table_.get(sprite);
   return s == nullptr ? 0 : (*s)->height;
 }
 
-void Sprites::free(Handle sprite) {
+void Sprites::free(SpriteId sprite) {
   std::shared_ptr<Sprite>* s = table_.get(sprite);
   if (s == nullptr) return;
   // The memory goes back to the pool unless a 3D sprite still draws the sprite.
@@ -146,13 +146,13 @@ void Sprites::free(Handle sprite) {
   table_.remove(sprite);
 }
 
-bool Sprites::save(Handle sprite, const std::string& file) const {
+bool Sprites::save(SpriteId sprite, const std::string& file) const {
   const std::shared_ptr<Sprite>* s = table_.get(sprite);
   if (s == nullptr || file.empty()) return false;
   return write_file(resolve_path(file), encode_bmp24(copy_of(**s)));
 }
 
-std::shared_ptr<Sprite> Sprites::get(Handle sprite) const {
+std::shared_ptr<Sprite> Sprites::get(SpriteId sprite) const {
   const std::shared_ptr<Sprite>* s = table_.get(sprite);
   return s == nullptr ? nullptr : *s;
 }

@@ -36,7 +36,7 @@ struct Sprite {
 TextureView picture_of(const Sprite& s);
 
 // The sprite handle that stands for sprites made afterwards (set_key).
-constexpr Handle kNewSprites = -1;
+constexpr SpriteId kNewSprites{-1};
 
 // The table of sprites. Memory of freed sprites goes back to the back buffer's spares, and
 // grabs and textures take theirs from there.
@@ -46,34 +46,34 @@ class Sprites {
 
   // 0 when the file cannot be read, is no picture, or its picture would take the decoded
   // pictures past their budget. Sprites loaded from one file share its decoded picture.
-  Handle load(const std::string& file);
+  SpriteId load(const std::string& file);
   // 0 for a malformed picture.
-  Handle add(Image picture);
+  SpriteId add(Image picture);
   // A rectangle of the back buffer; 0 for a size no picture may have.
-  Handle grab(int x, int y, int width, int height);
+  SpriteId grab(int x, int y, int width, int height);
   // kNewSprites sets the key of sprites loaded, added or grabbed afterwards.
-  void set_key(Handle sprite, Colour colour);
-  int width(Handle sprite) const;
-  int height(Handle sprite) const;
-  bool contains(Handle sprite) const { return table_.contains(sprite); }
-  void free(Handle sprite);
+  void set_key(SpriteId sprite, Colour colour);
+  int width(SpriteId sprite) const;
+  int height(SpriteId sprite) const;
+  bool contains(SpriteId sprite) const { return table_.contains(sprite); }
+  void free(SpriteId sprite);
   // Writes the sprite as a 24-bit BMP file; false when it cannot.
-  bool save(Handle sprite, const std::string& file) const;
+  bool save(SpriteId sprite, const std::string& file) const;
 
   // The sprite itself, for the 3D sprites that draw it; null for an unknown handle.
-  std::shared_ptr<Sprite> get(Handle sprite) const;
+  std::shared_ptr<Sprite> get(SpriteId sprite) const;
   // What a draw of the sprite reads: its pixels with the key applied.
   TextureView texture_of(Sprite& sprite);
   // The decoded pictures loaded from files, for tests and tools.
   PictureCache& pictures() { return pictures_; }
 
  private:
-  Handle add_sprite(Sprite sprite);
-  Handle add_picture(Image picture);
+  SpriteId add_sprite(Sprite sprite);
+  SpriteId add_picture(Image picture);
 
   BackBuffer& back_;
   Colour default_key_ = rgb(0, 0, 0);
-  HandleTable<std::shared_ptr<Sprite>> table_;
+  HandleTable<std::shared_ptr<Sprite>, SpriteId> table_;
   PictureCache pictures_;
 };
 

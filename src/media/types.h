@@ -1,15 +1,35 @@
 // Basic value types shared by every part of the media layer.
 #pragma once
 
+#include <compare>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace orv::media {
 
-// Handles name sprites, 3D sprites, sounds, files and directory scans.
-// 0 means "none"; creating operations return 0 on failure.
-using Handle = std::int32_t;
+// A handle names one object of one kind: a sprite, a 3D sprite, a sound, an open file, a
+// directory scan, a window or its screen. Each kind has its own type, so a handle of one kind
+// cannot be passed where another is wanted; the number inside is the same the tables give out (and
+// logs print). 0 means "none"; creating operations return 0 on failure.
+template <class Kind>
+struct Id {
+  std::int32_t value = 0;
+
+  constexpr Id() = default;
+  constexpr explicit Id(std::int32_t v) : value(v) {}
+  constexpr explicit operator bool() const { return value != 0; }
+  friend constexpr bool operator==(Id, Id) = default;
+  friend constexpr auto operator<=>(Id, Id) = default;
+};
+
+using SpriteId = Id<struct SpriteKind>;      // a 2D picture (Graphics::load_sprite ...)
+using Sprite3dId = Id<struct Sprite3dKind>;  // a drawable made from a sprite (create_sprite3d)
+using SoundId = Id<struct SoundKind>;
+using FileId = Id<struct FileKind>;
+using ScanId = Id<struct ScanKind>;  // a directory listing in progress
+using WindowId = Id<struct WindowKind>;
+using ScreenId = Id<struct ScreenKind>;  // the drawable screen inside a window
 
 // A colour as the game stores it: r + g * 256 + b * 65536.
 using Colour = std::int32_t;

@@ -30,7 +30,7 @@ void free_sounds(Game& g, std::vector<SoundEntry>& list) {
 
 void free_drift_sprites(Game& g, DriftSpriteList& list) {
   for (const DriftSprite& d : list)
-    if (d.sprite3d != 0) g.media.gfx.free_sprite3d(d.sprite3d);
+    if (d.sprite3d) g.media.gfx.free_sprite3d(d.sprite3d);
   list.clear();
 }
 
@@ -61,12 +61,12 @@ void scan_drift_sprites(Game& g, DriftSpriteList& list, const std::string& folde
 
 // The tile picture of that file name: with colour assist on, its patterned twin in the ASSIST
 // folder inside the tile folder when there is one.
-media::Handle load_tile_picture(Game& g, const std::string& name) {
+media::SpriteId load_tile_picture(Game& g, const std::string& name) {
   media::Graphics& gfx = g.media.gfx;
   const std::string& folder = g.config.topo_gfx;
   if (g.settings.colour_assist) {
-    const media::Handle assist = gfx.load_sprite(folder + kColourAssistFolder + name);
-    if (assist != 0) return assist;
+    const media::SpriteId assist = gfx.load_sprite(folder + kColourAssistFolder + name);
+    if (assist) return assist;
   }
   return gfx.load_sprite(folder + name);
 }
@@ -76,12 +76,12 @@ media::Handle load_tile_picture(Game& g, const std::string& name) {
 void reload_tile_pictures(Game& g) {
   media::Graphics& gfx = g.media.gfx;
   for (TileGraphic& t : g.assets.tile_graphics) {
-    for (std::int32_t* shared : {&t.drawable, &t.natural}) {
-      if (*shared != 0 && gfx.is_sprite3d(*shared)) gfx.free_sprite3d(*shared);
-      *shared = 0;
+    for (media::Sprite3dId* shared : {&t.sprite3d, &t.natural_sprite3d}) {
+      if (*shared && gfx.is_sprite3d(*shared)) gfx.free_sprite3d(*shared);
+      *shared = {};
     }
-    if (t.image != 0 && gfx.is_sprite(t.image)) gfx.free_sprite(t.image);
-    t.image = load_tile_picture(g, t.file);
+    if (t.sprite && gfx.is_sprite(t.sprite)) gfx.free_sprite(t.sprite);
+    t.sprite = load_tile_picture(g, t.file);
   }
   // Cells point at the freed drawables: the level is built again before it is shown.
   g.frame.built_level = -1;
@@ -108,7 +108,7 @@ void scan_sounds(Game& g) {
     s.path = folder + n;
     s.sound = g.media.sound.load_sound(s.path);
     s.name = n;
-    s.loaded = s.sound != 0;
+    s.loaded = bool(s.sound);
     g.assets.sounds.push_back(std::move(s));
   });
 }

@@ -24,7 +24,7 @@ void begin_page(Game& g) {
 // The credits need the picture: without it the page stays black.
 void show_credits_page(Game& g) {
   begin_page(g);
-  if (g.screens.background_drawable != 0) {
+  if (g.screens.background_sprite3d) {
     float y = 0.30f;
     for (const char* line : screen_text::kCredits) {
       draw_text(g, line, g.frame.screen_width * 0.1f, g.frame.screen_height * y, 1.0f, 0.0f, 255,

@@ -9,7 +9,7 @@ namespace orv {
 namespace {
 
 bool drawable(const Game& g, std::uint8_t c) {
-  return valid_name_character(c) && (c == ' ' || g.text.glyphs[c].image != 0);
+  return valid_name_character(c) && (c == ' ' || g.text.glyphs[c].sprite);
 }
 
 // Up (+1) or Down (-1) on the letter under the cursor; past the end a new letter begins.

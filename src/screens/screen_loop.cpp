@@ -19,10 +19,10 @@ constexpr float kFadeStep = 0.2f;
 void free_screen_background(Game& g) {
   media::Graphics& gfx = g.media.gfx;
   ScreensState& s = g.screens;
-  if (gfx.is_sprite3d(s.background_drawable)) gfx.free_sprite3d(s.background_drawable);
-  if (gfx.is_sprite(s.background_image)) gfx.free_sprite(s.background_image);
-  s.background_drawable = 0;
-  s.background_image = 0;
+  if (gfx.is_sprite3d(s.background_sprite3d)) gfx.free_sprite3d(s.background_sprite3d);
+  if (gfx.is_sprite(s.background_sprite)) gfx.free_sprite(s.background_sprite);
+  s.background_sprite3d = {};
+  s.background_sprite = {};
 }
 
 void draw_screen_frame(Game& g, int fade_in_alpha,
@@ -46,17 +46,17 @@ void load_screen_background(Game& g, const std::string& path) {
   ScreensState& s = g.screens;
   free_screen_background(g);
   gfx.transparent_sprite_colour(media::kNewSprites, media::rgb(255, 0, 255));
-  s.background_image = gfx.load_sprite(path);
-  if (s.background_image != 0) s.background_drawable = gfx.create_sprite3d(s.background_image);
-  if (s.background_drawable != 0) {
-    gfx.zoom_sprite3d(s.background_drawable, float(media::round_even(g.frame.screen_width)),
+  s.background_sprite = gfx.load_sprite(path);
+  if (s.background_sprite) s.background_sprite3d = gfx.create_sprite3d(s.background_sprite);
+  if (s.background_sprite3d) {
+    gfx.zoom_sprite3d(s.background_sprite3d, float(media::round_even(g.frame.screen_width)),
                       float(media::round_even(g.frame.screen_height)));
   }
 }
 
 void draw_screen_background(Game& g) {
-  if (g.screens.background_drawable != 0) {
-    g.media.gfx.display_sprite3d(g.screens.background_drawable, 0.0f, 0.0f, 255);
+  if (g.screens.background_sprite3d) {
+    g.media.gfx.display_sprite3d(g.screens.background_sprite3d, 0.0f, 0.0f, 255);
   }
 }
 

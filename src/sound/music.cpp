@@ -13,13 +13,13 @@ void stop_all_music(Game& g) {
     if (!sound.is_sound(track.sound)) continue;
     sound.stop_sound(track.sound);
     sound.free_sound(track.sound);
-    track.sound = 0;
+    track.sound = {};
   }
 }
 
 bool start(Game& g, SoundEntry& track) {
   track.sound = g.media.sound.load_music(track.path);
-  if (track.sound == 0) return false;
+  if (!track.sound) return false;
   g.media.sound.play_sound(track.sound, true);
   return true;
 }

@@ -70,8 +70,8 @@ GlyphSource glyph_source(std::uint8_t c) {
 }
 
 void release_glyph(media::Graphics& gfx, Glyph& glyph) {
-  if (gfx.is_sprite3d(glyph.drawable)) gfx.free_sprite3d(glyph.drawable);
-  if (gfx.is_sprite(glyph.image)) gfx.free_sprite(glyph.image);
+  if (gfx.is_sprite3d(glyph.sprite3d)) gfx.free_sprite3d(glyph.sprite3d);
+  if (gfx.is_sprite(glyph.sprite)) gfx.free_sprite(glyph.sprite);
   glyph = Glyph{};
 }
 
@@ -84,14 +84,14 @@ void load_glyph(Game& g, const GlyphSource& source) {
   gfx.transparent_sprite_colour(media::kNewSprites, media::rgb(255, 255, 255));
   // "/" and "\\" in the character list would name pictures outside the font folder.
   if (!media::is_plain_name(source.image_name)) return;
-  glyph.image = gfx.load_sprite(g.config.font_path + "\\" + source.image_name + ".png");
-  if (glyph.image == 0) return;
+  glyph.sprite = gfx.load_sprite(g.config.font_path + "\\" + source.image_name + ".png");
+  if (!glyph.sprite) return;
   const float scale = g.frame.display_scale;
-  glyph.height = float(gfx.sprite_height(glyph.image)) * scale;
-  glyph.width = float(gfx.sprite_width(glyph.image)) * scale;
-  glyph.drawable = gfx.create_sprite3d(glyph.image);
-  if (glyph.drawable != 0) {
-    gfx.zoom_sprite3d(glyph.drawable, float(media::round_even(glyph.width)),
+  glyph.height = float(gfx.sprite_height(glyph.sprite)) * scale;
+  glyph.width = float(gfx.sprite_width(glyph.sprite)) * scale;
+  glyph.sprite3d = gfx.create_sprite3d(glyph.sprite);
+  if (glyph.sprite3d) {
+    gfx.zoom_sprite3d(glyph.sprite3d, float(media::round_even(glyph.width)),
                       float(media::round_even(glyph.height)));
   }
 }
@@ -110,8 +110,8 @@ void load_font(Game& g) {
   ORV_FAULT_SITE(g, "FONT_ENGINE");
   free_font(g);
   media::Files& files = g.media.files;
-  const media::Handle list = files.read_file(g.config.font_system);
-  if (list == 0) return;
+  const media::FileId list = files.read_file(g.config.font_system);
+  if (!list) return;
   const std::string characters = files.read_string(list);
   files.close_file(list);
   // Each slot always loads the same picture, so a character listed again (or a second

@@ -21,10 +21,10 @@ void draw_glyph_sprite(Game& g, const Glyph& glyph, float x, float y, float zoom
                        int alpha, float spacing) {
   media::Graphics& gfx = g.media.gfx;
   // The drawable is shared by every occurrence of the character, so it is sized on every draw.
-  gfx.zoom_sprite3d(glyph.drawable, rounded(glyph.width * zoom), rounded(glyph.height * zoom));
-  if (angle != 0.0f) gfx.rotate_sprite3d(glyph.drawable, rounded(angle), media::kRotateRelative);
+  gfx.zoom_sprite3d(glyph.sprite3d, rounded(glyph.width * zoom), rounded(glyph.height * zoom));
+  if (angle != 0.0f) gfx.rotate_sprite3d(glyph.sprite3d, rounded(angle), media::kRotateRelative);
   TextState& t = g.text;
-  gfx.display_sprite3d(glyph.drawable, rounded(t.cursor_x + x), rounded(t.cursor_y + y), alpha);
+  gfx.display_sprite3d(glyph.sprite3d, rounded(t.cursor_x + x), rounded(t.cursor_y + y), alpha);
   t.cursor_x += glyph.width * zoom * spacing;
 }
 
@@ -47,7 +47,7 @@ void draw_glyph(Game& g, std::uint8_t code, float x, float y, float zoom, float 
       t.cursor_x += t.glyphs[kSpaceWidthGlyph].width;
       return;
     default:
-      if (t.glyphs[code].drawable != 0) {
+      if (t.glyphs[code].sprite3d) {
         draw_glyph_sprite(g, t.glyphs[code], x, y, zoom, angle, alpha, spacing);
       }
   }
@@ -61,7 +61,7 @@ float text_width(const Game& g, std::string_view text, float zoom, float spacing
     const auto code = std::uint8_t(c);
     if (code == ' ') {
       width += t.glyphs[kSpaceWidthGlyph].width;
-    } else if (code != kNewLine && code != kCursorReset && t.glyphs[code].drawable != 0) {
+    } else if (code != kNewLine && code != kCursorReset && t.glyphs[code].sprite3d) {
       width += t.glyphs[code].width * zoom * spacing;
     }
   }

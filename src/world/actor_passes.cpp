@@ -29,7 +29,7 @@ void enemy_pass(Game& g, std::vector<Enemy>& group, MoveEnemy move) {
   const WorldState& w = g.world;
   for (Enemy& e : group) {
     if (e.rotation_step != 0)
-      gfx.rotate_sprite3d(e.sprite, float(e.rotation_step), media::kRotateRelative);
+      gfx.rotate_sprite3d(e.sprite3d, float(e.rotation_step), media::kRotateRelative);
     move(g, e, e.behaviour);
     const double sx = e.x + e.hotspot_x - double(w.view_origin_x) * g.config.tile_width;
     const double sy = e.y + e.hotspot_y - double(w.view_origin_y) * g.config.tile_height;
@@ -40,7 +40,7 @@ void enemy_pass(Game& g, std::vector<Enemy>& group, MoveEnemy move) {
     } else {
       gfx.sprite3d_blending(media::blend::kSourceAlpha, media::blend::kInverseSourceAlpha);
     }
-    gfx.display_sprite3d(e.sprite, float(media::round_even(sx)), float(media::round_even(sy)),
+    gfx.display_sprite3d(e.sprite3d, float(media::round_even(sx)), float(media::round_even(sy)),
                          e.alpha);
     gfx.sprite3d_blending(media::blend::kSourceAlpha, media::blend::kInverseSourceAlpha);
   }

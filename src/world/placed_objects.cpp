@@ -34,8 +34,8 @@ void draw_object(Game& g, const PlacedObject& o, int i, int j) {
   } else {
     gfx.sprite3d_blending(media::blend::kSourceAlpha, media::blend::kInverseSourceAlpha);
   }
-  gfx.rotate_sprite3d(o.sprite, float(o.rotation_step), media::kRotateRelative);
-  gfx.display_sprite3d(o.sprite, float(media::round_even(i * g.config.tile_width + o.hotspot_x)),
+  gfx.rotate_sprite3d(o.sprite3d, float(o.rotation_step), media::kRotateRelative);
+  gfx.display_sprite3d(o.sprite3d, float(media::round_even(i * g.config.tile_width + o.hotspot_x)),
                        float(media::round_even(j * g.config.tile_height + o.hotspot_y)), o.alpha);
 }
 
@@ -43,11 +43,11 @@ void object_cell(Game& g, int i, int j, int x, int y) {
   Cell* c = g.world.grid.find(x, y);
   if (c == nullptr) return;
   c->contact = 0;
-  if (g.world.objects.empty() || c->sprite == 0 || c->live != 1) return;
+  if (g.world.objects.empty() || !c->sprite3d || c->live != 1) return;
   for (int k = 0; k <= last_slot(*c); ++k) {
     const PlacedObject* o = object_in_slot(g, *c, k);
     if (o == nullptr) continue;
-    if (o->sprite != 0 && o->shown == 1 && o->player_marker == 0) draw_object(g, *o, i, j);
+    if (o->sprite3d && o->shown == 1 && o->player_marker == 0) draw_object(g, *o, i, j);
     if (o->contact != 0) c->contact = 1;
   }
 }

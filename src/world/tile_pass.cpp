@@ -23,8 +23,8 @@ void tile_pass(Game& g) {
     }
     // The cell's own angle, turned on each drawn frame, on the sprite its tile kind shares.
     c.angle = media::turn_degrees(c.angle, float(c.rotation_step));
-    gfx.rotate_sprite3d(c.sprite, c.angle, media::kRotateAbsolute);
-    gfx.display_sprite3d(c.sprite, float(media::round_even(i * tw)),
+    gfx.rotate_sprite3d(c.sprite3d, c.angle, media::kRotateAbsolute);
+    gfx.display_sprite3d(c.sprite3d, float(media::round_even(i * tw)),
                          float(media::round_even(j * th)), c.alpha);
     gfx.sprite3d_blending(media::blend::kSourceAlpha, media::blend::kInverseSourceAlpha);
   });

@@ -88,7 +88,7 @@ TEST_F(ObjectKinds, EveryGraphicIsAKindWithOrWithoutADefinition) {
   for (const ObjectKind& k : g.catalogue.kinds) {
     SCOPED_TRACE(k.points);
     scores.insert(k.points);
-    EXPECT_EQ(k.sprite != 0, k.points != 4);
+    EXPECT_EQ(bool(k.sprite), k.points != 4);
     // An odd line count gives the last key an empty value; no DGFXNAME is no placement name.
     EXPECT_EQ(k.placement_text, k.points == 9 ? "NOPE" : "");
     EXPECT_EQ(k.placement_name == name::kEmpty, k.points != 9);
@@ -99,11 +99,11 @@ TEST_F(ObjectKinds, EveryGraphicIsAKindWithOrWithoutADefinition) {
 // A rebuild frees the first build's sprites; a missing folder leaves no kinds.
 TEST_F(ObjectKinds, RebuildingFreesTheFirstBuild) {
   load_object_kinds(g);
-  std::vector<media::Handle> first;
+  std::vector<media::SpriteId> first;
   for (const ObjectKind& k : g.catalogue.kinds) first.push_back(k.sprite);
   load_object_kinds(g);
   EXPECT_EQ(g.catalogue.kinds.size(), 5u);
-  for (media::Handle h : first) EXPECT_FALSE(g.media.gfx.is_sprite(h));
+  for (media::SpriteId h : first) EXPECT_FALSE(g.media.gfx.is_sprite(h));
   g.config.world_gfx = t.dir.path() + "NOWHERE\\";
   load_object_kinds(g);
   EXPECT_TRUE(g.catalogue.kinds.empty());

@@ -49,12 +49,12 @@ TEST_F(Placement, RetilingTheSameCellsKeepsTheObjectListBounded) {
     touch_cell_objects(g, 0, 1);
   }
   EXPECT_LE(g.world.objects.size(), 8u);
-  std::vector<media::Handle> held;
+  std::vector<media::Sprite3dId> held;
   for (const PlacedObject& o : g.world.objects)
-    if (o.released == 0) held.push_back(o.sprite);
+    if (o.released == 0) held.push_back(o.sprite3d);
   ASSERT_EQ(held.size(), 7u);  // (0, 1) has lost its gem
   for (int x = 0; x < 4; ++x) retile(x, 1, "BARE");
-  for (media::Handle sprite : held) EXPECT_FALSE(g.media.gfx.is_sprite3d(sprite));
+  for (media::Sprite3dId sprite : held) EXPECT_FALSE(g.media.gfx.is_sprite3d(sprite));
   EXPECT_EQ(g.world.free_objects.size(), g.world.objects.size());
 }
 
@@ -114,7 +114,7 @@ TEST_F(Placement, HotspotOrCentreFieldMovesTheObject) {
     retile(0, 0, "GEMS");
     const PlacedObject& o = g.world.objects.back();
     EXPECT_EQ(std::tuple(o.hotspot_x, o.hotspot_y, o.width), std::tuple(c.x, c.y, c.width));
-    EXPECT_EQ(o.sprite != 0, c.picture_width != 0);
+    EXPECT_EQ(bool(o.sprite3d), c.picture_width != 0);
   }
 }
 
@@ -148,7 +148,7 @@ TEST_F(Enemies, GroupsFollowDisEnemyAndGroupAStopsAtMaxFoe) {
   const auto& a = g.world.enemies_a;
   EXPECT_EQ(std::tuple(a[0].x, a[0].y, a[1].x, a[1].y, a[2].x, a[2].y),
             std::tuple(0, 64, 0, 9 * 32, 32, 0));
-  const media::Handle s = a[0].sprite;
+  const media::Sprite3dId s = a[0].sprite3d;
   clear_enemies(g, EnemyGroup::kA);
   EXPECT_TRUE(g.world.enemies_a.empty());
   EXPECT_FALSE(g.media.gfx.is_sprite3d(s));
@@ -176,7 +176,7 @@ TEST_F(Enemies, AKindsValuesReachItsPlacedObjectsAndItsEnemies) {
   EXPECT_EQ(std::tuple(e.x, e.y, e.width, e.hotspot_x, e.hotspot_y, e.step_chance, e.behaviour),
             std::tuple(98, 64, 20.0f, 10.0f, 5.0f, 12, 17));
   const Enemy& b = g.world.enemies_a[1];
-  EXPECT_EQ(std::tuple(b.sprite, b.hotspot_x, b.hotspot_y), std::tuple(0, 16.25f, 16.0f));
+  EXPECT_EQ(std::tuple(b.sprite3d.value, b.hotspot_x, b.hotspot_y), std::tuple(0, 16.25f, 16.0f));
 }
 
 }  // namespace

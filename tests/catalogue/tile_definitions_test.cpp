@@ -98,20 +98,20 @@ TEST_F(TileDefinitions, CellsOfOneGraphicShareItsSprite) {
   tile_file("B", {"GFXNAME", "b.png"});
   tile_file("C", {"GFXNAME", "c.png"});
   retile(0, 0, "A");
-  const media::Handle first = cell(0, 0).sprite;
-  ASSERT_NE(first, 0);
+  const media::Sprite3dId first = cell(0, 0).sprite3d;
+  ASSERT_TRUE(first);
   cell(0, 0).angle = 30;
   retile(0, 0, "C");
-  EXPECT_EQ(std::pair(cell(0, 0).sprite, cell(0, 0).angle), std::pair(first, 30.0f));
+  EXPECT_EQ(std::pair(cell(0, 0).sprite3d, cell(0, 0).angle), std::pair(first, 30.0f));
   retile(1, 1, "A");
-  EXPECT_EQ(cell(1, 1).sprite, first);
+  EXPECT_EQ(cell(1, 1).sprite3d, first);
   retile(1, 1, "B");
-  EXPECT_NE(cell(1, 1).sprite, first);
+  EXPECT_NE(cell(1, 1).sprite3d, first);
   EXPECT_TRUE(g.media.gfx.is_sprite3d(first));
   retile(0, 0, "B");
-  EXPECT_EQ(std::pair(cell(0, 0).sprite, cell(0, 0).angle), std::pair(cell(1, 1).sprite, 0.0f));
+  EXPECT_EQ(std::pair(cell(0, 0).sprite3d, cell(0, 0).angle), std::pair(cell(1, 1).sprite3d, 0.0f));
   retile(6, 6, "C");
-  EXPECT_EQ(cell(6, 6).sprite, 0);
+  EXPECT_FALSE(cell(6, 6).sprite3d);
 }
 
 // A cell with alpha 0 or less keeps the picture's own size whatever other cells of the same
@@ -122,7 +122,7 @@ TEST_F(TileDefinitions, UnzoomedCellsKeepThePicturesSizeBesideZoomedOnes) {
   tile_file("Z", {"GFXNAME", "a.png", "TRANSPARENCY", "0"});
   tile_file("N", {"GFXNAME", "a.png", "TRANSPARENCY", "255"});
   tile_file("U", {"GFXNAME", "unknown.png", "TRANSPARENCY", "0"});
-  const auto size = [&](int x, int y) { return g.media.gfx.sprite3d_size(cell(x, y).sprite); };
+  const auto size = [&](int x, int y) { return g.media.gfx.sprite3d_size(cell(x, y).sprite3d); };
   const std::pair tile(32.0f, 32.0f), own(8.0f, 6.0f);
   retile(1, 1, "N");
   EXPECT_EQ(size(1, 1), own);

@@ -17,7 +17,7 @@ TEST(DriftBounce, VelocityTurnsOnlyWhereTheNextStepLeavesTheScreen) {
   for (const auto& c : cases) {
     for (DriftBounce bounce : {DriftBounce::kEffectSprites, DriftBounce::kScreenSprites}) {
       const bool effect = bounce == DriftBounce::kEffectSprites;
-      DriftSprite s{c.x, c.y, 0, c.vx, c.vy};
+      DriftSprite s{c.x, c.y, {}, c.vx, c.vy};
       bounce_drift_sprite(s, 100.0f, 80.0f, bounce);
       EXPECT_EQ(s.velocity_x, effect ? c.effect_vx : c.screen_vx) << c.x << " " << effect;
       EXPECT_EQ(s.velocity_y, effect ? c.effect_vy : c.screen_vy) << c.y << " " << effect;

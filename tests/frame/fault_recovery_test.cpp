@@ -161,7 +161,7 @@ TEST_F(FaultRecovery, AFaultInsideTheMixerReleasesItsLock) {
     mixes_again = finishes_soon([&mixer] {
       auto sound = std::make_shared<media::SoundData>();
       sound->samples.assign(8, 100);
-      mixer.play(1, sound, false);
+      mixer.play(media::SoundId(1), sound, false);
       std::int16_t out[8] = {};
       mixer.render(out, 4);
     });
@@ -177,7 +177,7 @@ media::Image test_draw(Game& g) {
   media::Graphics& gfx = g.media.gfx;
   media::Image square(4, 4, media::argb(255, 0, 0, 200));
   square.at(0, 0) = media::argb(255, 200, 0, 0);
-  const media::Handle s3 = gfx.create_sprite3d(gfx.add_sprite(square));
+  const media::Sprite3dId s3 = gfx.create_sprite3d(gfx.add_sprite(square));
   gfx.zoom_sprite3d(s3, 8, 8);
   gfx.clear_screen(media::rgb(100, 100, 100));
   gfx.display_sprite3d(s3, 10, 10, 255);  // drawn only in the 3D mode

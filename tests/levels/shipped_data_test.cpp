@@ -24,7 +24,7 @@ const std::string kShippedData = std::string(ORV_SHIPPED_DATA) + "/";
 // The music track that plays: the only one loaded.
 std::string playing_track(const Game& g) {
   for (const SoundEntry& track : g.assets.music)
-    if (track.sound != 0) return track.name;
+    if (track.sound) return track.name;
   return "";
 }
 

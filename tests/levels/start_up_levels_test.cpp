@@ -45,7 +45,7 @@ TEST_F(StartUpLevels, StartUpBuildsFromTheBaseFileAndTheFirstGameGetsAFreshLevel
             std::tuple(9u, 5u));
   EXPECT_EQ(std::tuple(g.levels.base_w, g.frame.built_level, g.world.grid.columns(), tile(0, 0)),
             std::tuple(24, -1, kLevelGridSize, "LAB_WALL"));
-  EXPECT_NE(g.world.player.sprite3d, 0);
+  EXPECT_TRUE(g.world.player.sprite3d);
   EXPECT_EQ(music_starts(), 2u);  // the title menu's music, then the base level's
 
   // The first turn builds level 1; the same number then builds nothing; a new one, or a
@@ -73,7 +73,7 @@ TEST_F(StartUpLevels, WithoutGeneratedLevelsTheLevelFileIsLoadedForEveryLevel) {
   start();
   EXPECT_EQ(std::tuple(g.world.grid.columns(), tile(2, 2), g.world.grid.at(2, 2).alpha),
             std::tuple(kStartGridSize, "00255", 128));
-  EXPECT_NE(g.world.player.sprite3d, 0);
+  EXPECT_TRUE(g.world.player.sprite3d);
   t.dir.write("DATA/LEVELS/LAB.ai42", t.dir.read("DATA/ROOMS/LAB.ai42"));
   t.dir.write("DATA/LEVELS/LAB.red", t.dir.read("DATA/ROOMS/LAB.red"));
   main_loop_turn(g);

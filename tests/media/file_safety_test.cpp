@@ -48,7 +48,7 @@ TEST(RegularFilesOnly, FifosOrFoldersReadAsMissingWithoutWaiting) {
     SCOPED_TRACE(path);
     returns_at_once(path, [&] {
       Files files;
-      EXPECT_EQ(files.read_file(path), 0u);
+      EXPECT_FALSE(files.read_file(path));
       EXPECT_FALSE(read_whole_file(path, 1024));
       EXPECT_EQ(OggStream::open(path), nullptr);
       EXPECT_LT(open_regular_file(path, O_RDONLY), 0);
@@ -71,8 +71,8 @@ TEST(RegularFilesOnly, ARegularFileOpensBlockingAgain) {
   EXPECT_EQ(::fcntl(fd, F_GETFL) & O_NONBLOCK, 0);
   ::close(fd);
   Files files;
-  const Handle f = files.read_file(dir / "a.txt");
-  ASSERT_NE(f, 0u);
+  const auto f = files.read_file(dir / "a.txt");
+  ASSERT_TRUE(f);
   EXPECT_EQ(files.read_string(f), "one");
   EXPECT_EQ(files.read_string(f), "two");
 }
@@ -91,19 +91,19 @@ TEST(TextLimits, OversizedFilesOrLinesAreRefusedWithOneMessage) {
   dir.write("fine.txt", "KEY\r\n" + std::string(kMostTextLineBytes, 'x') + "\r\n");
   Files files;
   ::testing::internal::CaptureStderr();
-  EXPECT_EQ(files.read_file(dir / "huge.txt"), 0u);
-  EXPECT_EQ(files.read_file(dir / "long.txt"), 0u);
-  EXPECT_EQ(files.read_file(dir / "long.txt"), 0u);
-  const Handle fine = files.read_file(dir / "fine.txt");
+  EXPECT_FALSE(files.read_file(dir / "huge.txt"));
+  EXPECT_FALSE(files.read_file(dir / "long.txt"));
+  EXPECT_FALSE(files.read_file(dir / "long.txt"));
+  const auto fine = files.read_file(dir / "fine.txt");
   const std::string told = ::testing::internal::GetCapturedStderr();
-  EXPECT_NE(fine, 0u);
+  EXPECT_TRUE(fine);
   EXPECT_NE(told.find("huge.txt is larger than"), std::string::npos) << told;
   EXPECT_NE(told.find("long.txt has a line longer than"), std::string::npos) << told;
   EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 2) << told;
 
   files.put_memory_file("mem", std::string(kMostTextLineBytes + 2, 'y'));
   ::testing::internal::CaptureStderr();
-  EXPECT_EQ(files.read_file("mem"), 0u);
+  EXPECT_FALSE(files.read_file("mem"));
   ::testing::internal::GetCapturedStderr();
 }
 

@@ -64,14 +64,14 @@ TEST(FilesLineReader, EveryLineEndOnEveryReadBoundary) {
 
 class FilesTest : public ::testing::Test {
  protected:
-  Lines read_all(Handle f) {
+  Lines read_all(FileId f) {
     Lines lines;
     while (!files_.eof(f) && lines.size() < 100) lines.push_back(files_.read_string(f));
     return lines;
   }
   std::map<std::string, EntryType> scan(const std::string& folder, const std::string& pattern) {
     std::map<std::string, EntryType> found;
-    Handle s = folders_.examine_directory(folder, pattern);
+    auto s = folders_.examine_directory(folder, pattern);
     while (folders_.next_directory_entry(s) && found.size() < 100)
       found[folders_.directory_entry_name(s)] = folders_.directory_entry_type(s);
     folders_.finish_directory(s);
@@ -84,28 +84,29 @@ class FilesTest : public ::testing::Test {
 
 TEST_F(FilesTest, UnknownHandlesReadEmptyLinesWithoutEnd) {
   dir_.write("a.txt", "line\n");
-  Handle closed = files_.read_file(dir_ / "a.txt");
+  auto closed = files_.read_file(dir_ / "a.txt");
   files_.close_file(closed);
-  for (Handle h : {0, -5, 12345, closed}) {
+  for (FileId h : {FileId(0), FileId(-5), FileId(12345), closed}) {
     EXPECT_EQ(files_.read_string(h), "");
     EXPECT_FALSE(files_.eof(h));
     files_.write_string_line(h, "ignored");
     files_.close_file(h);
   }
   dir_.write("folder/");
-  EXPECT_EQ(files_.read_file(dir_ / "missing.txt") + files_.open_file(dir_ / "folder"), 0);
+  EXPECT_EQ(files_.read_file(dir_ / "missing.txt").value + files_.open_file(dir_ / "folder").value,
+            0);
 }
 
 TEST_F(FilesTest, WritesCrLfLinesWhereReadingStopped) {
   dir_.write("Logs/log.txt", "old entry\r\n");
-  Handle log = files_.open_file(dir_.path() + "LOGS\\log.txt");  // the error log's way of appending
+  auto log = files_.open_file(dir_.path() + "LOGS\\log.txt");  // the error log's way of appending
   read_all(log);
   files_.write_string_line(log, "\xe9t\xe9");
   files_.close_file(log);
   EXPECT_EQ(dir_.read("Logs/log.txt"), "old entry\r\n\xe9t\xe9\r\n");
 
   dir_.write("mix.txt", "a\nbb\ncc\n");
-  Handle f = files_.open_file(dir_ / "mix.txt");
+  auto f = files_.open_file(dir_ / "mix.txt");
   EXPECT_EQ(files_.read_string(f), "a");
   files_.write_string_line(f, "X");  // over "bb\n"
   EXPECT_EQ(read_all(f), Lines{"cc"});
@@ -123,8 +124,8 @@ TEST_F(FilesTest, ScansMatchSuffixesWithoutCaseAndStarTakesAllButDotEntries) {
   ogg.insert({{"notes.txt", kFile}, {"ogg", kFile}});
   EXPECT_EQ(scan(dir_.path() + "MUSIC\\", "*"), ogg);
 
-  EXPECT_EQ(folders_.examine_directory(dir_ / "music/menu.ogg", "*"), 0);
-  Handle s = folders_.examine_directory(dir_ / "music", "*.txt");
+  EXPECT_FALSE(folders_.examine_directory(dir_ / "music/menu.ogg", "*"));
+  auto s = folders_.examine_directory(dir_ / "music", "*.txt");
   ASSERT_TRUE(folders_.next_directory_entry(s));
   EXPECT_FALSE(folders_.next_directory_entry(s) || folders_.next_directory_entry(s));
   EXPECT_EQ(folders_.directory_entry_name(s), "");
@@ -138,7 +139,7 @@ TEST_F(FilesTest, ScansListTheNamesInByteOrder) {
     dir_.write(std::string("music/") + name);
   dir_.write("music/10.ogg");
   Lines listed;
-  Handle s = folders_.examine_directory(dir_ / "music", "*.ogg");
+  auto s = folders_.examine_directory(dir_ / "music", "*.ogg");
   while (folders_.next_directory_entry(s) && listed.size() < 100)
     listed.push_back(folders_.directory_entry_name(s));
   folders_.finish_directory(s);
@@ -167,18 +168,18 @@ TEST_F(FilesTest, MemoryFilesAreReadBeforeTheDisk) {
   dir_.write("b.txt", "disk b\n");
   files_.put_memory_file(dir_ / "a.txt", std::string("one\r\ntw\0o", 10));
   files_.put_memory_file("empty", "");
-  Handle a = files_.read_file(dir_ / "a.txt");
+  auto a = files_.read_file(dir_ / "a.txt");
   EXPECT_EQ(read_all(a), (Lines{"one", "tw", "o"}));
   files_.close_file(a);
-  Handle empty = files_.read_file("empty");
-  EXPECT_NE(empty, 0);
+  auto empty = files_.read_file("empty");
+  EXPECT_TRUE(empty);
   EXPECT_TRUE(files_.eof(empty));
   files_.close_file(empty);
-  Handle b = files_.read_file(dir_ / "b.txt");
+  auto b = files_.read_file(dir_ / "b.txt");
   EXPECT_EQ(read_all(b), Lines{"disk b"});
   files_.close_file(b);
   files_.clear_memory_files();
-  Handle again = files_.read_file(dir_ / "a.txt");
+  auto again = files_.read_file(dir_ / "a.txt");
   EXPECT_EQ(read_all(again), Lines{"disk"});
   files_.close_file(again);
 }

@@ -27,17 +27,17 @@ constexpr Pixel kMagenta = argb(255, 255, 0, 255);
 class GraphicsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    Handle w = gfx.open_window(32, 24, "t");
-    ASSERT_NE(gfx.open_windowed_screen(w, 32, 24), 0);
+    auto w = gfx.open_window(32, 24, "t");
+    ASSERT_TRUE(gfx.open_windowed_screen(w, 32, 24));
     gfx.clear_screen(rgb(50, 50, 50));
   }
   Pixel at(int x, int y) const { return gfx.back_buffer().at(x, y) | 0xFF000000u; }
-  void draw(Handle s3, float x, float y, int alpha = 255) {
+  void draw(Sprite3dId s3, float x, float y, int alpha = 255) {
     gfx.start_3d();
     gfx.display_sprite3d(s3, x, y, alpha);
     gfx.stop_3d();
   }
-  Handle sprite_of(std::initializer_list<Pixel> row) {
+  SpriteId sprite_of(std::initializer_list<Pixel> row) {
     Image pic(int(row.size()), 1);
     pic.pixels.assign(row);
     return gfx.add_sprite(pic);
@@ -51,16 +51,16 @@ TEST(GraphicsWindow, FailuresGiveZeroAndFlipShowsTheBackBufferWithClippedBoxes) 
   HeadlessPlatform platform;
   Graphics gfx(platform);
   platform.set_window_available(false);
-  EXPECT_EQ(gfx.open_window(32, 24, "t"), 0);
+  EXPECT_FALSE(gfx.open_window(32, 24, "t"));
   platform.set_window_available(true);
-  EXPECT_EQ(gfx.open_window(1 << 20, 1 << 20, "t"), 0);
-  Handle window = gfx.open_window(32, 24, "t");
+  EXPECT_FALSE(gfx.open_window(1 << 20, 1 << 20, "t"));
+  auto window = gfx.open_window(32, 24, "t");
   platform.set_screen_available(false);
-  EXPECT_EQ(gfx.open_windowed_screen(window, 32, 24), 0);
+  EXPECT_FALSE(gfx.open_windowed_screen(window, 32, 24));
   gfx.flip_buffers();
   EXPECT_EQ(platform.frame(), 0);  // nothing is shown without a screen
   platform.set_screen_available(true);
-  ASSERT_NE(gfx.open_windowed_screen(window, 32, 24), 0);
+  ASSERT_TRUE(gfx.open_windowed_screen(window, 32, 24));
   gfx.clear_screen(rgb(1, 2, 3));
   gfx.box(28, 20, 10, 10, rgb(255, 0, 0));  // clipped to 4x4
   gfx.flip_buffers();
@@ -105,7 +105,7 @@ TEST(GraphicsPacing, FramesSleepToAbsoluteSlotsAndProgressPicturesNeverWait) {
   DeadlinePlatform platform;
   Graphics gfx(platform);
   platform.sleep_ns(5'000'000);
-  ASSERT_NE(gfx.open_windowed_screen(gfx.open_window(32, 24, "t"), 32, 24), 0);
+  ASSERT_TRUE(gfx.open_windowed_screen(gfx.open_window(32, 24, "t"), 32, 24));
   for (int i = 0; i < 3; ++i) {
     platform.sleep_ns(3'000'000 + i * 4'000'000);  // uneven work
     gfx.flip_buffers();
@@ -127,24 +127,24 @@ TEST(GraphicsWindow, TheDisplayModeChosenAtStartReachesThePlatform) {
   for (DisplayMode mode : {DisplayMode::kFullscreen, DisplayMode::kWindow}) {
     HeadlessPlatform platform;
     Graphics gfx(platform);
-    ASSERT_NE(gfx.open_window(32, 24, "t", mode), 0);
+    ASSERT_TRUE(gfx.open_window(32, 24, "t", mode));
     EXPECT_EQ(platform.fullscreen(), mode == DisplayMode::kFullscreen);
   }
 }
 
 TEST_F(GraphicsTest, ZeroUnknownOrFreedHandlesDoNothing) {
-  Handle s = gfx.add_sprite(Image(2, 2, kWhite));
-  Handle s3 = gfx.create_sprite3d(s);
+  auto s = gfx.add_sprite(Image(2, 2, kWhite));
+  auto s3 = gfx.create_sprite3d(s);
   gfx.free_sprite(s);
   gfx.free_sprite3d(s3);
-  for (Handle h : {0, 12345, s}) {
+  for (SpriteId h : {SpriteId(0), SpriteId(12345), s}) {
     EXPECT_FALSE(gfx.is_sprite(h));
-    EXPECT_EQ(gfx.sprite_width(h) + gfx.sprite_height(h) + gfx.create_sprite3d(h), 0);
+    EXPECT_EQ(gfx.sprite_width(h) + gfx.sprite_height(h) + gfx.create_sprite3d(h).value, 0);
     EXPECT_FALSE(gfx.save_sprite(h, ::testing::TempDir() + "/never.bmp"));
     gfx.transparent_sprite_colour(h, 0);
     gfx.free_sprite(h);
   }
-  for (Handle h : {0, 777, s3}) {
+  for (Sprite3dId h : {Sprite3dId(0), Sprite3dId(777), s3}) {
     EXPECT_FALSE(gfx.is_sprite3d(h));
     gfx.zoom_sprite3d(h, 5, 5);
     gfx.rotate_sprite3d(h, 5, 1);
@@ -156,15 +156,16 @@ TEST_F(GraphicsTest, ZeroUnknownOrFreedHandlesDoNothing) {
   Image broken(4, 4);
   broken.pixels.resize(5);
   std::ofstream(::testing::TempDir() + "/junk.png") << "not a picture";
-  EXPECT_EQ(gfx.add_sprite(broken) + gfx.load_sprite(::testing::TempDir() + "/junk.png"), 0);
-  EXPECT_EQ(gfx.grab_sprite(0, 0, 0, 5) + gfx.grab_sprite(0, 0, 1 << 20, 1 << 20), 0);
+  EXPECT_EQ(
+      gfx.add_sprite(broken).value + gfx.load_sprite(::testing::TempDir() + "/junk.png").value, 0);
+  EXPECT_EQ(gfx.grab_sprite(0, 0, 0, 5).value + gfx.grab_sprite(0, 0, 1 << 20, 1 << 20).value, 0);
 }
 
 TEST_F(GraphicsTest, KeysComeFromTheDefaultOfTheirTimeAndReach3DSprites) {
-  Handle black_keyed = sprite_of({kBlack, kMagenta, kWhite});  // black: the start default
-  gfx.transparent_sprite_colour(-1, rgb(255, 0, 255));
-  Handle magenta_keyed = sprite_of({kBlack, kMagenta, kWhite});
-  Handle s3 = gfx.create_sprite3d(magenta_keyed);
+  auto black_keyed = sprite_of({kBlack, kMagenta, kWhite});  // black: the start default
+  gfx.transparent_sprite_colour(kNewSprites, rgb(255, 0, 255));
+  auto magenta_keyed = sprite_of({kBlack, kMagenta, kWhite});
+  auto s3 = gfx.create_sprite3d(magenta_keyed);
   draw(gfx.create_sprite3d(black_keyed), 0, 0);
   draw(s3, 0, 1);
   EXPECT_EQ((std::vector{at(0, 0), at(1, 0), at(0, 1), at(1, 1)}),
@@ -177,7 +178,7 @@ TEST_F(GraphicsTest, KeysComeFromTheDefaultOfTheirTimeAndReach3DSprites) {
 }
 
 TEST_F(GraphicsTest, DrawsOnlyBetweenStartAndStopWithTheLastValidBlending) {
-  Handle s3 = gfx.create_sprite3d(sprite_of({argb(255, 100, 0, 0)}));
+  auto s3 = gfx.create_sprite3d(sprite_of({argb(255, 100, 0, 0)}));
   gfx.display_sprite3d(s3, 0, 0);  // outside start_3d .. stop_3d
   draw(s3, 0, 0, 0);               // invisible
   EXPECT_EQ(count_drawn(gfx.back_buffer(), kGrey), 0);
@@ -191,9 +192,9 @@ TEST_F(GraphicsTest, DrawsOnlyBetweenStartAndStopWithTheLastValidBlending) {
 TEST_F(GraphicsTest, GrabsKeepTheirPixelsAndSaveAsBmp) {
   gfx.box(0, 0, 4, 4, rgb(90, 0, 0));
   gfx.box(1, 1, 1, 1, rgb(4, 5, 6));
-  Handle inside = gfx.grab_sprite(0, 0, 4, 4);
-  Handle edge = gfx.grab_sprite(-1, 0, 3, 2);  // one column left of the screen: black
-  Handle s3 = gfx.create_sprite3d(inside);
+  auto inside = gfx.grab_sprite(0, 0, 4, 4);
+  auto edge = gfx.grab_sprite(-1, 0, 3, 2);  // one column left of the screen: black
+  auto s3 = gfx.create_sprite3d(inside);
   gfx.box(0, 0, 4, 4, rgb(0, 90, 0));  // drawing over the grabbed area afterwards
   namespace fs = std::filesystem;
   const fs::path dir = fs::path(::testing::TempDir()) / "grab_shots";
@@ -216,13 +217,13 @@ TEST_F(GraphicsTest, GrabsKeepTheirPixelsAndSaveAsBmp) {
 }
 
 TEST_F(GraphicsTest, ScreenCaptureStretchShowsTheFrameAndKeyedHoles) {
-  gfx.transparent_sprite_colour(-1, rgb(255, 0, 255));
+  gfx.transparent_sprite_colour(kNewSprites, rgb(255, 0, 255));
   for (int frame = 0; frame < 2; ++frame) {  // the second frame reuses the capture's memory
     gfx.clear_screen(rgb(50, 50, 50));
     gfx.box(5, 5, 1, 1, rgb(200, frame, 0));
     gfx.box(10, 10, 1, 1, rgb(255, 0, 255));
-    Handle grab = gfx.grab_sprite(1, 1, 31, 23);
-    Handle capture = gfx.create_sprite3d(grab);
+    auto grab = gfx.grab_sprite(1, 1, 31, 23);
+    auto capture = gfx.create_sprite3d(grab);
     gfx.zoom_sprite3d(capture, 32, 24);
     gfx.clear_screen(rgb(0, 0, 0));  // takes effect before the capture is drawn
     draw(capture, 0, 0);
@@ -245,11 +246,11 @@ TEST(GraphicsLazyClear, DrawsAfterAClearShowWhatTheyShowOverAClearedScreen) {
     gfx.open_windowed_screen(gfx.open_window(48, 40, "t"), 48, 40);
     Image noise(48, 40);
     for (int i = 0; i < 48 * 40; ++i) noise.pixels[i] = argb(i % 7 * 30, i * 5, i * 11, i * 3);
-    const Handle old = gfx.create_sprite3d(gfx.add_sprite(noise));
+    const auto old = gfx.create_sprite3d(gfx.add_sprite(noise));
     Image solid(5, 4, argb(255, 10, 200, 30));
     solid.at(2, 1) = argb(255, 240, 20, 20);
-    const Handle opaque = gfx.add_sprite(solid);
-    const Handle soft = gfx.add_sprite(noise);
+    const auto opaque = gfx.add_sprite(solid);
+    const auto soft = gfx.add_sprite(noise);
     gfx.start_3d();
     gfx.display_sprite3d(old, 0, 0, 255);  // the memory now holds something else than the clear
     gfx.stop_3d();
@@ -259,7 +260,7 @@ TEST(GraphicsLazyClear, DrawsAfterAClearShowWhatTheyShowOverAClearedScreen) {
     std::uint32_t seed = 3;
     for (int i = 0; i < 60; ++i) {
       seed = seed * 1664525u + 1013904223u;
-      const Handle s3 = gfx.create_sprite3d((seed >> 8) % 3 == 0 ? soft : opaque);
+      const auto s3 = gfx.create_sprite3d((seed >> 8) % 3 == 0 ? soft : opaque);
       gfx.zoom_sprite3d(s3, float((seed >> 12) % 90) / 7.0f + 0.4f, float((seed >> 4) % 60) / 5.0f);
       if ((seed >> 20) % 5 == 0) gfx.rotate_sprite3d(s3, float(seed % 360), kRotateRelative);
       gfx.sprite3d_quality(int(seed >> 30) & 1);
@@ -280,7 +281,7 @@ TEST(GraphicsLazyClear, FrameAfterFrameTheScreenShowsWhatAPlainClearShows) {
   struct Screen {
     HeadlessPlatform platform;
     Graphics gfx{platform};
-    Handle tile = 0;
+    Sprite3dId tile;
   };
   Screen lazy, plain;
   for (Screen* s : {&lazy, &plain}) {
@@ -301,8 +302,8 @@ TEST(GraphicsLazyClear, FrameAfterFrameTheScreenShowsWhatAPlainClearShows) {
           gfx.display_sprite3d(s->tile, float(i % 5 * 9 - 1), float(i / 5 * 9 + frame % 3),
                                opaque ? 255 : 128);
       if (frame % 7 == 0) {
-        const Handle grab = gfx.grab_sprite(0, 0, 40, 32);
-        const Handle whole = gfx.create_sprite3d(grab);
+        const auto grab = gfx.grab_sprite(0, 0, 40, 32);
+        const auto whole = gfx.create_sprite3d(grab);
         gfx.clear_screen(rgb(0, 0, 0));
         if (s == &plain) gfx.box(0, 0, 40, 32, rgb(0, 0, 0));
         gfx.display_sprite3d(whole, 0, 0);
@@ -319,7 +320,7 @@ TEST(GraphicsLazyClear, FrameAfterFrameTheScreenShowsWhatAPlainClearShows) {
 // are checked; with or without a keyed texel, the screen must show what drawing the same
 // picture as an ordinary sprite over black shows.
 TEST_F(GraphicsTest, AFreshGrabOverAClearShowsWhatItsPictureShows) {
-  gfx.transparent_sprite_colour(-1, rgb(255, 0, 255));
+  gfx.transparent_sprite_colour(kNewSprites, rgb(255, 0, 255));
   gfx.sprite3d_quality(1);
   for (bool keyed : {false, true}) {
     for (int i = 0; i < 32 * 24; ++i) gfx.box(i % 32, i / 32, 1, 1, rgb(i * 7, i * 13, i * 3));
@@ -327,13 +328,13 @@ TEST_F(GraphicsTest, AFreshGrabOverAClearShowsWhatItsPictureShows) {
     Image picture(31, 23);
     for (int y = 0; y < 23; ++y)
       for (int x = 0; x < 31; ++x) picture.at(x, y) = at(x + 1, y + 1);
-    const Handle grab = gfx.grab_sprite(1, 1, 31, 23);
-    const Handle capture = gfx.create_sprite3d(grab);
+    const auto grab = gfx.grab_sprite(1, 1, 31, 23);
+    const auto capture = gfx.create_sprite3d(grab);
     gfx.zoom_sprite3d(capture, 32, 24);
     gfx.clear_screen(rgb(0, 0, 0));
     draw(capture, 0, 0);
     const std::vector<Pixel> shown = gfx.back_buffer().pixels;
-    const Handle ordinary = gfx.create_sprite3d(gfx.add_sprite(picture));
+    const auto ordinary = gfx.create_sprite3d(gfx.add_sprite(picture));
     gfx.zoom_sprite3d(ordinary, 32, 24);
     gfx.box(0, 0, 32, 24, rgb(0, 0, 0));
     draw(ordinary, 0, 0);
@@ -345,12 +346,12 @@ TEST_F(GraphicsTest, AFreshGrabOverAClearShowsWhatItsPictureShows) {
 // A picture drawn over the whole screen right after a clear may take the clear's place only
 // when it hides everything: a translucent or keyed texel still shows the clear colour.
 TEST_F(GraphicsTest, AFullScreenPictureReplacesTheClearOnlyWhereItIsOpaque) {
-  gfx.transparent_sprite_colour(-1, rgb(255, 0, 255));
+  gfx.transparent_sprite_colour(kNewSprites, rgb(255, 0, 255));
   const Pixel red = argb(255, 200, 0, 0);
   for (const Pixel odd : {kWhite, argb(0, 9, 9, 9), kMagenta}) {
     Image pic(32, 24, kBlack);
     pic.pixels[33] = odd;
-    const Handle s3 = gfx.create_sprite3d(gfx.add_sprite(pic));
+    const auto s3 = gfx.create_sprite3d(gfx.add_sprite(pic));
     for (int frame = 0; frame < 2; ++frame) {  // the second draw knows the texture
       gfx.clear_screen(rgb(200, 0, 0));
       draw(s3, 0, 0);
@@ -364,10 +365,10 @@ TEST_F(GraphicsTest, AFullScreenPictureReplacesTheClearOnlyWhereItIsOpaque) {
 // of a pending clear, whether it is an ordinary picture or a fresh grab: the clear shows, not
 // the previous frame.
 TEST_F(GraphicsTest, AQuadOutOfReachDrawsNothingAndTheClearStillShows) {
-  const Handle picture = gfx.create_sprite3d(gfx.add_sprite(Image(32, 24, kWhite)));
+  const auto picture = gfx.create_sprite3d(gfx.add_sprite(Image(32, 24, kWhite)));
   for (bool grab : {false, true}) {
     gfx.box(0, 0, 32, 24, rgb(0, 200, 0));
-    const Handle s3 = grab ? gfx.create_sprite3d(gfx.grab_sprite(1, 1, 30, 22)) : picture;
+    const Sprite3dId s3 = grab ? gfx.create_sprite3d(gfx.grab_sprite(1, 1, 30, 22)) : picture;
     gfx.zoom_sprite3d(s3, 4e12f, 4e12f);
     gfx.clear_screen(rgb(0, 0, 0));
     draw(s3, 0, 0);
@@ -379,7 +380,7 @@ TEST_F(GraphicsTest, AQuadOutOfReachDrawsNothingAndTheClearStillShows) {
 TEST_F(GraphicsTest, RotationTurnsClockwiseAboutTheCentreAndAccumulates) {
   Image pic(4, 2);
   for (int i = 0; i < 8; ++i) pic.pixels[i] = argb(255, 10 + 30 * i, 100, 9);
-  Handle s3 = gfx.create_sprite3d(gfx.add_sprite(pic));
+  auto s3 = gfx.create_sprite3d(gfx.add_sprite(pic));
   // Drawn at (x, 2), a 4x2 quad turned a quarter clockwise about its centre covers the 2x4
   // block from (x + 1, 1) with texel (0, 0) at its top right and (3, 1) at its bottom left.
   auto quarter_turned_at = [&](int x) {

@@ -2,37 +2,55 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace orv::media {
 
+using TestId = Id<struct TestKind>;
+
+// Each kind of handle is its own type: one kind passed where another is wanted, or a bare
+// number passed as a handle, does not compile. The number inside stays reachable and 0 stays
+// "none".
+static_assert(!std::is_convertible_v<SpriteId, Sprite3dId>);
+static_assert(!std::is_convertible_v<Sprite3dId, SpriteId>);
+static_assert(!std::is_constructible_v<Sprite3dId, SpriteId>);
+static_assert(!std::is_constructible_v<SoundId, SpriteId>);
+static_assert(!std::is_constructible_v<FileId, ScanId>);
+static_assert(!std::is_convertible_v<std::int32_t, SpriteId>);
+static_assert(!std::is_convertible_v<SoundId, std::int32_t>);
+static_assert(!std::is_convertible_v<SoundId, bool>);  // only an explicit test
+static_assert(!SpriteId() && bool(SpriteId(5)) && SpriteId(5).value == 5);
+static_assert(sizeof(Sprite3dId) == sizeof(std::int32_t));
+
 TEST(HandleTable, FreedHandleNeverReachesANewerObject) {
-  HandleTable<std::string> table;
-  Handle first = table.add("first");
-  ASSERT_NE(first, 0);
+  HandleTable<std::string, TestId> table;
+  auto first = table.add("first");
+  ASSERT_TRUE(first);
   EXPECT_TRUE(table.remove(first));
-  Handle second = table.add("second");
+  auto second = table.add("second");
   EXPECT_NE(second, first);
   EXPECT_EQ(table.get(first), nullptr);
   ASSERT_NE(table.get(second), nullptr);
   EXPECT_EQ(*table.get(second), "second");
-  EXPECT_EQ(table.get(0), nullptr);
-  EXPECT_FALSE(table.remove(0));
+  EXPECT_EQ(table.get(TestId()), nullptr);
+  EXPECT_FALSE(table.remove(TestId()));
 }
 
 // One slot used over and over: every handle it gives out is new, also once its generations
 // are used up and the table moves on to another slot.
 TEST(HandleTable, HandleNumbersNeverRecurWhenOneSlotIsReused) {
-  HandleTable<int> table;
-  std::set<Handle> seen;
-  const int cycles = int(HandleTable<int>::kGenerations) * 2 + 5;
-  Handle previous = 0;
+  HandleTable<int, TestId> table;
+  std::set<TestId> seen;
+  const int cycles = int(HandleTable<int, TestId>::kGenerations) * 2 + 5;
+  TestId previous;
   for (int i = 0; i < cycles; ++i) {
-    const Handle h = table.add(i);
-    ASSERT_GT(h, 0);
-    EXPECT_TRUE(seen.insert(h).second) << "handle " << h << " given out twice";
+    const auto h = table.add(i);
+    ASSERT_GT(h.value, 0);
+    EXPECT_TRUE(seen.insert(h).second) << "handle " << h.value << " given out twice";
     EXPECT_EQ(table.get(previous), nullptr);
     ASSERT_NE(table.get(h), nullptr);
     EXPECT_EQ(*table.get(h), i);
@@ -47,25 +65,26 @@ TEST(HandleTable, HandleNumbersNeverRecurWhenOneSlotIsReused) {
 // Freeing a level's worth of objects and making as many again reuses the same slots: the
 // table does not grow, and each old handle stays dead.
 TEST(HandleTable, RefillingAfterFreeingReusesSlots) {
-  HandleTable<std::string> table;
-  std::vector<Handle> old;
+  HandleTable<std::string, TestId> table;
+  std::vector<TestId> old;
   for (int i = 0; i < 1000; ++i) old.push_back(table.add(std::to_string(i)));
-  for (Handle h : old) EXPECT_TRUE(table.remove(h));
+  for (TestId h : old) EXPECT_TRUE(table.remove(h));
   EXPECT_EQ(table.size(), 0u);
-  std::vector<Handle> fresh;
+  std::vector<TestId> fresh;
   for (int i = 0; i < 1000; ++i) fresh.push_back(table.add("new"));
   EXPECT_EQ(table.slot_count(), 1000u);
   EXPECT_EQ(table.size(), 1000u);
-  for (Handle h : old) EXPECT_FALSE(table.contains(h));
-  for (Handle h : fresh) EXPECT_TRUE(table.contains(h));
-  EXPECT_EQ(std::set<Handle>(fresh.begin(), fresh.end()).size(), 1000u);
+  for (TestId h : old) EXPECT_FALSE(table.contains(h));
+  for (TestId h : fresh) EXPECT_TRUE(table.contains(h));
+  EXPECT_EQ(std::set<TestId>(fresh.begin(), fresh.end()).size(), 1000u);
 }
 
 TEST(HandleTable, MadeUpHandlesReachNothing) {
-  HandleTable<int> table;
-  const Handle h = table.add(7);
-  for (Handle bad : {Handle(-1), Handle(0), Handle(h + 1), Handle(h | (1 << 30)), INT32_MAX})
-    EXPECT_EQ(table.get(bad), nullptr) << bad;
+  HandleTable<int, TestId> table;
+  const auto h = table.add(7);
+  for (TestId bad :
+       {TestId(-1), TestId(0), TestId(h.value + 1), TestId(h.value | (1 << 30)), TestId(INT32_MAX)})
+    EXPECT_EQ(table.get(bad), nullptr) << bad.value;
 }
 
 }  // namespace orv::media

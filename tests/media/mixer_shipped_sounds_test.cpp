@@ -61,7 +61,7 @@ TEST(MixerShippedSounds, LoudestSoundsWithTheirPeaksAlignedNeverReachFullScale) 
     if (s.samples[peak - from] < 0)
       for (std::int16_t& v : s.samples) v = std::int16_t(-std::max<int>(v, -32767));
     raw_peak += s.samples[peak - from];
-    mixer.play(Handle(i + 1), std::make_shared<const SoundData>(s), false);
+    mixer.play(SoundId(i + 1), std::make_shared<const SoundData>(s), false);
   }
   EXPECT_GT(raw_peak, 32767);  // summed plainly they would clip
   std::vector<std::int16_t> out = render_all(mixer, sounds[0].frames());
@@ -75,7 +75,7 @@ TEST(MixerShippedSounds, ASoundOnItsOwnPassesBitForBit) {
     SoundData sound = load(name);
     ASSERT_GT(sound.frames(), 0u) << name;
     Mixer mixer;
-    mixer.play(1, std::make_shared<const SoundData>(sound), false);
+    mixer.play(SoundId(1), std::make_shared<const SoundData>(sound), false);
     EXPECT_TRUE(render_all(mixer, sound.frames()) == sound.samples) << name;
   }
 }

@@ -48,8 +48,8 @@ class MixerVolume : public ::testing::Test {
   }
   // The track playing as music (looped) and a sine as an effect, on a fresh mixer.
   void start(Mixer& mixer) {
-    mixer.play_stream(1, OggStream::open(folder_ / "track.ogg"), true);
-    mixer.play(2, effect_, true);
+    mixer.play_stream(SoundId(1), OggStream::open(folder_ / "track.ogg"), true);
+    mixer.play(SoundId(2), effect_, true);
   }
 
   testing::FilesTempFolder folder_;
@@ -59,8 +59,8 @@ class MixerVolume : public ::testing::Test {
 TEST_F(MixerVolume, AMutedGroupLeavesTheOtherUnchangedBitForBit) {
   Mixer both, music_only, effect_only;
   start(both);
-  music_only.play_stream(1, OggStream::open(folder_ / "track.ogg"), true);
-  effect_only.play(2, effect_, true);
+  music_only.play_stream(SoundId(1), OggStream::open(folder_ / "track.ogg"), true);
+  effect_only.play(SoundId(2), effect_, true);
   const auto music = render(music_only, 3000);
   const auto effect = render(effect_only, 3000);
   ASSERT_GT(largest_step(music), 0);
@@ -82,8 +82,8 @@ TEST_F(MixerVolume, AMutedGroupLeavesTheOtherUnchangedBitForBit) {
 
 TEST_F(MixerVolume, AMutedTrackPlaysOnSilentlyAndIsHeardWhereItHasGotTo) {
   Mixer reference, muted;
-  reference.play_stream(1, OggStream::open(folder_ / "track.ogg"), true);
-  muted.play_stream(1, OggStream::open(folder_ / "track.ogg"), true);
+  reference.play_stream(SoundId(1), OggStream::open(folder_ / "track.ogg"), true);
+  muted.play_stream(SoundId(1), OggStream::open(folder_ / "track.ogg"), true);
   muted.set_volume(SoundGroup::kMusic, 0);
   render(reference, 2048);
   EXPECT_EQ(render(muted, 2048), std::vector<std::int16_t>(4096, 0));
@@ -105,7 +105,7 @@ TEST_F(MixerVolume, VolumeStepsAreOrderedAndClampedAndTheSettingIsKept) {
   for (int volume = 10; volume >= 1; --volume) {
     Mixer m;
     m.set_volume(SoundGroup::kEffects, volume);
-    m.play(2, effect_, true);
+    m.play(SoundId(2), effect_, true);
     render(m, 256);  // past the fade
     const auto out = render(m, 1000);
     const int peak = std::abs(*std::max_element(out.begin(), out.end()));
@@ -118,11 +118,11 @@ TEST_F(MixerVolume, VolumeStepsAreOrderedAndClampedAndTheSettingIsKept) {
 // one sample; the fade keeps every step within the signal's own (and a rounding's worth).
 TEST_F(MixerVolume, ChangesInsideABlockFadeWithoutAClick) {
   Mixer reference;
-  reference.play(2, effect_, true);
+  reference.play(SoundId(2), effect_, true);
   const int own_step = largest_step(render(reference, 4000));
   for (const int frames : {64, 100, 256, 1000}) {
     Mixer mixer;
-    mixer.play(2, effect_, true);
+    mixer.play(SoundId(2), effect_, true);
     std::vector<std::int16_t> out;
     for (const int volume : {10, 0, 10, 3, 8, 0, 10}) {
       mixer.set_volume(SoundGroup::kEffects, volume);

@@ -86,11 +86,11 @@ TEST_F(OggStreamTest, LoopsWithoutASeam) {
   const auto decoded = std::make_shared<SoundData>(SoundData{whole(file)});
   ASSERT_GT(decoded->frames(), 0u);
   Mixer streamed, reference;
-  streamed.play_stream(1, OggStream::open(file), true);
-  reference.play(1, decoded, true);
+  streamed.play_stream(SoundId(1), OggStream::open(file), true);
+  reference.play(SoundId(1), decoded, true);
   const std::size_t frames = decoded->frames() * 5 / 2;
   EXPECT_EQ(render(streamed, frames), render(reference, frames));
-  EXPECT_TRUE(streamed.playing(1));
+  EXPECT_TRUE(streamed.playing(SoundId(1)));
 }
 
 // Eleven minutes, longer than any sound decoded whole may be: the music starts with the
@@ -101,14 +101,14 @@ TEST_F(OggStreamTest, ALongTrackStartsWithLittleMemory) {
   Sound sound(platform);
   ASSERT_TRUE(sound.init_sound());
   const std::size_t before = heap_bytes();
-  const Handle music = sound.load_music(file);
-  ASSERT_NE(music, 0);
+  const auto music = sound.load_music(file);
+  ASSERT_TRUE(music);
   sound.play_sound(music, true);
   std::vector<std::int16_t> out(4096 * kAudioChannels, 0);
   platform.render_audio(out.data(), 4096);
   EXPECT_TRUE(std::any_of(out.begin(), out.end(), [](std::int16_t s) { return s != 0; }));
   EXPECT_LT(heap_bytes() - before, std::size_t(4) << 20);
-  EXPECT_EQ(sound.load_sound(file), 0);  // too long to decode whole
+  EXPECT_FALSE(sound.load_sound(file));  // too long to decode whole
 }
 
 // Stopping or freeing in the middle silences the track; playing again starts it afresh.
@@ -116,11 +116,11 @@ TEST_F(OggStreamTest, StoppingOrFreeingMidStreamIsSafe) {
   const std::string file = track("mid.ogg", {.rate = 44100, .seconds = 0.5});
   HeadlessPlatform platform;
   Sound sound(platform);
-  const Handle music = sound.load_music(file);
-  ASSERT_NE(music, 0);
-  EXPECT_EQ(sound.load_music(dir_ / "missing.ogg"), 0);
+  const auto music = sound.load_music(file);
+  ASSERT_TRUE(music);
+  EXPECT_FALSE(sound.load_music(dir_ / "missing.ogg"));
   dir_.write("junk.ogg", std::string(5000, 'x'));
-  EXPECT_EQ(sound.load_music(dir_ / "junk.ogg"), 0);
+  EXPECT_FALSE(sound.load_music(dir_ / "junk.ogg"));
   sound.play_sound(music, false);
   const std::vector<std::int16_t> start = render(sound.mixer(), 3000);
   render(sound.mixer(), 3000);
@@ -132,7 +132,7 @@ TEST_F(OggStreamTest, StoppingOrFreeingMidStreamIsSafe) {
   EXPECT_FALSE(sound.is_sound(music));
   EXPECT_EQ(render(sound.mixer(), 100), std::vector<std::int16_t>(100 * kAudioChannels, 0));
   // A one-shot stream ends and leaves the mixer.
-  const Handle again = sound.load_music(file);
+  const auto again = sound.load_music(file);
   sound.play_sound(again, false);
   render(sound.mixer(), 44100);
   EXPECT_EQ(sound.mixer().voice_count(), 0u);
@@ -160,7 +160,7 @@ TEST_F(OggStreamTest, ASoundStartsWhileAStreamWaitsForItsData) {
   });
   Mixer mixer;
   // The game opens only regular files; the pipe is opened here and handed over.
-  mixer.play_stream(1, OggStream::open_file(std::fopen(pipe.c_str(), "rb")), false);
+  mixer.play_stream(SoundId(1), OggStream::open_file(std::fopen(pipe.c_str(), "rb")), false);
   std::atomic<bool> rendering{true};
   std::atomic<int> passes{0};
   std::thread audio([&] {
@@ -176,7 +176,7 @@ TEST_F(OggStreamTest, ASoundStartsWhileAStreamWaitsForItsData) {
   const bool waiting = passes.load() == before && before > 0;
   auto sound = std::make_shared<SoundData>();
   sound->samples.assign(100 * kAudioChannels, 7);
-  auto start = std::async(std::launch::async, [&] { mixer.play(2, sound, false); });
+  auto start = std::async(std::launch::async, [&] { mixer.play(SoundId(2), sound, false); });
   const bool started = start.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
   rendering.store(false);
   rest_wanted.set_value();

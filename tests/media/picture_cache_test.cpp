@@ -15,14 +15,14 @@ namespace {
 class PictureCacheTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_NE(gfx.open_windowed_screen(gfx.open_window(16, 16, "t"), 16, 16), 0);
+    ASSERT_TRUE(gfx.open_windowed_screen(gfx.open_window(16, 16, "t"), 16, 16));
   }
   std::string picture(const std::string& name, int width, int height) {
     std::ofstream(dir / name, std::ios::binary) << test::blank_grey_png(width, height);
     return dir / name;
   }
-  void draw(Handle sprite) {
-    const Handle s3 = gfx.create_sprite3d(sprite);
+  void draw(SpriteId sprite) {
+    const auto s3 = gfx.create_sprite3d(sprite);
     gfx.start_3d();
     gfx.display_sprite3d(s3, 0, 0);
     gfx.stop_3d();
@@ -39,10 +39,10 @@ class PictureCacheTest : public ::testing::Test {
 // keyed on its own; once the last copy is freed the memory is gone and a load decodes again.
 TEST_F(PictureCacheTest, LoadsOfOnePathShareOneDecode) {
   const std::string file = picture("a.png", 8, 4);
-  const Handle first = gfx.load_sprite(file);
-  const Handle second = gfx.load_sprite(file);
-  ASSERT_NE(first, 0);
-  ASSERT_NE(second, 0);
+  const auto first = gfx.load_sprite(file);
+  const auto second = gfx.load_sprite(file);
+  ASSERT_TRUE(first);
+  ASSERT_TRUE(second);
   EXPECT_NE(first, second);
   EXPECT_EQ(cache().decode_count(), 1u);
   EXPECT_EQ(cache().decoded_bytes(), 8u * 4 * 4);
@@ -52,7 +52,7 @@ TEST_F(PictureCacheTest, LoadsOfOnePathShareOneDecode) {
   EXPECT_EQ(cache().decoded_bytes(), 8u * 4 * 4);
   gfx.free_sprite(second);
   EXPECT_EQ(cache().decoded_bytes(), 0u);
-  EXPECT_NE(gfx.load_sprite(file), 0);
+  EXPECT_TRUE(gfx.load_sprite(file));
   EXPECT_EQ(cache().decode_count(), 2u);
 }
 
@@ -61,11 +61,11 @@ TEST_F(PictureCacheTest, LoadsOfOnePathShareOneDecode) {
 TEST_F(PictureCacheTest, CopiesWithDifferentKeysDrawTheirOwnWay) {
   const std::string file = picture("black.png", 16, 16);
   gfx.transparent_sprite_colour(kNewSprites, rgb(0, 0, 0));
-  const Handle keyed_black = gfx.load_sprite(file);
-  const Handle keyed_again = gfx.load_sprite(file);
+  const auto keyed_black = gfx.load_sprite(file);
+  const auto keyed_again = gfx.load_sprite(file);
   gfx.transparent_sprite_colour(kNewSprites, rgb(255, 0, 255));
-  const Handle keyed_magenta = gfx.load_sprite(file);
-  const auto drawn = [&](Handle sprite) {
+  const auto keyed_magenta = gfx.load_sprite(file);
+  const auto drawn = [&](SpriteId sprite) {
     gfx.clear_screen(rgb(9, 9, 9));
     draw(sprite);
     return gfx.back_buffer().at(5, 5) & 0xFFFFFFu;
@@ -84,27 +84,27 @@ TEST_F(PictureCacheTest, CopiesWithDifferentKeysDrawTheirOwnWay) {
 // load, and the refused one loads once freeing the others leaves room for it.
 TEST_F(PictureCacheTest, PicturesPastTheBudgetActAsMissing) {
   cache().set_budget(64 * 64 * 4 + 100);
-  const Handle big = gfx.load_sprite(picture("big.png", 64, 64));
-  ASSERT_NE(big, 0);
+  const auto big = gfx.load_sprite(picture("big.png", 64, 64));
+  ASSERT_TRUE(big);
   const std::string more = picture("more.png", 32, 32);
   ::testing::internal::CaptureStderr();
-  EXPECT_EQ(gfx.load_sprite(more), 0);
-  EXPECT_EQ(gfx.load_sprite(more), 0);
+  EXPECT_FALSE(gfx.load_sprite(more));
+  EXPECT_FALSE(gfx.load_sprite(more));
   const std::string log = ::testing::internal::GetCapturedStderr();
   EXPECT_NE(log.find("more.png"), std::string::npos) << log;
   EXPECT_EQ(log.find("more.png"), log.rfind("more.png")) << "logged once: " << log;
   EXPECT_EQ(cache().decode_count(), 2u);
-  EXPECT_NE(gfx.load_sprite(picture("small.png", 4, 4)), 0);
+  EXPECT_TRUE(gfx.load_sprite(picture("small.png", 4, 4)));
   EXPECT_LE(cache().decoded_bytes(), 64u * 64 * 4 + 100);
   gfx.free_sprite(big);
   ::testing::internal::CaptureStderr();
-  const Handle later = gfx.load_sprite(more);
+  const auto later = gfx.load_sprite(more);
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
-  ASSERT_NE(later, 0);
+  ASSERT_TRUE(later);
   EXPECT_EQ(gfx.sprite_width(later), 32);
   EXPECT_EQ(cache().decode_count(), 4u);
   ::testing::internal::CaptureStderr();
-  EXPECT_EQ(gfx.load_sprite(picture("big2.png", 64, 64)), 0) << "the budget still holds";
+  EXPECT_FALSE(gfx.load_sprite(picture("big2.png", 64, 64))) << "the budget still holds";
   ::testing::internal::GetCapturedStderr();
 }
 

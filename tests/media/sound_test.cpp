@@ -32,25 +32,25 @@ std::vector<int> render_left(Mixer& mixer, int frames) {
 
 TEST(Mixer, LoopsWrapAcrossRendersAndOneShotsEndAndAreRemoved) {
   Mixer mixer;
-  mixer.play(1, ramp(3, 100), true);
-  mixer.play(2, ramp(2, 10), false);
+  mixer.play(SoundId(1), ramp(3, 100), true);
+  mixer.play(SoundId(2), ramp(2, 10), false);
   EXPECT_EQ(render_left(mixer, 4), (std::vector<int>{110, 112, 102, 100}));
-  EXPECT_FALSE(mixer.playing(2));
+  EXPECT_FALSE(mixer.playing(SoundId(2)));
   EXPECT_EQ(mixer.voice_count(), 1u);
   EXPECT_EQ(render_left(mixer, 4), (std::vector<int>{101, 102, 100, 101}));
   mixer.stop_all();
-  mixer.play(1, ramp(700, 0), false);  // longer than one pass of the mixer
+  mixer.play(SoundId(1), ramp(700, 0), false);  // longer than one pass of the mixer
   std::vector<int> left = render_left(mixer, 1000);
   EXPECT_EQ(std::pair(left[699], left[700]), std::pair(699, 0));
 }
 
 TEST(Mixer, QuietSumsAddExactlyToWhatIsThere) {
   Mixer mixer;
-  mixer.play(1, ramp(1, 12000, 0), false);
-  mixer.play(2, ramp(1, 9000, 0), false);
-  mixer.play(3, ramp(1, -1000, 0), false);
+  mixer.play(SoundId(1), ramp(1, 12000, 0), false);
+  mixer.play(SoundId(2), ramp(1, 9000, 0), false);
+  mixer.play(SoundId(3), ramp(1, -1000, 0), false);
   EXPECT_EQ(render_left(mixer, 1), (std::vector<int>{20000}));  // summed before bending
-  mixer.play(1, ramp(1, 15000, 0), false);
+  mixer.play(SoundId(1), ramp(1, 15000, 0), false);
   std::vector<std::int16_t> out{5000, -5000};
   mixer.render(out.data(), 1);
   EXPECT_EQ(out, (std::vector<std::int16_t>{20000, 10000}));
@@ -58,7 +58,7 @@ TEST(Mixer, QuietSumsAddExactlyToWhatIsThere) {
 
 TEST(Mixer, LoudSumsBendSmoothlySymmetricallyUnderFullScale) {
   Mixer mixer;
-  for (Handle h = 1; h <= 5; ++h) mixer.play(h, ramp(1100, 0, 29), false);  // up to 159355
+  for (int h = 1; h <= 5; ++h) mixer.play(SoundId(h), ramp(1100, 0, 29), false);  // up to 159355
   std::vector<int> left = render_left(mixer, 1100);
   for (int i = 0; i < 1100; ++i) {
     const int sum = 5 * 29 * i;
@@ -72,39 +72,39 @@ TEST(Mixer, LoudSumsBendSmoothlySymmetricallyUnderFullScale) {
   }
   EXPECT_GT(left.back(), 30000);
   EXPECT_LT(left[150] - left[149], 5 * 29);  // the slope has fallen above the knee
-  for (Handle h = 1; h <= 5; ++h) mixer.play(h, ramp(1, -32767, 0), false);
-  mixer.play(6, ramp(1, 30000, 0), false);
+  for (int h = 1; h <= 5; ++h) mixer.play(SoundId(h), ramp(1, -32767, 0), false);
+  mixer.play(SoundId(6), ramp(1, 30000, 0), false);
   const int negative = render_left(mixer, 1)[0];
-  for (Handle h = 1; h <= 6; ++h) mixer.play(h, ramp(1, h == 6 ? -30000 : 32767, 0), false);
+  for (int h = 1; h <= 6; ++h) mixer.play(SoundId(h), ramp(1, h == 6 ? -30000 : 32767, 0), false);
   EXPECT_EQ(negative, -render_left(mixer, 1)[0]);
 }
 
 TEST(Mixer, PlayingAnOwnersSoundAgainRestartsIt) {
   Mixer mixer;
-  mixer.play(1, ramp(10, 0), false);
-  mixer.play(2, ramp(10, 1000), true);
+  mixer.play(SoundId(1), ramp(10, 0), false);
+  mixer.play(SoundId(2), ramp(10, 1000), true);
   render_left(mixer, 5);
-  mixer.play(1, ramp(10, 0), false);
+  mixer.play(SoundId(1), ramp(10, 0), false);
   EXPECT_EQ(mixer.voice_count(), 2u);
   EXPECT_EQ(render_left(mixer, 1), (std::vector<int>{1005}));
 }
 
 TEST(Mixer, StopEndsOnlyThatOwnersSound) {
   Mixer mixer;
-  mixer.play(1, ramp(10, 0), false);
-  mixer.play(2, ramp(10, 1000), true);
-  mixer.stop(2);
-  mixer.stop(7);
+  mixer.play(SoundId(1), ramp(10, 0), false);
+  mixer.play(SoundId(2), ramp(10, 1000), true);
+  mixer.stop(SoundId(2));
+  mixer.stop(SoundId(7));
   EXPECT_EQ(render_left(mixer, 1), (std::vector<int>{0}));
 }
 
 TEST(Mixer, NothingToPlayAndNowhereToRenderAreHarmless) {
   Mixer mixer;
-  mixer.play(1, ramp(10, 0), false);
-  mixer.play(1, nullptr, true);  // replaces the voice with nothing
-  mixer.play(2, std::make_shared<SoundData>(), true);
+  mixer.play(SoundId(1), ramp(10, 0), false);
+  mixer.play(SoundId(1), nullptr, true);  // replaces the voice with nothing
+  mixer.play(SoundId(2), std::make_shared<SoundData>(), true);
   EXPECT_EQ(mixer.voice_count(), 0u);
-  mixer.play(3, ramp(5, 1), true);
+  mixer.play(SoundId(3), ramp(5, 1), true);
   mixer.render(nullptr, 10);
   std::int16_t untouched[2] = {7, 7};
   mixer.render(untouched, -3);
@@ -133,7 +133,7 @@ TEST_F(SoundTest, TheDeviceHearsWhatPlaysAndSilenceOtherwise) {
   Sound sound(platform_);
   ASSERT_TRUE(sound.init_sound());
   EXPECT_EQ(render(64), std::vector<std::int16_t>(2 * 64, 0));
-  Handle h = sound.load_sound(dir_.path() + "sfx\\tone.ogg");  // backslashes, other case
+  auto h = sound.load_sound(dir_.path() + "sfx\\tone.ogg");  // backslashes, other case
   sound.play_sound(h, false);
   std::vector<std::int16_t> out = render(64);
   std::optional<SoundData> expected = decode_ogg(tone_);
@@ -145,13 +145,14 @@ TEST_F(SoundTest, WithoutADeviceHandlesFollowTheRulesAndStartsAreReported) {
   platform_.set_audio_available(false);
   Sound sound(platform_);
   EXPECT_FALSE(sound.init_sound());
-  EXPECT_EQ(sound.load_sound(dir_ / "Sfx/missing.ogg") + sound.load_sound(dir_ / "Sfx/broken.ogg"),
+  EXPECT_EQ(sound.load_sound(dir_ / "Sfx/missing.ogg").value +
+                sound.load_sound(dir_ / "Sfx/broken.ogg").value,
             0);
-  Handle a = sound.load_sound(dir_ / "Sfx/Tone.ogg");
-  Handle b = sound.load_sound(dir_ / "Sfx/Tone.ogg");
-  ASSERT_NE(a, 0);
+  auto a = sound.load_sound(dir_ / "Sfx/Tone.ogg");
+  auto b = sound.load_sound(dir_ / "Sfx/Tone.ogg");
+  ASSERT_TRUE(a);
   EXPECT_NE(a, b);
-  for (Handle none : {0, b + 100}) {
+  for (SoundId none : {SoundId(0), SoundId(b.value + 100)}) {
     sound.play_sound(none, true);
     sound.stop_sound(none);
     sound.free_sound(none);

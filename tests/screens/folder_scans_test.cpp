@@ -21,8 +21,8 @@ TEST_F(Assets, TileGraphicsAreFoundByTheirFileName) {
   ASSERT_EQ(g.assets.tile_graphics.size(), 10u);
   const TileGraphic* wall = tile_graphic("wall.png");
   ASSERT_NE(wall, nullptr);
-  EXPECT_EQ(g.media.gfx.sprite_width(wall->image), 8);
-  EXPECT_EQ(tile_graphic("broken.png")->image, 0);
+  EXPECT_EQ(g.media.gfx.sprite_width(wall->sprite), 8);
+  EXPECT_FALSE(tile_graphic("broken.png")->sprite);
   EXPECT_EQ(tile_graphic("deep.png"), nullptr);
 }
 

@@ -21,11 +21,11 @@ using TitleMenuTest = test::ScreenTest;
 TEST_F(TitleMenuTest, StartInTheFirstFrameSetsUpANewGameAndEachScreenLoopsItsTrack) {
   const std::string ogg = tone_file();
   for (const char* name : {"game1.ogg", "menu.ogg", "score.ogg"})
-    t.game.assets.music.push_back({ogg, name, 0, 0});
+    t.game.assets.music.push_back({ogg, name, {}, 0});
   const auto loaded = [this] {
     std::string names;
     for (const SoundEntry& track : t.game.assets.music)
-      if (track.sound != 0) names += track.name;
+      if (track.sound) names += track.name;
     return names;
   };
   t.game.world.level = 7;

@@ -44,7 +44,7 @@ TEST_F(Assets, MusicByNameRestartsAndAnUnknownNameStopsEverything) {
   EXPECT_TRUE(starts[1].loop);
   for (const SoundEntry& m : g.assets.music) {
     const bool menu = m.name == "menu.ogg" && m.path != g.assets.music[0].path;
-    EXPECT_EQ(std::tuple(m.sound == starts[1].sound, m.sound != 0), std::tuple(menu, menu));
+    EXPECT_EQ(std::tuple(m.sound == starts[1].sound, bool(m.sound)), std::tuple(menu, menu));
   }
   play_music(g, "MENU.OGG");
   for (const SoundEntry& m : g.assets.music) EXPECT_FALSE(g.media.sound.is_sound(m.sound));
@@ -61,11 +61,11 @@ TEST_F(Assets, RandomMusicPicksFromTheListAndAnEmptyListPlaysNothing) {
   for (int seed = 0; seed < 20; ++seed) {
     g.media.sys.random_seed(seed);
     play_music(g, "");
-    EXPECT_NE(g.assets.music[0].sound, 0) << seed;
+    EXPECT_TRUE(g.assets.music[0].sound) << seed;
   }
   g.assets.music.erase(g.assets.music.begin());
   play_music(g, "");
-  EXPECT_NE(g.assets.music[0].sound + g.assets.music[1].sound, 0);
+  EXPECT_TRUE(g.assets.music[0].sound || g.assets.music[1].sound);
 }
 
 }  // namespace

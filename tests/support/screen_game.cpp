@@ -8,7 +8,7 @@ namespace orv::test {
 
 void open_test_screen(Game& g, int width, int height) {
   media::Graphics& gfx = g.media.gfx;
-  const media::Handle window = gfx.open_window(width, height, "test");
+  const media::WindowId window = gfx.open_window(width, height, "test");
   gfx.open_windowed_screen(window, width, height);
   g.frame.screen_width = float(width);
   g.frame.screen_height = float(height);

@@ -32,11 +32,11 @@ class TextTest : public ::testing::Test {
   const Glyph& glyph(int code) const { return t.game.text.glyphs[code]; }
   // Draws the glyph's 3D sprite as it is, at (0, 0).
   const media::Image& draw_glyph_sprite(int code, media::Colour clear = {}) {
-    return frame([&] { t.media.gfx.display_sprite3d(glyph(code).drawable, 0, 0); }, clear);
+    return frame([&] { t.media.gfx.display_sprite3d(glyph(code).sprite3d, 0, 0); }, clear);
   }
   int glyphs_with_drawable() const {
     int n = 0;
-    for (const Glyph& g : t.game.text.glyphs) n += g.drawable != 0 ? 1 : 0;
+    for (const Glyph& g : t.game.text.glyphs) n += g.sprite3d ? 1 : 0;
     return n;
   }
 
@@ -67,9 +67,9 @@ TEST_F(TextTest, EachCharacterLoadsItsPictureIntoItsSlot) {
         Case{"\xDC\xFCu", 'u', colour::kLowerU, 0xDC}, Case{"\xDF", 'S', colour::kS, 0xDF}}) {
     SCOPED_TRACE(c.slot);
     test::load_test_font(t, c.characters);
-    ASSERT_NE(glyph(c.slot).drawable, 0);
+    ASSERT_TRUE(glyph(c.slot).sprite3d);
     EXPECT_TRUE(find_colour(draw_glyph_sprite(c.slot), c.colour));
-    EXPECT_TRUE(c.empty_slot < 0 || glyph(c.empty_slot).drawable == 0);
+    EXPECT_TRUE(c.empty_slot < 0 || !glyph(c.empty_slot).sprite3d);
     EXPECT_EQ(glyphs_with_drawable(), 1);
   }
 }
@@ -83,9 +83,10 @@ TEST_F(TextTest, AMissingOrBrokenPictureLeavesOnlyItsOwnSlotEmpty) {
   t.game.config.font_path = folder;
   t.game.config.font_system = t.dir.write("chars.txt", "QABR\r\n");
   load_font(t.game);
-  EXPECT_NE(glyph('A').drawable, 0);
+  EXPECT_TRUE(glyph('A').sprite3d);
   for (int missing : {'Q', 'B', 'R'})
-    EXPECT_EQ(std::tuple(glyph(missing).drawable, glyph(missing).image), std::tuple(0, 0));
+    EXPECT_EQ(std::tuple(glyph(missing).sprite3d.value, glyph(missing).sprite.value),
+              std::tuple(0, 0));
 }
 
 // "/" and "\" in the character list would make paths that leave the font folder: their slots
@@ -98,9 +99,10 @@ TEST_F(TextTest, SeparatorCharactersLoadNoPicture) {
   t.game.config.font_path = folder;
   t.game.config.font_system = t.dir.write("chars.txt", "A/\\\r\n");
   load_font(t.game);
-  EXPECT_NE(glyph('A').drawable, 0);
+  EXPECT_TRUE(glyph('A').sprite3d);
   for (int refused : {'/', '\\'})
-    EXPECT_EQ(std::tuple(glyph(refused).drawable, glyph(refused).image), std::tuple(0, 0));
+    EXPECT_EQ(std::tuple(glyph(refused).sprite3d.value, glyph(refused).sprite.value),
+              std::tuple(0, 0));
 }
 
 // A second load frees every old glyph, sizes included; without the character list nothing
@@ -109,8 +111,8 @@ TEST_F(TextTest, LoadingAgainFreesEveryOldGlyph) {
   test::load_test_font(t, "ABI");
   const Glyph old_a = glyph('A');
   test::load_test_font(t, "AB");
-  EXPECT_FALSE(t.media.gfx.is_sprite3d(old_a.drawable) || t.media.gfx.is_sprite(old_a.image));
-  EXPECT_EQ(std::tuple(glyph('I').drawable, glyph('I').width), std::tuple(0, 0.0f));
+  EXPECT_FALSE(t.media.gfx.is_sprite3d(old_a.sprite3d) || t.media.gfx.is_sprite(old_a.sprite));
+  EXPECT_EQ(std::tuple(glyph('I').sprite3d.value, glyph('I').width), std::tuple(0, 0.0f));
 
   t.game.config.font_system = t.dir.path() + "gone.txt";
   load_font(t.game);

@@ -19,7 +19,7 @@ class EnemyCulling : public test::TileRulesTest {
  public:
   EnemyCulling() {
     media::Graphics& gfx = g.media.gfx;
-    EXPECT_NE(gfx.open_windowed_screen(gfx.open_window(320, 224, "t"), 320, 224), 0);
+    EXPECT_TRUE(gfx.open_windowed_screen(gfx.open_window(320, 224, "t"), 320, 224));
     // A floor of 8 x 5 cells walled in, all on the screen.
     for (int x = 0; x <= 9; ++x)
       for (int y = 0; y <= 6; ++y)
@@ -37,7 +37,7 @@ class EnemyCulling : public test::TileRulesTest {
     e.alpha = 255;
     e.width = 12;
     e.height = 4;
-    e.sprite = gfx.create_sprite3d(gfx.add_sprite(picture));
+    e.sprite3d = gfx.create_sprite3d(gfx.add_sprite(picture));
     g.world.enemies_a.push_back(e);
   }
   void frame() {

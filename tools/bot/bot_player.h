@@ -47,7 +47,7 @@ class BotPlatform : public media::HeadlessPlatform {
   void present(const media::Pixel* pixels, int width, int height) override;
   // The headless platform lists every sound start for the tests to inspect; over a long play
   // that list would grow without end, and the bot needs none of it.
-  void sound_started(media::Handle /*sound*/, bool /*loop*/) override {}
+  void sound_started(media::SoundId /*sound*/, bool /*loop*/) override {}
 
  private:
   void press_start();

@@ -56,8 +56,8 @@ std::vector<std::string> check_sounds(DataCheck& c) {
   for (const std::string& s : sounds) {
     // A file the game cannot reach by this name is explained by the folder's finding.
     if (find_path(folder + s) == Found::kMissing) continue;
-    const media::Handle h = c.g.media.sound.load_sound(folder + s);
-    if (h == 0)
+    const media::SoundId h = c.g.media.sound.load_sound(folder + s);
+    if (!h)
       c.report.add(folder + s, 0, "does not decode as an Ogg Vorbis sound");
     else
       c.g.media.sound.free_sound(h);

@@ -53,8 +53,8 @@ void check_layout_glyphs(DataCheck& c, const std::map<std::string, PictureSize>&
 
 void check_font(DataCheck& c) {
   media::Files& files = c.g.media.files;
-  const media::Handle f = files.read_file(c.g.config.font_system);
-  if (f == 0) return;  // reported with FONTSYSTEM
+  const media::FileId f = files.read_file(c.g.config.font_system);
+  if (!f) return;  // reported with FONTSYSTEM
   const std::string list = files.read_string(f);
   files.close_file(f);
   std::string lacking;

@@ -26,7 +26,7 @@ std::string size_text(const Header& h) {
   return std::to_string(h.columns) + " x " + std::to_string(h.rows);
 }
 
-Header read_header(media::Files& files, media::Handle f) {
+Header read_header(media::Files& files, media::FileId f) {
   Header h;
   for (int line = 1; line <= kHeaderLines; ++line) {
     const std::string text = files.read_string(f);
@@ -75,7 +75,7 @@ void add_painted_floor(std::vector<TileUse>& used) {
 // Reads the cells of the level file, collecting the first use of each tile name.
 std::vector<TileUse> check_level_file(DataCheck& c, const std::string& file, Header& h) {
   media::Files& files = c.g.media.files;
-  const media::Handle f = files.read_file(file);
+  const media::FileId f = files.read_file(file);
   h = read_header(files, f);
   std::vector<TileUse> used;
   if (check_header(c, file, h)) {
@@ -106,8 +106,8 @@ bool is_alpha(const std::string& line) {
 
 void check_alpha_file(DataCheck& c, const std::string& file, const Header& level) {
   media::Files& files = c.g.media.files;
-  const media::Handle f = files.read_file(file);
-  if (f == 0) {
+  const media::FileId f = files.read_file(file);
+  if (!f) {
     c.add_at_key("APPSTART", "no alpha file " + quoted(file.substr(c.root.size())) +
                                  ": every cell of the level is drawn see-through");
     return;

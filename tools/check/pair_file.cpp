@@ -56,8 +56,8 @@ bool report_shift(Report& report, const std::string& file, const Pair& p,
 }  // namespace
 
 std::optional<std::vector<Pair>> read_pairs(Game& g, const std::string& path) {
-  const media::Handle f = g.media.files.read_file(path);
-  if (f == 0) return std::nullopt;
+  const media::FileId f = g.media.files.read_file(path);
+  if (!f) return std::nullopt;
   std::vector<Pair> pairs;
   read_line_pairs(g, f, [&pairs](const std::string& key, const std::string& value) {
     pairs.push_back({key, value, int(pairs.size()) * 2 + 1});

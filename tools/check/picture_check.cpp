@@ -21,16 +21,16 @@ void check_named_picture(DataCheck& c, const std::string& path) {
 
 std::optional<PictureSize> check_picture(DataCheck& c, const std::string& path) {
   media::Graphics& gfx = c.g.media.gfx;
-  const media::Handle sprite = gfx.load_sprite(path);
+  const media::SpriteId sprite = gfx.load_sprite(path);
   // A picture that is not there is reported with what names it (a key, or a folder that lacks
   // its separator), never as one that does not decode.
-  if (sprite == 0 && find_path(path) != Found::kMissing) {
+  if (!sprite && find_path(path) != Found::kMissing) {
     c.report.add(path, 0,
                  "picture does not load: not a PNG, JPEG, TIFF or TGA picture the game decodes, "
                  "or larger than " +
                      std::to_string(media::kMaxPictureSide) + " pixels a side");
   }
-  if (sprite == 0) return std::nullopt;
+  if (!sprite) return std::nullopt;
   const PictureSize size{gfx.sprite_width(sprite), gfx.sprite_height(sprite)};
   gfx.free_sprite(sprite);
   return size;

@@ -46,8 +46,8 @@ std::optional<media::Pixel> Legend::colour_of(const std::string& tile) const {
 
 std::optional<Legend> read_legend(const std::string& file, std::string& error) {
   media::Files files;
-  const media::Handle f = files.read_file(file);
-  if (f == 0) {
+  const media::FileId f = files.read_file(file);
+  if (!f) {
     error = file + ": cannot be read";
     return std::nullopt;
   }

@@ -23,12 +23,12 @@ class LineFile {
  public:
   explicit LineFile(const std::string& path) : handle_(files_.read_file(path)) {}
   ~LineFile() {
-    if (handle_ != 0) files_.close_file(handle_);
+    if (handle_) files_.close_file(handle_);
   }
   LineFile(const LineFile&) = delete;
   LineFile& operator=(const LineFile&) = delete;
 
-  bool is_open() const { return handle_ != 0; }
+  bool is_open() const { return bool(handle_); }
   bool at_end() { return files_.eof(handle_); }
   std::string next() {
     ++line_;
@@ -38,7 +38,7 @@ class LineFile {
 
  private:
   media::Files files_;
-  media::Handle handle_;
+  media::FileId handle_;
   int line_ = 0;
 };
 

@@ -145,7 +145,7 @@ bool HeadlessPlatform::open_audio(AudioCallback callback) {
   return true;
 }
 
-void HeadlessPlatform::sound_started(Handle sound, bool loop) {
+void HeadlessPlatform::sound_started(SoundId sound, bool loop) {
   sound_starts_.push_back({sound, loop, frame_});
 }
 

@@ -17,7 +17,7 @@ namespace orv::media {
 class HeadlessPlatform : public Platform {
  public:
   struct SoundStart {
-    Handle sound;
+    SoundId sound;
     bool loop;
     std::int64_t frame;
   };
@@ -95,7 +95,7 @@ class HeadlessPlatform : public Platform {
   bool open_joystick() override;
   void read_joystick(JoystickState& state) override;
   bool open_audio(AudioCallback callback) override;
-  void sound_started(Handle sound, bool loop) override;
+  void sound_started(SoundId sound, bool loop) override;
   BoxAnswer message_box(const std::string& title, const std::string& text,
                         BoxButtons buttons) override;
   std::int64_t now_ns() override { return clock_ns_; }

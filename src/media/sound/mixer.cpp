@@ -119,14 +119,14 @@ void Mixer::recover_after_fault() {
   mutex_.unlock();  // locked by this thread, in the call the fault abandoned
 }
 
-void Mixer::play(Handle owner, std::shared_ptr<const SoundData> sound, bool loop) {
+void Mixer::play(SoundId owner, std::shared_ptr<const SoundData> sound, bool loop) {
   Voice voice{owner, std::move(sound), nullptr};
   voice.loop = loop;
   voice.ended = !voice.sound || voice.sound->frames() == 0;
   start_voice(std::move(voice));
 }
 
-void Mixer::play_stream(Handle owner, std::unique_ptr<OggStream> stream, bool loop) {
+void Mixer::play_stream(SoundId owner, std::unique_ptr<OggStream> stream, bool loop) {
   Voice voice{owner, nullptr, nullptr};
   voice.loop = loop;
   voice.ended = !stream;
@@ -154,7 +154,7 @@ void Mixer::start_voice(Voice voice) {
   }
 }
 
-void Mixer::stop(Handle owner) {
+void Mixer::stop(SoundId owner) {
   Hold hold(*this);
   std::erase_if(voices_, [owner](const Voice& v) { return v.owner == owner; });
 }
@@ -164,7 +164,7 @@ void Mixer::stop_all() {
   voices_.clear();
 }
 
-bool Mixer::playing(Handle owner) const {
+bool Mixer::playing(SoundId owner) const {
   Hold hold(*this);
   return std::any_of(voices_.begin(), voices_.end(),
                      [owner](const Voice& v) { return v.owner == owner; });

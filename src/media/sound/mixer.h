@@ -31,12 +31,12 @@ class Mixer {
 
   // Starts the sound from its beginning. owner identifies the voice for stop(); a sound that is
   // already playing under the same owner restarts.
-  void play(Handle owner, std::shared_ptr<const SoundData> sound, bool loop);
+  void play(SoundId owner, std::shared_ptr<const SoundData> sound, bool loop);
   // The same for a track decoded while it plays (on the thread that renders, a block at a time).
-  void play_stream(Handle owner, std::unique_ptr<OggStream> stream, bool loop);
-  void stop(Handle owner);
+  void play_stream(SoundId owner, std::unique_ptr<OggStream> stream, bool loop);
+  void stop(SoundId owner);
   void stop_all();
-  bool playing(Handle owner) const;
+  bool playing(SoundId owner) const;
   std::size_t voice_count() const;
   // A group's loudness, 0 (silent) to 10 (the sounds as they are); values outside are clamped.
   // Heard from the next block on, faded over one block so that the change does not click.
@@ -78,7 +78,7 @@ class Mixer {
     bool ended = false;
   };
   struct Voice {
-    Handle owner;
+    SoundId owner;
     std::shared_ptr<const SoundData> sound;  // or
     std::shared_ptr<StreamVoice> stream;
     std::size_t position = 0;  // in frames, of a decoded sound
