@@ -43,14 +43,14 @@ void step(Game& g, const Group& group, Enemy& e, int sign_x, int sign_y) {
 
 struct Move {
   int dx, dy;
-  int direction;
+  Direction direction;
 };
 
 // In the order a random turn tries them.
-constexpr Move kMoves[] = {{1, 0, kDirectionRight},
-                           {-1, 0, kDirectionLeft},
-                           {0, 1, kDirectionDown},
-                           {0, -1, kDirectionUp}};
+constexpr Move kMoves[] = {{1, 0, Direction::kRight},
+                           {-1, 0, Direction::kLeft},
+                           {0, 1, Direction::kDown},
+                           {0, -1, Direction::kUp}};
 
 // Steps in the move's direction when the step chance allows and the neighbour is free.
 bool try_move(Game& g, const Group& group, Enemy& e, const Move& m) {

@@ -35,11 +35,11 @@ const StartValue kStartValues[] = {
     {"step-counter", [](const Game& g) { return std::int64_t(g.input.step_counter); },
      [](Game& g, std::int64_t v) { g.input.step_counter = std::int32_t(v); }},
     {"action-latch", [](const Game& g) { return std::int64_t(g.input.action_latch); },
-     [](Game& g, std::int64_t v) { g.input.action_latch = std::uint8_t(v); }},
+     [](Game& g, std::int64_t v) { g.input.action_latch = ActionLatch(std::uint8_t(v)); }},
     {"action-armed", [](const Game& g) { return std::int64_t(g.input.action_armed); },
      [](Game& g, std::int64_t v) { g.input.action_armed = v != 0; }},
     {"held-back", [](const Game& g) { return std::int64_t(g.input.held_back); },
-     [](Game& g, std::int64_t v) { g.input.held_back = std::int32_t(v); }},
+     [](Game& g, std::int64_t v) { g.input.held_back = Command(std::int32_t(v)); }},
     // The screen's size steers the view; it is opened before the game starts (a verify gives
     // its headless platform a desktop of this size), so it is only noted here.
     {"screen-width", [](const Game& g) { return std::int64_t(g.frame.screen_width); },
@@ -103,7 +103,7 @@ void check_played_game(Game& g) {
     stop_demo(g);
     g.frame.title_requested = true;
     // The key that ended the demo does not start a game on the title.
-    g.input.held_back = kCommandStart;
+    g.input.held_back = Command::kStart;
   }
 }
 

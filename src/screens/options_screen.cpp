@@ -102,7 +102,7 @@ void show_options_screen(Game& g) {
   }
   save_settings(g);
   // The Escape (or Back) that left must not count on the title as well.
-  hold_back_until_released(g, kCommandQuit);
+  hold_back_until_released(g, Command::kQuit);
 }
 
 }  // namespace orv

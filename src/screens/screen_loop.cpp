@@ -75,7 +75,7 @@ void run_screen_loop(Game& g, const std::string& music,
                      const std::function<void()>& after_input) {
   ORV_FAULT_SITE(g, "io_control");
   g.frame.menu_active = true;
-  g.frame.game_state = kGameRunning;
+  g.frame.game_state = GameState::kRunning;
   float fade = kFadeStart;
   play_music(g, music);
   load_screen_background(g, g.config.load_intro_screen);
@@ -86,9 +86,9 @@ void run_screen_loop(Game& g, const std::string& music,
     show_screen_page(g);
     read_input(g);
     if (after_input) after_input();
-  } while (g.input.command != kCommandStart && !g.screens.leave_screen);
+  } while (g.input.command != Command::kStart && !g.screens.leave_screen);
   // The P that left the screen must not pause the game that follows, however long it is held.
-  hold_back_until_released(g, kCommandStart);
+  hold_back_until_released(g, Command::kStart);
 }
 
 }  // namespace orv

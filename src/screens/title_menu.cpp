@@ -109,7 +109,7 @@ bool start_daily_at_once(Game& g) {
     return false;
   }
   choose_daily_game(g);
-  g.frame.game_state = kGameRunning;
+  g.frame.game_state = GameState::kRunning;
   set_up_new_game(g, 1);
   begin_kept_game(g);
   return true;
@@ -129,11 +129,11 @@ void show_title_menu(Game& g) {
   const auto after_input = [&g, &start_level, &demo] {
     open_options_on_press(g);
     choose_other_games_on_press(g, start_level);
-    if (g.input.command == kCommandQuit && ask_quit(g)) end_program(g);
+    if (g.input.command == Command::kQuit && ask_quit(g)) end_program(g);
     // A long idle title leaves as START would, to play its demo.
     if (demo_due(g)) {
       demo = true;
-      g.input.command = kCommandStart;
+      g.input.command = Command::kStart;
     }
   };
   run_screen_loop(

@@ -58,7 +58,7 @@ class DataSetRecords : public ::testing::Test {
   // an "A", the one glyph of the font loaded).
   static bool finish_game(test::ScreenGame& t, std::int32_t score) {
     test::load_test_font(t, "A");
-    t.game.input.held_back = kCommandNone;  // the P that left the last screen is let go
+    t.game.input.held_back = Command::kNone;  // the P that left the last screen is let go
     t.game.world.score = score;
     t.game.world.level = 3;
     t.game.world.player_name = "ann";

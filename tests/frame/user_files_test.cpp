@@ -69,7 +69,7 @@ TEST_P(UserFiles, LogAndScreenshotsGoToThePlayersFoldersAndNothingIntoTheData) {
 
   place_user_files(t.game);
   write_log_entry(t.game, "Attempted division by zero");
-  screenshot_test(t.game, kCommandScreenshot);
+  screenshot_test(t.game, Command::kScreenshot);
 
   const Config& c = t.game.config;
   EXPECT_EQ(c.log_path + c.log_file, home / ".local/state/orvante/error.log");

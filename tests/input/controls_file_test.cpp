@@ -38,11 +38,11 @@ TEST_F(ControlsFile, NamedControlsGetTheirKeysAndTheOthersLoseOnlyTheKeysTakenFr
 
   hold(0x11);  // W
   frame();
-  EXPECT_EQ(g.input.held_direction, kHeldUp);
+  EXPECT_EQ(g.input.held_direction, HeldDirection::kUp);
   release(0x11);
   hold(key::kUp);
   frame();
-  EXPECT_EQ(g.input.held_direction, kHeldNone) << "the arrow is no longer bound";
+  EXPECT_EQ(g.input.held_direction, HeldDirection::kNone) << "the arrow is no longer bound";
 }
 
 TEST_F(ControlsFile, AMissingFileKeepsTheGamesKeys) {
