@@ -1,5 +1,4 @@
-// The head-up display: the counters over the play field and the scrolling notice. It also
-// counts the score up towards its target and keeps the remaining count at 0 or above.
+// The head-up display: the counters over the play field and the scrolling notice.
 #include "world/hud.h"
 
 #include <algorithm>
@@ -37,8 +36,6 @@ void line(Game& g, const std::string& text, float fx, float fy, float zoom, int 
 
 void draw_hud(Game& g) {
   WorldState& w = g.world;
-  if (w.score < w.score_target) w.score += 1;
-  if (w.remaining < 1) w.remaining = 0;
   using media::str;
   line(g, " DEBUGGING: MULTITHREAD: " + str(g.config.multicore) + "|", 0.01f, 0.01f, 0.5f, 240);
   line(g, " SCORE " + str(w.score) + "|", 0.7f, 0.05f, 1.0f, 240);
