@@ -14,8 +14,7 @@ std::int32_t shared_sprite(Game& g, std::int32_t& slot, std::int32_t image) {
 
 // The graphic whose unzoomed sprite the cell holds, or nullptr. Usually the cell's own graphic;
 // a cell whose later graphic was unknown kept the sprite of the earlier one.
-TileGraphic* natural_owner(Game& g, const Cell& c) {
-  AssetsState& assets = g.assets;
+TileGraphic* natural_owner(AssetsState& assets, const Cell& c) {
   auto it = assets.tile_graphic_index.find(c.graphic_name);
   if (it != assets.tile_graphic_index.end()) {
     TileGraphic& own = assets.tile_graphics[it->second];
@@ -29,7 +28,8 @@ TileGraphic* natural_owner(Game& g, const Cell& c) {
 
 void rezoom(Game& g, Cell& c) {
   if (c.sprite == 0 || c.alpha <= 0) return;
-  if (TileGraphic* t = natural_owner(g, c)) c.sprite = shared_sprite(g, t->drawable, t->image);
+  if (TileGraphic* t = natural_owner(g.assets, c))
+    c.sprite = shared_sprite(g, t->drawable, t->image);
   g.media.gfx.zoom_sprite3d(c.sprite, float(media::round_even(g.config.tile_width)),
                             float(media::round_even(g.config.tile_height)));
 }

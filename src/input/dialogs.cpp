@@ -53,7 +53,7 @@ Command run_dialog(Game& g, const DialogTexts& texts) {
   OpenDialog open(g);
   Command answer = Command::kNone;
   while (answer != Command::kB && answer != Command::kX) answer = dialog_frame(g, texts);
-  hold_back_until_released(g, answer);  // the answer must not also answer the next dialog
+  hold_back_until_released(g.input, answer);  // the answer must not also answer the next dialog
   return answer;
 }
 

@@ -38,18 +38,18 @@ constexpr Command kButtonCommands[] = {
     Command::kButton6, Command::kButton7, Command::kButton8, Command::kQuit, Command::kStart};
 constexpr int kBombButton = 2;
 
-const std::vector<int>& keys_of(const Game& g, Control control) {
-  return g.input.keys[std::size_t(control)];
+const std::vector<int>& keys_of(const InputState& input, Control control) {
+  return input.keys[std::size_t(control)];
 }
 
 bool down(const Game& g, Control control) {
-  for (int key : keys_of(g, control))
+  for (int key : keys_of(g.input, control))
     if (g.media.input.keyboard_pushed(key)) return true;
   return false;
 }
 
 bool released(const Game& g, Control control) {
-  for (int key : keys_of(g, control))
+  for (int key : keys_of(g.input, control))
     if (g.media.input.keyboard_released(key)) return true;
   return false;
 }
@@ -153,8 +153,8 @@ void read_commands(Game& g) {
   screenshot_test(g, command);
 }
 
-void hold_back_until_released(Game& g, Command command) {
-  g.input.held_back = command;
+void hold_back_until_released(InputState& input, Command command) {
+  input.held_back = command;
 }
 
 void dispatch_command(Game& g, Command command) {

@@ -14,7 +14,7 @@ void read_input(Game& g);
 void read_commands(Game& g);
 // Holds back a command that has just closed a screen or a dialog until its keys (or button)
 // have been released.
-void hold_back_until_released(Game& g, Command command);
+void hold_back_until_released(InputState& input, Command command);
 // Acts on the A, START and quit commands during play.
 void dispatch_command(Game& g, Command command);
 

@@ -48,8 +48,8 @@ const StartValue kStartValues[] = {
      [](Game&, std::int64_t) {}},
 };
 
-bool played_back(const Game& g) {
-  return g.tape.mode != TapeMode::kLive;
+bool played_back(const TapeState& tape) {
+  return tape.mode != TapeMode::kLive;
 }
 
 }  // namespace
@@ -93,7 +93,7 @@ void start_played_game(Game& g, const media::GameRecord& record, bool watch_cont
 
 void check_played_game(Game& g) {
   media::TapePlatform* tape = g.tape.tape;
-  if (tape == nullptr || !played_back(g)) return;
+  if (tape == nullptr || !played_back(g.tape)) return;
   if (g.tape.mode == TapeMode::kVerify && g.tape.played &&
       tape->game_frame() > g.tape.played->claim.frames + kFramesPastClaim) {
     g.tape.outcome = PlayedOutcome{{g.world.score, g.world.level, tape->game_frame()}, false};
@@ -108,7 +108,7 @@ void check_played_game(Game& g) {
 }
 
 bool end_played_game(Game& g) {
-  if (!played_back(g)) return false;
+  if (!played_back(g.tape)) return false;
   const std::int64_t frames = g.tape.tape ? g.tape.tape->game_frame() : 0;
   if (g.tape.mode == TapeMode::kVerify) {
     g.tape.outcome = PlayedOutcome{{g.world.score, g.world.level, frames}, true};

@@ -66,8 +66,8 @@ void show_screen_page(Game& g) {
   poll_window_events(g);
 }
 
-const char* continue_prompt(const Game& g) {
-  return g.frame.joypad_present ? screen_text::kJoypadPrompt : screen_text::kKeyboardPrompt;
+const char* continue_prompt(const FrameState& frame) {
+  return frame.joypad_present ? screen_text::kJoypadPrompt : screen_text::kKeyboardPrompt;
 }
 
 void run_screen_loop(Game& g, const std::string& music,
@@ -88,7 +88,7 @@ void run_screen_loop(Game& g, const std::string& music,
     if (after_input) after_input();
   } while (g.input.command != Command::kStart && !g.screens.leave_screen);
   // The P that left the screen must not pause the game that follows, however long it is held.
-  hold_back_until_released(g, Command::kStart);
+  hold_back_until_released(g.input, Command::kStart);
 }
 
 }  // namespace orv

@@ -89,9 +89,10 @@ TEST(WorldGrid, ACellStaysSmall) {
 TEST(Coordinates, WorldPixelsRoundHalvesToEven) {
   test::TestGame t;
   t.game.config.tile_width = t.game.config.tile_height = 32.0f;
-  EXPECT_EQ(cell_under_world_pixel(t.game, 112, 160), (CellPosition{4, 5}));   // 3.5 -> 4
-  EXPECT_EQ(cell_under_world_pixel(t.game, 80, 144), (CellPosition{2, 4}));    // 2.5 -> 2, 4.5 -> 4
-  EXPECT_EQ(cell_under_world_pixel(t.game, -16, -48), (CellPosition{0, -2}));  // -0.5, -1.5
+  EXPECT_EQ(cell_under_world_pixel(t.game.config, 112, 160), (CellPosition{4, 5}));  // 3.5 -> 4
+  EXPECT_EQ(cell_under_world_pixel(t.game.config, 80, 144),
+            (CellPosition{2, 4}));  // 2.5 -> 2, 4.5 -> 4
+  EXPECT_EQ(cell_under_world_pixel(t.game.config, -16, -48), (CellPosition{0, -2}));  // -0.5, -1.5
 }
 
 TEST(Coordinates, ThePlayerCountsWholeTilesFromTheViewOrigin) {

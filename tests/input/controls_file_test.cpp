@@ -109,7 +109,7 @@ TEST_F(ControlsFile, RewrittenFilesReadBackAsTheBindingsTheyWereWrittenFor) {
                        new_keys[(seed >> 20) % std::size(new_keys)]);
       }
       const KeyBindings bound = g.input.keys;
-      ASSERT_TRUE(save_controls_file(g, path));
+      ASSERT_TRUE(save_controls_file(g.input, path));
       const std::string written = t.dir.read("controls.txt");
       g.input.keys = default_key_bindings();
       std::ostringstream errors;
