@@ -47,7 +47,7 @@ TEST_F(LevelClock, TheGameEndsWhenTheTimeFallsBelowZero) {
 
 // Completion sets the time to 0; a time unit that ends in the same frame must not take it below
 // 0: the clock waits until the main loop has built the next level.
-TEST(LevelTimer, ACompletedLevelWaitsForTheNextAndNeverRunsOutTheTime) {
+TEST(LevelTimer, ACompletedLevelNeverRunsOutTheTimeWhileTheNextWaits) {
   test::TestGame t;
   t.platform.hold_key(media::key::kP, 0);  // leaves a highscore screen at once
   Game& g = t.game;

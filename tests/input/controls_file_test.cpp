@@ -73,7 +73,7 @@ TEST_F(ControlsFile, BadPairsAreIgnoredWithTheirLineNumbersReported) {
 
 // A hostile file (random bytes, escape sequences included) gives at most ten findings and a
 // count of the rest, with no byte on the terminal outside printable ASCII.
-TEST_F(ControlsFile, FindingsOfAnyFileAreCappedAndPrintable) {
+TEST_F(ControlsFile, FindingsOfAnyFileAreCappedPrintableLines) {
   std::string bytes;
   std::uint32_t state = 12345;
   for (int i = 0; i < 1 << 20; ++i) {

@@ -34,7 +34,7 @@ class Joypad : public test::InputTest {
   }
 };
 
-TEST_F(Joypad, AxesGiveTheDirectionAndADiagonalMovesVertically) {
+TEST_F(Joypad, AxesGiveTheDirectionWithDiagonalsVertical) {
   const std::tuple<int, int, HeldDirection> cases[] = {
       {1000, 0, HeldDirection::kRight},   {-1000, 0, HeldDirection::kLeft},
       {0, 1000, HeldDirection::kDown},    {0, -1000, HeldDirection::kUp},

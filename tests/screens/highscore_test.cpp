@@ -64,7 +64,7 @@ TEST_F(HighscoreTest, WithAScoreTableTheBestKeptIsShownAndTheGameIsKept) {
 // On a 1024x768 screen the table is drawn at the size of the head-up display's lines (zoom 1:
 // the test glyph's full 10 pixels), one row a line (the "A" of 20 pixels sets the line) below
 // the online line and above the prompt, every row inside the screen.
-TEST_F(HighscoreTest, TheTableIsAsTallAsTheHeadUpDisplaysLinesAndFitsTheScreen) {
+TEST_F(HighscoreTest, TheTableRowsAreAsTallAsTheHeadUpDisplaysLinesWithinTheScreen) {
   test::open_test_screen(t.game, 1024, 768);
   const std::string path = t.dir.path() + "scores.txt";
   ScoreTable table;
