@@ -9,8 +9,9 @@
 namespace orv {
 
 // The command read from the keys and the pad in a frame; kept games carry the number.
+// kNotRead: before the first frame.
 enum class Command : std::int32_t {
-  kNotRead = -1,  // before the first frame
+  kNotRead = -1,
   kA = 0,
   kB = 1,
   kX = 4,
@@ -22,7 +23,7 @@ enum class Command : std::int32_t {
   kStart = 14,
   kQuit = 15,
   kNone = 16,
-  kScreenshot = 18,
+  kScreenshot = 18
 };
 
 // The direction the player holds in a frame.
