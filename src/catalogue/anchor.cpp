@@ -5,7 +5,7 @@
 
 namespace orv {
 
-void anchor_offset(const Game& g, const ObjectKind& k, float w, float h, float& offset_x,
+void anchor_offset(const Config& config, const ObjectKind& k, float w, float h, float& offset_x,
                    float& offset_y) {
   if (k.anchor == "CENTER") {
     offset_x = w / 2, offset_y = h / 2;
@@ -17,8 +17,8 @@ void anchor_offset(const Game& g, const ObjectKind& k, float w, float h, float& 
     offset_x = w, offset_y = h;
   }
   if (k.centred_in_cell == 1) {
-    offset_x += g.config.tile_width / 2;
-    offset_y += g.config.tile_height / 2;
+    offset_x += config.tile_width / 2;
+    offset_y += config.tile_height / 2;
   }
 }
 

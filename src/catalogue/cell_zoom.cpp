@@ -14,8 +14,7 @@ media::Sprite3dId shared_sprite(Game& g, media::Sprite3dId& slot, media::SpriteI
 
 // The graphic whose unzoomed sprite the cell holds, or nullptr. Usually the cell's own graphic;
 // a cell whose later graphic was unknown kept the sprite of the earlier one.
-TileGraphic* natural_owner(Game& g, const Cell& c) {
-  AssetsState& assets = g.assets;
+TileGraphic* natural_owner(AssetsState& assets, const Cell& c) {
   auto it = assets.tile_graphic_index.find(c.graphic_name);
   if (it != assets.tile_graphic_index.end()) {
     TileGraphic& own = assets.tile_graphics[it->second];
@@ -29,7 +28,8 @@ TileGraphic* natural_owner(Game& g, const Cell& c) {
 
 void rezoom(Game& g, Cell& c) {
   if (!c.sprite3d || c.alpha <= 0) return;
-  if (TileGraphic* t = natural_owner(g, c)) c.sprite3d = shared_sprite(g, t->sprite3d, t->sprite);
+  if (TileGraphic* t = natural_owner(g.assets, c))
+    c.sprite3d = shared_sprite(g, t->sprite3d, t->sprite);
   g.media.gfx.zoom_sprite3d(c.sprite3d, float(media::round_even(g.config.tile_width)),
                             float(media::round_even(g.config.tile_height)));
 }

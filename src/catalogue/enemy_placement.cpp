@@ -11,8 +11,8 @@ namespace {
 
 using media::round_even;
 
-std::vector<Enemy>& group_list(Game& g, EnemyGroup group) {
-  return group == EnemyGroup::kA ? g.world.enemies_a : g.world.enemies_b;
+std::vector<Enemy>& group_list(WorldState& world, EnemyGroup group) {
+  return group == EnemyGroup::kA ? world.enemies_a : world.enemies_b;
 }
 
 Enemy make_enemy(Game& g, const ObjectKind& k, int x, int y) {
@@ -34,12 +34,12 @@ Enemy make_enemy(Game& g, const ObjectKind& k, int x, int y) {
   e.x = round_even(double(x) * g.config.tile_width);
   e.y = round_even(double(y) * g.config.tile_height);
   // Enemies keep their picture's size: DFITTOMATRIX is not read for them.
-  anchor_offset(g, k, e.width, e.height, e.hotspot_x, e.hotspot_y);
+  anchor_offset(g.config, k, e.width, e.height, e.hotspot_x, e.hotspot_y);
   return e;
 }
 
 void spawn_on_cell(Game& g, int x, int y, EnemyGroup group) {
-  std::vector<Enemy>& list = group_list(g, group);
+  std::vector<Enemy>& list = group_list(g.world, group);
   for (const ObjectKind& k : g.catalogue.kinds) {
     if (group == EnemyGroup::kA && std::int64_t(list.size()) >= g.config.max_foe) return;
     if (k.enemy_group != std::int8_t(group)) continue;
@@ -58,7 +58,7 @@ void spawn_enemies(Game& g, int max_x, int max_y, EnemyGroup group) {
 }
 
 void clear_enemies(Game& g, EnemyGroup group) {
-  std::vector<Enemy>& list = group_list(g, group);
+  std::vector<Enemy>& list = group_list(g.world, group);
   for (const Enemy& e : list)
     if (e.sprite3d) g.media.gfx.free_sprite3d(e.sprite3d);
   list.clear();

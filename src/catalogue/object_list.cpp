@@ -6,8 +6,8 @@
 
 namespace orv {
 
-std::int32_t add_placed_object(Game& g, const PlacedObject& object) {
-  WorldState& w = g.world;
+std::int32_t add_placed_object(WorldState& world, const PlacedObject& object) {
+  WorldState& w = world;
   while (!w.free_objects.empty()) {
     const std::size_t position = std::size_t(w.free_objects.back());
     w.free_objects.pop_back();

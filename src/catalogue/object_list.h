@@ -11,10 +11,11 @@
 namespace orv {
 
 struct Game;
+struct WorldState;
 
 // Puts an object into the list, in the last released position when there is one, and returns
 // its position.
-std::int32_t add_placed_object(Game& g, const PlacedObject& object);
+std::int32_t add_placed_object(WorldState& world, const PlacedObject& object);
 // Frees the sprite of the object at position and marks the position for reuse. Positions that
 // are negative, outside the list or already released are ignored.
 void release_placed_object(Game& g, std::int32_t position);

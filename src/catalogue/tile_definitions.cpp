@@ -16,11 +16,12 @@ using media::val;
 constexpr const char* kChildKeys[kChildSlots] = {"CHILD1", "CHILD2", "CHILD3", "CHILD4",
                                                  "CHILD5", "CHILD6", "CHILD7", "CHILD8"};
 
-bool apply_child_key(Game& g, TileDefinition& d, const std::string& key, const std::string& v) {
+bool apply_child_key(WorldState& world, TileDefinition& d, const std::string& key,
+                     const std::string& v) {
   for (int n = 0; n < kChildSlots; ++n) {
     if (key != kChildKeys[n]) continue;
     d.children |= std::uint8_t(1u << n);
-    d.child_names[n] = g.world.names.intern(v);
+    d.child_names[n] = world.names.intern(v);
     if (v != "#") d.last_named_slot = std::int8_t(n);
     return true;
   }
@@ -50,7 +51,7 @@ void apply_tile_key(Game& g, TileDefinition& d, const std::string& key, const st
   if (key == "GFXNAME") {
     d.graphic_name = v.empty() ? name::kDummy : g.world.names.intern(v);
     d.fields |= TileDefinition::kGraphic;
-  } else if (!apply_child_key(g, d, key, v)) {
+  } else if (!apply_child_key(g.world, d, key, v)) {
     // INTERNALNAME, RANDOMSEED, USEDIRECTION and unknown keys fall through here unused.
     apply_number_key(d, key, v);
   }
@@ -149,8 +150,8 @@ bool load_last_tile_definition(Game& g, int x, int y, NameId tile) {
   return true;
 }
 
-void remember_last_tile(Game& g, NameId tile) {
-  TileDefinitionCache& cache = g.catalogue.tile_cache;
+void remember_last_tile(CatalogueState& catalogue, NameId tile) {
+  TileDefinitionCache& cache = catalogue.tile_cache;
   if (cache.active && cache.last != nullptr) cache.last_tile = tile;
 }
 
@@ -170,12 +171,12 @@ TileDefinitionCacheScope::TileDefinitionCacheScope(Game& g) : g_(g) {
   empty_cache(g_.catalogue.tile_cache, true);
 }
 
-void drop_tile_definition_cache(Game& g) {
-  empty_cache(g.catalogue.tile_cache, false);
+void drop_tile_definition_cache(CatalogueState& catalogue) {
+  empty_cache(catalogue.tile_cache, false);
 }
 
 TileDefinitionCacheScope::~TileDefinitionCacheScope() {
-  drop_tile_definition_cache(g_);
+  drop_tile_definition_cache(g_.catalogue);
 }
 
 }  // namespace orv

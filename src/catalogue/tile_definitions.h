@@ -11,6 +11,7 @@
 namespace orv {
 
 struct Game;
+struct CatalogueState;
 struct Cell;
 struct TileDefinition;
 
@@ -27,11 +28,11 @@ void load_tile_definition(Game& g, int x, int y, const std::string& file);
 // remember_last_tile noted), applies it to cell (x, y) and returns true; otherwise false.
 bool load_last_tile_definition(Game& g, int x, int y, NameId tile);
 // Notes that the file read last by load_tile_definition is the definition of tile.
-void remember_last_tile(Game& g, NameId tile);
+void remember_last_tile(CatalogueState& catalogue, NameId tile);
 
 // Empties the cache of a level build and switches it off, as the end of the build does; for a
 // build that a caught fault abandoned.
-void drop_tile_definition_cache(Game& g);
+void drop_tile_definition_cache(CatalogueState& catalogue);
 
 // Keeps every tile definition file read while it lives; level builders hold one, so that a
 // build reads each file once. The files must not change while a build runs.

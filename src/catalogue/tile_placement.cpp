@@ -48,7 +48,7 @@ void place_in_slot(Game& g, int x, int y, int slot) {
     Cell& c = g.world.grid.at(x, y);
     // A second kind of the same name takes the slot (and its position) over from the first.
     release_placed_object(g, c.child_objects[slot]);
-    const std::int32_t position = add_placed_object(g, made);
+    const std::int32_t position = add_placed_object(g.world, made);
     c.child_objects[slot] = position;
     c.last_placed_slot = std::int8_t(slot);
     PlacedObject& placed = g.world.objects[std::size_t(position)];
@@ -69,7 +69,7 @@ void retile_cell(Game& g, int x, int y) {
     std::string& path = g.catalogue.path_scratch;
     path.assign(g.config.rgb_code_path).append(g.config.app_start).append("\\").append(tile);
     load_tile_definition(g, x, y, path);
-    remember_last_tile(g, tile_name);
+    remember_last_tile(g.catalogue, tile_name);
   }
   set_cell_graphic(g, x, y, c->graphic_name);
   place_cell_objects(g, x, y);
@@ -104,7 +104,7 @@ void anchor_object(Game& g, PlacedObject& o, const ObjectKind& k) {
     o.height = g.config.tile_height;
     g.media.gfx.zoom_sprite3d(o.sprite3d, float(round_even(o.width)), float(round_even(o.height)));
   }
-  anchor_offset(g, k, o.width, o.height, o.hotspot_x, o.hotspot_y);
+  anchor_offset(g.config, k, o.width, o.height, o.hotspot_x, o.hotspot_y);
 }
 
 }  // namespace orv

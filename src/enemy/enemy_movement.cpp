@@ -23,8 +23,8 @@ bool chance(Game& g, int n) {
   return g.media.sys.random(n) == 0;
 }
 
-bool is_free(const Game& g, const Group& group, int x, int y) {
-  const int collision = g.world.grid.at(x, y).collision;
+bool is_free(const WorldState& world, const Group& group, int x, int y) {
+  const int collision = world.grid.at(x, y).collision;
   return group.walks_through_collision_1 ? collision < 2 : collision == 0;
 }
 
@@ -43,20 +43,20 @@ void step(Game& g, const Group& group, Enemy& e, int sign_x, int sign_y) {
 
 struct Move {
   int dx, dy;
-  int direction;
+  Direction direction;
 };
 
 // In the order a random turn tries them.
-constexpr Move kMoves[] = {{1, 0, kDirectionRight},
-                           {-1, 0, kDirectionLeft},
-                           {0, 1, kDirectionDown},
-                           {0, -1, kDirectionUp}};
+constexpr Move kMoves[] = {{1, 0, Direction::kRight},
+                           {-1, 0, Direction::kLeft},
+                           {0, 1, Direction::kDown},
+                           {0, -1, Direction::kUp}};
 
 // Steps in the move's direction when the step chance allows and the neighbour is free.
 bool try_move(Game& g, const Group& group, Enemy& e, const Move& m) {
   if (!chance(g, e.step_chance)) return false;
-  const CellPosition c = cell_under_world_pixel(g, e.x, e.y);
-  if (!is_free(g, group, c.x + m.dx, c.y + m.dy)) return false;
+  const CellPosition c = cell_under_world_pixel(g.config, e.x, e.y);
+  if (!is_free(g.world, group, c.x + m.dx, c.y + m.dy)) return false;
   step(g, group, e, m.dx, m.dy);
   e.direction = m.direction;
   return true;

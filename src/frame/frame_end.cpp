@@ -23,7 +23,7 @@ void frame_end(Game& g) {
   poll_window_events(g);
   check_played_game(g);
   if (g.config.multitask > 0) g.media.sys.delay(g.config.multitask);
-  if (g.frame.game_state == kGameEnding) {
+  if (g.frame.game_state == GameState::kEnding) {
     game_over(g);
   } else if (g.frame.title_requested) {
     return_to_title(g);

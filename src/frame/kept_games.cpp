@@ -98,6 +98,8 @@ TaskOutcome export_kept_score(media::Platform& platform, int number, const std::
     enter_data_folder(g, data_option, places);
     note_start_places(g);
     read_configuration(g);
+    open_input_and_sound(g);
+    read_player_controls_and_settings(g);
     place_user_files(g);
   } catch (const ProgramEnd& end) {
     return {end.exit_code == 0 ? 1 : end.exit_code, "the data could not be read\n"};

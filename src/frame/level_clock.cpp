@@ -19,7 +19,7 @@ void level_timer_tick(Game& g) {
   if (g.world.time >= 1 && g.world.time <= 10) play_named_sound(g, g.config.timer_sound, false);
   if (g.world.time < 0) {
     show_highscore(g);
-    if (!g.frame.menu_active) g.frame.game_state = kGameEnding;
+    if (!g.frame.menu_active) g.frame.game_state = GameState::kEnding;
   }
 }
 

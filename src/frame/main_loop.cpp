@@ -60,7 +60,7 @@ void recover_from_fault(Game& g) {
   g.input.open_dialogs = 0;
   g.frame.menu_active = false;
   if (g.catalogue.tile_cache.active) g.frame.built_level = -1;
-  drop_tile_definition_cache(g);
+  drop_tile_definition_cache(g.catalogue);
   // The drawing settings as every draw leaves them: a draw that changes them sets them back
   // afterwards, which the abandoned one never did.
   media::Graphics& gfx = g.media.gfx;

@@ -38,6 +38,8 @@ void check_played_data_set(Game& g) {
 
 void start_up_steps(Game& g) {
   read_configuration(g);
+  open_input_and_sound(g);
+  read_player_controls_and_settings(g);
   place_user_files(g);
   check_played_data_set(g);
   open_game_screen(g);

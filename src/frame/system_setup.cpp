@@ -23,12 +23,19 @@ std::string user_file(const std::string& folder, const char* name) {
 
 void read_configuration(Game& g) {
   if (!read_configuration_file(g, g.frame.configuration_path)) report_error(g, kErrorConfiguration);
+}
+
+void open_input_and_sound(Game& g) {
   media::Media& m = g.media;
   m.gfx.transparent_sprite_colour(media::kNewSprites, media::rgb(255, 0, 255));
   m.input.init_keyboard();
   m.sound.init_sound();
   const std::string& folder = g.frame.user_config_folder;
   g.frame.joypad_present = m.input.init_joystick(user_file(folder, "gamecontrollerdb.txt"));
+}
+
+void read_player_controls_and_settings(Game& g) {
+  const std::string& folder = g.frame.user_config_folder;
   if (!folder.empty()) read_controls_file(g, folder + "controls.txt", std::cerr);
   if (!folder.empty()) g.settings = read_settings_file(folder + kSettingsFileName, std::cerr);
   apply_settings(g);

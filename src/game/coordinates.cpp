@@ -9,9 +9,8 @@ namespace orv {
 
 using media::round_even;
 
-CellPosition cell_under_world_pixel(const Game& g, std::int32_t px, std::int32_t py) {
-  return {round_even(double(px) / g.config.tile_width),
-          round_even(double(py) / g.config.tile_height)};
+CellPosition cell_under_world_pixel(const Config& config, std::int32_t px, std::int32_t py) {
+  return {round_even(double(px) / config.tile_width), round_even(double(py) / config.tile_height)};
 }
 
 CellPosition cell_under_player(const Game& g) {

@@ -16,8 +16,8 @@ struct Message {
   int exit_code = kExitFatalError;
 };
 
-std::string log_file_note(const Game& g) {
-  return " please read logfile:" + media::quoted_path(g.config.log_path + g.config.log_file) +
+std::string log_file_note(const Config& config) {
+  return " please read logfile:" + media::quoted_path(config.log_path + config.log_file) +
          "\n for more information";
 }
 
@@ -32,7 +32,7 @@ Message message_for(const Game& g, int code) {
     case kErrorWindow:
       return {" Could not open window"};
     case kErrorDivision:
-      return {" division by zero." + log_file_note(g) + "\n continue engine?",
+      return {" division by zero." + log_file_note(g.config) + "\n continue engine?",
               media::kRequesterYesNo};
     case kErrorLevelFile:
       return {" Could not open topographic data"};
@@ -40,10 +40,10 @@ Message message_for(const Game& g, int code) {
       return {" Could not open:" + media::quoted_path(g.config.self_create_base)};
     case kErrorRepeatedFaults:
       return {" engine stopped: " + std::to_string(kMaxFaultsInARow) + " faults in a row." +
-                  log_file_note(g),
+                  log_file_note(g.config),
               media::kRequesterOk, true, kExitAfterFaults};
     case kErrorStartUpFault:
-      return {" fault during start-up." + log_file_note(g), media::kRequesterOk, true,
+      return {" fault during start-up." + log_file_note(g.config), media::kRequesterOk, true,
               kExitAfterFaults};
     default:
       return {" Unknown error " + std::to_string(code), media::kRequesterOk, false};

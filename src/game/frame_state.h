@@ -8,8 +8,8 @@
 
 namespace orv {
 
-constexpr std::int32_t kGameRunning = 21;
-constexpr std::int32_t kGameEnding = 23;
+// Whether the game in play goes on or ends at the end of this frame.
+enum class GameState : std::int32_t { kRunning = 21, kEnding = 23 };
 
 struct FrameState {
   std::string start_directory;     // current directory at start-up, ending with "/"
@@ -24,7 +24,7 @@ struct FrameState {
   // The input is recorded or replayed: the game takes the same frames whatever the settings
   // say (the intro is shown, losing the focus opens no pause dialog).
   bool recorded_input = false;
-  std::int32_t game_state = kGameRunning;
+  GameState game_state = GameState::kRunning;
   bool quit_requested = false;  // set by the quit dialog
   // The HARDCORE trap caught the player: the end of the frame returns to the title.
   bool title_requested = false;

@@ -28,8 +28,8 @@ std::int32_t level_world_random(const Game& g) {
   return play.mode == PlayMode::kDaily ? play.daily_world_random : g.config.world_random;
 }
 
-bool labyrinths_generated(const Game& g) {
-  return g.config.use_self_create_base == 1;
+bool labyrinths_generated(const Config& config) {
+  return config.use_self_create_base == 1;
 }
 
 void choose_daily_game(Game& g) {

@@ -10,6 +10,7 @@
 namespace orv {
 
 struct Game;
+struct Config;
 
 enum class PlayMode { kNormal, kPractice, kDaily };
 
@@ -35,7 +36,7 @@ std::string date_text(const media::LocalTime& date);
 std::int32_t level_world_random(const Game& g);
 
 // Only generated labyrinths have levels to practise and a seed of the day.
-bool labyrinths_generated(const Game& g);
+bool labyrinths_generated(const Config& config);
 
 // Makes the next game the day's: the date is taken from the platform's UTC clock.
 void choose_daily_game(Game& g);

@@ -32,12 +32,15 @@ struct PlacedObject {
   std::int8_t released = 0;             // 1 = no cell holds it; its position waits for reuse
 };
 
-// Direction codes of enemies and of the player's steps.
-constexpr std::int32_t kDirectionNone = 0;
-constexpr std::int32_t kDirectionDown = 16;
-constexpr std::int32_t kDirectionLeft = 17;
-constexpr std::int32_t kDirectionRight = 18;
-constexpr std::int32_t kDirectionUp = 19;
+// The direction an enemy or a player's step moves in.
+enum class Direction : std::int32_t {
+  kNone = 0,  // an enemy that has not moved yet
+  kDown = 16,
+  kLeft = 17,
+  kRight = 18,
+  kUp = 19,
+  kStill = 20,  // a step that goes nowhere
+};
 
 // A moving enemy of group A (DISENEMY 1) or group B (DISENEMY 2).
 struct Enemy {
@@ -52,7 +55,7 @@ struct Enemy {
   std::int32_t steps_per_tile_x = 0, steps_per_tile_y = 0;  // DVELOX, DVELOY
   std::int32_t activity_chance = 0;                         // DDMOVE
   std::int32_t turn_chance = 0;                             // DCHANGEDIRECTION
-  std::int32_t direction = kDirectionNone;
+  Direction direction = Direction::kNone;
   std::int32_t rotation_step = 0;  // DROTATE
   std::int8_t behaviour = 0;       // DAILEVEL
 };

@@ -194,7 +194,7 @@ std::string rewrite_controls(const std::string& old_text, const KeyBindings& key
   return text;
 }
 
-bool save_controls_file(const Game& g, const std::string& path) {
+bool save_controls_file(const InputState& input, const std::string& path) {
   std::string old_text;
   if (media::file_exists(path)) {
     const auto bytes = media::read_whole_file(path, kMaxControlsBytes);
@@ -203,7 +203,7 @@ bool save_controls_file(const Game& g, const std::string& path) {
   }
   const std::size_t slash = path.rfind('/');
   if (slash != std::string::npos) media::create_folder(path.substr(0, slash + 1));
-  return media::replace_file(path, rewrite_controls(old_text, g.input.keys));
+  return media::replace_file(path, rewrite_controls(old_text, input.keys));
 }
 
 void read_controls_file(Game& g, const std::string& path, std::ostream& errors) {

@@ -10,6 +10,7 @@
 namespace orv {
 
 struct Game;
+struct InputState;
 
 // Binds the keys the file names. A control the file names gets exactly those keys (a control
 // named twice gets the keys of both lines); every other control keeps its own keys except
@@ -29,6 +30,6 @@ void rebind_control(KeyBindings& keys, Control control, int key);
 std::string rewrite_controls(const std::string& old_text, const KeyBindings& keys);
 // Rewrites the file at path for the game's bindings (made when missing); false when it could
 // not be written, the old file then kept.
-bool save_controls_file(const Game& g, const std::string& path);
+bool save_controls_file(const InputState& input, const std::string& path);
 
 }  // namespace orv

@@ -24,7 +24,7 @@ constexpr DialogTexts kPauseTexts = {{"  GAME PAUSED |", 0.4f, 0.2f},
                                      {"  PRESS B TO RESTART  |", 0.3f, 0.4f}};
 
 // Draws the texts over whatever the screen holds, shows them and reads this frame's input.
-std::int32_t dialog_frame(Game& g, const DialogTexts& texts) {
+Command dialog_frame(Game& g, const DialogTexts& texts) {
   media::Graphics& gfx = g.media.gfx;
   gfx.start_3d();
   for (const DialogLine& line : texts)
@@ -49,31 +49,31 @@ class OpenDialog {
 };
 
 // Runs the dialog until B or X and returns that answer.
-std::int32_t run_dialog(Game& g, const DialogTexts& texts) {
+Command run_dialog(Game& g, const DialogTexts& texts) {
   OpenDialog open(g);
-  std::int32_t answer = kCommandNone;
-  while (answer != kCommandB && answer != kCommandX) answer = dialog_frame(g, texts);
-  hold_back_until_released(g, answer);  // the answer must not also answer the next dialog
+  Command answer = Command::kNone;
+  while (answer != Command::kB && answer != Command::kX) answer = dialog_frame(g, texts);
+  hold_back_until_released(g.input, answer);  // the answer must not also answer the next dialog
   return answer;
 }
 
 }  // namespace
 
 void quit_dialog(Game& g) {
-  if (run_dialog(g, kQuitTexts) == kCommandB) {
-    g.frame.game_state = kGameEnding;
+  if (run_dialog(g, kQuitTexts) == Command::kB) {
+    g.frame.game_state = GameState::kEnding;
     g.frame.quit_requested = true;
   } else {
-    g.input.action_latch = kActionTaken;
+    g.input.action_latch = ActionLatch::kTaken;
   }
 }
 
 bool ask_quit(Game& g) {
-  return run_dialog(g, kQuitTexts) == kCommandB;
+  return run_dialog(g, kQuitTexts) == Command::kB;
 }
 
 void pause_dialog(Game& g) {
-  if (run_dialog(g, kPauseTexts) == kCommandB) {
+  if (run_dialog(g, kPauseTexts) == Command::kB) {
     g.frame.built_level = -1;
     g.world.score = g.world.level_start_score;
     g.world.score_target = g.world.score;  // points of the abandoned try are not counted up

@@ -19,15 +19,17 @@ bool control_down(const Game& g, Control control) {
 }
 
 // The direction held on the keyboard or the pad; the pad wins, as in play.
-std::uint8_t held_direction(const Game& g) {
+HeldDirection held_direction(const Game& g) {
   const media::Input& in = g.media.input;
-  std::uint8_t held = kHeldNone;
-  if (control_down(g, Control::kUp)) held = kHeldUp;
-  if (control_down(g, Control::kDown)) held = kHeldDown;
-  if (control_down(g, Control::kLeft)) held = kHeldLeft;
-  if (control_down(g, Control::kRight)) held = kHeldRight;
-  if (in.joystick_axis_x() != 0) held = in.joystick_axis_x() > 0 ? kHeldRight : kHeldLeft;
-  if (in.joystick_axis_y() != 0) held = in.joystick_axis_y() > 0 ? kHeldDown : kHeldUp;
+  HeldDirection held = HeldDirection::kNone;
+  if (control_down(g, Control::kUp)) held = HeldDirection::kUp;
+  if (control_down(g, Control::kDown)) held = HeldDirection::kDown;
+  if (control_down(g, Control::kLeft)) held = HeldDirection::kLeft;
+  if (control_down(g, Control::kRight)) held = HeldDirection::kRight;
+  if (in.joystick_axis_x() != 0)
+    held = in.joystick_axis_x() > 0 ? HeldDirection::kRight : HeldDirection::kLeft;
+  if (in.joystick_axis_y() != 0)
+    held = in.joystick_axis_y() > 0 ? HeldDirection::kDown : HeldDirection::kUp;
   return held;
 }
 
@@ -53,13 +55,13 @@ int typed_character(int key) {
 }
 
 // Fires on the press, then again while held, after a pause.
-bool direction_fires(MenuInputState& m, std::uint8_t held) {
+bool direction_fires(MenuInputState& m, HeldDirection held) {
   if (held != m.held) {
     m.held = held;
     m.held_frames = 0;
-    return held != kHeldNone;
+    return held != HeldDirection::kNone;
   }
-  if (held == kHeldNone) return false;
+  if (held == HeldDirection::kNone) return false;
   ++m.held_frames;
   return m.held_frames >= kMenuRepeatAfter &&
          (m.held_frames - kMenuRepeatAfter) % kMenuRepeatEvery == 0;
@@ -101,12 +103,12 @@ MenuInput read_menu_input(Game& g) {
   const std::uint32_t buttons = buttons_down(in);
   auto fresh_button = [&](int b) { return ((buttons & ~m.buttons_before) >> (b - 1)) & 1u; };
 
-  const std::uint8_t held = held_direction(g);
+  const HeldDirection held = held_direction(g);
   if (direction_fires(m, held)) {
-    out.up = held == kHeldUp;
-    out.down = held == kHeldDown;
-    out.left = held == kHeldLeft;
-    out.right = held == kHeldRight;
+    out.up = held == HeldDirection::kUp;
+    out.down = held == HeldDirection::kDown;
+    out.left = held == HeldDirection::kLeft;
+    out.right = held == HeldDirection::kRight;
   }
   out.confirm = fresh(media::key::kReturn) || fresh_control(Control::kBomb) || fresh_button(kPadA);
   out.enter = fresh(media::key::kReturn) || fresh_button(kPadA);

@@ -14,41 +14,42 @@ namespace {
 // The arrows in the order they are tested; a later one overrides an earlier one.
 struct Arrow {
   Control control;
-  std::uint8_t held;
+  HeldDirection held;
 };
-constexpr Arrow kArrows[] = {{Control::kUp, kHeldUp},
-                             {Control::kLeft, kHeldLeft},
-                             {Control::kRight, kHeldRight},
-                             {Control::kDown, kHeldDown}};
+constexpr Arrow kArrows[] = {{Control::kUp, HeldDirection::kUp},
+                             {Control::kLeft, HeldDirection::kLeft},
+                             {Control::kRight, HeldDirection::kRight},
+                             {Control::kDown, HeldDirection::kDown}};
 
 // The command keys in the order they are tested; a later one overrides an earlier one. The
 // screenshot key (on release) comes last.
 struct CommandControl {
-  std::int32_t command;
+  Command command;
   Control control;
 };
 constexpr CommandControl kCommandControls[] = {
-    {kCommandA, Control::kBomb}, {kCommandB, Control::kB},       {kCommandX, Control::kX},
-    {kCommandY, Control::kY},    {kCommandQuit, Control::kQuit}, {kCommandStart, Control::kPause}};
+    {Command::kA, Control::kBomb},    {Command::kB, Control::kB},
+    {Command::kX, Control::kX},       {Command::kY, Control::kY},
+    {Command::kQuit, Control::kQuit}, {Command::kStart, Control::kPause}};
 
 // Joypad buttons 1 to 10 and their commands.
-constexpr std::int32_t kButtonCommands[] = {
-    kCommandX,       kCommandA,       kCommandB,       kCommandY,    kCommandButton5,
-    kCommandButton6, kCommandButton7, kCommandButton8, kCommandQuit, kCommandStart};
+constexpr Command kButtonCommands[] = {
+    Command::kX,       Command::kA,       Command::kB,       Command::kY,    Command::kButton5,
+    Command::kButton6, Command::kButton7, Command::kButton8, Command::kQuit, Command::kStart};
 constexpr int kBombButton = 2;
 
-const std::vector<int>& keys_of(const Game& g, Control control) {
-  return g.input.keys[std::size_t(control)];
+const std::vector<int>& keys_of(const InputState& input, Control control) {
+  return input.keys[std::size_t(control)];
 }
 
 bool down(const Game& g, Control control) {
-  for (int key : keys_of(g, control))
+  for (int key : keys_of(g.input, control))
     if (g.media.input.keyboard_pushed(key)) return true;
   return false;
 }
 
 bool released(const Game& g, Control control) {
-  for (int key : keys_of(g, control))
+  for (int key : keys_of(g.input, control))
     if (g.media.input.keyboard_released(key)) return true;
   return false;
 }
@@ -67,7 +68,7 @@ void read_keyboard_direction(Game& g) {
   if (released(g, Control::kLevelUp)) ++g.world.level;
   if (!g.frame.menu_active && (released(g, Control::kLevelDown) || released(g, Control::kLevelUp)))
     g.world.level_keys_used = true;
-  if (is_diagonal(g)) g.input.held_direction = kHeldNone;
+  if (is_diagonal(g)) g.input.held_direction = HeldDirection::kNone;
 }
 
 // The pad's axes override the keyboard's direction; a diagonal moves vertically.
@@ -75,37 +76,37 @@ void read_joypad_direction(Game& g) {
   media::Input& in = g.media.input;
   in.examine_joystick();
   g.frame.joypad_present = in.joystick_present();
-  if (in.joystick_axis_x() > 0) g.input.held_direction = kHeldRight;
-  if (in.joystick_axis_x() < 0) g.input.held_direction = kHeldLeft;
-  if (in.joystick_axis_y() > 0) g.input.held_direction = kHeldDown;
-  if (in.joystick_axis_y() < 0) g.input.held_direction = kHeldUp;
+  if (in.joystick_axis_x() > 0) g.input.held_direction = HeldDirection::kRight;
+  if (in.joystick_axis_x() < 0) g.input.held_direction = HeldDirection::kLeft;
+  if (in.joystick_axis_y() > 0) g.input.held_direction = HeldDirection::kDown;
+  if (in.joystick_axis_y() < 0) g.input.held_direction = HeldDirection::kUp;
 }
 
 // The keyboard's command, with the keys of the held-back command counted as up.
-std::int32_t keyboard_command(const Game& g, std::int32_t held_back) {
-  std::int32_t command = kCommandNone;
+Command keyboard_command(const Game& g, Command held_back) {
+  Command command = Command::kNone;
   for (const CommandControl& c : kCommandControls)
     if (c.command != held_back && down(g, c.control)) command = c.command;
-  if (released(g, Control::kScreenshot)) command = kCommandScreenshot;
+  if (released(g, Control::kScreenshot)) command = Command::kScreenshot;
   return command;
 }
 
-bool keyboard_holds(const Game& g, std::int32_t command) {
+bool keyboard_holds(const Game& g, Command command) {
   for (const CommandControl& c : kCommandControls)
     if (c.command == command && down(g, c.control)) return true;
   return false;
 }
 
 // The first joypad button down gives the command; the held-back command's button counts as up.
-std::int32_t joypad_command(const media::Input& in, std::int32_t held_back) {
+Command joypad_command(const media::Input& in, Command held_back) {
   for (int button = 1; button <= 10; ++button) {
-    const std::int32_t command = kButtonCommands[button - 1];
+    const Command command = kButtonCommands[button - 1];
     if (command != held_back && in.joystick_button(button)) return command;
   }
-  return kCommandNone;
+  return Command::kNone;
 }
 
-bool joypad_holds(const media::Input& in, std::int32_t command) {
+bool joypad_holds(const media::Input& in, Command command) {
   for (int button = 1; button <= 10; ++button)
     if (kButtonCommands[button - 1] == command && in.joystick_button(button)) return true;
   return false;
@@ -122,14 +123,14 @@ void pause_on_focus_loss(Game& g) {
 }  // namespace
 
 void read_input(Game& g) {
-  g.input.held_direction = kHeldNone;
-  g.input.command = kCommandNone;
+  g.input.held_direction = HeldDirection::kNone;
+  g.input.command = Command::kNone;
   read_keyboard_direction(g);
   read_joypad_direction(g);
   read_commands(g);
   pause_on_focus_loss(g);
   if (++g.input.step_counter > g.config.step_delay) {
-    if (g.input.held_direction != kHeldNone) move_player(g, g.input.held_direction);
+    if (g.input.held_direction != HeldDirection::kNone) move_player(g, g.input.held_direction);
     g.input.step_counter = 0;
   }
 }
@@ -140,33 +141,33 @@ void read_commands(Game& g) {
   const media::Input& in = g.media.input;
   InputState& input = g.input;
   if (!keyboard_holds(g, input.held_back) && !joypad_holds(in, input.held_back))
-    input.held_back = kCommandNone;
-  const std::int32_t from_keys = keyboard_command(g, input.held_back);
-  const std::int32_t from_pad = joypad_command(in, input.held_back);
-  if (from_keys != kCommandA && !in.joystick_button(kBombButton))
-    input.action_latch = kActionSeenUp;
-  const std::int32_t command = from_keys != kCommandNone ? from_keys : from_pad;
+    input.held_back = Command::kNone;
+  const Command from_keys = keyboard_command(g, input.held_back);
+  const Command from_pad = joypad_command(in, input.held_back);
+  if (from_keys != Command::kA && !in.joystick_button(kBombButton))
+    input.action_latch = ActionLatch::kSeenUp;
+  const Command command = from_keys != Command::kNone ? from_keys : from_pad;
   input.command = command;
-  if (command == kCommandNone) return;
+  if (command == Command::kNone) return;
   dispatch_command(g, command);
   screenshot_test(g, command);
 }
 
-void hold_back_until_released(Game& g, std::int32_t command) {
-  g.input.held_back = command;
+void hold_back_until_released(InputState& input, Command command) {
+  input.held_back = command;
 }
 
-void dispatch_command(Game& g, std::int32_t command) {
+void dispatch_command(Game& g, Command command) {
   if (g.frame.menu_active) return;
   InputState& input = g.input;
-  if (input.action_latch == kActionSeenUp) input.action_armed = true;
+  if (input.action_latch == ActionLatch::kSeenUp) input.action_armed = true;
   const bool dialog_open = input.open_dialogs > 0;
-  if (command == kCommandStart && !dialog_open) pause_dialog(g);
-  if (command == kCommandQuit && !dialog_open) quit_dialog(g);
-  if (command == kCommandA && input.action_armed) {
+  if (command == Command::kStart && !dialog_open) pause_dialog(g);
+  if (command == Command::kQuit && !dialog_open) quit_dialog(g);
+  if (command == Command::kA && input.action_armed) {
     use_bomb(g);
     input.action_armed = false;
-    input.action_latch = kActionTaken;
+    input.action_latch = ActionLatch::kTaken;
   }
 }
 

@@ -1,7 +1,7 @@
 // The player's input: held direction, commands, steps.
 #pragma once
 
-#include <cstdint>
+#include "game/input_state.h"
 
 namespace orv {
 
@@ -14,8 +14,8 @@ void read_input(Game& g);
 void read_commands(Game& g);
 // Holds back a command that has just closed a screen or a dialog until its keys (or button)
 // have been released.
-void hold_back_until_released(Game& g, std::int32_t command);
+void hold_back_until_released(InputState& input, Command command);
 // Acts on the A, START and quit commands during play.
-void dispatch_command(Game& g, std::int32_t command);
+void dispatch_command(Game& g, Command command);
 
 }  // namespace orv

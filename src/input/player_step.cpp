@@ -11,35 +11,32 @@ namespace {
 
 using media::round_even;
 
-// The movement direction of a step that goes nowhere.
-constexpr std::int32_t kDirectionStill = 20;
-
 struct Step {
   int x = 0;  // whole tiles first, then pixels: an int, so tiles of any width fit
   int y = 0;
 };
 
-Step step_of(std::uint8_t direction) {
+Step step_of(HeldDirection direction) {
   switch (direction) {
-    case kHeldLeft:
+    case HeldDirection::kLeft:
       return {-1, 0};
-    case kHeldRight:
+    case HeldDirection::kRight:
       return {1, 0};
-    case kHeldUp:
+    case HeldDirection::kUp:
       return {0, -1};
-    case kHeldDown:
+    case HeldDirection::kDown:
       return {0, 1};
     default:
       return {};
   }
 }
 
-std::int32_t movement_direction(Step step) {
-  if (step.x == -1) return kDirectionLeft;
-  if (step.x == 1) return kDirectionRight;
-  if (step.y == -1) return kDirectionUp;
-  if (step.y == 1) return kDirectionDown;
-  return kDirectionStill;
+Direction movement_direction(Step step) {
+  if (step.x == -1) return Direction::kLeft;
+  if (step.x == 1) return Direction::kRight;
+  if (step.y == -1) return Direction::kUp;
+  if (step.y == 1) return Direction::kDown;
+  return Direction::kStill;
 }
 
 // Towards the right or the bottom: scroll once the step would pass the screen's middle.
@@ -63,7 +60,7 @@ void back(float& position, float& origin, int step, bool scrolls) {
   }
 }
 
-void scroll_or_move(Game& g, Step tiles, std::int32_t direction) {
+void scroll_or_move(Game& g, Step tiles, Direction direction) {
   WorldState& w = g.world;
   Player& p = w.player;
   const Step pixels{round_even(tiles.x * g.config.tile_width),
@@ -71,16 +68,16 @@ void scroll_or_move(Game& g, Step tiles, std::int32_t direction) {
   const float half_w = g.frame.screen_width / 2;
   const float half_h = g.frame.screen_height / 2;
   switch (direction) {
-    case kDirectionRight:
+    case Direction::kRight:
       forward(p.x, w.view_origin_x, pixels.x, g.frame.screen_width);
       break;
-    case kDirectionDown:
+    case Direction::kDown:
       forward(p.y, w.view_origin_y, pixels.y, g.frame.screen_height);
       break;
-    case kDirectionLeft:
+    case Direction::kLeft:
       back(p.x, w.view_origin_x, pixels.x, p.x < half_w);
       break;
-    case kDirectionUp:
+    case Direction::kUp:
       back(p.y, w.view_origin_y, pixels.y, p.y <= half_h);
       break;
     default:
@@ -90,12 +87,12 @@ void scroll_or_move(Game& g, Step tiles, std::int32_t direction) {
 
 }  // namespace
 
-void move_player(Game& g, std::uint8_t direction) {
+void move_player(Game& g, HeldDirection direction) {
   Step step = step_of(direction);
   const CellPosition here = cell_under_player(g);
   if (g.world.grid.at(here.x + step.x, here.y + step.y).collision != 0) step = {};
-  const std::int32_t moving = movement_direction(step);
-  if (moving == kDirectionStill) return;
+  const Direction moving = movement_direction(step);
+  if (moving == Direction::kStill) return;
   play_named_sound(g, g.config.def_tile_sound, false);
   scroll_or_move(g, step, moving);
 }

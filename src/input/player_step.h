@@ -1,14 +1,14 @@
 // One step of the player: walk on the screen, or scroll the view past the screen's middle.
 #pragma once
 
-#include <cstdint>
+#include "game/input_state.h"
 
 namespace orv {
 
 struct Game;
 
-// One step of the player in a held direction (6 up, 7 down, 8 left, 9 right); a blocking
+// One step of the player in a held direction; a blocking
 // cell stops it.
-void move_player(Game& g, std::uint8_t direction);
+void move_player(Game& g, HeldDirection direction);
 
 }  // namespace orv

@@ -9,8 +9,8 @@
 
 namespace orv {
 
-void screenshot_test(Game& g, std::int32_t command) {
-  if (command != kCommandScreenshot) return;
+void screenshot_test(Game& g, Command command) {
+  if (command != Command::kScreenshot) return;
   const std::string stamp = media::format_date("%yyyy%mm%dd%hh%ii%ss", g.media.sys.date());
   take_screenshot(g, g.config.scr_save + stamp);
 }

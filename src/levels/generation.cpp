@@ -27,9 +27,9 @@ std::int32_t wrapping_add(std::int32_t a, std::int32_t b) {
   return std::int32_t(std::uint32_t(a) + std::uint32_t(b));
 }
 
-void set_level_extent(Game& g, int max_x, int max_y) {
-  g.world.last_column = max_x;
-  g.world.last_row = max_y;
+void set_level_extent(WorldState& world, int max_x, int max_y) {
+  world.last_column = max_x;
+  world.last_row = max_y;
 }
 
 // Steps 12 to 18 of both builders: tiles, walks, edges, enemies and the zoom of the sprites.
@@ -90,7 +90,7 @@ void build_generated_level(Game& g) {
   poll_window_events(g);
   const int max_x = generated_size(g, g.levels.base_w, g.config.max_x);
   const int max_y = generated_size(g, g.levels.base_h, g.config.max_y);
-  set_level_extent(g, max_x, max_y);
+  set_level_extent(g.world, max_x, max_y);
   poll_window_events(g);
   w.remaining = 0;
   poll_window_events(g);
@@ -127,7 +127,7 @@ void build_level_from_base(Game& g, const std::string& file) {
   poll_window_events(g);
   const int max_x = base_size(g, g.levels.base_w);
   const int max_y = base_size(g, g.levels.base_h);
-  set_level_extent(g, max_x, max_y);
+  set_level_extent(g.world, max_x, max_y);
   poll_window_events(g);
   play_music(g, "");
   reset_world(g, max_x, max_y);
@@ -142,7 +142,7 @@ void build_first_level(Game& g) {
   if (g.config.use_self_create_base == 1) {
     build_level_from_base(g, g.config.self_create_base);
   } else {
-    load_level_file(g, level_file_name(g));
+    load_level_file(g, level_file_name(g.config));
     load_player_sprite(g);  // a level file game shows the player too
   }
 }

@@ -35,9 +35,9 @@ bool inside_largest_grid(const CellCursor& at) {
   return at.x < kLargestGridSize && at.y < kLargestGridSize;
 }
 
-Cell* grid_cell(Game& g, const CellCursor& at) {
+Cell* grid_cell(WorldState& world, const CellCursor& at) {
   if (!inside_largest_grid(at)) return nullptr;
-  return g.world.grid.find(int(at.x), int(at.y));
+  return world.grid.find(int(at.x), int(at.y));
 }
 
 // The tile names of a level file's cells, read before the grid is sized so that a header cannot
@@ -75,8 +75,8 @@ int fitting_size(std::int32_t last_index) {
 
 // An alpha file that does not open reads as endless empty lines: every cell of the level gets
 // alpha 0. Only the cells inside the grid can be changed, so only those are visited.
-void clear_alphas(Game& g, std::int32_t max_x, std::int32_t max_y) {
-  WorldGrid& grid = g.world.grid;
+void clear_alphas(WorldState& world, std::int32_t max_x, std::int32_t max_y) {
+  WorldGrid& grid = world.grid;
   const int columns = std::min(fitting_size(std::max(max_x, 0)), grid.columns());
   const int rows = std::min(fitting_size(std::max(max_y, 0)), grid.rows());
   for (int x = 0; x < columns; ++x)
@@ -102,8 +102,8 @@ std::int64_t count_open_cells_and_place_player(Game& g) {
 
 }  // namespace
 
-std::string level_file_name(const Game& g) {
-  return g.config.app_entry + g.config.app_start + ".ai42";
+std::string level_file_name(const Config& config) {
+  return config.app_entry + config.app_start + ".ai42";
 }
 
 void build_level_from_file(Game& g) {
@@ -115,7 +115,7 @@ void build_level_from_file(Game& g) {
   clear_enemies(g, EnemyGroup::kA);
   clear_enemies(g, EnemyGroup::kB);
   reset_world(g, 0, 0);
-  load_level_file(g, level_file_name(g));  // goodies placed on the cells raise the count
+  load_level_file(g, level_file_name(g.config));  // goodies placed on the cells raise the count
   const std::int64_t goal = (w.remaining + count_open_cells_and_place_player(g)) / 4;
   w.remaining =
       std::int32_t(std::min<std::int64_t>(goal, std::numeric_limits<std::int32_t>::max()));
@@ -168,14 +168,14 @@ void read_level_cells(Game& g, media::FileId f, std::int32_t max_x, std::int32_t
 
 void read_alpha_cells(Game& g, media::FileId f, std::int32_t max_x, std::int32_t max_y) {
   if (!f) {
-    clear_alphas(g, max_x, max_y);
+    clear_alphas(g.world, max_x, max_y);
   } else {
     media::Files& files = g.media.files;
     for (int line = 1; line <= kHeaderLines; ++line) files.read_string(f);
     CellCursor at;
     do {
       const std::int32_t alpha = media::val(files.read_string(f));
-      if (Cell* c = grid_cell(g, at)) c->alpha = alpha;
+      if (Cell* c = grid_cell(g.world, at)) c->alpha = alpha;
       at.advance(max_y);
     } while (!files.eof(f) && at.x <= max_x);
   }

@@ -10,9 +10,10 @@
 namespace orv {
 
 struct Game;
+struct Config;
 
 // The level file's name: APPENTRY + APPSTART + ".ai42".
-std::string level_file_name(const Game& g);
+std::string level_file_name(const Config& config);
 // The level of a level file game, built afresh for every new game, restart and completed level:
 // the world emptied, the level file loaded again and the level counted as a generated one is.
 // Its open cells (collision 0) stand for the floor a generated level carves: the remaining

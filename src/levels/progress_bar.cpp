@@ -12,10 +12,10 @@ namespace {
 using media::round_even;
 
 // Screen width / (max_x x max_y); an empty level gives 0 and the bar stands still.
-float progress_step(const Game& g, int max_x, int max_y) {
+float progress_step(const FrameState& frame, int max_x, int max_y) {
   const double cells = double(max_x) * double(max_y);
   if (cells == 0) return 0.0f;
-  return float(g.frame.screen_width / cells);
+  return float(frame.screen_width / cells);
 }
 
 }  // namespace
@@ -34,7 +34,7 @@ void show_build_progress(Game& g, int max_x, int max_y) {
     l.bar_length = 1.0f;
     g.frame.built_level = g.world.level;
   }
-  l.bar_length += progress_step(g, max_x, max_y);
+  l.bar_length += progress_step(g.frame, max_x, max_y);
   if (++l.build_counter > 2 * std::int64_t(max_x)) {
     draw_progress_bar(g);
     g.media.gfx.show_progress();
@@ -44,7 +44,7 @@ void show_build_progress(Game& g, int max_x, int max_y) {
 
 void show_file_progress(Game& g, int max_x, int max_y) {
   LevelsState& l = g.levels;
-  l.bar_length += progress_step(g, max_x, max_y);
+  l.bar_length += progress_step(g.frame, max_x, max_y);
   if (l.file_counter == 0) {
     draw_progress_bar(g);
     g.media.gfx.show_progress();

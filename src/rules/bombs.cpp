@@ -14,8 +14,8 @@ namespace orv {
 namespace {
 
 // A ray goes on through every cell that does not stop blasts.
-bool passes(const Game& g, int x, int y) {
-  return g.world.grid.at(x, y).collision != 2;
+bool passes(const WorldState& world, int x, int y) {
+  return world.grid.at(x, y).collision != 2;
 }
 
 void reset_cell(Game& g, int x, int y) {
@@ -41,10 +41,10 @@ void detonate_bomb(Game& g) {
   // grid may start at its edge.
   const int from_x = std::min(c.x, g.world.grid.columns());
   const int from_y = std::min(c.y, g.world.grid.rows());
-  for (int x = c.x; x < last_x && passes(g, x, c.y); ++x) reset_cell(g, x, c.y);
-  for (int x = from_x; x > 0 && passes(g, x, c.y); --x) reset_cell(g, x, c.y);
-  for (int y = c.y; y < last_y && passes(g, c.x, y); ++y) reset_cell(g, c.x, y);
-  for (int y = from_y; y > 0 && passes(g, c.x, y); --y) reset_cell(g, c.x, y);
+  for (int x = c.x; x < last_x && passes(g.world, x, c.y); ++x) reset_cell(g, x, c.y);
+  for (int x = from_x; x > 0 && passes(g.world, x, c.y); --x) reset_cell(g, x, c.y);
+  for (int y = c.y; y < last_y && passes(g.world, c.x, y); ++y) reset_cell(g, c.x, y);
+  for (int y = from_y; y > 0 && passes(g.world, c.x, y); --y) reset_cell(g, c.x, y);
   play_named_sound(g, g.config.explosion_sound, false);
 }
 

@@ -10,7 +10,7 @@
 namespace orv {
 
 void paint_pink(Game& g, int px, int py) {
-  const CellPosition c = cell_under_world_pixel(g, px, py);
+  const CellPosition c = cell_under_world_pixel(g.config, px, py);
   const NameId tile = g.world.grid.tile_name(c.x, c.y);
   if (tile == name::kLabFloor || tile == name::kLabGreen || tile == name::kLabBlueFloor) {
     change_tile(g, c.x, c.y, name::kLabPinkFloor);
@@ -18,7 +18,7 @@ void paint_pink(Game& g, int px, int py) {
 }
 
 void erase_paint(Game& g, int px, int py) {
-  const CellPosition c = cell_under_world_pixel(g, px, py);
+  const CellPosition c = cell_under_world_pixel(g.config, px, py);
   const NameId tile = g.world.grid.tile_name(c.x, c.y);
   if (tile == name::kLabPinkFloor || tile == name::kLabBlueFloor) {
     change_tile(g, c.x, c.y, name::kLabFloor);

@@ -31,14 +31,14 @@ struct ColourClass {
   NameId fixed;
 };
 
-bool in_class(const Game& g, int x, int y, ColourClass c) {
-  const NameId tile = g.world.grid.tile_name(x, y);
+bool in_class(const WorldState& world, int x, int y, ColourClass c) {
+  const NameId tile = world.grid.tile_name(x, y);
   return tile == c.painted || tile == c.fixed;
 }
 
 bool complete(const Game& g, int x, int y, const Pattern& p, ColourClass c) {
   for (const Offset& o : p) {
-    if (!in_class(g, x + o.dx, y + o.dy, c)) return false;
+    if (!in_class(g.world, x + o.dx, y + o.dy, c)) return false;
   }
   return true;
 }

@@ -26,16 +26,16 @@ void paint_by_player(Game& g, int x, int y) {
 
 namespace {
 
-bool is_open(const Game& g, int x, int y) {
-  const NameId tile = g.world.grid.tile_name(x, y);
+bool is_open(const WorldState& world, int x, int y) {
+  const NameId tile = world.grid.tile_name(x, y);
   return tile != name::kLabBlueFloor && tile != name::kLabWall;
 }
 
 }  // namespace
 
 void trap_test(Game& g, int x, int y) {
-  if (is_open(g, x + 1, y) || is_open(g, x - 1, y) || is_open(g, x, y + 1) ||
-      is_open(g, x, y - 1)) {
+  if (is_open(g.world, x + 1, y) || is_open(g.world, x - 1, y) || is_open(g.world, x, y + 1) ||
+      is_open(g.world, x, y - 1)) {
     return;
   }
   g.frame.title_requested = true;

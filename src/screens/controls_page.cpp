@@ -28,8 +28,8 @@ std::string keys_text(const std::vector<int>& keys) {
 void bind(Game& g, OptionsState& s, int key) {
   rebind_control(g.input.keys, Control(s.control), key);
   s.waiting = false;
-  const std::string path = controls_path(g);
-  if (!path.empty() && !save_controls_file(g, path))
+  const std::string path = controls_path(g.frame);
+  if (!path.empty() && !save_controls_file(g.input, path))
     g.media.sys.notice("the key bindings could not be saved in " + path);
 }
 

@@ -36,11 +36,11 @@ const StartValue kStartValues[] = {
     {"step-counter", [](const Game& g) { return std::int64_t(g.input.step_counter); },
      [](Game& g, std::int64_t v) { g.input.step_counter = std::int32_t(v); }},
     {"action-latch", [](const Game& g) { return std::int64_t(g.input.action_latch); },
-     [](Game& g, std::int64_t v) { g.input.action_latch = std::uint8_t(v); }},
+     [](Game& g, std::int64_t v) { g.input.action_latch = ActionLatch(std::uint8_t(v)); }},
     {"action-armed", [](const Game& g) { return std::int64_t(g.input.action_armed); },
      [](Game& g, std::int64_t v) { g.input.action_armed = v != 0; }},
     {"held-back", [](const Game& g) { return std::int64_t(g.input.held_back); },
-     [](Game& g, std::int64_t v) { g.input.held_back = std::int32_t(v); }},
+     [](Game& g, std::int64_t v) { g.input.held_back = Command(std::int32_t(v)); }},
     // The screen's size steers the view; it is opened before the game starts (a verify gives
     // its headless platform a desktop of this size), so it is only noted here.
     {"screen-width", [](const Game& g) { return std::int64_t(g.frame.screen_width); },
@@ -49,8 +49,8 @@ const StartValue kStartValues[] = {
      [](Game&, std::int64_t) {}},
 };
 
-bool played_back(const Game& g) {
-  return g.tape.mode != TapeMode::kLive;
+bool played_back(const TapeState& tape) {
+  return tape.mode != TapeMode::kLive;
 }
 
 }  // namespace
@@ -98,7 +98,7 @@ void start_played_game(Game& g, const media::GameRecord& record, bool watch_cont
 
 void check_played_game(Game& g) {
   media::TapePlatform* tape = g.tape.tape;
-  if (tape == nullptr || !played_back(g)) return;
+  if (tape == nullptr || !played_back(g.tape)) return;
   if (g.tape.mode == TapeMode::kVerify && g.tape.played &&
       tape->game_frame() > g.tape.played->claim.frames + kFramesPastClaim) {
     g.tape.outcome = PlayedOutcome{{g.world.score, g.world.level, tape->game_frame()}, false};
@@ -108,12 +108,12 @@ void check_played_game(Game& g) {
     stop_demo(g);
     g.frame.title_requested = true;
     // The key that ended the demo does not start a game on the title.
-    g.input.held_back = kCommandStart;
+    g.input.held_back = Command::kStart;
   }
 }
 
 bool end_played_game(Game& g) {
-  if (!played_back(g)) return false;
+  if (!played_back(g.tape)) return false;
   const std::int64_t frames = g.tape.tape ? g.tape.tape->game_frame() : 0;
   if (g.tape.mode == TapeMode::kVerify) {
     g.tape.outcome = PlayedOutcome{{g.world.score, g.world.level, frames}, true};

@@ -45,12 +45,14 @@ float draw_table(Game& g, const std::vector<std::string>& rows, float top) {
   const float h = g.frame.screen_height;
   const float room = w * (1.0f - 2 * kMargin);
   float widest = 0.0f;
-  for (const std::string& row : rows) widest = std::max(widest, text_width(g, row, kTableZoom, 1));
+  for (const std::string& row : rows)
+    widest = std::max(widest, text_width(g.text, row, kTableZoom, 1));
   const float left = std::clamp((w - widest) / 2, w * kMargin, w * 0.3f);
-  const float step = std::max(line_height(g, kTableZoom), h * kLeastRowStep);  // a font without A
+  const float step =
+      std::max(line_height(g.text, kTableZoom), h * kLeastRowStep);  // a font without A
   float y = top;
   for (std::string row : rows) {
-    while (row.size() > 1 && left + text_width(g, row, kTableZoom, 1) > w * kMargin + room)
+    while (row.size() > 1 && left + text_width(g.text, row, kTableZoom, 1) > w * kMargin + room)
       row.erase(row.size() - 2, 1);  // the character before the closing "|"
     draw_text(g, row, left, y, kTableZoom, 0.0f, 240, 1.0f, 0, 0);
     y += step;
@@ -70,11 +72,11 @@ void draw_highscore_texts(Game& g, const HighscoreTexts& texts, int fade_in_alph
   float table_top = h * kTableTop;
   if (!texts.not_kept_line.empty()) {
     draw_text(g, texts.not_kept_line, left, table_top, 0.4f, 0.0f, 240, 1.0f, 0, 0);
-    table_top += line_height(g, 0.4f) * 1.5f;
+    table_top += line_height(g.text, 0.4f) * 1.5f;
   }
   const float below_table = draw_table(g, texts.table_rows, table_top);
-  const float prompt_y = std::max(h * kPromptTop, below_table + line_height(g, 0.8f) * 0.5f);
-  draw_text(g, continue_prompt(g), left, prompt_y, 0.8f, 0.0f, fade_in_alpha, 1.0f, 0, 0);
+  const float prompt_y = std::max(h * kPromptTop, below_table + line_height(g.text, 0.8f) * 0.5f);
+  draw_text(g, continue_prompt(g.frame), left, prompt_y, 0.8f, 0.0f, fade_in_alpha, 1.0f, 0, 0);
   draw_text(g, screen_text::kNotice, left, h * 0.9f, 0.4f, 0.0f, 255, 1.0f, 0, 0);
 }
 

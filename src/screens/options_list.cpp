@@ -84,9 +84,9 @@ void change(Game& g, OptionsState& s, int step) {
   }
 }
 
-void open_name_entry(Game& g, OptionsState& s) {
+void open_name_entry(Settings& settings, OptionsState& s) {
   s.page = OptionsPage::kName;
-  s.name = g.settings.player_name;
+  s.name = settings.player_name;
   s.cursor = int(s.name.size());
 }
 
@@ -105,7 +105,7 @@ void handle_options_list(Game& g, OptionsState& s, const MenuInput& in) {
   if (in.up) s.row = (s.row + kOptionsRows - 1) % kOptionsRows;
   if (in.down) s.row = (s.row + 1) % kOptionsRows;
   const bool opens = in.confirm || in.right;
-  if (s.row == kRowPlayerName && opens) return open_name_entry(g, s);
+  if (s.row == kRowPlayerName && opens) return open_name_entry(g.settings, s);
   if (s.row == kRowControls && opens) {
     s.page = OptionsPage::kControls;
     s.waiting = false;

@@ -65,20 +65,20 @@ void handle_options_input(Game& g, OptionsState& s, const MenuInput& in) {
 void save_settings(Game& g) {
   g.settings.display =
       g.media.platform.fullscreen() ? media::DisplayMode::kFullscreen : media::DisplayMode::kWindow;
-  const std::string path = settings_path(g);
+  const std::string path = settings_path(g.frame);
   if (!path.empty() && !save_settings_file(path, g.settings))
     g.media.sys.notice("the settings could not be saved in " + path);
 }
 
 }  // namespace
 
-std::string settings_path(const Game& g) {
-  const std::string& folder = g.frame.user_config_folder;
+std::string settings_path(const FrameState& frame) {
+  const std::string& folder = frame.user_config_folder;
   return folder.empty() ? std::string() : folder + kSettingsFileName;
 }
 
-std::string controls_path(const Game& g) {
-  const std::string& folder = g.frame.user_config_folder;
+std::string controls_path(const FrameState& frame) {
+  const std::string& folder = frame.user_config_folder;
   return folder.empty() ? std::string() : folder + "controls.txt";
 }
 
@@ -102,7 +102,7 @@ void show_options_screen(Game& g) {
   }
   save_settings(g);
   // The Escape (or Back) that left must not count on the title as well.
-  hold_back_until_released(g, kCommandQuit);
+  hold_back_until_released(g.input, Command::kQuit);
 }
 
 }  // namespace orv

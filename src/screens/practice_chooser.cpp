@@ -46,12 +46,12 @@ std::optional<std::int32_t> choose_practice_level(Game& g) {
     if (in.down || in.left) level = std::max(level - 1, 1);
     if (in.enter) {
       // The A or Return that chose must not drop a bomb or act in the game that follows.
-      hold_back_until_released(g, kCommandA);
+      hold_back_until_released(g.input, Command::kA);
       return level;
     }
     if (in.back || in.pad_b) {
       // The Escape (or Back) that left must not count on the title as well.
-      hold_back_until_released(g, kCommandQuit);
+      hold_back_until_released(g.input, Command::kQuit);
       return std::nullopt;
     }
   }

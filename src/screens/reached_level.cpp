@@ -31,8 +31,8 @@ std::string format_reached_level(std::int32_t level) {
   return std::string(kHeader) + "\n" + std::to_string(level) + "\n";
 }
 
-std::string reached_level_path(const Game& g) {
-  const std::string& scores = g.config.highscore_file;
+std::string reached_level_path(const Config& config) {
+  const std::string& scores = config.highscore_file;
   const std::size_t slash = scores.rfind('/');
   if (scores.empty() || slash == std::string::npos) return {};
   return scores.substr(0, slash + 1) + kFileName;
@@ -65,7 +65,7 @@ std::int32_t raise_reached_level(const std::string& path, std::int32_t level, st
 }
 
 void load_reached_level(Game& g) {
-  g.frame.play.reached_level = read_reached_level(reached_level_path(g));
+  g.frame.play.reached_level = read_reached_level(reached_level_path(g.config));
 }
 
 void note_level_reached(Game& g) {
@@ -75,7 +75,7 @@ void note_level_reached(Game& g) {
       g.world.level_keys_used)
     return;
   if (level <= play.reached_level) return;
-  const std::string path = reached_level_path(g);
+  const std::string path = reached_level_path(g.config);
   if (path.empty()) return;
   std::string error = g.media.user_folders.create(path.substr(0, path.rfind('/') + 1));
   if (error.empty()) play.reached_level = raise_reached_level(path, level, error);

@@ -9,6 +9,7 @@
 namespace orv {
 
 struct Game;
+struct Config;
 
 // The file: the line "ORVANTE REACHED LEVEL", then the level number. nullopt for anything
 // else, or a level below 1.
@@ -17,7 +18,7 @@ std::string format_reached_level(std::int32_t level);
 
 // Where this data set keeps the record: beside the best-scores table; empty when the data set
 // keeps no records (no HIGHSCOREFILE).
-std::string reached_level_path(const Game& g);
+std::string reached_level_path(const Config& config);
 
 // The record on disk; 1 when there is none (or it is damaged).
 std::int32_t read_reached_level(const std::string& path);

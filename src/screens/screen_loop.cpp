@@ -66,8 +66,8 @@ void show_screen_page(Game& g) {
   poll_window_events(g);
 }
 
-const char* continue_prompt(const Game& g) {
-  return g.frame.joypad_present ? screen_text::kJoypadPrompt : screen_text::kKeyboardPrompt;
+const char* continue_prompt(const FrameState& frame) {
+  return frame.joypad_present ? screen_text::kJoypadPrompt : screen_text::kKeyboardPrompt;
 }
 
 void run_screen_loop(Game& g, const std::string& music,
@@ -75,7 +75,7 @@ void run_screen_loop(Game& g, const std::string& music,
                      const std::function<void()>& after_input) {
   ORV_FAULT_SITE(g, "io_control");
   g.frame.menu_active = true;
-  g.frame.game_state = kGameRunning;
+  g.frame.game_state = GameState::kRunning;
   float fade = kFadeStart;
   play_music(g, music);
   load_screen_background(g, g.config.load_intro_screen);
@@ -86,9 +86,9 @@ void run_screen_loop(Game& g, const std::string& music,
     show_screen_page(g);
     read_input(g);
     if (after_input) after_input();
-  } while (g.input.command != kCommandStart && !g.screens.leave_screen);
+  } while (g.input.command != Command::kStart && !g.screens.leave_screen);
   // The P that left the screen must not pause the game that follows, however long it is held.
-  hold_back_until_released(g, kCommandStart);
+  hold_back_until_released(g.input, Command::kStart);
 }
 
 }  // namespace orv

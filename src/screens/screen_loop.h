@@ -8,6 +8,7 @@
 namespace orv {
 
 struct Game;
+struct FrameState;
 
 // Frees the shared background and loads the picture at path into it (magenta transparent),
 // sized to the screen. A missing picture leaves no background.
@@ -22,7 +23,7 @@ void draw_screen_base(Game& g);
 void show_screen_page(Game& g);
 
 // The prompt that tells the player how to continue, for the input device in use.
-const char* continue_prompt(const Game& g);
+const char* continue_prompt(const FrameState& frame);
 
 // Runs a screen until the START command: menu active on, game running, the named music track,
 // the LOADINTROSCREEN background; every frame draws the background, the drifting screen sprites

@@ -23,7 +23,7 @@ constexpr int kPracticeButton = 5;
 constexpr int kDailyButton = 6;
 
 bool practice_offered(const Game& g) {
-  return labyrinths_generated(g) && g.frame.play.reached_level > 1;
+  return labyrinths_generated(g.config) && g.frame.play.reached_level > 1;
 }
 
 void draw_title_texts(Game& g, int fade_in_alpha) {
@@ -31,7 +31,8 @@ void draw_title_texts(Game& g, int fade_in_alpha) {
   const float h = g.frame.screen_height;
   const bool pad = g.frame.joypad_present;
   draw_text(g, screen_text::kTitle, w * 0.1f, h * 0.4f, 6.0f, 0.0f, fade_in_alpha, 1.0f, 0, 0);
-  draw_text(g, continue_prompt(g), w * 0.1f, h * 0.65f, 0.8f, 0.0f, fade_in_alpha, 1.0f, 0, 0);
+  draw_text(g, continue_prompt(g.frame), w * 0.1f, h * 0.65f, 0.8f, 0.0f, fade_in_alpha, 1.0f, 0,
+            0);
   const char* options =
       pad ? screen_text::kJoypadOptionsPrompt : screen_text::kKeyboardOptionsPrompt;
   draw_text(g, options, w * 0.1f, h * 0.71f, 0.8f, 0.0f, fade_in_alpha, 1.0f, 0, 0);
@@ -44,7 +45,7 @@ void draw_title_texts(Game& g, int fade_in_alpha) {
     draw_text(g, practice, w * 0.1f, y, 0.8f, 0.0f, fade_in_alpha, 1.0f, 0, 0);
     y += h * 0.06f;
   }
-  if (labyrinths_generated(g)) {
+  if (labyrinths_generated(g.config)) {
     const char* daily = pad ? screen_text::kJoypadDailyPrompt : screen_text::kKeyboardDailyPrompt;
     draw_text(g, daily, w * 0.1f, y, 0.8f, 0.0f, fade_in_alpha, 1.0f, 0, 0);
   }
@@ -77,7 +78,8 @@ void choose_other_games_on_press(Game& g, std::int32_t& start_level) {
       s.leave_screen = true;
     }
   }
-  if (pressed_once(g, media::key::kT, kDailyButton, s.daily_key_down) && labyrinths_generated(g)) {
+  if (pressed_once(g, media::key::kT, kDailyButton, s.daily_key_down) &&
+      labyrinths_generated(g.config)) {
     choose_daily_game(g);
     s.leave_screen = true;
   }
@@ -104,12 +106,12 @@ bool start_daily_at_once(Game& g) {
   PlayModeState& play = g.frame.play;
   if (!play.daily_at_start) return false;
   play.daily_at_start = false;
-  if (!labyrinths_generated(g)) {
+  if (!labyrinths_generated(g.config)) {
     g.media.sys.notice("--daily: this data set's levels are not generated, a normal game starts");
     return false;
   }
   choose_daily_game(g);
-  g.frame.game_state = kGameRunning;
+  g.frame.game_state = GameState::kRunning;
   set_up_new_game(g, 1);
   begin_kept_game(g);
   return true;
@@ -129,11 +131,11 @@ void show_title_menu(Game& g) {
   const auto after_input = [&g, &start_level, &demo] {
     open_options_on_press(g);
     choose_other_games_on_press(g, start_level);
-    if (g.input.command == kCommandQuit && ask_quit(g)) end_program(g);
+    if (g.input.command == Command::kQuit && ask_quit(g)) end_program(g);
     // A long idle title leaves as START would, to play its demo.
     if (demo_due(g)) {
       demo = true;
-      g.input.command = kCommandStart;
+      g.input.command = Command::kStart;
     }
   };
   run_screen_loop(

@@ -53,9 +53,9 @@ void draw_glyph(Game& g, std::uint8_t code, float x, float y, float zoom, float 
   }
 }
 
-float text_width(const Game& g, std::string_view text, float zoom, float spacing) {
+float text_width(const TextState& font, std::string_view text, float zoom, float spacing) {
   if (zoom < 0.0f) zoom = 1.0f;
-  const TextState& t = g.text;
+  const TextState& t = font;
   float width = 0.0f;
   for (char c : text) {
     const auto code = std::uint8_t(c);
@@ -68,8 +68,8 @@ float text_width(const Game& g, std::string_view text, float zoom, float spacing
   return width;
 }
 
-float line_height(const Game& g, float zoom) {
-  return g.text.glyphs[kLineHeightGlyph].height * kLineHeightFactor * (zoom < 0.0f ? 1.0f : zoom);
+float line_height(const TextState& font, float zoom) {
+  return font.glyphs[kLineHeightGlyph].height * kLineHeightFactor * (zoom < 0.0f ? 1.0f : zoom);
 }
 
 void draw_text(Game& g, std::string_view text, float x, float y, float zoom, float angle, int alpha,

@@ -1,5 +1,4 @@
-// The head-up display: the counters over the play field and the scrolling notice. It also
-// counts the score up towards its target and keeps the remaining count at 0 or above.
+// The head-up display: the counters over the play field and the scrolling notice.
 #include "world/hud.h"
 
 #include <algorithm>
@@ -16,12 +15,12 @@ constexpr char kNotice[] =
     " ORVANTE IS AN ALPHA DEMO OF THE ORVANTE TEAM - NOT FOR SALE - ALL RIGHTS RESERVED |";
 
 // Below the time: what kind of game this is, when it is not a normal one.
-std::string mode_line(const Game& g) {
-  switch (g.frame.play.mode) {
+std::string mode_line(const FrameState& frame) {
+  switch (frame.play.mode) {
     case PlayMode::kPractice:
       return " PRACTICE|";
     case PlayMode::kDaily:
-      return " DAILY " + g.frame.play.daily_date + "|";
+      return " DAILY " + frame.play.daily_date + "|";
     case PlayMode::kNormal:
       break;
   }
@@ -37,13 +36,12 @@ void line(Game& g, const std::string& text, float fx, float fy, float zoom, int 
 
 void draw_hud(Game& g) {
   WorldState& w = g.world;
-  if (w.score < w.score_target) w.score += 1;
-  if (w.remaining < 1) w.remaining = 0;
   using media::str;
   line(g, " DEBUGGING: MULTITHREAD: " + str(g.config.multicore) + "|", 0.01f, 0.01f, 0.5f, 240);
   line(g, " SCORE " + str(w.score) + "|", 0.7f, 0.05f, 1.0f, 240);
   line(g, " TIME " + str(w.time) + "|", 0.06f, 0.05f, 1.0f, 240);
-  if (const std::string mode = mode_line(g); !mode.empty()) line(g, mode, 0.06f, 0.1f, 1.0f, 240);
+  if (const std::string mode = mode_line(g.frame); !mode.empty())
+    line(g, mode, 0.06f, 0.1f, 1.0f, 240);
   line(g, " \xF6\xF6\xF6 |", 0.4f, 0.01f, 1.0f, 200);  // the three empty bomb slots
   // One "&" per bomb carried, over the empty slots; a player carries at most three.
   static constexpr const char* kBombs[] = {" |", " &|", " &&|", " &&&|"};

@@ -5,8 +5,7 @@ namespace orv {
 
 struct Game;
 
-// Draws the head-up display; it also counts the score up towards its target and keeps the
-// remaining count at 0 or above.
+// Draws the head-up display and scrolls its notice.
 void draw_hud(Game& g);
 
 }  // namespace orv

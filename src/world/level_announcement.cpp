@@ -11,8 +11,8 @@ namespace orv {
 namespace {
 
 // A key pressed during the title's demo ends it at once, announcement or not.
-bool demo_interrupted(const Game& g) {
-  return g.tape.mode == TapeMode::kDemo && g.tape.tape != nullptr && g.tape.tape->live_input_seen();
+bool demo_interrupted(const TapeState& tape) {
+  return tape.mode == TapeMode::kDemo && tape.tape != nullptr && tape.tape->live_input_seen();
 }
 
 }  // namespace
@@ -26,7 +26,7 @@ void level_announcement(Game& g) {
   const float height = g.frame.screen_height;
   const std::string text = "  DIMENSION " + media::str(g.world.level) + "| ";
   float spacing = 0.0f;
-  for (float w = 1.0f; w < width && !demo_interrupted(g); w += 5.0f) {
+  for (float w = 1.0f; w < width && !demo_interrupted(g.tape); w += 5.0f) {
     gfx.start_3d();
     gfx.sprite3d_blending(media::blend::kSourceAlpha, media::blend::kInverseSourceAlpha);
     gfx.display_sprite3d(g.world.capture.sprite3d, 0, 0, 255);

@@ -16,10 +16,10 @@ namespace orv {
 namespace {
 
 // The placed object of a child slot, or nullptr for an empty slot or a stale position.
-PlacedObject* object_in_slot(Game& g, const Cell& c, int slot) {
+PlacedObject* object_in_slot(WorldState& world, const Cell& c, int slot) {
   const std::int32_t index = c.child_objects[std::size_t(slot)];
-  if (index < 0 || std::size_t(index) >= g.world.objects.size()) return nullptr;
-  PlacedObject& o = g.world.objects[std::size_t(index)];
+  if (index < 0 || std::size_t(index) >= world.objects.size()) return nullptr;
+  PlacedObject& o = world.objects[std::size_t(index)];
   return o.released == 0 ? &o : nullptr;
 }
 
@@ -45,7 +45,7 @@ void object_cell(Game& g, int i, int j, int x, int y) {
   c->contact = 0;
   if (g.world.objects.empty() || !c->sprite3d || c->live != 1) return;
   for (int k = 0; k <= last_slot(*c); ++k) {
-    const PlacedObject* o = object_in_slot(g, *c, k);
+    const PlacedObject* o = object_in_slot(g.world, *c, k);
     if (o == nullptr) continue;
     if (o->sprite3d && o->shown == 1 && o->player_marker == 0) draw_object(g, *o, i, j);
     if (o->contact != 0) c->contact = 1;
@@ -65,14 +65,14 @@ void touch_cell_objects(Game& g, int x, int y) {
   const Cell* c = g.world.grid.find(x, y);
   if (c == nullptr || c->contact == 0) return;
   for (int k = 0; k <= last_slot(*c); ++k) {
-    const PlacedObject* o = object_in_slot(g, *c, k);
+    const PlacedObject* o = object_in_slot(g.world, *c, k);
     if (o != nullptr && o->contact != 0) collect_object(g, x, y, k);
   }
 }
 
 void collect_object(Game& g, int x, int y, int slot) {
   const Cell& c = g.world.grid.at(x, y);
-  const PlacedObject* found = object_in_slot(g, c, slot);
+  const PlacedObject* found = object_in_slot(g.world, c, slot);
   if (found == nullptr) return;
   const PlacedObject o = *found;
   if (!g.assets.sounds.empty() && o.play_touch_sound != 0) {

@@ -13,6 +13,16 @@
 #include "world/tile_pass.h"
 
 namespace orv {
+namespace {
+
+// The shown score climbs one point a frame towards what was scored; the count of tiles still to
+// fix never shows below 0.
+void count_score_up(WorldState& w) {
+  if (w.score < w.score_target) w.score += 1;
+  if (w.remaining < 1) w.remaining = 0;
+}
+
+}  // namespace
 
 void world_frame(Game& g) {
   if (g.config.world_drawing == 1) draw_world(g);
@@ -33,6 +43,7 @@ void draw_world(Game& g) {
   update_player(g);
   level_announcement(g);
   screen_capture_pass(g, g.config.smooth);
+  count_score_up(g.world);
   draw_hud(g);
 }
 

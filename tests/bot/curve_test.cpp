@@ -44,7 +44,7 @@ LevelRow row(std::int32_t level, std::vector<std::int32_t> time_left) {
   return r;
 }
 
-TEST(BotCurve, TableShowsCompletionsAndMedianTimeLeftPerProfile) {
+TEST(BotCurve, TableShowsEachProfilesCompletionsWithMedianTimeLeft) {
   std::vector<CurveColumn> columns{
       {*find_profile("newcomer"), {row(1, {9, 3, 5}), row(2, {})}},
       {*find_profile("expert"), {row(1, {20, 40, 30, 10}), row(2, {7})}}};

@@ -156,7 +156,7 @@ TEST_F(Enemies, GroupsFollowDisEnemyAndGroupAStopsAtMaxFoe) {
 
 // Placed objects are fitted to the tile, enemies never are; 97.5 rounds to even; a kind
 // without picture gives only the half tile.
-TEST_F(Enemies, AKindsValuesReachItsPlacedObjectsAndItsEnemies) {
+TEST_F(Enemies, AKindsValuesReachEverythingPlacedFromIt) {
   ObjectKind& k = add_kind("GEM", 0, 20, 10);
   k.enemy_group = 1, k.anchor = "CENTER", k.fit_to_tile = 1, k.points = 30, k.blend_source = 3;
   k.step_chance = 12, k.behaviour = 17;

@@ -35,7 +35,7 @@ class EnemyTest : public test::TileRulesTest {
 TEST_F(EnemyTest, ThreeStepsPerTileCrossIntoTheNextColumnAtTheHalfTile) {
   move_enemy_a(g, e, 1);
   EXPECT_EQ(e.x, 75);  // 64 + 10.67
-  EXPECT_EQ(e.direction, kDirectionRight);
+  EXPECT_EQ(e.direction, Direction::kRight);
   EXPECT_EQ(tile(2, 2), "LAB_PINK_FLOOR");
   EXPECT_EQ(tile(3, 2), "LAB_FLOOR");
   move_enemy_a(g, e, 1);
@@ -54,8 +54,8 @@ TEST_F(EnemyTest, FrozenStandingOrSteplessEnemiesDoNotMove) {
   stepless.steps_per_tile_x = 0;
   move_enemy_a(g, stepless, 1);
   for (const Enemy& still : {frozen, standing, stepless}) EXPECT_EQ(still.x, 64);
-  EXPECT_EQ(standing.direction, kDirectionNone);
-  EXPECT_EQ(stepless.direction, kDirectionRight);
+  EXPECT_EQ(standing.direction, Direction::kNone);
+  EXPECT_EQ(stepless.direction, Direction::kRight);
 }
 
 TEST_F(EnemyTest, OnlyGroupBWalksThroughCollisionOne) {
@@ -64,7 +64,7 @@ TEST_F(EnemyTest, OnlyGroupBWalksThroughCollisionOne) {
   Enemy a = e, b = e;
   move_enemy_a(g, a, 1);
   EXPECT_EQ(a.x, 64);
-  EXPECT_EQ(a.direction, kDirectionNone);
+  EXPECT_EQ(a.direction, Direction::kNone);
   move_enemy_b(g, b, 1);
   EXPECT_EQ(b.x, 75);
   paint({{3, 2}}, "LAB_WALL");

@@ -58,7 +58,7 @@ class DataSetRecords : public ::testing::Test {
   // an "A", the one glyph of the font loaded).
   static bool finish_game(test::ScreenGame& t, std::int32_t score) {
     test::load_test_font(t, "A");
-    t.game.input.held_back = kCommandNone;  // the P that left the last screen is let go
+    t.game.input.held_back = Command::kNone;  // the P that left the last screen is let go
     t.game.world.score = score;
     t.game.world.level = 3;
     t.game.world.player_name = "ann";
@@ -137,12 +137,12 @@ TEST_F(DataSetRecords, TheReachedLevelIsKeptPerDataSetAndRaisedOnlyByNormalGames
   const auto reach = [](test::ScreenGame& t, std::int32_t level) {
     t.game.world.level = level;
     note_level_reached(t.game);
-    return read_reached_level(reached_level_path(t.game));
+    return read_reached_level(reached_level_path(t.game.config));
   };
-  EXPECT_EQ(read_reached_level(reached_level_path(shipped->game)), 1);  // none yet
+  EXPECT_EQ(read_reached_level(reached_level_path(shipped->game.config)), 1);  // none yet
   EXPECT_EQ(reach(*shipped, 4), 4);
   EXPECT_EQ(reach(*shipped, 2), 4);  // never lowered
-  EXPECT_EQ(read_reached_level(reached_level_path(mod->game)), 1);
+  EXPECT_EQ(read_reached_level(reached_level_path(mod->game.config)), 1);
   EXPECT_EQ(reach(*mod, 2), 2);
 
   Game& g = shipped->game;
@@ -162,7 +162,7 @@ TEST_F(DataSetRecords, TheReachedLevelIsKeptPerDataSetAndRaisedOnlyByNormalGames
   // Another game of the same data set raised it meanwhile: the file wins over what this game
   // read at its title.
   std::string error;
-  EXPECT_EQ(raise_reached_level(reached_level_path(mod->game), 7, error), 7);
+  EXPECT_EQ(raise_reached_level(reached_level_path(mod->game.config), 7, error), 7);
   EXPECT_EQ(reach(*mod, 3), 7);  // this game still believed 2: 3 is written over nothing
   EXPECT_EQ(mod->game.frame.play.reached_level, 7);
 }
@@ -178,7 +178,7 @@ TEST(ReachedLevelFile, OnlyAWholeLevelOfOneOrMoreBehindTheHeaderIsARecord) {
 
 TEST_F(DataSetRecords, ADamagedReachedLevelIsReadAsOneAndReplacedWhenRaised) {
   auto t = game_on("50");
-  const std::string path = reached_level_path(t->game);
+  const std::string path = reached_level_path(t->game.config);
   ASSERT_FALSE(path.empty());
   EXPECT_EQ(media::create_folder(path.substr(0, path.rfind('/') + 1)), "");
   std::FILE* f = std::fopen(path.c_str(), "wb");

@@ -96,7 +96,7 @@ void PrintTo(const AbandonedScreen& s, std::ostream* os) {
 class FaultInsideAScreen : public FaultRecovery,
                            public ::testing::WithParamInterface<AbandonedScreen> {};
 
-TEST_P(FaultInsideAScreen, LeavesEscapeAndTheQuitDialogWorking) {
+TEST_P(FaultInsideAScreen, LeavesEscapeWithItsQuitDialogWorking) {
   GetParam().arrange(t);
   t.platform.fault_at_frame(0, SIGSEGV);
   t.platform.tap_key(media::key::kEscape, 3, 2);
@@ -122,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A build cut short is made again by the next frame, and the tile definitions it kept are
 // forgotten: later changes of a tile must not use what the dead build read.
-TEST_F(FaultRecovery, AFaultInALevelBuildDropsItsTileCacheAndBuildsTheLevelAgain) {
+TEST_F(FaultRecovery, AFaultInALevelBuildRebuildsTheLevelFromAnEmptyTileCache) {
   g.frame.built_level = 0;
   g.levels.base_w = g.levels.base_h = 24;  // as the base file of start-up would give
   t.platform.fault_at_frame(0, SIGSEGV);   // the build's progress bar, while it lays the walls

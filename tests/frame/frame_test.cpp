@@ -36,18 +36,18 @@ TEST_F(LevelClock, OneUnitEndsEverySixtyOneFrames) {
   EXPECT_EQ(t.game.world.time, 1);
   level_timer_tick(t.game);
   EXPECT_EQ(t.game.world.time, 0);
-  EXPECT_EQ(t.game.frame.game_state, kGameRunning);
+  EXPECT_EQ(t.game.frame.game_state, GameState::kRunning);
 }
 
 TEST_F(LevelClock, TheGameEndsWhenTheTimeFallsBelowZero) {
   for (int i = 0; i < 2 * 61; ++i) level_timer_tick(t.game);
   EXPECT_EQ(t.game.world.time, -1);
-  EXPECT_EQ(t.game.frame.game_state, kGameEnding);
+  EXPECT_EQ(t.game.frame.game_state, GameState::kEnding);
 }
 
 // Completion sets the time to 0; a time unit that ends in the same frame must not take it below
 // 0: the clock waits until the main loop has built the next level.
-TEST(LevelTimer, ACompletedLevelWaitsForTheNextAndNeverRunsOutTheTime) {
+TEST(LevelTimer, ACompletedLevelNeverRunsOutTheTimeWhileTheNextWaits) {
   test::TestGame t;
   t.platform.hold_key(media::key::kP, 0);  // leaves a highscore screen at once
   Game& g = t.game;
@@ -59,7 +59,7 @@ TEST(LevelTimer, ACompletedLevelWaitsForTheNextAndNeverRunsOutTheTime) {
   world_frame(g);
   level_timer_tick(g);
   EXPECT_EQ(std::tuple(g.world.level, g.world.time, g.frame.game_state),
-            std::tuple(4, 0, kGameRunning));
+            std::tuple(4, 0, GameState::kRunning));
   g.frame.built_level = 4;  // the next turn builds the level
   level_timer_tick(g);
   EXPECT_EQ(g.world.time, -1);
@@ -93,13 +93,13 @@ TEST_F(FrameEnd, ATrapReturnsToTheTitleOnlyAfterItsFrameIsShown) {
   EXPECT_FALSE(g.frame.title_requested);
 
   g.frame.title_requested = true;
-  g.frame.game_state = kGameEnding;
+  g.frame.game_state = GameState::kEnding;
   EXPECT_THROW(frame_end(g), ProgramEnd);
   EXPECT_EQ(t.platform.frame(), 1 + 1 + 52);  // the frame, then one game over sequence
   EXPECT_FALSE(g.frame.title_requested);
 
   g.frame.quit_requested = false;
-  g.frame.game_state = kGameRunning;
+  g.frame.game_state = GameState::kRunning;
   g.frame.title_requested = true;
   t.platform.hold_key(media::key::kP, t.platform.frame() + 5);
   frame_end(g);

@@ -114,7 +114,7 @@ TEST_F(KeptGames, TheFileKeepsEverythingAVerifyNeeds) {
   EXPECT_FALSE(media::parse_game_record(text.substr(0, text.size() - 4)));
 }
 
-TEST_F(KeptGames, AnEditedScoreIsCaughtAndNamed) {
+TEST_F(KeptGames, AnEditedScoreIsCaughtByName) {
   ASSERT_FALSE(records_->empty());
   media::GameRecord record = records_->front();
   record.claim.score += 10;

@@ -58,7 +58,7 @@ class UserFiles : public ::testing::TestWithParam<ReadOnly> {
   test::ScreenGame t;
 };
 
-TEST_P(UserFiles, LogAndScreenshotsGoToThePlayersFoldersAndNothingIntoTheData) {
+TEST_P(UserFiles, PlayerFilesGoToThePlayersFoldersNeverIntoTheData) {
   if (GetParam() == ReadOnly::kInstalled) {
     t.game.frame.installed_data = true;
   } else {
@@ -69,7 +69,7 @@ TEST_P(UserFiles, LogAndScreenshotsGoToThePlayersFoldersAndNothingIntoTheData) {
 
   place_user_files(t.game);
   write_log_entry(t.game, "Attempted division by zero");
-  screenshot_test(t.game, kCommandScreenshot);
+  screenshot_test(t.game, Command::kScreenshot);
 
   const Config& c = t.game.config;
   EXPECT_EQ(c.log_path + c.log_file, home / ".local/state/orvante/error.log");
@@ -90,7 +90,7 @@ TEST_P(UserFiles, LogAndScreenshotsGoToThePlayersFoldersAndNothingIntoTheData) {
 INSTANTIATE_TEST_SUITE_P(Folders, UserFiles,
                          ::testing::Values(ReadOnly::kInstalled, ReadOnly::kNotWritable));
 
-TEST(UserFilesWritable, AWritableDataFolderKeepsLogAndScreenshotsWhereTheyWere) {
+TEST(UserFilesWritable, AWritableDataFolderKeepsThePlayerFilesWhereTheyWere) {
   test::ScreenGame t;
   media::testing::FilesTempFolder home;
   const std::string root = home.path();

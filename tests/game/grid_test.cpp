@@ -56,7 +56,7 @@ TEST(WorldGrid, RecreateDiscardsEveryCell) {
 
 // Tile names live beside the cells: they follow the cells through grow, a recreate of the same
 // size refreshes both in place, and outside the array a name reads empty and cannot be set.
-TEST(WorldGrid, TileNamesFollowTheirCellsAndStayInside) {
+TEST(WorldGrid, TileNamesFollowTheirCellsInsideTheGrid) {
   WorldGrid grid;
   grid.recreate(257, 257);
   grid.set_tile_name(256, 10, name::kLabWall);
@@ -89,9 +89,10 @@ TEST(WorldGrid, ACellStaysSmall) {
 TEST(Coordinates, WorldPixelsRoundHalvesToEven) {
   test::TestGame t;
   t.game.config.tile_width = t.game.config.tile_height = 32.0f;
-  EXPECT_EQ(cell_under_world_pixel(t.game, 112, 160), (CellPosition{4, 5}));   // 3.5 -> 4
-  EXPECT_EQ(cell_under_world_pixel(t.game, 80, 144), (CellPosition{2, 4}));    // 2.5 -> 2, 4.5 -> 4
-  EXPECT_EQ(cell_under_world_pixel(t.game, -16, -48), (CellPosition{0, -2}));  // -0.5, -1.5
+  EXPECT_EQ(cell_under_world_pixel(t.game.config, 112, 160), (CellPosition{4, 5}));  // 3.5 -> 4
+  EXPECT_EQ(cell_under_world_pixel(t.game.config, 80, 144),
+            (CellPosition{2, 4}));  // 2.5 -> 2, 4.5 -> 4
+  EXPECT_EQ(cell_under_world_pixel(t.game.config, -16, -48), (CellPosition{0, -2}));  // -0.5, -1.5
 }
 
 TEST(Coordinates, ThePlayerCountsWholeTilesFromTheViewOrigin) {

@@ -38,11 +38,11 @@ TEST_F(ControlsFile, NamedControlsGetTheirKeysAndTheOthersLoseOnlyTheKeysTakenFr
 
   hold(0x11);  // W
   frame();
-  EXPECT_EQ(g.input.held_direction, kHeldUp);
+  EXPECT_EQ(g.input.held_direction, HeldDirection::kUp);
   release(0x11);
   hold(key::kUp);
   frame();
-  EXPECT_EQ(g.input.held_direction, kHeldNone) << "the arrow is no longer bound";
+  EXPECT_EQ(g.input.held_direction, HeldDirection::kNone) << "the arrow is no longer bound";
 }
 
 TEST_F(ControlsFile, AMissingFileKeepsTheGamesKeys) {
@@ -73,7 +73,7 @@ TEST_F(ControlsFile, BadPairsAreIgnoredWithTheirLineNumbersReported) {
 
 // A hostile file (random bytes, escape sequences included) gives at most ten findings and a
 // count of the rest, with no byte on the terminal outside printable ASCII.
-TEST_F(ControlsFile, FindingsOfAnyFileAreCappedAndPrintable) {
+TEST_F(ControlsFile, FindingsOfAnyFileAreCappedPrintableLines) {
   std::string bytes;
   std::uint32_t state = 12345;
   for (int i = 0; i < 1 << 20; ++i) {
@@ -109,7 +109,7 @@ TEST_F(ControlsFile, RewrittenFilesReadBackAsTheBindingsTheyWereWrittenFor) {
                        new_keys[(seed >> 20) % std::size(new_keys)]);
       }
       const KeyBindings bound = g.input.keys;
-      ASSERT_TRUE(save_controls_file(g, path));
+      ASSERT_TRUE(save_controls_file(g.input, path));
       const std::string written = t.dir.read("controls.txt");
       g.input.keys = default_key_bindings();
       std::ostringstream errors;

@@ -22,7 +22,7 @@ TEST_F(Dialogs, EscapeThenXGoesOnWithTheTimeUnchanged) {
   frame();  // the dialog runs inside this frame's input until X
   EXPECT_EQ(now(), 6);
   EXPECT_EQ(g.world.time, 30);
-  EXPECT_EQ(g.frame.game_state, kGameRunning);
+  EXPECT_EQ(g.frame.game_state, GameState::kRunning);
   EXPECT_EQ(g.input.open_dialogs, 0);
 }
 
@@ -30,7 +30,7 @@ TEST_F(Dialogs, EscapeThenBEndsTheProgram) {
   t.platform.tap_key(key::kEscape, 0, 1);
   t.platform.hold_key(key::kB, 3);
   read_input(g);
-  EXPECT_EQ(g.frame.game_state, kGameEnding);
+  EXPECT_EQ(g.frame.game_state, GameState::kEnding);
   EXPECT_EQ(g.frame.quit_requested, 1);
   EXPECT_THROW(frame_end(g), ProgramEnd);
 }
@@ -48,7 +48,7 @@ TEST_F(Dialogs, PauseThenBRestartsTheLevelAndOnlyABombActsInside) {
   frame();
   EXPECT_EQ(std::tuple(g.world.score, g.world.score_target), std::tuple(120, 120));
   EXPECT_EQ(g.frame.built_level, -1);
-  EXPECT_EQ(g.frame.game_state, kGameRunning);
+  EXPECT_EQ(g.frame.game_state, GameState::kRunning);
   EXPECT_EQ(g.frame.quit_requested, 0);
   EXPECT_EQ(g.world.bombs, 1);
 }
@@ -94,7 +94,8 @@ TEST_P(DialogAnswers, AnAnswerStillHeldDoesNotAnswerTheNextDialog) {
   t.platform.tap_key(key::kX, 30, 1);
   while (now() < 10) frame();
   EXPECT_EQ(now(), 31) << "the second dialog closed before X was pressed again";
-  EXPECT_EQ(std::tuple(g.frame.game_state, g.input.open_dialogs), std::tuple(kGameRunning, 0));
+  EXPECT_EQ(std::tuple(g.frame.game_state, g.input.open_dialogs),
+            std::tuple(GameState::kRunning, 0));
 }
 
 INSTANTIATE_TEST_SUITE_P(QuitAndPause, DialogAnswers,

@@ -20,7 +20,7 @@ class InputTest : public WorldTest {
   }
 
   // Reads the input of one frame, then ends the frame; returns the frame's command.
-  std::int32_t frame() {
+  Command frame() {
     read_input(g);
     g.media.gfx.flip_buffers();
     return g.input.command;

@@ -34,11 +34,13 @@ class Joypad : public test::InputTest {
   }
 };
 
-TEST_F(Joypad, AxesGiveTheDirectionAndADiagonalMovesVertically) {
-  const std::tuple<int, int, std::uint8_t> cases[] = {
-      {1000, 0, kHeldRight},  {-1000, 0, kHeldLeft},   {0, 1000, kHeldDown},
-      {0, -1000, kHeldUp},    {1000, 1000, kHeldDown}, {-1000, 1000, kHeldDown},
-      {1000, -1000, kHeldUp}, {-1000, -1000, kHeldUp}, {400, -400, kHeldNone}};
+TEST_F(Joypad, AxesGiveTheDirectionWithDiagonalsVertical) {
+  const std::tuple<int, int, HeldDirection> cases[] = {
+      {1000, 0, HeldDirection::kRight},   {-1000, 0, HeldDirection::kLeft},
+      {0, 1000, HeldDirection::kDown},    {0, -1000, HeldDirection::kUp},
+      {1000, 1000, HeldDirection::kDown}, {-1000, 1000, HeldDirection::kDown},
+      {1000, -1000, HeldDirection::kUp},  {-1000, -1000, HeldDirection::kUp},
+      {400, -400, HeldDirection::kNone}};
   for (auto [x, y, held] : cases) {
     pad({}, x, y);
     frame();
@@ -51,7 +53,8 @@ TEST_F(Joypad, AxesGiveTheDirectionAndADiagonalMovesVertically) {
 }
 
 // Buttons 1 to 10 (menu active, so that no dialog opens).
-class JoypadButton : public Joypad, public ::testing::WithParamInterface<std::pair<int, int>> {};
+class JoypadButton : public Joypad,
+                     public ::testing::WithParamInterface<std::pair<int, Command>> {};
 
 TEST_P(JoypadButton, GivesItsCommand) {
   g.frame.menu_active = true;
@@ -59,23 +62,23 @@ TEST_P(JoypadButton, GivesItsCommand) {
   pad({button});
   EXPECT_EQ(frame(), command);
   pad({});
-  EXPECT_EQ(frame(), kCommandNone);
+  EXPECT_EQ(frame(), Command::kNone);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     TenButtons, JoypadButton,
-    ::testing::Values(std::pair(1, kCommandX), std::pair(2, kCommandA), std::pair(3, kCommandB),
-                      std::pair(4, kCommandY), std::pair(5, kCommandButton5),
-                      std::pair(6, kCommandButton6), std::pair(7, kCommandButton7),
-                      std::pair(8, kCommandButton8), std::pair(9, kCommandQuit),
-                      std::pair(10, kCommandStart)));
+    ::testing::Values(std::pair(1, Command::kX), std::pair(2, Command::kA),
+                      std::pair(3, Command::kB), std::pair(4, Command::kY),
+                      std::pair(5, Command::kButton5), std::pair(6, Command::kButton6),
+                      std::pair(7, Command::kButton7), std::pair(8, Command::kButton8),
+                      std::pair(9, Command::kQuit), std::pair(10, Command::kStart)));
 
 TEST_F(Joypad, TheLowestButtonDownGivesTheCommand) {
   g.frame.menu_active = true;
   pad({2, 1, 10});
-  EXPECT_EQ(frame(), kCommandX);
+  EXPECT_EQ(frame(), Command::kX);
   pad({10, 9});
-  EXPECT_EQ(frame(), kCommandQuit);
+  EXPECT_EQ(frame(), Command::kQuit);
 }
 
 TEST_F(Joypad, HoldingButtonTwoDetonatesOneBombPerPress) {
@@ -106,16 +109,16 @@ TEST_F(Joypad, TheKeyboardWorksBesideIt) {
   release(key::kSpace);
   g.frame.menu_active = true;
   hold(key::kP);
-  EXPECT_EQ(frame(), kCommandStart);
+  EXPECT_EQ(frame(), Command::kStart);
   release(key::kP);
   pad({1});  // a command from the keyboard comes before the pad's
   hold(key::kB);
-  EXPECT_EQ(frame(), kCommandB);
+  EXPECT_EQ(frame(), Command::kB);
   release(key::kB);
   pad({}, 0, -1000);  // a direction on the pad wins over the keyboard's
   hold(key::kDown);
   frame();
-  EXPECT_EQ(g.input.held_direction, kHeldUp);
+  EXPECT_EQ(g.input.held_direction, HeldDirection::kUp);
   EXPECT_TRUE(g.frame.joypad_present);
 }
 
@@ -130,14 +133,14 @@ TEST_F(JoypadHotPlug, APadIsUsedWhileConnectedAndTheKeyboardAlways) {
   t.platform.set_joystick(false, 4);
   t.platform.hold_key(key::kY, 5);
   std::vector<bool> present;
-  std::vector<std::int32_t> commands;
+  std::vector<Command> commands;
   for (int i = 0; i < 6; ++i) {
     commands.push_back(frame());
     present.push_back(g.frame.joypad_present);
   }
   EXPECT_EQ(present, (std::vector<bool>{false, false, true, true, false, false}));
-  EXPECT_EQ(commands, (std::vector<std::int32_t>{kCommandNone, kCommandNone, kCommandX, kCommandX,
-                                                 kCommandNone, kCommandY}));
+  EXPECT_EQ(commands, (std::vector<Command>{Command::kNone, Command::kNone, Command::kX,
+                                            Command::kX, Command::kNone, Command::kY}));
 }
 
 }  // namespace

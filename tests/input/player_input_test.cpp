@@ -43,14 +43,15 @@ TEST_F(Movement, KeyboardDiagonalsStop) {
 
 TEST_F(Movement, TheViewScrollsPastTheMiddleUntilColumnOrRowOne) {
   Player& p = g.world.player;
-  move_player(g, kHeldLeft);  // left of the middle with the view at column 1: the player walks
-  move_player(g, kHeldUp);
+  move_player(
+      g, HeldDirection::kLeft);  // left of the middle with the view at column 1: the player walks
+  move_player(g, HeldDirection::kUp);
   EXPECT_EQ(p.x, 32);
   EXPECT_EQ(p.y, 32);
   EXPECT_EQ(g.world.view_origin_x, 1);
   EXPECT_EQ(g.world.view_origin_y, 1);
   p.x = 500;  // 500 + 32 passes the middle of 1024: the view scrolls, the player stays
-  move_player(g, kHeldRight);
+  move_player(g, HeldDirection::kRight);
   EXPECT_EQ(p.x, 500);
   EXPECT_EQ(g.world.view_origin_x, 2);
 }
@@ -58,7 +59,7 @@ TEST_F(Movement, TheViewScrollsPastTheMiddleUntilColumnOrRowOne) {
 TEST_F(Movement, TilesWiderThan127PixelsStepTheirFullWidth) {
   g.config.tile_width = g.config.tile_height = 200;
   g.world.player.x = g.world.player.y = 0;
-  move_player(g, kHeldRight);
+  move_player(g, HeldDirection::kRight);
   EXPECT_EQ(g.world.player.x, 200);
 }
 

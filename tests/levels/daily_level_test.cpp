@@ -32,7 +32,7 @@ class DailyLevel : public test::LevelTest {
   }
 };
 
-TEST_F(DailyLevel, TheSameDayBuildsTheSameFirstLabyrinthAndTheNextDayAnother) {
+TEST_F(DailyLevel, EachDayBuildsAFirstLabyrinthOfItsOwn) {
   const std::string first = first_level_on({2026, 12, 8, 0, 0, 1});
   EXPECT_EQ(g.frame.play.daily_date, "2026-12-08");
   g.config.world_random = 77;  // another data set's setting is not used by the day's game

@@ -38,6 +38,7 @@ TEST(ShippedData, LevelsPlayTheInGameTracks) {
   g.frame.start_directory = kShippedData;
   g.frame.configuration_path = kShippedData + "DATA\\ini.txt";
   read_configuration(g);
+  open_input_and_sound(g);
   open_game_screen(g);
   create_world_collections(g);
   load_object_kinds(g);
@@ -62,6 +63,7 @@ class ShippedLevels : public ::testing::Test {
     g.frame.start_directory = data;
     g.frame.configuration_path = data + "DATA\\ini.txt";
     read_configuration(g);
+    open_input_and_sound(g);
     open_game_screen(g);
     create_world_collections(g);
     load_object_kinds(g);

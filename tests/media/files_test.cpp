@@ -184,7 +184,7 @@ TEST_F(FilesTest, MemoryFilesAreReadBeforeTheDisk) {
   files_.close_file(again);
 }
 
-TEST_F(FilesTest, PathsResolveBackslashesAndCaseAgainstWhatExists) {
+TEST_F(FilesTest, PathsResolveAgainstWhatExistsWhateverTheirSeparatorOrCase) {
   dir_.write("Data/Ini.txt");
   dir_.write("Sub/Deep/x");
   const std::pair<const char*, const char*> paths[] = {

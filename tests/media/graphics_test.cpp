@@ -364,7 +364,7 @@ TEST_F(GraphicsTest, AFullScreenPictureReplacesTheClearOnlyWhereItIsOpaque) {
 // A quad zoomed beyond the range a quad is drawn in draws nothing, so it never takes the place
 // of a pending clear, whether it is an ordinary picture or a fresh grab: the clear shows, not
 // the previous frame.
-TEST_F(GraphicsTest, AQuadOutOfReachDrawsNothingAndTheClearStillShows) {
+TEST_F(GraphicsTest, AQuadOutOfReachLeavesTheClearShowing) {
   const auto picture = gfx.create_sprite3d(gfx.add_sprite(Image(32, 24, kWhite)));
   for (bool grab : {false, true}) {
     gfx.box(0, 0, 32, 24, rgb(0, 200, 0));
@@ -377,7 +377,7 @@ TEST_F(GraphicsTest, AQuadOutOfReachDrawsNothingAndTheClearStillShows) {
   }
 }
 
-TEST_F(GraphicsTest, RotationTurnsClockwiseAboutTheCentreAndAccumulates) {
+TEST_F(GraphicsTest, RotationAccumulatesClockwiseAboutTheCentre) {
   Image pic(4, 2);
   for (int i = 0; i < 8; ++i) pic.pixels[i] = argb(255, 10 + 30 * i, 100, 9);
   auto s3 = gfx.create_sprite3d(gfx.add_sprite(pic));

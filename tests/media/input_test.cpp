@@ -86,7 +86,7 @@ TEST_F(InputTest, JoypadAxesTurnAt500AndButtonsCountFromOne) {
 
 // A pad plugged in after start-up is read from the next snapshot on; one pulled out reads as
 // nothing at all, whatever it held.
-TEST_F(InputTest, PadsComeAndGoAtAnyTime) {
+TEST_F(InputTest, PadsMayConnectOrDisconnectAtAnyTime) {
   JoystickState pad;
   pad.axis_x = 1000;
   pad.buttons[1] = true;

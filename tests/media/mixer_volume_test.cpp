@@ -80,7 +80,7 @@ TEST_F(MixerVolume, AMutedGroupLeavesTheOtherUnchangedBitForBit) {
   for (std::size_t i = 0; i < sum.size(); ++i) ASSERT_EQ(sum[i], music[i] + effect[i]) << i;
 }
 
-TEST_F(MixerVolume, AMutedTrackPlaysOnSilentlyAndIsHeardWhereItHasGotTo) {
+TEST_F(MixerVolume, AMutedTrackPlaysOnSilentlyToBeHeardWhereItHasGotTo) {
   Mixer reference, muted;
   reference.play_stream(SoundId(1), OggStream::open(folder_ / "track.ogg"), true);
   muted.play_stream(SoundId(1), OggStream::open(folder_ / "track.ogg"), true);

@@ -9,7 +9,7 @@
 namespace orv::media {
 namespace {
 
-TEST(Numbers, IntegersFloatsAndRoundingReadLikeTheDataFilesExpect) {
+TEST(Numbers, NumbersReadLikeTheDataFilesExpect) {
   const std::pair<const char*, std::int32_t> ints[] = {{"42", 42},
                                                        {" \t-17xyz", -17},
                                                        {"abc", 0},

@@ -21,7 +21,7 @@ double rms(const SoundData& sound, int channel) {
   return std::sqrt(sum / double(sound.frames()));
 }
 
-TEST(OggDecode, TonesBecomeStereoAtTheOutputRateWithLengthPitchAndChannelsKept) {
+TEST(OggDecode, TonesBecomeStereoAtTheOutputRateKeepingTheirShape) {
   for (const Tone& tone :
        {Tone{.rate = 22050, .channels = 1}, Tone{.rate = 48000, .channels = 2, .seconds = 0.5}}) {
     SCOPED_TRACE(tone.rate);

@@ -98,7 +98,7 @@ TEST(Mixer, StopEndsOnlyThatOwnersSound) {
   EXPECT_EQ(render_left(mixer, 1), (std::vector<int>{0}));
 }
 
-TEST(Mixer, NothingToPlayAndNowhereToRenderAreHarmless) {
+TEST(Mixer, NothingToPlayOrNowhereToRenderIsHarmless) {
   Mixer mixer;
   mixer.play(SoundId(1), ramp(10, 0), false);
   mixer.play(SoundId(1), nullptr, true);  // replaces the voice with nothing

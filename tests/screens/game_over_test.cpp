@@ -18,7 +18,7 @@ class GameOver : public ::testing::Test {
     g.config.res_base_h = 768;
     open_game_screen(g);
     g.frame.menu_active = false;
-    g.frame.game_state = kGameEnding;
+    g.frame.game_state = GameState::kEnding;
   }
   test::TestGame t;
   Game& g = t.game;
@@ -37,7 +37,7 @@ TEST_F(GameOver, WithoutQuitTheTitleMenuStartsAFreshGame) {
   g.world.score = 900;
   game_over(g);
   EXPECT_GT(t.platform.frame(), 52);
-  EXPECT_EQ(g.frame.game_state, kGameRunning);
+  EXPECT_EQ(g.frame.game_state, GameState::kRunning);
   EXPECT_EQ(g.frame.built_level, -1);  // level 1 is built afresh, with a fresh time
   EXPECT_EQ(g.world.score, 0);
 }

@@ -19,14 +19,14 @@ using HighscoreTest = test::ScreenTest;
 TEST_F(HighscoreTest, TheScoreIsShownAndStartLeavesAtOnce) {
   t.game.world.level = 5;
   t.game.world.score = 1234;
-  t.game.frame.game_state = kGameEnding;
+  t.game.frame.game_state = GameState::kEnding;
   press_start_at(0);
   test::load_test_font(t, "4");
   show_highscore(t.game);
   EXPECT_EQ(t.platform.frame(), 1);
   EXPECT_EQ(std::tuple(t.game.world.score, t.game.world.level, t.game.frame.menu_active,
                        t.game.frame.game_state),
-            std::tuple(1234, 5, 0, kGameRunning));
+            std::tuple(1234, 5, 0, GameState::kRunning));
   const auto global =
       test::find_colour(t.platform.last_presented(), colour::kFour, {0, kHeight / 4, kWidth, 10});
   ASSERT_TRUE(global);
@@ -64,7 +64,7 @@ TEST_F(HighscoreTest, WithAScoreTableTheBestKeptIsShownAndTheGameIsKept) {
 // On a 1024x768 screen the table is drawn at the size of the head-up display's lines (zoom 1:
 // the test glyph's full 10 pixels), one row a line (the "A" of 20 pixels sets the line) below
 // the online line and above the prompt, every row inside the screen.
-TEST_F(HighscoreTest, TheTableIsAsTallAsTheHeadUpDisplaysLinesAndFitsTheScreen) {
+TEST_F(HighscoreTest, TheTableRowsAreAsTallAsTheHeadUpDisplaysLinesWithinTheScreen) {
   test::open_test_screen(t.game, 1024, 768);
   const std::string path = t.dir.path() + "scores.txt";
   ScoreTable table;

@@ -27,7 +27,7 @@ class PlayModesTest : public test::ScreenTest {
   void reached(std::int32_t level) {
     std::string error;
     t.dir.write("records/.keep", "");  // the records folder
-    raise_reached_level(reached_level_path(g), level, error);
+    raise_reached_level(reached_level_path(g.config), level, error);
   }
   // Taps a key: down at the frame, up two frames later.
   void tap(int k, std::int64_t frame) {

@@ -40,7 +40,7 @@ TEST(ScoreTable, KeepsTheTenBestBestFirstOlderAheadOfEqual) {
   EXPECT_EQ(scores_of(table).back(), 20);
 }
 
-TEST(ScoreTable, FileRoundTripsAndKeepsNamesOnOneLine) {
+TEST(ScoreTable, FileRoundTripsWithNamesKeptOnOneLine) {
   ScoreTable table{entry(300, "b\tob"), entry(200, "line\nbreak"), entry(-5, "")};
   const auto read = parse_score_table(format_score_table(table));
   ASSERT_TRUE(read);
@@ -71,12 +71,12 @@ class ScoreFile : public ::testing::Test {
   std::string path = dir / "scores.txt";
 };
 
-TEST_F(ScoreFile, AMissingFileIsAnEmptyTableAndMakesNoFile) {
+TEST_F(ScoreFile, AMissingFileReadsAsAnEmptyTableWithoutMakingOne) {
   EXPECT_TRUE(load_score_table(path).table.empty());
   EXPECT_FALSE(std::filesystem::exists(path));
 }
 
-TEST_F(ScoreFile, ASavedTableIsLoadedAgainAndLeavesNoOtherFile) {
+TEST_F(ScoreFile, ASavedTableLoadsAgainLeavingNoOtherFile) {
   ASSERT_TRUE(save_score_table(path, {entry(70), entry(40)}));
   const LoadedScores loaded = load_score_table(path);
   EXPECT_EQ(scores_of(loaded.table), (std::vector<std::int32_t>{70, 40}));
@@ -85,7 +85,7 @@ TEST_F(ScoreFile, ASavedTableIsLoadedAgainAndLeavesNoOtherFile) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
-TEST_F(ScoreFile, DamagedFileIsSetAsideAndAFreshTableStarted) {
+TEST_F(ScoreFile, ADamagedFileIsSetAsideForAFreshTable) {
   dir.write("scores.txt", "ORVANTE SCORES\n1\t2\n");
   const LoadedScores loaded = load_score_table(path);
   EXPECT_TRUE(loaded.table.empty());

@@ -30,7 +30,7 @@ TEST_F(TitleMenuTest, StartInTheFirstFrameSetsUpANewGameAndEachScreenLoopsItsTra
   };
   t.game.world.level = 7;
   t.game.world.score = 999;
-  t.game.frame.game_state = kGameEnding;
+  t.game.frame.game_state = GameState::kEnding;
   t.game.frame.built_level = 7;
   press_start_at(0);
   release_start_at(2);
@@ -39,7 +39,7 @@ TEST_F(TitleMenuTest, StartInTheFirstFrameSetsUpANewGameAndEachScreenLoopsItsTra
   EXPECT_EQ(t.platform.frame(), 1);
   EXPECT_EQ(std::tuple(t.game.world.level, t.game.world.score, t.game.frame.menu_active,
                        t.game.frame.game_state, t.game.frame.built_level),
-            std::tuple(1, 0, 0, kGameRunning, -1));
+            std::tuple(1, 0, 0, GameState::kRunning, -1));
   EXPECT_EQ(loaded(), "menu.ogg");
   show_highscore(t.game);
   EXPECT_EQ(loaded(), "score.ogg");

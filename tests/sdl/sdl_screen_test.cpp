@@ -79,7 +79,7 @@ class SdlScreenTest : public ::testing::Test {
   std::vector<Pixel> picture = two_halves(80, 60);
 };
 
-TEST_F(SdlScreenTest, AResizedWindowShowsThePictureScaledSmoothlyAndCentredWithBlackBars) {
+TEST_F(SdlScreenTest, AResizedWindowShowsThePictureScaledSmoothlyCentredWithBlackBars) {
   SDL_SetWindowSize(platform->window(), 320, 100);
   ASSERT_TRUE(pump_until(*platform, [&] { return window_is(320, 100); }));
   present();

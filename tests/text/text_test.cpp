@@ -123,7 +123,7 @@ TEST_F(TextTest, LoadingAgainFreesEveryOldGlyph) {
 
 // A glyph advances by width x zoom x spacing, a space by one unscaled "I" width, a missing
 // glyph ("ü") not at all; zoom -1 counts as 1; "|" resets the cursor.
-TEST_F(TextTest, GlyphsAreLaidOutByTheirWidthsAndTheControlCharacters) {
+TEST_F(TextTest, LayoutFollowsGlyphWidthsWithControlCharactersObeyed) {
   struct Case {
     const char* text;
     float zoom, spacing;

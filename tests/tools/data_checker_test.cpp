@@ -202,7 +202,7 @@ TEST_F(DataChecker, TheMusicFolderHoldsTheScreensTracks) {
   expect_finding(kIni, line_of(kIni, "INGAMEMUSIC"), "no \"score.ogg\"");
 }
 
-TEST_F(DataChecker, TileDefinitionsNameGraphicsAndObjectsThatExist) {
+TEST_F(DataChecker, TileDefinitionsNameOnlyThingsThatExist) {
   const std::string floor = "DATA/TILES/ORVANTE/LAB_FLOOR";
   replace_line(floor, line_of(floor, "floor.png"), "flor.png");
   replace_line(floor, line_of(floor, "GEM"), "GEMS");
@@ -219,7 +219,7 @@ TEST_F(DataChecker, GeneratedTilesNeedTheirDefinitions) {
   expect_finding(kIni, line_of(kIni, "APPSTART"), "tile \"LAB_WATER_S\" has no definition file");
 }
 
-TEST_F(DataChecker, ObjectPicturesNeedDefinitionsAndTheirSounds) {
+TEST_F(DataChecker, ObjectPicturesNeedEverythingTheyName) {
   remove("GFX/OBJECTS/blot.dll");
   const std::string gem = "GFX/OBJECTS/gem.dll";
   replace_line(gem, line_of(gem, "gem.ogg"), "gems.ogg");
@@ -232,7 +232,7 @@ TEST_F(DataChecker, ObjectPicturesNeedDefinitionsAndTheirSounds) {
   EXPECT_EQ(findings[1].line, line_of(gem, "gems.ogg"));
 }
 
-TEST_F(DataChecker, PicturesAndSoundsThatDoNotDecode) {
+TEST_F(DataChecker, MediaFilesThatDoNotDecode) {
   for (const char* file : {"GFX/TILES/wall.png", "GFX/EFFECTS/spark_blue.png", "SFX/step.ogg"}) {
     SCOPED_TRACE(file);
     fresh();
@@ -265,7 +265,7 @@ TEST_F(DataChecker, FontCoversTheGameTextsWithFittingGlyphs) {
 }
 
 // The arena plays a level file; its sizes must agree with its header and its alpha file.
-TEST_F(DataChecker, LevelAndAlphaFilesMatchTheirHeaders) {
+TEST_F(DataChecker, LevelFilesOfBothKindsMatchTheirHeaders) {
   const std::string level = "DATA/LEVELS/ARENA.ai42";
   const std::string alpha = "DATA/LEVELS/ARENA.red";
   replace_line("ARENA/" + level, 2, "2000");

@@ -45,7 +45,7 @@ TEST_F(CounterLimits, PickUpsThatStayAddUpToTheLimits) {
   EXPECT_EQ(cell(2, 2).child_objects[0], 0);  // still lying there
 }
 
-TEST_F(CounterLimits, CountersOfTilesAndGoodiesStopAtTheLimits) {
+TEST_F(CounterLimits, CountersStopAtTheLimits) {
   tile_file("LAB_FIXED_FLOOR", {"VALUE1", std::to_string(kMax)});
   tile_file("LAB_FLOOR", {"VALUE1", std::to_string(kMin)});
   paint({{3, 4}, {3, 5}, {4, 5}, {4, 4}}, "LAB_BLUE_FLOOR");

@@ -8,7 +8,6 @@
 #include "game/game.h"
 #include "support/data_set.h"
 #include "support/tile_rules_fixture.h"
-#include "world/hud.h"
 #include "world/placed_objects.h"
 #include "world/view_walk.h"
 
@@ -41,13 +40,13 @@ TEST_F(WorldFrameTest, TheAnnouncementRunsOnceAFrameForEveryFivePixelsOfWidth) {
   EXPECT_EQ(t.platform.frame(), 205);
 }
 
-TEST_F(WorldFrameTest, TheHeadUpDisplayCountsTheScoreUpAndClampsTheGoalCounter) {
+TEST_F(WorldFrameTest, EachDrawnFrameCountsTheShownScoreUpOnePoint) {
   g.world.score = 100;
   g.world.score_target = 103;
   g.world.remaining = -2;
   g.frame.screen_width = 800;
   for (int expected : {101, 102, 103, 103}) {
-    draw_hud(g);
+    draw_world(g);
     EXPECT_EQ(g.world.score, expected);
   }
   EXPECT_EQ(g.world.remaining, 0);

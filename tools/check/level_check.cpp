@@ -141,9 +141,9 @@ std::vector<TileUse> check_level(DataCheck& c) {
       used.push_back({g.world.names.text(id), c.configuration, c.line_of("APPSTART")});
     return used;
   }
-  const std::string level = c.in_folder(level_file_name(g));
+  const std::string level = c.in_folder(level_file_name(g.config));
   if (find_path(level) == Found::kMissing) {
-    c.add_at_key("APPSTART", "the level file " + quoted(level_file_name(g)) +
+    c.add_at_key("APPSTART", "the level file " + quoted(level_file_name(g.config)) +
                                  " does not exist: the game cannot start");
     return {};
   }
