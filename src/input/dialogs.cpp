@@ -28,8 +28,7 @@ Command dialog_frame(Game& g, const DialogTexts& texts) {
   media::Graphics& gfx = g.media.gfx;
   gfx.start_3d();
   for (const DialogLine& line : texts)
-    draw_text(g, line.text, g.frame.screen_width * line.x, g.frame.screen_height * line.y, 1.0f,
-              0.0f, 255, 1.0f, 0, 0);
+    draw_text(g, line.text, g.frame.screen_width * line.x, g.frame.screen_height * line.y);
   gfx.stop_3d();
   gfx.flip_buffers();  // a close request from the desktop ends the program here
   read_input(g);

@@ -17,8 +17,12 @@ void game_over_frame(Game& g, float spacing) {
   gfx.clear_screen(media::rgb(0, 0, 0));
   gfx.start_3d();
   gfx.display_sprite3d(g.world.capture.sprite3d, 0, 0);
-  draw_text(g, "  GAME OVER |", w * (0.3f - spacing / 10), h * 0.3f, 3.0f, 0.0f, 240, spacing,
-            media::blend::kOne, media::blend::kSourceAlpha);
+  draw_text(g, "  GAME OVER |", w * (0.3f - spacing / 10), h * 0.3f,
+            {.zoom = 3.0f,
+             .alpha = 240,
+             .spacing = spacing,
+             .blend_source = media::blend::kOne,
+             .blend_destination = media::blend::kSourceAlpha});
   gfx.stop_3d();
   gfx.flip_buffers();
 }

@@ -54,7 +54,7 @@ float draw_table(Game& g, const std::vector<std::string>& rows, float top) {
   for (std::string row : rows) {
     while (row.size() > 1 && left + text_width(g.text, row, kTableZoom, 1) > w * kMargin + room)
       row.erase(row.size() - 2, 1);  // the character before the closing "|"
-    draw_text(g, row, left, y, kTableZoom, 0.0f, 240, 1.0f, 0, 0);
+    draw_text(g, row, left, y, {.zoom = kTableZoom, .alpha = 240});
     y += step;
   }
   return y;
@@ -64,20 +64,20 @@ void draw_highscore_texts(Game& g, const HighscoreTexts& texts, int fade_in_alph
   const float w = g.frame.screen_width;
   const float h = g.frame.screen_height;
   const float left = w * 0.3f;
-  draw_text(g, screen_text::kTitle, w * 0.4f, h * 0.2f, 1.0f, 0.0f, fade_in_alpha, 1.0f, 0, 0);
-  draw_text(g, texts.global_line, left, h * 0.25f, 1.0f, 0.0f, 255, 1.0f, 0, 0);
-  draw_text(g, texts.player_line, left, h * 0.3f, 0.8f, 0.0f, 240, 1.0f, 0, 0);
-  draw_text(g, texts.online_line, left, h * 0.35f, texts.online_zoom, 0.0f, 240, 1.0f, 0, 0);
+  draw_text(g, screen_text::kTitle, w * 0.4f, h * 0.2f, {.alpha = fade_in_alpha});
+  draw_text(g, texts.global_line, left, h * 0.25f);
+  draw_text(g, texts.player_line, left, h * 0.3f, {.zoom = 0.8f, .alpha = 240});
+  draw_text(g, texts.online_line, left, h * 0.35f, {.zoom = texts.online_zoom, .alpha = 240});
   // The reason a game is not kept stands between the online line and the table.
   float table_top = h * kTableTop;
   if (!texts.not_kept_line.empty()) {
-    draw_text(g, texts.not_kept_line, left, table_top, 0.4f, 0.0f, 240, 1.0f, 0, 0);
+    draw_text(g, texts.not_kept_line, left, table_top, {.zoom = 0.4f, .alpha = 240});
     table_top += line_height(g.text, 0.4f) * 1.5f;
   }
   const float below_table = draw_table(g, texts.table_rows, table_top);
   const float prompt_y = std::max(h * kPromptTop, below_table + line_height(g.text, 0.8f) * 0.5f);
-  draw_text(g, continue_prompt(g.frame), left, prompt_y, 0.8f, 0.0f, fade_in_alpha, 1.0f, 0, 0);
-  draw_text(g, screen_text::kNotice, left, h * 0.9f, 0.4f, 0.0f, 255, 1.0f, 0, 0);
+  draw_text(g, continue_prompt(g.frame), left, prompt_y, {.zoom = 0.8f, .alpha = fade_in_alpha});
+  draw_text(g, screen_text::kNotice, left, h * 0.9f, {.zoom = 0.4f});
 }
 
 // "|" and "\" steer the text cursor; in a name they are only characters.

@@ -27,8 +27,7 @@ void show_credits_page(Game& g) {
   if (g.screens.background_sprite3d) {
     float y = 0.30f;
     for (const char* line : screen_text::kCredits) {
-      draw_text(g, line, g.frame.screen_width * 0.1f, g.frame.screen_height * y, 1.0f, 0.0f, 255,
-                1.0f, 0, 0);
+      draw_text(g, line, g.frame.screen_width * 0.1f, g.frame.screen_height * y);
       y += 0.05f;
     }
   }
@@ -37,8 +36,7 @@ void show_credits_page(Game& g) {
 
 void show_line_page(Game& g, const char* line) {
   begin_page(g);
-  draw_text(g, line, g.frame.screen_width * 0.1f, g.frame.screen_height * 0.8f, 1.0f, 0.0f, 255,
-            1.0f, 0, 0);
+  draw_text(g, line, g.frame.screen_width * 0.1f, g.frame.screen_height * 0.8f);
   show_screen_page(g);
 }
 

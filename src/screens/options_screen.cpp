@@ -28,7 +28,7 @@ void draw_options_frame(Game& g, const OptionsState& s) {
   const float w = g.frame.screen_width;
   const float h = g.frame.screen_height;
   draw_screen_base(g);
-  draw_text(g, kHeading, w * 0.1f, h * 0.21f, 1.5f, 0.0f, 255, 1.0f, 0, 0);
+  draw_text(g, kHeading, w * 0.1f, h * 0.21f, {.zoom = 1.5f});
   switch (s.page) {
     case OptionsPage::kList:
       draw_options_list(g, s);
@@ -42,8 +42,8 @@ void draw_options_frame(Game& g, const OptionsState& s) {
     case OptionsPage::kClosed:
       break;
   }
-  draw_text(g, g.frame.joypad_present ? kPadHint : kKeyboardHint, w * 0.1f, h * 0.9f, 0.5f, 0.0f,
-            255, 1.0f, 0, 0);
+  draw_text(g, g.frame.joypad_present ? kPadHint : kKeyboardHint, w * 0.1f, h * 0.9f,
+            {.zoom = 0.5f});
 }
 
 void handle_options_input(Game& g, OptionsState& s, const MenuInput& in) {
@@ -87,9 +87,9 @@ void draw_options_line(Game& g, float row, const std::string& label, const std::
   const float w = g.frame.screen_width;
   const float y = g.frame.screen_height * (kLinesTop + kLineStep * row);
   const int alpha = chosen ? 255 : kOtherLineAlpha;
-  if (chosen) draw_text(g, "  *|", w * 0.04f, y, kLineZoom, 0.0f, 255, 1.0f, 0, 0);
-  draw_text(g, "  " + label + "|", w * 0.08f, y, kLineZoom, 0.0f, alpha, 1.0f, 0, 0);
-  draw_text(g, "  " + value + "|", w * 0.62f, y, kLineZoom, 0.0f, alpha, 1.0f, 0, 0);
+  if (chosen) draw_text(g, "  *|", w * 0.04f, y, {.zoom = kLineZoom});
+  draw_text(g, "  " + label + "|", w * 0.08f, y, {.zoom = kLineZoom, .alpha = alpha});
+  draw_text(g, "  " + value + "|", w * 0.62f, y, {.zoom = kLineZoom, .alpha = alpha});
 }
 
 void show_options_screen(Game& g) {

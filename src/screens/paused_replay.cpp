@@ -14,7 +14,7 @@ void mark_paused_picture(Game& g, std::vector<media::Pixel>& picture, int width,
   std::swap(back.pixels, picture);
   const TextState text = g.text;
   gfx.start_3d();
-  draw_text(g, " PAUSED|", float(width) * 0.06f, float(height) * 0.2f, 1.5f, 0.0f, 255, 1.0f, 0, 0);
+  draw_text(g, " PAUSED|", float(width) * 0.06f, float(height) * 0.2f, {.zoom = 1.5f});
   gfx.stop_3d();
   g.text = text;
   std::swap(back.pixels, picture);

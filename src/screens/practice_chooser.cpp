@@ -21,15 +21,14 @@ void draw_chooser(Game& g, std::int32_t level, std::int32_t highest) {
   const float w = g.frame.screen_width;
   const float h = g.frame.screen_height;
   draw_screen_base(g);
-  draw_text(g, kHeading, w * 0.1f, h * 0.21f, 1.5f, 0.0f, 255, 1.0f, 0, 0);
-  draw_text(g, "  START AT DIMENSION " + media::str(level) + "|", w * 0.1f, h * 0.45f, 1.0f, 0.0f,
-            255, 1.0f, 0, 0);
+  draw_text(g, kHeading, w * 0.1f, h * 0.21f, {.zoom = 1.5f});
+  draw_text(g, "  START AT DIMENSION " + media::str(level) + "|", w * 0.1f, h * 0.45f);
   draw_text(g, "  DIMENSIONS 1 TO " + media::str(highest) + " REACHED SO FAR|", w * 0.1f, h * 0.52f,
-            0.6f, 0.0f, 240, 1.0f, 0, 0);
-  draw_text(g, "  NOT KEPT IN THE TABLE OF BEST SCORES|", w * 0.1f, h * 0.57f, 0.6f, 0.0f, 240,
-            1.0f, 0, 0);
-  draw_text(g, g.frame.joypad_present ? kPadHint : kKeyboardHint, w * 0.1f, h * 0.9f, 0.5f, 0.0f,
-            255, 1.0f, 0, 0);
+            {.zoom = 0.6f, .alpha = 240});
+  draw_text(g, "  NOT KEPT IN THE TABLE OF BEST SCORES|", w * 0.1f, h * 0.57f,
+            {.zoom = 0.6f, .alpha = 240});
+  draw_text(g, g.frame.joypad_present ? kPadHint : kKeyboardHint, w * 0.1f, h * 0.9f,
+            {.zoom = 0.5f});
 }
 
 }  // namespace

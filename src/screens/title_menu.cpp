@@ -30,24 +30,24 @@ void draw_title_texts(Game& g, int fade_in_alpha) {
   const float w = g.frame.screen_width;
   const float h = g.frame.screen_height;
   const bool pad = g.frame.joypad_present;
-  draw_text(g, screen_text::kTitle, w * 0.1f, h * 0.4f, 6.0f, 0.0f, fade_in_alpha, 1.0f, 0, 0);
-  draw_text(g, continue_prompt(g.frame), w * 0.1f, h * 0.65f, 0.8f, 0.0f, fade_in_alpha, 1.0f, 0,
-            0);
+  draw_text(g, screen_text::kTitle, w * 0.1f, h * 0.4f, {.zoom = 6.0f, .alpha = fade_in_alpha});
+  draw_text(g, continue_prompt(g.frame), w * 0.1f, h * 0.65f,
+            {.zoom = 0.8f, .alpha = fade_in_alpha});
   const char* options =
       pad ? screen_text::kJoypadOptionsPrompt : screen_text::kKeyboardOptionsPrompt;
-  draw_text(g, options, w * 0.1f, h * 0.71f, 0.8f, 0.0f, fade_in_alpha, 1.0f, 0, 0);
-  draw_text(g, screen_text::kNotice, w * 0.5f, h * 0.8f, 0.6f, 0.0f, 255, 1.0f, 0, 0);
+  draw_text(g, options, w * 0.1f, h * 0.71f, {.zoom = 0.8f, .alpha = fade_in_alpha});
+  draw_text(g, screen_text::kNotice, w * 0.5f, h * 0.8f, {.zoom = 0.6f});
   // The other kinds of game, below the notice.
   float y = h * 0.86f;
   if (practice_offered(g)) {
     const char* practice =
         pad ? screen_text::kJoypadPracticePrompt : screen_text::kKeyboardPracticePrompt;
-    draw_text(g, practice, w * 0.1f, y, 0.8f, 0.0f, fade_in_alpha, 1.0f, 0, 0);
+    draw_text(g, practice, w * 0.1f, y, {.zoom = 0.8f, .alpha = fade_in_alpha});
     y += h * 0.06f;
   }
   if (labyrinths_generated(g.config)) {
     const char* daily = pad ? screen_text::kJoypadDailyPrompt : screen_text::kKeyboardDailyPrompt;
-    draw_text(g, daily, w * 0.1f, y, 0.8f, 0.0f, fade_in_alpha, 1.0f, 0, 0);
+    draw_text(g, daily, w * 0.1f, y, {.zoom = 0.8f, .alpha = fade_in_alpha});
   }
 }
 

@@ -72,14 +72,15 @@ float line_height(const TextState& font, float zoom) {
   return font.glyphs[kLineHeightGlyph].height * kLineHeightFactor * (zoom < 0.0f ? 1.0f : zoom);
 }
 
-void draw_text(Game& g, std::string_view text, float x, float y, float zoom, float angle, int alpha,
-               float spacing, int blend_source, int blend_destination) {
-  if (blend_source != 0 || blend_destination != 0) {
-    g.media.gfx.sprite3d_blending(blend_source, blend_destination);
+void draw_text(Game& g, std::string_view text, float x, float y, const TextStyle& style) {
+  if (style.blend_source != 0 || style.blend_destination != 0) {
+    g.media.gfx.sprite3d_blending(style.blend_source, style.blend_destination);
   } else {
     g.media.gfx.sprite3d_blending(media::blend::kSourceAlpha, media::blend::kInverseSourceAlpha);
   }
-  for (char c : text) draw_glyph(g, std::uint8_t(c), x, y, zoom, angle, alpha, spacing);
+  for (char c : text) {
+    draw_glyph(g, std::uint8_t(c), x, y, style.zoom, style.angle, style.alpha, style.spacing);
+  }
 }
 
 }  // namespace orv

@@ -28,8 +28,8 @@ std::string mode_line(const FrameState& frame) {
 }
 
 void line(Game& g, const std::string& text, float fx, float fy, float zoom, int alpha) {
-  draw_text(g, text, g.frame.screen_width * fx, g.frame.screen_height * fy, zoom, 0.0f, alpha, 1.0f,
-            0, 0);
+  draw_text(g, text, g.frame.screen_width * fx, g.frame.screen_height * fy,
+            {.zoom = zoom, .alpha = alpha});
 }
 
 }  // namespace
@@ -51,8 +51,8 @@ void draw_hud(Game& g) {
   line(g, " PLAYER:" + w.player_name + "|", 0.4f, 0.15f, 0.5f, 240);
   if (g.tape.mode == TapeMode::kDemo) line(g, " DEMO|", 0.06f, 0.12f, 1.5f, 240);
   const float width = g.frame.screen_width;
-  draw_text(g, kNotice, width - float(w.notice_scroll), g.frame.screen_height * 0.9f, 0.8f, 0.0f,
-            200, 1.0f, 0, 0);
+  draw_text(g, kNotice, width - float(w.notice_scroll), g.frame.screen_height * 0.9f,
+            {.zoom = 0.8f, .alpha = 200});
   w.notice_scroll += 2;
   if (w.notice_scroll > media::round_even(double(width) * 2)) w.notice_scroll = 0;
 }

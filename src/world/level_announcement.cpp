@@ -30,8 +30,12 @@ void level_announcement(Game& g) {
     gfx.start_3d();
     gfx.sprite3d_blending(media::blend::kSourceAlpha, media::blend::kInverseSourceAlpha);
     gfx.display_sprite3d(g.world.capture.sprite3d, 0, 0, 255);
-    draw_text(g, text, width * (0.4f - spacing / 6), height * 0.3f, 3.0f, 0.0f, 240, spacing,
-              media::blend::kOne, media::blend::kSourceAlpha);
+    draw_text(g, text, width * (0.4f - spacing / 6), height * 0.3f,
+              {.zoom = 3.0f,
+               .alpha = 240,
+               .spacing = spacing,
+               .blend_source = media::blend::kOne,
+               .blend_destination = media::blend::kSourceAlpha});
     gfx.stop_3d();
     gfx.flip_buffers();
     spacing += 0.01f;

@@ -233,8 +233,8 @@ TEST_F(FaultRecovery, AFaultInsideATextPutsTheTextCursorBackAtItsOrigin) {
   float x = -1, y = -1;
   run([&](Game& game) {
     if (game.frame.consecutive_faults == 0) {
-      game.text.glyphs['A'].height = 10;                             // the line height
-      draw_text(game, "A\\B", 10, 10, 1.0f, 0.0f, 255, 1.0f, 0, 0);  // no "|" at its end
+      game.text.glyphs['A'].height = 10;  // the line height
+      draw_text(game, "A\\B", 10, 10);    // no "|" at its end
       ASSERT_NE(game.text.cursor_y, 0.0f);
       raise(SIGSEGV);
     }

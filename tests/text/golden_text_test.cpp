@@ -29,8 +29,8 @@ TEST(GoldenText, ALineOfTextLooksAsCheckedIn) {
   const media::Image& frame = test::draw_frame(
       t,
       [&] {
-        draw_text(t.game, "  AB Z.\\bIA|", 4.0f, 4.0f, 1.0f, 0.0f, 255, 1.2f, 0, 0);
-        draw_text(t.game, "ZA.b|", 50.0f, 30.0f, 1.5f, 0.0f, 160, 1.0f, 0, 0);
+        draw_text(t.game, "  AB Z.\\bIA|", 4.0f, 4.0f, {.spacing = 1.2f});
+        draw_text(t.game, "ZA.b|", 50.0f, 30.0f, {.zoom = 1.5f, .alpha = 160});
       },
       media::rgb(30, 30, 60));
   const media::Bytes actual = media::encode_bmp24(frame);

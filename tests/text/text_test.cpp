@@ -24,7 +24,7 @@ class TextTest : public ::testing::Test {
     test::load_test_font(t, "ABZI\xFC");
   }
   void text(std::string_view s, float x, float y, float zoom = 1.0f, float spacing = 1.0f) {
-    draw_text(t.game, s, x, y, zoom, 0.0f, 255, spacing, 0, 0);
+    draw_text(t.game, s, x, y, {.zoom = zoom, .spacing = spacing});
   }
   const media::Image& frame(const std::function<void()>& draw, media::Colour clear = {}) {
     return test::draw_frame(t, draw, clear);
