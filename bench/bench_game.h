@@ -67,10 +67,10 @@ class BenchGame {
     Game& g = game_;
     g.frame.start_directory = root;
     read_configuration_file(g, root + "DATA/ini.txt");
-    g.config.rgb_code_path = root + g.config.rgb_code_path;
-    g.config.ingame_music = root + g.config.ingame_music;
-    g.config.res_base_w = screen_width;
-    g.config.res_base_h = screen_width * 3 / 4;
+    g.config.tile_definitions_path = root + g.config.tile_definitions_path;
+    g.config.music_folder = root + g.config.music_folder;
+    g.config.design_width = screen_width;
+    g.config.design_height = screen_width * 3 / 4;
     g.config.max_x = g.config.max_y = map_size;
     open_game_screen(g);
     create_world_collections(g);

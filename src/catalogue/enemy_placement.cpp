@@ -41,7 +41,8 @@ Enemy make_enemy(Game& g, const ObjectKind& k, int x, int y) {
 void spawn_on_cell(Game& g, int x, int y, EnemyGroup group) {
   std::vector<Enemy>& list = group_list(g.world, group);
   for (const ObjectKind& k : g.catalogue.kinds) {
-    if (group == EnemyGroup::kA && std::int64_t(list.size()) >= g.config.max_foe) return;
+    if (group == EnemyGroup::kA && std::int64_t(list.size()) >= g.config.max_group_a_enemies)
+      return;
     if (k.enemy_group != std::int8_t(group)) continue;
     if (g.media.sys.random(k.density) != 0) continue;
     list.push_back(make_enemy(g, k, x, y));

@@ -69,7 +69,8 @@ void load_object_kind(Game& g, const std::string& graphic_path) {
   ObjectKind& kind = g.catalogue.kinds.emplace_back();
   kind.sprite = g.media.gfx.load_sprite(graphic_path);
   media::Files& files = g.media.files;
-  const media::FileId file = files.read_file(definition_file_of(graphic_path, g.config.gfx_codec));
+  const media::FileId file =
+      files.read_file(definition_file_of(graphic_path, g.config.picture_extension));
   if (file) {
     read_line_pairs(g, file, [&kind](const std::string& key, const std::string& value) {
       apply_object_key(kind, key, value);
@@ -115,9 +116,9 @@ void load_object_kinds(Game& g) {
   ORV_FAULT_SITE(g, "io_control");
   clear_object_kinds(g);
   g.media.gfx.transparent_sprite_colour(media::kNewSprites, media::rgb(255, 255, 255));
-  const std::string& folder = g.config.world_gfx;
+  const std::string& folder = g.config.object_definitions_path;
   g.media.folders.for_each_file(
-      folder, "*" + g.config.gfx_codec,
+      folder, "*" + g.config.picture_extension,
       [&g, &folder](const std::string& name) { load_object_kind(g, folder + name); });
 }
 

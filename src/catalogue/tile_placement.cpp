@@ -67,7 +67,10 @@ void retile_cell(Game& g, int x, int y) {
   const std::string& tile = g.world.names.text(tile_name);
   if (!load_last_tile_definition(g, x, y, tile_name) && media::is_plain_name(tile)) {
     std::string& path = g.catalogue.path_scratch;
-    path.assign(g.config.rgb_code_path).append(g.config.app_start).append("\\").append(tile);
+    path.assign(g.config.tile_definitions_path)
+        .append(g.config.level_set_name)
+        .append("\\")
+        .append(tile);
     load_tile_definition(g, x, y, path);
     remember_last_tile(g.catalogue, tile_name);
   }

@@ -16,7 +16,7 @@ void free_screen_capture(Game& g) {
 void grab_screen_capture(Game& g) {
   free_screen_capture(g);
   media::Graphics& gfx = g.media.gfx;
-  const float zoom = g.config.full_screen_zoom;
+  const float zoom = g.config.grab_zoom_factor;
   const int w = media::round_even(double(g.frame.screen_width) * zoom - 1);
   const int h = media::round_even(double(g.frame.screen_height) * zoom - 1);
   ScreenCapture& c = g.world.capture;

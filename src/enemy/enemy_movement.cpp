@@ -38,7 +38,7 @@ void step(Game& g, const Group& group, Enemy& e, int sign_x, int sign_y) {
     e.y = media::round_even(e.y + sign_y * double(g.config.tile_height) / steps);
   }
   group.tile_effect(g, e.x, e.y);
-  play_named_sound(g, g.config.def_tile_sound, false);
+  play_named_sound(g, g.config.step_sound, false);
 }
 
 struct Move {

@@ -20,12 +20,12 @@ std::string data_set_key(const Game& g) {
   media::ContentDigest digest;
   digest.add_file("configuration", g.frame.configuration_path);
   digest.add("tiles");
-  if (!c.rgb_code_path.empty()) digest.add_folder(c.rgb_code_path);
+  if (!c.tile_definitions_path.empty()) digest.add_folder(c.tile_definitions_path);
   digest.add("objects");
-  if (!c.world_gfx.empty()) digest.add_folder(c.world_gfx, ".dll");
+  if (!c.object_definitions_path.empty()) digest.add_folder(c.object_definitions_path, ".dll");
   digest.add("levels");
-  if (!c.app_entry.empty()) digest.add_folder(folder_part(c.app_entry));
-  digest.add_file("base", c.self_create_base);
+  if (!c.level_file_prefix.empty()) digest.add_folder(folder_part(c.level_file_prefix));
+  digest.add_file("base", c.level_base_file);
   return digest.hex();
 }
 

@@ -22,7 +22,7 @@ void frame_end(Game& g) {
   gfx.flip_buffers();
   poll_window_events(g);
   check_played_game(g);
-  if (g.config.multitask > 0) g.media.sys.delay(g.config.multitask);
+  if (g.config.frame_pause_ms > 0) g.media.sys.delay(g.config.frame_pause_ms);
   if (g.frame.game_state == GameState::kEnding) {
     game_over(g);
   } else if (g.frame.title_requested) {

@@ -39,7 +39,7 @@ void build_level_when_changed(Game& g) {
   FrameState& f = g.frame;
   if (f.built_level == g.world.level) return;
   g.world.completion_counted = false;
-  if (g.config.use_self_create_base == 1) {
+  if (g.config.generate_levels == 1) {
     build_generated_level(g);
     note_level_reached(g);
   } else if (f.built_level == -1 || g.world.remaining < 1) {

@@ -52,13 +52,13 @@ void apply_settings(Game& g) {
 void open_game_screen(Game& g) {
   media::Graphics& gfx = g.media.gfx;
   gfx.examine_desktops();
-  g.frame.screen_width = float(std::min(gfx.desktop_width(), g.config.res_base_w));
-  g.frame.screen_height = float(std::min(gfx.desktop_height(), g.config.res_base_h));
-  g.frame.display_scale = g.frame.screen_width / float(g.config.res_base_w);
+  g.frame.screen_width = float(std::min(gfx.desktop_width(), g.config.design_width));
+  g.frame.screen_height = float(std::min(gfx.desktop_height(), g.config.design_height));
+  g.frame.display_scale = g.frame.screen_width / float(g.config.design_width);
 
   const int w = media::round_even(g.frame.screen_width);
   const int h = media::round_even(g.frame.screen_height);
-  media::WindowId window = gfx.open_window(w, h, g.config.app_name, g.config.display_mode);
+  media::WindowId window = gfx.open_window(w, h, g.config.window_title, g.config.display_mode);
   if (!window) report_error(g, kErrorWindow);
   if (!gfx.open_windowed_screen(window, w, h)) report_error(g, kErrorScreen);
 }

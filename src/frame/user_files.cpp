@@ -37,7 +37,7 @@ void move_log_and_screenshots(Game& g) {
 
   const std::string pictures = user.pictures_folder();
   prepare_folder(g, pictures);
-  g.config.scr_save = pictures + last_part(g.config.scr_save);
+  g.config.screenshot_prefix = pictures + last_part(g.config.screenshot_prefix);
   g.media.sys.notice("screenshots: " + pictures);
 }
 

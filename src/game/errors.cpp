@@ -37,7 +37,7 @@ Message message_for(const Game& g, int code) {
     case kErrorLevelFile:
       return {" Could not open topographic data"};
     case kErrorBaseFile:
-      return {" Could not open:" + media::quoted_path(g.config.self_create_base)};
+      return {" Could not open:" + media::quoted_path(g.config.level_base_file)};
     case kErrorRepeatedFaults:
       return {" engine stopped: " + std::to_string(kMaxFaultsInARow) + " faults in a row." +
                   log_file_note(g.config),

@@ -29,7 +29,7 @@ std::int32_t level_world_random(const Game& g) {
 }
 
 bool labyrinths_generated(const Config& config) {
-  return config.use_self_create_base == 1;
+  return config.generate_levels == 1;
 }
 
 void choose_daily_game(Game& g) {

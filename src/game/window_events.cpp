@@ -5,7 +5,7 @@
 namespace orv {
 
 void poll_window_events(Game& g) {
-  if (g.config.multicore == 0) g.media.gfx.window_event(g.config.multitask);
+  if (g.config.multicore == 0) g.media.gfx.window_event(g.config.frame_pause_ms);
 }
 
 }  // namespace orv

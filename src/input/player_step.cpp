@@ -93,7 +93,7 @@ void move_player(Game& g, HeldDirection direction) {
   if (g.world.grid.at(here.x + step.x, here.y + step.y).collision != 0) step = {};
   const Direction moving = movement_direction(step);
   if (moving == Direction::kStill) return;
-  play_named_sound(g, g.config.def_tile_sound, false);
+  play_named_sound(g, g.config.step_sound, false);
   scroll_or_move(g, step, moving);
 }
 

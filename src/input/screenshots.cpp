@@ -12,7 +12,7 @@ namespace orv {
 void screenshot_test(Game& g, Command command) {
   if (command != Command::kScreenshot) return;
   const std::string stamp = media::format_date("%yyyy%mm%dd%hh%ii%ss", g.media.sys.date());
-  take_screenshot(g, g.config.scr_save + stamp);
+  take_screenshot(g, g.config.screenshot_prefix + stamp);
 }
 
 void take_screenshot(Game& g, const std::string& base_name) {

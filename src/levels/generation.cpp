@@ -67,7 +67,7 @@ std::int32_t base_size(Game& g, std::int32_t base) {
 
 void step_walker(Game& g, int max_x, int max_y, int& x, int& y, std::int32_t& direction) {
   int dx = 0, dy = 0;
-  if (g.media.sys.random(g.config.lab_switch) == 0) direction = g.media.sys.random(3);
+  if (g.media.sys.random(g.config.level_building_choices) == 0) direction = g.media.sys.random(3);
   if (direction == 0 && x - 1 > 1) dx = -1;
   if (direction == 1 && y - 1 > 1) dy = -1;
   if (direction == 2 && x + 1 < max_x - 1) dx = 1;
@@ -139,8 +139,8 @@ void build_level_from_base(Game& g, const std::string& file) {
 }
 
 void build_first_level(Game& g) {
-  if (g.config.use_self_create_base == 1) {
-    build_level_from_base(g, g.config.self_create_base);
+  if (g.config.generate_levels == 1) {
+    build_level_from_base(g, g.config.level_base_file);
   } else {
     load_level_file(g, level_file_name(g.config));
     load_player_sprite(g);  // a level file game shows the player too
@@ -201,7 +201,7 @@ void random_walk(Game& g, int max_x, int max_y, NameId tile, bool floor_pass) {
 }
 
 void edge_pass(Game& g) {
-  if (g.config.use_extended_topo != 1) return;
+  if (g.config.extended_level_step != 1) return;
   WorldGrid& grid = g.world.grid;
   struct EdgeNames {
     NameId from, to;

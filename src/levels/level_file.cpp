@@ -103,7 +103,7 @@ std::int64_t count_open_cells_and_place_player(Game& g) {
 }  // namespace
 
 std::string level_file_name(const Config& config) {
-  return config.app_entry + config.app_start + ".ai42";
+  return config.level_file_prefix + config.level_set_name + ".ai42";
 }
 
 void build_level_from_file(Game& g) {
@@ -140,7 +140,8 @@ void load_level_file(Game& g, const std::string& file) {
   g.world.last_row = std::min(max_y, kLargestGridSize - 1);
   read_level_cells(g, f, max_x, max_y);
   files.close_file(f);
-  const media::FileId alpha = files.read_file(g.config.app_entry + g.config.app_start + ".red");
+  const media::FileId alpha =
+      files.read_file(g.config.level_file_prefix + g.config.level_set_name + ".red");
   read_alpha_cells(g, alpha, max_x, max_y);
   if (alpha) files.close_file(alpha);
 }

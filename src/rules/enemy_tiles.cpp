@@ -27,10 +27,10 @@ void erase_paint(Game& g, int px, int py) {
     WorldState& w = g.world;
     w.remaining = media::saturating_add(w.remaining, 1);
     w.score = media::saturating_add(w.score, -std::int64_t(w.grid.at(c.x, c.y).value));
-    play_named_sound(g, g.config.remove_tile, false);
+    play_named_sound(g, g.config.fixed_tile_wiped_sound, false);
   } else if (tile == name::kLabFixedPinkFloor) {
     change_tile(g, c.x, c.y, name::kLabFloor);
-    play_named_sound(g, g.config.remove_tile, false);
+    play_named_sound(g, g.config.fixed_tile_wiped_sound, false);
   }
 }
 

@@ -12,7 +12,7 @@ void paint_by_player(Game& g, int x, int y) {
   const NameId tile = g.world.grid.tile_name(x, y);
   if (tile == name::kLabFloor || tile == name::kLabGreen) {
     change_tile(g, x, y, name::kLabBlueFloor);
-    play_named_sound(g, g.config.def_tile_sound, false);
+    play_named_sound(g, g.config.step_sound, false);
     if (g.config.game_mode == "HARDCORE") {
       // Painted floor becomes a barrier behind the player.
       g.world.grid.at(x, y).collision = 1;
@@ -20,7 +20,7 @@ void paint_by_player(Game& g, int x, int y) {
     }
   } else if (tile == name::kLabPinkFloor) {
     change_tile(g, x, y, name::kLabBlueFloor);
-    play_named_sound(g, g.config.def_tile_sound, false);
+    play_named_sound(g, g.config.step_sound, false);
   }
 }
 

@@ -63,7 +63,7 @@ void scan_drift_sprites(Game& g, DriftSpriteList& list, const std::string& folde
 // folder inside the tile folder when there is one.
 media::SpriteId load_tile_picture(Game& g, const std::string& name) {
   media::Graphics& gfx = g.media.gfx;
-  const std::string& folder = g.config.topo_gfx;
+  const std::string& folder = g.config.tile_graphics_path;
   if (g.settings.colour_assist) {
     const media::SpriteId assist = gfx.load_sprite(folder + kColourAssistFolder + name);
     if (assist) return assist;
@@ -90,13 +90,14 @@ void reload_tile_pictures(Game& g) {
 void scan_tile_graphics(Game& g) {
   ORV_FAULT_SITE(g, "io_control");
   AssetsState& a = g.assets;
-  const std::string& folder = g.config.topo_gfx;
-  g.media.folders.for_each_file(folder, "*" + g.config.gfx_codec, [&](const std::string& n) {
-    const TileGraphic t{load_tile_picture(g, n), n};
-    // Lookups take the first graphic of a name.
-    a.tile_graphic_index.emplace(g.world.names.intern(n), a.tile_graphics.size());
-    a.tile_graphics.push_back(t);
-  });
+  const std::string& folder = g.config.tile_graphics_path;
+  g.media.folders.for_each_file(
+      folder, "*" + g.config.picture_extension, [&](const std::string& n) {
+        const TileGraphic t{load_tile_picture(g, n), n};
+        // Lookups take the first graphic of a name.
+        a.tile_graphic_index.emplace(g.world.names.intern(n), a.tile_graphics.size());
+        a.tile_graphics.push_back(t);
+      });
 }
 
 void scan_sounds(Game& g) {
@@ -116,7 +117,7 @@ void scan_sounds(Game& g) {
 void scan_music(Game& g) {
   ORV_FAULT_SITE(g, "io_control");
   free_sounds(g, g.assets.music);
-  const std::string& folder = g.config.ingame_music;
+  const std::string& folder = g.config.music_folder;
   g.media.folders.for_each_file(folder, "*.ogg", [&g, &folder](const std::string& n) {
     SoundEntry s;
     s.path = folder + n;
@@ -127,13 +128,14 @@ void scan_music(Game& g) {
 
 void scan_effect_sprites(Game& g) {
   ORV_FAULT_SITE(g, "io_control");
-  scan_drift_sprites(g, g.assets.effect_sprites, g.config.egfx_path, g.config.egfx_max, 1.0f);
+  scan_drift_sprites(g, g.assets.effect_sprites, g.config.effect_sprites_path,
+                     g.config.effect_sprite_copies, 1.0f);
 }
 
 void scan_screen_sprites(Game& g) {
   ORV_FAULT_SITE(g, "io_control");
-  scan_drift_sprites(g, g.assets.screen_sprites, g.config.scre_gfx_path, g.config.scre_gfx_max,
-                     0.8f);
+  scan_drift_sprites(g, g.assets.screen_sprites, g.config.screen_sprites_path,
+                     g.config.screen_sprite_copies, 0.8f);
 }
 
 void clear_catalogues(Game& g) {

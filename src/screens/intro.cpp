@@ -64,10 +64,10 @@ void show_intro(Game& g, const std::function<void()>& first_page_shown) {
   show_credits_page(g);
   if (first_page_shown) first_page_shown();
   g.media.sys.delay(kCreditsMs);
-  play_named_sound(g, g.config.quendral1, false);
+  play_named_sound(g, g.config.intro_sound1, false);
   show_line_page(g, screen_text::kPresenting);
   g.media.sys.delay(kPresentingMs);
-  play_named_sound(g, g.config.quendral, false);
+  play_named_sound(g, g.config.intro_sound, false);
   show_line_page(g, screen_text::kAuthor);
   g.media.sys.delay(kAuthorMs);
 }

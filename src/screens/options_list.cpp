@@ -59,7 +59,7 @@ void change(Game& g, OptionsState& s, int step) {
     case kRowEffects:
       set.effects_volume = stepped(set.effects_volume, step);
       g.media.sound.set_volume(media::SoundGroup::kEffects, set.effects_volume);
-      play_named_sound(g, g.config.def_tile_sound, false);  // heard at the new loudness
+      play_named_sound(g, g.config.step_sound, false);  // heard at the new loudness
       break;
     case kRowDisplay:
       g.media.platform.set_fullscreen(!g.media.platform.fullscreen());

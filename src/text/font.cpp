@@ -110,7 +110,7 @@ void load_font(Game& g) {
   ORV_FAULT_SITE(g, "FONT_ENGINE");
   free_font(g);
   media::Files& files = g.media.files;
-  const media::FileId list = files.read_file(g.config.font_system);
+  const media::FileId list = files.read_file(g.config.font_character_list);
   if (!list) return;
   const std::string characters = files.read_string(list);
   files.close_file(list);

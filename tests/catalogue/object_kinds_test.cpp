@@ -71,7 +71,7 @@ class ObjectKinds : public test::WorldTest {
 };
 
 TEST_F(ObjectKinds, EveryGraphicIsAKindWithOrWithoutADefinition) {
-  g.config.world_gfx = t.dir.path() + "OBJ\\";
+  g.config.object_definitions_path = t.dir.path() + "OBJ\\";
   const std::string picture = t.dir.read("DATA/OBJECTS/coin.png");
   t.dir.write("OBJ/plain.png", picture);
   t.dir.write("OBJ/odd.png", picture);
@@ -104,7 +104,7 @@ TEST_F(ObjectKinds, RebuildingFreesTheFirstBuild) {
   load_object_kinds(g);
   EXPECT_EQ(g.catalogue.kinds.size(), 5u);
   for (media::SpriteId h : first) EXPECT_FALSE(g.media.gfx.is_sprite(h));
-  g.config.world_gfx = t.dir.path() + "NOWHERE\\";
+  g.config.object_definitions_path = t.dir.path() + "NOWHERE\\";
   load_object_kinds(g);
   EXPECT_TRUE(g.catalogue.kinds.empty());
 }

@@ -142,7 +142,7 @@ TEST_F(Enemies, GroupsFollowDisEnemyAndGroupAStopsAtMaxFoe) {
   spawn_enemies(g, 20, 20, EnemyGroup::kB);
   EXPECT_TRUE(g.world.enemies_a.empty());
   EXPECT_EQ(g.world.enemies_b.size(), 18u);  // two kinds on each of nine cells
-  g.config.max_foe = 3;
+  g.config.max_group_a_enemies = 3;
   spawn_enemies(g, 20, 20, EnemyGroup::kA);
   ASSERT_EQ(g.world.enemies_a.size(), 3u);
   const auto& a = g.world.enemies_a;
@@ -162,7 +162,7 @@ TEST_F(Enemies, AKindsValuesReachEverythingPlacedFromIt) {
   k.step_chance = 12, k.behaviour = 17;
   ObjectKind& bare = enemy_kind(1, 0, 0, 0);
   bare.anchor = "BOTTOMLEFT", bare.centred_in_cell = 1;
-  g.config.max_foe = 5;
+  g.config.max_group_a_enemies = 5;
   g.config.tile_width = 32.5f;
   retile(3, 2, "GEMS");
   allow({{3, 2}});

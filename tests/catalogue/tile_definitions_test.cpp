@@ -83,7 +83,7 @@ TEST_F(TileDefinitions, ABuildsCachedDefinitionsFollowEveryTileName) {
     ++x;
   }
   retile(x, 0, "B");
-  load_tile_definition(g, x, 0, g.config.rgb_code_path + g.config.app_start + "\\A");
+  load_tile_definition(g, x, 0, g.config.tile_definitions_path + g.config.level_set_name + "\\A");
   EXPECT_EQ(cell(x, 0).value, 1);
   retile(x + 1, 0, "B");  // the last file read is A's now, though the last tile retiled was B
   EXPECT_EQ(cell(x + 1, 0).value, 2);

@@ -43,16 +43,16 @@ TEST_F(ConfigFile, PairsArePositionalWithExactKeysAndValuesAreClamped) {
   // Lower case and a trailing blank match nothing; the blank line makes "LABSWITCH" a value,
   // "4" a key with "EGFXMAX" as value and "9" a key.
   read("maxfoe\n5\nMAXFOE \n6\nAPPNAME\n  My Game  \n\nLABSWITCH\n4\nEGFXMAX\n9\n");
-  EXPECT_EQ(c().max_foe, 0);
-  EXPECT_EQ(c().app_name, "  My Game  ");
-  EXPECT_EQ(c().lab_switch, 0);
-  EXPECT_EQ(c().egfx_max, 50);
+  EXPECT_EQ(c().max_group_a_enemies, 0);
+  EXPECT_EQ(c().window_title, "  My Game  ");
+  EXPECT_EQ(c().level_building_choices, 0);
+  EXPECT_EQ(c().effect_sprite_copies, 50);
   read("APPNAME\nX\nGAMEMODE");  // an odd line count gives the last key an empty value
   EXPECT_EQ(c().game_mode, "");
   read("RESOLUTION\n1e1xyz\nLOGPATH\nLOG\\\nSCRSAVE\nSHOTS\\\n");
   EXPECT_FLOAT_EQ(c().tile_height, 10.0f);
   EXPECT_EQ(c().log_path, t.dir.path() + "LOG\\");  // path keys start with the start directory
-  EXPECT_EQ(c().scr_save, "SHOTS\\");
+  EXPECT_EQ(c().screenshot_prefix, "SHOTS\\");
 }
 
 // Values the game cannot run with are replaced once the file is read.
@@ -66,9 +66,9 @@ TEST_F(ConfigFile, UnusableTileSizesOrPausesAreReplaced) {
         << resolution;
   }
   read("RESOLUTION\n1\nMULTITASK\n-5\n");
-  EXPECT_EQ(std::pair(c().tile_width, c().multitask), std::pair(1.0f, 0));
+  EXPECT_EQ(std::pair(c().tile_width, c().frame_pause_ms), std::pair(1.0f, 0));
   read("MULTITASK\n7\n");
-  EXPECT_EQ(c().multitask, 7);
+  EXPECT_EQ(c().frame_pause_ms, 7);
 }
 
 // The test data set with one setting changed, started as the game starts and played for a few
@@ -91,7 +91,7 @@ TEST_P(UnusableSetting, LetsTheGameStartAndPlay) {
   t.platform.release_key(media::key::kP);
   for (int frame = 0; frame < 3; ++frame) main_loop_turn(g);
   EXPECT_GE(g.config.tile_width, 1.0f);
-  EXPECT_GE(g.config.multitask, 0);
+  EXPECT_GE(g.config.frame_pause_ms, 0);
   EXPECT_LE(g.world.view_columns * g.world.view_rows, 640.0f * 480.0f);
 }
 

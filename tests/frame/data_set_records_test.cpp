@@ -34,10 +34,10 @@ class DataSetRecords : public ::testing::Test {
     t->dir.write("GFX/OBJECTS/gem.dll", "VALUE\n" + gem_value + "\n");
     Game& g = t->game;
     g.frame.configuration_path = data + "DATA/ini.txt";
-    g.config.rgb_code_path = data + "DATA\\TILES\\";
-    g.config.world_gfx = data + "GFX\\OBJECTS\\";
-    g.config.app_entry = data + "DATA\\LEVELS\\";
-    g.config.self_create_base = data + "DATA\\LEVELS\\BASE.ai42";
+    g.config.tile_definitions_path = data + "DATA\\TILES\\";
+    g.config.object_definitions_path = data + "GFX\\OBJECTS\\";
+    g.config.level_file_prefix = data + "DATA\\LEVELS\\";
+    g.config.level_base_file = data + "DATA\\LEVELS\\BASE.ai42";
     g.config.highscore_file = "scores.txt";
     const std::string root = home.path();
     t->media.user_folders =

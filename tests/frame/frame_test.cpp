@@ -70,8 +70,8 @@ class FrameEnd : public ::testing::Test {
  protected:
   FrameEnd() {
     t.platform.set_desktop({1024, 768});
-    g.config.res_base_w = 1024;
-    g.config.res_base_h = 768;
+    g.config.design_width = 1024;
+    g.config.design_height = 768;
     open_game_screen(g);
     g.frame.menu_active = false;
     g.frame.built_level = g.world.level;
@@ -119,8 +119,8 @@ TEST(StartUp, AMissingConfigurationFileEndsTheProgramBeforeAnyWindowOpens) {
 TEST(StartUp, TheGameScreenOpensInTheConfiguredDisplayMode) {
   for (media::DisplayMode mode : {media::DisplayMode::kWindow, media::DisplayMode::kFullscreen}) {
     test::TestGame t;
-    t.game.config.res_base_w = 64;
-    t.game.config.res_base_h = 48;
+    t.game.config.design_width = 64;
+    t.game.config.design_height = 48;
     t.game.config.display_mode = mode;
     open_game_screen(t.game);
     EXPECT_TRUE(t.platform.window_open());

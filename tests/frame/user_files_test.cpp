@@ -43,7 +43,7 @@ class UserFiles : public ::testing::TestWithParam<ReadOnly> {
     Config& c = t.game.config;
     c.log_path = t.dir.path() + "LOG/";
     c.log_file = "error.log";
-    c.scr_save = "SHOTS\\shot_";
+    c.screenshot_prefix = "SHOTS\\shot_";
     c.highscore_file = "../scores.txt";
     const std::string root = home.path();
     t.media.user_folders =
@@ -73,7 +73,7 @@ TEST_P(UserFiles, PlayerFilesGoToThePlayersFoldersNeverIntoTheData) {
 
   const Config& c = t.game.config;
   EXPECT_EQ(c.log_path + c.log_file, home / ".local/state/orvante/error.log");
-  EXPECT_EQ(c.scr_save, home / ".local/share/orvante/shot_");  // no ~/Pictures here
+  EXPECT_EQ(c.screenshot_prefix, home / ".local/share/orvante/shot_");  // no ~/Pictures here
   // The table is kept per data set, in the folder of its key.
   ASSERT_EQ(t.game.frame.data_set_key.size(), 16u);
   EXPECT_EQ(c.highscore_file,
@@ -98,10 +98,10 @@ TEST(UserFilesWritable, AWritableDataFolderKeepsThePlayerFilesWhereTheyWere) {
     return name == "HOME" ? std::optional<std::string>(root) : std::nullopt;
   });
   t.game.config.log_path = t.dir.path() + "LOG/";
-  t.game.config.scr_save = "SHOTS\\";
+  t.game.config.screenshot_prefix = "SHOTS\\";
   place_user_files(t.game);
   EXPECT_EQ(t.game.config.log_path, t.dir.path() + "LOG/");
-  EXPECT_EQ(t.game.config.scr_save, "SHOTS\\");
+  EXPECT_EQ(t.game.config.screenshot_prefix, "SHOTS\\");
   EXPECT_EQ(t.game.config.highscore_file, "");
   EXPECT_FALSE(fs::exists(home / ".local"));  // nothing made without a reason
 }

@@ -12,8 +12,8 @@ class InputTest : public WorldTest {
  protected:
   InputTest() {
     t.platform.set_desktop({1920, 1080});
-    g.config.res_base_w = 1024;
-    g.config.res_base_h = 768;
+    g.config.design_width = 1024;
+    g.config.design_height = 768;
     open_game_screen(g);
     g.frame.menu_active = false;
     g.world.view_origin_x = g.world.view_origin_y = 1;

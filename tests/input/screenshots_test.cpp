@@ -19,7 +19,7 @@ using Screenshots = test::InputTest;
 
 TEST_F(Screenshots, F12OnReleaseSavesA24BitPictureWithoutTheTopAndLeftTwoLines) {
   t.platform.set_local_time({2024, 3, 9, 7, 5, 2});
-  g.config.scr_save = t.dir.path() + "SHOT_";
+  g.config.screenshot_prefix = t.dir.path() + "SHOT_";
   const std::string file = t.dir.path() + "SHOT_20240309070502.bmp";
   hold(media::key::kF12);
   frames(3);

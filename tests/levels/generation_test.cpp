@@ -107,8 +107,8 @@ TEST_F(Generation, TheProgressBarNeverDividesByZero) {
 
 TEST_F(Generation, AMissingBaseFileEndsTheProgram) {
   g.world.level = 1;
-  g.config.self_create_base = t.dir.path() + "DATA\\none.txt";
-  EXPECT_THROW(build_level_from_base(g, g.config.self_create_base), ProgramEnd);
+  g.config.level_base_file = t.dir.path() + "DATA\\none.txt";
+  EXPECT_THROW(build_level_from_base(g, g.config.level_base_file), ProgramEnd);
   ASSERT_EQ(t.platform.boxes().size(), 1u);
   EXPECT_EQ(t.platform.boxes()[0].text, " Could not open:" + t.dir.path() + "DATA/none.txt");
   EXPECT_FALSE(g.catalogue.tile_cache.active);

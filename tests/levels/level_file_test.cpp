@@ -15,7 +15,9 @@ class LevelFile : public test::LevelTest {
   void write_level(const std::string& text) { t.dir.write("DATA/LEVELS/LAB.ai42", text); }
   void write_alpha(const std::string& text) { t.dir.write("DATA/LEVELS/LAB.red", text); }
   void remove(const char* file) { std::filesystem::remove(t.dir.path() + "DATA/LEVELS/" + file); }
-  void load() { load_level_file(g, g.config.app_entry + g.config.app_start + ".ai42"); }
+  void load() {
+    load_level_file(g, g.config.level_file_prefix + g.config.level_set_name + ".ai42");
+  }
   int alpha(int x, int y) { return g.world.grid.at(x, y).alpha; }
 };
 

@@ -28,8 +28,8 @@ TEST_F(Assets, TileGraphicsAreFoundByTheirFileName) {
 
 // Count + 1 copies of every picture, moving 1 to 6 pixels a frame; a count of -1 loads none.
 TEST_F(Assets, DriftSpritesAreCountPlusOneCopiesInsideTheScreen) {
-  g.config.egfx_max = 2;
-  g.config.scre_gfx_max = 0;
+  g.config.effect_sprite_copies = 2;
+  g.config.screen_sprite_copies = 0;
   t.dir.write("DATA/EFFECTS/second.png", t.dir.read("DATA/EFFECTS/spark.png"));
   scan_effect_sprites(g);
   scan_screen_sprites(g);
@@ -37,14 +37,14 @@ TEST_F(Assets, DriftSpritesAreCountPlusOneCopiesInsideTheScreen) {
   ASSERT_EQ(g.assets.screen_sprites.size(), 1u);
   for (const DriftSprite& d : g.assets.effect_sprites)
     EXPECT_TRUE(d.velocity_x >= 1 && d.velocity_x <= 6 && d.velocity_y >= 1 && d.velocity_y <= 6);
-  g.config.egfx_max = -1;
+  g.config.effect_sprite_copies = -1;
   scan_effect_sprites(g);
   EXPECT_TRUE(g.assets.effect_sprites.empty());
 }
 
 // A small file of a huge picture, fifty-one copies: decoded once, within the budget.
 TEST_F(Assets, CopiesOfAHugeDriftPictureShareOneDecode) {
-  g.config.egfx_max = 50;
+  g.config.effect_sprite_copies = 50;
   t.dir.write("DATA/EFFECTS/huge.png", media::test::blank_grey_png(16384, 4096));
   ASSERT_LT(t.dir.read("DATA/EFFECTS/huge.png").size(), 100'000u);
   media::PictureCache& pictures = g.media.gfx.picture_cache();

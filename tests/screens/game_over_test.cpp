@@ -14,8 +14,8 @@ class GameOver : public ::testing::Test {
  protected:
   GameOver() {
     t.platform.set_desktop({1920, 1080});
-    g.config.res_base_w = 1024;
-    g.config.res_base_h = 768;
+    g.config.design_width = 1024;
+    g.config.design_height = 768;
     open_game_screen(g);
     g.frame.menu_active = false;
     g.frame.game_state = GameState::kEnding;

@@ -22,8 +22,8 @@ class IntroTest : public test::ScreenTest {
 // keys are held; the second and third open with their sound, played once.
 TEST_F(IntroTest, PagesAreHeldSixThreeAndTwoSecondsAndOpenWithTheirSounds) {
   use_backdrops();
-  t.game.config.quendral1 = "first.ogg";
-  t.game.config.quendral = "second.ogg";
+  t.game.config.intro_sound1 = "first.ogg";
+  t.game.config.intro_sound = "second.ogg";
   const std::string ogg = tone_file();
   for (const char* name : {"other.ogg", "second.ogg", "first.ogg"})
     t.game.assets.sounds.push_back({ogg, name, t.media.sound.load_sound(ogg), 1});
@@ -52,8 +52,8 @@ TEST_F(IntroTest, PagesAreHeldSixThreeAndTwoSecondsAndOpenWithTheirSounds) {
 // Start-up loads the sound effects while the first page is on the screen: the work runs once,
 // after that page was presented and before the sounds of the next pages are looked up.
 TEST_F(IntroTest, WorkOfTheFirstPageRunsOnceItIsShownAndBeforeItsSounds) {
-  t.game.config.quendral1 = "first.ogg";
-  t.game.config.quendral = "second.ogg";
+  t.game.config.intro_sound1 = "first.ogg";
+  t.game.config.intro_sound = "second.ogg";
   const std::string ogg = tone_file();
   std::vector<std::int64_t> frames_at_work;
   show_intro(t.game, [&] {

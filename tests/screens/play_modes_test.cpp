@@ -21,7 +21,7 @@ class PlayModesTest : public test::ScreenTest {
  protected:
   void SetUp() override {
     ScreenTest::SetUp();
-    g.config.use_self_create_base = 1;
+    g.config.generate_levels = 1;
     g.config.highscore_file = t.dir.path() + "records/scores.txt";
   }
   void reached(std::int32_t level) {
@@ -106,7 +106,7 @@ TEST_F(PlayModesTest, TheDaysGameTakesItsDateFromTheUtcClockAndNeedsGeneratedLev
   EXPECT_EQ(level_world_random(g), g.frame.play.daily_world_random);
 
   // A data set of fixed level files has no day's labyrinth: T does nothing there.
-  g.config.use_self_create_base = 0;
+  g.config.generate_levels = 0;
   const std::int64_t f = t.platform.frame() + 2;
   tap(key::kT, f);
   t.platform.hold_key(key::kP, f + 6);

@@ -12,10 +12,10 @@ void use_data_set(TestGame& t) {
            fs::copy_options::recursive);
   Game& g = t.game;
   read_configuration_file(g, t.dir.path() + "DATA/ini.txt");
-  g.config.rgb_code_path = t.dir.path() + g.config.rgb_code_path;
-  g.config.ingame_music = t.dir.path() + g.config.ingame_music;
-  g.config.scre_gfx_path = t.dir.path() + g.config.scre_gfx_path;
-  g.config.app_entry = t.dir.path() + g.config.app_entry;
+  g.config.tile_definitions_path = t.dir.path() + g.config.tile_definitions_path;
+  g.config.music_folder = t.dir.path() + g.config.music_folder;
+  g.config.screen_sprites_path = t.dir.path() + g.config.screen_sprites_path;
+  g.config.level_file_prefix = t.dir.path() + g.config.level_file_prefix;
   open_game_screen(g);
 }
 

@@ -20,7 +20,7 @@ std::string test_font_folder() {
 
 void load_test_font(ScreenGame& t, const std::string& characters) {
   t.game.config.font_path = test_font_folder();
-  t.game.config.font_system = t.dir.write("chars.txt", characters + "\r\n");
+  t.game.config.font_character_list = t.dir.write("chars.txt", characters + "\r\n");
   load_font(t.game);
 }
 

@@ -12,8 +12,8 @@ std::string lines(std::initializer_list<std::string> l) {
 
 WorldTest::WorldTest() {
   g.config.tile_width = g.config.tile_height = 32.0f;
-  g.config.rgb_code_path = t.dir.path() + "RGB\\";
-  g.config.app_start = "SET";
+  g.config.tile_definitions_path = t.dir.path() + "RGB\\";
+  g.config.level_set_name = "SET";
   g.world.grid.recreate(kLevelGridSize, kLevelGridSize);
 }
 

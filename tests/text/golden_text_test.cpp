@@ -24,7 +24,7 @@ TEST(GoldenText, ALineOfTextLooksAsCheckedIn) {
   test::ScreenGame t;
   test::open_test_screen(t.game, 96, 64);
   t.game.config.font_path = test::test_font_folder();
-  t.game.config.font_system = test::test_font_folder() + "/chars.txt";
+  t.game.config.font_character_list = test::test_font_folder() + "/chars.txt";
   load_font(t.game);
   const media::Image& frame = test::draw_frame(
       t,

@@ -47,7 +47,7 @@ class TextTest : public ::testing::Test {
 TEST_F(TextTest, DisplayScaleHalfHalvesEveryGlyph) {
   t.game.frame.display_scale = 0.5f;
   t.game.config.font_path = test::test_font_folder() + "\\";
-  t.game.config.font_system = t.dir.write("chars.txt", "Ab\r\n");
+  t.game.config.font_character_list = t.dir.write("chars.txt", "Ab\r\n");
   load_font(t.game);
   EXPECT_EQ(std::tuple(glyph('A').width, glyph('A').height, glyph('b').width, glyph('b').height),
             std::tuple(5.0f, 10.0f, 8.0f, 10.0f));
@@ -81,7 +81,7 @@ TEST_F(TextTest, AMissingOrBrokenPictureLeavesOnlyItsOwnSlotEmpty) {
   t.dir.write("glyphs/Q.png", "this is not a picture");
   t.dir.write("glyphs/B.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
   t.game.config.font_path = folder;
-  t.game.config.font_system = t.dir.write("chars.txt", "QABR\r\n");
+  t.game.config.font_character_list = t.dir.write("chars.txt", "QABR\r\n");
   load_font(t.game);
   EXPECT_TRUE(glyph('A').sprite3d);
   for (int missing : {'Q', 'B', 'R'})
@@ -97,7 +97,7 @@ TEST_F(TextTest, SeparatorCharactersLoadNoPicture) {
   for (const char* copy : {"/A.png", "/.png"})
     std::filesystem::copy_file(test::test_font_folder() + "/A.png", folder + copy);
   t.game.config.font_path = folder;
-  t.game.config.font_system = t.dir.write("chars.txt", "A/\\\r\n");
+  t.game.config.font_character_list = t.dir.write("chars.txt", "A/\\\r\n");
   load_font(t.game);
   EXPECT_TRUE(glyph('A').sprite3d);
   for (int refused : {'/', '\\'})
@@ -114,7 +114,7 @@ TEST_F(TextTest, LoadingAgainFreesEveryOldGlyph) {
   EXPECT_FALSE(t.media.gfx.is_sprite3d(old_a.sprite3d) || t.media.gfx.is_sprite(old_a.sprite));
   EXPECT_EQ(std::tuple(glyph('I').sprite3d.value, glyph('I').width), std::tuple(0, 0.0f));
 
-  t.game.config.font_system = t.dir.path() + "gone.txt";
+  t.game.config.font_character_list = t.dir.path() + "gone.txt";
   load_font(t.game);
   EXPECT_EQ(glyphs_with_drawable(), 0);
   EXPECT_FALSE(test::anything_but(frame([&] { text("AB ZI|", 0, 0); }), media::rgb(0, 0, 0), {}));

@@ -157,7 +157,7 @@ TEST_F(ConvertedLevel, PlaysInTheGame) {
   ASSERT_TRUE(picture && write_level_files(*picture, level, error)) << error;
   rewrite("DATA/RGB/LAB/25500", {"VALUE1", "42", "USECOLLISION", "0"});
   g.config.world_drawing = 1;
-  load_level_file(g, g.config.app_entry + g.config.app_start + ".ai42");
+  load_level_file(g, g.config.level_file_prefix + g.config.level_set_name + ".ai42");
   EXPECT_EQ(g.world.last_column, 2);
   EXPECT_EQ(g.world.last_row, 1);
   EXPECT_EQ(tile(0, 0), "00255");

@@ -37,7 +37,7 @@ void check_tile_file(DataCheck& c, const std::string& path,
   if (!pairs) return;
   // Without its separator the object folder gives the game no objects at all: that one
   // finding explains every child name, which is not reported again.
-  const bool objects_reachable = ends_with_separator(c.g.config.world_gfx);
+  const bool objects_reachable = ends_with_separator(c.g.config.object_definitions_path);
   check_pairs(c.report, path, *pairs, tile_definition_keys());
   for (const Pair& p : *pairs) {
     if (p.key == "GFXNAME" && !p.value.empty()) {
@@ -83,7 +83,7 @@ void check_sound_name(DataCheck& c, const std::vector<std::string>& sounds, cons
 }
 
 void check_music(DataCheck& c) {
-  const std::string& folder = c.g.config.ingame_music;
+  const std::string& folder = c.g.config.music_folder;
   if (folder.empty()) return;
   const std::vector<std::string> tracks = files_of(c.g, c.in_folder(folder), "*.ogg");
   for (const char* track : {kMenuTrack, kScoreTrack}) {
@@ -102,16 +102,17 @@ void check_music(DataCheck& c) {
 std::vector<std::string> check_objects(DataCheck& c, const std::vector<std::string>& sounds) {
   const Config& config = c.g.config;
   std::vector<std::string> names;
-  for (const std::string& picture : files_of(c.g, config.world_gfx, "*" + config.gfx_codec)) {
-    const std::string path = config.world_gfx + picture;
+  for (const std::string& picture :
+       files_of(c.g, config.object_definitions_path, "*" + config.picture_extension)) {
+    const std::string path = config.object_definitions_path + picture;
     if (find_path(path) == Found::kMissing) continue;  // explained by the folder's finding
     check_picture(c, path);
-    const std::string definition = definition_file_of(path, config.gfx_codec);
+    const std::string definition = definition_file_of(path, config.picture_extension);
     const auto pairs = read_pairs(c.g, definition);
     if (!pairs) {
       c.report.add(path, 0,
                    "object picture without its definition file " +
-                       quoted(definition.substr(config.world_gfx.size())));
+                       quoted(definition.substr(config.object_definitions_path.size())));
       continue;
     }
     check_pairs(c.report, definition, *pairs, object_definition_keys());
@@ -128,10 +129,11 @@ std::vector<std::string> check_objects(DataCheck& c, const std::vector<std::stri
 void check_tiles(DataCheck& c, const std::vector<TileUse>& used,
                  const std::vector<std::string>& object_names) {
   const Config& config = c.g.config;
-  const std::vector<std::string> graphics = files_of(c.g, config.topo_gfx, "*" + config.gfx_codec);
-  for (const std::string& g : graphics) check_picture(c, config.topo_gfx + g);
-  if (config.app_start.empty()) return;  // reported with the keys
-  const std::string written = config.rgb_code_path + config.app_start + "\\";
+  const std::vector<std::string> graphics =
+      files_of(c.g, config.tile_graphics_path, "*" + config.picture_extension);
+  for (const std::string& g : graphics) check_picture(c, config.tile_graphics_path + g);
+  if (config.level_set_name.empty()) return;  // reported with the keys
+  const std::string written = config.tile_definitions_path + config.level_set_name + "\\";
   const std::string folder = c.in_folder(written);
   std::set<std::string> seen;
   for (const TileUse& u : used) {

@@ -121,7 +121,7 @@ bool check_configuration(DataCheck& c) {
     if (p != nullptr) check_exists(c, *p, game_path_of(c, *p), "file");
   }
   const Pair* base = winning_pair(c.configuration_pairs, "SELFCREATEBASE");
-  if (base != nullptr && c.g.config.use_self_create_base == 1)
+  if (base != nullptr && c.g.config.generate_levels == 1)
     check_exists(c, *base, game_path_of(c, *base), "file");
   return true;
 }

@@ -23,7 +23,7 @@ std::map<std::string, PictureSize> check_glyphs(DataCheck& c, const std::string&
     if (sizes.contains(name)) continue;
     const std::string path = glyph_path(c, ch);
     if (find_path(path) == Found::kMissing) {
-      c.report.add(c.g.config.font_system, 1,
+      c.report.add(c.g.config.font_character_list, 1,
                    "character " + quoted(std::string(1, char(ch))) + " has no glyph picture " +
                        quoted(name + ".png"));
       continue;
@@ -34,7 +34,7 @@ std::map<std::string, PictureSize> check_glyphs(DataCheck& c, const std::string&
 }
 
 void check_layout_glyphs(DataCheck& c, const std::map<std::string, PictureSize>& sizes) {
-  const std::string& list = c.g.config.font_system;
+  const std::string& list = c.g.config.font_character_list;
   if (!sizes.contains("A"))
     c.report.add(list, 1, "no glyph for A: its height is the height of every line of text");
   if (!sizes.contains("I"))
@@ -53,7 +53,7 @@ void check_layout_glyphs(DataCheck& c, const std::map<std::string, PictureSize>&
 
 void check_font(DataCheck& c) {
   media::Files& files = c.g.media.files;
-  const media::FileId f = files.read_file(c.g.config.font_system);
+  const media::FileId f = files.read_file(c.g.config.font_character_list);
   if (!f) return;  // reported with FONTSYSTEM
   const std::string list = files.read_string(f);
   files.close_file(f);
@@ -61,7 +61,7 @@ void check_font(DataCheck& c) {
   for (char ch : game_text_characters())
     if (list.find(ch) == std::string::npos) lacking += ch;
   if (!lacking.empty()) {
-    c.report.add(c.g.config.font_system, 1,
+    c.report.add(c.g.config.font_character_list, 1,
                  "the list lacks characters of the game's own texts: " + quoted(lacking));
   }
   check_layout_glyphs(c, check_glyphs(c, list));

@@ -135,7 +135,7 @@ void check_alpha_file(DataCheck& c, const std::string& file, const Header& level
 
 std::vector<TileUse> check_level(DataCheck& c) {
   Game& g = c.g;
-  if (g.config.use_self_create_base == 1) {
+  if (g.config.generate_levels == 1) {
     std::vector<TileUse> used;
     for (NameId id = name::kLabWall; id <= name::kLabWaterS; ++id)
       used.push_back({g.world.names.text(id), c.configuration, c.line_of("APPSTART")});
@@ -150,7 +150,8 @@ std::vector<TileUse> check_level(DataCheck& c) {
   Header h;
   std::vector<TileUse> used = check_level_file(c, level, h);
   if (h.columns >= 1 && h.rows >= 1)
-    check_alpha_file(c, c.in_folder(g.config.app_entry + g.config.app_start + ".red"), h);
+    check_alpha_file(c, c.in_folder(g.config.level_file_prefix + g.config.level_set_name + ".red"),
+                     h);
   return used;
 }
 

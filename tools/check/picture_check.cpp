@@ -48,8 +48,8 @@ void check_screen_pictures(DataCheck& c) {
     else
       check_picture(c, c.in_folder(name));
   }
-  check_folder_pictures(c, config.egfx_path);
-  check_folder_pictures(c, c.in_folder(config.scre_gfx_path));
+  check_folder_pictures(c, config.effect_sprites_path);
+  check_folder_pictures(c, c.in_folder(config.screen_sprites_path));
 }
 
 }  // namespace orv::check

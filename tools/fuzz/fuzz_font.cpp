@@ -7,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   orv::Game& g = orv::fuzz::fresh_game();
-  g.config.font_system = "font.txt";
+  g.config.font_character_list = "font.txt";
   g.config.font_path = "/nonexistent-orv-font";
   g.media.files.put_memory_file("font.txt", std::string(orv::fuzz::text_of(data, size)));
   orv::load_font(g);

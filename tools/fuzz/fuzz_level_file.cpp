@@ -17,9 +17,9 @@ constexpr int kFreshGrid = 16;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   orv::Game& g = orv::fuzz::fresh_game();
-  g.config.app_entry = "levels/";
-  g.config.app_start = "L";
-  g.config.rgb_code_path = "tiles\\";
+  g.config.level_file_prefix = "levels/";
+  g.config.level_set_name = "L";
+  g.config.tile_definitions_path = "tiles\\";
   g.config.world_drawing = 1;
   orv::clear_placed_objects(g);
   g.world.grid.recreate(kFreshGrid, kFreshGrid);

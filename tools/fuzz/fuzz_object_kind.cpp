@@ -7,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   orv::Game& g = orv::fuzz::fresh_game();
-  g.config.gfx_codec = ".png";
+  g.config.picture_extension = ".png";
   orv::clear_object_kinds(g);
   g.media.files.put_memory_file("objects/kind.dll", std::string(orv::fuzz::text_of(data, size)));
   orv::load_object_kind(g, "objects/kind.png");

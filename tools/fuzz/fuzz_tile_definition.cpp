@@ -10,9 +10,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   orv::Game& g = orv::fuzz::fresh_game();
-  g.config.gfx_codec = ".png";
-  g.config.rgb_code_path = "tiles\\";
-  g.config.app_start = "LAB";
+  g.config.picture_extension = ".png";
+  g.config.tile_definitions_path = "tiles\\";
+  g.config.level_set_name = "LAB";
   if (g.catalogue.kinds.empty()) {
     g.media.files.put_memory_file("objects/k.dll", "DGFXNAME\nK\nDDENSITY\n0\nDISGOODY\n1\n");
     orv::load_object_kind(g, "objects/k.png");
