@@ -73,32 +73,26 @@ TEST_F(ConfigFile, UnusableTileSizesOrPausesAreReplaced) {
 
 // The test data set with one setting changed, started as the game starts and played for a few
 // frames: none of these values may make a frame run for ever.
-class UnusableSetting : public ::testing::TestWithParam<const char*> {
- protected:
-  UnusableSetting() {
+TEST(UnusableSetting, LetsTheGameStartAndPlay) {
+  for (const char* setting :
+       {"RESOLUTION\n0\n", "RESOLUTION\nthirty-two\n", "RESOLUTION\n0.001\n", "RESOLUTION\n-32\n",
+        "MULTITASK\n-5\nMULTICORE\n0\n", "RESOLUTION\n1e30\n"}) {
+    SCOPED_TRACE(setting);
+    test::TestGame t;
+    Game& g = t.game;
     std::filesystem::copy(std::filesystem::path(ORV_FIXTURES) / "data" / "DATA",
                           t.dir.path() + "DATA", std::filesystem::copy_options::recursive);
+    t.dir.write("DATA/ini.txt", t.dir.read("DATA/ini.txt") + setting);
+    test::CurrentDirectory here(t.dir.path());
+    t.platform.hold_key(media::key::kP);
+    start_up(g);
+    t.platform.release_key(media::key::kP);
+    for (int frame = 0; frame < 3; ++frame) main_loop_turn(g);
+    EXPECT_GE(g.config.tile_width, 1.0f);
+    EXPECT_GE(g.config.frame_pause_ms, 0);
+    EXPECT_LE(g.world.view_columns * g.world.view_rows, 640.0f * 480.0f);
   }
-  test::TestGame t;
-  Game& g = t.game;
-};
-
-TEST_P(UnusableSetting, LetsTheGameStartAndPlay) {
-  t.dir.write("DATA/ini.txt", t.dir.read("DATA/ini.txt") + GetParam());
-  test::CurrentDirectory here(t.dir.path());
-  t.platform.hold_key(media::key::kP);
-  start_up(g);
-  t.platform.release_key(media::key::kP);
-  for (int frame = 0; frame < 3; ++frame) main_loop_turn(g);
-  EXPECT_GE(g.config.tile_width, 1.0f);
-  EXPECT_GE(g.config.frame_pause_ms, 0);
-  EXPECT_LE(g.world.view_columns * g.world.view_rows, 640.0f * 480.0f);
 }
-
-INSTANTIATE_TEST_SUITE_P(Values, UnusableSetting,
-                         ::testing::Values("RESOLUTION\n0\n", "RESOLUTION\nthirty-two\n",
-                                           "RESOLUTION\n0.001\n", "RESOLUTION\n-32\n",
-                                           "MULTITASK\n-5\nMULTICORE\n0\n", "RESOLUTION\n1e30\n"));
 
 // An empty configuration, or any text in its place, still runs on the defaults, but says so.
 TEST_F(ConfigFile, AFileWithoutAnyKnownKeyIsToldOnce) {

@@ -4,7 +4,6 @@
 // table only. The highest level reached is kept per data set as well.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -145,19 +144,17 @@ TEST_F(DataSetRecords, TheReachedLevelIsKeptPerDataSetAndRaisedOnlyByNormalGames
   EXPECT_EQ(read_reached_level(reached_level_path(mod->game.config)), 1);
   EXPECT_EQ(reach(*mod, 2), 2);
 
+  // Practice, the daily game (other labyrinths than the data set's), a replay and a game whose
+  // level was changed with the keys never raise it.
   Game& g = shipped->game;
-  g.frame.play.mode = PlayMode::kPractice;
-  EXPECT_EQ(reach(*shipped, 9), 4);
-  g.frame.play.mode = PlayMode::kDaily;  // other labyrinths than the data set's
-  EXPECT_EQ(reach(*shipped, 9), 4);
-  g.frame.play.mode = PlayMode::kNormal;
-  g.frame.replaying = true;
-  EXPECT_EQ(reach(*shipped, 9), 4);
-  g.frame.replaying = false;
-  g.world.level_keys_used = true;
-  EXPECT_EQ(reach(*shipped, 9), 4);
-  g.world.level_keys_used = false;
-  EXPECT_EQ(reach(*shipped, 5), 5);
+  for (int i = 0; i < 5; ++i) {
+    g.frame.play.mode = i == 0   ? PlayMode::kPractice
+                        : i == 1 ? PlayMode::kDaily
+                                 : PlayMode::kNormal;
+    g.frame.replaying = i == 2;
+    g.world.level_keys_used = i == 3;
+    EXPECT_EQ(reach(*shipped, i < 4 ? 9 : 5), i < 4 ? 4 : 5) << i;
+  }
 
   // Another game of the same data set raised it meanwhile: the file wins over what this game
   // read at its title.
@@ -179,12 +176,8 @@ TEST(ReachedLevelFile, OnlyAWholeLevelOfOneOrMoreBehindTheHeaderIsARecord) {
 TEST_F(DataSetRecords, ADamagedReachedLevelIsReadAsOneAndReplacedWhenRaised) {
   auto t = game_on("50");
   const std::string path = reached_level_path(t->game.config);
-  ASSERT_FALSE(path.empty());
-  EXPECT_EQ(media::create_folder(path.substr(0, path.rfind('/') + 1)), "");
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  ASSERT_NE(f, nullptr);
-  std::fputs("ORVANTE REACHED LEVEL\nlots\n", f);
-  std::fclose(f);
+  ASSERT_TRUE(path.starts_with(home.path()));
+  home.write(path.substr(home.path().size()), "ORVANTE REACHED LEVEL\nlots\n");
   EXPECT_EQ(read_reached_level(path), 1);
   std::string error;
   EXPECT_EQ(raise_reached_level(path, 3, error), 3);

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include "bot/bot_session.h"
 #include "frame/main_loop.h"
@@ -39,6 +40,7 @@ class KeptGames : public ::testing::Test {
     records_ = new std::vector<media::GameRecord>;
     for (const std::string& text : texts) records_->push_back(*media::parse_game_record(text));
   }
+  void SetUp() override { ASSERT_FALSE(records_->empty()); }
   static void TearDownTestSuite() {
     delete records_;
     delete data_;
@@ -100,22 +102,18 @@ TEST_F(KeptGames, AnExportedEntryIsAKeptGameThatVerifies) {
 }
 
 TEST_F(KeptGames, TheFileKeepsEverythingAVerifyNeeds) {
-  ASSERT_FALSE(records_->empty());
   const media::GameRecord& record = records_->front();
   const auto again = media::parse_game_record(media::format_game_record(record));
   ASSERT_TRUE(again);
-  EXPECT_EQ(again->claim, record.claim);
-  EXPECT_EQ(again->input.keys, record.input.keys);
-  EXPECT_EQ(again->start, record.start);
-  EXPECT_EQ(again->bindings, record.bindings);
-  EXPECT_EQ(again->data_set, record.data_set);
+  EXPECT_EQ(
+      std::tie(again->claim, again->input.keys, again->start, again->bindings, again->data_set),
+      std::tie(record.claim, record.input.keys, record.start, record.bindings, record.data_set));
   // A cut file is no kept game.
   const std::string text = media::format_game_record(record);
   EXPECT_FALSE(media::parse_game_record(text.substr(0, text.size() - 4)));
 }
 
 TEST_F(KeptGames, AnEditedScoreIsCaughtByName) {
-  ASSERT_FALSE(records_->empty());
   media::GameRecord record = records_->front();
   record.claim.score += 10;
   const TaskOutcome out = verify(record, data_path());
@@ -129,7 +127,6 @@ TEST_F(KeptGames, AnEditedScoreIsCaughtByName) {
 
 // One arrow press comes a few frames later: the game goes another way.
 TEST_F(KeptGames, OneChangedInputFrameIsCaught) {
-  ASSERT_FALSE(records_->empty());
   media::GameRecord record = records_->front();
   auto& keys = record.input.keys;
   const auto arrow = std::find_if(keys.begin() + std::ptrdiff_t(keys.size() / 2), keys.end(),
@@ -144,7 +141,6 @@ TEST_F(KeptGames, OneChangedInputFrameIsCaught) {
 }
 
 TEST_F(KeptGames, ChangedDataIsNamedByTheDataSetItNeeds) {
-  ASSERT_FALSE(records_->empty());
   bot::DataCopy other(data_->path());
   other.set({{"WORLDREFRESH", "199"}, {"WORLDRANDOM", "4242"}});
   const media::GameRecord& record = records_->front();
@@ -204,7 +200,6 @@ struct TapeRun {
 // At frame N the replay is handed over; the player's keys from then on are the recording's
 // own: the game ends exactly as the straight replay does.
 TEST_F(KeptGames, ATakeOverGoesOnFromTheReplaysStateAtThatFrame) {
-  ASSERT_FALSE(records_->empty());
   const media::GameRecord& record = records_->front();
   const std::int64_t n = record.claim.frames / 2;
 
@@ -259,7 +254,6 @@ int marked_pixels(const media::Image& frame, const media::Image& paused, double 
 // P on the live keyboard stops the replay at its frame, darkened with PAUSED at the top left
 // and the middle untouched; Space then hands it over.
 TEST_F(KeptGames, PausePausesTheReplayAndSpaceTakesItOver) {
-  ASSERT_FALSE(records_->empty());
   TapeRun run(records_->front(), data_path(), TapeMode::kWatch);
   run.headless.keep_presented(true);
   std::int64_t paused_at = -1;

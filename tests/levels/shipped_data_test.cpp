@@ -28,34 +28,6 @@ std::string playing_track(const Game& g) {
   return "";
 }
 
-// The music of a level is drawn from the level's seed and the order of the music list, which is
-// the byte order of the names on every machine; the draw passes over the title's and the
-// highscore's tracks, so every level plays one of the in-game tracks.
-TEST(ShippedData, LevelsPlayTheInGameTracks) {
-  test::TestGame t;
-  Game& g = t.game;
-  test::CurrentDirectory here(kShippedData);
-  g.frame.start_directory = kShippedData;
-  g.frame.configuration_path = kShippedData + "DATA\\ini.txt";
-  read_configuration(g);
-  open_input_and_sound(g);
-  open_game_screen(g);
-  create_world_collections(g);
-  load_object_kinds(g);
-  scan_music(g);
-  std::vector<std::string> names;
-  for (const SoundEntry& track : g.assets.music) names.push_back(track.name);
-  EXPECT_EQ(names, (std::vector<std::string>{"game1.ogg", "game2.ogg", "game3.ogg", "menu.ogg",
-                                             "score.ogg"}));
-  build_first_level(g);
-  for (int level = 1; level <= 10; ++level) {
-    g.world.level = level;
-    build_generated_level(g);
-    EXPECT_TRUE(playing_track(g).starts_with("game"))
-        << "level " << level << ": " << playing_track(g);
-  }
-}
-
 // The shipped data as the game starts it, with the first level built from the base file.
 class ShippedLevels : public ::testing::Test {
  protected:
@@ -81,6 +53,22 @@ class ShippedLevels : public ::testing::Test {
   Game& g = t.game;
   test::CurrentDirectory here{data};
 };
+
+// The music of a level is drawn from the level's seed and the order of the music list, which is
+// the byte order of the names on every machine; the draw passes over the title's and the
+// highscore's tracks, so every level plays one of the in-game tracks.
+TEST_F(ShippedLevels, LevelsPlayTheInGameTracks) {
+  std::vector<std::string> names;
+  for (const SoundEntry& track : g.assets.music) names.push_back(track.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"game1.ogg", "game2.ogg", "game3.ogg", "menu.ogg",
+                                             "score.ogg"}));
+  for (int level = 1; level <= 10; ++level) {
+    g.world.level = level;
+    build_generated_level(g);
+    EXPECT_TRUE(playing_track(g).starts_with("game"))
+        << "level " << level << ": " << playing_track(g);
+  }
+}
 
 // What the start of a level offers: walking distances from the player's cell (-1: out of reach).
 struct StartArea {
@@ -147,26 +135,21 @@ struct StartArea {
 TEST_F(ShippedLevels, FirstLevelShowsEveryIdeaNearTheStart) {
   constexpr int kBlockWithin = 6, kPickUpWithin = 12;
   const std::int32_t shipped = g.config.world_random;
-  int teaching = 0;
-  for (std::int32_t seed = 1; seed <= 20; ++seed) {
-    build_level_one(seed);
+  auto teaches = [&] {
     StartArea area(g);
     const int block = area.nearest_block(), pick_up = area.nearest_pick_up(g);
     const std::size_t pink = g.world.enemies_a.size(), wipers = g.world.enemies_b.size();
-    const bool teaches = block >= 0 && block <= kBlockWithin && pick_up >= 0 &&
-                         pick_up <= kPickUpWithin && pink >= 1 && pink <= 2 && wipers >= 1;
-    teaching += teaches ? 1 : 0;
+    return block >= 0 && block <= kBlockWithin && pick_up >= 0 && pick_up <= kPickUpWithin &&
+           pink >= 1 && pink <= 2 && wipers >= 1;
+  };
+  int teaching = 0;
+  for (std::int32_t seed = 1; seed <= 20; ++seed) {
+    build_level_one(seed);
+    teaching += teaches() ? 1 : 0;
   }
   EXPECT_GE(teaching, 12);
   build_level_one(shipped);
-  StartArea area(g);
-  EXPECT_GE(area.nearest_block(), 0);
-  EXPECT_LE(area.nearest_block(), kBlockWithin);
-  EXPECT_GE(area.nearest_pick_up(g), 0);
-  EXPECT_LE(area.nearest_pick_up(g), kPickUpWithin);
-  EXPECT_GE(g.world.enemies_a.size(), 1u);
-  EXPECT_LE(g.world.enemies_a.size(), 2u);
-  EXPECT_GE(g.world.enemies_b.size(), 1u);
+  EXPECT_TRUE(teaches());
 }
 
 }  // namespace

@@ -168,20 +168,17 @@ TEST_F(FilesTest, MemoryFilesAreReadBeforeTheDisk) {
   dir_.write("b.txt", "disk b\n");
   files_.put_memory_file(dir_ / "a.txt", std::string("one\r\ntw\0o", 10));
   files_.put_memory_file("empty", "");
-  auto a = files_.read_file(dir_ / "a.txt");
-  EXPECT_EQ(read_all(a), (Lines{"one", "tw", "o"}));
-  files_.close_file(a);
-  auto empty = files_.read_file("empty");
-  EXPECT_TRUE(empty);
-  EXPECT_TRUE(files_.eof(empty));
-  files_.close_file(empty);
-  auto b = files_.read_file(dir_ / "b.txt");
-  EXPECT_EQ(read_all(b), Lines{"disk b"});
-  files_.close_file(b);
+  auto read_named = [&](const std::string& name) {
+    const FileId f = files_.read_file(name);
+    const Lines lines = f ? read_all(f) : Lines{"not opened"};
+    files_.close_file(f);
+    return lines;
+  };
+  EXPECT_EQ(read_named(dir_ / "a.txt"), (Lines{"one", "tw", "o"}));
+  EXPECT_EQ(read_named("empty"), Lines{});
+  EXPECT_EQ(read_named(dir_ / "b.txt"), Lines{"disk b"});
   files_.clear_memory_files();
-  auto again = files_.read_file(dir_ / "a.txt");
-  EXPECT_EQ(read_all(again), Lines{"disk"});
-  files_.close_file(again);
+  EXPECT_EQ(read_named(dir_ / "a.txt"), Lines{"disk"});
 }
 
 TEST_F(FilesTest, PathsResolveAgainstWhatExistsWhateverTheirSeparatorOrCase) {

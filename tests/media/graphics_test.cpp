@@ -123,15 +123,6 @@ TEST(GraphicsPacing, FramesSleepToAbsoluteSlotsAndProgressPicturesNeverWait) {
   EXPECT_EQ(platform.now_ns(), before + 40'000'000 + kFrameNs);
 }
 
-TEST(GraphicsWindow, TheDisplayModeChosenAtStartReachesThePlatform) {
-  for (DisplayMode mode : {DisplayMode::kFullscreen, DisplayMode::kWindow}) {
-    HeadlessPlatform platform;
-    Graphics gfx(platform);
-    ASSERT_TRUE(gfx.open_window(32, 24, "t", mode));
-    EXPECT_EQ(platform.fullscreen(), mode == DisplayMode::kFullscreen);
-  }
-}
-
 TEST_F(GraphicsTest, ZeroUnknownOrFreedHandlesDoNothing) {
   auto s = gfx.add_sprite(Image(2, 2, kWhite));
   auto s3 = gfx.create_sprite3d(s);

@@ -2,12 +2,8 @@
 // and the digest that names a data set.
 #include "media/files/record_store.h"
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,38 +11,13 @@
 #include "media/files/paths.h"
 #include "media/messages.h"
 #include "support/files_temp_folder.h"
+#include "support/in_processes.h"
 
 namespace orv::media {
 namespace {
 
+using test::in_processes;
 using testing::FilesTempFolder;
-
-// Runs work(i) in `count` child processes that start together; true when every child ended
-// with status 0.
-bool in_processes(int count, const std::function<bool(int)>& work) {
-  int start[2];
-  if (::pipe(start) != 0) return false;
-  std::vector<pid_t> children;
-  for (int i = 0; i < count; ++i) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-      ::close(start[1]);
-      char c;
-      while (::read(start[0], &c, 1) > 0) {
-      }
-      ::_exit(work(i) ? 0 : 1);
-    }
-    children.push_back(pid);
-  }
-  ::close(start[0]);
-  ::close(start[1]);  // every child starts now
-  bool all = true;
-  for (pid_t pid : children) {
-    int status = 0;
-    all = ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0 && all;
-  }
-  return all;
-}
 
 // Every process adds its lines to one record many times over: without the lock and the
 // re-read under it, updates overwrite each other and lines go missing.

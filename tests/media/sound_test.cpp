@@ -79,7 +79,8 @@ TEST(Mixer, LoudSumsBendSmoothlySymmetricallyUnderFullScale) {
   EXPECT_EQ(negative, -render_left(mixer, 1)[0]);
 }
 
-TEST(Mixer, PlayingAnOwnersSoundAgainRestartsIt) {
+// Each owner has one voice: playing its sound again restarts it, stopping ends only it.
+TEST(Mixer, PlayingAnOwnersSoundAgainRestartsItAndStopEndsOnlyThatOwnersSound) {
   Mixer mixer;
   mixer.play(SoundId(1), ramp(10, 0), false);
   mixer.play(SoundId(2), ramp(10, 1000), true);
@@ -87,15 +88,9 @@ TEST(Mixer, PlayingAnOwnersSoundAgainRestartsIt) {
   mixer.play(SoundId(1), ramp(10, 0), false);
   EXPECT_EQ(mixer.voice_count(), 2u);
   EXPECT_EQ(render_left(mixer, 1), (std::vector<int>{1005}));
-}
-
-TEST(Mixer, StopEndsOnlyThatOwnersSound) {
-  Mixer mixer;
-  mixer.play(SoundId(1), ramp(10, 0), false);
-  mixer.play(SoundId(2), ramp(10, 1000), true);
   mixer.stop(SoundId(2));
   mixer.stop(SoundId(7));
-  EXPECT_EQ(render_left(mixer, 1), (std::vector<int>{0}));
+  EXPECT_EQ(render_left(mixer, 1), (std::vector<int>{1}));
 }
 
 TEST(Mixer, NothingToPlayOrNowhereToRenderIsHarmless) {

@@ -22,45 +22,27 @@ EnvironmentLookup lookup(Environment env) {
   };
 }
 
-struct BaseCase {
-  const char* what;
-  Environment env;
-  std::string config, data, state;
-};
-
-class UserFolderBases : public ::testing::TestWithParam<BaseCase> {};
-
-TEST_P(UserFolderBases, FollowTheVariablesOrFallBackBelowHome) {
-  const BaseCase& c = GetParam();
-  const UserFolders folders(lookup(c.env));
-  EXPECT_EQ(folders.config_folder(), c.config);
-  EXPECT_EQ(folders.data_folder(), c.data);
-  EXPECT_EQ(folders.state_folder(), c.state);
+// Unset; set, with and without a trailing slash; empty and relative values, which fall back.
+TEST(UserFolderBases, FollowTheVariablesOrFallBackBelowHome) {
+  const std::pair<Environment, std::string> cases[] = {
+      {{{"HOME", "/home/ann"}},
+       "/home/ann/.config/orvante/ /home/ann/.local/share/orvante/ "
+       "/home/ann/.local/state/orvante/"},
+      {{{"HOME", "/home/ann/"},
+        {"XDG_CONFIG_HOME", "/c"},
+        {"XDG_DATA_HOME", "/d/"},
+        {"XDG_STATE_HOME", "/s"}},
+       "/c/orvante/ /d/orvante/ /s/orvante/"},
+      {{{"HOME", "/h"},
+        {"XDG_CONFIG_HOME", ""},
+        {"XDG_DATA_HOME", "rel/data"},
+        {"XDG_STATE_HOME", "./s"}},
+       "/h/.config/orvante/ /h/.local/share/orvante/ /h/.local/state/orvante/"}};
+  for (const auto& [env, expected] : cases) {
+    const UserFolders f(lookup(env));
+    EXPECT_EQ(f.config_folder() + " " + f.data_folder() + " " + f.state_folder(), expected);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, UserFolderBases,
-                         ::testing::Values(BaseCase{"unset",
-                                                    {{"HOME", "/home/ann"}},
-                                                    "/home/ann/.config/orvante/",
-                                                    "/home/ann/.local/share/orvante/",
-                                                    "/home/ann/.local/state/orvante/"},
-                                           BaseCase{"set, with and without a trailing slash",
-                                                    {{"HOME", "/home/ann/"},
-                                                     {"XDG_CONFIG_HOME", "/c"},
-                                                     {"XDG_DATA_HOME", "/d/"},
-                                                     {"XDG_STATE_HOME", "/s"}},
-                                                    "/c/orvante/",
-                                                    "/d/orvante/",
-                                                    "/s/orvante/"},
-                                           BaseCase{"empty and relative values fall back",
-                                                    {{"HOME", "/h"},
-                                                     {"XDG_CONFIG_HOME", ""},
-                                                     {"XDG_DATA_HOME", "rel/data"},
-                                                     {"XDG_STATE_HOME", "./s"}},
-                                                    "/h/.config/orvante/",
-                                                    "/h/.local/share/orvante/",
-                                                    "/h/.local/state/orvante/"}),
-                         [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 class PicturesFolder : public ::testing::Test {
  protected:
@@ -104,48 +86,31 @@ TEST(CreateFolder, MakesParentsAndReportsWhatFails) {
   EXPECT_NE(create_folder(dir / "file"), "");
 }
 
-struct SearchCase {
-  const char* what;
-  DataFolderPlaces places;
-  std::set<std::string> with_configuration;
-  std::optional<std::string> found;
-  std::vector<std::string> looked;
-};
-
-class DataFolderSearchTable : public ::testing::TestWithParam<SearchCase> {};
-
-TEST_P(DataFolderSearchTable, TakesTheFirstPlaceHoldingTheConfiguration) {
-  const SearchCase& c = GetParam();
-  const DataFolderSearch search = find_data_folder(
-      c.places, [&](const std::string& f) { return c.with_configuration.count(f) > 0; });
-  EXPECT_EQ(search.folder, c.found) << c.what;
-  EXPECT_EQ(search.looked, c.looked) << c.what;
+// The option alone when given (even without the configuration), else the environment, the
+// current directory, the installed data and the source tree in turn; unset places are skipped.
+TEST(DataFolderSearch, TakesTheFirstPlaceHoldingTheConfiguration) {
+  const DataFolderPlaces all{"", "/env", "/cwd/", "/inst/", "/src/"};
+  const DataFolderPlaces option{"/opt", "/env", "/cwd/", "/inst/", "/src/"};
+  const struct {
+    DataFolderPlaces places;
+    std::set<std::string> with_configuration;
+    std::optional<std::string> found;
+    std::vector<std::string> looked;
+  } cases[] = {{option, {"/opt/", "/cwd/"}, "/opt/", {"/opt/"}},
+               {option, {"/cwd/"}, std::nullopt, {"/opt/"}},
+               {all, {"/env/", "/cwd/"}, "/env/", {"/env/"}},
+               {all, {"/cwd/", "/src/"}, "/cwd/", {"/env/", "/cwd/"}},
+               {all, {"/inst/", "/src/"}, "/inst/", {"/env/", "/cwd/", "/inst/"}},
+               {all, {"/src/"}, "/src/", {"/env/", "/cwd/", "/inst/", "/src/"}},
+               {all, {}, std::nullopt, {"/env/", "/cwd/", "/inst/", "/src/"}},
+               {{"", "", "/cwd/", "", "/src/"}, {"/src/"}, "/src/", {"/cwd/", "/src/"}}};
+  for (const auto& c : cases) {
+    const DataFolderSearch search = find_data_folder(
+        c.places, [&](const std::string& f) { return c.with_configuration.count(f) > 0; });
+    EXPECT_EQ(std::pair(search.folder, search.looked), std::pair(c.found, c.looked))
+        << c.looked.size() << " " << c.found.value_or("none");
+  }
 }
-
-const DataFolderPlaces kAll{"", "/env", "/cwd/", "/inst/", "/src/"};
-const DataFolderPlaces kOption{"/opt", "/env", "/cwd/", "/inst/", "/src/"};
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DataFolderSearchTable,
-    ::testing::Values(
-        SearchCase{"option holds it", kOption, {"/opt/", "/cwd/"}, "/opt/", {"/opt/"}},
-        SearchCase{"option alone, even without it", kOption, {"/cwd/"}, std::nullopt, {"/opt/"}},
-        SearchCase{"environment first", kAll, {"/env/", "/cwd/"}, "/env/", {"/env/"}},
-        SearchCase{"current directory", kAll, {"/cwd/", "/src/"}, "/cwd/", {"/env/", "/cwd/"}},
-        SearchCase{"installed", kAll, {"/inst/", "/src/"}, "/inst/", {"/env/", "/cwd/", "/inst/"}},
-        SearchCase{
-            "source tree last", kAll, {"/src/"}, "/src/", {"/env/", "/cwd/", "/inst/", "/src/"}},
-        SearchCase{"none: every place named",
-                   kAll,
-                   {},
-                   std::nullopt,
-                   {"/env/", "/cwd/", "/inst/", "/src/"}},
-        SearchCase{"unset places are skipped",
-                   {"", "", "/cwd/", "", "/src/"},
-                   {"/src/"},
-                   "/src/",
-                   {"/cwd/", "/src/"}}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(DataFolderSearch, FindsTheConfigurationOnDisk) {
   testing::FilesTempFolder dir;

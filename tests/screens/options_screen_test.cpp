@@ -29,6 +29,11 @@ class OptionsScreenTest : public test::ScreenTest {
     t.platform.release_key(k, at + 2);
     return at + 4;
   }
+  // Taps the keys one after the other from frame `at`; returns the frame after the last.
+  std::int64_t taps(std::initializer_list<int> keys, std::int64_t at) {
+    for (int k : keys) at = tap(k, at);
+    return at;
+  }
   // The pad in this state from frame `at` for two frames, then let go.
   std::int64_t pad(std::int64_t at, std::initializer_list<int> buttons, int x = 0, int y = 0) {
     media::JoystickState s;
@@ -47,14 +52,10 @@ class OptionsScreenTest : public test::ScreenTest {
 
 TEST_F(OptionsScreenTest, OOnTheTitleOpensItAndArrowsChangeTheVolumesAtOnce) {
   std::int64_t f = tap(key::kO, 2);
-  f = tap(key::kLeft, f + 2);  // MUSIC 9
-  f = tap(key::kLeft, f);      // MUSIC 8
-  f = tap(key::kDown, f);
-  f = tap(key::kLeft, f);  // EFFECTS 9
-  f = tap(key::kDown, f);
-  f = tap(key::kDown, f);
-  f = tap(key::kRight, f);  // SCALING SHARP
-  f = tap(key::kEscape, f);
+  // MUSIC 9, then 8; EFFECTS 9; SCALING SHARP.
+  f = taps({key::kLeft, key::kLeft, key::kDown, key::kLeft, key::kDown, key::kDown, key::kRight,
+            key::kEscape},
+           f + 2);
   t.platform.hold_key(key::kP, f + 4);
   show_title_menu(t.game);
 
@@ -96,11 +97,10 @@ TEST_F(OptionsScreenTest, ThePadAloneNamesThePlayerLetterByLetter) {
 }
 
 TEST_F(OptionsScreenTest, TypedNamesKeepOnlyWhatTheFontDrawsAndEmptyMeansTheLoginName) {
-  std::int64_t f = tap(key::kUp, 2);  // wraps to CONTROLS
-  f = tap(key::kUp, f);               // PLAYER NAME
-  f = tap(key::kReturn, f);
-  for (int k : {key::kB, key::kC, key::kA, key::k1 + 3, key::kSpace}) f = tap(k, f);  // C: none
-  f = tap(key::kReturn, f);
+  // Up wraps to CONTROLS, up again to PLAYER NAME; the font has no C.
+  const std::int64_t f = taps({key::kUp, key::kUp, key::kReturn, key::kB, key::kC, key::kA,
+                               key::k1 + 3, key::kSpace, key::kReturn},
+                              2);
   t.platform.hold_key(key::kEscape, f);
   t.platform.release_key(key::kEscape, f + 2);
   show_options_screen(t.game);
@@ -108,13 +108,9 @@ TEST_F(OptionsScreenTest, TypedNamesKeepOnlyWhatTheFontDrawsAndEmptyMeansTheLogi
   EXPECT_EQ(t.game.world.player_name, "BA4");
 
   // Erased to nothing: the login name again.
-  f = t.platform.frame() + 2;
-  f = tap(key::kUp, f);
-  f = tap(key::kUp, f);
-  f = tap(key::kReturn, f);
-  for (int i = 0; i < 4; ++i) f = tap(key::kBackspace, f);
-  f = tap(key::kReturn, f);
-  tap(key::kEscape, f);
+  taps({key::kUp, key::kUp, key::kReturn, key::kBackspace, key::kBackspace, key::kBackspace,
+        key::kBackspace, key::kReturn, key::kEscape},
+       t.platform.frame() + 2);
   show_options_screen(t.game);
   EXPECT_EQ(t.game.settings.player_name, "");
   EXPECT_EQ(t.game.world.player_name, "tester");
@@ -124,15 +120,11 @@ TEST_F(OptionsScreenTest, AChosenControlTakesTheNextKeyAndControlsTxtKeepsItsOth
   t.dir.write("config/controls.txt", "LEFT\nA\nNOSUCH\nQ\n");
   std::ostringstream errors;
   read_controls_file(t.game, t.game.frame.user_config_folder + "controls.txt", errors);
-  std::int64_t f = tap(key::kUp, 2);  // CONTROLS
-  f = tap(key::kReturn, f);           // the controls page, on UP
-  f = tap(key::kReturn, f);           // UP waits for its key
-  f = tap(key::kW, f);
-  f = tap(key::kDown, f);  // DOWN
-  f = tap(key::kReturn, f);
-  f = tap(key::kEscape, f);  // cancels: DOWN keeps its arrow
-  f = tap(key::kEscape, f);  // the list
-  tap(key::kEscape, f);      // the title
+  // CONTROLS; its page, on UP; UP takes W; DOWN waits for its key, but Escape cancels and DOWN
+  // keeps its arrow; Escape to the list, Escape to the title.
+  taps({key::kUp, key::kReturn, key::kReturn, key::kW, key::kDown, key::kReturn, key::kEscape,
+        key::kEscape, key::kEscape},
+       2);
   show_options_screen(t.game);
 
   EXPECT_EQ(t.game.input.keys[std::size_t(Control::kUp)], std::vector<int>{key::kW});

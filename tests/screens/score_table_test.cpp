@@ -6,13 +6,12 @@
 
 #include <signal.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <vector>
 
 #include "support/files_temp_folder.h"
+#include "support/in_processes.h"
 
 namespace orv {
 namespace {
@@ -44,10 +43,7 @@ TEST(ScoreTable, FileRoundTripsWithNamesKeptOnOneLine) {
   ScoreTable table{entry(300, "b\tob"), entry(200, "line\nbreak"), entry(-5, "")};
   const auto read = parse_score_table(format_score_table(table));
   ASSERT_TRUE(read);
-  ASSERT_EQ(read->size(), 3u);
-  EXPECT_EQ((*read)[0], entry(300, "b ob"));
-  EXPECT_EQ((*read)[1], entry(200, "line break"));
-  EXPECT_EQ((*read)[2], entry(-5, ""));
+  EXPECT_EQ(*read, (ScoreTable{entry(300, "b ob"), entry(200, "line break"), entry(-5, "")}));
 }
 
 TEST(ScoreTable, DamagedTextIsRefused) {
@@ -71,12 +67,9 @@ class ScoreFile : public ::testing::Test {
   std::string path = dir / "scores.txt";
 };
 
-TEST_F(ScoreFile, AMissingFileReadsAsAnEmptyTableWithoutMakingOne) {
+TEST_F(ScoreFile, AMissingFileReadsEmptyWithoutMakingOneAndASavedTableLoadsAgain) {
   EXPECT_TRUE(load_score_table(path).table.empty());
   EXPECT_FALSE(std::filesystem::exists(path));
-}
-
-TEST_F(ScoreFile, ASavedTableLoadsAgainLeavingNoOtherFile) {
   ASSERT_TRUE(save_score_table(path, {entry(70), entry(40)}));
   const LoadedScores loaded = load_score_table(path);
   EXPECT_EQ(scores_of(loaded.table), (std::vector<std::int32_t>{70, 40}));
@@ -122,32 +115,14 @@ TEST_F(ScoreFile, AWriteFailingHalfWayKeepsTheOldTable) {
 TEST_F(ScoreFile, GamesSavingAtOnceKeepEveryBestScore) {
   constexpr int kGames = 4;
   constexpr int kScoresEach = 6;
-  int start[2];
-  ASSERT_EQ(::pipe(start), 0);
-  std::vector<pid_t> games;
-  for (int game = 0; game < kGames; ++game) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-      ::close(start[1]);
-      char c;
-      while (::read(start[0], &c, 1) > 0) {
-      }
-      bool ok = true;
-      for (int n = 0; n < kScoresEach; ++n) {
-        const KeptScores kept = keep_score_in_table(path, entry(1000 + n * kGames + game));
-        ok = ok && kept.error.empty() && kept.set_aside_as.empty();
-      }
-      ::_exit(ok ? 0 : 1);
+  ASSERT_TRUE(test::in_processes(kGames, [&](int game) {
+    bool ok = true;
+    for (int n = 0; n < kScoresEach; ++n) {
+      const KeptScores kept = keep_score_in_table(path, entry(1000 + n * kGames + game));
+      ok = ok && kept.error.empty() && kept.set_aside_as.empty();
     }
-    games.push_back(pid);
-  }
-  ::close(start[0]);
-  ::close(start[1]);
-  for (pid_t pid : games) {
-    int status = 0;
-    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  }
+    return ok;
+  }));
   const auto table = parse_score_table(dir.read("scores.txt"));
   ASSERT_TRUE(table);
   ASSERT_EQ(table->size(), kScoresKept);

@@ -45,9 +45,8 @@ TEST_F(LevelPicture, PictureToLevelToPictureKeepsEveryPixel) {
   ASSERT_TRUE(write_png(*back, path("out.png"), error)) << error;
   const auto again = read_picture(path("out.png"), error);
   ASSERT_TRUE(again) << error;
-  EXPECT_EQ(again->width, 7);
-  EXPECT_EQ(again->height, 5);
-  EXPECT_EQ(again->pixels, original.pixels);
+  EXPECT_EQ(std::tuple(again->width, again->height, again->pixels),
+            std::tuple(7, 5, original.pixels));
   EXPECT_EQ(dir.read("out.png"), dir.read("in.png"));
 }
 
@@ -158,13 +157,10 @@ TEST_F(ConvertedLevel, PlaysInTheGame) {
   rewrite("DATA/RGB/LAB/25500", {"VALUE1", "42", "USECOLLISION", "0"});
   g.config.world_drawing = 1;
   load_level_file(g, g.config.level_file_prefix + g.config.level_set_name + ".ai42");
-  EXPECT_EQ(g.world.last_column, 2);
-  EXPECT_EQ(g.world.last_row, 1);
-  EXPECT_EQ(tile(0, 0), "00255");
-  EXPECT_EQ(tile(1, 1), "25500");
-  EXPECT_EQ(g.world.grid.at(1, 1).value, 42);
-  EXPECT_EQ(g.world.grid.at(1, 1).alpha, 90);
-  EXPECT_EQ(g.world.grid.at(2, 0).alpha, 255);
+  const Cell& red = g.world.grid.at(1, 1);
+  EXPECT_EQ(std::tuple(g.world.last_column, g.world.last_row, tile(0, 0), tile(1, 1)),
+            std::tuple(2, 1, "00255", "25500"));
+  EXPECT_EQ(std::tuple(red.value, red.alpha, g.world.grid.at(2, 0).alpha), std::tuple(42, 90, 255));
 }
 
 // A picture drawn with the legend's floor and wall colours plays: its floor is the rules' floor,
