@@ -26,7 +26,7 @@ class InputTest : public ::testing::Test {
   Input input_{platform_};
 };
 
-TEST_F(InputTest, PushedFollowsTheSnapshotAndReleaseCountsOnce) {
+TEST_F(InputTest, KeysReadAsOfTheLastSnapshotWithEachReleaseSeenOnce) {
   snapshot({key::kF12, key::kPageUp});
   platform_.release_key(key::kF12);  // no new snapshot yet
   EXPECT_TRUE(pushed(key::kF12) && pushed(key::kAny));
@@ -43,13 +43,8 @@ TEST_F(InputTest, PushedFollowsTheSnapshotAndReleaseCountsOnce) {
 
 // A bot holds and releases keys for hours: forgetting the past changes keeps what the keys do
 // now and what is scheduled for later.
-TEST_F(InputTest, ForgettingPastKeyChangesKeepsTheKeysNowAndLater) {
-  for (int i = 0; i < 50; ++i) {
-    if (i % 2 == 1)
-      snapshot({key::kA});
-    else
-      snapshot({});
-  }
+TEST_F(InputTest, ForgettingPastKeyChangesLosesNoCurrentOrScheduledKey) {
+  for (int i = 0; i < 50; ++i) i % 2 == 1 ? snapshot({key::kA}) : snapshot({});
   platform_.hold_key(key::kB, platform_.frame() + 2);
   platform_.release_key(key::kB, platform_.frame() + 3);
   platform_.forget_past_key_changes();
@@ -65,7 +60,8 @@ TEST_F(InputTest, ForgettingPastKeyChangesKeepsTheKeysNowAndLater) {
   EXPECT_EQ(seen, expected);
 }
 
-TEST_F(InputTest, JoypadAxesTurnAt500AndButtonsCountFromOne) {
+// Axes turn past 500 either way; buttons count from one.
+TEST_F(InputTest, JoypadStateReadsInTheGamesTerms) {
   JoystickState pad;
   pad.buttons[0] = pad.buttons[31] = true;
   platform_.set_joystick(true);

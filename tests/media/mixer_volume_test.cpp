@@ -93,14 +93,14 @@ TEST_F(MixerVolume, AMutedTrackPlaysOnSilentlyToBeHeardWhereItHasGotTo) {
   EXPECT_EQ(render(muted, 1024), render(reference, 1024));
 }
 
-TEST_F(MixerVolume, VolumeStepsAreOrderedAndClampedAndTheSettingIsKept) {
+// Settings are clamped to 0..10 and kept per group; each step down is quieter.
+TEST_F(MixerVolume, EachGroupHasElevenOrderedVolumeSteps) {
   Mixer mixer;
   mixer.set_volume(SoundGroup::kEffects, 42);
   EXPECT_EQ(mixer.volume(SoundGroup::kEffects), 10);
   mixer.set_volume(SoundGroup::kEffects, -3);
   EXPECT_EQ(mixer.volume(SoundGroup::kEffects), 0);
   EXPECT_EQ(mixer.volume(SoundGroup::kMusic), 10);
-  // Each step down is quieter than the one above it.
   int louder = 1 << 30;
   for (int volume = 10; volume >= 1; --volume) {
     Mixer m;

@@ -46,7 +46,7 @@ TEST(RecordUpdates, ConcurrentProcessesLoseNoUpdate) {
   EXPECT_EQ(remove_stale_temporaries(dir.path(), -1), 0);  // no temporary file left behind
 }
 
-TEST(RecordUpdates, ADamagedRecordIsSetAsideUnderTheLockAndAFreshOneWritten) {
+TEST(RecordUpdates, ADamagedRecordIsSetAsideUnderTheLockForAFreshOne) {
   FilesTempFolder dir;
   dir.write("r.txt", "garbage");
   const auto outcome = update_record_file(dir / "r.txt", 100, [](const RecordContent& old) {
@@ -105,9 +105,13 @@ TEST(DataSetDigest, OnlyTheContentsCount) {
   EXPECT_NE(ab.hex(), a_b.hex());
 }
 
-TEST(Messages, BytesFromFilesAreEscapedAndPathsUseOneSeparator) {
+TEST(Messages, BytesFromFilesPrintEscaped) {
   EXPECT_EQ(printable("a\x1b[2Jb\r\n\xe9\x7f"), "a\\x1B[2Jb\\x0D\\x0A\\xE9\\x7F");
   EXPECT_EQ(printable(std::string("x\0y", 3)), "x\\x00y");
+}
+
+// Paths print with one separator; a file's findings stop at the limit with a count of the rest.
+TEST(Messages, FindingsOfAFileStopAtTheLimit) {
   EXPECT_EQ(quoted_path("/home/ann/DATA\\LEVELS\\BASE.ai42"), "/home/ann/DATA/LEVELS/BASE.ai42");
   std::ostringstream out;
   FindingLimit findings("DATA\\x.txt", out);

@@ -254,7 +254,9 @@ TEST(RenderQuad, ShapesSplitInTwoNeverDrawAPixelTwice) {
   for (Pixel p : target.pixels) ASSERT_TRUE(red(p) == 0 || red(p) == 10);
 }
 
-TEST(RenderQuad, ClipsAtEveryEdgeAndBrokenInputDrawsNothing) {
+// Quads that are not finite, far off or vanishingly small have no part on it, nor has a target
+// with fewer pixels than its size says.
+TEST(RenderQuad, DrawsOnlyThePartOfAQuadOnTheTarget) {
   const Image tex = numbered(4, 4);
   for (bool bilinear : {false, true}) {
     for (auto [x, y] : {std::pair(-2, -2), std::pair(14, 14), std::pair(6, -3)}) {

@@ -30,7 +30,7 @@ std::vector<int> render_left(Mixer& mixer, int frames) {
   return left;
 }
 
-TEST(Mixer, LoopsWrapAcrossRendersAndOneShotsEndAndAreRemoved) {
+TEST(Mixer, LoopsWrapAcrossRendersWhereOneShotsLeave) {
   Mixer mixer;
   mixer.play(SoundId(1), ramp(3, 100), true);
   mixer.play(SoundId(2), ramp(2, 10), false);
@@ -79,8 +79,8 @@ TEST(Mixer, LoudSumsBendSmoothlySymmetricallyUnderFullScale) {
   EXPECT_EQ(negative, -render_left(mixer, 1)[0]);
 }
 
-// Each owner has one voice: playing its sound again restarts it, stopping ends only it.
-TEST(Mixer, PlayingAnOwnersSoundAgainRestartsItAndStopEndsOnlyThatOwnersSound) {
+// Playing an owner's sound again restarts it; stopping ends only that owner's sound.
+TEST(Mixer, EachOwnerHasOneVoice) {
   Mixer mixer;
   mixer.play(SoundId(1), ramp(10, 0), false);
   mixer.play(SoundId(2), ramp(10, 1000), true);
@@ -124,7 +124,7 @@ class SoundTest : public ::testing::Test {
   HeadlessPlatform platform_;
 };
 
-TEST_F(SoundTest, TheDeviceHearsWhatPlaysAndSilenceOtherwise) {
+TEST_F(SoundTest, TheDeviceHearsExactlyWhatPlays) {
   Sound sound(platform_);
   ASSERT_TRUE(sound.init_sound());
   EXPECT_EQ(render(64), std::vector<std::int16_t>(2 * 64, 0));
@@ -136,7 +136,8 @@ TEST_F(SoundTest, TheDeviceHearsWhatPlaysAndSilenceOtherwise) {
   EXPECT_TRUE(std::equal(out.begin(), out.end(), expected->samples.begin()));
 }
 
-TEST_F(SoundTest, WithoutADeviceHandlesFollowTheRulesAndStartsAreReported) {
+// Handles follow their rules and starts are reported as with a device.
+TEST_F(SoundTest, WithoutADeviceAllButTheOutputGoesOn) {
   platform_.set_audio_available(false);
   Sound sound(platform_);
   EXPECT_FALSE(sound.init_sound());

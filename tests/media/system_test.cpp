@@ -14,7 +14,7 @@ TEST(SystemDate, FormatReplacesEachFieldZeroPadded) {
   EXPECT_EQ(format_date("%yyyy/%yy %yyy %y %x %ss%", time), "2026/26 26y %y %x 09%");
 }
 
-TEST(SystemMessage, ShowsTheButtonsTellsTheAnswerAndLogs) {
+TEST(SystemMessage, TheRequesterLogsItsTextAsItAsks) {
   HeadlessPlatform platform;
   System sys(platform);
   const std::tuple<int, BoxAnswer, BoxButtons, int> cases[] = {

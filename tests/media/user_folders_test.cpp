@@ -76,7 +76,7 @@ TEST_F(PicturesFolder, IgnoresUserDirsEntriesThatNameNoFolderOfItsOwn) {
   }
 }
 
-TEST(CreateFolder, MakesParentsAndReportsWhatFails) {
+TEST(CreateFolder, MakesMissingParentsOrSaysWhyNot) {
   testing::FilesTempFolder dir;
   EXPECT_EQ(create_folder(dir / "a/b/c/"), "");
   EXPECT_TRUE(folder_writable(dir / "a/b/c/"));
