@@ -16,28 +16,23 @@ namespace {
 // A virtual joystick, attached for the object's life (or until unplug).
 class VirtualPad {
  public:
-  // A game controller: SDL maps its buttons and axes in SDL_GameControllerButton and
-  // SDL_GameControllerAxis order.
-  explicit VirtualPad(const char* name) : VirtualPad(name, SDL_JOYSTICK_TYPE_GAMECONTROLLER) {}
-  VirtualPad(const char* name, SDL_JoystickType type, int axes = SDL_CONTROLLER_AXIS_MAX,
-             int buttons = SDL_CONTROLLER_BUTTON_MAX, int hats = 0) {
+  // A game controller (the default): SDL maps its buttons and axes in SDL_GameControllerButton
+  // and SDL_GameControllerAxis order. The USB id is one no pad in SDL's own database has.
+  VirtualPad(const char* name, SDL_JoystickType type = SDL_JOYSTICK_TYPE_GAMECONTROLLER,
+             int axes = SDL_CONTROLLER_AXIS_MAX, int buttons = SDL_CONTROLLER_BUTTON_MAX,
+             int hats = 0) {
+    const bool controller = type == SDL_JOYSTICK_TYPE_GAMECONTROLLER;
     SDL_VirtualJoystickDesc desc{};
-    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    desc.type = Uint16(type);
-    desc.naxes = Uint16(axes);
-    desc.nbuttons = Uint16(buttons);
-    desc.nhats = Uint16(hats);
-    desc.vendor_id = 0x1209;  // a USB id no pad in SDL's own database has
-    desc.product_id = 0x7e57;
-    if (type == SDL_JOYSTICK_TYPE_GAMECONTROLLER) {
-      desc.button_mask = (1u << SDL_CONTROLLER_BUTTON_MAX) - 1;
-      desc.axis_mask = (1u << SDL_CONTROLLER_AXIS_MAX) - 1;
-    }
+    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION, desc.type = Uint16(type);
+    desc.naxes = Uint16(axes), desc.nbuttons = Uint16(buttons), desc.nhats = Uint16(hats);
+    desc.vendor_id = 0x1209, desc.product_id = 0x7e57;
+    desc.button_mask = controller ? (1u << SDL_CONTROLLER_BUTTON_MAX) - 1 : 0;
+    desc.axis_mask = controller ? (1u << SDL_CONTROLLER_AXIS_MAX) - 1 : 0;
     desc.name = name;
     const int index = SDL_JoystickAttachVirtualEx(&desc);
     joystick_ = index >= 0 ? SDL_JoystickOpen(index) : nullptr;
     id_ = joystick_ ? SDL_JoystickInstanceID(joystick_) : -1;
-    if (joystick_ && type == SDL_JOYSTICK_TYPE_GAMECONTROLLER) {
+    if (joystick_ && controller) {
       // SDL maps a trigger's whole raw range onto 0..32767: let go, it reads -32768.
       axis(SDL_CONTROLLER_AXIS_TRIGGERLEFT, -32768);
       axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, -32768);
@@ -99,15 +94,11 @@ TEST_F(SdlPad, ControllerButtonsFollowTheOneLayout) {
   VirtualPad pad("Orvante Test Pad");
   ASSERT_TRUE(pad.attached()) << SDL_GetError();
   ASSERT_TRUE(platform->open_joystick());
-  const std::pair<int, int> buttons[] = {{SDL_CONTROLLER_BUTTON_X, 1},
-                                         {SDL_CONTROLLER_BUTTON_A, 2},
-                                         {SDL_CONTROLLER_BUTTON_B, 3},
-                                         {SDL_CONTROLLER_BUTTON_Y, 4},
-                                         {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, 5},
-                                         {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, 6},
-                                         {SDL_CONTROLLER_BUTTON_BACK, 9},
-                                         {SDL_CONTROLLER_BUTTON_START, 10}};
-  for (auto [sdl_button, game_button] : buttons) {
+  // SDL's X, A, B, Y, shoulders, Back and Start; the triggers are the game's 7 and 8.
+  const int game_buttons[SDL_CONTROLLER_BUTTON_DPAD_UP] = {2, 3, 1, 4, 9, 0, 10, 0, 0, 5, 6};
+  for (int sdl_button = 0; sdl_button < SDL_CONTROLLER_BUTTON_DPAD_UP; ++sdl_button) {
+    const int game_button = game_buttons[sdl_button];
+    if (game_button == 0) continue;  // the guide button and the stick clicks
     pad.button(sdl_button, true);
     EXPECT_EQ(buttons_down(), std::vector<int>{game_button}) << "SDL button " << sdl_button;
     pad.button(sdl_button, false);
@@ -191,7 +182,8 @@ TEST_F(SdlPad, DevicesThatAreNoPadsNeverCount) {
   EXPECT_EQ(buttons_down(), std::vector<int>{3}) << "a pad beside them is used";
 }
 
-TEST_F(SdlPad, PadsPluggedInLaterAreUsedAndTheFirstConnectedDrives) {
+// A pad plugged in later is used; of two pads, the first connected drives.
+TEST_F(SdlPad, TheFirstPadConnectedDrivesWheneverItArrives) {
   EXPECT_FALSE(platform->open_joystick());
   EXPECT_FALSE(read().connected);
   VirtualPad first("Orvante Test Pad");

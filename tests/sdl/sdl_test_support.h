@@ -26,6 +26,15 @@ inline bool pump_until(SdlPlatform& platform, const std::function<bool()>& condi
   return condition();
 }
 
+// Pumps events until the window has the given size, for at most five seconds.
+inline bool pump_until_size(SdlPlatform& platform, int width, int height) {
+  return pump_until(platform, [&] {
+    int w = 0, h = 0;
+    SDL_GetWindowSize(platform.window(), &w, &h);
+    return w == width && h == height;
+  });
+}
+
 // The colour (0xRRGGBB) the window's surface holds at (x, y): what was handed to the display.
 inline Pixel shown_at(SdlPlatform& platform, int x, int y) {
   SDL_Surface* surface = SDL_GetWindowSurface(platform.window());

@@ -32,31 +32,19 @@ std::optional<SDL_Point> server_window_size(SDL_Window* window) {
   return SDL_Point{a.width, a.height};
 }
 
-std::optional<std::uint32_t> server_window_pixel(SDL_Window* window, int x, int y) {
-  Display* display = nullptr;
-  Window x_window = 0;
-  if (!x11_of(window, display, x_window)) return std::nullopt;
-  XSync(display, False);
-  XImage* image = XGetImage(display, x_window, x, y, 1, 1, AllPlanes, ZPixmap);
-  if (image == nullptr) return std::nullopt;
-  const auto pixel = std::uint32_t(XGetPixel(image, 0, 0)) & 0xFFFFFFu;
-  XDestroyImage(image);
-  return pixel;
-}
-
-std::optional<std::vector<std::uint32_t>> server_window_pixels(SDL_Window* window, int width,
-                                                               int height) {
+std::optional<std::vector<std::uint32_t>> server_window_pixels(SDL_Window* window, int x, int y,
+                                                               int width, int height) {
   Display* display = nullptr;
   Window x_window = 0;
   if (!x11_of(window, display, x_window)) return std::nullopt;
   XSync(display, False);
   XImage* image =
-      XGetImage(display, x_window, 0, 0, unsigned(width), unsigned(height), AllPlanes, ZPixmap);
+      XGetImage(display, x_window, x, y, unsigned(width), unsigned(height), AllPlanes, ZPixmap);
   if (image == nullptr) return std::nullopt;
   std::vector<std::uint32_t> pixels;
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x)
-      pixels.push_back(std::uint32_t(XGetPixel(image, x, y)) & 0xFFFFFFu);
+  for (int row = 0; row < height; ++row) {
+    for (int column = 0; column < width; ++column)
+      pixels.push_back(std::uint32_t(XGetPixel(image, column, row)) & 0xFFFFFFu);
   }
   XDestroyImage(image);
   return pixels;
@@ -65,10 +53,7 @@ std::optional<std::vector<std::uint32_t>> server_window_pixels(SDL_Window* windo
 std::optional<SDL_Point> server_window_size(SDL_Window*) {
   return std::nullopt;
 }
-std::optional<std::uint32_t> server_window_pixel(SDL_Window*, int, int) {
-  return std::nullopt;
-}
-std::optional<std::vector<std::uint32_t>> server_window_pixels(SDL_Window*, int, int) {
+std::optional<std::vector<std::uint32_t>> server_window_pixels(SDL_Window*, int, int, int, int) {
   return std::nullopt;
 }
 #endif

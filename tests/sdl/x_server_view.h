@@ -13,10 +13,9 @@ namespace orv::media::test {
 // The window's size as the server has it; nullopt when the window is not an X11 window or
 // Xlib is not built in.
 std::optional<SDL_Point> server_window_size(SDL_Window* window);
-// The colour 0xRRGGBB of a pixel of the window as the server shows it; nullopt as above.
-std::optional<std::uint32_t> server_window_pixel(SDL_Window* window, int x, int y);
-// The colours of the window's top-left width x height pixels, row by row; nullopt as above.
-std::optional<std::vector<std::uint32_t>> server_window_pixels(SDL_Window* window, int width,
-                                                               int height);
+// The colours 0xRRGGBB of the window's width x height pixels from (x, y), row by row, as the
+// server shows them; nullopt as above.
+std::optional<std::vector<std::uint32_t>> server_window_pixels(SDL_Window* window, int x, int y,
+                                                               int width, int height);
 
 }  // namespace orv::media::test
