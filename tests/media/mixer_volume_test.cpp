@@ -65,15 +65,13 @@ TEST_F(MixerVolume, AMutedGroupLeavesTheOtherUnchangedBitForBit) {
   const auto effect = render(effect_only, 3000);
   ASSERT_GT(largest_step(music), 0);
 
-  Mixer muted_music;
-  muted_music.set_volume(SoundGroup::kMusic, 0);
-  start(muted_music);
-  EXPECT_EQ(render(muted_music, 3000), effect);
-
-  Mixer muted_effects;
-  muted_effects.set_volume(SoundGroup::kEffects, 0);
-  start(muted_effects);
-  EXPECT_EQ(render(muted_effects, 3000), music);
+  for (const auto& [group, other] :
+       {std::pair(SoundGroup::kMusic, effect), std::pair(SoundGroup::kEffects, music)}) {
+    Mixer muted;
+    muted.set_volume(group, 0);
+    start(muted);
+    EXPECT_EQ(render(muted, 3000), other);
+  }
 
   // At full volume (the default) the mix is what it always was: the plain sum.
   const auto sum = render(both, 3000);

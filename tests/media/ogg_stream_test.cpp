@@ -58,6 +58,8 @@ class OggStreamTest : public ::testing::Test {
   }
 
   testing::FilesTempFolder dir_;
+  HeadlessPlatform platform_;
+  Sound sound_{platform_};
 };
 
 // Read in odd pieces, a stream gives exactly the whole decode's samples, resampled or not.
@@ -97,25 +99,22 @@ TEST_F(OggStreamTest, LoopsWithoutASeam) {
 // decoder's memory only, where the whole decode would take over a hundred megabytes.
 TEST_F(OggStreamTest, ALongTrackStartsWithLittleMemory) {
   const std::string file = track("long.ogg", {.rate = 8000, .seconds = 660, .quality = -0.1f});
-  HeadlessPlatform platform;
-  Sound sound(platform);
-  ASSERT_TRUE(sound.init_sound());
+  ASSERT_TRUE(sound_.init_sound());
   const std::size_t before = heap_bytes();
-  const auto music = sound.load_music(file);
+  const auto music = sound_.load_music(file);
   ASSERT_TRUE(music);
-  sound.play_sound(music, true);
+  sound_.play_sound(music, true);
   std::vector<std::int16_t> out(4096 * kAudioChannels, 0);
-  platform.render_audio(out.data(), 4096);
+  platform_.render_audio(out.data(), 4096);
   EXPECT_TRUE(std::any_of(out.begin(), out.end(), [](std::int16_t s) { return s != 0; }));
   EXPECT_LT(heap_bytes() - before, std::size_t(4) << 20);
-  EXPECT_FALSE(sound.load_sound(file));  // too long to decode whole
+  EXPECT_FALSE(sound_.load_sound(file));  // too long to decode whole
 }
 
 // Stopping or freeing in the middle silences the track; playing again starts it afresh.
 TEST_F(OggStreamTest, StoppingOrFreeingMidStreamIsSafe) {
   const std::string file = track("mid.ogg", {.rate = 44100, .seconds = 0.5});
-  HeadlessPlatform platform;
-  Sound sound(platform);
+  Sound& sound = sound_;
   const auto music = sound.load_music(file);
   ASSERT_TRUE(music);
   EXPECT_FALSE(sound.load_music(dir_ / "missing.ogg"));
@@ -141,10 +140,7 @@ TEST_F(OggStreamTest, StoppingOrFreeingMidStreamIsSafe) {
 // Starting a sound never waits for a stream's decode: with the track read through a pipe that
 // has run dry, the rendering thread sits in the decoder, and a sound still starts at once.
 TEST_F(OggStreamTest, ASoundStartsWhileAStreamWaitsForItsData) {
-  test::Tone tone;
-  tone.seconds = 20;
-  tone.quality = 0.5f;
-  const Bytes bytes = test::write_ogg(tone);
+  const Bytes bytes = test::write_ogg({.seconds = 20, .quality = 0.5f});
   ASSERT_GT(bytes.size(), 40000u);
   const std::string pipe = dir_ / "pipe.ogg";
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);

@@ -41,9 +41,7 @@ TEST_F(PictureCacheTest, LoadsOfOnePathShareOneDecode) {
   const std::string file = picture("a.png", 8, 4);
   const auto first = gfx.load_sprite(file);
   const auto second = gfx.load_sprite(file);
-  ASSERT_TRUE(first);
-  ASSERT_TRUE(second);
-  EXPECT_NE(first, second);
+  ASSERT_TRUE(first && second && first != second);
   EXPECT_EQ(cache().decode_count(), 1u);
   EXPECT_EQ(cache().decoded_bytes(), 8u * 4 * 4);
   gfx.free_sprite(first);

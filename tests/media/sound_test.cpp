@@ -61,13 +61,8 @@ TEST(Mixer, LoudSumsBendSmoothlySymmetricallyUnderFullScale) {
   for (int h = 1; h <= 5; ++h) mixer.play(SoundId(h), ramp(1100, 0, 29), false);  // up to 159355
   std::vector<int> left = render_left(mixer, 1100);
   for (int i = 0; i < 1100; ++i) {
-    const int sum = 5 * 29 * i;
-    if (sum <= 20000) {
-      ASSERT_EQ(left[i], sum) << i;
-    }
-    if (i > 0) {
-      ASSERT_GE(left[i], left[i - 1]) << i;  // never folds back
-    }
+    ASSERT_TRUE(left[i] == 5 * 29 * i || 5 * 29 * i > 20000) << i;  // exact up to the knee
+    ASSERT_GE(left[i], left[std::max(i - 1, 0)]) << i;              // never folds back
     ASSERT_LT(left[i], 32000) << i;
   }
   EXPECT_GT(left.back(), 30000);
@@ -146,8 +141,7 @@ TEST_F(SoundTest, WithoutADeviceAllButTheOutputGoesOn) {
             0);
   auto a = sound.load_sound(dir_ / "Sfx/Tone.ogg");
   auto b = sound.load_sound(dir_ / "Sfx/Tone.ogg");
-  ASSERT_TRUE(a);
-  EXPECT_NE(a, b);
+  ASSERT_TRUE(a && b && a != b);
   for (SoundId none : {SoundId(0), SoundId(b.value + 100)}) {
     sound.play_sound(none, true);
     sound.stop_sound(none);

@@ -118,9 +118,8 @@ TEST(DataFolderSearch, FindsTheConfigurationOnDisk) {
   dir.write("folder_only/DATA/ini.txt/");
   dir.write("empty/");
   EXPECT_TRUE(holds_configuration(dir / "good"));
-  EXPECT_FALSE(holds_configuration(dir / "folder_only"));
-  EXPECT_FALSE(holds_configuration(dir / "empty/"));
-  EXPECT_FALSE(holds_configuration(dir / "missing/"));
+  for (const char* folder : {"folder_only", "empty/", "missing/"})
+    EXPECT_FALSE(holds_configuration(dir / folder)) << folder;
 }
 
 }  // namespace

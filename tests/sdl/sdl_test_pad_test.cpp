@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "media/platform_sdl/sdl_test_pad.h"
@@ -12,13 +13,11 @@ namespace {
 TEST(TestPadScript, ReadsButtonsInFrameOrderSkippingComments) {
   std::vector<TestPadStep> steps;
   ASSERT_TRUE(parse_test_pad_script("# title\n20 UP up\r\n\n10 UP down\n10 BACK down\n", steps));
-  ASSERT_EQ(steps.size(), 3u);
-  EXPECT_EQ(steps[0].frame, 10);
-  EXPECT_EQ(steps[0].button, SDL_CONTROLLER_BUTTON_DPAD_UP);
-  EXPECT_TRUE(steps[0].down);
-  EXPECT_EQ(steps[1].button, SDL_CONTROLLER_BUTTON_BACK);
-  EXPECT_EQ(steps[2].frame, 20);
-  EXPECT_FALSE(steps[2].down);
+  std::vector<std::tuple<std::int64_t, int, bool>> read;
+  for (const TestPadStep& s : steps) read.emplace_back(s.frame, s.button, s.down);
+  EXPECT_EQ(read, (decltype(read){{10, SDL_CONTROLLER_BUTTON_DPAD_UP, true},
+                                  {10, SDL_CONTROLLER_BUTTON_BACK, true},
+                                  {20, SDL_CONTROLLER_BUTTON_DPAD_UP, false}}));
 }
 
 TEST(TestPadScript, RefusesTheWholeScriptForAnyBadLine) {
