@@ -141,47 +141,36 @@ TEST_F(SdlScreenTest, OnlyFreshF11OrAltEnterPressesToggleFullscreen) {
   EXPECT_EQ(at(60, 30), 0x0000FFu);
 }
 
-// A window opened fullscreen takes the desktop's size as far as SDL knows; the picture is
-// letterboxed in the window as the X server shows it: the whole desktop with a window manager,
-// the window's own size on a bare server.
-TEST_F(SdlScreenTest, AWindowOpenedFullscreenShowsTheLetterboxedPictureInTheWindowShown) {
-  platform->set_fullscreen(true);
-  ASSERT_TRUE(platform->open_window(80, 60, "ORVANTE") && platform->open_screen(80, 60));
-  const DesktopInfo desktop = platform->desktop();
-  EXPECT_TRUE(SDL_GetWindowFlags(platform->window()) & SDL_WINDOW_FULLSCREEN_DESKTOP);
-  ASSERT_TRUE(pump_until_size(*platform, desktop.width, desktop.height));
-  present();
-  const SDL_Point shown = test::server_window_size(platform->window())
-                              .value_or(SDL_Point{desktop.width, desktop.height});
-  const SDL_Rect r = platform->picture_rect();
-  EXPECT_EQ(as_tuple(r), as_tuple(letterbox(80, 60, shown.x, shown.y)));
-  const int mid_y = r.y + r.h / 2;
-  EXPECT_EQ((std::vector{at(r.x + 2, mid_y), at(r.x + r.w - 3, mid_y),
-                         at(desktop.width - 1, desktop.height - 1)}),
-            (std::vector<Pixel>{0xFF0000, 0x0000FF, 0}))
-      << "picture inside, black beyond";
-}
-
-// Switched to fullscreen on a bare X server (no window manager, as under xvfb-run), the window
-// keeps its own size while SDL reports the desktop's: the picture must be fitted to the window
-// the server shows, not cut at its right and bottom. With a window manager the window covers
-// the desktop and the picture is letterboxed in it.
-TEST_F(SdlScreenTest, FullscreenFitsThePictureToTheWindowTheServerShows) {
+// Switched to fullscreen or opened so, the window takes the desktop's size as far as SDL knows,
+// while on a bare X server (no window manager, as under xvfb-run) it keeps its own: the picture
+// is letterboxed in the window the server shows, not cut at its right and bottom, and black
+// beyond it. With a window manager the window covers the desktop.
+TEST_F(SdlScreenTest, FullscreenLetterboxesThePictureInTheWindowTheServerShows) {
   if (!test::server_window_size(platform->window())) GTEST_SKIP() << "not an X11 window";
+  const DesktopInfo desktop = platform->desktop();
   press(SDL_SCANCODE_F11);
-  ASSERT_TRUE(platform->fullscreen());
-  for (int frame = 0; frame < 40; ++frame) {  // room for a window manager to act
-    present();
-    platform->pump_events();
-    SDL_Delay(10);
+  for (bool opened : {false, true}) {
+    // The second time round, a window opened while fullscreen is set.
+    ASSERT_TRUE(!opened ||
+                (platform->open_window(80, 60, "ORVANTE") && platform->open_screen(80, 60)));
+    EXPECT_TRUE(platform->fullscreen() &&
+                SDL_GetWindowFlags(platform->window()) & SDL_WINDOW_FULLSCREEN_DESKTOP);
+    EXPECT_TRUE(pump_until_size(*platform, desktop.width, desktop.height)) << opened;
+    for (int frame = 0; frame < 40; ++frame) {  // room for a window manager to act
+      present();
+      platform->pump_events();
+      SDL_Delay(10);
+    }
+    const SDL_Point real = *test::server_window_size(platform->window());
+    const SDL_Rect r = platform->picture_rect();
+    EXPECT_EQ(as_tuple(r), as_tuple(letterbox(80, 60, real.x, real.y))) << opened;
+    const auto row = test::server_window_pixels(platform->window(), r.x, r.y + r.h / 2, r.w, 1);
+    ASSERT_TRUE(row);
+    EXPECT_EQ(
+        std::tuple((*row)[r.w / 8], (*row)[r.w * 7 / 8], at(desktop.width - 1, desktop.height - 1)),
+        std::tuple(0xFF0000u, 0x0000FFu, 0u))
+        << opened;
   }
-  const SDL_Point real = *test::server_window_size(platform->window());
-  const SDL_Rect r = platform->picture_rect();
-  EXPECT_EQ(as_tuple(r), as_tuple(letterbox(80, 60, real.x, real.y)));
-  const int mid_y = r.y + r.h / 2;
-  const auto row = test::server_window_pixels(platform->window(), r.x, mid_y, r.w, 1);
-  ASSERT_TRUE(row);
-  EXPECT_EQ(std::pair((*row)[r.w / 8], (*row)[r.w * 7 / 8]), std::pair(0xFF0000u, 0x0000FFu));
 }
 
 }  // namespace
