@@ -21,23 +21,22 @@
 #include "support/files_temp_folder.h"
 #include "support/ogg_writer.h"
 
+// The bytes in use on the heap; under the sanitizer from its allocator interface, whose header
+// not every compiler ships.
 #if defined(__SANITIZE_ADDRESS__)
-// From the sanitizer's allocator interface, whose header not every compiler ships.
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+static std::size_t heap_bytes() {
+  return __sanitizer_get_current_allocated_bytes();
+}
 #else
 #include <malloc.h>
+static std::size_t heap_bytes() {
+  return mallinfo2().uordblks;
+}
 #endif
 
 namespace orv::media {
 namespace {
-
-std::size_t heap_bytes() {
-#if defined(__SANITIZE_ADDRESS__)
-  return __sanitizer_get_current_allocated_bytes();
-#else
-  return mallinfo2().uordblks;
-#endif
-}
 
 class OggStreamTest : public ::testing::Test {
  protected:

@@ -27,16 +27,14 @@ constexpr int kW = 80, kH = 60;
 // Mesa's software rasteriser (LLVM) keeps a few allocations past its unloading at SDL_Quit,
 // where no suppression by library name can find them; they are not the game's. Leak checks
 // leave out what this thread allocates while a platform with GL lives.
-struct GlLeaksIgnored {
 #if defined(__SANITIZE_ADDRESS__)
-  GlLeaksIgnored() {
-    __lsan_disable();
-  }
-  ~GlLeaksIgnored() {
-    __lsan_enable();
-  }
-#endif
+struct GlLeaksIgnored {
+  GlLeaksIgnored() { __lsan_disable(); }
+  ~GlLeaksIgnored() { __lsan_enable(); }
 };
+#else
+struct GlLeaksIgnored {};
+#endif
 
 bool open_gl_window(SdlPlatform& platform) {
   return platform.open_window(kW, kH, "ORVANTE") && platform.open_screen(kW, kH);
