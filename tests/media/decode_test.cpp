@@ -40,10 +40,9 @@ Image reference_image(const std::string& file) {
   const bool grey = has(file, "grey");
   Image image(4, 3);
   for (int i = 0; i < 12; ++i) {
-    const std::uint32_t c = kColours[i];
-    const int g = kGreys[i];
+    const std::uint32_t c = grey ? kGreys[i] * 0x010101u : kColours[i];
     image.pixels[std::size_t(i)] =
-        argb(alpha ? kAlphas[i] : 255, grey ? g : c >> 16, grey ? g : c >> 8, grey ? g : c);
+        argb(alpha ? kAlphas[i] : 255, c >> 16 & 255, c >> 8 & 255, c & 255);
   }
   return image;
 }
