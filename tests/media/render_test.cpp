@@ -50,7 +50,14 @@ TEST(RenderBlend, EveryFactorPairMatchesHandComputedPixels) {
                              {9, 1, 31, 31, 47},             // Cs * Cd
                              {2, 10, 234, 155, 64},          // Cs + Cd * (1 - Cd)
                              {7, 8, 200, 100, 50},           // destination alpha reads as one
-                             {11, 2, 40, 80, 240}};          // saturated alpha is 0 over opaque
+                             {11, 2, 40, 80, 240},           // saturated alpha is 0 over opaque
+                             // Nothing is drawn: alpha 0 would still add its colour under (2, 5)
+                             // and alpha 1 at opacity 100 rounds to 0; invalid factors; opacity 0.
+                             {2, 5, 40, 80, 240, 0, 100},
+                             {2, 5, 40, 80, 240, 1, 100},
+                             {0, 6, 40, 80, 240},
+                             {5, 14, 40, 80, 240},
+                             {5, 6, 40, 80, 240, 64, 0}};
   constexpr int kRow = 37;  // both the vectorised part and the tail of the blend loops
   for (const BlendCase& c : cases) {
     Image target(kRow, 1, argb(255, 40, 80, 240));
@@ -59,21 +66,7 @@ TEST(RenderBlend, EveryFactorPairMatchesHandComputedPixels) {
               false);
     for (int x = 0; x < kRow; ++x)
       ASSERT_EQ(target.at(x, 0) & 0xFFFFFF, argb(0, c.r, c.g, c.b))
-          << c.source << "," << c.destination << " x " << x;
-  }
-}
-
-// A texel of alpha 0 would still add its colour under (2, 5); alpha 1 at opacity 100 rounds to 0.
-TEST(RenderBlend, NothingIsDrawnForZeroAlphaInvalidFactorsOrZeroOpacity) {
-  const Image background(2, 1, argb(255, 40, 80, 240));
-  Image texture(2, 1, argb(0, 255, 255, 255));
-  texture.at(1, 0) = argb(1, 255, 255, 255);
-  for (auto [blend, opacity] : {std::pair(Blend{2, 5}, 100), std::pair(Blend{0, 6}, 255),
-                                std::pair(Blend{5, 14}, 255), std::pair(kAlpha, 0)}) {
-    Image target = background;
-    draw_quad(target, opacity == 100 ? texture : background, rect_quad(0, 0, 2, 1), opacity, blend,
-              false);
-    EXPECT_EQ(target.pixels, background.pixels) << blend.source << "," << blend.destination;
+          << c.source << "," << c.destination << " at " << c.opacity << " x " << x;
   }
 }
 
