@@ -17,7 +17,7 @@ TEST(PadFilter, OnlyPadsCount) {
       {{"SynPS/2 Synaptics TouchPad", false, 2, 4, 0}, false},
       {{"USB Gamepad", false, 2, 10, 0}, true},  // unknown make, raw numbering
       {{"Retro Pad", false, 0, 8, 1}, true},     // a hat for its directions
-      {{"Media knob", false, 1, 2, 0}, false},   // one axis, few buttons
+      {{"Media knob", false, 1, 8, 0}, false},   // buttons enough, one axis only
       {{"Two-button stick", false, 2, 2, 0}, false},
   };
   for (const auto& [device, pad] : cases) EXPECT_EQ(counts_as_pad(device), pad) << device.name;
