@@ -113,27 +113,26 @@ TEST_F(OggStreamTest, ALongTrackStartsWithLittleMemory) {
 // Stopping or freeing in the middle silences the track; playing again starts it afresh.
 TEST_F(OggStreamTest, StoppingOrFreeingMidStreamIsSafe) {
   const std::string file = track("mid.ogg", {.rate = 44100, .seconds = 0.5});
-  Sound& sound = sound_;
-  const auto music = sound.load_music(file);
+  const auto music = sound_.load_music(file);
   ASSERT_TRUE(music);
-  EXPECT_FALSE(sound.load_music(dir_ / "missing.ogg"));
+  EXPECT_FALSE(sound_.load_music(dir_ / "missing.ogg"));
   dir_.write("junk.ogg", std::string(5000, 'x'));
-  EXPECT_FALSE(sound.load_music(dir_ / "junk.ogg"));
-  sound.play_sound(music, false);
-  const std::vector<std::int16_t> start = render(sound.mixer(), 3000);
-  render(sound.mixer(), 3000);
-  sound.stop_sound(music);
-  EXPECT_EQ(sound.mixer().voice_count(), 0u);
-  sound.play_sound(music, false);
-  EXPECT_EQ(render(sound.mixer(), 3000), start);
-  sound.free_sound(music);
-  EXPECT_FALSE(sound.is_sound(music));
-  EXPECT_EQ(render(sound.mixer(), 100), std::vector<std::int16_t>(100 * kAudioChannels, 0));
+  EXPECT_FALSE(sound_.load_music(dir_ / "junk.ogg"));
+  sound_.play_sound(music, false);
+  const std::vector<std::int16_t> start = render(sound_.mixer(), 3000);
+  render(sound_.mixer(), 3000);
+  sound_.stop_sound(music);
+  EXPECT_EQ(sound_.mixer().voice_count(), 0u);
+  sound_.play_sound(music, false);
+  EXPECT_EQ(render(sound_.mixer(), 3000), start);
+  sound_.free_sound(music);
+  EXPECT_FALSE(sound_.is_sound(music));
+  EXPECT_EQ(render(sound_.mixer(), 100), std::vector<std::int16_t>(100 * kAudioChannels, 0));
   // A one-shot stream ends and leaves the mixer.
-  const auto again = sound.load_music(file);
-  sound.play_sound(again, false);
-  render(sound.mixer(), 44100);
-  EXPECT_EQ(sound.mixer().voice_count(), 0u);
+  const auto again = sound_.load_music(file);
+  sound_.play_sound(again, false);
+  render(sound_.mixer(), 44100);
+  EXPECT_EQ(sound_.mixer().voice_count(), 0u);
 }
 
 // Starting a sound never waits for a stream's decode: with the track read through a pipe that
