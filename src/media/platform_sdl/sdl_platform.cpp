@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 
 #include "media/platform_sdl/sdl_convert.h"
 #include "media/platform_sdl/sdl_keys.h"
@@ -112,7 +111,7 @@ bool SdlPlatform::open_screen(int width, int height) {
 
 void SdlPlatform::present(const Pixel* pixels, int width, int height) {
   test_pad_.next_frame();
-  show(pixels, width, height, "frame");
+  show(pixels, width, height, Picture::kFrame);
 }
 
 // At most one progress picture per display frame: a level build shows its bar hundreds of
@@ -120,7 +119,7 @@ void SdlPlatform::present(const Pixel* pixels, int width, int height) {
 void SdlPlatform::present_progress(const Pixel* pixels, int width, int height) {
   constexpr std::int64_t kDisplayFrameNs = 16'666'667;
   if (now_ns() - last_present_ns_ >= kDisplayFrameNs) {
-    show(pixels, width, height, "progress");
+    show(pixels, width, height, Picture::kProgress);
   } else {
     trace("progress-left-out");
   }
@@ -128,16 +127,16 @@ void SdlPlatform::present_progress(const Pixel* pixels, int width, int height) {
 
 // In a browser the page only shows the picture, and only takes input, once the game yields:
 // a frame that slept since the last picture has yielded already, any other yields here.
-void SdlPlatform::show(const Pixel* pixels, int width, int height, const char* what) {
+void SdlPlatform::show(const Pixel* pixels, int width, int height, Picture picture) {
   if (kWebPage && !slept_) web_yield();
   slept_ = false;
   if (gpu_.attached()) {
-    gpu_.present(pixels, width, height, std::strcmp(what, "frame") == 0);
+    gpu_.present(pixels, width, height, picture == Picture::kFrame);
   } else {
     screen_.present(pixels, width, height);
   }
   last_present_ns_ = now_ns();
-  trace(what);
+  trace(picture == Picture::kFrame ? "frame" : "progress");
   pump_events();
 }
 

@@ -99,7 +99,9 @@ class SdlPlatform : public Platform {
   std::atomic<bool> focus_lost_ = false;
 
   bool is_display_switch(const SDL_KeyboardEvent& key) const;
-  void show(const Pixel* pixels, int width, int height, const char* what);
+  // A frame of the game, or a progress picture of a level build (never waits for the display).
+  enum class Picture { kFrame, kProgress };
+  void show(const Pixel* pixels, int width, int height, Picture picture);
   void trace(const char* what);
 
   SDL_Window* window_ = nullptr;
