@@ -3,7 +3,15 @@
 // way fits one whole multiple, so it is a copy).
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <vector>
+
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define ORV_BENCH_STREAM 1
+#else
+#define ORV_BENCH_STREAM 0
+#endif
 
 #include "media/render/quad_upright.h"
 #include "media/render/stretch_nearest.h"
@@ -41,6 +49,54 @@ void BM_LetterboxSharp(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_LetterboxSharp)->Unit(benchmark::kMicrosecond);
+
+// The floor: only writing the 1440x1080 rectangle, with plain stores and with streaming stores
+// that skip the cache (and so the read of each line before it is written).
+constexpr int kBoxW = 1440, kBoxH = 1080, kBoxLeft = 240;
+
+template <class WriteRow>
+void write_box(benchmark::State& state, WriteRow write_row) {
+  std::vector<Pixel> surface(std::size_t(kSurfaceW) * kSurfaceH + 8);
+  // The rows start 32-byte aligned, as a window surface's do.
+  Pixel* base = surface.data() + (-reinterpret_cast<std::uintptr_t>(surface.data()) / 4 & 7);
+  Pixel value = 0xFF000000;
+  for (auto _ : state) {
+    for (int y = 0; y < kBoxH; ++y) write_row(base + std::size_t(y) * kSurfaceW + kBoxLeft, value);
+    ++value;
+    benchmark::DoNotOptimize(base);
+  }
+}
+
+void BM_FloorPlainStores(benchmark::State& state) {
+  write_box(state, [](Pixel* row, Pixel value) {
+    std::fill(row, row + kBoxW, value);
+    benchmark::ClobberMemory();
+  });
+}
+BENCHMARK(BM_FloorPlainStores)->Unit(benchmark::kMicrosecond);
+
+#if ORV_BENCH_STREAM
+void BM_FloorStream128(benchmark::State& state) {
+  write_box(state, [](Pixel* row, Pixel value) {
+    const __m128i v = _mm_set1_epi32(int(value));
+    for (int x = 0; x < kBoxW; x += 4) _mm_stream_si128(reinterpret_cast<__m128i*>(row + x), v);
+    _mm_sfence();
+  });
+}
+BENCHMARK(BM_FloorStream128)->Unit(benchmark::kMicrosecond);
+
+__attribute__((target("avx2"))) void stream_row256(Pixel* row, Pixel value) {
+  const __m256i v = _mm256_set1_epi32(int(value));
+  for (int x = 0; x < kBoxW; x += 8) _mm256_stream_si256(reinterpret_cast<__m256i*>(row + x), v);
+  _mm_sfence();
+}
+
+void BM_FloorStream256(benchmark::State& state) {
+  if (!__builtin_cpu_supports("avx2")) return state.SkipWithError("no AVX2");
+  write_box(state, stream_row256);
+}
+BENCHMARK(BM_FloorStream256)->Unit(benchmark::kMicrosecond);
+#endif
 
 }  // namespace
 }  // namespace orv::media

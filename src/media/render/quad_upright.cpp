@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
+#include "media/render/avx2_stretch.h"
 #include "media/render/quad_paths.h"
 #include "media/render/raster.h"
 #include "media/render/sample.h"
@@ -88,10 +90,26 @@ class BilinearRows {
   // The texels of texture row v that a screen row reads.
   const Pixel* texels(int v) const { return texture_.pixels + v * texture_.stride + first_col_; }
 
+  // Works out the horizontal mix once for the many rows of a large stretch, where this
+  // machine has a cheaper way for them.
+  void plan_columns() {
+#if ORV_HAVE_AVX2_LOOPS
+    if (!use_avx2()) return;
+    Scratch& s = Scratch::get();
+    std::int32_t* plan = sized(s.plan, std::size_t(count_ / 8) * avx2::kPlanInts);
+    if (!avx2::plan_columns(plan, left_, weight_, count_)) return;
+    std::int32_t* split = sized(s.split, 2 * (std::size_t(span_) + kMixPadding));
+    planned_ = avx2::PlannedRow{plan, left_, weight_, count_, split, span_};
+#endif
+  }
+
   // Writes the count() samples of screen row y to out.
   void sample(int y, Pixel* out) {
     int wv = 0, v1 = 0;
     const int v0 = rows_for(y, v1, wv);
+#if ORV_HAVE_AVX2_LOOPS
+    if (planned_) return avx2::stretch_row(out, *planned_, texels(v0), texels(v1), wv);
+#endif
     mix_rows(mixed_, texels(v0), texels(v1), wv, span_);
     std::fill(mixed_ + span_, mixed_ + span_ + kMixPadding, mixed_[span_ - 1]);
     mix_columns(out, mixed_, left_, weight_, count_);
@@ -105,6 +123,9 @@ class BilinearRows {
   std::int32_t* left_;
   std::int32_t* weight_;
   Pixel* mixed_ = nullptr;
+#if ORV_HAVE_AVX2_LOOPS
+  std::optional<avx2::PlannedRow> planned_;
+#endif
 };
 
 void draw_bilinear(const QuadDraw& d, const Axis& ax, const Axis& ay) {
@@ -198,6 +219,7 @@ void stretch_bilinear(const TextureView& picture, Pixel* target, int width, int 
   const Axis ax = make_axis(0, float(width), picture.width, width);
   const Axis ay = make_axis(0, float(height), picture.height, height);
   BilinearRows rows(picture, ax, ay);
+  rows.plan_columns();
   for (int y = ay.first; y < ay.end; ++y) rows.sample(y, target + y * stride);
 }
 
