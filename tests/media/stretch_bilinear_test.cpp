@@ -25,16 +25,19 @@ Image framed_picture(int pw, int ph, bool opaque) {
   return image;
 }
 
-// Rows stride pixels apart; the pixels past each row's width must stay as they were.
-std::vector<Pixel> stretched(const TextureView& picture, int w, int h, int stride, bool avx2) {
+// Rows stride pixels apart from offset pixels into a 32-byte aligned surface; the pixels past
+// each row's width must stay as they were.
+std::vector<Pixel> stretched(const TextureView& picture, int w, int h, int stride, int offset,
+                             bool avx2) {
   constexpr Pixel kOutside = 0x12345678u;
-  std::vector<Pixel> surface(std::size_t(stride) * h, kOutside);
+  std::vector<Pixel> surface(std::size_t(stride) * h + offset + 8, kOutside);
+  Pixel* aligned = surface.data() + (-reinterpret_cast<std::uintptr_t>(surface.data()) / 4 % 8);
   detail::allow_avx2(avx2);
-  stretch_bilinear(picture, surface.data(), w, h, stride);
+  stretch_bilinear(picture, aligned + offset, w, h, stride);
   detail::allow_avx2(true);
   std::vector<Pixel> rows;
   for (int y = 0; y < h; ++y) {
-    const Pixel* row = &surface[std::size_t(y) * stride];
+    const Pixel* row = aligned + offset + std::ptrdiff_t(y) * stride;
     rows.insert(rows.end(), row, row + w);
     for (int x = w; x < stride; ++x) EXPECT_EQ(row[x], kOutside) << x << "," << y;
   }
@@ -44,33 +47,36 @@ std::vector<Pixel> stretched(const TextureView& picture, int w, int h, int strid
 TEST(StretchBilinear, EqualsTheBilinearQuadUpAndDownAtOddSizes) {
   struct Case {
     int pw, ph, w, h;
+    int stride, offset;  // of the target rows
   };
   const Case cases[] = {
-      {256, 192, 360, 270},  // the letterbox's 1.40625 on both axes
-      {33, 17, 71, 40},      // odd widths, more than twice as large
-      {13, 7, 15, 9},        // one group of eight columns and a tail of seven
-      {5, 3, 8, 3},          // exactly one group, rows unscaled
-      {40, 30, 33, 29},      // slightly smaller: groups that read more than eight texels
-      {40, 30, 20, 15},      // half size
-      {16, 16, 16, 16},      // the picture's own size
-      {1, 1, 9, 5},          // a single texel
-      {9, 1, 17, 1},         // a single row
-      {1, 7, 1, 9},          // a single column
+      {256, 192, 360, 270, 480, 60},  // the letterbox's 1.40625, rows 32-byte aligned
+      {256, 192, 360, 270, 363, 1},   // the same, rows aligned differently
+      {33, 17, 71, 40, 74, 0},        // odd widths, more than twice as large
+      {13, 7, 15, 9, 16, 3},          // one group of eight columns and a tail
+      {5, 3, 8, 3, 8, 0},             // exactly one group, rows unscaled
+      {5, 3, 8, 3, 8, 7},             // seven columns one by one, then one
+      {40, 30, 33, 29, 35, 2},        // slightly smaller: groups that read more than eight texels
+      {40, 30, 20, 15, 21, 0},        // half size
+      {16, 16, 16, 16, 16, 5},        // the picture's own size
+      {1, 1, 9, 5, 9, 0},             // a single texel
+      {9, 1, 17, 1, 17, 1},           // a single row
+      {1, 7, 1, 9, 2, 0},             // a single column
   };
   for (const Case& c : cases) {
     for (bool opaque : {true, false}) {
       const Image image = framed_picture(c.pw, c.ph, opaque);
       const TextureView picture = view_of(image, 1, 1, c.pw, c.ph);
-      const std::vector<Pixel> fast = stretched(picture, c.w, c.h, c.w + 3, true);
+      const std::vector<Pixel> fast = stretched(picture, c.w, c.h, c.stride, c.offset, true);
       std::vector<Pixel> expected;
       if (opaque) {  // the quad path copies opaque texels as they are
         Image quad(c.w, c.h, 0xFF000000u);
         draw_quad(quad, picture, testing::rect_quad(0, 0, float(c.w), float(c.h)), 255, {5, 6},
                   true);
         expected = quad.pixels;
-        EXPECT_EQ(stretched(picture, c.w, c.h, c.w + 3, false), expected);
+        EXPECT_EQ(stretched(picture, c.w, c.h, c.stride, c.offset, false), expected);
       } else {
-        expected = stretched(picture, c.w, c.h, c.w, false);
+        expected = stretched(picture, c.w, c.h, c.w, 0, false);
       }
       EXPECT_EQ(fast, expected) << c.pw << "x" << c.ph << " to " << c.w << "x" << c.h
                                 << (opaque ? " opaque" : " with alpha");

@@ -1,6 +1,6 @@
-// The AVX2 rows of a large bilinear stretch (the letterbox): the horizontal mix is worked out
-// once for all rows, and each row's vertical mix is kept in 16-bit channels for it, which
-// saves the packing and unpacking between the two. Results equal mix_rows then mix_columns.
+// The AVX2 rows of a large bilinear stretch (the letterbox). The horizontal mix is worked out
+// once for all rows, and the rows go out with streaming stores: the target is written without
+// being read into the cache first. Results equal mix_rows then mix_columns.
 #pragma once
 
 #include <cstdint>
@@ -15,24 +15,26 @@ namespace orv::media::detail::avx2 {
 // Ints of plan per group of eight screen columns.
 constexpr int kPlanInts = 17;
 
-// Plans the horizontal mix of count screen columns (see mix_columns in sample.h) into
-// plan, (count / 8) * kPlanInts ints. False when a group of eight columns reads more than
-// eight texels (a downscale): this way does not fit then.
-bool plan_columns(std::int32_t* plan, const std::int32_t* left, const std::int32_t* weight,
-                  int count);
-
-// One screen row: row0 and row1 (span texels, the columns the plan reads) mixed with weight w
-// (0..255 towards row1), then across as planned. split is working space of
-// 2 * (span + kMixPadding) ints.
+// The columns of a planned row: screen columns [0, head) and those after the last whole group
+// of eight are mixed one by one, the groups from head on as planned.
 struct PlannedRow {
-  const std::int32_t* plan;
-  const std::int32_t* left;
+  const std::int32_t* plan;  // (count - head) / 8 groups of kPlanInts
+  const std::int32_t* left;  // see mix_columns in sample.h
   const std::int32_t* weight;
   int count;
-  std::int32_t* split;
-  int span;
+  int head;
 };
-void stretch_row(Pixel* out, const PlannedRow& row, const Pixel* row0, const Pixel* row1, int w);
+
+// Fills row.plan. False when a group of eight columns reads more than eight texels (a
+// downscale): this way does not fit then.
+bool plan_columns(std::int32_t* plan, const PlannedRow& row);
+
+// One screen row from the vertically mixed texels (see mix_columns): the groups of eight go
+// out with streaming stores where out + head is 32-byte aligned, with plain stores elsewhere.
+void mix_planned_columns(Pixel* out, const Pixel* mixed, const PlannedRow& row);
+
+// Makes the streamed rows visible to whoever reads them next (another thread or process).
+void end_streaming();
 
 }  // namespace orv::media::detail::avx2
 

@@ -15,7 +15,6 @@ struct Scratch {
   std::vector<std::int32_t> left;    // per screen column: texture column
   std::vector<std::int32_t> weight;  // per screen column: bilinear weight towards the right
   std::vector<std::int32_t> plan;    // the columns and weights above, planned for many rows
-  std::vector<std::int32_t> split;   // two texture rows mixed, in 16-bit channels
 
   static Scratch& get() {
     thread_local Scratch scratch;
