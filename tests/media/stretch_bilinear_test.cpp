@@ -46,8 +46,7 @@ std::vector<Pixel> stretched(const TextureView& picture, int w, int h, int strid
 
 TEST(StretchBilinear, EqualsTheBilinearQuadUpAndDownAtOddSizes) {
   struct Case {
-    int pw, ph, w, h;
-    int stride, offset;  // of the target rows
+    int pw, ph, w, h, stride, offset;  // picture, target and its rows
   };
   const Case cases[] = {
       {256, 192, 360, 270, 480, 60},  // the letterbox's 1.40625, rows 32-byte aligned
