@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
+#include "media/render/avx2_stretch.h"
 #include "media/render/quad_paths.h"
 #include "media/render/raster.h"
 #include "media/render/sample.h"
@@ -88,12 +90,39 @@ class BilinearRows {
   // The texels of texture row v that a screen row reads.
   const Pixel* texels(int v) const { return texture_.pixels + v * texture_.stride + first_col_; }
 
+  // Works out the horizontal mix once for the many rows of a large stretch whose rows start
+  // at out, where this machine has a cheaper way for them.
+  void plan_columns(const Pixel* out) {
+#if ORV_HAVE_AVX2_LOOPS
+    if (!use_avx2()) return;
+    // Screen columns before the first 32-byte boundary of out are mixed one by one.
+    const int head =
+        std::min(int(-reinterpret_cast<std::uintptr_t>(out) / sizeof(Pixel) % 8), count_);
+    std::int32_t* plan =
+        sized(Scratch::get().plan, std::size_t(count_ - head) / 8 * avx2::kPlanInts);
+    const avx2::PlannedRow row{plan, left_, weight_, count_, head};
+    if (avx2::plan_columns(plan, row)) planned_ = row;
+#else
+    (void)out;
+#endif
+  }
+
+  // Ends a stretch of planned rows.
+  void end_planned() {
+#if ORV_HAVE_AVX2_LOOPS
+    if (planned_) avx2::end_streaming();
+#endif
+  }
+
   // Writes the count() samples of screen row y to out.
   void sample(int y, Pixel* out) {
     int wv = 0, v1 = 0;
     const int v0 = rows_for(y, v1, wv);
     mix_rows(mixed_, texels(v0), texels(v1), wv, span_);
     std::fill(mixed_ + span_, mixed_ + span_ + kMixPadding, mixed_[span_ - 1]);
+#if ORV_HAVE_AVX2_LOOPS
+    if (planned_) return avx2::mix_planned_columns(out, mixed_, *planned_);
+#endif
     mix_columns(out, mixed_, left_, weight_, count_);
   }
 
@@ -105,6 +134,9 @@ class BilinearRows {
   std::int32_t* left_;
   std::int32_t* weight_;
   Pixel* mixed_ = nullptr;
+#if ORV_HAVE_AVX2_LOOPS
+  std::optional<avx2::PlannedRow> planned_;
+#endif
 };
 
 void draw_bilinear(const QuadDraw& d, const Axis& ax, const Axis& ay) {
@@ -198,7 +230,9 @@ void stretch_bilinear(const TextureView& picture, Pixel* target, int width, int 
   const Axis ax = make_axis(0, float(width), picture.width, width);
   const Axis ay = make_axis(0, float(height), picture.height, height);
   BilinearRows rows(picture, ax, ay);
+  rows.plan_columns(target);
   for (int y = ay.first; y < ay.end; ++y) rows.sample(y, target + y * stride);
+  rows.end_planned();
 }
 
 }  // namespace orv::media

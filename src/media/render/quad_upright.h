@@ -21,7 +21,9 @@ bool draw_upright_plain(Image& target, const TextureView& texture, const Quad& q
 namespace orv::media {
 
 // Scales the picture to fill width x height pixels whose rows lie stride pixels apart, with
-// the bilinear filter of upright quads; the pixels are copied, alpha bytes included.
+// the bilinear filter of upright quads; the pixels are copied, alpha bytes included. On AVX2
+// machines the rows go out with streaming stores, past the cache: meant for a surface that
+// another process (the display server) reads next.
 void stretch_bilinear(const TextureView& picture, Pixel* target, int width, int height,
                       std::ptrdiff_t stride);
 

@@ -14,6 +14,7 @@ struct Scratch {
   std::vector<Pixel> mixed;          // two texture rows mixed vertically
   std::vector<std::int32_t> left;    // per screen column: texture column
   std::vector<std::int32_t> weight;  // per screen column: bilinear weight towards the right
+  std::vector<std::int32_t> plan;    // the columns and weights above, planned for many rows
 
   static Scratch& get() {
     thread_local Scratch scratch;
