@@ -8,7 +8,6 @@
 #include <chrono>
 #include <functional>
 #include <future>
-#include <ostream>
 #include <thread>
 #include <tuple>
 
@@ -87,9 +86,6 @@ struct AbandonedScreen {
   const char* name;
   void (*arrange)(test::TestGame&);
 };
-void PrintTo(const AbandonedScreen& s, std::ostream* os) {
-  *os << s.name;
-}
 
 // The fault comes in the first frame shown by the dialog or screen (frame 0). Afterwards
 // Escape and then B must still quit the game.
@@ -102,8 +98,7 @@ TEST_P(FaultInsideAScreen, LeavesEscapeWithItsQuitDialogWorking) {
   t.platform.tap_key(media::key::kEscape, 3, 2);
   t.platform.hold_key(media::key::kB, 5);
   run(main_loop_turn);
-  EXPECT_EQ(g.frame.quit_requested, 1);
-  EXPECT_EQ(g.input.open_dialogs, 0);
+  EXPECT_EQ(std::tuple(g.frame.quit_requested, g.input.open_dialogs), std::tuple(1, 0));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -191,9 +186,6 @@ struct AbandonedDraw {
   const char* name;
   void (*cut_short)(Game&);  // what the draw had changed when the fault came
 };
-void PrintTo(const AbandonedDraw& d, std::ostream* os) {
-  *os << d.name;
-}
 
 class FaultInsideADraw : public FaultRecovery,
                          public ::testing::WithParamInterface<AbandonedDraw> {};
@@ -238,7 +230,7 @@ TEST_F(FaultRecovery, AFaultInsideATextPutsTheTextCursorBackAtItsOrigin) {
       ASSERT_NE(game.text.cursor_y, 0.0f);
       raise(SIGSEGV);
     }
-    std::tie(x, y) = std::pair(game.text.cursor_x, game.text.cursor_y);
+    x = game.text.cursor_x, y = game.text.cursor_y;
     end_program(game);
   });
   EXPECT_EQ(std::pair(x, y), std::pair(0.0f, 0.0f));

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <tuple>
 
@@ -20,6 +21,7 @@
 #include "media/keys.h"
 #include "media/platform_headless/headless_platform.h"
 #include "support/data_set.h"
+#include "support/screen_game.h"
 
 namespace orv {
 namespace {
@@ -94,9 +96,7 @@ TEST_F(KeptGames, AnExportedEntryIsAKeptGameThatVerifies) {
   if (data_home) setenv("XDG_DATA_HOME", own_data_home.c_str(), 1);
   ASSERT_EQ(outcome.exit_code, 0) << outcome.text;
   std::ifstream in(out / "orvante-score-1.txt");
-  std::stringstream text;
-  text << in.rdbuf();
-  const auto record = media::parse_game_record(text.str());
+  const auto record = media::parse_game_record(std::string(std::istreambuf_iterator<char>(in), {}));
   ASSERT_TRUE(record);
   EXPECT_EQ(verify(*record, data_path()).exit_code, 0);
 }
@@ -149,15 +149,6 @@ TEST_F(KeptGames, ChangedDataIsNamedByTheDataSetItNeeds) {
   EXPECT_NE(out.text.find("needs the data set " + record.data_set), std::string::npos) << out.text;
 }
 
-// The headless platform calling after_present after every presented picture.
-struct WatchedHeadless : media::HeadlessPlatform {
-  void present(const media::Pixel* pixels, int width, int height) override {
-    HeadlessPlatform::present(pixels, width, height);
-    if (after_present) after_present();
-  }
-  std::function<void()> after_present;
-};
-
 // A kept game played on the headless platform through the tape, frame by frame.
 struct TapeRun {
   // kVerify ends at the game's end; kWatch has the watch controls.
@@ -165,11 +156,8 @@ struct TapeRun {
       : keep(fs::current_path().string()), tape(headless), media(tape), g(media) {
     headless.set_desktop(recorded_desktop(record));
     headless.keep_presented(false);
-    g.tape.tape = &tape;
-    g.tape.mode = mode;
-    g.tape.played = record;
-    g.frame.replaying = true;
-    g.frame.recorded_input = true;
+    g.tape.tape = &tape, g.tape.mode = mode, g.tape.played = record;
+    g.frame.replaying = true, g.frame.recorded_input = true;
     data_folder = data;
   }
   // Runs the game until stop says so after a frame (or the game ends).
@@ -191,7 +179,7 @@ struct TapeRun {
 
   test::CurrentDirectory keep;
   std::string data_folder;
-  WatchedHeadless headless;
+  test::RecordingPlatform headless;
   media::TapePlatform tape;
   media::Media media;
   Game g;
@@ -253,15 +241,14 @@ int marked_pixels(const media::Image& frame, const media::Image& paused, double 
 
 // P on the live keyboard stops the replay at its frame, darkened with PAUSED at the top left
 // and the middle untouched; Space then hands it over.
-TEST_F(KeptGames, PausePausesTheReplayAndSpaceTakesItOver) {
+TEST_F(KeptGames, SpaceTakesOverAPausedReplay) {
   TapeRun run(records_->front(), data_path(), TapeMode::kWatch);
   run.headless.keep_presented(true);
   std::int64_t paused_at = -1;
   media::Image frame_at_pause;
   int marked_top_left = -1, marked_middle = -1;
-  run.headless.after_present = [&] {
+  run.headless.on_present = [&](const media::Image& shown, std::int64_t) {
     if (paused_at < 0 || marked_top_left >= 0) return;
-    const media::Image& shown = run.headless.last_presented();
     if (!run.tape.paused()) {
       frame_at_pause = shown;
       return;

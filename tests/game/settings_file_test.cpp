@@ -3,11 +3,12 @@
 #include "game/settings_file.h"
 
 #include <gtest/gtest.h>
+
 #include <signal.h>
 #include <sys/resource.h>
-
 #include <filesystem>
 #include <sstream>
+#include <tuple>
 
 #include "support/files_temp_folder.h"
 
@@ -16,12 +17,8 @@ namespace {
 
 Settings changed_settings() {
   Settings s;
-  s.music_volume = 0;
-  s.effects_volume = 7;
-  s.display = media::DisplayMode::kFullscreen;
-  s.scaling = media::Scaling::kSharp;
-  s.intro_shown = false;
-  s.focus_pause = false;
+  s.music_volume = 0, s.effects_volume = 7, s.display = media::DisplayMode::kFullscreen;
+  s.scaling = media::Scaling::kSharp, s.intro_shown = false, s.focus_pause = false;
   s.colour_assist = true;
   s.player_name = "Ann \xC9lise 42";  // Latin-1 E acute
   return s;
@@ -49,12 +46,10 @@ TEST(SettingsFile, EverySettingSurvivesAWriteThenARead) {
   EXPECT_EQ(out.str(), "");
 }
 
-TEST(SettingsFile, DefaultsAreTheGameAsItAlwaysWasAndAMissingFileIsSilent) {
+TEST(SettingsFile, AMissingFileSilentlyGivesTheGameAsItAlwaysWas) {
   const Settings s;
-  EXPECT_EQ(s.music_volume, 10);
-  EXPECT_EQ(s.effects_volume, 10);
-  EXPECT_EQ(s.display, media::DisplayMode::kWindow);
-  EXPECT_EQ(s.scaling, media::Scaling::kSmooth);
+  EXPECT_EQ(std::tuple(s.music_volume, s.effects_volume, s.display, s.scaling),
+            std::tuple(10, 10, media::DisplayMode::kWindow, media::Scaling::kSmooth));
   EXPECT_TRUE(s.intro_shown);
   EXPECT_TRUE(s.focus_pause);
   EXPECT_FALSE(s.colour_assist);
@@ -65,10 +60,9 @@ TEST(SettingsFile, DefaultsAreTheGameAsItAlwaysWasAndAMissingFileIsSilent) {
   EXPECT_EQ(out.str(), "");
 }
 
-TEST(SettingsFile, LinesEndInAnyWayAndKeysAndWordsMatchInAnyCase) {
+TEST(SettingsFile, AnyLineEndOrLetterCaseReads) {
   const Settings s = parsed("musicvolume\r\n3\r\nScaling\rsharp\nINTRO\nskipped");
-  EXPECT_EQ(s.music_volume, 3);
-  EXPECT_EQ(s.scaling, media::Scaling::kSharp);
+  EXPECT_EQ(std::tuple(s.music_volume, s.scaling), std::tuple(3, media::Scaling::kSharp));
   EXPECT_FALSE(s.intro_shown);
 }
 
@@ -99,7 +93,7 @@ TEST(SettingsFile, BadLinesAreReportedByNumberWhileTheDefaultsStay) {
   EXPECT_EQ(s, expected);
 }
 
-TEST(SettingsFile, ControlBytesAndHugeFilesAreReportedNotTrusted) {
+TEST(SettingsFile, UnreadableFilesAreReportedNotTrusted) {
   std::string errors;
   parsed("PLAYERNAME\nA\x01\x7F", &errors);
   EXPECT_EQ(errors.rfind("settings.txt:2: bad value \"A\\x01\\x7F\" for PLAYERNAME", 0), 0u)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 #include "input/input_test_support.h"
 #include "media/key_names.h"
@@ -27,7 +28,7 @@ class ControlsFile : public test::InputTest {
   std::string path;
 };
 
-TEST_F(ControlsFile, NamedControlsGetTheirKeysAndTheOthersLoseOnlyTheKeysTakenFromThem) {
+TEST_F(ControlsFile, AKeyGoesOnlyToTheLastControlNamingIt) {
   EXPECT_EQ(read({"UP", "W", "left", "a, q", "LEFT", "KP4", "RIGHT", "d", "BOMB", "SPACE"}), "");
   EXPECT_EQ(keys(Control::kUp), std::vector<int>{0x11});
   EXPECT_EQ(keys(Control::kLeft), (std::vector<int>{key::kA, 0x10, 0x4B}));
@@ -64,9 +65,8 @@ TEST_F(ControlsFile, BadPairsAreIgnoredWithTheirLineNumbersReported) {
                         path + ":6: unknown key \"NOPE\", pair ignored\n" +  //
                         path + ":8: no key given, pair ignored\n" +          //
                         path + ":14: no key given, pair ignored\n");
-  EXPECT_EQ(keys(Control::kUp), std::vector<int>{0x11});
-  EXPECT_EQ(keys(Control::kDown), std::vector<int>{key::kDown});
-  EXPECT_EQ(keys(Control::kRight), std::vector<int>{key::kRight});
+  EXPECT_EQ(std::tuple(keys(Control::kUp), keys(Control::kDown), keys(Control::kRight)),
+            std::tuple(std::vector{0x11}, std::vector{key::kDown}, std::vector{key::kRight}));
   EXPECT_EQ(keys(Control::kScreenshot), (std::vector<int>{0x3F, key::kF12}));
   EXPECT_EQ(keys(Control::kQuit), std::vector<int>{key::kEscape});
 }
@@ -122,17 +122,23 @@ TEST_F(ControlsFile, RewrittenFilesReadBackAsTheBindingsTheyWereWrittenFor) {
   }
 }
 
-TEST_F(ControlsFile, ARebindMovesTheKeyAndNamesComeBackAsTheFileWritesThem) {
+TEST_F(ControlsFile, ARebindMovesTheKeyToItsNewControl) {
   rebind_control(g.input.keys, Control::kUp, key::kA);
   EXPECT_EQ(keys(Control::kUp), std::vector<int>{key::kA});
   EXPECT_EQ(keys(Control::kBomb), std::vector<int>{key::kSpace});
+}
+
+TEST_F(ControlsFile, ControlNamesReadBackAsTheFileWritesThem) {
   for (int c = 0; c < kControlCount; ++c) {
     const std::string name = control_name(Control(c));
     EXPECT_EQ(read({name, "F5"}), "") << name;
   }
-  EXPECT_EQ(media::key_name(key::kSpace), "SPACE");
-  EXPECT_EQ(media::key_by_name(media::key_name(0xC9)), 0xC9);
-  EXPECT_EQ(media::key_name(0xFF), "");
+}
+
+TEST_F(ControlsFile, KeyNamesReadBackAsTheFileWritesThem) {
+  EXPECT_EQ(std::tuple(media::key_name(key::kSpace), media::key_by_name(media::key_name(0xC9)),
+                       media::key_name(0xFF)),
+            std::tuple("SPACE", 0xC9, ""));
 }
 
 }  // namespace

@@ -12,11 +12,9 @@ class InputTest : public WorldTest {
  protected:
   InputTest() {
     t.platform.set_desktop({1920, 1080});
-    g.config.design_width = 1024;
-    g.config.design_height = 768;
+    g.config.design_width = 1024, g.config.design_height = 768;
     open_game_screen(g);
-    g.frame.menu_active = false;
-    g.world.view_origin_x = g.world.view_origin_y = 1;
+    g.frame.menu_active = false, g.world.view_origin_x = g.world.view_origin_y = 1;
   }
 
   // Reads the input of one frame, then ends the frame; returns the frame's command.

@@ -14,9 +14,7 @@ namespace {
 namespace key = media::key;
 
 media::JoystickState pad_state(std::initializer_list<int> buttons, int x = 0, int y = 0) {
-  media::JoystickState s;
-  s.axis_x = x;
-  s.axis_y = y;
+  media::JoystickState s{.axis_x = x, .axis_y = y};
   for (int b : buttons) s.buttons[std::size_t(b - 1)] = true;
   return s;
 }
@@ -54,7 +52,7 @@ TEST_F(Joypad, AxesGiveTheDirectionWithDiagonalsVertical) {
 
 // Buttons 1 to 10 give their commands (menu active, so that no dialog opens); with several
 // down, the lowest gives its command.
-TEST_F(Joypad, EachButtonGivesItsCommandAndTheLowestDownWins) {
+TEST_F(Joypad, EachButtonGivesItsCommandTheLowestWinning) {
   g.frame.menu_active = true;
   const Command commands[] = {
       Command::kX,       Command::kA,       Command::kB,       Command::kY,    Command::kButton5,
@@ -115,7 +113,7 @@ TEST_F(Joypad, TheKeyboardWorksBesideIt) {
 // Keyboard play; a pad holding button 1 (X) plugged in at frame 2 and pulled out at frame 4.
 using JoypadHotPlug = test::InputTest;
 
-TEST_F(JoypadHotPlug, APadIsUsedWhileConnectedAndTheKeyboardAlways) {
+TEST_F(JoypadHotPlug, TheKeyboardAlwaysWorksAPadOnlyWhileConnected) {
   g.frame.menu_active = true;
   EXPECT_FALSE(g.media.input.init_joystick());
   t.platform.set_joystick_state(pad_state({1}));

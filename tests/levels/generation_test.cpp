@@ -28,8 +28,7 @@ TEST_F(Generation, SizeIsBaseHalfPlusRandomPlusLevelWithinMapSize) {
   for (const Case& c : {Case{1, 64, 1, 1}, Case{1, 64, 0, 64}, Case{100, 10, 1, 10},
                         Case{-9, 7, 2, 7}, Case{0, 0, 5, 0}}) {
     SCOPED_TRACE(::testing::Message() << c.base << " " << c.map_size << " " << c.level);
-    g.levels.base_w = g.levels.base_h = c.base;
-    g.config.max_x = g.config.max_y = c.map_size;
+    g.levels.base_w = g.levels.base_h = c.base, g.config.max_x = g.config.max_y = c.map_size;
     build(c.level);
     EXPECT_EQ(std::tuple(g.world.last_column, g.world.last_row),
               std::tuple(c.expected, c.expected));
@@ -57,7 +56,7 @@ TEST_F(Generation, AWalkerInThreeColumnsOnlyCarvesColumnOne) {
 
 // The floor pass quarters converted cells plus every goody so far (time: a quarter of that,
 // at most 60); goodies of the green walk are added afterwards, undivided.
-TEST_F(Generation, FloorCellsAndGoodiesAreQuarteredAndGreenGoodiesAdded) {
+TEST_F(Generation, RemainingIsAQuarterOfFloorWithGoodiesPlusGreenGoodies) {
   rewrite("DATA/OBJECTS/coin.dll", {"DGFXNAME", "COIN", "DDENSITY", "0", "DISGOODY", "1"});
   rewrite("DATA/RGB/LAB/LAB_FLOOR", {"GFXNAME", "floor.png", "CHILD1", "COIN"});
   rewrite("DATA/RGB/LAB/LAB_GREEN", {"GFXNAME", "green.png", "CHILD1", "COIN"});
@@ -115,8 +114,7 @@ TEST_F(Generation, AMissingBaseFileEndsTheProgram) {
 }
 
 TEST_F(Generation, ALevelBeyond256GrowsTheGridOnlyWhileItLasts) {
-  g.levels.base_w = g.levels.base_h = 1000;
-  g.config.max_x = g.config.max_y = 300;
+  g.levels.base_w = g.levels.base_h = 1000, g.config.max_x = g.config.max_y = 300;
   build(1);
   EXPECT_EQ(std::tuple(g.world.last_column, g.world.grid.columns(), g.world.grid.rows()),
             std::tuple(300, 301, 301));

@@ -32,8 +32,7 @@ std::string playing_track(const Game& g) {
 class ShippedLevels : public ::testing::Test {
  protected:
   void SetUp() override {
-    g.frame.start_directory = data;
-    g.frame.configuration_path = data + "DATA\\ini.txt";
+    g.frame.start_directory = data, g.frame.configuration_path = data + "DATA\\ini.txt";
     read_configuration(g);
     open_input_and_sound(g);
     open_game_screen(g);
@@ -43,8 +42,7 @@ class ShippedLevels : public ::testing::Test {
     build_first_level(g);
   }
   void build_level_one(std::int32_t world_random) {
-    g.config.world_random = world_random;
-    g.world.level = 1;
+    g.config.world_random = world_random, g.world.level = 1;
     build_generated_level(g);
   }
 

@@ -38,7 +38,7 @@ class StartUpLevels : public ::testing::Test {
 
 // Start-up builds from the base file (its error and the player's sprite); the first game then
 // gets its level 1 built by the main loop, as every later game does.
-TEST_F(StartUpLevels, StartUpBuildsFromTheBaseFileAndTheFirstGameGetsAFreshLevel) {
+TEST_F(StartUpLevels, TheFirstGameBuildsItsLevelAfreshAfterTheBaseFile) {
   test::CurrentDirectory here(t.dir.path());
   start();
   EXPECT_EQ(std::tuple(g.assets.tile_graphics.size(), g.catalogue.kinds.size()),
@@ -92,7 +92,7 @@ TEST_F(StartUpLevels, WithoutGeneratedLevelsTheLevelFileIsLoadedForEveryLevel) {
 // A level file with no open cell has nothing to fix: it completes once, is loaded once more for
 // the next level and then stays, its clock running (down to the highscore screen), instead of
 // completing and loading again on every frame.
-TEST_F(StartUpLevels, ALevelFileWithNothingToFixCompletesOnceAndItsClockRuns) {
+TEST_F(StartUpLevels, ALevelFileWithNothingToFixCompletesOnlyOnce) {
   t.dir.write("DATA/ini.txt", t.dir.read("DATA/ini.txt") + "USESELFCREATEBASE\n0\n");
   std::string walls = "ORVANTE ROOM\n1\n1\n0\n0\n";
   for (int cell = 0; cell < 4; ++cell) walls += "255\n0\n0\n";

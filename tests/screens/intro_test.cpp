@@ -20,10 +20,9 @@ class IntroTest : public test::ScreenTest {
 
 // Pages are held 6, 3 and 2 seconds, plus at most one 60 Hz frame for each flip, whatever
 // keys are held; the second and third open with their sound, played once.
-TEST_F(IntroTest, PagesAreHeldSixThreeAndTwoSecondsAndOpenWithTheirSounds) {
+TEST_F(IntroTest, PagesAreHeldSixThenThreeThenTwoSecondsWithTheirSounds) {
   use_backdrops();
-  t.game.config.intro_sound1 = "first.ogg";
-  t.game.config.intro_sound = "second.ogg";
+  t.game.config.intro_sound1 = "first.ogg", t.game.config.intro_sound = "second.ogg";
   const std::string ogg = tone_file();
   for (const char* name : {"other.ogg", "second.ogg", "first.ogg"})
     t.game.assets.sounds.push_back({ogg, name, t.media.sound.load_sound(ogg), 1});
@@ -51,9 +50,8 @@ TEST_F(IntroTest, PagesAreHeldSixThreeAndTwoSecondsAndOpenWithTheirSounds) {
 
 // Start-up loads the sound effects while the first page is on the screen: the work runs once,
 // after that page was presented and before the sounds of the next pages are looked up.
-TEST_F(IntroTest, WorkOfTheFirstPageRunsOnceItIsShownAndBeforeItsSounds) {
-  t.game.config.intro_sound1 = "first.ogg";
-  t.game.config.intro_sound = "second.ogg";
+TEST_F(IntroTest, WorkOfTheFirstPageRunsOnceItIsShownBeforeItsSounds) {
+  t.game.config.intro_sound1 = "first.ogg", t.game.config.intro_sound = "second.ogg";
   const std::string ogg = tone_file();
   std::vector<std::int64_t> frames_at_work;
   show_intro(t.game, [&] {
@@ -96,10 +94,10 @@ TEST_F(IntroTest, TheCreditsPageShowsNineLinesTheSeventhEmpty) {
 }
 
 TEST(IntroPictureName, OnlyTheFirstHashBecomesTheDigit) {
-  EXPECT_EQ(intro_picture_name("GFX\\load#.png", 0), "GFX\\load0.png");
-  EXPECT_EQ(intro_picture_name("GFX\\load#_#.png", 1), "GFX\\load1_#.png");
-  EXPECT_EQ(intro_picture_name("#", 1), "1");
-  EXPECT_EQ(intro_picture_name("GFX\\load.png", 1), "");
+  EXPECT_EQ(
+      std::tuple(intro_picture_name("GFX\\load#.png", 0), intro_picture_name("GFX\\load#_#.png", 1),
+                 intro_picture_name("#", 1), intro_picture_name("GFX\\load.png", 1)),
+      std::tuple("GFX\\load0.png", "GFX\\load1_#.png", "1", ""));
 }
 
 }  // namespace

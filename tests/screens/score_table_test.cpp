@@ -8,6 +8,7 @@
 #include <sys/resource.h>
 
 #include <filesystem>
+#include <tuple>
 #include <vector>
 
 #include "support/files_temp_folder.h"
@@ -57,8 +58,7 @@ TEST(ScoreTable, DamagedTextIsRefused) {
   for (int s = 1; s <= 12; ++s) text += std::to_string(s) + "\t1\td\tn\n";
   const auto table = parse_score_table(text);
   ASSERT_TRUE(table);
-  EXPECT_EQ(table->size(), kScoresKept);
-  EXPECT_EQ(table->front().score, 12);
+  EXPECT_EQ(std::tuple(table->size(), table->front().score), std::tuple(kScoresKept, 12));
 }
 
 class ScoreFile : public ::testing::Test {
@@ -67,7 +67,7 @@ class ScoreFile : public ::testing::Test {
   std::string path = dir / "scores.txt";
 };
 
-TEST_F(ScoreFile, AMissingFileReadsEmptyWithoutMakingOneAndASavedTableLoadsAgain) {
+TEST_F(ScoreFile, ATableRoundTripsThroughAFileOnlySavingMakes) {
   EXPECT_TRUE(load_score_table(path).table.empty());
   EXPECT_FALSE(std::filesystem::exists(path));
   ASSERT_TRUE(save_score_table(path, {entry(70), entry(40)}));
@@ -132,7 +132,7 @@ TEST_F(ScoreFile, GamesSavingAtOnceKeepEveryBestScore) {
 
 // Looking at the table without adding to it leaves no lock file where there is no table, and
 // sets a damaged table aside as adding would.
-TEST_F(ScoreFile, WithoutAnEntryNothingIsMadeAndDamageIsStillSetAside) {
+TEST_F(ScoreFile, LookingWithoutAnEntryOnlySetsDamageAside) {
   const KeptScores none = keep_score_in_table(dir / "nowhere/scores.txt", std::nullopt);
   EXPECT_TRUE(none.table.empty());
   EXPECT_EQ(none.error, "");

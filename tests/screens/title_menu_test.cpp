@@ -18,7 +18,7 @@ using TitleMenuTest = test::ScreenTest;
 
 // START in the first frame: one frame drawn, then a new game. Title and highscore each stop
 // the music and loop their own track.
-TEST_F(TitleMenuTest, StartInTheFirstFrameSetsUpANewGameAndEachScreenLoopsItsTrack) {
+TEST_F(TitleMenuTest, StartInTheFirstFrameSetsUpANewGameToTheTitlesTrack) {
   const std::string ogg = tone_file();
   for (const char* name : {"game1.ogg", "menu.ogg", "score.ogg"})
     t.game.assets.music.push_back({ogg, name, {}, 0});
@@ -28,10 +28,8 @@ TEST_F(TitleMenuTest, StartInTheFirstFrameSetsUpANewGameAndEachScreenLoopsItsTra
       if (track.sound) names += track.name;
     return names;
   };
-  t.game.world.level = 7;
-  t.game.world.score = 999;
-  t.game.frame.game_state = GameState::kEnding;
-  t.game.frame.built_level = 7;
+  t.game.world.level = 7, t.game.world.score = 999;
+  t.game.frame.game_state = GameState::kEnding, t.game.frame.built_level = 7;
   press_start_at(0);
   release_start_at(2);
   press_start_at(3);  // the highscore screen waits for a fresh press
@@ -75,7 +73,7 @@ TEST_P(TitleFadeTest, TitleWithItsPromptFadesInToFullOpacity) {
   EXPECT_EQ(bool(test::find_colour(last, colour::kK)), !joypad);
 }
 
-INSTANTIATE_TEST_SUITE_P(KeyboardAndJoypad, TitleFadeTest, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(KeyboardOrJoypad, TitleFadeTest, ::testing::Bool());
 
 // A pad plugged in while the title menu shows: the prompt names it from the next frame on.
 TEST_F(TitleMenuTest, ThePromptNamesAPadPluggedInLater) {
@@ -127,7 +125,7 @@ TEST_P(StartActsOnceTest, StartHeldAfterAScreenDoesNothingMore) {
   EXPECT_EQ(std::tuple(t.platform.frame(), dialog_frames), std::tuple(30, 0));
 }
 
-INSTANTIATE_TEST_SUITE_P(KeyboardAndJoypad, StartActsOnceTest, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(KeyboardOrJoypad, StartActsOnceTest, ::testing::Bool());
 
 // The way out of the title: QUIT (Escape, pad Back) opens the quit dialog; X returns to the
 // title, where START still begins a game, and B ends the program with status 0. With a pad
@@ -152,7 +150,7 @@ class TitleQuitTest : public test::ScreenTest, public ::testing::WithParamInterf
   }
 };
 
-TEST_P(TitleQuitTest, QuitThenXReturnsAndQuitThenBEndsWithStatusZero) {
+TEST_P(TitleQuitTest, TheQuitDialogReturnsOnXOrEndsOnB) {
   tap(media::key::kEscape, 9, 2);
   tap(media::key::kX, 1, 10);
   tap(media::key::kP, 10, 20);
@@ -171,7 +169,7 @@ TEST_P(TitleQuitTest, QuitThenXReturnsAndQuitThenBEndsWithStatusZero) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(KeyboardAndPad, TitleQuitTest, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(KeyboardOrPad, TitleQuitTest, ::testing::Bool());
 
 }  // namespace
 }  // namespace orv

@@ -14,8 +14,7 @@ TileRulesTest::TileRulesTest() {
   kind("LAB_FIXED_PINK_FLOOR", 0, 0);
   kind("LAB_WALL", 2, 0);
   kind("LAB_WATER", 1, 0);
-  g.world.last_column = 20;
-  g.world.last_row = 20;
+  g.world.last_column = 20, g.world.last_row = 20;
 }
 
 void TileRulesTest::paint(const std::vector<std::pair<int, int>>& cells,

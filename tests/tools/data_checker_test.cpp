@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -37,13 +38,9 @@ class DataChecker : public ::testing::Test {
   }
 
   std::vector<std::string> lines(const std::string& file) const {
-    const std::string text = dir.read(file);
     std::vector<std::string> out;
-    for (std::size_t pos = 0; pos < text.size();) {
-      const std::size_t end = text.find("\r\n", pos);
-      out.push_back(text.substr(pos, end - pos));
-      pos = end == std::string::npos ? text.size() : end + 2;
-    }
+    std::istringstream in(dir.read(file));
+    for (std::string line; std::getline(in, line);) out.push_back(line.substr(0, line.find('\r')));
     return out;
   }
   void write_lines(const std::string& file, const std::vector<std::string>& lines) const {
@@ -292,13 +289,13 @@ TEST_F(DataChecker, LevelFilesOfBothKindsMatchTheirHeaders) {
   EXPECT_NE(findings[1].message.find("58 x 38 cells, the level file 57 x 38"), std::string::npos);
 }
 
-TEST_F(DataChecker, LevelTilesNeedDefinitionsAndTheLevelFileMustExist) {
-  const std::string level = "DATA/LEVELS/ARENA.ai42";
-  replace_line("ARENA/" + level, 8, "WAL");  // the first cell: LAB _ WAL
-  expect_finding(level, 6, "tile \"LAB_WAL\" has no definition file", "ARENA");
+TEST_F(DataChecker, LevelTilesNeedTheirDefinitions) {
+  replace_line("ARENA/DATA/LEVELS/ARENA.ai42", 8, "WAL");  // the first cell: LAB _ WAL
+  expect_finding("DATA/LEVELS/ARENA.ai42", 6, "tile \"LAB_WAL\" has no definition file", "ARENA");
+}
 
-  fresh();
-  remove("ARENA/" + level);
+TEST_F(DataChecker, TheConfiguredLevelFileMustExist) {
+  remove("ARENA/DATA/LEVELS/ARENA.ai42");
   expect_finding(kIni, line_of("ARENA/" + kIni, "APPSTART"),
                  "the level file \"DATA\\LEVELS\\ARENA.ai42\" does not exist", "ARENA");
 }
