@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 #include "game/game.h"
@@ -14,19 +15,15 @@ namespace {
 class EnemyTest : public test::TileRulesTest {
  protected:
   EnemyTest() {
-    for (int x = 0; x <= 6; ++x) {
+    for (int x = 0; x <= 6; ++x)
       for (int y = 0; y <= 4; ++y) paint({{x, y}}, "LAB_FLOOR");
-    }
     e.x = 64, e.y = 64, e.steps_per_tile_x = 3;
     e.steps_per_tile_y = 3, e.behaviour = 1;
   }
   // Walls on every side of (2, 2) but the given ones.
   void wall_in(std::initializer_list<std::pair<int, int>> open) {
-    for (auto [x, y] : {std::pair{3, 2}, {1, 2}, {2, 3}, {2, 1}}) {
-      bool keep = false;
-      for (auto o : open) keep = keep || o == std::pair{x, y};
-      if (!keep) paint({{x, y}}, "LAB_WALL");
-    }
+    for (auto side : {std::pair{3, 2}, {1, 2}, {2, 3}, {2, 1}})
+      if (std::find(open.begin(), open.end(), side) == open.end()) paint({side}, "LAB_WALL");
   }
   Enemy e;
 };
@@ -51,8 +48,8 @@ TEST_F(EnemyTest, FrozenStandingOrSteplessEnemiesDoNotMove) {
   stepless.steps_per_tile_x = 0;
   move_enemy_a(g, stepless, 1);
   for (const Enemy& still : {frozen, standing, stepless}) EXPECT_EQ(still.x, 64);
-  EXPECT_EQ(standing.direction, Direction::kNone);
-  EXPECT_EQ(stepless.direction, Direction::kRight);
+  EXPECT_EQ(std::pair(standing.direction, stepless.direction),
+            std::pair(Direction::kNone, Direction::kRight));
 }
 
 TEST_F(EnemyTest, OnlyGroupBWalksThroughCollisionOne) {

@@ -37,12 +37,9 @@ TEST_F(ControlsFile, AKeyGoesOnlyToTheLastControlNamingIt) {
   EXPECT_EQ(keys(Control::kDown), std::vector<int>{key::kDown});
   EXPECT_EQ(keys(Control::kX), (std::vector<int>{key::kC, key::kX}));
 
-  hold(0x11);  // W
-  frame();
+  press(0x11);  // W
   EXPECT_EQ(g.input.held_direction, HeldDirection::kUp);
-  release(0x11);
-  hold(key::kUp);
-  frame();
+  press(key::kUp);
   EXPECT_EQ(g.input.held_direction, HeldDirection::kNone) << "the arrow is no longer bound";
 }
 

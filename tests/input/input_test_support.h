@@ -29,6 +29,13 @@ class InputTest : public WorldTest {
   std::int64_t now() const { return t.platform.frame(); }
   void hold(int key) { t.platform.hold_key(key, now()); }
   void release(int key) { t.platform.release_key(key, now()); }
+  // Holds the key through one frame and lets it go; returns the frame's command.
+  Command press(int key) {
+    hold(key);
+    const Command command = frame();
+    release(key);
+    return command;
+  }
 };
 
 }  // namespace orv::test

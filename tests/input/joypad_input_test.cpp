@@ -87,22 +87,14 @@ TEST_F(Joypad, HoldingButtonTwoDetonatesOneBombPerPress) {
 
 TEST_F(Joypad, TheKeyboardWorksBesideIt) {
   g.world.bombs = 1;
-  hold(key::kRight);
-  frame();
+  press(key::kRight);
   EXPECT_EQ(g.world.player.x, 96);
-  release(key::kRight);
-  hold(key::kSpace);
-  frame();
+  press(key::kSpace);
   EXPECT_EQ(g.world.bombs, 0);
-  release(key::kSpace);
   g.frame.menu_active = true;
-  hold(key::kP);
-  EXPECT_EQ(frame(), Command::kStart);
-  release(key::kP);
+  EXPECT_EQ(press(key::kP), Command::kStart);
   pad({1});  // a command from the keyboard comes before the pad's
-  hold(key::kB);
-  EXPECT_EQ(frame(), Command::kB);
-  release(key::kB);
+  EXPECT_EQ(press(key::kB), Command::kB);
   pad({}, 0, -1000);  // a direction on the pad wins over the keyboard's
   hold(key::kDown);
   frame();

@@ -35,16 +35,8 @@ TEST(ScoreTable, KeepsTheTenBestBestFirstOlderAheadOfEqual) {
   EXPECT_EQ(table.back().name, "late");
   EXPECT_EQ(add_score(table, entry(5)), std::nullopt);  // below all ten: not kept
   EXPECT_EQ(add_score(table, entry(100)), 0u);
-  EXPECT_EQ(table.size(), kScoresKept);
-  EXPECT_EQ(scores_of(table).front(), 100);
-  EXPECT_EQ(scores_of(table).back(), 20);
-}
-
-TEST(ScoreTable, FileRoundTripsWithNamesKeptOnOneLine) {
-  ScoreTable table{entry(300, "b\tob"), entry(200, "line\nbreak"), entry(-5, "")};
-  const auto read = parse_score_table(format_score_table(table));
-  ASSERT_TRUE(read);
-  EXPECT_EQ(*read, (ScoreTable{entry(300, "b ob"), entry(200, "line break"), entry(-5, "")}));
+  EXPECT_EQ(std::tuple(table.size(), table.front().score, table.back().score),
+            std::tuple(kScoresKept, 100, 20));
 }
 
 TEST(ScoreTable, DamagedTextIsRefused) {
@@ -70,9 +62,12 @@ class ScoreFile : public ::testing::Test {
 TEST_F(ScoreFile, ATableRoundTripsThroughAFileOnlySavingMakes) {
   EXPECT_TRUE(load_score_table(path).table.empty());
   EXPECT_FALSE(std::filesystem::exists(path));
-  ASSERT_TRUE(save_score_table(path, {entry(70), entry(40)}));
+  // Names stay on their line.
+  ASSERT_TRUE(
+      save_score_table(path, {entry(300, "b\tob"), entry(200, "line\nbreak"), entry(-5, "")}));
   const LoadedScores loaded = load_score_table(path);
-  EXPECT_EQ(scores_of(loaded.table), (std::vector<std::int32_t>{70, 40}));
+  EXPECT_EQ(loaded.table,
+            (ScoreTable{entry(300, "b ob"), entry(200, "line break"), entry(-5, "")}));
   EXPECT_EQ(loaded.set_aside_as, "");
   // Nothing but the table is left in the folder.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);

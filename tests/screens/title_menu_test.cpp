@@ -16,9 +16,20 @@ namespace colour = test::glyph_colour;
 
 using TitleMenuTest = test::ScreenTest;
 
-// START in the first frame: one frame drawn, then a new game. Title and highscore each stop
-// the music and loop their own track.
-TEST_F(TitleMenuTest, StartInTheFirstFrameSetsUpANewGameToTheTitlesTrack) {
+// START in the first frame: one frame drawn, then a new game.
+TEST_F(TitleMenuTest, StartInTheFirstFrameSetsUpANewGame) {
+  t.game.world.level = 7, t.game.world.score = 999;
+  t.game.frame.game_state = GameState::kEnding, t.game.frame.built_level = 7;
+  press_start_at(0);
+  show_title_menu(t.game);
+  EXPECT_EQ(t.platform.frame(), 1);
+  EXPECT_EQ(std::tuple(t.game.world.level, t.game.world.score, t.game.frame.menu_active,
+                       t.game.frame.game_state, t.game.frame.built_level),
+            std::tuple(1, 0, 0, GameState::kRunning, -1));
+}
+
+// Title and highscore each stop the music and loop their own track.
+TEST_F(TitleMenuTest, EachScreenLoopsItsOwnTrack) {
   const std::string ogg = tone_file();
   for (const char* name : {"game1.ogg", "menu.ogg", "score.ogg"})
     t.game.assets.music.push_back({ogg, name, {}, 0});
@@ -28,16 +39,10 @@ TEST_F(TitleMenuTest, StartInTheFirstFrameSetsUpANewGameToTheTitlesTrack) {
       if (track.sound) names += track.name;
     return names;
   };
-  t.game.world.level = 7, t.game.world.score = 999;
-  t.game.frame.game_state = GameState::kEnding, t.game.frame.built_level = 7;
   press_start_at(0);
   release_start_at(2);
   press_start_at(3);  // the highscore screen waits for a fresh press
   show_title_menu(t.game);
-  EXPECT_EQ(t.platform.frame(), 1);
-  EXPECT_EQ(std::tuple(t.game.world.level, t.game.world.score, t.game.frame.menu_active,
-                       t.game.frame.game_state, t.game.frame.built_level),
-            std::tuple(1, 0, 0, GameState::kRunning, -1));
   EXPECT_EQ(loaded(), "menu.ogg");
   show_highscore(t.game);
   EXPECT_EQ(loaded(), "score.ogg");

@@ -62,9 +62,9 @@ class DataChecker : public ::testing::Test {
     write_lines(file, all);
   }
   // Sets the value of a key of the configuration; returns the key's line.
-  int set_value(const std::string& key, const std::string& value, const std::string& ini = kIni) {
-    const int line = line_of(ini, key);
-    replace_line(ini, line + 1, value);
+  int set_value(const std::string& key, const std::string& value) {
+    const int line = line_of(kIni, key);
+    replace_line(kIni, line + 1, value);
     return line;
   }
   void remove(const std::string& file) const { fs::remove(dir.path() + file); }
@@ -75,11 +75,13 @@ class DataChecker : public ::testing::Test {
     return result.findings;
   }
 
-  // Expects exactly one finding, at file:line, with the fragment in its message.
+  // Expects a finding at file:line with the fragment in its message: the only one or, when
+  // others may follow, the first.
   void expect_finding(const std::string& file, int line, const std::string& fragment,
-                      const std::string& folder = "") const {
+                      const std::string& folder = "", bool only = true) const {
     const auto findings = check(folder);
-    ASSERT_EQ(findings.size(), 1u) << describe(findings);
+    ASSERT_FALSE(findings.empty());
+    EXPECT_TRUE(!only || findings.size() == 1u) << describe(findings);
     EXPECT_EQ(findings[0].file, file) << describe(findings);
     EXPECT_EQ(findings[0].line, line) << describe(findings);
     EXPECT_NE(findings[0].message.find(fragment), std::string::npos) << describe(findings);
@@ -160,12 +162,8 @@ TEST_F(DataChecker, ConfigurationValues) {
     SCOPED_TRACE(c.value);
     fresh();
     const int line = set_value(c.key, c.value);
-    const auto findings = check();
-    ASSERT_FALSE(findings.empty());
-    EXPECT_EQ(findings[0].file, kIni) << describe(findings);
-    EXPECT_EQ(findings[0].line, line + (std::string(c.key).ends_with("SOUND") ? 1 : 0))
-        << describe(findings);
-    EXPECT_NE(findings[0].message.find(c.fragment), std::string::npos) << describe(findings);
+    const int sound_value = std::string(c.key).ends_with("SOUND") ? 1 : 0;
+    expect_finding(kIni, line + sound_value, c.fragment, "", false);
   }
 }
 
@@ -180,15 +178,7 @@ TEST_F(DataChecker, AFolderWithoutItsSeparatorIsOneFinding) {
     std::string value = lines(kIni).at(std::size_t(line));
     value.pop_back();
     replace_line(kIni, line + 1, value);
-    const auto findings = check();
-    ASSERT_FALSE(findings.empty());
-    EXPECT_EQ(findings[0].line, line) << describe(findings);
-    EXPECT_NE(findings[0].message.find("lacks its trailing \\"), std::string::npos);
-    for (const Finding& f : findings) {
-      EXPECT_EQ(f.message.find("does not decode"), std::string::npos) << describe(findings);
-      EXPECT_EQ(f.message.find("does not load"), std::string::npos) << describe(findings);
-    }
-    EXPECT_EQ(findings.size(), 1u) << describe(findings);
+    expect_finding(kIni, line, "lacks its trailing \\");
   }
 }
 
