@@ -71,12 +71,11 @@ class FaultRecovery : public ::testing::Test {
   void run(const std::function<void(Game&)>& turn) {
     [[maybe_unused]] IgnoreLeaksOfAbandonedFrames ignore;
     int turns = 0;
-    EXPECT_THROW(run_frames(g,
-                            [&](Game& game) {
-                              if (++turns > kTurnLimit) end_program(game);
-                              turn(game);
-                            }),
-                 ProgramEnd);
+    const auto limited = [&](Game& game) {
+      if (++turns > kTurnLimit) end_program(game);
+      turn(game);
+    };
+    EXPECT_THROW(run_frames(g, limited), ProgramEnd);
   }
   test::TestGame t;
   Game& g = t.game;
@@ -101,19 +100,15 @@ TEST_P(FaultInsideAScreen, LeavesEscapeWithItsQuitDialogWorking) {
   EXPECT_EQ(std::tuple(g.frame.quit_requested, g.input.open_dialogs), std::tuple(1, 0));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Screens, FaultInsideAScreen,
-    ::testing::Values(
-        AbandonedScreen{"PauseDialog",
-                        [](test::TestGame& t) { t.platform.tap_key(media::key::kP, 0); }},
-        AbandonedScreen{"QuitDialog",
-                        [](test::TestGame& t) { t.platform.tap_key(media::key::kEscape, 0); }},
-        AbandonedScreen{"HighscoreScreen",
-                        [](test::TestGame& t) {
-                          t.game.world.time = 0;  // the first frame ends the last time unit
-                          t.game.frame.frame_counter = t.game.frame.time_unit_length;
-                        }}),
-    [](const auto& info) { return std::string(info.param.name); });
+const AbandonedScreen kAbandonedScreens[] = {
+    {"PauseDialog", [](test::TestGame& t) { t.platform.tap_key(media::key::kP, 0); }},
+    {"QuitDialog", [](test::TestGame& t) { t.platform.tap_key(media::key::kEscape, 0); }},
+    {"HighscoreScreen", [](test::TestGame& t) {
+       t.game.world.time = 0;  // the first frame ends the last time unit
+       t.game.frame.frame_counter = t.game.frame.time_unit_length;
+     }}};
+INSTANTIATE_TEST_SUITE_P(Screens, FaultInsideAScreen, ::testing::ValuesIn(kAbandonedScreens),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A build cut short is made again by the next frame, and the tile definitions it kept are
 // forgotten: later changes of a tile must not use what the dead build read.
@@ -207,17 +202,13 @@ TEST_P(FaultInsideADraw, LeavesTheDrawingSettingsAsBetweenDraws) {
   EXPECT_TRUE(after.pixels == before.pixels);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Settings, FaultInsideADraw,
-    ::testing::Values(AbandonedDraw{"AdditiveBlending",
-                                    [](Game& g) {
-                                      g.media.gfx.sprite3d_blending(media::blend::kOne,
-                                                                    media::blend::kOne);
-                                    }},
-                      AbandonedDraw{"SmoothedScaling",
-                                    [](Game& g) { g.media.gfx.sprite3d_quality(1); }},
-                      AbandonedDraw{"ThreeDMode", [](Game& g) { g.media.gfx.start_3d(); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+const AbandonedDraw kAbandonedDraws[] = {
+    {"AdditiveBlending",
+     [](Game& g) { g.media.gfx.sprite3d_blending(media::blend::kOne, media::blend::kOne); }},
+    {"SmoothedScaling", [](Game& g) { g.media.gfx.sprite3d_quality(1); }},
+    {"ThreeDMode", [](Game& g) { g.media.gfx.start_3d(); }}};
+INSTANTIATE_TEST_SUITE_P(Settings, FaultInsideADraw, ::testing::ValuesIn(kAbandonedDraws),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A text cut short leaves the cursor where its next glyph would go; the next text must not
 // start there.

@@ -78,20 +78,19 @@ TEST_F(FrameEnd, ATrapReturnsToTheTitleOnlyAfterItsFrameIsShown) {
   g.frame.title_requested = true;
   g.frame.quit_requested = true;  // the way back to the title then ends the program
   EXPECT_THROW(frame_end(g), ProgramEnd);
-  EXPECT_EQ(t.platform.frame(), 1);
-  EXPECT_FALSE(g.frame.title_requested);
+  EXPECT_EQ(std::tuple(t.platform.frame(), g.frame.title_requested), std::tuple(1, false));
 
   g.frame.title_requested = true, g.frame.game_state = GameState::kEnding;
   EXPECT_THROW(frame_end(g), ProgramEnd);
-  EXPECT_EQ(t.platform.frame(), 1 + 1 + 52);  // the frame, then one game over sequence
-  EXPECT_FALSE(g.frame.title_requested);
+  // The frame, then one game over sequence.
+  EXPECT_EQ(std::tuple(t.platform.frame(), g.frame.title_requested), std::tuple(1 + 1 + 52, false));
 
   g.frame.quit_requested = false, g.frame.game_state = GameState::kRunning;
   g.frame.title_requested = true;
   t.platform.hold_key(media::key::kP, t.platform.frame() + 5);
   frame_end(g);
-  EXPECT_FALSE(g.frame.title_requested);
-  EXPECT_EQ(std::tuple(g.frame.built_level, g.frame.menu_active), std::tuple(-1, 0));  // new game
+  EXPECT_EQ(std::tuple(g.frame.title_requested, g.frame.built_level, g.frame.menu_active),
+            std::tuple(false, -1, 0));  // a new game
 }
 
 TEST(StartUp, AMissingConfigurationFileEndsTheProgramBeforeAnyWindowOpens) {
@@ -117,8 +116,7 @@ TEST(StartUp, TheGameScreenOpensInTheConfiguredDisplayMode) {
 class FaultLog : public ::testing::Test {
  protected:
   FaultLog() {
-    t.game.config.log_path = t.dir.path() + "LOG\\";
-    t.game.config.log_file = "errors.txt";
+    t.game.config.log_path = t.dir.path() + "LOG\\", t.game.config.log_file = "errors.txt";
     t.dir.write("LOG/keep.txt", "");
     t.game.world.level = -3;
     t.platform.set_local_time({2026, 12, 5, 7, 8, 9});

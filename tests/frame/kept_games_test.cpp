@@ -200,21 +200,18 @@ TEST_F(KeptGames, ATakeOverGoesOnFromTheReplaysStateAtThatFrame) {
 
   TapeRun taken(record, data_path(), TapeMode::kVerify);
   std::string taken_at_n;
-  std::int64_t offset = 0;
   taken.run([&] {
     if (taken.tape.game_frame() == n && !taken.tape.taken_over()) {
       taken_at_n = taken.state();
       // The live keys from now on: what the recording holds at frame n, then its changes.
-      offset = taken.headless.frame() - n;
+      const std::int64_t offset = taken.headless.frame() - n;
       media::KeyStates held{};
-      for (const media::KeyEvent& e : record.input.keys) {
+      for (const media::KeyEvent& e : record.input.keys)
         if (e.frame <= n)
           held[std::size_t(e.key)] = e.down;
-        else if (e.down)
-          taken.headless.hold_key(e.key, e.frame + offset);
         else
-          taken.headless.release_key(e.key, e.frame + offset);
-      }
+          e.down ? taken.headless.hold_key(e.key, e.frame + offset)
+                 : taken.headless.release_key(e.key, e.frame + offset);
       for (int key = 0; key < media::key::kCount; ++key)
         if (held[std::size_t(key)]) taken.headless.hold_key(key);
       taken.tape.take_over();
@@ -222,8 +219,7 @@ TEST_F(KeptGames, ATakeOverGoesOnFromTheReplaysStateAtThatFrame) {
     return false;
   });
   EXPECT_TRUE(taken.tape.taken_over());
-  EXPECT_EQ(taken_at_n, straight_at_n);
-  EXPECT_EQ(taken.state(), straight.state());
+  EXPECT_EQ(std::pair(taken_at_n, taken.state()), std::pair(straight_at_n, straight.state()));
   ASSERT_TRUE(taken.g.tape.outcome);
   EXPECT_EQ(taken.g.tape.outcome->reached, record.claim);
 }

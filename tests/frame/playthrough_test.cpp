@@ -13,6 +13,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <optional>
 #include <sstream>
 #include <tuple>
 
@@ -42,9 +44,7 @@ constexpr std::int64_t kFrameLimit = 60 * 60 * 4;
 
 std::string read_text(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
+  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 // Asks the game to close once the frame limit is reached, so a stuck game ends the test.
@@ -182,9 +182,12 @@ class PlayThrough : public ::testing::Test {
   test::CurrentDirectory here{dir.path()};
   GuardedPlatform platform;
   media::Media media{platform, "/home/tester/"};
-  Game game{media};
-  Game& g = game;
+  Game g{media};
   Trace trace;
+  // The recorded play-through.
+  const std::optional<std::vector<media::KeyEvent>> events =
+      media::parse_input_script(read_text(kFixture / "input.txt"));
+  const std::vector<std::string> expected = lines_of(read_text(kFixture / "expected.txt"));
 };
 
 TEST_F(PlayThrough, TheRecordedInputCompletesTheFirstTwoLevels) {
@@ -198,8 +201,6 @@ TEST_F(PlayThrough, TheRecordedInputCompletesTheFirstTwoLevels) {
     GTEST_SKIP() << "recorded " << keys.events().size() << " key events";
   }
 
-  const auto events = media::parse_input_script(read_text(kFixture / "input.txt"));
-  const std::vector<std::string> expected = lines_of(read_text(kFixture / "expected.txt"));
   ASSERT_TRUE(events.has_value());
   ASSERT_FALSE(expected.empty());
   ASSERT_NO_THROW(replay(*events, frame_of(expected.back())))
@@ -221,8 +222,6 @@ TEST_F(PlayThrough, TheRecordedInputCompletesTheFirstTwoLevels) {
 // the recording platform into a recording file, which is then replayed with no keyboard at all
 // and ends with the same score and level.
 TEST_F(PlayThrough, ARecordedGameReplaysToTheSameOutcome) {
-  const auto events = media::parse_input_script(read_text(kFixture / "input.txt"));
-  const std::vector<std::string> expected = lines_of(read_text(kFixture / "expected.txt"));
   ASSERT_TRUE(events.has_value());
   ASSERT_FALSE(expected.empty());
   const std::int64_t frames = frame_of(expected.back());

@@ -31,6 +31,10 @@ class PlayModesTest : public test::ScreenTest {
   }
   // Taps a key: down at the frame, up two frames later.
   void tap(int k, std::int64_t frame) { t.platform.tap_key(k, frame, 2); }
+  // Taps the keys one after the other, four frames apart, from the frame on.
+  void taps(std::initializer_list<int> keys, std::int64_t frame) {
+    for (int k : keys) tap(k, frame), frame += 4;
+  }
   // Where the game starts when the title is left: its kind and level.
   std::tuple<PlayMode, std::int32_t, std::int32_t> started() const {
     return {g.frame.play.mode, g.world.level, g.frame.built_level};
@@ -41,8 +45,7 @@ class PlayModesTest : public test::ScreenTest {
 
 TEST_F(PlayModesTest, PracticeStartsAtALevelChosenBeyondLevelOne) {
   // Nothing reached beyond level 1: L does nothing, P starts a normal game.
-  tap(key::kL, 2);
-  tap(key::kReturn, 6);
+  taps({key::kL, key::kReturn}, 2);
   t.platform.hold_key(key::kP, 10);
   show_title_menu(g);
   EXPECT_EQ(t.platform.frame(), 10);
@@ -51,12 +54,7 @@ TEST_F(PlayModesTest, PracticeStartsAtALevelChosenBeyondLevelOne) {
 
   // Level 5 reached: the chooser starts at 5; Down twice, Up once and Return start level 4.
   reached(5);
-  const std::int64_t f = t.platform.frame() + 2;
-  tap(key::kL, f);
-  tap(key::kDown, f + 4);
-  tap(key::kLeft, f + 8);
-  tap(key::kUp, f + 12);
-  tap(key::kReturn, f + 16);
+  taps({key::kL, key::kDown, key::kLeft, key::kUp, key::kReturn}, t.platform.frame() + 2);
   show_title_menu(g);
   EXPECT_EQ(started(), std::tuple(PlayMode::kPractice, 4, -1));
   EXPECT_EQ(g.world.score, 0);
@@ -65,9 +63,7 @@ TEST_F(PlayModesTest, PracticeStartsAtALevelChosenBeyondLevelOne) {
   // The chooser never goes below 1 or above the level reached, and Escape goes back to the
   // title without asking to quit; the next game is a normal one again.
   const std::int64_t h = t.platform.frame() + 2;
-  tap(key::kL, h);
-  for (int i = 0; i < 3; ++i) tap(key::kUp, h + 4 + 4 * i);
-  tap(key::kEscape, h + 20);
+  taps({key::kL, key::kUp, key::kUp, key::kUp, key::kEscape}, h);
   t.platform.hold_key(key::kP, h + 26);
   show_title_menu(g);
   EXPECT_EQ(std::tuple(started(), g.input.open_dialogs, t.platform.frame()),
