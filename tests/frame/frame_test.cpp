@@ -165,21 +165,10 @@ struct FaultingTurn {
   }
 };
 
-// Returns the exit code the program ended with.
-int exit_code_of(const std::function<void()>& run) {
-  try {
-    run();
-  } catch (const ProgramEnd& end) {
-    return end.exit_code;
-  }
-  ADD_FAILURE() << "the program did not end";
-  return -1;
-}
-
 TEST_F(FaultLog, AFaultAbandonsOnlyItsFrame) {
   media::FaultTrap::install();
   FaultingTurn few{2};
-  EXPECT_EQ(exit_code_of([&] { run_frames(t.game, std::ref(few)); }), 0);
+  EXPECT_EQ(test::exit_code_of([&] { run_frames(t.game, std::ref(few)); }), 0);
   EXPECT_EQ(few.frames_done, 3);
   EXPECT_TRUE(t.platform.boxes().empty());
   const std::string log = t.dir.read("LOG/errors.txt");
@@ -189,7 +178,7 @@ TEST_F(FaultLog, AFaultAbandonsOnlyItsFrame) {
 TEST_F(FaultLog, AHundredFaultingFramesInARowEndTheProgramWithAMessage) {
   media::FaultTrap::install();
   FaultingTurn endless{1000};
-  EXPECT_EQ(exit_code_of([&] { run_frames(t.game, std::ref(endless)); }), kExitAfterFaults);
+  EXPECT_EQ(test::exit_code_of([&] { run_frames(t.game, std::ref(endless)); }), kExitAfterFaults);
   EXPECT_EQ(endless.frames_to_fault, 1000 - kMaxFaultsInARow);
   const std::string log = t.dir.read("LOG/errors.txt");
   EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 7 * (kMaxFaultsInARow + 1));
@@ -209,7 +198,7 @@ TEST_F(FaultLog, AFaultDuringStartUpIsLoggedThenEndsTheProgramWithoutAQuestion) 
   t.platform.fault_at_frame(0, SIGFPE);  // the intro's first page
   t.platform.queue_box_answer(media::BoxAnswer::kYes);
   test::CurrentDirectory here(t.dir.path());
-  EXPECT_EQ(exit_code_of([&] { start_up(t.game); }), kExitAfterFaults);
+  EXPECT_EQ(test::exit_code_of([&] { start_up(t.game); }), kExitAfterFaults);
   ASSERT_EQ(t.platform.boxes().size(), 1u);
   EXPECT_EQ(t.platform.boxes()[0].buttons, media::BoxButtons::kOk);
   EXPECT_EQ(t.platform.boxes()[0].text,

@@ -55,8 +55,8 @@ TEST_F(Dialogs, LosingTheFocusPausesOnlyPlayWhenTheSettingWantsIt) {
   t.platform.lose_focus();
   t.platform.hold_key(key::kX, 3);
   frame();
-  EXPECT_EQ(now(), 4);  // the pause dialog showed frames 0 to 3
-  EXPECT_EQ(g.input.open_dialogs, 0);
+  // The pause dialog showed frames 0 to 3.
+  EXPECT_EQ(std::tuple(now(), g.input.open_dialogs), std::tuple(4, 0));
   t.platform.release_key(key::kX, now());
   frame();
 

@@ -16,8 +16,7 @@ TEST_F(Generation, LevelsBelowZeroBuildLevelZero) {
   build(0);
   const std::string zero = test::dump_level(g);
   build(-4);
-  EXPECT_EQ(g.world.level, 0);
-  EXPECT_EQ(test::dump_level(g), zero);
+  EXPECT_EQ(std::tuple(g.world.level, test::dump_level(g)), std::tuple(0, zero));
 }
 
 // maxX = random(baseW / 2) + baseW / 2 + level; above MAPSIZE or below 1 it becomes MAPSIZE.

@@ -126,8 +126,8 @@ TEST_F(BombTest, EachBombBlastsRaysThatStopAtTheLastCellOrBeforeABlastStopper) {
   for (int x = 1; x <= 19; ++x) EXPECT_EQ(tile(x, 5), x == 8 ? "LAB_WATER" : "LAB_FLOOR") << x;
   for (int y = 3; y <= 19; ++y) EXPECT_EQ(tile(5, y), "LAB_FLOOR") << y;
   EXPECT_EQ(tile(20, 5), "LAB_FIXED_FLOOR");
-  EXPECT_EQ(g.world.remaining, 18 + 16);  // row 1..19 without water, column 3..19 without 5
-  EXPECT_EQ(g.world.score, 0);
+  // Row 1..19 without the water, column 3..19 without 5.
+  EXPECT_EQ(std::tuple(g.world.remaining, g.world.score), std::tuple(18 + 16, 0));
   g.world.bombs = 0;
   paint({{6, 5}}, "LAB_FIXED_FLOOR");
   use_bomb(g);

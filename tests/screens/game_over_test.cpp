@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "frame/system_setup.h"
 #include "game/errors.h"
 #include "media/keys.h"
@@ -34,8 +36,8 @@ TEST_F(GameOver, WithoutQuitTheTitleMenuStartsAFreshGame) {
   game_over(g);
   EXPECT_GT(t.platform.frame(), 52);
   EXPECT_EQ(g.frame.game_state, GameState::kRunning);
-  EXPECT_EQ(g.frame.built_level, -1);  // level 1 is built afresh, with a fresh time
-  EXPECT_EQ(g.world.score, 0);
+  // Level 1 is built afresh, with a fresh time.
+  EXPECT_EQ(std::tuple(g.frame.built_level, g.world.score), std::tuple(-1, 0));
 }
 
 }  // namespace

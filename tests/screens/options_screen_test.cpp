@@ -59,8 +59,7 @@ TEST_F(OptionsScreenTest, ArrowsChangeTheVolumesAtOnce) {
             std::tuple(8, 9, 8, 9, media::Scaling::kSharp));
   std::ostringstream errors;
   const Settings kept = parse_settings(saved_settings(), "settings.txt", errors);
-  EXPECT_EQ(kept, t.game.settings);
-  EXPECT_EQ(errors.str(), "");
+  EXPECT_EQ(std::tuple(kept, errors.str()), std::tuple(t.game.settings, ""));
 }
 
 TEST_F(OptionsScreenTest, ThePadAloneNamesThePlayerLetterByLetter) {

@@ -1,9 +1,13 @@
 // A complete game on the headless platform, with a temporary folder for its files.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <functional>
 #include <optional>
 #include <string>
 
+#include "game/errors.h"
 #include "game/game.h"
 #include "media/media.h"
 #include "media/platform_headless/headless_platform.h"
@@ -25,6 +29,17 @@ inline media::UserFolders home_only(const std::string& root) {
   return media::UserFolders([root](const std::string& name) {
     return name == "HOME" ? std::optional(root) : std::nullopt;
   });
+}
+
+// The exit code the program ended with while running fn; -1 (a failure) when it did not end.
+inline int exit_code_of(const std::function<void()>& fn) {
+  try {
+    fn();
+  } catch (const ProgramEnd& end) {
+    return end.exit_code;
+  }
+  ADD_FAILURE() << "the program did not end";
+  return -1;
 }
 
 struct TestGame {

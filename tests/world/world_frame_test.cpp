@@ -31,8 +31,7 @@ class WorldFrameTest : public ::testing::Test {
 TEST_F(WorldFrameTest, TheAnnouncementRunsOnceAFrameForEveryFivePixelsOfWidth) {
   g.world.remaining = 5, g.frame.screen_width = 1024, g.world.level_transition_pending = true;
   world_frame(g);
-  EXPECT_EQ(t.platform.frame(), 205);
-  EXPECT_EQ(g.world.level_transition_pending, 0);
+  EXPECT_EQ(std::tuple(t.platform.frame(), g.world.level_transition_pending), std::tuple(205, 0));
   world_frame(g);
   EXPECT_EQ(t.platform.frame(), 205);
 }
