@@ -27,15 +27,13 @@ TEST(BotProfiles, OnlyListsOfKnownNamesAreReadInOrder) {
   EXPECT_EQ(std::tuple((*two)[0].name, (*two)[1].name), std::tuple("expert", "newcomer"));
   EXPECT_TRUE(find_profile("casual"));
   EXPECT_FALSE(find_profile("Expert"));
-  EXPECT_FALSE(parse_profiles("newcomer,pro"));
-  EXPECT_FALSE(parse_profiles(""));
-  EXPECT_FALSE(parse_profiles("newcomer,,expert"));
+  for (const char* bad : {"newcomer,pro", "", "newcomer,,expert"})
+    EXPECT_FALSE(parse_profiles(bad)) << bad;
 }
 
 LevelRow row(std::int32_t level, std::vector<std::int32_t> time_left) {
   LevelRow r;
-  r.level = level;
-  r.completed = int(time_left.size());
+  r.level = level, r.completed = int(time_left.size());
   r.time_left = std::move(time_left);
   return r;
 }

@@ -47,9 +47,8 @@ TEST(ObjectKeys, EveryKeySetsItsField) {
 }
 
 TEST(ObjectKeys, AHashOrAnEmptyNameMeansNope) {
-  EXPECT_EQ(kind_from({"DGFXNAME", "#"}).placement_text, "NOPE");
-  EXPECT_EQ(kind_from({"DGFXNAME", ""}).placement_text, "NOPE");
-  EXPECT_EQ(kind_from({"DGFXNAME", " #"}).placement_text, " #");
+  for (auto [value, name] : {std::pair{"#", "NOPE"}, {"", "NOPE"}, {" #", " #"}})
+    EXPECT_EQ(kind_from({"DGFXNAME", value}).placement_text, name) << value;
   EXPECT_EQ(kind_from({"DSCORE", "5"}).placement_text, "");
 }
 

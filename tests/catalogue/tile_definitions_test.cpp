@@ -59,8 +59,7 @@ TEST_F(TileDefinitions, TheLastChildLineThatIsNotHashDecidesTheLastNamedSlot) {
   tile_file("T1", {"CHILD1", "A", "CHILD2", "B", "CHILD3", "#"});
   tile_file("T2", {"CHILD5", "A", "CHILD3", "#"});
   tile_file("T3", {"CHILD5", "A", "CHILD3", "B"});
-  const std::pair<const char*, int> cases[] = {{"T1", 1}, {"T2", 4}, {"T3", 2}};
-  for (auto [tile, last] : cases) {
+  for (auto [tile, last] : {std::pair{"T1", 1}, {"T2", 4}, {"T3", 2}}) {
     retile(9, 9, tile);
     EXPECT_EQ(cell(9, 9).last_named_slot, last) << tile;
   }

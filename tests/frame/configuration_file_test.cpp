@@ -79,18 +79,17 @@ TEST(UnusableSetting, StillLetsTheGamePlay) {
         "MULTITASK\n-5\nMULTICORE\n0\n", "RESOLUTION\n1e30\n"}) {
     SCOPED_TRACE(setting);
     test::TestGame t;
-    Game& g = t.game;
     std::filesystem::copy(std::filesystem::path(ORV_FIXTURES) / "data" / "DATA",
                           t.dir.path() + "DATA", std::filesystem::copy_options::recursive);
     t.dir.write("DATA/ini.txt", t.dir.read("DATA/ini.txt") + setting);
     test::CurrentDirectory here(t.dir.path());
     t.platform.hold_key(media::key::kP);
-    start_up(g);
+    start_up(t.game);
     t.platform.release_key(media::key::kP);
-    for (int frame = 0; frame < 3; ++frame) main_loop_turn(g);
-    EXPECT_GE(g.config.tile_width, 1.0f);
-    EXPECT_GE(g.config.frame_pause_ms, 0);
-    EXPECT_LE(g.world.view_columns * g.world.view_rows, 640.0f * 480.0f);
+    for (int frame = 0; frame < 3; ++frame) main_loop_turn(t.game);
+    EXPECT_GE(t.game.config.tile_width, 1.0f);
+    EXPECT_GE(t.game.config.frame_pause_ms, 0);
+    EXPECT_LE(t.game.world.view_columns * t.game.world.view_rows, 640.0f * 480.0f);
   }
 }
 

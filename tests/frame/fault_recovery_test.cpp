@@ -30,8 +30,7 @@ namespace {
 
 // A frame abandoned by a fault never frees what its callers had allocated: that is the price
 // of going on, and not what these tests look for.
-class IgnoreLeaksOfAbandonedFrames {
- public:
+struct IgnoreLeaksOfAbandonedFrames {
 #if defined(__SANITIZE_ADDRESS__)
   IgnoreLeaksOfAbandonedFrames() {
     __lsan_disable();

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/resource.h>
 #include <filesystem>
 #include <sstream>
 #include <tuple>
@@ -50,10 +48,8 @@ TEST(SettingsFile, AMissingFileSilentlyGivesTheGameAsItAlwaysWas) {
   const Settings s;
   EXPECT_EQ(std::tuple(s.music_volume, s.effects_volume, s.display, s.scaling),
             std::tuple(10, 10, media::DisplayMode::kWindow, media::Scaling::kSmooth));
-  EXPECT_TRUE(s.intro_shown);
-  EXPECT_TRUE(s.focus_pause);
-  EXPECT_FALSE(s.colour_assist);
-  EXPECT_EQ(s.player_name, "");
+  EXPECT_EQ(std::tuple(s.intro_shown, s.focus_pause, s.colour_assist, s.player_name),
+            std::tuple(true, true, false, ""));
   media::testing::FilesTempFolder dir;
   std::ostringstream out;
   EXPECT_EQ(read_settings_file(dir / "settings.txt", out), Settings{});
@@ -112,16 +108,8 @@ TEST(SettingsFile, AWriteFailingHalfWayKeepsTheOldFile) {
   const std::string path = dir / "settings.txt";
   ASSERT_TRUE(save_settings_file(path, Settings{}));
   const std::string before = dir.read("settings.txt");
-  rlimit old{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  const auto old_handler = ::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = old;
-  small.rlim_cur = 20;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool saved = save_settings_file(path, changed_settings());
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  ::signal(SIGXFSZ, old_handler);
-  EXPECT_FALSE(saved);
+  EXPECT_FALSE(media::testing::write_with_size_limit(
+      20, [&] { return save_settings_file(path, changed_settings()); }));
   EXPECT_EQ(dir.read("settings.txt"), before);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }

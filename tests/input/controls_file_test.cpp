@@ -93,7 +93,7 @@ TEST_F(ControlsFile, RewrittenFilesReadBackAsTheBindingsTheyWereWrittenFor) {
   const std::string starts[] = {"", "LEFT\nA\nNOSUCH\nQ\n", "UP\nW\nup\nI\nPAUSE\nP\n"};
   const int new_keys[] = {key::kA, key::kP, key::kSpace, 0x11, key::kEscape, key::kDown, 0x10};
   std::uint32_t seed = 7;
-  for (const std::string& start : starts) {
+  for (const std::string& start : starts)
     for (int round = 0; round < 40; ++round) {
       g.input.keys = default_key_bindings();
       path = t.dir.write("controls.txt", start);
@@ -115,7 +115,6 @@ TEST_F(ControlsFile, RewrittenFilesReadBackAsTheBindingsTheyWereWrittenFor) {
         EXPECT_NE(written.find("NOSUCH\nQ\n"), std::string::npos);
       }
     }
-  }
 }
 
 TEST_F(ControlsFile, ARebindMovesTheKeyToItsNewControl) {

@@ -43,10 +43,10 @@ TEST_F(Dialogs, PauseThenBRestartsTheLevel) {
   t.platform.tap_key(key::kEscape, 4, 5);
   t.platform.hold_key(key::kB, 7);
   frame();
-  EXPECT_EQ(std::tuple(g.world.score, g.world.score_target), std::tuple(120, 120));
-  EXPECT_EQ(g.frame.built_level, -1);
+  EXPECT_EQ(std::tuple(g.world.score, g.world.score_target, g.frame.built_level,
+                       g.frame.quit_requested, g.world.bombs),
+            std::tuple(120, 120, -1, 0, 1));
   EXPECT_EQ(g.frame.game_state, GameState::kRunning);
-  EXPECT_EQ(std::tuple(g.frame.quit_requested, g.world.bombs), std::tuple(0, 1));
 }
 
 // Losing the window's focus in play opens the pause dialog (X goes on); with the setting off,

@@ -41,13 +41,12 @@ TEST_F(Generation, AWalkerInThreeColumnsOnlyCarvesColumnOne) {
     reset_world(g, 3, max_y);
     fill_walls(g, 3, max_y);
     random_walk(g, 3, max_y, name::kLabFloor, true);
-    for (int x = 0; x <= 3; ++x) {
+    for (int x = 0; x <= 3; ++x)
       for (int y = 0; y <= max_y; ++y) {
         EXPECT_EQ(g.world.grid.at(x, y).live, 1);
         if (x == 1 && y >= 1 && y < max_y - 1 && (max_y > 3 || y == 1)) continue;
         EXPECT_EQ(tile(x, y), "LAB_WALL") << x << "," << y << " of " << max_y;
       }
-    }
     EXPECT_EQ(tile(1, 1), "LAB_FLOOR");
   }
   EXPECT_EQ(std::tuple(g.world.player.x, g.world.player.y), std::tuple(32.0f, 32.0f));
@@ -85,14 +84,13 @@ TEST_F(Generation, DensityMinusOneNeverPlacesWhereZeroAlwaysDoes) {
   rewrite("DATA/OBJECTS/bomb.dll", {"DGFXNAME", "BOMB", "DDENSITY", "0"});
   rewrite("DATA/OBJECTS/clock.dll", {"DGFXNAME", "CLOCK", "DDENSITY", "-1"});
   build(1);
-  for (int x = 0; x <= g.world.last_column; ++x) {
+  for (int x = 0; x <= g.world.last_column; ++x)
     for (int y = 0; y <= g.world.last_row; ++y) {
       const Cell& c = g.world.grid.at(x, y);
       const bool floor = g.world.grid.tile_name(x, y) == name::kLabFloor;
       EXPECT_EQ(std::tuple(c.child_objects[0], c.child_objects[1] >= 0, c.last_placed_slot),
                 std::tuple(-1, floor, floor ? 1 : -1));
     }
-  }
 }
 
 // A one-column level (no columns to count) must not divide by zero.

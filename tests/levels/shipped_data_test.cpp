@@ -101,8 +101,7 @@ struct StartArea {
         if (!paintable(x, y) || !paintable(x + 1, y) || !paintable(x, y + 1) ||
             !paintable(x + 1, y + 1))
           continue;
-        const int far =
-            std::max(std::max(at(x, y), at(x + 1, y)), std::max(at(x, y + 1), at(x + 1, y + 1)));
+        const int far = std::max({at(x, y), at(x + 1, y), at(x, y + 1), at(x + 1, y + 1)});
         if (best < 0 || far < best) best = far;
       }
     return best;

@@ -11,17 +11,14 @@ namespace {
 
 namespace colour = test::glyph_colour;
 
-class IntroTest : public test::ScreenTest {
- protected:
-  void use_backdrops() {
-    t.game.config.load_screen = std::string(ORV_FIXTURES) + "/screens/backdrop_#.png";
-  }
-};
+const std::string kBackdrops = std::string(ORV_FIXTURES) + "/screens/backdrop_#.png";
+
+using IntroTest = test::ScreenTest;
 
 // Pages are held 6, 3 and 2 seconds, plus at most one 60 Hz frame for each flip, whatever
 // keys are held; the second and third open with their sound, played once.
 TEST_F(IntroTest, PagesAreHeldSixThenThreeThenTwoSecondsWithTheirSounds) {
-  use_backdrops();
+  t.game.config.load_screen = kBackdrops;
   t.game.config.intro_sound1 = "first.ogg", t.game.config.intro_sound = "second.ogg";
   const std::string ogg = tone_file();
   for (const char* name : {"other.ogg", "second.ogg", "first.ogg"})
@@ -81,7 +78,7 @@ TEST_F(IntroTest, ACloseRequestEndsTheGameWhileAPageIsHeld) {
 TEST_F(IntroTest, TheCreditsPageShowsNineLinesTheSeventhEmpty) {
   test::load_test_font(t, "E");
   std::vector<media::Image>& pages = keep_frames();
-  use_backdrops();
+  t.game.config.load_screen = kBackdrops;
   show_intro(t.game);
   ASSERT_EQ(pages.size(), 3u);
   for (int line = 0; line < 9; ++line) {

@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/resource.h>
-
 #include <filesystem>
 #include <tuple>
 #include <vector>
@@ -90,17 +87,8 @@ TEST_F(ScoreFile, AWriteFailingHalfWayKeepsTheOldTable) {
   ScoreTable big;
   for (int i = 0; i < 10; ++i) big.push_back(entry(1000 - i, std::string(200, 'n')));
 
-  rlimit old{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  const auto old_handler = ::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = old;
-  small.rlim_cur = 100;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool saved = save_score_table(path, big);
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  ::signal(SIGXFSZ, old_handler);
-
-  EXPECT_FALSE(saved);
+  EXPECT_FALSE(
+      media::testing::write_with_size_limit(100, [&] { return save_score_table(path, big); }));
   EXPECT_EQ(dir.read("scores.txt"), before);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }

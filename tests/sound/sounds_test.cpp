@@ -25,9 +25,8 @@ TEST_F(Assets, SoundsPlayByTheirExactName) {
   play_named_sound(g, "STEP.OGG", true);
   const auto& starts = t.platform.sound_starts();
   ASSERT_EQ(starts.size(), 2u);
-  EXPECT_EQ(std::tuple(starts[0].sound, starts[0].loop),
-            std::tuple(sound("step.ogg").sound, false));
-  EXPECT_EQ(std::tuple(starts[1].sound, starts[1].loop), std::tuple(sound("STEP.OGG").sound, true));
+  EXPECT_EQ(std::tuple(starts[0].sound, starts[0].loop, starts[1].sound, starts[1].loop),
+            std::tuple(sound("step.ogg").sound, false, sound("STEP.OGG").sound, true));
 }
 
 // Playing a track by name frees every other first, passing over one that does not decode; an

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "game/game.h"
+#include "support/image_helpers.h"
 #include "support/tile_rules_fixture.h"
 #include "world/actor_passes.h"
 
@@ -42,11 +43,7 @@ class EnemyCulling : public test::TileRulesTest {
   }
   Game& game() { return g; }
   const std::string& tile_at(int x, int y) { return tile(x, y); }
-  int drawn() {
-    int n = 0;
-    for (media::Pixel p : g.media.gfx.back_buffer().pixels) n += (p & 0xFFFFFFu) != 0;
-    return n;
-  }
+  int drawn() { return media::testing::count_drawn(g.media.gfx.back_buffer(), 0); }
 };
 
 struct Scene : EnemyCulling {
