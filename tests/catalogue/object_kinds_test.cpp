@@ -47,17 +47,15 @@ TEST(ObjectKeys, EveryKeySetsItsField) {
 }
 
 TEST(ObjectKeys, AHashOrAnEmptyNameMeansNope) {
-  EXPECT_EQ(kind_from({"DGFXNAME", "#"}).placement_text, "NOPE");
-  EXPECT_EQ(kind_from({"DGFXNAME", ""}).placement_text, "NOPE");
-  EXPECT_EQ(kind_from({"DGFXNAME", " #"}).placement_text, " #");
+  for (auto [value, name] : {std::pair{"#", "NOPE"}, {"", "NOPE"}, {" #", " #"}})
+    EXPECT_EQ(kind_from({"DGFXNAME", value}).placement_text, name) << value;
   EXPECT_EQ(kind_from({"DSCORE", "5"}).placement_text, "");
 }
 
 // Keys are exact: no other case, no trailing space; of a key given twice the last value wins.
 TEST(ObjectKeys, OnlyTheExactKeysLastValueCounts) {
   const ObjectKind k = kind_from({"dscore", "5", "DSCORE ", "6", "DGFXNAME", "A", "DGFXNAME", "B"});
-  EXPECT_EQ(k.points, 0);
-  EXPECT_EQ(k.placement_text, "B");
+  EXPECT_EQ(std::tuple(k.points, k.placement_text), std::tuple(0, "B"));
 }
 
 TEST(ObjectKeys, NumbersAreReadFromTheirLeadingDigits) {

@@ -20,7 +20,7 @@ class Placement : public test::WorldTest {
 // Each kind of a slot's name gets its own roll, the later taking the slot over from the earlier
 // (whose sprite is freed at once); goodies (DISGOODY 1 only) raise the remaining count each time
 // they are placed.
-TEST_F(Placement, TwoKindsOfOneNameBothPlaceAndGoodiesCountEachTime) {
+TEST_F(Placement, EachKindOfASlotsNameGetsItsOwnRoll) {
   add_kind("GEM", 0, 4, 4).goody = 1;
   add_kind("GEM", 0, 5, 5);
   add_kind("RUBY", 0, 6, 6).goody = 2;
@@ -133,7 +133,7 @@ class Enemies : public Placement {
 
 // Group A stops at MAXFOE (0: none) in column-major order; group B has no limit; DISENEMY 0
 // and 3 spawn nothing, DDENSITY -1 never; only USEENEMY 1 cells within the extent count.
-TEST_F(Enemies, GroupsFollowDisEnemyAndGroupAStopsAtMaxFoe) {
+TEST_F(Enemies, EnemiesSpawnByGroupWithGroupAUpToMaxFoe) {
   for (int group : {1, 2, 3, 0, 2}) enemy_kind(group, 0);
   enemy_kind(2, -1);
   allow({{5, 0}, {0, 9}, {0, 2}, {3, 1}, {1, 0}, {9, 9}, {2, 2}, {4, 4}, {6, 6}, {30, 30}});
@@ -162,8 +162,7 @@ TEST_F(Enemies, AKindsValuesReachEverythingPlacedFromIt) {
   k.step_chance = 12, k.behaviour = 17;
   ObjectKind& bare = enemy_kind(1, 0, 0, 0);
   bare.anchor = "BOTTOMLEFT", bare.centred_in_cell = 1;
-  g.config.max_group_a_enemies = 5;
-  g.config.tile_width = 32.5f;
+  g.config.max_group_a_enemies = 5, g.config.tile_width = 32.5f;
   retile(3, 2, "GEMS");
   allow({{3, 2}});
   spawn_enemies(g, 5, 5, EnemyGroup::kA);

@@ -14,7 +14,7 @@ namespace {
 using TileDefinitions = test::WorldTest;
 
 // Keys are exact: a lower-case key and one with a trailing blank are skipped with their value.
-TEST_F(TileDefinitions, EveryKeySetsItsFieldAndKeysAreExact) {
+TEST_F(TileDefinitions, OnlyExactKeysSetTheirFields) {
   tile_file("ROCK", {"GFXNAME",      "rock.png", "VALUE1",       "7",   "RANDOMSEED",   "-3",
                      "ROTATE",       "12",       "USECOLLISION", "258", "TRANSPARENCY", "55",
                      "USEENEMY",     "1",        "DX1",          "2",   "DX2",          "5",
@@ -59,8 +59,7 @@ TEST_F(TileDefinitions, TheLastChildLineThatIsNotHashDecidesTheLastNamedSlot) {
   tile_file("T1", {"CHILD1", "A", "CHILD2", "B", "CHILD3", "#"});
   tile_file("T2", {"CHILD5", "A", "CHILD3", "#"});
   tile_file("T3", {"CHILD5", "A", "CHILD3", "B"});
-  const std::pair<const char*, int> cases[] = {{"T1", 1}, {"T2", 4}, {"T3", 2}};
-  for (auto [tile, last] : cases) {
+  for (auto [tile, last] : {std::pair{"T1", 1}, {"T2", 4}, {"T3", 2}}) {
     retile(9, 9, tile);
     EXPECT_EQ(cell(9, 9).last_named_slot, last) << tile;
   }
@@ -128,8 +127,7 @@ TEST_F(TileDefinitions, UnzoomedCellsKeepThePicturesSizeBesideZoomedOnes) {
   EXPECT_EQ(size(1, 1), own);
   retile(0, 0, "Z");
   retile(2, 1, "Z");
-  EXPECT_EQ(size(0, 0), tile);
-  EXPECT_EQ(size(1, 1), own);
+  EXPECT_EQ(std::tuple(size(0, 0), size(1, 1)), std::tuple(tile, own));
   retile(3, 3, "N");
   retile(4, 4, "N");
   retile(4, 4, "U");

@@ -14,7 +14,7 @@ TEST(DriftBounce, VelocityTurnsOnlyWhereTheNextStepLeavesTheScreen) {
                {2, 3, -3, -4, 3, 4, 3, 4},           // below 1
                {4, 5, -3, -4, -3, -4, -3, -4},       // reaching 1
                {50, 40, 60, -50, 60, 50, -60, 50}};  // too far: the effect rule turns back again
-  for (const auto& c : cases) {
+  for (const auto& c : cases)
     for (DriftBounce bounce : {DriftBounce::kEffectSprites, DriftBounce::kScreenSprites}) {
       const bool effect = bounce == DriftBounce::kEffectSprites;
       DriftSprite s{c.x, c.y, {}, c.vx, c.vy};
@@ -22,7 +22,6 @@ TEST(DriftBounce, VelocityTurnsOnlyWhereTheNextStepLeavesTheScreen) {
       EXPECT_EQ(s.velocity_x, effect ? c.effect_vx : c.screen_vx) << c.x << " " << effect;
       EXPECT_EQ(s.velocity_y, effect ? c.effect_vy : c.screen_vy) << c.y << " " << effect;
     }
-  }
 }
 
 }  // namespace

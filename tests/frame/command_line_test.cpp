@@ -64,7 +64,7 @@ TEST(CommandLineDaily, IsAFlagThatGoesWithEveryOtherOptionButTakesNoValue) {
   EXPECT_EQ(parse_command_line({"--daily=2026-12-08"}).error, "--daily takes no value");
 }
 
-TEST(CommandLineRenderer, TakesSoftwareOrGpuAndNothingElse) {
+TEST(CommandLineRenderer, TakesOnlySoftwareOrGpu) {
   EXPECT_EQ(parse_command_line({"--renderer", "gpu"}).renderer, "gpu");
   EXPECT_EQ(parse_command_line({"--renderer=software", "--window"}).renderer, "software");
   EXPECT_EQ(parse_command_line({}).renderer, "");
@@ -72,7 +72,7 @@ TEST(CommandLineRenderer, TakesSoftwareOrGpuAndNothingElse) {
   EXPECT_EQ(parse_command_line({"--renderer"}).error, "--renderer needs a value");
 }
 
-TEST(CommandLineHelp, HasEveryOptionOnALineAndEveryPlace) {
+TEST(CommandLineHelp, ListsEveryOptionOnItsLineWithEveryPlace) {
   const std::string help =
       help_text({"/inst/", "/src/", "/state/", "/pics/", "/scores/", "/config/"});
   for (const char* text :
@@ -85,11 +85,11 @@ TEST(CommandLineHelp, HasEveryOptionOnALineAndEveryPlace) {
 }
 
 // The tasks on kept games take their values and exclude each other and playing.
-TEST(CommandLineKeptGames, VerifyAndExportTakeTheirValuesAndExcludeEachOther) {
+TEST(CommandLineKeptGames, EachTaskTakesItsValueAloneWithoutAnother) {
   const CommandLine verify = parse_command_line({"--data", "d", "--verify=game.txt"});
-  EXPECT_EQ(verify.action, Action::kPlay);
-  EXPECT_EQ(verify.verify_file, "game.txt");
-  EXPECT_EQ(parse_command_line({"--export-score", "3"}).export_score, "3");
+  EXPECT_EQ(std::tuple(verify.action, verify.verify_file,
+                       parse_command_line({"--export-score", "3"}).export_score),
+            std::tuple(Action::kPlay, "game.txt", "3"));
   for (const std::vector<std::string>& bad : {std::vector<std::string>{"--export-score", "0"},
                                               {"--export-score", "x"},
                                               {"--export-score", "2", "--verify", "f"},

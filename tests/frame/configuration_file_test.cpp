@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "frame/configuration_file.h"
@@ -28,7 +29,7 @@ class ConfigFile : public ::testing::Test {
   test::TestGame t;
 };
 
-TEST_F(ConfigFile, PairsArePositionalWithExactKeysAndValuesAreClamped) {
+TEST_F(ConfigFile, PairsArePositionalWithExactKeysWithClampedValues) {
   read("MULTICORE\r\n256\r\n");  // kept in 8 bits first: 256 reads as 0
   EXPECT_EQ(c().multicore, 0);
   read("MAPSIZE\n2000\n");
@@ -43,10 +44,9 @@ TEST_F(ConfigFile, PairsArePositionalWithExactKeysAndValuesAreClamped) {
   // Lower case and a trailing blank match nothing; the blank line makes "LABSWITCH" a value,
   // "4" a key with "EGFXMAX" as value and "9" a key.
   read("maxfoe\n5\nMAXFOE \n6\nAPPNAME\n  My Game  \n\nLABSWITCH\n4\nEGFXMAX\n9\n");
-  EXPECT_EQ(c().max_group_a_enemies, 0);
-  EXPECT_EQ(c().window_title, "  My Game  ");
-  EXPECT_EQ(c().level_building_choices, 0);
-  EXPECT_EQ(c().effect_sprite_copies, 50);
+  EXPECT_EQ(std::tuple(c().max_group_a_enemies, c().window_title, c().level_building_choices,
+                       c().effect_sprite_copies),
+            std::tuple(0, "  My Game  ", 0, 50));
   read("APPNAME\nX\nGAMEMODE");  // an odd line count gives the last key an empty value
   EXPECT_EQ(c().game_mode, "");
   read("RESOLUTION\n1e1xyz\nLOGPATH\nLOG\\\nSCRSAVE\nSHOTS\\\n");
@@ -73,24 +73,23 @@ TEST_F(ConfigFile, UnusableTileSizesOrPausesAreReplaced) {
 
 // The test data set with one setting changed, started as the game starts and played for a few
 // frames: none of these values may make a frame run for ever.
-TEST(UnusableSetting, LetsTheGameStartAndPlay) {
+TEST(UnusableSetting, StillLetsTheGamePlay) {
   for (const char* setting :
        {"RESOLUTION\n0\n", "RESOLUTION\nthirty-two\n", "RESOLUTION\n0.001\n", "RESOLUTION\n-32\n",
         "MULTITASK\n-5\nMULTICORE\n0\n", "RESOLUTION\n1e30\n"}) {
     SCOPED_TRACE(setting);
     test::TestGame t;
-    Game& g = t.game;
     std::filesystem::copy(std::filesystem::path(ORV_FIXTURES) / "data" / "DATA",
                           t.dir.path() + "DATA", std::filesystem::copy_options::recursive);
     t.dir.write("DATA/ini.txt", t.dir.read("DATA/ini.txt") + setting);
     test::CurrentDirectory here(t.dir.path());
     t.platform.hold_key(media::key::kP);
-    start_up(g);
+    start_up(t.game);
     t.platform.release_key(media::key::kP);
-    for (int frame = 0; frame < 3; ++frame) main_loop_turn(g);
-    EXPECT_GE(g.config.tile_width, 1.0f);
-    EXPECT_GE(g.config.frame_pause_ms, 0);
-    EXPECT_LE(g.world.view_columns * g.world.view_rows, 640.0f * 480.0f);
+    for (int frame = 0; frame < 3; ++frame) main_loop_turn(t.game);
+    EXPECT_GE(t.game.config.tile_width, 1.0f);
+    EXPECT_GE(t.game.config.frame_pause_ms, 0);
+    EXPECT_LE(t.game.world.view_columns * t.game.world.view_rows, 640.0f * 480.0f);
   }
 }
 

@@ -38,12 +38,7 @@ class DataSetRecords : public ::testing::Test {
     g.config.level_file_prefix = data + "DATA\\LEVELS\\";
     g.config.level_base_file = data + "DATA\\LEVELS\\BASE.ai42";
     g.config.highscore_file = "scores.txt";
-    const std::string root = home.path();
-    t->media.user_folders =
-        media::UserFolders([root](const std::string& name) -> std::optional<std::string> {
-          if (name == "HOME") return root;
-          return std::nullopt;
-        });
+    t->media.user_folders = test::home_only(home.path());
     test::open_test_screen(g, 800, 800);
     g.config.load_intro_screen.clear();
     ::testing::internal::CaptureStderr();
@@ -58,9 +53,7 @@ class DataSetRecords : public ::testing::Test {
   static bool finish_game(test::ScreenGame& t, std::int32_t score) {
     test::load_test_font(t, "A");
     t.game.input.held_back = Command::kNone;  // the P that left the last screen is let go
-    t.game.world.score = score;
-    t.game.world.level = 3;
-    t.game.world.player_name = "ann";
+    t.game.world.score = score, t.game.world.level = 3, t.game.world.player_name = "ann";
     t.platform.hold_key(media::key::kP, t.platform.frame());
     ::testing::internal::CaptureStderr();
     show_highscore(t.game);
@@ -79,7 +72,7 @@ class DataSetRecords : public ::testing::Test {
   media::testing::FilesTempFolder home;
 };
 
-TEST_F(DataSetRecords, TwoDataSetsKeepTwoTablesAndACopyFindsItsOwnAgain) {
+TEST_F(DataSetRecords, EachDataSetKeepsItsOwnTableWhereverItLies) {
   auto shipped = game_on("50");
   auto mod = game_on("5000");
   auto copy = game_on("50");  // the shipped data in another folder
@@ -95,27 +88,26 @@ TEST_F(DataSetRecords, TwoDataSetsKeepTwoTablesAndACopyFindsItsOwnAgain) {
   EXPECT_EQ(scores_of(*shipped), (std::vector<std::int32_t>{120, 90}));
 }
 
-TEST_F(DataSetRecords, NeitherAReplayNorALevelSkippingGameAddsARecord) {
+// Replays, games whose level was changed with the keys and practice games say on screen that
+// they are not kept, and add nothing.
+TEST_F(DataSetRecords, OnlyNormalGamesAddARecord) {
   auto t = game_on("50");
+  Game& g = t->game;
   EXPECT_FALSE(finish_game(*t, 100));
-  t->game.frame.replaying = true;
+  g.frame.replaying = true;
   EXPECT_TRUE(finish_game(*t, 900));
-  t->game.frame.replaying = false;
-  t->game.world.level_keys_used = true;
+  g.frame.replaying = false, g.world.level_keys_used = true;
   EXPECT_TRUE(finish_game(*t, 800));
-  EXPECT_EQ(scores_of(*t), std::vector<std::int32_t>{100});
-  t->game.world.level_keys_used = false;
+  g.world.level_keys_used = false, g.frame.play.mode = PlayMode::kPractice;
+  EXPECT_TRUE(finish_game(*t, 600));
+  g.frame.play.mode = PlayMode::kNormal;
   EXPECT_FALSE(finish_game(*t, 700));
   EXPECT_EQ(scores_of(*t), (std::vector<std::int32_t>{700, 100}));
 }
 
-TEST_F(DataSetRecords, APracticeGameAddsNothingAndTheDaysGamesEnterOnlyTheDaysTable) {
+TEST_F(DataSetRecords, TheDaysGamesEnterOnlyTheDaysTable) {
   auto t = game_on("50");
   Game& g = t->game;
-  finish_game(*t, 100);
-  g.frame.play.mode = PlayMode::kPractice;
-  EXPECT_TRUE(finish_game(*t, 900));  // says so
-
   t->platform.set_utc_time({2026, 12, 8, 23, 0, 0});
   choose_daily_game(g);
   EXPECT_FALSE(finish_game(*t, 300));
@@ -125,12 +117,12 @@ TEST_F(DataSetRecords, APracticeGameAddsNothingAndTheDaysGamesEnterOnlyTheDaysTa
   EXPECT_FALSE(finish_game(*t, 50));
 
   const std::string folder = g.config.highscore_file.substr(0, g.config.highscore_file.rfind('/'));
-  EXPECT_EQ(scores_of(*t), std::vector<std::int32_t>{100});
+  EXPECT_TRUE(scores_of(*t).empty());
   EXPECT_EQ(scores_of(*t, folder + "/daily-2026-12-08"), (std::vector<std::int32_t>{300, 200}));
   EXPECT_EQ(scores_of(*t, folder + "/daily-2026-12-09"), std::vector<std::int32_t>{50});
 }
 
-TEST_F(DataSetRecords, TheReachedLevelIsKeptPerDataSetAndRaisedOnlyByNormalGames) {
+TEST_F(DataSetRecords, OnlyNormalGamesRaiseTheReachedLevelOfTheirDataSet) {
   auto shipped = game_on("50");
   auto mod = game_on("5000");
   const auto reach = [](test::ScreenGame& t, std::int32_t level) {
@@ -151,8 +143,7 @@ TEST_F(DataSetRecords, TheReachedLevelIsKeptPerDataSetAndRaisedOnlyByNormalGames
     g.frame.play.mode = i == 0   ? PlayMode::kPractice
                         : i == 1 ? PlayMode::kDaily
                                  : PlayMode::kNormal;
-    g.frame.replaying = i == 2;
-    g.world.level_keys_used = i == 3;
+    g.frame.replaying = i == 2, g.world.level_keys_used = i == 3;
     EXPECT_EQ(reach(*shipped, i < 4 ? 9 : 5), i < 4 ? 4 : 5) << i;
   }
 
@@ -173,7 +164,7 @@ TEST(ReachedLevelFile, OnlyAWholeLevelOfOneOrMoreBehindTheHeaderIsARecord) {
     EXPECT_EQ(parse_reached_level(bad), std::nullopt) << bad;
 }
 
-TEST_F(DataSetRecords, ADamagedReachedLevelIsReadAsOneAndReplacedWhenRaised) {
+TEST_F(DataSetRecords, ADamagedReachedLevelCountsAsLevelOneUntilRaised) {
   auto t = game_on("50");
   const std::string path = reached_level_path(t->game.config);
   ASSERT_TRUE(path.starts_with(home.path()));

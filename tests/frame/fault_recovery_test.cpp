@@ -8,7 +8,6 @@
 #include <chrono>
 #include <functional>
 #include <future>
-#include <ostream>
 #include <thread>
 #include <tuple>
 
@@ -31,8 +30,7 @@ namespace {
 
 // A frame abandoned by a fault never frees what its callers had allocated: that is the price
 // of going on, and not what these tests look for.
-class IgnoreLeaksOfAbandonedFrames {
- public:
+struct IgnoreLeaksOfAbandonedFrames {
 #if defined(__SANITIZE_ADDRESS__)
   IgnoreLeaksOfAbandonedFrames() {
     __lsan_disable();
@@ -72,12 +70,11 @@ class FaultRecovery : public ::testing::Test {
   void run(const std::function<void(Game&)>& turn) {
     [[maybe_unused]] IgnoreLeaksOfAbandonedFrames ignore;
     int turns = 0;
-    EXPECT_THROW(run_frames(g,
-                            [&](Game& game) {
-                              if (++turns > kTurnLimit) end_program(game);
-                              turn(game);
-                            }),
-                 ProgramEnd);
+    const auto limited = [&](Game& game) {
+      if (++turns > kTurnLimit) end_program(game);
+      turn(game);
+    };
+    EXPECT_THROW(run_frames(g, limited), ProgramEnd);
   }
   test::TestGame t;
   Game& g = t.game;
@@ -87,9 +84,6 @@ struct AbandonedScreen {
   const char* name;
   void (*arrange)(test::TestGame&);
 };
-void PrintTo(const AbandonedScreen& s, std::ostream* os) {
-  *os << s.name;
-}
 
 // The fault comes in the first frame shown by the dialog or screen (frame 0). Afterwards
 // Escape and then B must still quit the game.
@@ -102,23 +96,18 @@ TEST_P(FaultInsideAScreen, LeavesEscapeWithItsQuitDialogWorking) {
   t.platform.tap_key(media::key::kEscape, 3, 2);
   t.platform.hold_key(media::key::kB, 5);
   run(main_loop_turn);
-  EXPECT_EQ(g.frame.quit_requested, 1);
-  EXPECT_EQ(g.input.open_dialogs, 0);
+  EXPECT_EQ(std::tuple(g.frame.quit_requested, g.input.open_dialogs), std::tuple(1, 0));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Screens, FaultInsideAScreen,
-    ::testing::Values(
-        AbandonedScreen{"PauseDialog",
-                        [](test::TestGame& t) { t.platform.tap_key(media::key::kP, 0); }},
-        AbandonedScreen{"QuitDialog",
-                        [](test::TestGame& t) { t.platform.tap_key(media::key::kEscape, 0); }},
-        AbandonedScreen{"HighscoreScreen",
-                        [](test::TestGame& t) {
-                          t.game.world.time = 0;  // the first frame ends the last time unit
-                          t.game.frame.frame_counter = t.game.frame.time_unit_length;
-                        }}),
-    [](const auto& info) { return std::string(info.param.name); });
+const AbandonedScreen kAbandonedScreens[] = {
+    {"PauseDialog", [](test::TestGame& t) { t.platform.tap_key(media::key::kP, 0); }},
+    {"QuitDialog", [](test::TestGame& t) { t.platform.tap_key(media::key::kEscape, 0); }},
+    {"HighscoreScreen", [](test::TestGame& t) {
+       t.game.world.time = 0;  // the first frame ends the last time unit
+       t.game.frame.frame_counter = t.game.frame.time_unit_length;
+     }}};
+INSTANTIATE_TEST_SUITE_P(Screens, FaultInsideAScreen, ::testing::ValuesIn(kAbandonedScreens),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A build cut short is made again by the next frame, and the tile definitions it kept are
 // forgotten: later changes of a tile must not use what the dead build read.
@@ -191,9 +180,6 @@ struct AbandonedDraw {
   const char* name;
   void (*cut_short)(Game&);  // what the draw had changed when the fault came
 };
-void PrintTo(const AbandonedDraw& d, std::ostream* os) {
-  *os << d.name;
-}
 
 class FaultInsideADraw : public FaultRecovery,
                          public ::testing::WithParamInterface<AbandonedDraw> {};
@@ -215,17 +201,13 @@ TEST_P(FaultInsideADraw, LeavesTheDrawingSettingsAsBetweenDraws) {
   EXPECT_TRUE(after.pixels == before.pixels);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Settings, FaultInsideADraw,
-    ::testing::Values(AbandonedDraw{"AdditiveBlending",
-                                    [](Game& g) {
-                                      g.media.gfx.sprite3d_blending(media::blend::kOne,
-                                                                    media::blend::kOne);
-                                    }},
-                      AbandonedDraw{"SmoothedScaling",
-                                    [](Game& g) { g.media.gfx.sprite3d_quality(1); }},
-                      AbandonedDraw{"ThreeDMode", [](Game& g) { g.media.gfx.start_3d(); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+const AbandonedDraw kAbandonedDraws[] = {
+    {"AdditiveBlending",
+     [](Game& g) { g.media.gfx.sprite3d_blending(media::blend::kOne, media::blend::kOne); }},
+    {"SmoothedScaling", [](Game& g) { g.media.gfx.sprite3d_quality(1); }},
+    {"ThreeDMode", [](Game& g) { g.media.gfx.start_3d(); }}};
+INSTANTIATE_TEST_SUITE_P(Settings, FaultInsideADraw, ::testing::ValuesIn(kAbandonedDraws),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A text cut short leaves the cursor where its next glyph would go; the next text must not
 // start there.
@@ -238,7 +220,7 @@ TEST_F(FaultRecovery, AFaultInsideATextPutsTheTextCursorBackAtItsOrigin) {
       ASSERT_NE(game.text.cursor_y, 0.0f);
       raise(SIGSEGV);
     }
-    std::tie(x, y) = std::pair(game.text.cursor_x, game.text.cursor_y);
+    x = game.text.cursor_x, y = game.text.cursor_y;
     end_program(game);
   });
   EXPECT_EQ(std::pair(x, y), std::pair(0.0f, 0.0f));

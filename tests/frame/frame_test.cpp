@@ -25,14 +25,13 @@ class LevelClock : public ::testing::Test {
   LevelClock() {
     t.platform.hold_key(media::key::kP, 0);  // leaves the highscore screen at once
     t.game.world.time = 1;
-    t.game.frame.menu_active = false;
-    t.game.frame.built_level = t.game.world.level;
+    t.game.frame.menu_active = false, t.game.frame.built_level = t.game.world.level;
   }
   test::TestGame t;
 };
 
 // One unit ends every 61 frames; the game ends when the time falls below zero.
-TEST_F(LevelClock, OneUnitEndsEverySixtyOneFramesAndBelowZeroTheGameEnds) {
+TEST_F(LevelClock, TimeRunsInUnitsOfSixtyOneFramesUntilBelowZero) {
   for (int i = 0; i < 60; ++i) level_timer_tick(t.game);
   EXPECT_EQ(t.game.world.time, 1);
   level_timer_tick(t.game);
@@ -45,14 +44,9 @@ TEST_F(LevelClock, OneUnitEndsEverySixtyOneFramesAndBelowZeroTheGameEnds) {
 
 // Completion sets the time to 0; a time unit that ends in the same frame must not take it below
 // 0: the clock waits until the main loop has built the next level.
-TEST(LevelTimer, ACompletedLevelNeverRunsOutTheTimeWhileTheNextWaits) {
-  test::TestGame t;
-  t.platform.hold_key(media::key::kP, 0);  // leaves a highscore screen at once
+TEST_F(LevelClock, ACompletedLevelNeverRunsOutTheTimeWhileTheNextWaits) {
   Game& g = t.game;
-  g.frame.menu_active = false;
-  g.world.level = g.frame.built_level = 3;
-  g.world.time = 5;
-  g.world.remaining = 0;
+  g.world.level = g.frame.built_level = 3, g.world.time = 5, g.world.remaining = 0;
   g.frame.frame_counter = g.frame.time_unit_length;  // the unit ends in this frame
   world_frame(g);
   level_timer_tick(g);
@@ -68,13 +62,10 @@ class FrameEnd : public ::testing::Test {
  protected:
   FrameEnd() {
     t.platform.set_desktop({1024, 768});
-    g.config.design_width = 1024;
-    g.config.design_height = 768;
+    g.config.design_width = 1024, g.config.design_height = 768;
     open_game_screen(g);
-    g.frame.menu_active = false;
-    g.frame.built_level = g.world.level;
-    g.world.remaining = 5;
-    g.world.time = 30;
+    g.frame.menu_active = false, g.frame.built_level = g.world.level;
+    g.world.remaining = 5, g.world.time = 30;
   }
   test::TestGame t;
   Game& g = t.game;
@@ -87,22 +78,19 @@ TEST_F(FrameEnd, ATrapReturnsToTheTitleOnlyAfterItsFrameIsShown) {
   g.frame.title_requested = true;
   g.frame.quit_requested = true;  // the way back to the title then ends the program
   EXPECT_THROW(frame_end(g), ProgramEnd);
-  EXPECT_EQ(t.platform.frame(), 1);
-  EXPECT_FALSE(g.frame.title_requested);
+  EXPECT_EQ(std::tuple(t.platform.frame(), g.frame.title_requested), std::tuple(1, false));
 
-  g.frame.title_requested = true;
-  g.frame.game_state = GameState::kEnding;
+  g.frame.title_requested = true, g.frame.game_state = GameState::kEnding;
   EXPECT_THROW(frame_end(g), ProgramEnd);
-  EXPECT_EQ(t.platform.frame(), 1 + 1 + 52);  // the frame, then one game over sequence
-  EXPECT_FALSE(g.frame.title_requested);
+  // The frame, then one game over sequence.
+  EXPECT_EQ(std::tuple(t.platform.frame(), g.frame.title_requested), std::tuple(1 + 1 + 52, false));
 
-  g.frame.quit_requested = false;
-  g.frame.game_state = GameState::kRunning;
+  g.frame.quit_requested = false, g.frame.game_state = GameState::kRunning;
   g.frame.title_requested = true;
   t.platform.hold_key(media::key::kP, t.platform.frame() + 5);
   frame_end(g);
-  EXPECT_FALSE(g.frame.title_requested);
-  EXPECT_EQ(std::tuple(g.frame.built_level, g.frame.menu_active), std::tuple(-1, 0));  // new game
+  EXPECT_EQ(std::tuple(g.frame.title_requested, g.frame.built_level, g.frame.menu_active),
+            std::tuple(false, -1, 0));  // a new game
 }
 
 TEST(StartUp, AMissingConfigurationFileEndsTheProgramBeforeAnyWindowOpens) {
@@ -117,8 +105,7 @@ TEST(StartUp, AMissingConfigurationFileEndsTheProgramBeforeAnyWindowOpens) {
 TEST(StartUp, TheGameScreenOpensInTheConfiguredDisplayMode) {
   for (media::DisplayMode mode : {media::DisplayMode::kWindow, media::DisplayMode::kFullscreen}) {
     test::TestGame t;
-    t.game.config.design_width = 64;
-    t.game.config.design_height = 48;
+    t.game.config.design_width = 64, t.game.config.design_height = 48;
     t.game.config.display_mode = mode;
     open_game_screen(t.game);
     EXPECT_TRUE(t.platform.window_open());
@@ -129,18 +116,16 @@ TEST(StartUp, TheGameScreenOpensInTheConfiguredDisplayMode) {
 class FaultLog : public ::testing::Test {
  protected:
   FaultLog() {
-    t.game.config.log_path = t.dir.path() + "LOG\\";
-    t.game.config.log_file = "errors.txt";
+    t.game.config.log_path = t.dir.path() + "LOG\\", t.game.config.log_file = "errors.txt";
     t.dir.write("LOG/keep.txt", "");
     t.game.world.level = -3;
     t.platform.set_local_time({2026, 12, 5, 7, 8, 9});
-    t.game.frame.fault_module = "world";
-    t.game.frame.fault_line = 42;
+    t.game.frame.fault_module = "world", t.game.frame.fault_line = 42;
   }
   test::TestGame t;
 };
 
-TEST_F(FaultLog, EntriesOfSevenLinesAreAppendedAndOnlyDivisionByZeroAsks) {
+TEST_F(FaultLog, EachFaultAppendsAnEntryOfSevenLines) {
   t.dir.write("LOG/errors.txt", "older entry\r\n");
   log_fault(t.game, media::FaultKind::kAccessViolation);
   EXPECT_EQ(t.dir.read("LOG/errors.txt"),
@@ -153,6 +138,10 @@ TEST_F(FaultLog, EntriesOfSevenLinesAreAppendedAndOnlyDivisionByZeroAsks) {
             "MODULE:world\r\n"
             "AT LINE:42\r\n"
             " \r\n");
+  EXPECT_TRUE(t.platform.boxes().empty());
+}
+
+TEST_F(FaultLog, OnlyADivisionByZeroAsksWhetherToGoOn) {
   t.platform.queue_box_answer(media::BoxAnswer::kYes);
   log_fault(t.game, media::FaultKind::kIntegerDivideByZero);
   const std::string log = t.dir.read("LOG/errors.txt");
@@ -176,28 +165,23 @@ struct FaultingTurn {
   }
 };
 
-// Returns the exit code the program ended with.
-int exit_code_of(const std::function<void()>& run) {
-  try {
-    run();
-  } catch (const ProgramEnd& end) {
-    return end.exit_code;
-  }
-  ADD_FAILURE() << "the program did not end";
-  return -1;
-}
-
-TEST_F(FaultLog, AFaultAbandonsItsFrameAndAHundredInARowEndTheProgramWithAMessage) {
+TEST_F(FaultLog, AFaultAbandonsOnlyItsFrame) {
   media::FaultTrap::install();
   FaultingTurn few{2};
-  EXPECT_EQ(exit_code_of([&] { run_frames(t.game, std::ref(few)); }), 0);
+  EXPECT_EQ(test::exit_code_of([&] { run_frames(t.game, std::ref(few)); }), 0);
   EXPECT_EQ(few.frames_done, 3);
   EXPECT_TRUE(t.platform.boxes().empty());
+  const std::string log = t.dir.read("LOG/errors.txt");
+  EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 7 * 2);  // an entry for each
+}
+
+TEST_F(FaultLog, AHundredFaultingFramesInARowEndTheProgramWithAMessage) {
+  media::FaultTrap::install();
   FaultingTurn endless{1000};
-  EXPECT_EQ(exit_code_of([&] { run_frames(t.game, std::ref(endless)); }), kExitAfterFaults);
+  EXPECT_EQ(test::exit_code_of([&] { run_frames(t.game, std::ref(endless)); }), kExitAfterFaults);
   EXPECT_EQ(endless.frames_to_fault, 1000 - kMaxFaultsInARow);
   const std::string log = t.dir.read("LOG/errors.txt");
-  EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 7 * (2 + kMaxFaultsInARow + 1));
+  EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 7 * (kMaxFaultsInARow + 1));
   EXPECT_NE(log.find("ERROR TYPE:ENGINE STOPPED: 100 faulting frames in a row\r\n"),
             std::string::npos);
   ASSERT_EQ(t.platform.boxes().size(), 1u);
@@ -214,7 +198,7 @@ TEST_F(FaultLog, AFaultDuringStartUpIsLoggedThenEndsTheProgramWithoutAQuestion) 
   t.platform.fault_at_frame(0, SIGFPE);  // the intro's first page
   t.platform.queue_box_answer(media::BoxAnswer::kYes);
   test::CurrentDirectory here(t.dir.path());
-  EXPECT_EQ(exit_code_of([&] { start_up(t.game); }), kExitAfterFaults);
+  EXPECT_EQ(test::exit_code_of([&] { start_up(t.game); }), kExitAfterFaults);
   ASSERT_EQ(t.platform.boxes().size(), 1u);
   EXPECT_EQ(t.platform.boxes()[0].buttons, media::BoxButtons::kOk);
   EXPECT_EQ(t.platform.boxes()[0].text,

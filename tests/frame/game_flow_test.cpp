@@ -84,14 +84,10 @@ class GameFlow : public ::testing::Test {
   // How many cells of the level hold the tile, and how many of those block the player.
   std::pair<int, int> cells_of(const char* tile) {
     int count = 0, blocking = 0;
-    for (int x = 0; x <= g.world.last_column; ++x) {
-      for (int y = 0; y <= g.world.last_row; ++y) {
-        const Cell& c = g.world.grid.at(x, y);
-        if (g.world.names.text(g.world.grid.tile_name(x, y)) != tile) continue;
-        ++count;
-        blocking += c.collision != 0 ? 1 : 0;
-      }
-    }
+    for (int x = 0; x <= g.world.last_column; ++x)
+      for (int y = 0; y <= g.world.last_row; ++y)
+        if (g.world.names.text(g.world.grid.tile_name(x, y)) == tile)
+          ++count, blocking += g.world.grid.at(x, y).collision != 0 ? 1 : 0;
     return {count, blocking};
   }
 
@@ -106,12 +102,10 @@ class GameFlow : public ::testing::Test {
 // play without pausing. After a level change the level is announced, and the frame after the
 // announcement shows the new level with its head-up display, as does a pause dialog opened
 // right then (START held through the end of the announcement): no frame of the change is black.
-TEST_F(GameFlow, StartFromTheMenuDoesNotPauseAndTheFramesAfterAnAnnouncementShowTheLevel) {
+TEST_F(GameFlow, NeitherStartNorALevelChangeShowsAStrayPauseOrBlackFrame) {
   configure("WORLDREFRESH\n2000\n");  // no time runs out
-  platform.hold_key(key::kP, 30);
-  platform.release_key(key::kP, 400);
-  platform.hold_key(key::kX, 500);  // would close a pause dialog
-  platform.release_key(key::kX, 560);
+  platform.tap_key(key::kP, 30, 370);
+  platform.tap_key(key::kX, 500, 60);  // would close a pause dialog
   ASSERT_NO_THROW(start_up(g));
   ASSERT_NO_THROW(while (platform.frame() < 600) main_loop_turn(g));
   EXPECT_EQ(platform.dialog_frames, 0);
@@ -119,8 +113,7 @@ TEST_F(GameFlow, StartFromTheMenuDoesNotPauseAndTheFramesAfterAnAnnouncementShow
             std::tuple(0, 1, 1));
   platform.darkest = 1.0;
   platform.tap_key(key::kPageUp, 600, 6);
-  platform.hold_key(key::kP, 620);  // inside the announcement of 640 / 5 frames
-  platform.release_key(key::kP, 800);
+  platform.tap_key(key::kP, 620, 180);  // inside the announcement of 640 / 5 frames
   platform.hold_key(key::kX, 850);
   ASSERT_NO_THROW(while (platform.frame() < 900) main_loop_turn(g));
   EXPECT_EQ(g.world.level, 2);
@@ -153,7 +146,7 @@ TEST_F(GameFlow, EveryNewGameStartsLikeTheFirst) {
 // A level file game gets its time by the rule of generated levels and plays it out; every new
 // game and every restart loads the level file again, so painted HARDCORE barriers never carry
 // over.
-TEST_F(GameFlow, ALevelFileGamePlaysItsTimeAndEveryGameLoadsItAfresh) {
+TEST_F(GameFlow, EveryLevelFileGameLoadsTheFileAfreshWithItsTime) {
   configure(
       "USESELFCREATEBASE\n0\nAPPENTRY\nDATA\\ROOMS\\\nGAMEMODE\nHARDCORE\nWORLDREFRESH\n10\n");
   platform.press_start_on_screens = true;

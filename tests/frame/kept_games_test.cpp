@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <tuple>
 
@@ -20,6 +21,7 @@
 #include "media/keys.h"
 #include "media/platform_headless/headless_platform.h"
 #include "support/data_set.h"
+#include "support/screen_game.h"
 
 namespace orv {
 namespace {
@@ -94,23 +96,20 @@ TEST_F(KeptGames, AnExportedEntryIsAKeptGameThatVerifies) {
   if (data_home) setenv("XDG_DATA_HOME", own_data_home.c_str(), 1);
   ASSERT_EQ(outcome.exit_code, 0) << outcome.text;
   std::ifstream in(out / "orvante-score-1.txt");
-  std::stringstream text;
-  text << in.rdbuf();
-  const auto record = media::parse_game_record(text.str());
+  const auto record = media::parse_game_record(std::string(std::istreambuf_iterator<char>(in), {}));
   ASSERT_TRUE(record);
   EXPECT_EQ(verify(*record, data_path()).exit_code, 0);
 }
 
 TEST_F(KeptGames, TheFileKeepsEverythingAVerifyNeeds) {
   const media::GameRecord& record = records_->front();
-  const auto again = media::parse_game_record(media::format_game_record(record));
+  const std::string text = media::format_game_record(record);
+  const auto again = media::parse_game_record(text);
   ASSERT_TRUE(again);
   EXPECT_EQ(
       std::tie(again->claim, again->input.keys, again->start, again->bindings, again->data_set),
       std::tie(record.claim, record.input.keys, record.start, record.bindings, record.data_set));
-  // A cut file is no kept game.
-  const std::string text = media::format_game_record(record);
-  EXPECT_FALSE(media::parse_game_record(text.substr(0, text.size() - 4)));
+  EXPECT_FALSE(media::parse_game_record(text.substr(0, text.size() - 4))) << "a cut file";
 }
 
 TEST_F(KeptGames, AnEditedScoreIsCaughtByName) {
@@ -149,15 +148,6 @@ TEST_F(KeptGames, ChangedDataIsNamedByTheDataSetItNeeds) {
   EXPECT_NE(out.text.find("needs the data set " + record.data_set), std::string::npos) << out.text;
 }
 
-// The headless platform calling after_present after every presented picture.
-struct WatchedHeadless : media::HeadlessPlatform {
-  void present(const media::Pixel* pixels, int width, int height) override {
-    HeadlessPlatform::present(pixels, width, height);
-    if (after_present) after_present();
-  }
-  std::function<void()> after_present;
-};
-
 // A kept game played on the headless platform through the tape, frame by frame.
 struct TapeRun {
   // kVerify ends at the game's end; kWatch has the watch controls.
@@ -165,11 +155,8 @@ struct TapeRun {
       : keep(fs::current_path().string()), tape(headless), media(tape), g(media) {
     headless.set_desktop(recorded_desktop(record));
     headless.keep_presented(false);
-    g.tape.tape = &tape;
-    g.tape.mode = mode;
-    g.tape.played = record;
-    g.frame.replaying = true;
-    g.frame.recorded_input = true;
+    g.tape.tape = &tape, g.tape.mode = mode, g.tape.played = record;
+    g.frame.replaying = true, g.frame.recorded_input = true;
     data_folder = data;
   }
   // Runs the game until stop says so after a frame (or the game ends).
@@ -191,7 +178,7 @@ struct TapeRun {
 
   test::CurrentDirectory keep;
   std::string data_folder;
-  WatchedHeadless headless;
+  test::RecordingPlatform headless;
   media::TapePlatform tape;
   media::Media media;
   Game g;
@@ -213,21 +200,18 @@ TEST_F(KeptGames, ATakeOverGoesOnFromTheReplaysStateAtThatFrame) {
 
   TapeRun taken(record, data_path(), TapeMode::kVerify);
   std::string taken_at_n;
-  std::int64_t offset = 0;
   taken.run([&] {
     if (taken.tape.game_frame() == n && !taken.tape.taken_over()) {
       taken_at_n = taken.state();
       // The live keys from now on: what the recording holds at frame n, then its changes.
-      offset = taken.headless.frame() - n;
+      const std::int64_t offset = taken.headless.frame() - n;
       media::KeyStates held{};
-      for (const media::KeyEvent& e : record.input.keys) {
+      for (const media::KeyEvent& e : record.input.keys)
         if (e.frame <= n)
           held[std::size_t(e.key)] = e.down;
-        else if (e.down)
-          taken.headless.hold_key(e.key, e.frame + offset);
         else
-          taken.headless.release_key(e.key, e.frame + offset);
-      }
+          e.down ? taken.headless.hold_key(e.key, e.frame + offset)
+                 : taken.headless.release_key(e.key, e.frame + offset);
       for (int key = 0; key < media::key::kCount; ++key)
         if (held[std::size_t(key)]) taken.headless.hold_key(key);
       taken.tape.take_over();
@@ -235,8 +219,7 @@ TEST_F(KeptGames, ATakeOverGoesOnFromTheReplaysStateAtThatFrame) {
     return false;
   });
   EXPECT_TRUE(taken.tape.taken_over());
-  EXPECT_EQ(taken_at_n, straight_at_n);
-  EXPECT_EQ(taken.state(), straight.state());
+  EXPECT_EQ(std::pair(taken_at_n, taken.state()), std::pair(straight_at_n, straight.state()));
   ASSERT_TRUE(taken.g.tape.outcome);
   EXPECT_EQ(taken.g.tape.outcome->reached, record.claim);
 }
@@ -253,15 +236,14 @@ int marked_pixels(const media::Image& frame, const media::Image& paused, double 
 
 // P on the live keyboard stops the replay at its frame, darkened with PAUSED at the top left
 // and the middle untouched; Space then hands it over.
-TEST_F(KeptGames, PausePausesTheReplayAndSpaceTakesItOver) {
+TEST_F(KeptGames, SpaceTakesOverAPausedReplay) {
   TapeRun run(records_->front(), data_path(), TapeMode::kWatch);
   run.headless.keep_presented(true);
   std::int64_t paused_at = -1;
   media::Image frame_at_pause;
   int marked_top_left = -1, marked_middle = -1;
-  run.headless.after_present = [&] {
+  run.headless.on_present = [&](const media::Image& shown, std::int64_t) {
     if (paused_at < 0 || marked_top_left >= 0) return;
-    const media::Image& shown = run.headless.last_presented();
     if (!run.tape.paused()) {
       frame_at_pause = shown;
       return;

@@ -9,10 +9,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <optional>
 #include <sstream>
+#include <tuple>
 
 #include "frame/main_loop.h"
 #include "frame/start_up.h"
@@ -20,9 +24,10 @@
 #include "game/game.h"
 #include "input/autopilot.h"
 #include "media/input_recording.h"
+#include "media/input_script.h"
 #include "media/keys.h"
+#include "media/platform_headless/headless_platform.h"
 #include "support/data_set.h"
-#include "support/input_script.h"
 
 namespace orv {
 namespace {
@@ -39,9 +44,7 @@ constexpr std::int64_t kFrameLimit = 60 * 60 * 4;
 
 std::string read_text(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
+  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 // Asks the game to close once the frame limit is reached, so a stuck game ends the test.
@@ -55,10 +58,8 @@ class GuardedPlatform : public media::HeadlessPlatform {
 
 // The frame of a trace line.
 std::int64_t frame_of(const std::string& line) {
-  std::istringstream in(line);
-  std::string word;
-  std::int64_t frame = -1;
-  in >> word >> frame;
+  long long frame = -1;
+  std::sscanf(line.c_str(), "frame %lld", &frame);
   return frame;
 }
 
@@ -96,8 +97,37 @@ class Trace {
   std::int64_t next_ = 0;
 };
 
+// Schedules every event on the platform before the game starts.
+void schedule(media::HeadlessPlatform& platform, const std::vector<media::KeyEvent>& events) {
+  for (const media::KeyEvent& e : events)
+    e.down ? platform.hold_key(e.key, e.frame) : platform.release_key(e.key, e.frame);
+}
+
+// Records the keys a player holds: set() changes the held keys from the platform's current
+// frame on (or from a frame ahead) and logs only the changes.
+class KeyRecorder {
+ public:
+  explicit KeyRecorder(media::HeadlessPlatform& platform) : platform_(platform) {}
+  void set(int key, bool down, std::int64_t frame = -1) {
+    const auto at = std::find(held_.begin(), held_.end(), key);
+    if ((at != held_.end()) == down) return;
+    down ? held_.push_back(key) : void(held_.erase(at));
+    events_.push_back({frame < 0 ? platform_.frame() : frame, key, down});
+    schedule(platform_, {events_.back()});
+  }
+  void release_all() {
+    while (!held_.empty()) set(held_.back(), false);
+  }
+  const std::vector<media::KeyEvent>& events() const { return events_; }
+
+ private:
+  media::HeadlessPlatform& platform_;
+  std::vector<media::KeyEvent> events_;
+  std::vector<int> held_;
+};
+
 // Holds the arrow the autopilot chooses (or none) for the coming frames.
-void steer(const Game& g, test::KeyRecorder& keys) {
+void steer(const Game& g, KeyRecorder& keys) {
   const std::optional<int> arrow = autopilot_arrow(g);
   for (int key : {media::key::kRight, media::key::kLeft, media::key::kDown, media::key::kUp})
     if (arrow != key) keys.set(key, false);
@@ -127,7 +157,7 @@ class PlayThrough : public ::testing::Test {
   }
 
   // Plays with the autopilot until the levels are complete and the next one is announced.
-  void record(test::KeyRecorder& keys) {
+  void record(KeyRecorder& keys) {
     // START is held until the game appears; held on, it does not pause the game.
     keys.set(media::key::kP, true, kStartFrame);
     start_up(g);
@@ -141,8 +171,8 @@ class PlayThrough : public ::testing::Test {
     trace.finish(g, platform.frame());
   }
 
-  void replay(const std::vector<test::KeyEvent>& events, std::int64_t frames) {
-    test::schedule(platform, events);
+  void replay(const std::vector<media::KeyEvent>& events, std::int64_t frames) {
+    schedule(platform, events);
     start_up(g);
     while (platform.frame() < frames) turn();
     trace.finish(g, platform.frame());
@@ -152,24 +182,25 @@ class PlayThrough : public ::testing::Test {
   test::CurrentDirectory here{dir.path()};
   GuardedPlatform platform;
   media::Media media{platform, "/home/tester/"};
-  Game game{media};
-  Game& g = game;
+  Game g{media};
   Trace trace;
+  // The recorded play-through.
+  const std::optional<std::vector<media::KeyEvent>> events =
+      media::parse_input_script(read_text(kFixture / "input.txt"));
+  const std::vector<std::string> expected = lines_of(read_text(kFixture / "expected.txt"));
 };
 
 TEST_F(PlayThrough, TheRecordedInputCompletesTheFirstTwoLevels) {
   const char* update = std::getenv("ORV_UPDATE_GOLDEN");
   if (update && std::string(update) == "1") {
-    test::KeyRecorder keys(platform);
+    KeyRecorder keys(platform);
     ASSERT_NO_THROW(record(keys)) << "the autopilot got stuck at frame " << platform.frame();
-    std::ofstream(kFixture / "input.txt", std::ios::binary) << test::format_input_script(
+    std::ofstream(kFixture / "input.txt", std::ios::binary) << media::format_input_script(
         keys.events(), "# frame key down|up, recorded by the play-through test\n");
     std::ofstream(kFixture / "expected.txt", std::ios::binary) << trace.text();
     GTEST_SKIP() << "recorded " << keys.events().size() << " key events";
   }
 
-  const auto events = test::parse_input_script(read_text(kFixture / "input.txt"));
-  const std::vector<std::string> expected = lines_of(read_text(kFixture / "expected.txt"));
   ASSERT_TRUE(events.has_value());
   ASSERT_FALSE(expected.empty());
   ASSERT_NO_THROW(replay(*events, frame_of(expected.back())))
@@ -191,8 +222,6 @@ TEST_F(PlayThrough, TheRecordedInputCompletesTheFirstTwoLevels) {
 // the recording platform into a recording file, which is then replayed with no keyboard at all
 // and ends with the same score and level.
 TEST_F(PlayThrough, ARecordedGameReplaysToTheSameOutcome) {
-  const auto events = test::parse_input_script(read_text(kFixture / "input.txt"));
-  const std::vector<std::string> expected = lines_of(read_text(kFixture / "expected.txt"));
   ASSERT_TRUE(events.has_value());
   ASSERT_FALSE(expected.empty());
   const std::int64_t frames = frame_of(expected.back());
@@ -213,29 +242,28 @@ TEST_F(PlayThrough, ARecordedGameReplaysToTheSameOutcome) {
     return std::pair(Outcome{game.world.score, game.world.level}, recorder.events());
   };
 
-  test::schedule(platform, *events);
+  schedule(platform, *events);
   const auto [recorded, input] = play(platform, Recorder::Mode::kRecord, {}, 77);
   const auto recording = media::parse_recording(media::format_recording({77, input}));
   ASSERT_TRUE(recording.has_value());
   GuardedPlatform no_keyboard;
   const auto [replayed, unused] =
       play(no_keyboard, Recorder::Mode::kReplay, recording->events, recording->seed);
-  EXPECT_EQ(replayed, recorded);
-  EXPECT_EQ(recorded.level, kLevelsToPlay + 1);
+  EXPECT_EQ(std::tuple(replayed, recorded.level), std::tuple(recorded, kLevelsToPlay + 1));
   EXPECT_GT(recorded.score, 0);
 }
 
 // A damaged recording must not replay half-way: any bad line rejects the whole script.
-TEST(InputScript, RoundTripsAndRejectsDamagedLines) {
-  const std::vector<test::KeyEvent> events{
+TEST(InputScript, RoundTripsOnlyWhenNoLineIsDamaged) {
+  const std::vector<media::KeyEvent> events{
       {0, media::key::kP, true}, {3, media::key::kP, false}, {3, media::key::kLeft, true}};
-  const std::string text = test::format_input_script(events, "# header\n\n");
-  EXPECT_EQ(test::parse_input_script(text), events);
-  EXPECT_EQ(test::parse_input_script("5 UP down\r\n"),
-            (std::vector<test::KeyEvent>{{5, media::key::kUp, true}}));
+  const std::string text = media::format_input_script(events, "# header\n\n");
+  EXPECT_EQ(media::parse_input_script(text), events);
+  EXPECT_EQ(media::parse_input_script("5 UP down\r\n"),
+            (std::vector<media::KeyEvent>{{5, media::key::kUp, true}}));
   for (const char* bad : {"5 UP", "5 UP pressed", "5 HOME down", "-1 UP down", "x UP down",
                           "5 UP down extra", "6 UP down\n5 UP up"})
-    EXPECT_FALSE(test::parse_input_script(bad).has_value()) << bad;
+    EXPECT_FALSE(media::parse_input_script(bad).has_value()) << bad;
 }
 
 // A recording is a script with the seed in a comment; without its seed it is no recording.

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <map>
+#include <tuple>
 
 #include "frame/fault_log.h"
 #include "game/input_state.h"
@@ -24,11 +25,8 @@ namespace fs = std::filesystem;
 // Every file below the folder with its content.
 std::map<std::string, std::string> snapshot(const std::string& folder) {
   std::map<std::string, std::string> files;
-  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    std::string content;
-    if (entry.is_regular_file()) content = std::to_string(entry.file_size());
-    files[entry.path().string()] = content;
-  }
+  for (const auto& entry : fs::recursive_directory_iterator(folder))
+    files[entry.path().string()] = entry.is_regular_file() ? std::to_string(entry.file_size()) : "";
   return files;
 }
 
@@ -42,15 +40,9 @@ class UserFiles : public ::testing::TestWithParam<ReadOnly> {
     t.dir.write("LOG/.keep", "");
     Config& c = t.game.config;
     c.log_path = t.dir.path() + "LOG/";
-    c.log_file = "error.log";
-    c.screenshot_prefix = "SHOTS\\shot_";
+    c.log_file = "error.log", c.screenshot_prefix = "SHOTS\\shot_";
     c.highscore_file = "../scores.txt";
-    const std::string root = home.path();
-    t.media.user_folders =
-        media::UserFolders([root](const std::string& name) -> std::optional<std::string> {
-          if (name == "HOME") return root;
-          return std::nullopt;
-        });
+    t.media.user_folders = test::home_only(home.path());
   }
   ~UserFiles() override { ::chmod(t.dir.path().c_str(), 0755); }
 
@@ -83,8 +75,7 @@ TEST_P(UserFiles, PlayerFilesGoToThePlayersFoldersNeverIntoTheData) {
   int shots = 0;
   for (const auto& entry : fs::directory_iterator(home / ".local/share/orvante/"))
     shots += entry.path().filename().string().starts_with("shot_");
-  EXPECT_EQ(shots, 1);
-  EXPECT_EQ(snapshot(t.dir.path()), data_before);
+  EXPECT_EQ(std::tuple(shots, snapshot(t.dir.path())), std::tuple(1, data_before));
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, UserFiles,
@@ -93,16 +84,13 @@ INSTANTIATE_TEST_SUITE_P(Folders, UserFiles,
 TEST(UserFilesWritable, AWritableDataFolderKeepsThePlayerFilesWhereTheyWere) {
   test::ScreenGame t;
   media::testing::FilesTempFolder home;
-  const std::string root = home.path();
-  t.media.user_folders = media::UserFolders([root](const std::string& name) {
-    return name == "HOME" ? std::optional<std::string>(root) : std::nullopt;
-  });
+  t.media.user_folders = test::home_only(home.path());
   t.game.config.log_path = t.dir.path() + "LOG/";
   t.game.config.screenshot_prefix = "SHOTS\\";
   place_user_files(t.game);
-  EXPECT_EQ(t.game.config.log_path, t.dir.path() + "LOG/");
-  EXPECT_EQ(t.game.config.screenshot_prefix, "SHOTS\\");
-  EXPECT_EQ(t.game.config.highscore_file, "");
+  EXPECT_EQ(std::tuple(t.game.config.log_path, t.game.config.screenshot_prefix,
+                       t.game.config.highscore_file),
+            std::tuple(t.dir.path() + "LOG/", "SHOTS\\", ""));
   EXPECT_FALSE(fs::exists(home / ".local"));  // nothing made without a reason
 }
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 
 #include "game/game.h"
 #include "support/test_game.h"

@@ -19,7 +19,7 @@ TEST(NameTable, EqualIdsMeanEqualBytes) {
   EXPECT_EQ(names.text(9999999), "");
 }
 
-TEST(WorldGrid, StartsWith513FreshCellsAndReadsOutsideAsEmpty) {
+TEST(WorldGrid, Holds513FreshCellsASideWithEmptyOutside) {
   test::TestGame t;
   create_world_collections(t.game);
   WorldGrid& grid = t.game.world.grid;
@@ -30,8 +30,7 @@ TEST(WorldGrid, StartsWith513FreshCellsAndReadsOutsideAsEmpty) {
     Cell& outside = grid.at(x, y);
     EXPECT_EQ(outside.collision, 0);
     outside.collision = 2;  // a write outside reaches no cell
-    EXPECT_EQ(grid.at(x, y).collision, 0);
-    EXPECT_EQ(grid.find(x, y), nullptr);
+    EXPECT_EQ(std::tuple(grid.at(x, y).collision, grid.find(x, y)), std::tuple(0, nullptr));
   }
   EXPECT_EQ(grid.at(512, 512).collision, 2);
 }
@@ -41,9 +40,8 @@ TEST(WorldGrid, GrowKeepsEveryCellUpToTheLargestSize) {
   grid.recreate(257, 257);
   grid.at(256, 10).value = 7;
   grid.grow(300, 1500);
-  EXPECT_EQ(grid.columns(), 300);
-  EXPECT_EQ(grid.rows(), kLargestGridSize);
-  EXPECT_EQ(grid.at(256, 10).value, 7);
+  EXPECT_EQ(std::tuple(grid.columns(), grid.rows(), grid.at(256, 10).value),
+            std::tuple(300, kLargestGridSize, 7));
 }
 
 TEST(WorldGrid, RecreateDiscardsEveryCell) {
@@ -99,10 +97,8 @@ TEST(Coordinates, ThePlayerCountsWholeTilesFromTheViewOrigin) {
   test::TestGame t;
   t.game.config.tile_width = t.game.config.tile_height = 32.0f;
   WorldState& w = t.game.world;
-  w.view_origin_x = 10;
-  w.view_origin_y = 4;
-  w.player.x = 63.9f;
-  w.player.y = 64.0f;
+  w.view_origin_x = 10, w.view_origin_y = 4;
+  w.player.x = 63.9f, w.player.y = 64.0f;
   EXPECT_EQ(cell_under_player(t.game), (CellPosition{11, 6}));
 }
 

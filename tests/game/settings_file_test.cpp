@@ -3,11 +3,10 @@
 #include "game/settings_file.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <filesystem>
 #include <sstream>
+#include <tuple>
 
 #include "support/files_temp_folder.h"
 
@@ -16,12 +15,8 @@ namespace {
 
 Settings changed_settings() {
   Settings s;
-  s.music_volume = 0;
-  s.effects_volume = 7;
-  s.display = media::DisplayMode::kFullscreen;
-  s.scaling = media::Scaling::kSharp;
-  s.intro_shown = false;
-  s.focus_pause = false;
+  s.music_volume = 0, s.effects_volume = 7, s.display = media::DisplayMode::kFullscreen;
+  s.scaling = media::Scaling::kSharp, s.intro_shown = false, s.focus_pause = false;
   s.colour_assist = true;
   s.player_name = "Ann \xC9lise 42";  // Latin-1 E acute
   return s;
@@ -49,26 +44,21 @@ TEST(SettingsFile, EverySettingSurvivesAWriteThenARead) {
   EXPECT_EQ(out.str(), "");
 }
 
-TEST(SettingsFile, DefaultsAreTheGameAsItAlwaysWasAndAMissingFileIsSilent) {
+TEST(SettingsFile, AMissingFileSilentlyGivesTheGameAsItAlwaysWas) {
   const Settings s;
-  EXPECT_EQ(s.music_volume, 10);
-  EXPECT_EQ(s.effects_volume, 10);
-  EXPECT_EQ(s.display, media::DisplayMode::kWindow);
-  EXPECT_EQ(s.scaling, media::Scaling::kSmooth);
-  EXPECT_TRUE(s.intro_shown);
-  EXPECT_TRUE(s.focus_pause);
-  EXPECT_FALSE(s.colour_assist);
-  EXPECT_EQ(s.player_name, "");
+  EXPECT_EQ(std::tuple(s.music_volume, s.effects_volume, s.display, s.scaling),
+            std::tuple(10, 10, media::DisplayMode::kWindow, media::Scaling::kSmooth));
+  EXPECT_EQ(std::tuple(s.intro_shown, s.focus_pause, s.colour_assist, s.player_name),
+            std::tuple(true, true, false, ""));
   media::testing::FilesTempFolder dir;
   std::ostringstream out;
   EXPECT_EQ(read_settings_file(dir / "settings.txt", out), Settings{});
   EXPECT_EQ(out.str(), "");
 }
 
-TEST(SettingsFile, LinesEndInAnyWayAndKeysAndWordsMatchInAnyCase) {
+TEST(SettingsFile, AnyLineEndOrLetterCaseReads) {
   const Settings s = parsed("musicvolume\r\n3\r\nScaling\rsharp\nINTRO\nskipped");
-  EXPECT_EQ(s.music_volume, 3);
-  EXPECT_EQ(s.scaling, media::Scaling::kSharp);
+  EXPECT_EQ(std::tuple(s.music_volume, s.scaling), std::tuple(3, media::Scaling::kSharp));
   EXPECT_FALSE(s.intro_shown);
 }
 
@@ -99,7 +89,7 @@ TEST(SettingsFile, BadLinesAreReportedByNumberWhileTheDefaultsStay) {
   EXPECT_EQ(s, expected);
 }
 
-TEST(SettingsFile, ControlBytesAndHugeFilesAreReportedNotTrusted) {
+TEST(SettingsFile, UnreadableFilesAreReportedNotTrusted) {
   std::string errors;
   parsed("PLAYERNAME\nA\x01\x7F", &errors);
   EXPECT_EQ(errors.rfind("settings.txt:2: bad value \"A\\x01\\x7F\" for PLAYERNAME", 0), 0u)
@@ -118,16 +108,8 @@ TEST(SettingsFile, AWriteFailingHalfWayKeepsTheOldFile) {
   const std::string path = dir / "settings.txt";
   ASSERT_TRUE(save_settings_file(path, Settings{}));
   const std::string before = dir.read("settings.txt");
-  rlimit old{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  const auto old_handler = ::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = old;
-  small.rlim_cur = 20;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool saved = save_settings_file(path, changed_settings());
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  ::signal(SIGXFSZ, old_handler);
-  EXPECT_FALSE(saved);
+  EXPECT_FALSE(media::testing::write_with_size_limit(
+      20, [&] { return save_settings_file(path, changed_settings()); }));
   EXPECT_EQ(dir.read("settings.txt"), before);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }

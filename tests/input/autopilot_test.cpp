@@ -21,16 +21,13 @@ class Autopilot : public test::WorldTest {
     int y = 0;
     for (const std::string& row : rows) {
       for (int x = 0; x < int(row.size()); ++x) {
-        Cell& c = cell(x, y);
-        c.collision = row[std::size_t(x)] == 'W' ? 2 : 0;
+        const char c = row[std::size_t(x)];
+        cell(x, y).collision = c == 'W' ? 2 : 0;
         g.world.grid.set_tile_name(x, y,
-                                   row[std::size_t(x)] == 'F'   ? name::kLabFloor
-                                   : row[std::size_t(x)] == 'W' ? name::kLabWall
-                                                                : name::kLabBlueFloor);
-        if (row[std::size_t(x)] == '@') {
-          g.world.player.x = float(x * 32 + 8);
-          g.world.player.y = float(y * 32 + 8);
-        }
+                                   c == 'F'   ? name::kLabFloor
+                                   : c == 'W' ? name::kLabWall
+                                              : name::kLabBlueFloor);
+        if (c == '@') g.world.player.x = float(x * 32 + 8), g.world.player.y = float(y * 32 + 8);
       }
       g.world.last_column = int(row.size()) - 1;
       ++y;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 #include "input/input_test_support.h"
 #include "media/key_names.h"
@@ -27,7 +28,7 @@ class ControlsFile : public test::InputTest {
   std::string path;
 };
 
-TEST_F(ControlsFile, NamedControlsGetTheirKeysAndTheOthersLoseOnlyTheKeysTakenFromThem) {
+TEST_F(ControlsFile, AKeyGoesOnlyToTheLastControlNamingIt) {
   EXPECT_EQ(read({"UP", "W", "left", "a, q", "LEFT", "KP4", "RIGHT", "d", "BOMB", "SPACE"}), "");
   EXPECT_EQ(keys(Control::kUp), std::vector<int>{0x11});
   EXPECT_EQ(keys(Control::kLeft), (std::vector<int>{key::kA, 0x10, 0x4B}));
@@ -36,20 +37,16 @@ TEST_F(ControlsFile, NamedControlsGetTheirKeysAndTheOthersLoseOnlyTheKeysTakenFr
   EXPECT_EQ(keys(Control::kDown), std::vector<int>{key::kDown});
   EXPECT_EQ(keys(Control::kX), (std::vector<int>{key::kC, key::kX}));
 
-  hold(0x11);  // W
-  frame();
+  press(0x11);  // W
   EXPECT_EQ(g.input.held_direction, HeldDirection::kUp);
-  release(0x11);
-  hold(key::kUp);
-  frame();
+  press(key::kUp);
   EXPECT_EQ(g.input.held_direction, HeldDirection::kNone) << "the arrow is no longer bound";
 }
 
 TEST_F(ControlsFile, AMissingFileKeepsTheGamesKeys) {
   std::ostringstream errors;
   read_controls_file(g, t.dir.path() + "controls.txt", errors);
-  EXPECT_EQ(g.input.keys, default_key_bindings());
-  EXPECT_EQ(errors.str(), "");
+  EXPECT_EQ(std::tuple(g.input.keys, errors.str()), std::tuple(default_key_bindings(), ""));
 }
 
 TEST_F(ControlsFile, BadPairsAreIgnoredWithTheirLineNumbersReported) {
@@ -64,9 +61,8 @@ TEST_F(ControlsFile, BadPairsAreIgnoredWithTheirLineNumbersReported) {
                         path + ":6: unknown key \"NOPE\", pair ignored\n" +  //
                         path + ":8: no key given, pair ignored\n" +          //
                         path + ":14: no key given, pair ignored\n");
-  EXPECT_EQ(keys(Control::kUp), std::vector<int>{0x11});
-  EXPECT_EQ(keys(Control::kDown), std::vector<int>{key::kDown});
-  EXPECT_EQ(keys(Control::kRight), std::vector<int>{key::kRight});
+  EXPECT_EQ(std::tuple(keys(Control::kUp), keys(Control::kDown), keys(Control::kRight)),
+            std::tuple(std::vector{0x11}, std::vector{key::kDown}, std::vector{key::kRight}));
   EXPECT_EQ(keys(Control::kScreenshot), (std::vector<int>{0x3F, key::kF12}));
   EXPECT_EQ(keys(Control::kQuit), std::vector<int>{key::kEscape});
 }
@@ -97,7 +93,7 @@ TEST_F(ControlsFile, RewrittenFilesReadBackAsTheBindingsTheyWereWrittenFor) {
   const std::string starts[] = {"", "LEFT\nA\nNOSUCH\nQ\n", "UP\nW\nup\nI\nPAUSE\nP\n"};
   const int new_keys[] = {key::kA, key::kP, key::kSpace, 0x11, key::kEscape, key::kDown, 0x10};
   std::uint32_t seed = 7;
-  for (const std::string& start : starts) {
+  for (const std::string& start : starts)
     for (int round = 0; round < 40; ++round) {
       g.input.keys = default_key_bindings();
       path = t.dir.write("controls.txt", start);
@@ -119,20 +115,25 @@ TEST_F(ControlsFile, RewrittenFilesReadBackAsTheBindingsTheyWereWrittenFor) {
         EXPECT_NE(written.find("NOSUCH\nQ\n"), std::string::npos);
       }
     }
-  }
 }
 
-TEST_F(ControlsFile, ARebindMovesTheKeyAndNamesComeBackAsTheFileWritesThem) {
+TEST_F(ControlsFile, ARebindMovesTheKeyToItsNewControl) {
   rebind_control(g.input.keys, Control::kUp, key::kA);
   EXPECT_EQ(keys(Control::kUp), std::vector<int>{key::kA});
   EXPECT_EQ(keys(Control::kBomb), std::vector<int>{key::kSpace});
+}
+
+TEST_F(ControlsFile, ControlNamesReadBackAsTheFileWritesThem) {
   for (int c = 0; c < kControlCount; ++c) {
     const std::string name = control_name(Control(c));
     EXPECT_EQ(read({name, "F5"}), "") << name;
   }
-  EXPECT_EQ(media::key_name(key::kSpace), "SPACE");
-  EXPECT_EQ(media::key_by_name(media::key_name(0xC9)), 0xC9);
-  EXPECT_EQ(media::key_name(0xFF), "");
+}
+
+TEST_F(ControlsFile, KeyNamesReadBackAsTheFileWritesThem) {
+  EXPECT_EQ(std::tuple(media::key_name(key::kSpace), media::key_by_name(media::key_name(0xC9)),
+                       media::key_name(0xFF)),
+            std::tuple("SPACE", 0xC9, ""));
 }
 
 }  // namespace

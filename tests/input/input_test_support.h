@@ -12,11 +12,9 @@ class InputTest : public WorldTest {
  protected:
   InputTest() {
     t.platform.set_desktop({1920, 1080});
-    g.config.design_width = 1024;
-    g.config.design_height = 768;
+    g.config.design_width = 1024, g.config.design_height = 768;
     open_game_screen(g);
-    g.frame.menu_active = false;
-    g.world.view_origin_x = g.world.view_origin_y = 1;
+    g.frame.menu_active = false, g.world.view_origin_x = g.world.view_origin_y = 1;
   }
 
   // Reads the input of one frame, then ends the frame; returns the frame's command.
@@ -31,6 +29,13 @@ class InputTest : public WorldTest {
   std::int64_t now() const { return t.platform.frame(); }
   void hold(int key) { t.platform.hold_key(key, now()); }
   void release(int key) { t.platform.release_key(key, now()); }
+  // Holds the key through one frame and lets it go; returns the frame's command.
+  Command press(int key) {
+    hold(key);
+    const Command command = frame();
+    release(key);
+    return command;
+  }
 };
 
 }  // namespace orv::test

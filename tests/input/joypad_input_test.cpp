@@ -14,9 +14,7 @@ namespace {
 namespace key = media::key;
 
 media::JoystickState pad_state(std::initializer_list<int> buttons, int x = 0, int y = 0) {
-  media::JoystickState s;
-  s.axis_x = x;
-  s.axis_y = y;
+  media::JoystickState s{.axis_x = x, .axis_y = y};
   for (int b : buttons) s.buttons[std::size_t(b - 1)] = true;
   return s;
 }
@@ -54,7 +52,7 @@ TEST_F(Joypad, AxesGiveTheDirectionWithDiagonalsVertical) {
 
 // Buttons 1 to 10 give their commands (menu active, so that no dialog opens); with several
 // down, the lowest gives its command.
-TEST_F(Joypad, EachButtonGivesItsCommandAndTheLowestDownWins) {
+TEST_F(Joypad, EachButtonGivesItsCommandTheLowestWinning) {
   g.frame.menu_active = true;
   const Command commands[] = {
       Command::kX,       Command::kA,       Command::kB,       Command::kY,    Command::kButton5,
@@ -89,22 +87,14 @@ TEST_F(Joypad, HoldingButtonTwoDetonatesOneBombPerPress) {
 
 TEST_F(Joypad, TheKeyboardWorksBesideIt) {
   g.world.bombs = 1;
-  hold(key::kRight);
-  frame();
+  press(key::kRight);
   EXPECT_EQ(g.world.player.x, 96);
-  release(key::kRight);
-  hold(key::kSpace);
-  frame();
+  press(key::kSpace);
   EXPECT_EQ(g.world.bombs, 0);
-  release(key::kSpace);
   g.frame.menu_active = true;
-  hold(key::kP);
-  EXPECT_EQ(frame(), Command::kStart);
-  release(key::kP);
+  EXPECT_EQ(press(key::kP), Command::kStart);
   pad({1});  // a command from the keyboard comes before the pad's
-  hold(key::kB);
-  EXPECT_EQ(frame(), Command::kB);
-  release(key::kB);
+  EXPECT_EQ(press(key::kB), Command::kB);
   pad({}, 0, -1000);  // a direction on the pad wins over the keyboard's
   hold(key::kDown);
   frame();
@@ -115,7 +105,7 @@ TEST_F(Joypad, TheKeyboardWorksBesideIt) {
 // Keyboard play; a pad holding button 1 (X) plugged in at frame 2 and pulled out at frame 4.
 using JoypadHotPlug = test::InputTest;
 
-TEST_F(JoypadHotPlug, APadIsUsedWhileConnectedAndTheKeyboardAlways) {
+TEST_F(JoypadHotPlug, TheKeyboardAlwaysWorksAPadOnlyWhileConnected) {
   g.frame.menu_active = true;
   EXPECT_FALSE(g.media.input.init_joystick());
   t.platform.set_joystick_state(pad_state({1}));

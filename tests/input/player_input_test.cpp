@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "input/input_test_support.h"
 #include "input/player_step.h"
 
@@ -14,8 +16,7 @@ class Movement : public test::InputTest {
   Movement() { g.world.player.x = g.world.player.y = 64; }
   // Frames at which the player stepped right while Right was held for n frames.
   std::vector<int> steps_while_right_held(int step_delay, int n) {
-    g.config.step_delay = step_delay;
-    g.input.step_counter = 0;
+    g.config.step_delay = step_delay, g.input.step_counter = 0;
     std::vector<int> at;
     hold(key::kRight);
     for (int i = 1; i <= n; ++i) {
@@ -37,28 +38,23 @@ TEST_F(Movement, KeyboardDiagonalsStop) {
   hold(key::kUp);
   hold(key::kLeft);
   frames(3);
-  EXPECT_EQ(g.world.player.x, 64);
-  EXPECT_EQ(g.world.player.y, 64);
+  EXPECT_EQ(std::tuple(g.world.player.x, g.world.player.y), std::tuple(64, 64));
 }
 
 TEST_F(Movement, TheViewScrollsPastTheMiddleUntilColumnOrRowOne) {
   Player& p = g.world.player;
-  move_player(
-      g, HeldDirection::kLeft);  // left of the middle with the view at column 1: the player walks
+  // Left of the middle with the view at column 1: the player walks.
+  move_player(g, HeldDirection::kLeft);
   move_player(g, HeldDirection::kUp);
-  EXPECT_EQ(p.x, 32);
-  EXPECT_EQ(p.y, 32);
-  EXPECT_EQ(g.world.view_origin_x, 1);
-  EXPECT_EQ(g.world.view_origin_y, 1);
+  EXPECT_EQ(std::tuple(p.x, p.y, g.world.view_origin_x, g.world.view_origin_y),
+            std::tuple(32, 32, 1, 1));
   p.x = 500;  // 500 + 32 passes the middle of 1024: the view scrolls, the player stays
   move_player(g, HeldDirection::kRight);
-  EXPECT_EQ(p.x, 500);
-  EXPECT_EQ(g.world.view_origin_x, 2);
+  EXPECT_EQ(std::tuple(p.x, g.world.view_origin_x), std::tuple(500, 2));
 }
 
 TEST_F(Movement, TilesWiderThan127PixelsStepTheirFullWidth) {
-  g.config.tile_width = g.config.tile_height = 200;
-  g.world.player.x = g.world.player.y = 0;
+  g.config.tile_width = g.config.tile_height = 200, g.world.player.x = g.world.player.y = 0;
   move_player(g, HeldDirection::kRight);
   EXPECT_EQ(g.world.player.x, 200);
 }
@@ -97,7 +93,7 @@ TEST_P(LevelKeys, ChangeTheLevelOnRelease) {
   EXPECT_EQ(g.world.level, 5);
 }
 
-INSTANTIATE_TEST_SUITE_P(WithoutAndWithPad, LevelKeys, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(PadAbsentOrPresent, LevelKeys, ::testing::Bool());
 
 // A level changed by the keys in play marks the game, which then stays out of the best scores;
 // on the menus the keys change nothing that counts (a new game starts at level 1).

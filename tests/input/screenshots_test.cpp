@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <tuple>
 
 #include "input/input_test_support.h"
 #include "input/screenshots.h"
@@ -17,7 +18,7 @@ std::int32_t le32(const std::string& bytes, std::size_t at) {
 
 using Screenshots = test::InputTest;
 
-TEST_F(Screenshots, F12OnReleaseSavesA24BitPictureWithoutTheTopAndLeftTwoLines) {
+TEST_F(Screenshots, F12OnReleaseSavesA24BitPictureCutByTwoLinesTopLeft) {
   t.platform.set_local_time({2024, 3, 9, 7, 5, 2});
   g.config.screenshot_prefix = t.dir.path() + "SHOT_";
   const std::string file = t.dir.path() + "SHOT_20240309070502.bmp";
@@ -28,9 +29,8 @@ TEST_F(Screenshots, F12OnReleaseSavesA24BitPictureWithoutTheTopAndLeftTwoLines) 
   frame();
   const std::string bmp = t.dir.read("SHOT_20240309070502.bmp");
   ASSERT_GE(bmp.size(), 54u);
-  EXPECT_EQ(le32(bmp, 18), 1022);
-  EXPECT_EQ(std::abs(le32(bmp, 22)), 766);
-  EXPECT_EQ(std::uint8_t(bmp[28]), 24);
+  EXPECT_EQ(std::tuple(le32(bmp, 18), std::abs(le32(bmp, 22)), std::uint8_t(bmp[28])),
+            std::tuple(1022, 766, 24));
 }
 
 TEST_F(Screenshots, AMissingFolderFailsSilently) {

@@ -16,8 +16,7 @@ TEST_F(Generation, LevelsBelowZeroBuildLevelZero) {
   build(0);
   const std::string zero = test::dump_level(g);
   build(-4);
-  EXPECT_EQ(g.world.level, 0);
-  EXPECT_EQ(test::dump_level(g), zero);
+  EXPECT_EQ(std::tuple(g.world.level, test::dump_level(g)), std::tuple(0, zero));
 }
 
 // maxX = random(baseW / 2) + baseW / 2 + level; above MAPSIZE or below 1 it becomes MAPSIZE.
@@ -28,8 +27,7 @@ TEST_F(Generation, SizeIsBaseHalfPlusRandomPlusLevelWithinMapSize) {
   for (const Case& c : {Case{1, 64, 1, 1}, Case{1, 64, 0, 64}, Case{100, 10, 1, 10},
                         Case{-9, 7, 2, 7}, Case{0, 0, 5, 0}}) {
     SCOPED_TRACE(::testing::Message() << c.base << " " << c.map_size << " " << c.level);
-    g.levels.base_w = g.levels.base_h = c.base;
-    g.config.max_x = g.config.max_y = c.map_size;
+    g.levels.base_w = g.levels.base_h = c.base, g.config.max_x = g.config.max_y = c.map_size;
     build(c.level);
     EXPECT_EQ(std::tuple(g.world.last_column, g.world.last_row),
               std::tuple(c.expected, c.expected));
@@ -43,13 +41,12 @@ TEST_F(Generation, AWalkerInThreeColumnsOnlyCarvesColumnOne) {
     reset_world(g, 3, max_y);
     fill_walls(g, 3, max_y);
     random_walk(g, 3, max_y, name::kLabFloor, true);
-    for (int x = 0; x <= 3; ++x) {
+    for (int x = 0; x <= 3; ++x)
       for (int y = 0; y <= max_y; ++y) {
         EXPECT_EQ(g.world.grid.at(x, y).live, 1);
         if (x == 1 && y >= 1 && y < max_y - 1 && (max_y > 3 || y == 1)) continue;
         EXPECT_EQ(tile(x, y), "LAB_WALL") << x << "," << y << " of " << max_y;
       }
-    }
     EXPECT_EQ(tile(1, 1), "LAB_FLOOR");
   }
   EXPECT_EQ(std::tuple(g.world.player.x, g.world.player.y), std::tuple(32.0f, 32.0f));
@@ -57,7 +54,7 @@ TEST_F(Generation, AWalkerInThreeColumnsOnlyCarvesColumnOne) {
 
 // The floor pass quarters converted cells plus every goody so far (time: a quarter of that,
 // at most 60); goodies of the green walk are added afterwards, undivided.
-TEST_F(Generation, FloorCellsAndGoodiesAreQuarteredAndGreenGoodiesAdded) {
+TEST_F(Generation, RemainingIsAQuarterOfFloorWithGoodiesPlusGreenGoodies) {
   rewrite("DATA/OBJECTS/coin.dll", {"DGFXNAME", "COIN", "DDENSITY", "0", "DISGOODY", "1"});
   rewrite("DATA/RGB/LAB/LAB_FLOOR", {"GFXNAME", "floor.png", "CHILD1", "COIN"});
   rewrite("DATA/RGB/LAB/LAB_GREEN", {"GFXNAME", "green.png", "CHILD1", "COIN"});
@@ -87,14 +84,13 @@ TEST_F(Generation, DensityMinusOneNeverPlacesWhereZeroAlwaysDoes) {
   rewrite("DATA/OBJECTS/bomb.dll", {"DGFXNAME", "BOMB", "DDENSITY", "0"});
   rewrite("DATA/OBJECTS/clock.dll", {"DGFXNAME", "CLOCK", "DDENSITY", "-1"});
   build(1);
-  for (int x = 0; x <= g.world.last_column; ++x) {
+  for (int x = 0; x <= g.world.last_column; ++x)
     for (int y = 0; y <= g.world.last_row; ++y) {
       const Cell& c = g.world.grid.at(x, y);
       const bool floor = g.world.grid.tile_name(x, y) == name::kLabFloor;
       EXPECT_EQ(std::tuple(c.child_objects[0], c.child_objects[1] >= 0, c.last_placed_slot),
                 std::tuple(-1, floor, floor ? 1 : -1));
     }
-  }
 }
 
 // A one-column level (no columns to count) must not divide by zero.
@@ -115,8 +111,7 @@ TEST_F(Generation, AMissingBaseFileEndsTheProgram) {
 }
 
 TEST_F(Generation, ALevelBeyond256GrowsTheGridOnlyWhileItLasts) {
-  g.levels.base_w = g.levels.base_h = 1000;
-  g.config.max_x = g.config.max_y = 300;
+  g.levels.base_w = g.levels.base_h = 1000, g.config.max_x = g.config.max_y = 300;
   build(1);
   EXPECT_EQ(std::tuple(g.world.last_column, g.world.grid.columns(), g.world.grid.rows()),
             std::tuple(300, 301, 301));

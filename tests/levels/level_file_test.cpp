@@ -26,9 +26,8 @@ TEST_F(LevelFile, ThreeLinesJoinedNameACellColumnByColumn) {
   write_level("h\n1\n1\nh\nh\n0\n128\n255\na\nb\nc\n1\n2\n3\nx\ny\nz\n");
   t.dir.write("DATA/RGB/LAB/0128255", "VALUE1\n42\n");
   load();
-  EXPECT_EQ(std::tuple(tile(0, 0), tile(0, 1), tile(1, 0), tile(1, 1)),
-            std::tuple("0128255", "abc", "123", "xyz"));
-  EXPECT_EQ(g.world.grid.at(0, 0).value, 42);
+  EXPECT_EQ(std::tuple(tile(0, 0), tile(0, 1), tile(1, 0), tile(1, 1), g.world.grid.at(0, 0).value),
+            std::tuple("0128255", "abc", "123", "xyz", 42));
 }
 
 // Fewer alpha values than cells leave the rest at their definition's alpha.

@@ -25,8 +25,7 @@ class LevelTest : public ::testing::Test {
     scan_tile_graphics(g);
     load_object_kinds(g);
     scan_music(g);
-    g.levels.base_w = 24;
-    g.levels.base_h = 16;
+    g.levels.base_w = 24, g.levels.base_h = 16;
   }
   // Rewrites a file of the data set copy, e.g. "DATA/RGB/LAB/LAB_WALL".
   void rewrite(const std::string& relative, std::initializer_list<std::string> l) {

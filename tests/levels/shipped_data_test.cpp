@@ -32,8 +32,7 @@ std::string playing_track(const Game& g) {
 class ShippedLevels : public ::testing::Test {
  protected:
   void SetUp() override {
-    g.frame.start_directory = data;
-    g.frame.configuration_path = data + "DATA\\ini.txt";
+    g.frame.start_directory = data, g.frame.configuration_path = data + "DATA\\ini.txt";
     read_configuration(g);
     open_input_and_sound(g);
     open_game_screen(g);
@@ -43,8 +42,7 @@ class ShippedLevels : public ::testing::Test {
     build_first_level(g);
   }
   void build_level_one(std::int32_t world_random) {
-    g.config.world_random = world_random;
-    g.world.level = 1;
+    g.config.world_random = world_random, g.world.level = 1;
     build_generated_level(g);
   }
 
@@ -103,8 +101,7 @@ struct StartArea {
         if (!paintable(x, y) || !paintable(x + 1, y) || !paintable(x, y + 1) ||
             !paintable(x + 1, y + 1))
           continue;
-        const int far =
-            std::max(std::max(at(x, y), at(x + 1, y)), std::max(at(x, y + 1), at(x + 1, y + 1)));
+        const int far = std::max({at(x, y), at(x + 1, y), at(x, y + 1), at(x + 1, y + 1)});
         if (best < 0 || far < best) best = far;
       }
     return best;

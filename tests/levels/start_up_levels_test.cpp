@@ -34,12 +34,12 @@ class StartUpLevels : public ::testing::Test {
   const std::string& tile(int x, int y) { return g.world.names.text(g.world.grid.tile_name(x, y)); }
   test::TestGame t;
   Game& g = t.game;
+  test::CurrentDirectory here{t.dir.path()};
 };
 
 // Start-up builds from the base file (its error and the player's sprite); the first game then
 // gets its level 1 built by the main loop, as every later game does.
-TEST_F(StartUpLevels, StartUpBuildsFromTheBaseFileAndTheFirstGameGetsAFreshLevel) {
-  test::CurrentDirectory here(t.dir.path());
+TEST_F(StartUpLevels, TheFirstGameBuildsItsLevelAfreshAfterTheBaseFile) {
   start();
   EXPECT_EQ(std::tuple(g.assets.tile_graphics.size(), g.catalogue.kinds.size()),
             std::tuple(9u, 5u));
@@ -69,7 +69,6 @@ TEST_F(StartUpLevels, StartUpBuildsFromTheBaseFileAndTheFirstGameGetsAFreshLevel
 // but Page Up or Page Down only change the number shown.
 TEST_F(StartUpLevels, WithoutGeneratedLevelsTheLevelFileIsLoadedForEveryLevel) {
   t.dir.write("DATA/ini.txt", t.dir.read("DATA/ini.txt") + "USESELFCREATEBASE\n0\n");
-  test::CurrentDirectory here(t.dir.path());
   start();
   EXPECT_EQ(std::tuple(g.world.grid.columns(), tile(2, 2), g.world.grid.at(2, 2).alpha),
             std::tuple(kStartGridSize, "00255", 128));
@@ -92,12 +91,11 @@ TEST_F(StartUpLevels, WithoutGeneratedLevelsTheLevelFileIsLoadedForEveryLevel) {
 // A level file with no open cell has nothing to fix: it completes once, is loaded once more for
 // the next level and then stays, its clock running (down to the highscore screen), instead of
 // completing and loading again on every frame.
-TEST_F(StartUpLevels, ALevelFileWithNothingToFixCompletesOnceAndItsClockRuns) {
+TEST_F(StartUpLevels, ALevelFileWithNothingToFixCompletesOnlyOnce) {
   t.dir.write("DATA/ini.txt", t.dir.read("DATA/ini.txt") + "USESELFCREATEBASE\n0\n");
   std::string walls = "ORVANTE ROOM\n1\n1\n0\n0\n";
   for (int cell = 0; cell < 4; ++cell) walls += "255\n0\n0\n";
   t.dir.write("DATA/LEVELS/LAB.ai42", walls);
-  test::CurrentDirectory here(t.dir.path());
   start();
   const std::size_t before = music_starts();
   for (int frame = 0; frame < 10; ++frame) main_loop_turn(g);

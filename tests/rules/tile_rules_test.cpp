@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "game/game.h"
 #include "rules/bombs.h"
 #include "rules/enemy_tiles.h"
@@ -65,9 +67,8 @@ TEST_F(TileRulesTest, EveryPainterChangesTilesByItsRules) {
     paint_by_player(g, 1, 1);
     paint_pink(g, 2 * 32, 32);
     erase_paint(g, 3 * 32 + 15, 32);  // still on column 3
-    EXPECT_EQ(tile(1, 1), c.player);
-    EXPECT_EQ(tile(2, 1), c.group_a);
-    EXPECT_EQ(tile(3, 1), c.group_b);
+    EXPECT_EQ(std::tuple(tile(1, 1), tile(2, 1), tile(3, 1)),
+              std::tuple(c.player, c.group_a, c.group_b));
   }
 }
 
@@ -77,8 +78,7 @@ TEST_F(TileRulesTest, GroupBWipingFixedBlueCountsItBackEvenBelowAScoreOfZero) {
   g.world.remaining = 0;
   erase_paint(g, 2 * 32, 2 * 32);
   erase_paint(g, 3 * 32, 2 * 32);
-  EXPECT_EQ(g.world.remaining, 1);
-  EXPECT_EQ(g.world.score, -kFloorValue);
+  EXPECT_EQ(std::tuple(g.world.remaining, g.world.score), std::tuple(1, -kFloorValue));
 }
 
 class HardcoreTest : public TileRulesTest {
@@ -90,7 +90,7 @@ class HardcoreTest : public TileRulesTest {
   }
 };
 
-TEST_F(HardcoreTest, PaintedFloorBlocksAndOnlyABoxedInPlayerIsTrapped) {
+TEST_F(HardcoreTest, OnlyAPlayerBoxedInByPaintedFloorIsTrapped) {
   const struct {
     const char *west, *start;
     bool trapped;
@@ -104,17 +104,15 @@ TEST_F(HardcoreTest, PaintedFloorBlocksAndOnlyABoxedInPlayerIsTrapped) {
     paint({{10, 10}}, c.start);
     g.frame.title_requested = false;
     paint_by_player(g, 10, 10);
-    EXPECT_EQ(g.frame.title_requested, c.trapped);
-    EXPECT_EQ(tile(10, 10), "LAB_BLUE_FLOOR");
-    EXPECT_EQ(cell(10, 10).collision, c.collision);
+    EXPECT_EQ(std::tuple(g.frame.title_requested, tile(10, 10), cell(10, 10).collision),
+              std::tuple(c.trapped, "LAB_BLUE_FLOOR", c.collision));
   }
 }
 
 class BombTest : public TileRulesTest {
  protected:
   BombTest() {
-    g.world.player.x = 5 * 32 + 10;
-    g.world.player.y = 5 * 32;
+    g.world.player.x = 5 * 32 + 10, g.world.player.y = 5 * 32;
     for (int i = 0; i <= 20; ++i) paint({{i, 5}, {5, i}}, "LAB_FIXED_FLOOR");
   }
 };
@@ -128,8 +126,8 @@ TEST_F(BombTest, EachBombBlastsRaysThatStopAtTheLastCellOrBeforeABlastStopper) {
   for (int x = 1; x <= 19; ++x) EXPECT_EQ(tile(x, 5), x == 8 ? "LAB_WATER" : "LAB_FLOOR") << x;
   for (int y = 3; y <= 19; ++y) EXPECT_EQ(tile(5, y), "LAB_FLOOR") << y;
   EXPECT_EQ(tile(20, 5), "LAB_FIXED_FLOOR");
-  EXPECT_EQ(g.world.remaining, 18 + 16);  // row 1..19 without water, column 3..19 without 5
-  EXPECT_EQ(g.world.score, 0);
+  // Row 1..19 without the water, column 3..19 without 5.
+  EXPECT_EQ(std::tuple(g.world.remaining, g.world.score), std::tuple(18 + 16, 0));
   g.world.bombs = 0;
   paint({{6, 5}}, "LAB_FIXED_FLOOR");
   use_bomb(g);

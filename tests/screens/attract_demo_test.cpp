@@ -20,21 +20,12 @@
 #include "media/keys.h"
 #include "media/platform_headless/headless_platform.h"
 #include "support/data_set.h"
+#include "support/screen_game.h"
 
 namespace orv {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Calls after_frame after every presented frame.
-class WatchedPlatform : public media::HeadlessPlatform {
- public:
-  void present(const media::Pixel* pixels, int width, int height) override {
-    HeadlessPlatform::present(pixels, width, height);
-    if (after_frame) after_frame();
-  }
-  std::function<void()> after_frame;
-};
 
 std::vector<fs::path> shipped_demos() {
   std::vector<fs::path> files;
@@ -45,7 +36,7 @@ std::vector<fs::path> shipped_demos() {
 
 // Each demo completes level 1; the first plays to its exact score (tools/data/make_demos.sh
 // verifies them all when it makes them).
-TEST(AttractDemo, ShippedDemosCompleteLevelOneAndTheFirstVerifies) {
+TEST(AttractDemo, ShippedDemosCompleteLevelOneAsClaimed) {
   auto files = shipped_demos();
   ASSERT_GE(files.size(), 2u);
   std::sort(files.begin(), files.end());
@@ -69,12 +60,7 @@ TEST(AttractDemo, ShippedDemosCompleteLevelOneAndTheFirstVerifies) {
 struct IdleTitle {
   explicit IdleTitle(const fs::path& source = ORV_SHIPPED_DATA)
       : data(source), keep(data.path().string()), tape(headless), media(tape), g(media) {
-    const std::string home = (data.path() / "HOME").string();
-    media.user_folders =
-        media::UserFolders([home](const std::string& name) -> std::optional<std::string> {
-          if (name == "HOME") return home;
-          return std::nullopt;
-        });
+    media.user_folders = test::home_only((data.path() / "HOME").string());
     g.tape.tape = &tape;
   }
   void run() {
@@ -88,43 +74,11 @@ struct IdleTitle {
 
   bot::DataCopy data;
   test::CurrentDirectory keep;
-  WatchedPlatform headless;
+  test::RecordingPlatform headless;
   media::TapePlatform tape;
   media::Media media;
   Game g;
 };
-
-TEST(AttractDemo, IdleTitleStartsTheDemoAndAKeyBringsTheTitleBackInOneFrame) {
-  IdleTitle t;
-  std::int64_t title_from = -1, demo_from = -1, key_at = -1, title_again = -1;
-  std::int32_t demo_level = 0;
-  t.headless.after_frame = [&] {
-    const Game& g = t.g;
-    const std::int64_t frame = t.headless.frame();
-    if (title_from < 0 && g.frame.menu_active && g.tape.mode == TapeMode::kLive &&
-        !g.assets.music.empty())
-      title_from = frame;
-    if (demo_from < 0 && g.tape.mode == TapeMode::kDemo) demo_from = frame;
-    if (demo_from >= 0 && key_at < 0 && frame == demo_from + 900) {
-      demo_level = g.world.level;
-      key_at = frame;
-      t.headless.tap_key(media::key::kX, frame, 3);
-    }
-    if (key_at >= 0 && title_again < 0 && g.frame.menu_active && g.tape.mode == TapeMode::kLive)
-      title_again = frame;
-    if (frame > 20000 || title_again >= 0) t.headless.request_close();
-  };
-  t.run();
-  ASSERT_GE(demo_from, 0) << "no demo";
-  // The intro comes first; the title then waits 30 s (at 60 frames a second) for a key.
-  EXPECT_GE(demo_from - title_from, kIdleFramesBeforeDemo - 5);
-  EXPECT_LE(demo_from - title_from, kIdleFramesBeforeDemo + 400);
-  EXPECT_GE(demo_level, 1);
-  ASSERT_GE(title_again, 0);
-  EXPECT_LE(title_again - key_at, 2);
-  // The demo entered no table.
-  EXPECT_FALSE(fs::exists(t.g.config.highscore_file));
-}
 
 // Regular files below a folder.
 std::size_t files_below(const fs::path& folder) {
@@ -135,18 +89,28 @@ std::size_t files_below(const fs::path& folder) {
   }));
 }
 
-// On the shipped data without its recordings and on the fixed levels of ARENA: the autopilot
-// completes level 1 with DEMO shown, a key as level 2 begins brings the title back within a
-// frame, and the demo leaves nothing behind (no table, no level record, no kept game).
-TEST(AttractDemo, WithoutRecordingsTheAutopilotPlaysLiveAndCompletesLevelOne) {
-  for (const fs::path& set : {fs::path(ORV_SHIPPED_DATA), fs::path(ORV_SHIPPED_DATA) / "ARENA"}) {
-    IdleTitle t(set);
-    fs::remove_all(t.data.path() / "DEMO");
+// Thirty seconds of idle title start the demo: a recording of the data's DEMO folder or, without
+// recordings (the shipped data without them, the fixed levels of ARENA), the autopilot playing
+// live. Either completes level 1; a key as level 2 begins brings the title back within a frame,
+// and the demo leaves nothing behind (no table, no level record, no kept game).
+TEST(AttractDemo, AnIdleTitlesDemoCompletesLevelOneUntilAKeyEndsIt) {
+  struct Case {
+    fs::path set;
+    bool recordings;
+  };
+  const fs::path shipped = ORV_SHIPPED_DATA;
+  for (const Case& c :
+       {Case{shipped, true}, Case{shipped, false}, Case{shipped / "ARENA", false}}) {
+    SCOPED_TRACE(c.set.string() + (c.recordings ? " with" : " without") + " recordings");
+    IdleTitle t(c.set);
+    if (!c.recordings) fs::remove_all(t.data.path() / "DEMO");
     std::size_t home_before = 0;
-    std::int64_t demo_from = -1, key_at = -1, title_again = -1;
-    t.headless.after_frame = [&] {
+    std::int64_t title_from = -1, demo_from = -1, key_at = -1, title_again = -1;
+    t.headless.on_present = [&](const media::Image&, std::int64_t) {
       const Game& g = t.g;
       const std::int64_t frame = t.headless.frame();
+      const bool title = g.frame.menu_active && g.tape.mode == TapeMode::kLive;
+      if (title_from < 0 && title && !g.assets.music.empty()) title_from = frame;
       if (demo_from < 0 && g.tape.mode == TapeMode::kDemo) {
         demo_from = frame;
         home_before = files_below(t.data.path() / "HOME");
@@ -155,16 +119,18 @@ TEST(AttractDemo, WithoutRecordingsTheAutopilotPlaysLiveAndCompletesLevelOne) {
         key_at = frame;
         t.headless.tap_key(media::key::kX, frame, 3);
       }
-      if (key_at >= 0 && title_again < 0 && g.frame.menu_active && g.tape.mode == TapeMode::kLive)
-        title_again = frame;
+      if (key_at >= 0 && title_again < 0 && title) title_again = frame;
       if (frame > 40000 || title_again >= 0) t.headless.request_close();
     };
     t.run();
-    ASSERT_GE(demo_from, kIdleFramesBeforeDemo) << set << ": no demo";
-    ASSERT_GE(key_at, 0) << set << ": level 1 not completed";
-    ASSERT_GE(title_again, 0) << set;
-    EXPECT_LE(title_again - key_at, 2) << set;
-    EXPECT_EQ(files_below(t.data.path() / "HOME"), home_before) << set;
+    ASSERT_GE(demo_from, 0) << "no demo";
+    // The intro comes first; the title then waits 30 s (at 60 frames a second) for a key.
+    EXPECT_GE(demo_from - title_from, kIdleFramesBeforeDemo - 5);
+    EXPECT_LE(demo_from - title_from, kIdleFramesBeforeDemo + 400);
+    ASSERT_GE(key_at, 0) << "level 1 not completed";
+    ASSERT_GE(title_again, 0);
+    EXPECT_LE(title_again - key_at, 2);
+    EXPECT_EQ(files_below(t.data.path() / "HOME"), home_before);
   }
 }
 

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <tuple>
-
 #include "game/game.h"
 #include "screens/folder_scans.h"
 #include "support/assets_fixture.h"
@@ -28,8 +25,7 @@ TEST_F(Assets, TileGraphicsAreFoundByTheirFileName) {
 
 // Count + 1 copies of every picture, moving 1 to 6 pixels a frame; a count of -1 loads none.
 TEST_F(Assets, DriftSpritesAreCountPlusOneCopiesInsideTheScreen) {
-  g.config.effect_sprite_copies = 2;
-  g.config.screen_sprite_copies = 0;
+  g.config.effect_sprite_copies = 2, g.config.screen_sprite_copies = 0;
   t.dir.write("DATA/EFFECTS/second.png", t.dir.read("DATA/EFFECTS/spark.png"));
   scan_effect_sprites(g);
   scan_screen_sprites(g);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "frame/system_setup.h"
 #include "game/errors.h"
 #include "media/keys.h"
@@ -14,11 +16,9 @@ class GameOver : public ::testing::Test {
  protected:
   GameOver() {
     t.platform.set_desktop({1920, 1080});
-    g.config.design_width = 1024;
-    g.config.design_height = 768;
+    g.config.design_width = 1024, g.config.design_height = 768;
     open_game_screen(g);
-    g.frame.menu_active = false;
-    g.frame.game_state = GameState::kEnding;
+    g.frame.menu_active = false, g.frame.game_state = GameState::kEnding;
   }
   test::TestGame t;
   Game& g = t.game;
@@ -32,14 +32,12 @@ TEST_F(GameOver, FiftyTwoFramesAt1024ThenTheProgramEndsWhenQuitWasAsked) {
 
 TEST_F(GameOver, WithoutQuitTheTitleMenuStartsAFreshGame) {
   t.platform.hold_key(media::key::kP, 60);
-  g.world.level = 1;
-  g.frame.built_level = 1;
-  g.world.score = 900;
+  g.world.level = 1, g.frame.built_level = 1, g.world.score = 900;
   game_over(g);
   EXPECT_GT(t.platform.frame(), 52);
   EXPECT_EQ(g.frame.game_state, GameState::kRunning);
-  EXPECT_EQ(g.frame.built_level, -1);  // level 1 is built afresh, with a fresh time
-  EXPECT_EQ(g.world.score, 0);
+  // Level 1 is built afresh, with a fresh time.
+  EXPECT_EQ(std::tuple(g.frame.built_level, g.world.score), std::tuple(-1, 0));
 }
 
 }  // namespace

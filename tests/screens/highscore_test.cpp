@@ -16,9 +16,8 @@ using HighscoreTest = test::ScreenTest;
 
 // START in the first frame leaves at once with score and level untouched; the score shows
 // opaque after "GLOBAL HIGHSCORE:" at a quarter of the height (the font has only "4").
-TEST_F(HighscoreTest, TheScoreIsShownAndStartLeavesAtOnce) {
-  t.game.world.level = 5;
-  t.game.world.score = 1234;
+TEST_F(HighscoreTest, StartLeavesAtOnceWithTheScoreShown) {
+  t.game.world.level = 5, t.game.world.score = 1234;
   t.game.frame.game_state = GameState::kEnding;
   press_start_at(0);
   test::load_test_font(t, "4");
@@ -36,13 +35,11 @@ TEST_F(HighscoreTest, TheScoreIsShownAndStartLeavesAtOnce) {
 // With a score table the best score kept stands after "GLOBAL HIGHSCORE:" (4444, four glyphs
 // wide, where the 1234 just played shows one), the table is listed below the player's line, and the
 // game just played is kept in the file with its player, level and date.
-TEST_F(HighscoreTest, WithAScoreTableTheBestKeptIsShownAndTheGameIsKept) {
+TEST_F(HighscoreTest, TheGameJoinsTheTableWhoseBestIsShown) {
   const std::string path = t.dir.path() + "scores.txt";
   ASSERT_TRUE(save_score_table(path, {{4444, 9, "2026-01-02", "bob"}}));
   t.game.config.highscore_file = path;
-  t.game.world.level = 2;
-  t.game.world.score = 1234;
-  t.game.world.player_name = "ann";
+  t.game.world.level = 2, t.game.world.score = 1234, t.game.world.player_name = "ann";
   press_start_at(0);
   test::load_test_font(t, "4");
   show_highscore(t.game);

@@ -11,19 +11,15 @@ namespace {
 
 namespace colour = test::glyph_colour;
 
-class IntroTest : public test::ScreenTest {
- protected:
-  void use_backdrops() {
-    t.game.config.load_screen = std::string(ORV_FIXTURES) + "/screens/backdrop_#.png";
-  }
-};
+const std::string kBackdrops = std::string(ORV_FIXTURES) + "/screens/backdrop_#.png";
+
+using IntroTest = test::ScreenTest;
 
 // Pages are held 6, 3 and 2 seconds, plus at most one 60 Hz frame for each flip, whatever
 // keys are held; the second and third open with their sound, played once.
-TEST_F(IntroTest, PagesAreHeldSixThreeAndTwoSecondsAndOpenWithTheirSounds) {
-  use_backdrops();
-  t.game.config.intro_sound1 = "first.ogg";
-  t.game.config.intro_sound = "second.ogg";
+TEST_F(IntroTest, PagesAreHeldSixThenThreeThenTwoSecondsWithTheirSounds) {
+  t.game.config.load_screen = kBackdrops;
+  t.game.config.intro_sound1 = "first.ogg", t.game.config.intro_sound = "second.ogg";
   const std::string ogg = tone_file();
   for (const char* name : {"other.ogg", "second.ogg", "first.ogg"})
     t.game.assets.sounds.push_back({ogg, name, t.media.sound.load_sound(ogg), 1});
@@ -51,9 +47,8 @@ TEST_F(IntroTest, PagesAreHeldSixThreeAndTwoSecondsAndOpenWithTheirSounds) {
 
 // Start-up loads the sound effects while the first page is on the screen: the work runs once,
 // after that page was presented and before the sounds of the next pages are looked up.
-TEST_F(IntroTest, WorkOfTheFirstPageRunsOnceItIsShownAndBeforeItsSounds) {
-  t.game.config.intro_sound1 = "first.ogg";
-  t.game.config.intro_sound = "second.ogg";
+TEST_F(IntroTest, WorkOfTheFirstPageRunsOnceItIsShownBeforeItsSounds) {
+  t.game.config.intro_sound1 = "first.ogg", t.game.config.intro_sound = "second.ogg";
   const std::string ogg = tone_file();
   std::vector<std::int64_t> frames_at_work;
   show_intro(t.game, [&] {
@@ -83,7 +78,7 @@ TEST_F(IntroTest, ACloseRequestEndsTheGameWhileAPageIsHeld) {
 TEST_F(IntroTest, TheCreditsPageShowsNineLinesTheSeventhEmpty) {
   test::load_test_font(t, "E");
   std::vector<media::Image>& pages = keep_frames();
-  use_backdrops();
+  t.game.config.load_screen = kBackdrops;
   show_intro(t.game);
   ASSERT_EQ(pages.size(), 3u);
   for (int line = 0; line < 9; ++line) {
@@ -96,10 +91,10 @@ TEST_F(IntroTest, TheCreditsPageShowsNineLinesTheSeventhEmpty) {
 }
 
 TEST(IntroPictureName, OnlyTheFirstHashBecomesTheDigit) {
-  EXPECT_EQ(intro_picture_name("GFX\\load#.png", 0), "GFX\\load0.png");
-  EXPECT_EQ(intro_picture_name("GFX\\load#_#.png", 1), "GFX\\load1_#.png");
-  EXPECT_EQ(intro_picture_name("#", 1), "1");
-  EXPECT_EQ(intro_picture_name("GFX\\load.png", 1), "");
+  EXPECT_EQ(
+      std::tuple(intro_picture_name("GFX\\load#.png", 0), intro_picture_name("GFX\\load#_#.png", 1),
+                 intro_picture_name("#", 1), intro_picture_name("GFX\\load.png", 1)),
+      std::tuple("GFX\\load0.png", "GFX\\load1_#.png", "1", ""));
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // the key bindings; the changes are applied at once and kept in the per-user files.
 #include "screens/options_screen.h"
 
-#include <filesystem>
+#include <tuple>
 
 #include "game/settings_file.h"
 #include "input/controls_file.h"
@@ -25,8 +25,7 @@ class OptionsScreenTest : public test::ScreenTest {
   }
   // A key pressed at frame `at` for two frames; returns the frame after it is let go and seen.
   std::int64_t tap(int k, std::int64_t at) {
-    t.platform.hold_key(k, at);
-    t.platform.release_key(k, at + 2);
+    t.platform.tap_key(k, at, 2);
     return at + 4;
   }
   // Taps the keys one after the other from frame `at`; returns the frame after the last.
@@ -36,21 +35,16 @@ class OptionsScreenTest : public test::ScreenTest {
   }
   // The pad in this state from frame `at` for two frames, then let go.
   std::int64_t pad(std::int64_t at, std::initializer_list<int> buttons, int x = 0, int y = 0) {
-    media::JoystickState s;
-    s.connected = true;
-    s.axis_x = x;
-    s.axis_y = y;
+    media::JoystickState s{.connected = true, .axis_x = x, .axis_y = y};
     for (int b : buttons) s.buttons[std::size_t(b - 1)] = true;
     t.platform.set_joystick_state(s, at);
-    media::JoystickState idle;
-    idle.connected = true;
-    t.platform.set_joystick_state(idle, at + 2);
+    t.platform.set_joystick_state({.connected = true}, at + 2);
     return at + 4;
   }
   std::string saved_settings() { return t.dir.read("config/settings.txt"); }
 };
 
-TEST_F(OptionsScreenTest, OOnTheTitleOpensItAndArrowsChangeTheVolumesAtOnce) {
+TEST_F(OptionsScreenTest, ArrowsChangeTheVolumesAtOnce) {
   std::int64_t f = tap(key::kO, 2);
   // MUSIC 9, then 8; EFFECTS 9; SCALING SHARP.
   f = taps({key::kLeft, key::kLeft, key::kDown, key::kLeft, key::kDown, key::kDown, key::kRight,
@@ -59,15 +53,13 @@ TEST_F(OptionsScreenTest, OOnTheTitleOpensItAndArrowsChangeTheVolumesAtOnce) {
   t.platform.hold_key(key::kP, f + 4);
   show_title_menu(t.game);
 
-  EXPECT_EQ(t.game.settings.music_volume, 8);
-  EXPECT_EQ(t.game.settings.effects_volume, 9);
-  EXPECT_EQ(t.media.sound.volume(media::SoundGroup::kMusic), 8);
-  EXPECT_EQ(t.media.sound.volume(media::SoundGroup::kEffects), 9);
-  EXPECT_EQ(t.platform.scaling(), media::Scaling::kSharp);
+  EXPECT_EQ(std::tuple(t.game.settings.music_volume, t.game.settings.effects_volume,
+                       t.media.sound.volume(media::SoundGroup::kMusic),
+                       t.media.sound.volume(media::SoundGroup::kEffects), t.platform.scaling()),
+            std::tuple(8, 9, 8, 9, media::Scaling::kSharp));
   std::ostringstream errors;
   const Settings kept = parse_settings(saved_settings(), "settings.txt", errors);
-  EXPECT_EQ(kept, t.game.settings);
-  EXPECT_EQ(errors.str(), "");
+  EXPECT_EQ(std::tuple(kept, errors.str()), std::tuple(t.game.settings, ""));
 }
 
 TEST_F(OptionsScreenTest, ThePadAloneNamesThePlayerLetterByLetter) {
@@ -96,13 +88,12 @@ TEST_F(OptionsScreenTest, ThePadAloneNamesThePlayerLetterByLetter) {
   EXPECT_NE(saved_settings().find("PLAYERNAME\nBA\n"), std::string::npos);
 }
 
-TEST_F(OptionsScreenTest, TypedNamesKeepOnlyWhatTheFontDrawsAndEmptyMeansTheLoginName) {
+TEST_F(OptionsScreenTest, ATypedNameKeepsWhatTheFontDrawsOrFallsBackToTheLogin) {
   // Up wraps to CONTROLS, up again to PLAYER NAME; the font has no C.
   const std::int64_t f = taps({key::kUp, key::kUp, key::kReturn, key::kB, key::kC, key::kA,
                                key::k1 + 3, key::kSpace, key::kReturn},
                               2);
-  t.platform.hold_key(key::kEscape, f);
-  t.platform.release_key(key::kEscape, f + 2);
+  tap(key::kEscape, f);
   show_options_screen(t.game);
   EXPECT_EQ(t.game.settings.player_name, "BA4");
   EXPECT_EQ(t.game.world.player_name, "BA4");
@@ -116,7 +107,7 @@ TEST_F(OptionsScreenTest, TypedNamesKeepOnlyWhatTheFontDrawsAndEmptyMeansTheLogi
   EXPECT_EQ(t.game.world.player_name, "tester");
 }
 
-TEST_F(OptionsScreenTest, AChosenControlTakesTheNextKeyAndControlsTxtKeepsItsOtherLines) {
+TEST_F(OptionsScreenTest, AChosenControlTakesTheNextKeyKeepingOtherLines) {
   t.dir.write("config/controls.txt", "LEFT\nA\nNOSUCH\nQ\n");
   std::ostringstream errors;
   read_controls_file(t.game, t.game.frame.user_config_folder + "controls.txt", errors);
@@ -127,9 +118,11 @@ TEST_F(OptionsScreenTest, AChosenControlTakesTheNextKeyAndControlsTxtKeepsItsOth
        2);
   show_options_screen(t.game);
 
-  EXPECT_EQ(t.game.input.keys[std::size_t(Control::kUp)], std::vector<int>{key::kW});
-  EXPECT_EQ(t.game.input.keys[std::size_t(Control::kDown)], std::vector<int>{key::kDown});
-  EXPECT_EQ(t.dir.read("config/controls.txt"), "LEFT\nA\nNOSUCH\nQ\nUP\nW\n");
+  EXPECT_EQ(
+      std::tuple(t.game.input.keys[std::size_t(Control::kUp)],
+                 t.game.input.keys[std::size_t(Control::kDown)], t.dir.read("config/controls.txt")),
+      std::tuple(std::vector<int>{key::kW}, std::vector<int>{key::kDown},
+                 "LEFT\nA\nNOSUCH\nQ\nUP\nW\n"));
 }
 
 }  // namespace

@@ -30,9 +30,10 @@ class PlayModesTest : public test::ScreenTest {
     raise_reached_level(reached_level_path(g.config), level, error);
   }
   // Taps a key: down at the frame, up two frames later.
-  void tap(int k, std::int64_t frame) {
-    t.platform.hold_key(k, frame);
-    t.platform.release_key(k, frame + 2);
+  void tap(int k, std::int64_t frame) { t.platform.tap_key(k, frame, 2); }
+  // Taps the keys one after the other, four frames apart, from the frame on.
+  void taps(std::initializer_list<int> keys, std::int64_t frame) {
+    for (int k : keys) tap(k, frame), frame += 4;
   }
   // Where the game starts when the title is left: its kind and level.
   std::tuple<PlayMode, std::int32_t, std::int32_t> started() const {
@@ -42,10 +43,9 @@ class PlayModesTest : public test::ScreenTest {
   Game& g = t.game;
 };
 
-TEST_F(PlayModesTest, PracticeIsOfferedOnlyBeyondLevelOneAndStartsAtTheLevelChosen) {
+TEST_F(PlayModesTest, PracticeStartsAtALevelChosenBeyondLevelOne) {
   // Nothing reached beyond level 1: L does nothing, P starts a normal game.
-  tap(key::kL, 2);
-  tap(key::kReturn, 6);
+  taps({key::kL, key::kReturn}, 2);
   t.platform.hold_key(key::kP, 10);
   show_title_menu(g);
   EXPECT_EQ(t.platform.frame(), 10);
@@ -54,12 +54,7 @@ TEST_F(PlayModesTest, PracticeIsOfferedOnlyBeyondLevelOneAndStartsAtTheLevelChos
 
   // Level 5 reached: the chooser starts at 5; Down twice, Up once and Return start level 4.
   reached(5);
-  const std::int64_t f = t.platform.frame() + 2;
-  tap(key::kL, f);
-  tap(key::kDown, f + 4);
-  tap(key::kLeft, f + 8);
-  tap(key::kUp, f + 12);
-  tap(key::kReturn, f + 16);
+  taps({key::kL, key::kDown, key::kLeft, key::kUp, key::kReturn}, t.platform.frame() + 2);
   show_title_menu(g);
   EXPECT_EQ(started(), std::tuple(PlayMode::kPractice, 4, -1));
   EXPECT_EQ(g.world.score, 0);
@@ -68,42 +63,38 @@ TEST_F(PlayModesTest, PracticeIsOfferedOnlyBeyondLevelOneAndStartsAtTheLevelChos
   // The chooser never goes below 1 or above the level reached, and Escape goes back to the
   // title without asking to quit; the next game is a normal one again.
   const std::int64_t h = t.platform.frame() + 2;
-  tap(key::kL, h);
-  for (int i = 0; i < 3; ++i) tap(key::kUp, h + 4 + 4 * i);
-  tap(key::kEscape, h + 20);
+  taps({key::kL, key::kUp, key::kUp, key::kUp, key::kEscape}, h);
   t.platform.hold_key(key::kP, h + 26);
   show_title_menu(g);
-  EXPECT_EQ(started(), std::tuple(PlayMode::kNormal, 1, -1));
-  EXPECT_EQ(g.input.open_dialogs, 0);
-  EXPECT_EQ(t.platform.frame(), h + 26);
+  EXPECT_EQ(std::tuple(started(), g.input.open_dialogs, t.platform.frame()),
+            std::tuple(std::tuple(PlayMode::kNormal, 1, -1), 0, h + 26));
 }
 
-TEST_F(PlayModesTest, ThePadChoosesPracticeWithLeftShoulderAndItsLevelWithTheStick) {
+TEST_F(PlayModesTest, ThePadChoosesAPracticeLevelWithShoulderThenStick) {
   reached(3);
   t.platform.set_joystick(true);
   g.frame.joypad_present = t.media.input.init_joystick();
-  media::JoystickState lb, down, a;
+  media::JoystickState lb, a;
   lb.buttons[4] = true;
-  down.axis_y = 1000;
   a.buttons[1] = true;
   t.platform.set_joystick_state(lb, 2);
   t.platform.set_joystick_state({}, 4);
-  t.platform.set_joystick_state(down, 8);
+  t.platform.set_joystick_state({.axis_y = 1000}, 8);
   t.platform.set_joystick_state({}, 10);
   t.platform.set_joystick_state(a, 14);
   show_title_menu(g);
   EXPECT_EQ(started(), std::tuple(PlayMode::kPractice, 2, -1));
 }
 
-TEST_F(PlayModesTest, TheDaysGameTakesItsDateFromTheUtcClockAndNeedsGeneratedLevels) {
+TEST_F(PlayModesTest, TheDaysGameOfGeneratedLevelsTakesItsDateFromUtc) {
   t.platform.set_local_time({2026, 12, 9, 0, 30, 0});  // already tomorrow where the player is
   t.platform.set_utc_time({2026, 12, 8, 23, 30, 0});
   tap(key::kT, 3);
   show_title_menu(g);
-  EXPECT_EQ(started(), std::tuple(PlayMode::kDaily, 1, -1));
-  EXPECT_EQ(g.frame.play.daily_date, "2026-12-08");
-  EXPECT_EQ(g.frame.play.daily_world_random, daily_world_random(2026, 12, 8));
-  EXPECT_EQ(level_world_random(g), g.frame.play.daily_world_random);
+  EXPECT_EQ(std::tuple(started(), g.frame.play.daily_date, g.frame.play.daily_world_random,
+                       level_world_random(g)),
+            std::tuple(std::tuple(PlayMode::kDaily, 1, -1), "2026-12-08",
+                       daily_world_random(2026, 12, 8), g.frame.play.daily_world_random));
 
   // A data set of fixed level files has no day's labyrinth: T does nothing there.
   g.config.generate_levels = 0;
@@ -116,8 +107,7 @@ TEST_F(PlayModesTest, TheDaysGameTakesItsDateFromTheUtcClockAndNeedsGeneratedLev
 }
 
 TEST_F(PlayModesTest, DailyOnTheCommandLineStartsTheDaysGameOnceWithoutTheTitle) {
-  g.frame.play.daily_at_start = true;
-  g.world.level = 6;
+  g.frame.play.daily_at_start = true, g.world.level = 6;
   show_title_menu(g);
   EXPECT_EQ(t.platform.frame(), 0);  // no title frame
   EXPECT_EQ(started(), std::tuple(PlayMode::kDaily, 1, -1));
@@ -140,8 +130,7 @@ TEST_F(PlayModesTest, TheHeadUpDisplaySaysWhatKindOfGameItIs) {
   const test::Rect below_time{0, 18, 70, 10};
   const auto shows = [&](PlayMode mode, const char* glyph) {
     test::load_test_font(t, glyph);
-    g.frame.play.mode = mode;
-    g.frame.play.daily_date = "2026-12-08";
+    g.frame.play.mode = mode, g.frame.play.daily_date = "2026-12-08";
     const media::Image& frame = test::draw_frame(t, [&] { draw_hud(g); });
     return test::anything_but(frame, media::rgb(0, 0, 0), below_time);
   };

@@ -25,14 +25,13 @@ TEST_F(Assets, SoundsPlayByTheirExactName) {
   play_named_sound(g, "STEP.OGG", true);
   const auto& starts = t.platform.sound_starts();
   ASSERT_EQ(starts.size(), 2u);
-  EXPECT_EQ(std::tuple(starts[0].sound, starts[0].loop),
-            std::tuple(sound("step.ogg").sound, false));
-  EXPECT_EQ(std::tuple(starts[1].sound, starts[1].loop), std::tuple(sound("STEP.OGG").sound, true));
+  EXPECT_EQ(std::tuple(starts[0].sound, starts[0].loop, starts[1].sound, starts[1].loop),
+            std::tuple(sound("step.ogg").sound, false, sound("STEP.OGG").sound, true));
 }
 
 // Playing a track by name frees every other first, passing over one that does not decode; an
 // unknown name (case counts) stops all music.
-TEST_F(Assets, MusicByNameRestartsAndAnUnknownNameStopsEverything) {
+TEST_F(Assets, MusicByNameRestartsTheTrackOrStopsAllForAnUnknownName) {
   scan_music(g);
   ASSERT_EQ(g.assets.music.size(), 3u);
   g.assets.music.insert(g.assets.music.begin(), SoundEntry{t.dir.path() + "none.ogg", "menu.ogg"});
@@ -53,7 +52,7 @@ TEST_F(Assets, MusicByNameRestartsAndAnUnknownNameStopsEverything) {
 
 // An empty name picks a track, passing over the title's and the highscore's tracks unless the
 // list holds nothing else; an empty list plays nothing.
-TEST_F(Assets, RandomMusicPicksFromTheListAndAnEmptyListPlaysNothing) {
+TEST_F(Assets, RandomMusicPicksOnlyFromTheList) {
   play_music(g, "");
   EXPECT_TRUE(t.platform.sound_starts().empty());
   scan_music(g);

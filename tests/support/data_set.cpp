@@ -19,14 +19,4 @@ void use_data_set(TestGame& t) {
   open_game_screen(g);
 }
 
-CurrentDirectory::CurrentDirectory(const std::string& path)
-    : previous_(std::filesystem::current_path().string()) {
-  std::filesystem::current_path(path);
-}
-
-CurrentDirectory::~CurrentDirectory() {
-  std::error_code ec;
-  std::filesystem::current_path(previous_, ec);
-}
-
 }  // namespace orv::test

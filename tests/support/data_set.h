@@ -1,6 +1,7 @@
 // The test data set of tests/fixtures/data, copied into a test's own folder.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "support/test_game.h"
@@ -16,8 +17,14 @@ void use_data_set(TestGame& t);
 // Changes the process's current directory for the life of the object.
 class CurrentDirectory {
  public:
-  explicit CurrentDirectory(const std::string& path);
-  ~CurrentDirectory();
+  explicit CurrentDirectory(const std::string& path)
+      : previous_(std::filesystem::current_path().string()) {
+    std::filesystem::current_path(path);
+  }
+  ~CurrentDirectory() {
+    std::error_code ec;
+    std::filesystem::current_path(previous_, ec);
+  }
   CurrentDirectory(const CurrentDirectory&) = delete;
   CurrentDirectory& operator=(const CurrentDirectory&) = delete;
 

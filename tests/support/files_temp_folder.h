@@ -1,10 +1,14 @@
-// A fresh folder under the system's temporary folder, removed with its content at the end.
+// A fresh folder under the system's temporary folder, removed with its content at the end, and
+// writes that stop half way as on a full disk.
 #pragma once
 
+#include <signal.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 
 namespace orv::media::testing {
@@ -40,5 +44,19 @@ class FilesTempFolder {
  private:
   std::string path_;
 };
+
+// Runs write with the process's file size limit at `bytes`, so that it fails after them as on a
+// full disk; returns what write returned, or true (no failed write) when no limit could be set.
+inline bool write_with_size_limit(rlim_t bytes, const std::function<bool()>& write) {
+  rlimit old{};
+  if (::getrlimit(RLIMIT_FSIZE, &old) != 0) return true;
+  rlimit small = old;
+  small.rlim_cur = bytes;
+  const auto old_handler = ::signal(SIGXFSZ, SIG_IGN);
+  const bool written = ::setrlimit(RLIMIT_FSIZE, &small) != 0 || write();
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  ::signal(SIGXFSZ, old_handler);
+  return written;
+}
 
 }  // namespace orv::media::testing

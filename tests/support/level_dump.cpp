@@ -1,6 +1,7 @@
 #include "support/level_dump.h"
 
 #include <sstream>
+#include <utility>
 
 #include "game/game.h"
 
@@ -8,18 +9,13 @@ namespace orv::test {
 namespace {
 
 char tile_char(NameId n) {
-  switch (n) {
-    case name::kLabWall:
-      return 'W';
-    case name::kLabFloor:
-      return '.';
-    case name::kLabGreen:
-      return 'g';
-    case name::kLabWater:
-      return '~';
-    default:
-      return '?';
-  }
+  const std::pair<NameId, char> known[] = {{name::kLabWall, 'W'},
+                                           {name::kLabFloor, '.'},
+                                           {name::kLabGreen, 'g'},
+                                           {name::kLabWater, '~'}};
+  for (auto [id, c] : known)
+    if (id == n) return c;
+  return '?';
 }
 
 // Slots of the cell that hold an object: "-" none, otherwise the number of such slots.

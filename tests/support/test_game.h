@@ -1,31 +1,46 @@
 // A complete game on the headless platform, with a temporary folder for its files.
 #pragma once
 
-#include <filesystem>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
 #include <string>
 
+#include "game/errors.h"
 #include "game/game.h"
 #include "media/media.h"
 #include "media/platform_headless/headless_platform.h"
+#include "support/files_temp_folder.h"
 
 namespace orv::test {
 
-// A fresh temporary folder, removed with the object.
-class TempDir {
+// A fresh temporary folder, removed with the object; write() returns the file's full path.
+class TempDir : public media::testing::FilesTempFolder {
  public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  // The folder's path, ending with "/".
-  const std::string& path() const { return path_; }
-  // Writes a file below the folder (creating folders) and returns its full path.
-  std::string write(const std::string& relative, const std::string& bytes) const;
-  std::string read(const std::string& relative) const;
-
- private:
-  std::string path_;
+  std::string write(const std::string& relative, const std::string& bytes) const {
+    FilesTempFolder::write(relative, bytes);
+    return path() + relative;
+  }
 };
+
+// User folders that know HOME only, at root.
+inline media::UserFolders home_only(const std::string& root) {
+  return media::UserFolders([root](const std::string& name) {
+    return name == "HOME" ? std::optional(root) : std::nullopt;
+  });
+}
+
+// The exit code the program ended with while running fn; -1 (a failure) when it did not end.
+inline int exit_code_of(const std::function<void()>& fn) {
+  try {
+    fn();
+  } catch (const ProgramEnd& end) {
+    return end.exit_code;
+  }
+  ADD_FAILURE() << "the program did not end";
+  return -1;
+}
 
 struct TestGame {
   explicit TestGame(const std::string& home = "/home/tester/")

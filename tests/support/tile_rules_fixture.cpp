@@ -7,15 +7,12 @@ TileRulesTest::TileRulesTest() {
     tile_file(name, {"USECOLLISION", std::to_string(collision), "VALUE1", std::to_string(value)});
   };
   kind("LAB_FLOOR", 0, kFloorValue);
-  kind("LAB_GREEN", 0, 0);
-  kind("LAB_BLUE_FLOOR", 0, 0);
   kind("LAB_FIXED_FLOOR", 0, kFixedValue);
-  kind("LAB_PINK_FLOOR", 0, 0);
-  kind("LAB_FIXED_PINK_FLOOR", 0, 0);
+  for (const char* open : {"LAB_GREEN", "LAB_BLUE_FLOOR", "LAB_PINK_FLOOR", "LAB_FIXED_PINK_FLOOR"})
+    kind(open, 0, 0);
   kind("LAB_WALL", 2, 0);
   kind("LAB_WATER", 1, 0);
-  g.world.last_column = 20;
-  g.world.last_row = 20;
+  g.world.last_column = 20, g.world.last_row = 20;
 }
 
 void TileRulesTest::paint(const std::vector<std::pair<int, int>>& cells,

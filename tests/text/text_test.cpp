@@ -74,35 +74,23 @@ TEST_F(TextTest, EachCharacterLoadsItsPictureIntoItsSlot) {
   }
 }
 
-TEST_F(TextTest, AMissingOrBrokenPictureLeavesOnlyItsOwnSlotEmpty) {
-  const std::string folder = t.dir.path() + "glyphs";
-  std::filesystem::create_directories(folder);
-  std::filesystem::copy_file(test::test_font_folder() + "/A.png", folder + "/A.png");
-  t.dir.write("glyphs/Q.png", "this is not a picture");
-  t.dir.write("glyphs/B.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
-  t.game.config.font_path = folder;
-  t.game.config.font_character_list = t.dir.write("chars.txt", "QABR\r\n");
-  load_font(t.game);
-  EXPECT_TRUE(glyph('A').sprite3d);
-  for (int missing : {'Q', 'B', 'R'})
-    EXPECT_EQ(std::tuple(glyph(missing).sprite3d.value, glyph(missing).sprite.value),
-              std::tuple(0, 0));
-}
-
-// "/" and "\" in the character list would make paths that leave the font folder: their slots
-// stay empty even where such a path finds a picture (here "glyphs/.png").
-TEST_F(TextTest, SeparatorCharactersLoadNoPicture) {
+// A missing or broken picture leaves only its own slot empty. "/" and "\" in the character list
+// would make paths that leave the font folder: their slots stay empty even where such a path
+// finds a picture (here "glyphs/.png").
+TEST_F(TextTest, OnlyGlyphsWithAPictureOfTheirOwnLoad) {
   const std::string folder = t.dir.path() + "glyphs";
   std::filesystem::create_directories(folder);
   for (const char* copy : {"/A.png", "/.png"})
     std::filesystem::copy_file(test::test_font_folder() + "/A.png", folder + copy);
+  t.dir.write("glyphs/Q.png", "this is not a picture");
+  t.dir.write("glyphs/B.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
   t.game.config.font_path = folder;
-  t.game.config.font_character_list = t.dir.write("chars.txt", "A/\\\r\n");
+  t.game.config.font_character_list = t.dir.write("chars.txt", "QABR/\\\r\n");
   load_font(t.game);
   EXPECT_TRUE(glyph('A').sprite3d);
-  for (int refused : {'/', '\\'})
-    EXPECT_EQ(std::tuple(glyph(refused).sprite3d.value, glyph(refused).sprite.value),
-              std::tuple(0, 0));
+  for (int empty : {'Q', 'B', 'R', '/', '\\'})
+    EXPECT_EQ(std::tuple(glyph(empty).sprite3d.value, glyph(empty).sprite.value), std::tuple(0, 0))
+        << char(empty);
 }
 
 // A second load frees every old glyph, sizes included; without the character list nothing
@@ -145,9 +133,9 @@ TEST_F(TextTest, TheCursorCarriesOverIntoTheNextCall) {
     text("AZ", 0, 0, 0.0f);
     text("Z|", 0, 0);
   });
-  EXPECT_EQ(find_colour(f, colour::kA), (Rect{0, 0, 10, 20}));
-  EXPECT_EQ(find_colour(f, colour::kZ), (Rect{20, 0, 8, 20}));
-  EXPECT_EQ(t.game.text.cursor_x, 0.0f);
+  EXPECT_EQ(
+      std::tuple(find_colour(f, colour::kA), find_colour(f, colour::kZ), t.game.text.cursor_x),
+      std::tuple(Rect{0, 0, 10, 20}, Rect{20, 0, 8, 20}, 0.0f));
   test::load_test_font(t, "AB");  // without an "I" glyph spaces have no width
   EXPECT_EQ(find_colour(frame([&] { text("A  B|", 0, 0); }), colour::kB), (Rect{10, 0, 10, 20}));
 }

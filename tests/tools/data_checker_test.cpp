@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -37,13 +38,9 @@ class DataChecker : public ::testing::Test {
   }
 
   std::vector<std::string> lines(const std::string& file) const {
-    const std::string text = dir.read(file);
     std::vector<std::string> out;
-    for (std::size_t pos = 0; pos < text.size();) {
-      const std::size_t end = text.find("\r\n", pos);
-      out.push_back(text.substr(pos, end - pos));
-      pos = end == std::string::npos ? text.size() : end + 2;
-    }
+    std::istringstream in(dir.read(file));
+    for (std::string line; std::getline(in, line);) out.push_back(line.substr(0, line.find('\r')));
     return out;
   }
   void write_lines(const std::string& file, const std::vector<std::string>& lines) const {
@@ -65,9 +62,9 @@ class DataChecker : public ::testing::Test {
     write_lines(file, all);
   }
   // Sets the value of a key of the configuration; returns the key's line.
-  int set_value(const std::string& key, const std::string& value, const std::string& ini = kIni) {
-    const int line = line_of(ini, key);
-    replace_line(ini, line + 1, value);
+  int set_value(const std::string& key, const std::string& value) {
+    const int line = line_of(kIni, key);
+    replace_line(kIni, line + 1, value);
     return line;
   }
   void remove(const std::string& file) const { fs::remove(dir.path() + file); }
@@ -78,11 +75,13 @@ class DataChecker : public ::testing::Test {
     return result.findings;
   }
 
-  // Expects exactly one finding, at file:line, with the fragment in its message.
+  // Expects a finding at file:line with the fragment in its message: the only one or, when
+  // others may follow, the first.
   void expect_finding(const std::string& file, int line, const std::string& fragment,
-                      const std::string& folder = "") const {
+                      const std::string& folder = "", bool only = true) const {
     const auto findings = check(folder);
-    ASSERT_EQ(findings.size(), 1u) << describe(findings);
+    ASSERT_FALSE(findings.empty());
+    EXPECT_TRUE(!only || findings.size() == 1u) << describe(findings);
     EXPECT_EQ(findings[0].file, file) << describe(findings);
     EXPECT_EQ(findings[0].line, line) << describe(findings);
     EXPECT_NE(findings[0].message.find(fragment), std::string::npos) << describe(findings);
@@ -163,12 +162,8 @@ TEST_F(DataChecker, ConfigurationValues) {
     SCOPED_TRACE(c.value);
     fresh();
     const int line = set_value(c.key, c.value);
-    const auto findings = check();
-    ASSERT_FALSE(findings.empty());
-    EXPECT_EQ(findings[0].file, kIni) << describe(findings);
-    EXPECT_EQ(findings[0].line, line + (std::string(c.key).ends_with("SOUND") ? 1 : 0))
-        << describe(findings);
-    EXPECT_NE(findings[0].message.find(c.fragment), std::string::npos) << describe(findings);
+    const int sound_value = std::string(c.key).ends_with("SOUND") ? 1 : 0;
+    expect_finding(kIni, line + sound_value, c.fragment, "", false);
   }
 }
 
@@ -183,15 +178,7 @@ TEST_F(DataChecker, AFolderWithoutItsSeparatorIsOneFinding) {
     std::string value = lines(kIni).at(std::size_t(line));
     value.pop_back();
     replace_line(kIni, line + 1, value);
-    const auto findings = check();
-    ASSERT_FALSE(findings.empty());
-    EXPECT_EQ(findings[0].line, line) << describe(findings);
-    EXPECT_NE(findings[0].message.find("lacks its trailing \\"), std::string::npos);
-    for (const Finding& f : findings) {
-      EXPECT_EQ(f.message.find("does not decode"), std::string::npos) << describe(findings);
-      EXPECT_EQ(f.message.find("does not load"), std::string::npos) << describe(findings);
-    }
-    EXPECT_EQ(findings.size(), 1u) << describe(findings);
+    expect_finding(kIni, line, "lacks its trailing \\");
   }
 }
 
@@ -292,13 +279,13 @@ TEST_F(DataChecker, LevelFilesOfBothKindsMatchTheirHeaders) {
   EXPECT_NE(findings[1].message.find("58 x 38 cells, the level file 57 x 38"), std::string::npos);
 }
 
-TEST_F(DataChecker, LevelTilesNeedDefinitionsAndTheLevelFileMustExist) {
-  const std::string level = "DATA/LEVELS/ARENA.ai42";
-  replace_line("ARENA/" + level, 8, "WAL");  // the first cell: LAB _ WAL
-  expect_finding(level, 6, "tile \"LAB_WAL\" has no definition file", "ARENA");
+TEST_F(DataChecker, LevelTilesNeedTheirDefinitions) {
+  replace_line("ARENA/DATA/LEVELS/ARENA.ai42", 8, "WAL");  // the first cell: LAB _ WAL
+  expect_finding("DATA/LEVELS/ARENA.ai42", 6, "tile \"LAB_WAL\" has no definition file", "ARENA");
+}
 
-  fresh();
-  remove("ARENA/" + level);
+TEST_F(DataChecker, TheConfiguredLevelFileMustExist) {
+  remove("ARENA/DATA/LEVELS/ARENA.ai42");
   expect_finding(kIni, line_of("ARENA/" + kIni, "APPSTART"),
                  "the level file \"DATA\\LEVELS\\ARENA.ai42\" does not exist", "ARENA");
 }

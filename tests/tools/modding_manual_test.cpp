@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -14,18 +15,16 @@
 namespace orv {
 namespace {
 
-std::string manual() {
-  std::ifstream in(std::string(ORV_SHIPPED_DATA) + "/../docs/MODDING.md");
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
+std::string manual(const std::string& name) {
+  std::ifstream in(std::string(ORV_SHIPPED_DATA) + "/../docs/" + name);
+  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 TEST(ModdingManual, NamesEveryKeyTheGameReads) {
   std::vector<std::string> keys = tile_definition_keys();
   for (const std::string& k : object_definition_keys()) keys.push_back(k);
   for (const ConfigurationKey& k : configuration_keys()) keys.emplace_back(k.name);
-  const std::string text = manual();
+  const std::string text = manual("MODDING.md");
   ASSERT_FALSE(text.empty());
   for (std::string key : keys) {
     // A numbered series is named by its first and last key ("CHILD1 ... CHILD8").
@@ -36,13 +35,11 @@ TEST(ModdingManual, NamesEveryKeyTheGameReads) {
 
 // The player's manual names every key of settings.txt, in the form the file takes.
 TEST(SettingsManual, NamesEveryKeyOfTheSettingsFile) {
-  std::ifstream in(std::string(ORV_SHIPPED_DATA) + "/../docs/SETTINGS.md");
-  std::stringstream text;
-  text << in.rdbuf();
-  ASSERT_FALSE(text.str().empty());
+  const std::string text = manual("SETTINGS.md");
+  ASSERT_FALSE(text.empty());
   std::istringstream keys(format_settings(Settings{}));
   for (std::string key, value; std::getline(keys, key) && std::getline(keys, value);)
-    EXPECT_NE(text.str().find("`" + key + "`"), std::string::npos) << key;
+    EXPECT_NE(text.find("`" + key + "`"), std::string::npos) << key;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <tuple>
 
 #include "frame/level_clock.h"
 #include "game/game.h"
@@ -49,15 +50,12 @@ TEST_F(CounterLimits, CountersStopAtTheLimits) {
   tile_file("LAB_FIXED_FLOOR", {"VALUE1", std::to_string(kMax)});
   tile_file("LAB_FLOOR", {"VALUE1", std::to_string(kMin)});
   paint({{3, 4}, {3, 5}, {4, 5}, {4, 4}}, "LAB_BLUE_FLOOR");
-  g.world.score = 1;
-  g.world.remaining = kMin;
+  g.world.score = 1, g.world.remaining = kMin;
   fix_blue_patterns(g, 4, 4);
-  EXPECT_EQ(g.world.score, kMax);
-  EXPECT_EQ(g.world.remaining, kMin);
+  EXPECT_EQ(std::tuple(g.world.score, g.world.remaining), std::tuple(kMax, kMin));
   g.world.remaining = kMax;
   erase_paint(g, 4 * 32, 4 * 32);  // minus the floor's value of -2147483648
-  EXPECT_EQ(g.world.score, kMax);
-  EXPECT_EQ(g.world.remaining, kMax);
+  EXPECT_EQ(std::tuple(g.world.score, g.world.remaining), std::tuple(kMax, kMax));
   add_kind("GEM", 0).goody = 1;
   tile_file("GEMS", {"CHILD1", "GEM"});
   retile(6, 6, "GEMS");
@@ -70,8 +68,7 @@ TEST_F(CounterLimits, TheLevelClockStopsAtTheLimits) {
   g.frame.frame_counter = kMax;
   level_timer_tick(g);
   EXPECT_EQ(g.frame.frame_counter, kMax);
-  g.frame.time_unit_length = 0;
-  g.world.time = kMin;
+  g.frame.time_unit_length = 0, g.world.time = kMin;
   level_timer_tick(g);
   EXPECT_EQ(g.world.time, kMin);
 }

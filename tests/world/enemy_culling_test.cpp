@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "game/game.h"
+#include "support/image_helpers.h"
 #include "support/tile_rules_fixture.h"
 #include "world/actor_passes.h"
 
@@ -27,15 +28,9 @@ class EnemyCulling : public test::TileRulesTest {
     media::Image picture(12, 4, media::argb(255, 200, 30, 30));
     for (int y = 0; y < 4; ++y) picture.at(0, y) = media::argb(255, 30, 200, 30);
     Enemy e;
-    e.x = 64;
-    e.y = 64;
-    e.steps_per_tile_x = e.steps_per_tile_y = 4;
-    e.step_chance = 1;
-    e.turn_chance = 3;
-    e.behaviour = 1;
-    e.rotation_step = 13;
-    e.alpha = 255;
-    e.width = 12;
+    e.x = 64, e.y = 64, e.steps_per_tile_x = e.steps_per_tile_y = 4;
+    e.step_chance = 1, e.turn_chance = 3, e.behaviour = 1;
+    e.rotation_step = 13, e.alpha = 255, e.width = 12;
     e.height = 4;
     e.sprite3d = gfx.create_sprite3d(gfx.add_sprite(picture));
     g.world.enemies_a.push_back(e);
@@ -48,11 +43,7 @@ class EnemyCulling : public test::TileRulesTest {
   }
   Game& game() { return g; }
   const std::string& tile_at(int x, int y) { return tile(x, y); }
-  int drawn() {
-    int n = 0;
-    for (media::Pixel p : g.media.gfx.back_buffer().pixels) n += (p & 0xFFFFFFu) != 0;
-    return n;
-  }
+  int drawn() { return media::testing::count_drawn(g.media.gfx.back_buffer(), 0); }
 };
 
 struct Scene : EnemyCulling {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "catalogue/tile_placement.h"
 #include "game/game.h"
@@ -20,9 +21,7 @@ class WorldFrameTest : public ::testing::Test {
   WorldFrameTest() {
     test::use_data_set(t);
     g.world.grid.recreate(kLevelGridSize, kLevelGridSize);
-    g.world.view_columns = 10;
-    g.world.view_rows = 8;
-    g.world.last_column = 10;
+    g.world.view_columns = 10, g.world.view_rows = 8, g.world.last_column = 10;
     g.world.last_row = 8;
   }
   test::TestGame t;
@@ -30,20 +29,15 @@ class WorldFrameTest : public ::testing::Test {
 };
 
 TEST_F(WorldFrameTest, TheAnnouncementRunsOnceAFrameForEveryFivePixelsOfWidth) {
-  g.world.remaining = 5;
-  g.frame.screen_width = 1024;
-  g.world.level_transition_pending = true;
+  g.world.remaining = 5, g.frame.screen_width = 1024, g.world.level_transition_pending = true;
   world_frame(g);
-  EXPECT_EQ(t.platform.frame(), 205);
-  EXPECT_EQ(g.world.level_transition_pending, 0);
+  EXPECT_EQ(std::tuple(t.platform.frame(), g.world.level_transition_pending), std::tuple(205, 0));
   world_frame(g);
   EXPECT_EQ(t.platform.frame(), 205);
 }
 
 TEST_F(WorldFrameTest, EachDrawnFrameCountsTheShownScoreUpOnePoint) {
-  g.world.score = 100;
-  g.world.score_target = 103;
-  g.world.remaining = -2;
+  g.world.score = 100, g.world.score_target = 103, g.world.remaining = -2;
   g.frame.screen_width = 800;
   for (int expected : {101, 102, 103, 103}) {
     draw_world(g);
@@ -70,24 +64,17 @@ using TouchTest = test::TileRulesTest;
 // A bomb lying in cell (2, 2) scores on every touch but is taken only while the stock has room.
 TEST_F(TouchTest, ABombIsLeftLyingWhileTheStockIsFull) {
   Cell& c = cell(2, 2);
-  c.child_names[0] = name::kBomb;
-  c.child_objects[0] = 0;
-  c.last_placed_slot = 0;
-  c.contact = 1;
+  c.child_names[0] = name::kBomb, c.child_objects[0] = 0;
+  c.last_placed_slot = 0, c.contact = 1;
   PlacedObject& o = g.world.objects.emplace_back();
-  o.contact = 1;
-  o.consumed_on_contact = 1;
-  o.points = 50;
+  o.contact = 1, o.consumed_on_contact = 1, o.points = 50;
   g.world.bombs = 3;
   touch_cell_objects(g, 2, 2);
   touch_cell_objects(g, 2, 2);
-  EXPECT_EQ(g.world.bombs, 3);
-  EXPECT_EQ(c.child_objects[0], 0);
-  EXPECT_EQ(g.world.score, 100);
+  EXPECT_EQ(std::tuple(g.world.bombs, c.child_objects[0], g.world.score), std::tuple(3, 0, 100));
   g.world.bombs = 2;
   touch_cell_objects(g, 2, 2);
-  EXPECT_EQ(g.world.bombs, 3);
-  EXPECT_EQ(c.child_objects[0], -1);
+  EXPECT_EQ(std::tuple(g.world.bombs, c.child_objects[0]), std::tuple(3, -1));
   c.child_objects[0] = 99;  // a stale position in a slot is passed over
   touch_cell_objects(g, 2, 2);
   EXPECT_EQ(g.world.score, 150);
