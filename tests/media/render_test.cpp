@@ -148,24 +148,6 @@ TEST(RenderQuad, BilinearUpscaleBlendsNeighbours) {
   for (int x = 0; x < 4; ++x) EXPECT_NEAR(red(smooth.at(x, 0)), expected[x], 1) << x;
 }
 
-// The presenting scaler: the filter of an upright bilinear quad, written into rows of a
-// larger surface without touching what lies beside them.
-TEST(RenderQuad, StretchIntoPitchedRowsMatchesTheBilinearQuad) {
-  Image tex(5, 3, kBlack);
-  for (int i = 0; i < 15; ++i) tex.pixels[i] = argb(255, i * 17, 255 - i * 9, i * 3);
-  Image quad(13, 7, kBlack);
-  draw_quad(quad, tex, rect_quad(0, 0, 13, 7), 255, kAlpha, true);
-  constexpr int kStride = 16;
-  constexpr Pixel kOutside = 0x12345678;
-  std::vector<Pixel> surface(kStride * 7, kOutside);
-  stretch_bilinear(view_of(tex), surface.data(), 13, 7, kStride);
-  for (int y = 0; y < 7; ++y) {
-    for (int x = 0; x < kStride; ++x) {
-      ASSERT_EQ(surface[y * kStride + x], x < 13 ? quad.at(x, y) : kOutside) << x << "," << y;
-    }
-  }
-}
-
 // A plain draw checks the texels it reads instead of scanning the texture first: when they
 // are all opaque and unkeyed it must leave exactly what the ordinary alpha-blended draw
 // leaves, and it must refuse as soon as it reads a keyed or translucent texel.

@@ -55,6 +55,7 @@ TEST(StretchBilinear, EqualsTheBilinearQuadUpAndDownAtOddSizes) {
       {13, 7, 15, 9, 16, 3},          // one group of eight columns and a tail
       {5, 3, 8, 3, 8, 0},             // exactly one group, rows unscaled
       {5, 3, 8, 3, 8, 7},             // seven columns one by one, then one
+      {5, 3, 13, 7, 16, 0},           // rows shorter than their stride
       {36, 30, 33, 29, 35, 2},        // slightly smaller: some groups read nine texels
       {40, 30, 20, 15, 21, 0},        // half size
       {16, 16, 16, 16, 16, 5},        // the picture's own size

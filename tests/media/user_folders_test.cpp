@@ -53,6 +53,8 @@ class PicturesFolder : public ::testing::Test {
   testing::FilesTempFolder home;
 };
 
+// user-dirs entries that name no folder of their own are ignored: "$HOME/" means the entry is
+// switched off; relative paths and broken quotes are not valid.
 TEST_F(PicturesFolder, ComesFromUserDirsThenPicturesThenTheDataFolder) {
   EXPECT_EQ(pictures(), home / ".local/share/orvante/");  // no Pictures folder
   home.write("Pictures/");
@@ -64,11 +66,6 @@ TEST_F(PicturesFolder, ComesFromUserDirsThenPicturesThenTheDataFolder) {
   home.write(".config/user-dirs.dirs", "XDG_PICTURES_DIR=\"/srv/pics\"\n");
   EXPECT_EQ(pictures(), "/srv/pics/orvante/");
   EXPECT_EQ(pictures({{"XDG_PICTURES_DIR", "/env/pics"}}), "/env/pics/orvante/");
-}
-
-TEST_F(PicturesFolder, IgnoresUserDirsEntriesThatNameNoFolderOfItsOwn) {
-  home.write("Pictures/");
-  // "$HOME/" means the entry is switched off; relative paths and broken quotes are not valid.
   for (const char* line : {"XDG_PICTURES_DIR=\"$HOME/\"", "XDG_PICTURES_DIR=\"pics\"",
                            "XDG_PICTURES_DIR=\"/x", "XDG_PICTURES_DIR=/x"}) {
     home.write(".config/user-dirs.dirs", std::string(line) + "\n");
