@@ -35,26 +35,10 @@ TEST(WorldGrid, Holds513FreshCellsASideWithEmptyOutside) {
   EXPECT_EQ(grid.at(512, 512).collision, 2);
 }
 
-TEST(WorldGrid, GrowKeepsEveryCellUpToTheLargestSize) {
-  WorldGrid grid;
-  grid.recreate(257, 257);
-  grid.at(256, 10).value = 7;
-  grid.grow(300, 1500);
-  EXPECT_EQ(std::tuple(grid.columns(), grid.rows(), grid.at(256, 10).value),
-            std::tuple(300, kLargestGridSize, 7));
-}
-
-TEST(WorldGrid, RecreateDiscardsEveryCell) {
-  WorldGrid grid;
-  grid.recreate(257, 257);
-  grid.at(256, 10).value = 7;
-  grid.recreate(257, 257);
-  EXPECT_EQ(grid.at(256, 10).value, 0);
-}
-
-// Tile names live beside the cells: they follow the cells through grow, a recreate of the same
-// size refreshes both in place, and outside the array a name reads empty and cannot be set.
-TEST(WorldGrid, TileNamesFollowTheirCellsInsideTheGrid) {
+// Grow keeps every cell up to the largest size; tile names live beside the cells: they follow
+// the cells through grow, a recreate of the same size refreshes both in place, and outside the
+// array a name reads empty and cannot be set.
+TEST(WorldGrid, CellsAndTheirTileNamesLastThroughGrowNotRecreate) {
   WorldGrid grid;
   grid.recreate(257, 257);
   grid.set_tile_name(256, 10, name::kLabWall);
@@ -65,6 +49,7 @@ TEST(WorldGrid, TileNamesFollowTheirCellsInsideTheGrid) {
   EXPECT_EQ(grid.tile_name(-1, 0), name::kEmpty);
   grid.at(256, 10).value = 7;
   grid.grow(300, 1500);
+  EXPECT_EQ(std::tuple(grid.columns(), grid.rows()), std::tuple(300, kLargestGridSize));
   EXPECT_EQ(std::tuple(grid.tile_name(256, 10), grid.tile_name(3, 256), grid.at(256, 10).value),
             std::tuple(name::kLabWall, name::kLabFloor, 7));
   EXPECT_EQ(grid.tile_name(257, 10), name::kEmpty);  // a grown cell is fresh
@@ -84,18 +69,14 @@ TEST(WorldGrid, ACellStaysSmall) {
   EXPECT_LE(sizeof(Cell), 104u);  // 1025 x 1025 cells: about 109 MB, and 4 MB of tile names
 }
 
-TEST(Coordinates, WorldPixelsRoundHalvesToEven) {
+// World pixels round halves to even; the player counts whole tiles from the view origin.
+TEST(Coordinates, WorldPixelsRoundHalvesToEvenThePlayerCountsWholeTiles) {
   test::TestGame t;
   t.game.config.tile_width = t.game.config.tile_height = 32.0f;
   EXPECT_EQ(cell_under_world_pixel(t.game.config, 112, 160), (CellPosition{4, 5}));  // 3.5 -> 4
   EXPECT_EQ(cell_under_world_pixel(t.game.config, 80, 144),
             (CellPosition{2, 4}));  // 2.5 -> 2, 4.5 -> 4
   EXPECT_EQ(cell_under_world_pixel(t.game.config, -16, -48), (CellPosition{0, -2}));  // -0.5, -1.5
-}
-
-TEST(Coordinates, ThePlayerCountsWholeTilesFromTheViewOrigin) {
-  test::TestGame t;
-  t.game.config.tile_width = t.game.config.tile_height = 32.0f;
   WorldState& w = t.game.world;
   w.view_origin_x = 10, w.view_origin_y = 4;
   w.player.x = 63.9f, w.player.y = 64.0f;
