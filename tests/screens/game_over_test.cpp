@@ -24,12 +24,6 @@ class GameOver : public ::testing::Test {
   Game& g = t.game;
 };
 
-TEST_F(GameOver, FiftyTwoFramesAt1024ThenTheProgramEndsWhenQuitWasAsked) {
-  g.frame.quit_requested = true;
-  EXPECT_THROW(game_over(g), ProgramEnd);
-  EXPECT_EQ(t.platform.frame(), 52);
-}
-
 TEST_F(GameOver, WithoutQuitTheTitleMenuStartsAFreshGame) {
   t.platform.hold_key(media::key::kP, 60);
   g.world.level = 1, g.frame.built_level = 1, g.world.score = 900;
