@@ -46,16 +46,21 @@ TEST(ObjectKeys, EveryKeySetsItsField) {
             std::tuple(18, 19, 127, 21, 22, 23, 24, -25));
 }
 
-// A hash or an empty name means NOPE; numbers are read from their leading digits. Keys are
-// exact: no other case, no trailing space; of a key given twice the last value wins.
-TEST(ObjectKeys, NamesNumbersAndOnlyTheExactKeysLastValueCount) {
+TEST(ObjectKeys, AHashOrAnEmptyNameMeansNope) {
   for (auto [value, name] : {std::pair{"#", "NOPE"}, {"", "NOPE"}, {" #", " #"}})
     EXPECT_EQ(kind_from({"DGFXNAME", value}).placement_text, name) << value;
   EXPECT_EQ(kind_from({"DSCORE", "5"}).placement_text, "");
-  EXPECT_EQ(kind_from({"DDENSITY", "  -7x"}).density, -7);
-  EXPECT_EQ(kind_from({"DDENSITY", "x7"}).density, 0);
+}
+
+// Keys are exact: no other case, no trailing space; of a key given twice the last value wins.
+TEST(ObjectKeys, OnlyTheExactKeysLastValueCounts) {
   const ObjectKind k = kind_from({"dscore", "5", "DSCORE ", "6", "DGFXNAME", "A", "DGFXNAME", "B"});
   EXPECT_EQ(std::tuple(k.points, k.placement_text), std::tuple(0, "B"));
+}
+
+TEST(ObjectKeys, NumbersAreReadFromTheirLeadingDigits) {
+  EXPECT_EQ(kind_from({"DDENSITY", "  -7x"}).density, -7);
+  EXPECT_EQ(kind_from({"DDENSITY", "x7"}).density, 0);
 }
 
 class ObjectKinds : public test::WorldTest {

@@ -125,8 +125,7 @@ class FaultLog : public ::testing::Test {
   test::TestGame t;
 };
 
-// Each fault appends an entry of seven lines; only a division by zero asks whether to go on.
-TEST_F(FaultLog, EachFaultAppendsAnEntryOnlyADivisionByZeroAsks) {
+TEST_F(FaultLog, EachFaultAppendsAnEntryOfSevenLines) {
   t.dir.write("LOG/errors.txt", "older entry\r\n");
   log_fault(t.game, media::FaultKind::kAccessViolation);
   EXPECT_EQ(t.dir.read("LOG/errors.txt"),
@@ -140,6 +139,9 @@ TEST_F(FaultLog, EachFaultAppendsAnEntryOnlyADivisionByZeroAsks) {
             "AT LINE:42\r\n"
             " \r\n");
   EXPECT_TRUE(t.platform.boxes().empty());
+}
+
+TEST_F(FaultLog, OnlyADivisionByZeroAsksWhetherToGoOn) {
   t.platform.queue_box_answer(media::BoxAnswer::kYes);
   log_fault(t.game, media::FaultKind::kIntegerDivideByZero);
   const std::string log = t.dir.read("LOG/errors.txt");

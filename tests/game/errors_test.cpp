@@ -10,14 +10,17 @@
 namespace orv {
 namespace {
 
-// An error the game cannot go on from ends the program, but only after the player was told; a
-// code the game does not know is reported, with its number, and play goes on.
-TEST(Errors, AKnownErrorEndsTheProgramAfterItsMessageAnUnknownOneIsOnlyReported) {
+// An error the game cannot go on from ends the program, but only after the player was told.
+TEST(Errors, AKnownErrorEndsTheProgramAfterItsMessage) {
   for (int code : {kErrorScreen, kErrorWindow, kErrorLevelFile, kErrorBaseFile}) {
     test::TestGame t;
     EXPECT_THROW(report_error(t.game, code), ProgramEnd) << code;
     EXPECT_EQ(t.platform.boxes().size(), 1u) << code;
   }
+}
+
+// A code the game does not know is reported, with its number, and play goes on.
+TEST(Errors, AnUnknownCodeIsReportedWhilePlayGoesOn) {
   test::TestGame t;
   EXPECT_NO_THROW(report_error(t.game, 1));
   ASSERT_EQ(t.platform.boxes().size(), 1u);

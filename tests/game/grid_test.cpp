@@ -69,14 +69,18 @@ TEST(WorldGrid, ACellStaysSmall) {
   EXPECT_LE(sizeof(Cell), 104u);  // 1025 x 1025 cells: about 109 MB, and 4 MB of tile names
 }
 
-// World pixels round halves to even; the player counts whole tiles from the view origin.
-TEST(Coordinates, WorldPixelsRoundHalvesToEvenThePlayerCountsWholeTiles) {
+TEST(Coordinates, WorldPixelsRoundHalvesToEven) {
   test::TestGame t;
   t.game.config.tile_width = t.game.config.tile_height = 32.0f;
   EXPECT_EQ(cell_under_world_pixel(t.game.config, 112, 160), (CellPosition{4, 5}));  // 3.5 -> 4
   EXPECT_EQ(cell_under_world_pixel(t.game.config, 80, 144),
             (CellPosition{2, 4}));  // 2.5 -> 2, 4.5 -> 4
   EXPECT_EQ(cell_under_world_pixel(t.game.config, -16, -48), (CellPosition{0, -2}));  // -0.5, -1.5
+}
+
+TEST(Coordinates, ThePlayerCountsWholeTilesFromTheViewOrigin) {
+  test::TestGame t;
+  t.game.config.tile_width = t.game.config.tile_height = 32.0f;
   WorldState& w = t.game.world;
   w.view_origin_x = 10, w.view_origin_y = 4;
   w.player.x = 63.9f, w.player.y = 64.0f;

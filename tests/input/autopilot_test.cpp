@@ -36,15 +36,16 @@ class Autopilot : public test::WorldTest {
   }
 };
 
-// Nearest paints the closest floor, greedy prefers closing a block; nothing to paint or no way
-// there gives no arrow.
-TEST_F(Autopilot, NearestPaintsTheClosestFloorGreedyClosesABlockElseNoArrow) {
+TEST_F(Autopilot, NearestPaintsTheClosestFloorGreedyPrefersClosingABlock) {
   level({"WWWWWWWW",  //
          "WFF@BFBW",  //
          "WWWWWBBW",  //
          "WWWWWWWW"});
   EXPECT_EQ(autopilot_arrow(g, Aim::kNearest), key::kLeft);
   EXPECT_EQ(autopilot_arrow(g, Aim::kGreedy), key::kRight);
+}
+
+TEST_F(Autopilot, NothingToPaintOrNoWayThereGivesNoArrow) {
   level({"WWWWW",  //
          "W@BBW",  //
          "WWWWW"});

@@ -30,12 +30,14 @@ TEST_F(LevelFile, ThreeLinesJoinedNameACellColumnByColumn) {
             std::tuple("0128255", "abc", "123", "xyz", 42));
 }
 
-// Fewer alpha values than cells leave the rest at their definition's alpha; without an alpha
-// file every cell is invisible.
-TEST_F(LevelFile, TheAlphaFileGivesTheCellsTheirAlphaOrNone) {
+// Fewer alpha values than cells leave the rest at their definition's alpha.
+TEST_F(LevelFile, FewerAlphaValuesLeaveTheDefinitionsAlpha) {
   write_alpha("1\n2\n3\n4\n5\n9\n");
   load();
   EXPECT_EQ(std::tuple(alpha(0, 0), alpha(0, 1)), std::tuple(9, 255));  // TRANSPARENCY 0
+}
+
+TEST_F(LevelFile, AMissingAlphaFileMakesEveryCellInvisible) {
   remove("LAB.red");
   load();
   for (int x = 0; x <= 3; ++x)

@@ -159,12 +159,15 @@ TEST_F(GraphicsTest, ASpriteKeepsTheKeyDefaultOfItsTimeFor3DSprites) {
   EXPECT_EQ((std::vector{at(4, 4), at(5, 4), at(6, 4)}), (std::vector{kBlack, kMagenta, kGrey}));
 }
 
-// 3D sprites draw only inside a 3D block; invalid blending keeps the last valid one.
-TEST_F(GraphicsTest, Sprites3dDrawOnlyInsideA3dBlockWithTheLastValidBlending) {
+TEST_F(GraphicsTest, Sprites3dDrawOnlyInsideA3dBlock) {
   auto s3 = gfx.create_sprite3d(sprite_of({argb(255, 100, 0, 0)}));
   gfx.display_sprite3d(s3, 0, 0);  // outside start_3d .. stop_3d
   draw(s3, 0, 0, 0);               // invisible
   EXPECT_EQ(count_drawn(gfx.back_buffer(), kGrey), 0);
+}
+
+TEST_F(GraphicsTest, InvalidBlendingKeepsTheLastValidOne) {
+  auto s3 = gfx.create_sprite3d(sprite_of({argb(255, 100, 0, 0)}));
   gfx.sprite3d_blending(2, 2);  // additive
   gfx.sprite3d_blending(0, 0);
   gfx.sprite3d_blending(5, 99);

@@ -70,6 +70,15 @@ TEST_F(ScoreFile, ATableRoundTripsThroughAFileOnlySavingMakes) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
+TEST_F(ScoreFile, ADamagedFileIsSetAsideForAFreshTable) {
+  dir.write("scores.txt", "ORVANTE SCORES\n1\t2\n");
+  const LoadedScores loaded = load_score_table(path);
+  EXPECT_TRUE(loaded.table.empty());
+  EXPECT_EQ(loaded.set_aside_as, path + ".damaged");
+  EXPECT_EQ(dir.read("scores.txt.damaged"), "ORVANTE SCORES\n1\t2\n");
+  EXPECT_FALSE(std::filesystem::exists(path));
+}
+
 // A write that stops half way, as on a full disk: the file size limit makes the write fail
 // after the first bytes. The old table stays whole and no temporary file is left behind.
 TEST_F(ScoreFile, AWriteFailingHalfWayKeepsTheOldTable) {
@@ -104,22 +113,16 @@ TEST_F(ScoreFile, GamesSavingAtOnceKeepEveryBestScore) {
     EXPECT_EQ((*table)[i].score, 1000 + kGames * kScoresEach - 1 - std::int32_t(i));
 }
 
-// A damaged file is set aside for a fresh table. Looking at the table without adding to it
-// leaves no lock file where there is no table, and sets a damaged table aside as adding would.
-TEST_F(ScoreFile, ADamagedFileIsSetAsideEvenWhenOnlyLooking) {
-  dir.write("scores.txt", "ORVANTE SCORES\n1\t2\n");
-  const LoadedScores loaded = load_score_table(path);
-  EXPECT_TRUE(loaded.table.empty());
-  EXPECT_EQ(loaded.set_aside_as, path + ".damaged");
-  EXPECT_EQ(dir.read("scores.txt.damaged"), "ORVANTE SCORES\n1\t2\n");
-  EXPECT_FALSE(std::filesystem::exists(path));
+// Looking at the table without adding to it leaves no lock file where there is no table, and
+// sets a damaged table aside as adding would.
+TEST_F(ScoreFile, LookingWithoutAnEntryOnlySetsDamageAside) {
   const KeptScores none = keep_score_in_table(dir / "nowhere/scores.txt", std::nullopt);
   EXPECT_TRUE(none.table.empty());
   EXPECT_EQ(none.error, "");
   EXPECT_FALSE(std::filesystem::exists(dir / "nowhere"));
   dir.write("scores.txt", "not a table");
   const KeptScores damaged = keep_score_in_table(path, std::nullopt);
-  EXPECT_EQ(damaged.set_aside_as, path + ".damaged-2");  // beside the first
+  EXPECT_EQ(damaged.set_aside_as, path + ".damaged");
   EXPECT_FALSE(std::filesystem::exists(path));
 }
 

@@ -91,10 +91,12 @@ class DataChecker : public ::testing::Test {
   std::string error;
 };
 
-// The shipped data sets are clean; a folder without a configuration cannot be read.
-TEST_F(DataChecker, ShippedDataSetsAreCleanOtherFoldersUnreadable) {
+TEST_F(DataChecker, ShippedDataSetsAreClean) {
   EXPECT_EQ(describe(check()), "no findings\n");
   EXPECT_EQ(describe(check("ARENA")), "no findings\n");
+}
+
+TEST_F(DataChecker, AFolderWithoutConfigurationCannotBeRead) {
   EXPECT_FALSE(check_data_folder(dir.path() + "GFX").readable);
   EXPECT_FALSE(check_data_folder(dir.path() + "nothing/here").readable);
 }
@@ -122,16 +124,17 @@ TEST_F(DataChecker, KeysTheGameIgnoresOrReadsShifted) {
   }
 }
 
-// A missing line shifts the pairs from there; a key given twice is reported where it is
-// overridden.
-TEST_F(DataChecker, ShiftedPairsOrAKeyGivenTwice) {
+TEST_F(DataChecker, AMissingLineShiftsThePairsFromThere) {
   const int line = line_of(kIni, "MAPSIZE");
   auto all = lines(kIni);
   all.erase(all.begin() + line);  // MAPSIZE's value: the next key becomes its value
   write_lines(kIni, all);
   expect_finding(kIni, line + 1, "value line \"LABSWITCH\" is a key: the pairs look shifted");
-  fresh();
-  all = lines(kIni);
+}
+
+TEST_F(DataChecker, AKeyGivenTwiceIsReportedWhereItIsOverridden) {
+  const int line = line_of(kIni, "MAPSIZE");
+  auto all = lines(kIni);
   all.insert(all.end(), {"MAPSIZE", "40"});
   write_lines(kIni, all);
   expect_finding(kIni, line, "MAPSIZE is given again on line " + std::to_string(all.size() - 1));
@@ -196,6 +199,11 @@ TEST_F(DataChecker, TileDefinitionsNameOnlyThingsThatExist) {
   EXPECT_NE(findings[0].message.find("tile graphic \"flor.png\""), std::string::npos);
   EXPECT_EQ(findings[1].line, line_of(floor, "CHILD1") + 1);
   EXPECT_NE(findings[1].message.find("child object \"GEMS\""), std::string::npos);
+}
+
+TEST_F(DataChecker, GeneratedTilesNeedTheirDefinitions) {
+  remove("DATA/TILES/ORVANTE/LAB_WATER_S");
+  expect_finding(kIni, line_of(kIni, "APPSTART"), "tile \"LAB_WATER_S\" has no definition file");
 }
 
 TEST_F(DataChecker, ObjectPicturesNeedEverythingTheyName) {
@@ -271,15 +279,12 @@ TEST_F(DataChecker, LevelFilesOfBothKindsMatchTheirHeaders) {
   EXPECT_NE(findings[1].message.find("58 x 38 cells, the level file 57 x 38"), std::string::npos);
 }
 
-// Tiles the generator or a level file names need their definitions; the configured level file
-// must exist.
-TEST_F(DataChecker, TilesAndTheLevelFileTheDataNamesExist) {
-  remove("DATA/TILES/ORVANTE/LAB_WATER_S");
-  expect_finding(kIni, line_of(kIni, "APPSTART"), "tile \"LAB_WATER_S\" has no definition file");
-  fresh();
+TEST_F(DataChecker, LevelTilesNeedTheirDefinitions) {
   replace_line("ARENA/DATA/LEVELS/ARENA.ai42", 8, "WAL");  // the first cell: LAB _ WAL
   expect_finding("DATA/LEVELS/ARENA.ai42", 6, "tile \"LAB_WAL\" has no definition file", "ARENA");
-  fresh();
+}
+
+TEST_F(DataChecker, TheConfiguredLevelFileMustExist) {
   remove("ARENA/DATA/LEVELS/ARENA.ai42");
   expect_finding(kIni, line_of("ARENA/" + kIni, "APPSTART"),
                  "the level file \"DATA\\LEVELS\\ARENA.ai42\" does not exist", "ARENA");
