@@ -38,7 +38,7 @@ TEST(WorldGrid, Holds513FreshCellsASideWithEmptyOutside) {
 // Grow keeps every cell up to the largest size; tile names live beside the cells: they follow
 // the cells through grow, a recreate of the same size refreshes both in place, and outside the
 // array a name reads empty and cannot be set.
-TEST(WorldGrid, CellsAndTheirTileNamesLastThroughGrowNotRecreate) {
+TEST(WorldGrid, CellsKeepTheirTileNamesThroughGrowNotRecreate) {
   WorldGrid grid;
   grid.recreate(257, 257);
   grid.set_tile_name(256, 10, name::kLabWall);

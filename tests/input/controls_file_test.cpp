@@ -123,7 +123,7 @@ TEST_F(ControlsFile, ARebindMovesTheKeyToItsNewControl) {
   EXPECT_EQ(keys(Control::kBomb), std::vector<int>{key::kSpace});
 }
 
-TEST_F(ControlsFile, ControlAndKeyNamesReadBackAsTheFileWritesThem) {
+TEST_F(ControlsFile, EveryNameReadsBackAsTheFileWritesIt) {
   for (int c = 0; c < kControlCount; ++c) {
     const std::string name = control_name(Control(c));
     EXPECT_EQ(read({name, "F5"}), "") << name;

@@ -44,7 +44,7 @@ std::vector<Pixel> stretched(const TextureView& picture, int w, int h, int strid
   return rows;
 }
 
-TEST(StretchBilinear, EqualsTheBilinearQuadUpAndDownAtOddSizes) {
+TEST(StretchBilinear, EqualsTheBilinearQuadAtEverySize) {
   struct Case {
     int pw, ph, w, h, stride, offset;  // picture, target and its rows
   };
