@@ -21,6 +21,10 @@ inline void DoNotOptimize(T const& value) {
   asm volatile("" : : "r,m"(value) : "memory");
 }
 
+inline void ClobberMemory() {
+  asm volatile("" : : : "memory");
+}
+
 class State {
  public:
   State(std::int64_t range, int iterations) : range_(range), left_(iterations) {}
