@@ -8,6 +8,7 @@
 #if ORV_HAVE_AVX2_LOOPS
 
 #include "media/render/avx2_ops.h"
+#include "media/render/sample.h"
 
 namespace orv::media::detail::avx2 {
 namespace {
@@ -23,11 +24,6 @@ ORV_AVX2_INLINE __m256i lerp_split(__m256i p, __m256i q, __m256i w128) {
       lerp16(_mm256_and_si256(p, even_bytes), _mm256_and_si256(q, even_bytes), w128);
   const __m256i odd = lerp16(_mm256_srli_epi16(p, 8), _mm256_srli_epi16(q, 8), w128);
   return _mm256_or_si256(even, _mm256_slli_epi16(odd, 8));
-}
-
-ORV_INLINE void mix_one(Pixel* out, const Pixel* mixed, const PlannedRow& row, int i) {
-  const int l = row.left[i];
-  out[i] = px::lerp_pixel(mixed[l], mixed[l + 1], std::uint32_t(row.weight[i]));
 }
 
 template <bool kStream>
@@ -65,13 +61,13 @@ ORV_AVX2 bool plan_columns(std::int32_t* plan, const PlannedRow& row) {
 }
 
 ORV_AVX2 void mix_planned_columns(Pixel* out, const Pixel* mixed, const PlannedRow& row) {
-  for (int i = 0; i < row.head; ++i) mix_one(out, mixed, row, i);
+  detail::mix_columns(out, mixed, row.left, row.weight, row.head);
   const int end = groups_end(row);
   if (reinterpret_cast<std::uintptr_t>(out + row.head) % 32 == 0)
     mix_groups<true>(out, mixed, row.plan, row.head, end);
   else
     mix_groups<false>(out, mixed, row.plan, row.head, end);
-  for (int i = end; i < row.count; ++i) mix_one(out, mixed, row, i);
+  detail::mix_columns(out + end, mixed, row.left + end, row.weight + end, row.count - end);
 }
 
 void end_streaming() {
