@@ -78,8 +78,8 @@ void Graphics::examine_desktops() {
 
 WindowId Graphics::open_window(int width, int height, const std::string& title, DisplayMode mode) {
   if (!sane_size(width, height)) return {};
-  platform_.set_fullscreen(mode == DisplayMode::kFullscreen);
   back_.leave_window();  // the old window's memory may go with it
+  platform_.set_fullscreen(mode == DisplayMode::kFullscreen);
   if (!platform_.open_window(width, height, title)) return {};
   window_open_ = true;
   return kWindowHandle;
