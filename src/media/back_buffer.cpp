@@ -2,6 +2,7 @@
 #include "media/back_buffer.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "media/render/rect.h"
 #include "media/render/render.h"
@@ -12,12 +13,59 @@ void BackBuffer::reset(int width, int height) {
   image_ = std::make_shared<Image>(width, height, colour_to_pixel(rgb(0, 0, 0)));
   pending_clear_.reset();
   partly_done_ = false;
+  shared_this_frame_ = shared_last_frame_ = false;
 }
 
-void BackBuffer::clear(Pixel colour) {
+void BackBuffer::clear(Pixel colour, Pixel* window) {
   if (partly_done_) judge_boxes(std::int64_t(image_->pixels.size()) - box_filled_);
   pending_clear_ = colour;
   partly_done_ = false;
+  const bool grab_ahead = shared_last_frame_ && !shared_this_frame_;
+  move_to(grab_ahead ? nullptr : window);
+}
+
+// With the whole clear pending the content does not matter: the move copies nothing, and
+// memory whatever its content (fresh from the platform, or drawn on by it) is cleared in full.
+void BackBuffer::move_to(Pixel* window) {
+  if (window == nullptr) {
+    if (on_window()) image_ = own_image(false);
+    return;
+  }
+  if (on_window() && image_->pixels.data() == window) return;
+  auto borrowed = std::make_shared<Image>();
+  borrowed->width = image_->width;
+  borrowed->height = image_->height;
+  borrowed->pixels = PixelStore::borrow(window, image_->pixels.size());
+  recycle(std::move(image_));
+  image_ = std::move(borrowed);
+}
+
+const Image& BackBuffer::present(Pixel* window) {
+  read();
+  if (on_window() && image_->pixels.data() != window) leave_window();
+  shared_last_frame_ = std::exchange(shared_this_frame_, false);
+  return *image_;
+}
+
+void BackBuffer::leave_window() {
+  if (!on_window()) return;
+  const bool keep = !pending_clear_ || partly_done_;
+  image_ = own_image(keep);
+  if (keep) ++window_copies_;
+}
+
+// Memory of the back buffer's own (spare when there is some), of its size.
+std::shared_ptr<Image> BackBuffer::own_image(bool keep_content) {
+  auto fresh = std::make_shared<Image>();
+  fresh->width = image_->width;
+  fresh->height = image_->height;
+  fresh->pixels = take_spare(image_->pixels.size());
+  if (keep_content) {
+    fresh->pixels.assign(image_->pixels.begin(), image_->pixels.end());
+  } else {
+    fresh->pixels.resize(image_->pixels.size());
+  }
+  return fresh;
 }
 
 const Image& BackBuffer::read() {
@@ -94,24 +142,19 @@ void BackBuffer::judge_boxes(std::int64_t never_filled) {
   boxes_pay_ = never_filled * 4 >= std::int64_t(image_->pixels.size());
 }
 
+// The window's memory is never shared: the platform may take it back at any present.
 std::shared_ptr<Image> BackBuffer::share() {
   read();
-  return image_;
+  shared_this_frame_ = true;
+  if (!on_window()) return image_;
+  ++window_copies_;
+  return own_image(true);
 }
 
 // Moves to memory of its own when a grabbed sprite still holds the current pixels.
 void BackBuffer::own(bool keep_content) {
   if (image_.use_count() == 1) return;
-  auto fresh = std::make_shared<Image>();
-  fresh->width = image_->width;
-  fresh->height = image_->height;
-  fresh->pixels = take_spare(image_->pixels.size());
-  if (keep_content) {
-    fresh->pixels.assign(image_->pixels.begin(), image_->pixels.end());
-  } else {
-    fresh->pixels.resize(image_->pixels.size());
-  }
-  image_ = std::move(fresh);
+  image_ = own_image(keep_content);
 }
 
 std::vector<Pixel> BackBuffer::take_spare(std::size_t pixels) {
@@ -138,7 +181,7 @@ void BackBuffer::keep_spare(std::vector<Pixel>&& pixels) {
 }
 
 void BackBuffer::recycle(std::shared_ptr<Image>&& image) {
-  if (image && image.use_count() == 1) keep_spare(std::move(image->pixels));
+  if (image && image.use_count() == 1) keep_spare(image->pixels.release());
   image.reset();
 }
 

@@ -5,6 +5,14 @@
 // last clear kept track of paid for it, and tried again now and then; a grabbed sprite may keep the
 // very pixels of the buffer (no copy) while the back buffer moves on to fresh memory before its
 // next change.
+//
+// Where the platform offers the memory the window shows (Platform::window_memory), frames are
+// drawn straight into it, so presenting them copies nothing. A grab never keeps that memory:
+// the frame that is drawn to be grabbed (play draws its world, grabs it, clears and draws the
+// grab stretched) goes into memory of the game's own, which the grab then keeps without a
+// copy, and the clear after the grab moves back onto the window's memory. Moves happen at
+// clears, when the content does not matter, so they copy nothing; a grab of the window's memory
+// and a present after the platform withdrew it (a resized window) copy the frame once.
 #pragma once
 
 #include <cstddef>
@@ -26,7 +34,16 @@ class BackBuffer {
   int width() const { return image_->width; }
   int height() const { return image_->height; }
 
-  void clear(Pixel colour);
+  // window: the memory the platform offers for this frame, or null.
+  void clear(Pixel colour, Pixel* window = nullptr);
+  // The pixels to present; window is the platform's offer now, and a frame drawn in memory it
+  // no longer offers moves out first.
+  const Image& present(Pixel* window);
+  // Moves out of the window's memory, keeping the picture (before the window is replaced).
+  void leave_window();
+  bool on_window() const { return image_->pixels.borrowed(); }
+  // Frames copied because of the window's memory (grabs of it, moves out of it with content).
+  std::int64_t window_copies() const { return window_copies_; }
   bool clear_pending() const { return pending_clear_.has_value(); }
   std::optional<Pixel> pending_clear() const { return pending_clear_; }
 
@@ -56,6 +73,8 @@ class BackBuffer {
 
  private:
   void own(bool keep_content);
+  void move_to(Pixel* window);
+  std::shared_ptr<Image> own_image(bool keep_content);
   bool track_boxes();
   void judge_boxes(std::int64_t never_filled);
 
@@ -71,6 +90,11 @@ class BackBuffer {
   bool boxes_pay_ = true;        // keeping track saved at least a quarter of the last fill
   int plain_clears_ = 0;         // clears carried out at once since boxes were last tried
   std::vector<std::vector<Pixel>> spares_;
+  // Grabs in the frame being drawn and in the one before it: play grabs every frame, so a
+  // frame whose predecessor grabbed is drawn in the game's own memory until its grab.
+  bool shared_this_frame_ = false;
+  bool shared_last_frame_ = false;
+  std::int64_t window_copies_ = 0;
 };
 
 }  // namespace orv::media

@@ -64,6 +64,11 @@ class TapePlatform : public Platform {
   }
   bool open_screen(int width, int height) override { return inner_.open_screen(width, height); }
   void present(const Pixel* pixels, int width, int height) override;
+  // Not while a tape plays: a paused replay shows pictures of its own, which land in the
+  // window's memory.
+  Pixel* window_memory(int width, int height) override {
+    return playing_ ? nullptr : inner_.window_memory(width, height);
+  }
   // A progress picture counts as a frame, as it does on every platform.
   void present_progress(const Pixel* pixels, int width, int height) override;
   void set_fullscreen(bool fullscreen) override { inner_.set_fullscreen(fullscreen); }

@@ -78,6 +78,7 @@ void Graphics::examine_desktops() {
 
 WindowId Graphics::open_window(int width, int height, const std::string& title, DisplayMode mode) {
   if (!sane_size(width, height)) return {};
+  back_.leave_window();  // the old window's memory may go with it
   platform_.set_fullscreen(mode == DisplayMode::kFullscreen);
   if (!platform_.open_window(width, height, title)) return {};
   window_open_ = true;
@@ -99,7 +100,12 @@ ScreenId Graphics::open_windowed_screen(WindowId window, int width, int height) 
 // an opaque draw covers the whole screen first (the game clears right before drawing its
 // full-screen capture).
 void Graphics::clear_screen(Colour colour) {
-  back_.clear(colour_to_pixel(colour));
+  back_.clear(colour_to_pixel(colour), window_memory());
+}
+
+// Asked for at every clear and present: the platform may withdraw it at any present.
+Pixel* Graphics::window_memory() {
+  return screen_open_ ? platform_.window_memory(back_.width(), back_.height()) : nullptr;
 }
 
 void Graphics::box(int x, int y, int width, int height, Colour colour) {
@@ -109,7 +115,7 @@ void Graphics::box(int x, int y, int width, int height, Colour colour) {
 
 void Graphics::flip_buffers() {
   if (screen_open_) {
-    const Image& shown = back_.read();
+    const Image& shown = back_.present(window_memory());
     platform_.present(shown.pixels.data(), shown.width, shown.height);
   }
   pace_frame();
@@ -118,7 +124,7 @@ void Graphics::flip_buffers() {
 
 void Graphics::show_progress() {
   if (screen_open_) {
-    const Image& shown = back_.read();
+    const Image& shown = back_.present(window_memory());
     platform_.present_progress(shown.pixels.data(), shown.width, shown.height);
   }
   pacing_started_ = false;

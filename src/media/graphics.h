@@ -101,6 +101,8 @@ class Graphics {
   // through it must keep alpha 255 like every other pixel of the back buffer.
   const Image& back_buffer() const { return back_.read(); }
   Image& back_buffer() { return back_.write(); }
+  bool drawing_in_window() const { return back_.on_window(); }
+  std::int64_t window_copies() const { return back_.window_copies(); }
 
   static constexpr int kFramesPerSecond = 60;
 
@@ -125,6 +127,7 @@ class Graphics {
   bool draw_checked_copy(const Sprite& sprite, const Quad& quad);
   bool outside_screen(const Quad& q) const;
   void pace_frame();
+  Pixel* window_memory();
 
   Platform& platform_;
   DesktopInfo desktop_{};

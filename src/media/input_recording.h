@@ -27,6 +27,9 @@ class InputRecordingPlatform : public Platform {
   }
   bool open_screen(int width, int height) override { return inner_.open_screen(width, height); }
   void present(const Pixel* pixels, int width, int height) override;
+  Pixel* window_memory(int width, int height) override {
+    return inner_.window_memory(width, height);
+  }
   void set_fullscreen(bool fullscreen) override { inner_.set_fullscreen(fullscreen); }
   bool fullscreen() const override { return inner_.fullscreen(); }
   void set_scaling(Scaling scaling) override { inner_.set_scaling(scaling); }

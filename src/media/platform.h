@@ -59,6 +59,13 @@ class Platform {
   virtual bool open_window(int width, int height, const std::string& title) = 0;
   virtual bool open_screen(int width, int height) = 0;
   virtual void present(const Pixel* pixels, int width, int height) = 0;
+  // Memory of width * height pixels, rows width apart, 0x??RRGGBB, that present() shows
+  // without a copy when given it as its pixels (the window's own, where it shows the picture
+  // unscaled), or null. Handed-out memory stays valid, and nobody else writes to it, until
+  // present() or present_progress() is given other pixels or a window is opened: only then may
+  // the platform replace or free it. So a caller asks again before each present and, when the
+  // answer has changed, moves its pixels out first. Memory handed out anew holds anything.
+  virtual Pixel* window_memory(int /*width*/, int /*height*/) { return nullptr; }
   // A picture of a long operation (a progress bar). It never waits for the display; a platform
   // may leave it out when it showed a picture less than a display frame ago.
   virtual void present_progress(const Pixel* pixels, int width, int height) {

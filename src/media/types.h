@@ -1,9 +1,13 @@
 // Basic value types shared by every part of the media layer.
 #pragma once
 
+#include <algorithm>
 #include <compare>
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orv::media {
@@ -60,11 +64,107 @@ constexpr Pixel colour_to_pixel(Colour c) {
   return argb(255, red_of(c), green_of(c), blue_of(c));
 }
 
+// The pixels of an Image: memory of its own, or memory it borrows from whoever owns it (the
+// window's, for a back buffer drawn straight where the display reads). Reading and writing are
+// the same either way; a copy always owns its memory, and a change of size moves a borrowing
+// store to memory of its own.
+class PixelStore {
+ public:
+  using value_type = Pixel;
+  using iterator = Pixel*;
+  using const_iterator = const Pixel*;
+
+  PixelStore() = default;
+  PixelStore(std::size_t count, Pixel fill) : own_(count, fill) { point_at_own(); }
+  PixelStore(std::vector<Pixel>&& own) : own_(std::move(own)) { point_at_own(); }
+  PixelStore(std::initializer_list<Pixel> pixels) : own_(pixels) { point_at_own(); }
+  PixelStore(const PixelStore& other) : own_(other.begin(), other.end()) { point_at_own(); }
+  PixelStore(PixelStore&& other) noexcept { *this = std::move(other); }
+  PixelStore& operator=(const PixelStore& other) {
+    if (this != &other) assign(other.begin(), other.end());
+    return *this;
+  }
+  PixelStore& operator=(PixelStore&& other) noexcept {
+    own_ = std::move(other.own_);
+    data_ = std::exchange(other.data_, nullptr);
+    size_ = std::exchange(other.size_, 0);
+    other.own_.clear();
+    return *this;
+  }
+  // Memory of someone else's, valid for as long as they say.
+  static PixelStore borrow(Pixel* memory, std::size_t count) {
+    PixelStore store;
+    store.data_ = memory;
+    store.size_ = memory ? count : 0;
+    return store;
+  }
+  bool borrowed() const { return data_ != nullptr && data_ != own_.data(); }
+
+  Pixel* data() { return data_; }
+  const Pixel* data() const { return data_; }
+  std::size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  Pixel& operator[](std::size_t i) { return data_[i]; }
+  const Pixel& operator[](std::size_t i) const { return data_[i]; }
+  Pixel* begin() { return data_; }
+  Pixel* end() { return data_ + size_; }
+  const Pixel* begin() const { return data_; }
+  const Pixel* end() const { return data_ + size_; }
+
+  template <class It>
+  void assign(It first, It last) {
+    own_.assign(first, last);
+    point_at_own();
+  }
+  void assign(std::initializer_list<Pixel> pixels) { assign(pixels.begin(), pixels.end()); }
+  void assign(std::size_t count, Pixel fill) {
+    own_.assign(count, fill);
+    point_at_own();
+  }
+  void resize(std::size_t count) {
+    if (borrowed()) own_.assign(begin(), begin() + std::min(count, size_));
+    own_.resize(count);
+    point_at_own();
+  }
+  std::size_t capacity() const { return borrowed() ? 0 : own_.capacity(); }
+  // The memory of its own, for reuse; the store is left empty.
+  std::vector<Pixel> release() {
+    std::vector<Pixel> out = borrowed() ? std::vector<Pixel>{} : std::move(own_);
+    *this = PixelStore();
+    return out;
+  }
+  operator std::vector<Pixel>() const { return {begin(), end()}; }
+  // Exchanges the pixels with those of a vector (a borrowing store first takes a copy of its
+  // own, so the vector never holds borrowed memory).
+  void swap(std::vector<Pixel>& other) {
+    if (borrowed()) own_.assign(begin(), end());
+    own_.swap(other);
+    point_at_own();
+  }
+
+  friend bool operator==(const PixelStore& a, const PixelStore& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end());
+  }
+  friend bool operator==(const PixelStore& a, const std::vector<Pixel>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end());
+  }
+
+ private:
+  void point_at_own() {
+    data_ = own_.data();
+    size_ = own_.size();
+  }
+
+  std::vector<Pixel> own_;
+  Pixel* data_ = nullptr;
+  std::size_t size_ = 0;
+};
+
 // A decoded picture or a grabbed rectangle: width * height pixels, row by row, top row first.
 struct Image {
   int width = 0;
   int height = 0;
-  std::vector<Pixel> pixels;
+  PixelStore pixels;
 
   Image() = default;
   Image(int w, int h, Pixel fill = 0) : width(w), height(h), pixels(std::size_t(w) * h, fill) {}

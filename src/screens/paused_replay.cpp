@@ -11,13 +11,13 @@ void mark_paused_picture(Game& g, std::vector<media::Pixel>& picture, int width,
   media::Graphics& gfx = g.media.gfx;
   media::Image& back = gfx.back_buffer();
   if (back.width != width || back.height != height || picture.size() != back.pixels.size()) return;
-  std::swap(back.pixels, picture);
+  back.pixels.swap(picture);
   const TextState text = g.text;
   gfx.start_3d();
   draw_text(g, " PAUSED|", float(width) * 0.06f, float(height) * 0.2f, {.zoom = 1.5f});
   gfx.stop_3d();
   g.text = text;
-  std::swap(back.pixels, picture);
+  back.pixels.swap(picture);
 }
 
 }  // namespace orv

@@ -94,7 +94,35 @@ bool HeadlessPlatform::open_screen(int width, int height) {
   return window_open_ && screen_available_ && width > 0 && height > 0;
 }
 
+// Memory handed out anew holds a pattern no picture has, as a window's holds anything.
+Pixel* HeadlessPlatform::window_memory(int width, int height) {
+  if (!hand_out_ || replaced_ || !window_open_ || width <= 0 || height <= 0) return nullptr;
+  if (window_.empty()) {
+    window_.assign(std::size_t(width) * height, 0x00C0FFEEu);
+    window_w_ = width;
+    window_h_ = height;
+  }
+  return width == window_w_ && height == window_h_ ? window_.data() : nullptr;
+}
+
+// Presenting other pixels is where the window's memory may be replaced: the old memory is
+// scribbled over before it goes, so a picture still drawn there would show it.
+void HeadlessPlatform::show_in_window(const Pixel* pixels, int width, int height) {
+  if (!hand_out_ || !pixels || (!window_.empty() && pixels == window_.data())) return;
+  if (replaced_) {
+    std::vector<Pixel> fresh(window_.size(), 0x00C0FFEEu);
+    std::fill(window_.begin(), window_.end(), 0x00BADBADu);
+    window_.swap(fresh);
+    replaced_ = false;
+  }
+  if (!window_.empty() && width == window_w_ && height == window_h_) {
+    std::copy(pixels, pixels + window_.size(), window_.begin());
+  }
+  ++copies_;
+}
+
 void HeadlessPlatform::present(const Pixel* pixels, int width, int height) {
+  show_in_window(pixels, width, height);
   if (keep_presented_ && pixels && width > 0 && height > 0) {
     presented_.width = width;
     presented_.height = height;

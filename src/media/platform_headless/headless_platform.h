@@ -61,7 +61,17 @@ class HeadlessPlatform : public Platform {
     fault_signal_ = signal;
   }
 
+  // Hands out memory of its own as a window's (window_memory), as the SDL platform does where
+  // the window shows the picture unscaled: presenting it copies nothing, presenting other
+  // pixels copies them into it (counted by copies()). Off by default.
+  void hand_out_window_memory(bool on) { hand_out_ = on; }
+  // The window's memory is replaced, as by a resize: no longer handed out, and overwritten and
+  // freed at the next present of other pixels.
+  void replace_window_memory() { replaced_ = true; }
+
   // --- inspection ---
+  // Presents that copied their picture into the handed-out window memory.
+  std::int64_t copies() const { return copies_; }
   std::int64_t frame() const { return frame_; }
   const Image& last_presented() const { return presented_; }
   const std::vector<SoundStart>& sound_starts() const { return sound_starts_; }
@@ -80,6 +90,7 @@ class HeadlessPlatform : public Platform {
   bool open_window(int width, int height, const std::string& title) override;
   bool open_screen(int width, int height) override;
   void present(const Pixel* pixels, int width, int height) override;
+  Pixel* window_memory(int width, int height) override;
   void set_fullscreen(bool fullscreen) override { fullscreen_ = fullscreen; }
   void set_scaling(Scaling scaling) override { scaling_ = scaling; }
   bool take_focus_loss() override { return std::exchange(focus_lost_, false); }
@@ -131,6 +142,12 @@ class HeadlessPlatform : public Platform {
   bool fullscreen_ = false;
   bool focus_lost_ = false;
   Scaling scaling_ = Scaling::kSmooth;
+  bool hand_out_ = false;
+  bool replaced_ = false;
+  std::vector<Pixel> window_;  // the memory handed out, of window_w_ x window_h_
+  int window_w_ = 0, window_h_ = 0;
+  std::int64_t copies_ = 0;
+  void show_in_window(const Pixel* pixels, int width, int height);
 };
 
 }  // namespace orv::media

@@ -149,6 +149,7 @@ void SdlPlatform::trace(const char* what) {
 // X leaves it as large as the desktop.
 void SdlPlatform::set_fullscreen(bool fullscreen) {
   fullscreen_ = fullscreen;
+  screen_.surface_may_change();
   if (kWebPage) return web_fullscreen(fullscreen);
   if (!window_) return;
   SDL_SetWindowFullscreen(window_, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
@@ -204,6 +205,7 @@ void SdlPlatform::handle_event(const SDL_Event& event) {
   } else if (event.type == SDL_WINDOWEVENT) {
     if (event.window.event == SDL_WINDOWEVENT_CLOSE) close_requested_ = true;
     if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) focus_lost_ = true;
+    if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) screen_.surface_may_change();
     // The screens after the first capture request take no new one: the pointer is taken
     // whenever the game window gains the focus, on whatever screen that happens.
     if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED && window_ &&

@@ -41,6 +41,10 @@ class SdlPlatform : public Platform {
   bool open_screen(int width, int height) override;
   void present(const Pixel* pixels, int width, int height) override;
   void present_progress(const Pixel* pixels, int width, int height) override;
+  // The window surface's memory, on the software path (see sdl_screen.h).
+  Pixel* window_memory(int width, int height) override {
+    return gpu_.attached() ? nullptr : screen_.window_memory(width, height);
+  }
   void set_fullscreen(bool fullscreen) override;
   bool fullscreen() const override { return fullscreen_; }
   void set_scaling(Scaling scaling) override;

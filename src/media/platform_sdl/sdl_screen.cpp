@@ -54,6 +54,7 @@ void SdlScreen::detach() {
   window_size_ = {};
   frames_to_ask_ = 0;
   picture_rect_ = {};
+  memory_ = nullptr;
 }
 
 // The surface header is made once per picture size and format; each frame only points it at
@@ -87,8 +88,27 @@ void SdlScreen::set_scaling(Scaling scaling) {
   shown_on_ = nullptr;
 }
 
+Pixel* SdlScreen::window_memory(int width, int height) const {
+  return memory_ && width == shown_w_ && height == shown_h_ ? memory_ : nullptr;
+}
+
+// The surface's memory can hold the picture as it is shown when the window shows the whole
+// surface, of the picture's size, in its layout, rows right after each other.
+void SdlScreen::note_memory(SDL_Surface* target, const SDL_Point& shown) {
+  const bool fits = shown.x == target->w && shown.y == target->h &&
+                    same_layout(target->format->format) &&
+                    target->pitch == target->w * int(sizeof(Pixel)) && !SDL_MUSTLOCK(target);
+  memory_ = fits ? static_cast<Pixel*>(target->pixels) : nullptr;
+}
+
 void SdlScreen::present(const Pixel* pixels, int width, int height) {
   if (!window_ || !pixels || width <= 0 || height <= 0) return;
+  if (memory_ && pixels == memory_) {
+    // The game drew in the surface: nothing to copy, and no SDL_GetWindowSurface, which could
+    // free the memory the game still holds.
+    if (SDL_UpdateWindowSurface(window_) != 0) memory_ = nullptr;
+    return;
+  }
   // Cheap while the window keeps its size; after a resize SDL makes a new surface.
   SDL_Surface* target = SDL_GetWindowSurface(window_);
   if (!target) return;
@@ -116,6 +136,7 @@ void SdlScreen::present(const Pixel* pixels, int width, int height) {
     bars_for_ = shown;
   }
   picture_rect_ = rect;
+  note_memory(target, shown);
   if (!scaled) {
     SDL_BlitSurface(source, nullptr, target, &rect);
   } else if (format == target->format->format && SDL_LockSurface(target) == 0) {

@@ -2,8 +2,17 @@
 //
 // The picture is blitted straight from the game's back buffer onto the window's own surface,
 // the memory SDL hands to the display (an X shared-memory image under X11), so presenting a
-// frame copies it once. The back buffer stays the game's memory: sprites grabbed from it share
-// its pixels, which memory owned by SDL could not offer.
+// frame copies it once. Where the surface shows the picture unscaled and has its layout, the
+// screen offers the surface's memory for the game to draw in (window_memory), and presenting
+// that memory copies nothing.
+//
+// SDL frees the surface only inside SDL_GetWindowSurface, once a resize or a fullscreen switch
+// made it invalid (or with the window). So the memory stays valid for as long as the game
+// presents from it: then present only calls SDL_UpdateWindowSurface, which refuses an invalid
+// surface without freeing it. Once the surface may have changed (a size change seen among the
+// events, a fullscreen switch, or that refusal) the memory is no longer offered; the game moves
+// its picture out before its next present, and that present, given other pixels, asks SDL for
+// the new surface.
 //
 // When the window is not the picture's size (fullscreen, or a window resized by the desktop)
 // the picture is scaled smoothly into the largest centred rectangle of its aspect ratio, and
@@ -35,6 +44,10 @@ class SdlScreen {
   void detach();
   void present(const Pixel* pixels, int width, int height);
   void set_scaling(Scaling scaling);
+  // The surface's memory when it can take a width x height picture as it is shown, else null.
+  Pixel* window_memory(int width, int height) const;
+  // The window's size or mode changed: SDL replaces the surface at the next ask.
+  void surface_may_change() { memory_ = nullptr; }
   // Where the last picture went inside the window.
   SDL_Rect picture_rect() const { return picture_rect_; }
 
@@ -51,6 +64,8 @@ class SdlScreen {
   SDL_Point window_size_{};        // as the display shows it, asked for when the surface changes
   int frames_to_ask_ = 0;          // while it differs from the surface's, asked again now and then
   SDL_Rect picture_rect_{};
+  Pixel* memory_ = nullptr;  // the surface's pixels, while they can be offered
+  void note_memory(SDL_Surface* target, const SDL_Point& shown);
   Scaling scaling_ = Scaling::kSmooth;
 };
 
