@@ -4,6 +4,7 @@
 
 #include "media/graphics.h"
 #include "media/platform_headless/headless_platform.h"
+#include "support/capture_frame.h"
 
 namespace orv::media {
 namespace {
@@ -22,12 +23,7 @@ struct Scene {
     gfx.clear_screen(rgb(n * 7, 20, 30));
     gfx.box(n % 20, 3, 5, 4, rgb(200, n * 3, 0));
     if (play) {
-      const SpriteId grab = gfx.grab_sprite(1, 1, kW - 1, kH - 1);
-      const Sprite3dId whole = gfx.create_sprite3d(grab);
-      gfx.clear_screen(rgb(0, 0, 0));
-      gfx.zoom_sprite3d(whole, kW, kH);
-      gfx.start_3d();
-      gfx.display_sprite3d(whole, kW / 2.0f, kH / 2.0f);
+      const auto [grab, whole] = testing::grab_and_stretch(gfx, kW, kH);
       const Sprite3dId small = gfx.create_sprite3d(kept);
       if (kept) gfx.display_sprite3d(small, 8, 8);
       gfx.stop_3d();

@@ -8,6 +8,7 @@
 #include "media/graphics.h"
 #include "sdl/sdl_test_support.h"
 #include "sdl/x_server_view.h"
+#include "support/capture_frame.h"
 
 namespace orv::media {
 namespace {
@@ -18,12 +19,7 @@ constexpr int kW = 80, kH = 60;
 void play_frame(Graphics& gfx, int n) {
   gfx.clear_screen(rgb(n * 9, 40, 200));
   gfx.box(n % 50, 10, 20, 15, rgb(250, n * 5, 0));
-  const SpriteId grab = gfx.grab_sprite(1, 1, kW - 1, kH - 1);
-  const Sprite3dId whole = gfx.create_sprite3d(grab);
-  gfx.clear_screen(rgb(0, 0, 0));
-  gfx.zoom_sprite3d(whole, kW, kH);
-  gfx.start_3d();
-  gfx.display_sprite3d(whole, kW / 2.0f, kH / 2.0f);
+  const auto [grab, whole] = testing::grab_and_stretch(gfx, kW, kH);
   gfx.stop_3d();
   gfx.free_sprite3d(whole);
   gfx.free_sprite(grab);
