@@ -126,14 +126,13 @@ class PixelStore {
     own_.resize(count);
     point_at_own();
   }
-  std::size_t capacity() const { return borrowed() ? 0 : own_.capacity(); }
+  operator std::vector<Pixel>() const { return {begin(), end()}; }
   // The memory of its own, for reuse; the store is left empty.
   std::vector<Pixel> release() {
     std::vector<Pixel> out = borrowed() ? std::vector<Pixel>{} : std::move(own_);
     *this = PixelStore();
     return out;
   }
-  operator std::vector<Pixel>() const { return {begin(), end()}; }
   // Exchanges the pixels with those of a vector (a borrowing store first takes a copy of its
   // own, so the vector never holds borrowed memory).
   void swap(std::vector<Pixel>& other) {
